@@ -1,0 +1,46 @@
+#include "app/Messages.h"
+
+namespace Messages {
+
+namespace {
+Presenter* current = nullptr;
+}
+
+void setPresenter(Presenter* presenter)
+{
+    current = presenter;
+}
+
+Presenter* presenter()
+{
+    return current;
+}
+
+Answer show(const Message& message)
+{
+    if (current)
+        return current->present(message);
+    return message.buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+}
+
+void information(const QString& text, const QString& caption)
+{
+    show({text, Icon::Information, caption, Buttons::Ok});
+}
+
+void exclamation(const QString& text, const QString& caption)
+{
+    show({text, Icon::Exclamation, caption, Buttons::Ok});
+}
+
+void critical(const QString& text, const QString& caption)
+{
+    show({text, Icon::Critical, caption, Buttons::Ok});
+}
+
+bool ask(const QString& text, const QString& caption)
+{
+    return show({text, Icon::Question, caption, Buttons::YesNo}) == Answer::Yes;
+}
+
+} // namespace Messages

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+// Every message box and Yes/No question of the program goes through here.
+// The core asks; whoever installed the presenter (the screens, or a test's
+// recorder) decides how it is shown and answered.
+namespace Messages {
+
+enum class Icon { Information, Exclamation, Critical, Question };
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+inline const QString AppTitle = QStringLiteral("Tavoro");
+
+struct Message
+{
+    QString text;
+    Icon icon = Icon::Information;
+    QString caption = AppTitle;
+    Buttons buttons = Buttons::Ok;
+};
+
+class Presenter
+{
+public:
+    virtual ~Presenter() = default;
+    virtual Answer present(const Message& message) = 0;
+};
+
+// The caller keeps ownership; nullptr leaves messages unshown (answered Ok/No).
+void setPresenter(Presenter* presenter);
+Presenter* presenter();
+
+Answer show(const Message& message);
+
+void information(const QString& text, const QString& caption = AppTitle);
+void exclamation(const QString& text, const QString& caption = AppTitle);
+void critical(const QString& text, const QString& caption = AppTitle);
+// A Yes/No question with the question icon; true when answered Yes.
+bool ask(const QString& text, const QString& caption = AppTitle);
+
+} // namespace Messages

@@ -1,0 +1,22 @@
+#include "app/ModCWCl.h"
+
+#include "app/Messages.h"
+
+QString errorText(qint64 number, const QString& description)
+{
+    if (number == Result::DatabaseFailure)
+        return QStringLiteral("数据有误，请重新输入!") + QLatin1Char('\n') + QString::number(number) +
+               QLatin1Char(' ') + description;
+    return QStringLiteral("错误号 ") + QString::number(number) + QLatin1Char(' ') + description +
+           QStringLiteral("，退出");
+}
+
+void ShowErr(qint64 number, const QString& description)
+{
+    Messages::critical(errorText(number, description));
+}
+
+void ShowErr(const Result& error)
+{
+    ShowErr(error.number(), error.message());
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Result.h"
+
+// The shared error reporter: a critical message built from the error. The
+// database's general failure reads as bad data; anything else names its
+// number and ends the operator's action.
+void ShowErr(qint64 number, const QString& description);
+void ShowErr(const Result& error);
+
+// The text ShowErr shows, for screens that word it into a larger message.
+QString errorText(qint64 number, const QString& description);

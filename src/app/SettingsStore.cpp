@@ -1,0 +1,53 @@
+#include "app/SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+const QString Group = QStringLiteral("main_path");
+}
+
+DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
+{
+    if (!path.isEmpty())
+        return {path, data, path + QLatin1Char('/') + data};
+    return {programFolder, DefaultDbFileName, programFolder + QLatin1Char('/') + DefaultDbFileName};
+}
+
+ChosenFile splitChosenFile(const QString& fullName)
+{
+    const QString name = QDir::fromNativeSeparators(fullName);
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QString(), name};
+    return {name.left(slash + 1).trimmed(), name.mid(slash + 1)};
+}
+
+SettingsStore::SettingsStore(QSettings* settings)
+    : m_settings(settings ? settings : new QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")))
+    , m_owned(settings == nullptr)
+{
+}
+
+SettingsStore::~SettingsStore()
+{
+    if (m_owned)
+        delete m_settings;
+}
+
+QString SettingsStore::path() const
+{
+    return m_settings->value(Group + QStringLiteral("/path")).toString();
+}
+
+QString SettingsStore::data() const
+{
+    return m_settings->value(Group + QStringLiteral("/data")).toString();
+}
+
+void SettingsStore::save(const QString& path, const QString& data)
+{
+    m_settings->setValue(Group + QStringLiteral("/path"), path);
+    m_settings->setValue(Group + QStringLiteral("/data"), data);
+    m_settings->sync();
+}

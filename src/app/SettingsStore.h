@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+// Where the database file is: the one per-user setting of the program,
+// group "main_path", keys "path" (folder with its trailing separator) and
+// "data" (file name).
+struct DbLocation
+{
+    QString DbFolder;
+    QString DbFileName;
+    QString DbFullName;
+};
+
+inline const QString DefaultDbFileName = QStringLiteral("jssfserver.mdb");
+
+// With "path" set the file is path + separator + data (a doubled separator
+// is harmless); otherwise jssfserver.mdb in the program folder.
+DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder);
+
+// The folder (with its trailing separator; empty when the name has none) and
+// the bare file name of a chosen file.
+struct ChosenFile
+{
+    QString folder;
+    QString fileName;
+};
+ChosenFile splitChosenFile(const QString& fullName);
+
+class SettingsStore
+{
+public:
+    // Uses the given settings (tests pass a file of their own) or, without
+    // one, the user's settings of organisation and application "Tavoro".
+    explicit SettingsStore(QSettings* settings = nullptr);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    QString path() const;
+    QString data() const;
+    void save(const QString& path, const QString& data);
+
+private:
+    QSettings* m_settings;
+    bool m_owned;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Result.h"
+#include "data/Parameters.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+// Loads the general parameters from their rows. A value that does not
+// convert to what its parameter needs keeps the starting value, and its
+// name is listed in *wrongNames so that the operator can be told once.
+Result Modstcs(const QSqlDatabase& db, Parameters& params, QStringList* wrongNames);

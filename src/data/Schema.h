@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/Result.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+// The database's tables, views and indexes, from the one schema file.
+namespace Schema {
+
+QString sql();
+
+// Creates every table, view and index on an empty database.
+Result create(const QSqlDatabase& db);
+
+// The tables a file must have for the program to work on it. The rate
+// scheme table is left out: the rate-scheme editor adds it to older files.
+QStringList requiredTables();
+
+// The tables of the given file that are missing from the required ones.
+QStringList missingTables(const QSqlDatabase& db);
+
+} // namespace Schema

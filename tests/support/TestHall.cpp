@@ -1,0 +1,51 @@
+#include "support/TestHall.h"
+
+#include "app/Database.h"
+#include "app/Sql.h"
+#include "data/ShippedRows.h"
+
+#include <QAtomicInt>
+
+namespace {
+QAtomicInt serial;
+}
+
+TestHall::TestHall()
+    : m_connection(QStringLiteral("test-") + QString::number(serial.fetchAndAddRelaxed(1)))
+{
+    state.DbFolder = m_dir.path();
+    state.DbFileName = QStringLiteral("jssfserver.mdb");
+    state.DbFullName = m_dir.filePath(state.DbFileName);
+    const Result result = Database::create(state.DbFullName, m_connection, &state.DbConn);
+    m_valid = result.ok();
+    m_error = result.message();
+}
+
+TestHall::~TestHall()
+{
+    state.DbConn = QSqlDatabase();
+    Database::close(m_connection);
+}
+
+bool TestHall::addShippedRows()
+{
+    const Result result = ShippedRows::write(state.DbConn);
+    m_error = result.message();
+    return result.ok();
+}
+
+void TestHall::loginAs(const QString& operatorName, const QString& shiftName, const QDate& businessDate,
+                       bool isSystemOperator)
+{
+    state.OperatorName = operatorName;
+    state.ShiftName = shiftName;
+    state.BusinessDate = businessDate;
+    state.IsSystemOperator = isSystemOperator;
+}
+
+bool TestHall::exec(const QString& sql, const QVariantList& values)
+{
+    const Result result = Sql::exec(state.DbConn, sql, values);
+    m_error = result.message();
+    return result.ok();
+}
