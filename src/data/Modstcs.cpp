@@ -87,8 +87,8 @@ Result Modstcs(const QSqlDatabase& db, Parameters& params, QStringList* wrongNam
     params.freeMinutes = 5;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=? order by id"),
-                                    {QStringLiteral("st")});
+    const Result result =
+        Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=? order by id"), {QStringLiteral("st")});
     if (!result)
         return result;
     while (query.next()) {

@@ -9,7 +9,8 @@ ParameterRow shipped(const char* name, const char* group, const char* value, con
 
 ParameterRow created(const char* name, const char* group, const char* value, const char* help)
 {
-    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(value), QString::fromUtf8(help), false};
+    return {QString::fromUtf8(name), QString::fromUtf8(group), QString::fromUtf8(value), QString::fromUtf8(help),
+            false};
 }
 
 } // namespace
@@ -18,14 +19,14 @@ const QList<ParameterRow>& parameterRows()
 {
     static const QList<ParameterRow> rows = {
         shipped("公司名称", "st", "台球俱乐部", "打印在账单和报表上的公司名称"),
-        shipped("地址", "st", "", "打印在账单上的地址"),
-        shipped("电话", "st", "", "打印在账单上的电话"),
+        shipped("地址", "st", "请填写地址", "打印在账单上的地址"),
+        shipped("电话", "st", "请填写电话", "打印在账单上的电话"),
         shipped("灯光控制", "st", "0", "0不使用灯光控制  1使用"),
         shipped("打印机类型", "st", "0", "0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式"),
         shipped("账单是否预览", "st", "1", "0直接打印  1先预览"),
         shipped("存款口令", "st", "8888", "会员存款时要输入的口令"),
         shipped("打印时是否要选择打印机", "st", "0", "0不选择  1选择"),
-        shipped("串口号设置", "st", "1", "1 为COM1 2为COM2"),
+        shipped("串口号设置", "st", "1", "保留参数，灯光控制器的串口在下面的“dk”行设置"),
         created("跨时段计费最低计费标准方式", "st", "1",
                 "0前段后段都使用最低计费标准  1前段使用最低计费标准 2 后段使用最低计费标准"),
         created("不计费分钟数", "st", "5", "少于5分钟不计费 则输入5 即可"),
