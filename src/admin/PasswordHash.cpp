@@ -52,7 +52,7 @@ Check verify(const QString& stored, const QString& typed)
                    : Check::Mismatch;
     }
     return Notation::UCase(trimmedStored) == Notation::UCase(Notation::Trim(typed)) ? Check::MatchPlain
-                                                                                  : Check::Mismatch;
+                                                                                    : Check::Mismatch;
 }
 
 } // namespace PasswordHash

@@ -8,7 +8,12 @@
 // the caller then replaces it with its hash.
 namespace PasswordHash {
 
-enum class Check { Mismatch, Match, MatchPlain };
+enum class Check
+{
+    Mismatch,
+    Match,
+    MatchPlain
+};
 
 // The text stored for a password; empty when hashing failed (out of memory).
 QString hash(const QString& password);

@@ -23,8 +23,8 @@ Result refuse(const QString& fullName, const QString& cause)
 Result connect(const QString& fullName, const QString& connectionName, const QString& mode, QSqlDatabase* db)
 {
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    conn.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(fullName, "/")) + QStringLiteral("?mode=") +
-                         mode);
+    conn.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(fullName, "/")) +
+                         QStringLiteral("?mode=") + mode);
     conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!conn.open()) {
         const QString cause = conn.lastError().text();
@@ -82,7 +82,8 @@ Result create(const QString& fullName, const QString& connectionName, QSqlDataba
     {
         QFile file(fullName);
         if (!file.open(QIODevice::WriteOnly))
-            return Result::failure(QStringLiteral("无法创建文件 ") + fullName + QStringLiteral("：") + file.errorString());
+            return Result::failure(QStringLiteral("无法创建文件 ") + fullName + QStringLiteral("：") +
+                                   file.errorString());
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     Result result = connect(fullName, connectionName, QStringLiteral("rw"), db);

@@ -15,9 +15,18 @@ inline const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 inline const QString DateTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 inline const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
-inline QString date(const QDate& d) { return d.toString(DateFormat); }
-inline QString dateTime(const QDateTime& t) { return t.toString(DateTimeFormat); }
-inline QString time(const QTime& t) { return t.toString(TimeFormat); }
+inline QString date(const QDate& d)
+{
+    return d.toString(DateFormat);
+}
+inline QString dateTime(const QDateTime& t)
+{
+    return t.toString(DateTimeFormat);
+}
+inline QString time(const QTime& t)
+{
+    return t.toString(TimeFormat);
+}
 
 // A date typed by the operator: "2026-12-06" or without leading zeros
 // ("2026-12-6"); nothing when it is not a real date.

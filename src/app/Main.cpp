@@ -1,35 +1,111 @@
 #include "app/Main.h"
 
+#include "admin/frm_syskey.h"
 #include "app/AppState.h"
 #include "app/Database.h"
+#include "app/Form_main.h"
+#include "app/Frm_active.h"
 #include "app/MessageBoxPresenter.h"
 #include "app/Messages.h"
+#include "app/ModCWCl.h"
 #include "app/ModCheckDate.h"
+#include "app/ProgramFolder.h"
 #include "app/SettingsStore.h"
 #include "data/Modstcs.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QSettings>
+
+namespace {
+
+// For the start-up benchmark: ends the program once the watched screen has
+// been painted, so that a run measures exactly the way to the login screen.
+class QuitWhenPainted final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+QString startFailure(const Result& opened, const SettingsStore& settings)
+{
+    QString text = opened.message();
+    if (!settings.path().isEmpty())
+        text += QStringLiteral("\n数据文件的位置记录在 ") +
+                QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName() +
+                QStringLiteral("（main_path 组的 path 和 data）。");
+    return text;
+}
+
+} // namespace
 
 int Main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavoro"));
+    QApplication::setApplicationName(QStringLiteral("Tavoro"));
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+
     MessageBoxPresenter presenter;
     Messages::setPresenter(&presenter);
 
     if (!CheckDate())
         return 1;
+
     AppState state;
     SettingsStore settings;
-    const DbLocation location = resolveDbLocation(settings.path(), settings.data(), QApplication::applicationDirPath());
+    const DbLocation location = resolveDbLocation(settings.path(), settings.data(), programFolder());
     state.DbFolder = location.DbFolder;
     state.DbFileName = location.DbFileName;
     state.DbFullName = location.DbFullName;
     const Result opened = Database::open(state.DbFullName, Database::ConnectionName, &state.DbConn);
     if (!opened) {
-        Messages::critical(opened.message());
+        Messages::critical(startFailure(opened, settings));
         return 1;
     }
-    QStringList wrong;
-    Modstcs(state.DbConn, state.params, &wrong);
-    return 0;
+
+    QStringList wrongParameters;
+    const Result loaded = Modstcs(state.DbConn, state.params, &wrongParameters);
+    if (!loaded) {
+        ShowErr(loaded);
+        return 1;
+    }
+    if (!wrongParameters.isEmpty())
+        Messages::exclamation(QStringLiteral("下列参数的值无法识别，本次运行使用初始值：\n") +
+                              wrongParameters.join(QStringLiteral("、")) +
+                              QStringLiteral("\n请在“系统参数设置”中改正。"));
+
+    QPointer<Frm_active> splash = new Frm_active;
+    QPointer<Form_main> mainWindow;
+    auto* login = new frm_syskey(state, splash);
+    login->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(login, &frm_syskey::loggedIn, &app, [&] {
+        if (!mainWindow) {
+            mainWindow = new Form_main(state, splash);
+            mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        mainWindow->applyLogin();
+        mainWindow->showMaximized();
+    });
+    QObject::connect(
+        login, &frm_syskey::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+
+    if (qEnvironmentVariableIntValue("TAVORO_QUIT_WHEN_SHOWN") == 1)
+        login->installEventFilter(new QuitWhenPainted(&app));
+    login->show();
+    return app.exec();
 }

@@ -7,9 +7,27 @@
 // recorder) decides how it is shown and answered.
 namespace Messages {
 
-enum class Icon { Information, Exclamation, Critical, Question };
-enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Icon
+{
+    Information,
+    Exclamation,
+    Critical,
+    Question
+};
+enum class Buttons
+{
+    Ok,
+    YesNo,
+    YesNoCancel,
+    OkCancel
+};
+enum class Answer
+{
+    Ok,
+    Yes,
+    No,
+    Cancel
+};
 
 inline const QString AppTitle = QStringLiteral("Tavoro");
 

@@ -9,7 +9,8 @@
 Result czyrz_add(const AppState& state, const QString& czyxm)
 {
     Result result = Result::success();
-    const QVariant maxTag = Sql::scalar(state.DbConn, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
+    const QVariant maxTag =
+        Sql::scalar(state.DbConn, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
     if (!result)
         return result;
     const double tag = maxTag.isNull() ? 0 : maxTag.toDouble() + 1;

@@ -32,8 +32,7 @@ private:
         : m_ok(false)
         , m_message(message)
         , m_number(number)
-    {
-    }
+    {}
 
     bool m_ok = true;
     QString m_message;

@@ -26,8 +26,7 @@ ChosenFile splitChosenFile(const QString& fullName)
 SettingsStore::SettingsStore(QSettings* settings)
     : m_settings(settings ? settings : new QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")))
     , m_owned(settings == nullptr)
-{
-}
+{}
 
 SettingsStore::~SettingsStore()
 {

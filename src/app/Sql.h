@@ -21,8 +21,7 @@ Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& val
 
 // The first column of the first row, or an invalid QVariant when there is
 // no row; failures are reported in *result when given.
-QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {},
-                Result* result = nullptr);
+QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {}, Result* result = nullptr);
 
 // Runs work inside one transaction: committed when it succeeds, rolled back
 // (leaving nothing half-written) when it fails or throws.

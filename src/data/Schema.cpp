@@ -39,8 +39,7 @@ Result create(const QSqlDatabase& db)
 
 QStringList requiredTables()
 {
-    static const QRegularExpression table(QStringLiteral("^CREATE TABLE (\\w+)"),
-                                          QRegularExpression::MultilineOption);
+    static const QRegularExpression table(QStringLiteral("^CREATE TABLE (\\w+)"), QRegularExpression::MultilineOption);
     QStringList names;
     auto it = table.globalMatch(sql());
     while (it.hasNext())

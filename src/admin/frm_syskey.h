@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+struct AppState;
+class QComboBox;
+class QLineEdit;
+class QTimer;
+
+// The login screen, shown at start and again for a change of shift. A
+// successful login fills the operator part of the state and emits loggedIn();
+// giving up, the third wrong password or an unusable date format emit
+// endProgram(). The screen hides itself in every case; whoever showed it
+// decides whether it is deleted.
+class frm_syskey : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frm_syskey(AppState& state, QWidget* splash = nullptr, QWidget* parent = nullptr);
+
+    // Closing the window or pressing Escape gives up, as the give-up button does.
+    void reject() override;
+
+Q_SIGNALS:
+    void loggedIn();
+    void endProgram();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildScreen();
+    void loadShifts();
+    void loadOperators();
+    void onTimer();
+    void logIn();
+    void endWith();
+
+    AppState& m_state;
+    QPointer<QWidget> m_splash;
+    QComboBox* m_comb;
+    QLineEdit* m_text;
+    QComboBox* m_cmbbc;
+    QLineEdit* m_txtdate;
+    QTimer* m_timer;
+    qint16 m_failures = 0;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+struct AppState;
+class QLabel;
+class QMdiArea;
+class QTimer;
+
+// The frame window in which every other screen opens. Closing it asks first;
+// aboutToEnd() is emitted once the operator has agreed, before it closes.
+class Form_main : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form_main(AppState& state, QWidget* splash = nullptr, QWidget* parent = nullptr);
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+
+    // Writes the business date, operator and shift of the latest login into the status bar.
+    void applyLogin();
+
+Q_SIGNALS:
+    void aboutToEnd();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onTimer();
+
+    AppState& m_state;
+    QPointer<QWidget> m_splash;
+    QMdiArea* m_mdiArea;
+    QList<QLabel*> m_panels;
+    QTimer* m_timer;
+};

@@ -1,0 +1,108 @@
+#include "app/Frm_pathset.h"
+
+#include "app/Database.h"
+#include "app/Messages.h"
+#include "app/ProgramFolder.h"
+#include "app/SettingsStore.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+Frm_pathset::Frm_pathset(SettingsStore& settings, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_text1(new QLineEdit(this))
+    , m_dig(new QFileDialog(this))
+    , m_background(programPicture(QStringLiteral("back.BMP")))
+{
+    setObjectName(QStringLiteral("Frm_pathset"));
+    setWindowTitle(QStringLiteral("设置数据文件"));
+
+    auto* label1 = new QLabel(QStringLiteral("选择路径:名称为JSsfServer.MDB 的文件"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setMinimumWidth(360);
+
+    m_dig->setObjectName(QStringLiteral("dig"));
+    m_dig->setFileMode(QFileDialog::ExistingFile);
+    m_dig->setNameFilter(QStringLiteral("*.mdb"));
+    m_dig->setOption(QFileDialog::DontUseNativeDialog);
+
+    QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), QStringLiteral("浏览..."), this);
+    QPushButton* ok = button(QStringLiteral("cmdOK"), QStringLiteral("确定(&Y)"), this);
+    QPushButton* cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("关闭(&C)"), this);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(18, 18, 18, 18);
+    layout->setVerticalSpacing(12);
+    layout->addWidget(label1, 0, 0, 1, 2);
+    layout->addWidget(m_text1, 1, 0);
+    layout->addWidget(browseButton, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+
+    connect(browseButton, &QPushButton::clicked, this, &Frm_pathset::browse);
+    connect(ok, &QPushButton::clicked, this, &Frm_pathset::close);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        close();
+        Q_EMIT endProgram();
+    });
+}
+
+void Frm_pathset::browse()
+{
+    if (m_dig->exec() != QDialog::Accepted || m_dig->selectedFiles().isEmpty())
+        return;
+    chooseFile(m_dig->selectedFiles().constFirst());
+}
+
+void Frm_pathset::chooseFile(const QString& fullName)
+{
+    if (fullName.isEmpty())
+        return;
+    // A file the program cannot open would stop every later start before any
+    // screen could point elsewhere, so it is checked while there is a choice.
+    const QString probe = QStringLiteral("Frm_pathset-probe");
+    QSqlDatabase db;
+    const Result result = Database::open(fullName, probe, &db);
+    db = QSqlDatabase();
+    Database::close(probe);
+    if (!result) {
+        Messages::exclamation(result.message(), windowTitle());
+        return;
+    }
+    m_text1->setText(fullName);
+    const ChosenFile chosen = splitChosenFile(fullName);
+    m_settings.save(chosen.folder, chosen.fileName);
+    close();
+    Q_EMIT endProgram();
+}
+
+void Frm_pathset::paintEvent(QPaintEvent* event)
+{
+    if (m_background.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_background);
+}

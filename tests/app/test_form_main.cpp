@@ -1,0 +1,102 @@
+#include "app/AppState.h"
+#include "app/Form_main.h"
+#include "support/MessageRecorder.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestFormMain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statusBarShowsLogin();
+    void closeAsksFirst_data();
+    void closeAsksFirst();
+    void timerClosesSplash();
+
+private:
+    static QString panel(const Form_main& window, int i)
+    {
+        const auto* label = window.findChild<QLabel*>(QStringLiteral("StatusBar1_") + QString::number(i));
+        return label ? label->text() : QStringLiteral("<missing>");
+    }
+};
+
+void TestFormMain::statusBarShowsLogin()
+{
+    AppState state;
+    state.params.companyName = QStringLiteral("星光台球");
+    state.DbFullName = QStringLiteral("/srv/hall/jssfserver.mdb");
+    Form_main window(state);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tavoro"));
+    QVERIFY(window.findChild<QMdiArea*>(QStringLiteral("MdiArea")));
+    QVERIFY(window.mdiArea()->subWindowList().isEmpty());
+
+    state.OperatorName = QStringLiteral("system");
+    state.ShiftName = QStringLiteral("早班");
+    state.BusinessDate = QDate(2026, 3, 5);
+    window.applyLogin();
+    QCOMPARE(panel(window, 1), QStringLiteral("Tavoro  星光台球"));
+    QCOMPARE(panel(window, 2), QStringLiteral("日期:2026-03-05"));
+    QCOMPARE(panel(window, 3), QStringLiteral("/srv/hall/jssfserver.mdb"));
+    QCOMPARE(panel(window, 4), QStringLiteral("操作员:system"));
+    QCOMPARE(panel(window, 5), QStringLiteral("班次:早班"));
+
+    // A change of shift writes the new login over the old one.
+    state.OperatorName = QStringLiteral("clerk");
+    state.ShiftName = QStringLiteral("晚班");
+    state.BusinessDate = QDate(2026, 3, 6);
+    window.applyLogin();
+    QCOMPARE(panel(window, 2), QStringLiteral("日期:2026-03-06"));
+    QCOMPARE(panel(window, 4), QStringLiteral("操作员:clerk"));
+    QCOMPARE(panel(window, 5), QStringLiteral("班次:晚班"));
+}
+
+void TestFormMain::closeAsksFirst_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No keeps the window") << false;
+    QTest::newRow("Yes closes it") << true;
+}
+
+void TestFormMain::closeAsksFirst()
+{
+    QFETCH(bool, yes);
+    MessageRecorder messages;
+    messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
+    AppState state;
+    Form_main window(state);
+    window.show();
+    QSignalSpy ending(&window, &Form_main::aboutToEnd);
+
+    QCOMPARE(window.close(), yes);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text, QStringLiteral("是否退出Tavoro？"));
+    QCOMPARE(messages.last().icon, Messages::Icon::Question);
+    QCOMPARE(messages.last().buttons, Messages::Buttons::YesNo);
+    QCOMPARE(messages.last().caption, QStringLiteral("Tavoro"));
+    QCOMPARE(window.isVisible(), !yes);
+    QCOMPARE(ending.count(), yes ? 1 : 0);
+}
+
+void TestFormMain::timerClosesSplash()
+{
+    AppState state;
+    QWidget splash;
+    splash.show();
+    Form_main window(state, &splash);
+    auto* timer = window.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    QCOMPARE(timer->interval(), 1000);
+    QVERIFY(timer->isSingleShot());
+    QVERIFY(splash.isVisible());
+    timer->setInterval(0);
+    QTRY_VERIFY(!splash.isVisible());
+}
+
+QTEST_MAIN(TestFormMain)
+#include "test_form_main.moc"
