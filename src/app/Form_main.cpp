@@ -1,12 +1,18 @@
 #include "app/Form_main.h"
 
+#include "admin/OperatorRights.h"
 #include "app/AppState.h"
 #include "app/DateText.h"
+#include "app/Frm_pathset.h"
 #include "app/Messages.h"
+#include "app/ModCWCl.h"
+#include "app/SettingsStore.h"
+#include "data/FrmstcsSET.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -23,6 +29,8 @@ Form_main::Form_main(AppState& state, QWidget* splash, QWidget* parent)
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     m_mdiArea->setBackground(QColor(0xdd, 0xe4, 0xe8));
     setCentralWidget(m_mdiArea);
+
+    buildMenus();
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -53,6 +61,44 @@ void Form_main::applyLogin()
     m_panels.at(1)->setText(QStringLiteral("日期:") + DateText::date(m_state.BusinessDate));
     m_panels.at(3)->setText(QStringLiteral("操作员:") + m_state.OperatorName);
     m_panels.at(4)->setText(QStringLiteral("班次:") + m_state.ShiftName);
+
+    OperatorRights rights;
+    const Result loaded = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
+    if (!loaded)
+        ShowErr(loaded);
+    m_parameterEditor->setEnabled(OperatorRights::grants(rights.zhda, QLatin1Char('E')));
+}
+
+void Form_main::buildMenus()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("基础数据设置(&S)"));
+    menu->setObjectName(QStringLiteral("menu_set"));
+    auto item = [this, menu](int index, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption, this, slot);
+        action->setObjectName(QStringLiteral("mset_") + QString::number(index));
+        return action;
+    };
+    item(3, QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
+    m_parameterEditor = item(5, QStringLiteral("&5.系统参数设置"), [this] { openParameterEditor(); });
+    m_parameterEditor->setEnabled(false);
+    menu->addSeparator();
+    item(10, QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
+    menu->addSeparator();
+    item(12, QStringLiteral("退出系统"), [this] { close(); });
+}
+
+void Form_main::openParameterEditor()
+{
+    FrmstcsSET editor(m_state, this);
+    editor.exec();
+}
+
+void Form_main::openDatabaseLocation()
+{
+    SettingsStore settings;
+    Frm_pathset screen(settings, this);
+    connect(&screen, &Frm_pathset::endProgram, this, &Form_main::endProgram);
+    screen.exec();
 }
 
 void Form_main::onTimer()

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 struct AppState;
+class QAction;
 class QLabel;
 class QMdiArea;
 class QTimer;
@@ -19,21 +20,30 @@ public:
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
-    // Writes the business date, operator and shift of the latest login into the status bar.
+    // Writes the business date, operator and shift of the latest login into
+    // the status bar and enables the menu items the operator's rights allow.
     void applyLogin();
 
 Q_SIGNALS:
     void aboutToEnd();
+    // The operator asked for a change of shift: the login screen is shown again.
+    void shiftChangeRequested();
+    // A new database location was stored; it is used from the next start.
+    void endProgram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildMenus();
     void onTimer();
+    void openParameterEditor();
+    void openDatabaseLocation();
 
     AppState& m_state;
     QPointer<QWidget> m_splash;
     QMdiArea* m_mdiArea;
     QList<QLabel*> m_panels;
     QTimer* m_timer;
+    QAction* m_parameterEditor = nullptr;
 };

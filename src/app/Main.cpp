@@ -18,6 +18,8 @@
 #include <QPointer>
 #include <QSettings>
 
+#include <functional>
+
 namespace {
 
 // For the start-up benchmark: ends the program once the watched screen has
@@ -91,21 +93,29 @@ int Main(int argc, char* argv[])
 
     QPointer<Frm_active> splash = new Frm_active;
     QPointer<Form_main> mainWindow;
-    auto* login = new frm_syskey(state, splash);
-    login->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(login, &frm_syskey::loggedIn, &app, [&] {
-        if (!mainWindow) {
-            mainWindow = new Form_main(state, splash);
-            mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-        }
-        mainWindow->applyLogin();
-        mainWindow->showMaximized();
-    });
-    QObject::connect(
-        login, &frm_syskey::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    // The same login serves the start and every change of shift.
+    std::function<frm_syskey*()> showLogin = [&]() {
+        auto* login = new frm_syskey(state, splash);
+        login->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(login, &frm_syskey::loggedIn, &app, [&] {
+            if (!mainWindow) {
+                mainWindow = new Form_main(state, splash);
+                mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+                QObject::connect(mainWindow, &Form_main::shiftChangeRequested, &app, [&] { showLogin(); });
+                QObject::connect(
+                    mainWindow, &Form_main::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            }
+            mainWindow->applyLogin();
+            mainWindow->showMaximized();
+        });
+        QObject::connect(
+            login, &frm_syskey::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        login->show();
+        return login;
+    };
 
+    frm_syskey* login = showLogin();
     if (qEnvironmentVariableIntValue("TAVORO_QUIT_WHEN_SHOWN") == 1)
         login->installEventFilter(new QuitWhenPainted(&app));
-    login->show();
     return app.exec();
 }

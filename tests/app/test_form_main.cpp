@@ -1,6 +1,9 @@
 #include "app/AppState.h"
 #include "app/Form_main.h"
 #include "support/MessageRecorder.h"
+#include "support/TestHall.h"
+
+#include <QAction>
 
 #include <QLabel>
 #include <QMdiArea>
@@ -17,6 +20,8 @@ private Q_SLOTS:
     void closeAsksFirst_data();
     void closeAsksFirst();
     void timerClosesSplash();
+    void parameterEditorFollowsRights_data();
+    void parameterEditorFollowsRights();
 
 private:
     static QString panel(const Form_main& window, int i)
@@ -96,6 +101,39 @@ void TestFormMain::timerClosesSplash()
     QVERIFY(splash.isVisible());
     timer->setInterval(0);
     QTRY_VERIFY(!splash.isVisible());
+}
+
+void TestFormMain::parameterEditorFollowsRights_data()
+{
+    QTest::addColumn<QVariant>("zhda");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("settings right") << QVariant(QStringLiteral("AE")) << true;
+    QTest::newRow("letter among blanks") << QVariant(QStringLiteral(" E ")) << true;
+    QTest::newRow("other rights only") << QVariant(QStringLiteral("ABCDF")) << false;
+    QTest::newRow("lower case is another letter") << QVariant(QStringLiteral("e")) << false;
+    QTest::newRow("no rights") << QVariant() << false;
+}
+
+void TestFormMain::parameterEditorFollowsRights()
+{
+    QFETCH(QVariant, zhda);
+    QFETCH(bool, enabled);
+    MessageRecorder messages;
+    TestHall hall;
+    QVERIFY(hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
+    Form_main window(hall.state);
+    auto* editor = window.findChild<QAction*>(QStringLiteral("mset_5"));
+    QVERIFY(editor);
+    QVERIFY(!editor->isEnabled());
+    hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
+    window.applyLogin();
+    QCOMPARE(editor->isEnabled(), enabled);
+    QCOMPARE(messages.count(), 0);
+
+    // The next operator of the same window gets exactly their own rights.
+    hall.loginAs(QStringLiteral("nobody"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
+    window.applyLogin();
+    QVERIFY(!editor->isEnabled());
 }
 
 QTEST_MAIN(TestFormMain)
