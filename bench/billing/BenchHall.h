@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Result.h"
+
+#include <QTemporaryDir>
+
+// A hall to time the billing on: 48 tables of 6 bands each, members of every
+// card type, open visits on most tables and a settled history of the given
+// number of visits, in a database of its own in a temporary folder.
+class BenchHall
+{
+public:
+    static constexpr int Tables = 48;
+    static constexpr int OpenTables = 40;
+
+    BenchHall();
+    ~BenchHall();
+    BenchHall(const BenchHall&) = delete;
+    BenchHall& operator=(const BenchHall&) = delete;
+
+    Result fill(qint64 settledVisits);
+
+    // The card number on the open visit of a table; empty for a cash guest.
+    static QString cardOf(int table);
+
+    AppState state;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_connection;
+};

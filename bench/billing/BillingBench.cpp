@@ -1,0 +1,188 @@
+#include "BenchHall.h"
+#include "app/Clock.h"
+#include "billing/ClsDQje.h"
+#include "billing/ModuseCheck.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+enum ExitCode
+{
+    WithinTarget = 0,
+    AboveTarget = 1,
+    Failed = 2
+};
+
+constexpr double TargetMicroseconds = 1000;
+constexpr double TargetRatio = 1.2;
+constexpr qint64 SmallHistory = 1000;
+constexpr qint64 LargeHistory = 1000000;
+
+// 18:30 puts the open visits, started between 15:00 and 17:59, across a band
+// change: GETJe takes its longest road, two segments.
+class FixedClock final : public Clock
+{
+protected:
+    QDateTime currentDateTime() const override { return QDateTime(QDate(2026, 12, 6), QTime(18, 30)); }
+};
+
+struct Figures
+{
+    double getJe = 0;
+    double isZhUse = 0;
+};
+
+void fail(const QString& text)
+{
+    std::fprintf(stderr, "bench-billing: %s\n", qUtf8Printable(text));
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Microseconds of each call after a warm-up of a tenth as many; false as
+// soon as a call fails.
+bool timeCalls(int calls, const std::function<bool(int)>& call, QList<double>* micros)
+{
+    for (int i = 0; i < calls / 10; ++i) {
+        if (!call(i))
+            return false;
+    }
+    QElapsedTimer timer;
+    for (int i = 0; i < calls; ++i) {
+        timer.start();
+        const bool ok = call(i);
+        micros->append(timer.nsecsElapsed() / 1000.0);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+QString openVisitPlan(const QSqlDatabase& db)
+{
+    QSqlQuery plan(db);
+    if (!plan.prepare(QStringLiteral("explain query plan ") + OpenVisitQuery))
+        return QString();
+    plan.addBindValue(1);
+    QStringList steps;
+    if (plan.exec()) {
+        while (plan.next())
+            steps.append(plan.value(3).toString());
+    }
+    return steps.join(QStringLiteral("; "));
+}
+
+std::optional<Figures> measure(qint64 history, int calls, QString* error)
+{
+    BenchHall hall;
+    QElapsedTimer filling;
+    filling.start();
+    const Result filled = hall.fill(history);
+    if (!filled) {
+        *error = filled.message();
+        return std::nullopt;
+    }
+    std::printf("  %9lld settled visits written in %.1f s\n", static_cast<long long>(history),
+                filling.elapsed() / 1000.0);
+
+    const QString plan = openVisitPlan(hall.state.DbConn);
+    std::printf("            open-visit lookup: %s\n", qUtf8Printable(plan));
+    if (!plan.contains(QStringLiteral("USING INDEX waimxd_open"))) {
+        *error = QStringLiteral("the open-visit lookup does not use the index waimxd_open");
+        return std::nullopt;
+    }
+
+    QList<double> getJe;
+    const bool priced = timeCalls(
+        calls,
+        [&](int i) {
+            const int table = i % BenchHall::OpenTables + 1;
+            ClsDQje charge(hall.state);
+            charge.setStrkh(BenchHall::cardOf(table));
+            charge.setStrZh(QString::number(table));
+            return charge.GETJe().ok() && charge.intzje() > 0;
+        },
+        &getJe);
+    QList<double> isZhUse;
+    const bool looked = priced && timeCalls(
+                                      calls,
+                                      [&](int i) {
+                                          const int table = i % BenchHall::Tables + 1;
+                                          Result result = Result::success();
+                                          const bool inUse =
+                                              IsZhUse(hall.state.DbConn, QString::number(table), &result);
+                                          return result.ok() && inUse == (table <= BenchHall::OpenTables);
+                                      },
+                                      &isZhUse);
+    if (!looked) {
+        *error = QStringLiteral("a call failed or gave a wrong answer");
+        return std::nullopt;
+    }
+    return Figures{median(getJe), median(isZhUse)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Times GETJe and IsZhUse per call on 48 tables of 6 bands with %1 and with %2 settled "
+                       "visits. Fails when GETJe takes %3 µs or more, or when the large history is more than %4 "
+                       "times as slow as the small one.")
+            .arg(SmallHistory)
+            .arg(LargeHistory)
+            .arg(TargetMicroseconds)
+            .arg(TargetRatio));
+    parser.addHelpOption();
+    const QCommandLineOption callsOption({QStringLiteral("n"), QStringLiteral("calls")},
+                                         QStringLiteral("Timed calls of each function per history size."),
+                                         QStringLiteral("CALLS"), QStringLiteral("5000"));
+    parser.addOption(callsOption);
+    parser.process(app);
+    bool isNumber = false;
+    const int calls = parser.value(callsOption).toInt(&isNumber);
+    if (!isNumber || calls < 10) {
+        fail(QStringLiteral("--calls needs a whole number of at least 10"));
+        return Failed;
+    }
+
+    FixedClock clock;
+    Clock::install(&clock);
+    std::printf("Building the halls:\n");
+    QString error;
+    const std::optional<Figures> small = measure(SmallHistory, calls, &error);
+    const std::optional<Figures> large = small ? measure(LargeHistory, calls, &error) : std::nullopt;
+    Clock::install(nullptr);
+    if (!large) {
+        fail(error);
+        return Failed;
+    }
+
+    const double getJeRatio = large->getJe / small->getJe;
+    const double isZhUseRatio = large->isZhUse / small->isZhUse;
+    std::printf("\nMedian per call of %d calls (µs), 48 tables, 6 bands each:\n", calls);
+    std::printf("  settled visits       GETJe    IsZhUse\n");
+    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(SmallHistory), small->getJe, small->isZhUse);
+    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(LargeHistory), large->getJe, large->isZhUse);
+    std::printf("  ratio           %10.2f %10.2f   (target: at most %.2f)\n", getJeRatio, isZhUseRatio, TargetRatio);
+    std::printf("  GETJe target: under %.0f µs\n", TargetMicroseconds);
+
+    const bool within = large->getJe < TargetMicroseconds && small->getJe < TargetMicroseconds &&
+                        getJeRatio <= TargetRatio && isZhUseRatio <= TargetRatio;
+    return within ? WithinTarget : AboveTarget;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/Result.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QTime>
+
+#include <optional>
+
+// Which of a band's two rates a guest pays; None prices the time at 0.
+enum class RateKind
+{
+    Member,
+    NonMember,
+    None
+};
+
+// One time-of-day band of a table, rates in money per hour.
+struct RateBand
+{
+    QTime kssj;
+    QTime jssj;
+    float hybz = 0;
+    float fhybz = 0;
+
+    float rate(RateKind kind) const;
+};
+
+// The bands of one table in id order, so that of several bands containing a
+// time the one written first wins, whatever order the database returns.
+class RateBands
+{
+public:
+    // A band whose start or end does not read as a time of day contains no
+    // time, as a null would in a comparison.
+    Result load(const QSqlDatabase& db, qint16 zhao);
+
+    // The first band with start < time < end, to the second: a boundary second
+    // belongs to no band, and a band across midnight contains nothing.
+    std::optional<RateBand> inForce(const QTime& timeOfDay) const;
+
+private:
+    QList<RateBand> m_bands;
+};

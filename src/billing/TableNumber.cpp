@@ -1,0 +1,13 @@
+#include "billing/TableNumber.h"
+
+#include "app/Notation.h"
+
+#include <cmath>
+
+std::optional<qint16> tableNumber(const QString& text)
+{
+    const std::optional<double> number = Notation::CDbl(text);
+    if (!number || *number != std::trunc(*number))
+        return std::nullopt;
+    return Notation::CInt(*number);
+}
