@@ -2,8 +2,10 @@
 
 #include "app/Result.h"
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 // The rights letters of one operator, one string per group as stored.
 struct OperatorRights
@@ -21,3 +23,21 @@ struct OperatorRights
 // Reads the rights of the operator with that exact name; an operator without
 // a row has none.
 Result loadOperatorRights(const QSqlDatabase& db, const QString& operatorName, OperatorRights* rights);
+
+// One of the five rights groups, in the order of the group check boxes.
+struct RightsGroup
+{
+    QString column;     // the column of czyzd holding the group's letters
+    QString caption;    // caption of the group check box, the frame and the tree node
+    QString array;      // objectName stem of the group's check-box array
+    QStringList rights; // captions of the boxes; box i stands for the letter 'A' + i
+    int storedCount;    // boxes from this index on are shown but never stored
+
+    static QChar letter(int element) { return QChar(u'A' + element); }
+};
+
+const QList<RightsGroup>& rightsGroups();
+
+// The letters of the ticked boxes among the first storedCount, in element
+// order, whatever order they were ticked in.
+QString rightsLetters(const QList<bool>& ticked, int storedCount);

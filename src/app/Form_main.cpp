@@ -1,6 +1,11 @@
 #include "app/Form_main.h"
 
-#include "admin/OperatorRights.h"
+#include "admin/DatabaseBackup.h"
+#include "admin/Formstop.h"
+#include "admin/FrmClearData.h"
+#include "admin/Frm_czy_setup.h"
+#include "admin/Frm_czyrz.h"
+#include "admin/frm_czy_password.h"
 #include "app/AppState.h"
 #include "app/DateText.h"
 #include "app/Frm_pathset.h"
@@ -66,31 +71,57 @@ void Form_main::applyLogin()
     const Result loaded = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
     if (!loaded)
         ShowErr(loaded);
-    m_parameterEditor->setEnabled(OperatorRights::grants(rights.zhda, QLatin1Char('E')));
+    for (const GuardedItem& item : m_guarded)
+        item.action->setEnabled(OperatorRights::grants(rights.*(item.group), item.letter));
+}
+
+QAction* Form_main::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot)
+{
+    QAction* action = menu->addAction(caption, this, std::move(slot));
+    action->setObjectName(name);
+    return action;
+}
+
+void Form_main::guard(QAction* action, QString OperatorRights::*group, char letter)
+{
+    // Items that need a right stay disabled until a login proves it.
+    action->setEnabled(false);
+    m_guarded.append({action, group, QLatin1Char(letter)});
 }
 
 void Form_main::buildMenus()
 {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("基础数据设置(&S)"));
-    menu->setObjectName(QStringLiteral("menu_set"));
-    auto item = [this, menu](int index, const QString& caption, auto slot) {
-        QAction* action = menu->addAction(caption, this, slot);
-        action->setObjectName(QStringLiteral("mset_") + QString::number(index));
-        return action;
-    };
-    item(3, QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
-    m_parameterEditor = item(5, QStringLiteral("&5.系统参数设置"), [this] { openParameterEditor(); });
-    m_parameterEditor->setEnabled(false);
-    menu->addSeparator();
-    item(10, QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
-    menu->addSeparator();
-    item(12, QStringLiteral("退出系统"), [this] { close(); });
+    QMenu* set = menuBar()->addMenu(QStringLiteral("基础数据设置(&S)"));
+    set->setObjectName(QStringLiteral("menu_set"));
+    addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] { open<Formstop>(); });
+    set->addSeparator();
+    addItem(set, QStringLiteral("mset_3"), QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
+    guard(addItem(set, QStringLiteral("mset_5"), QStringLiteral("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),
+          &OperatorRights::zhda, 'E');
+    guard(addItem(set, QStringLiteral("mset_6"), QStringLiteral("&6.清空历史数据"), [this] { open<FrmClearData>(); }),
+          &OperatorRights::zhda, 'D');
+    set->addSeparator();
+    addItem(set, QStringLiteral("mset_10"), QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
+    addItem(set, QStringLiteral("mset_11"), QStringLiteral("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
+    addItem(set, QStringLiteral("mset_12"), QStringLiteral("退出系统"), [this] { close(); });
+
+    QMenu* operators = menuBar()->addMenu(QStringLiteral("操作员管理(&O)"));
+    operators->setObjectName(QStringLiteral("menuczy"));
+    guard(addItem(operators, QStringLiteral("czygl_0"), QStringLiteral("&1.操作员设置"),
+                  [this] { open<Frm_czy_setup>(); }),
+          &OperatorRights::zwcl, 'A');
+    operators->addSeparator();
+    addItem(operators, QStringLiteral("czygl_2"), QStringLiteral("&2.操作员口令变更"),
+            [this] { open<frm_czy_password>(); });
+    guard(addItem(operators, QStringLiteral("czygl_3"), QStringLiteral("&3.操员日志"), [this] { open<Frm_czyrz>(); }),
+          &OperatorRights::zwcl, 'B');
 }
 
-void Form_main::openParameterEditor()
+template <typename Screen>
+void Form_main::open()
 {
-    FrmstcsSET editor(m_state, this);
-    editor.exec();
+    Screen screen(m_state, this);
+    screen.exec();
 }
 
 void Form_main::openDatabaseLocation()
@@ -114,6 +145,6 @@ void Form_main::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    Q_EMIT aboutToEnd();
+    backupOnExit(m_state);
     event->accept();
 }

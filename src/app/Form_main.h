@@ -1,16 +1,21 @@
 #pragma once
 
+#include "admin/OperatorRights.h"
+
 #include <QMainWindow>
 #include <QPointer>
+
+#include <functional>
 
 struct AppState;
 class QAction;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QTimer;
 
-// The frame window in which every other screen opens. Closing it asks first;
-// aboutToEnd() is emitted once the operator has agreed, before it closes.
+// The frame window in which every other screen opens. Closing it asks first,
+// and writes a backup when the parameter says so.
 class Form_main : public QMainWindow
 {
     Q_OBJECT
@@ -25,7 +30,6 @@ public:
     void applyLogin();
 
 Q_SIGNALS:
-    void aboutToEnd();
     // The operator asked for a change of shift: the login screen is shown again.
     void shiftChangeRequested();
     // A new database location was stored; it is used from the next start.
@@ -35,9 +39,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A menu item the operator's rights letters switch on.
+    struct GuardedItem
+    {
+        QAction* action;
+        QString OperatorRights::*group;
+        QChar letter;
+    };
+
     void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot);
+    void guard(QAction* action, QString OperatorRights::*group, char letter);
+    template <typename Screen>
+    void open();
     void onTimer();
-    void openParameterEditor();
     void openDatabaseLocation();
 
     AppState& m_state;
@@ -45,5 +60,5 @@ private:
     QMdiArea* m_mdiArea;
     QList<QLabel*> m_panels;
     QTimer* m_timer;
-    QAction* m_parameterEditor = nullptr;
+    QList<GuardedItem> m_guarded;
 };

@@ -1,10 +1,11 @@
 #include "app/AppState.h"
 #include "app/Form_main.h"
 #include "support/MessageRecorder.h"
+#include "support/TestClock.h"
 #include "support/TestHall.h"
 
 #include <QAction>
-
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSignalSpy>
@@ -20,8 +21,8 @@ private Q_SLOTS:
     void closeAsksFirst_data();
     void closeAsksFirst();
     void timerClosesSplash();
-    void parameterEditorFollowsRights_data();
-    void parameterEditorFollowsRights();
+    void menuItemsFollowRights_data();
+    void menuItemsFollowRights();
 
 private:
     static QString panel(const Form_main& window, int i)
@@ -64,28 +65,33 @@ void TestFormMain::statusBarShowsLogin()
 void TestFormMain::closeAsksFirst_data()
 {
     QTest::addColumn<bool>("yes");
-    QTest::newRow("No keeps the window") << false;
-    QTest::newRow("Yes closes it") << true;
+    QTest::addColumn<bool>("backupOnExit");
+    QTest::newRow("No keeps the window") << false << true;
+    QTest::newRow("Yes closes it") << true << false;
+    QTest::newRow("Yes closes it with a backup") << true << true;
 }
 
 void TestFormMain::closeAsksFirst()
 {
     QFETCH(bool, yes);
+    QFETCH(bool, backupOnExit);
+    TestClock clock(QDateTime(QDate(2026, 12, 6), QTime(23, 40)));
     MessageRecorder messages;
     messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
-    AppState state;
-    Form_main window(state);
+    TestHall hall;
+    hall.state.params.BackupOnExit = backupOnExit;
+    Form_main window(hall.state);
     window.show();
-    QSignalSpy ending(&window, &Form_main::aboutToEnd);
 
     QCOMPARE(window.close(), yes);
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.last().text, QStringLiteral("是否退出Tavoro？"));
-    QCOMPARE(messages.last().icon, Messages::Icon::Question);
-    QCOMPARE(messages.last().buttons, Messages::Buttons::YesNo);
-    QCOMPARE(messages.last().caption, QStringLiteral("Tavoro"));
+    QCOMPARE(messages.messages().first().text, QStringLiteral("是否退出Tavoro？"));
+    QCOMPARE(messages.messages().first().icon, Messages::Icon::Question);
+    QCOMPARE(messages.messages().first().buttons, Messages::Buttons::YesNo);
+    QCOMPARE(messages.messages().first().caption, QStringLiteral("Tavoro"));
     QCOMPARE(window.isVisible(), !yes);
-    QCOMPARE(ending.count(), yes ? 1 : 0);
+    const bool backedUp = QFile::exists(hall.folder() + QStringLiteral("/data202612623.bak"));
+    QCOMPARE(backedUp, yes && backupOnExit);
+    QCOMPARE(messages.count(), backedUp ? 2 : 1);
 }
 
 void TestFormMain::timerClosesSplash()
@@ -103,37 +109,55 @@ void TestFormMain::timerClosesSplash()
     QTRY_VERIFY(!splash.isVisible());
 }
 
-void TestFormMain::parameterEditorFollowsRights_data()
+void TestFormMain::menuItemsFollowRights_data()
 {
-    QTest::addColumn<QVariant>("zhda");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("settings right") << QVariant(QStringLiteral("AE")) << true;
-    QTest::newRow("letter among blanks") << QVariant(QStringLiteral(" E ")) << true;
-    QTest::newRow("other rights only") << QVariant(QStringLiteral("ABCDF")) << false;
-    QTest::newRow("lower case is another letter") << QVariant(QStringLiteral("e")) << false;
-    QTest::newRow("no rights") << QVariant() << false;
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("letters");
+    QTest::addColumn<QStringList>("enabled");
+    const QStringList none;
+    QTest::newRow("settings and clearing")
+        << "zhda" << QVariant(QStringLiteral("DE")) << QStringList{QStringLiteral("mset_5"), QStringLiteral("mset_6")};
+    QTest::newRow("letter among blanks") << "zhda" << QVariant(QStringLiteral(" E "))
+                                         << QStringList{QStringLiteral("mset_5")};
+    QTest::newRow("other settings rights") << "zhda" << QVariant(QStringLiteral("ABCF")) << none;
+    QTest::newRow("lower case is another letter") << "zhda" << QVariant(QStringLiteral("e")) << none;
+    QTest::newRow("operators") << "zwcl" << QVariant(QStringLiteral("A")) << QStringList{QStringLiteral("czygl_0")};
+    QTest::newRow("operator log") << "zwcl" << QVariant(QStringLiteral("BC")) << QStringList{QStringLiteral("czygl_3")};
+    QTest::newRow("letter of another group") << "xtgl" << QVariant(QStringLiteral("ABE")) << none;
+    QTest::newRow("no rights") << "zhda" << QVariant() << none;
 }
 
-void TestFormMain::parameterEditorFollowsRights()
+void TestFormMain::menuItemsFollowRights()
 {
-    QFETCH(QVariant, zhda);
-    QFETCH(bool, enabled);
+    QFETCH(QString, column);
+    QFETCH(QVariant, letters);
+    QFETCH(QStringList, enabled);
+    const QStringList guarded = QStringLiteral("mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
+    const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2").split(QLatin1Char(' '));
     MessageRecorder messages;
     TestHall hall;
-    QVERIFY(hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
+    QVERIFY(hall.exec(
+        QStringLiteral("insert into czyzd (czy_name, ") + column + QStringLiteral(") values ('clerk', ?)"), {letters}));
     Form_main window(hall.state);
-    auto* editor = window.findChild<QAction*>(QStringLiteral("mset_5"));
-    QVERIFY(editor);
-    QVERIFY(!editor->isEnabled());
+    auto action = [&window](const QString& name) {
+        return window.findChild<QAction*>(name);
+    };
+    for (const QString& name : guarded)
+        QVERIFY2(action(name) && !action(name)->isEnabled(), qPrintable(name));
+
     hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
     window.applyLogin();
-    QCOMPARE(editor->isEnabled(), enabled);
+    for (const QString& name : guarded)
+        QVERIFY2(action(name)->isEnabled() == enabled.contains(name), qPrintable(name));
+    for (const QString& name : always)
+        QVERIFY2(action(name) && action(name)->isEnabled(), qPrintable(name));
     QCOMPARE(messages.count(), 0);
 
     // The next operator of the same window gets exactly their own rights.
     hall.loginAs(QStringLiteral("nobody"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
     window.applyLogin();
-    QVERIFY(!editor->isEnabled());
+    for (const QString& name : guarded)
+        QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
 }
 
 QTEST_MAIN(TestFormMain)

@@ -1,0 +1,77 @@
+#include "admin/Frm_czy_add.h"
+
+#include "admin/OperatorStore.h"
+#include "app/AppState.h"
+#include "app/Messages.h"
+#include "app/ModCWCl.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString Caption = QStringLiteral("权限设置");
+}
+
+Frm_czy_add::Frm_czy_add(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("Frm_czy_add"));
+    setWindowTitle(QStringLiteral("增加操作员"));
+
+    auto* label = new QLabel(QStringLiteral("操作员姓名:"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("text"));
+    m_text->setMinimumWidth(200);
+    label->setBuddy(m_text);
+
+    auto* ok = new QPushButton(QStringLiteral("确定(&Y)"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &Frm_czy_add::addOperator);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(label);
+    field->addWidget(m_text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 12);
+    layout->setSpacing(14);
+    layout->addLayout(field);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Frm_czy_add::addOperator()
+{
+    OperatorStore store(m_state.DbConn);
+    QString added;
+    const OperatorStore::Outcome outcome = store.add(m_text->text(), &added);
+    if (!outcome.result) {
+        ShowErr(outcome.result);
+        return;
+    }
+    if (outcome.refusal == OperatorStore::Refusal::EmptyName) {
+        Messages::exclamation(QStringLiteral("操作员姓名不可以为空！"), Caption);
+    } else if (outcome.refusal == OperatorStore::Refusal::DuplicateName) {
+        Messages::exclamation(QStringLiteral("操作员姓名不可以重复！"), Caption);
+    } else {
+        Q_EMIT operatorAdded(added);
+        accept();
+        return;
+    }
+    m_text->setFocus();
+    m_text->selectAll();
+}

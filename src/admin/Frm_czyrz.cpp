@@ -1,0 +1,172 @@
+#include "admin/Frm_czyrz.h"
+
+#include "app/AppState.h"
+#include "app/Clock.h"
+#include "app/DateText.h"
+#include "app/Messages.h"
+#include "app/ModCWCl.h"
+#include "app/ProgramFolder.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("操作员日志");
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+} // namespace
+
+Frm_czyrz::Frm_czyrz(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, Caption)
+{
+    setObjectName(QStringLiteral("Frm_czyrz"));
+    setWindowTitle(Caption);
+    buildScreen();
+    list(m_filter);
+}
+
+void Frm_czyrz::buildScreen()
+{
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto action = [&](const char* key, const QString& text, auto slot) {
+        QAction* a = toolbar->addAction(text, this, slot);
+        a->setObjectName(QLatin1String(key));
+        return a;
+    };
+    action("find", QStringLiteral("查询"), [this] { find(); });
+    action("delete", QStringLiteral("删除"), [this] { deleteAll(); });
+    // Printing the log is not offered; the button stays to keep the toolbar familiar.
+    action("printer_view", QStringLiteral("预览"), [] {})->setEnabled(false);
+    action("exit", QStringLiteral("退出"), [this] { close(); });
+
+    auto* picture = label("Image1", QString(), this);
+    const QPixmap book = programPicture(QStringLiteral("book.wmf"));
+    if (!book.isNull())
+        picture->setPixmap(book.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    QLabel* title = label("Label1", QStringLiteral("员工工作情况"), this);
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    title->setFont(big);
+
+    m_txtname = new QLineEdit(this);
+    m_txtname->setObjectName(QStringLiteral("txtname"));
+    QLabel* nameLabel = label("Label2", QStringLiteral("姓名"), this);
+    nameLabel->setBuddy(m_txtname);
+
+    // The date counts only while it is ticked, as a date picker with a check box.
+    m_checkkssj = new QCheckBox(this);
+    m_checkkssj->setObjectName(QStringLiteral("Checkkssj"));
+    m_txtkssj = new QDateEdit(Clock::today(), this);
+    m_txtkssj->setObjectName(QStringLiteral("txtkssj"));
+    m_txtkssj->setDisplayFormat(DateText::DateFormat);
+    m_txtkssj->setCalendarPopup(true);
+    m_txtkssj->setMinimumWidth(120);
+    m_txtkssj->setEnabled(false);
+    connect(m_checkkssj, &QCheckBox::toggled, m_txtkssj, &QDateEdit::setEnabled);
+    QLabel* dateLabel = label("Label3", QStringLiteral("开始日期"), this);
+    dateLabel->setBuddy(m_checkkssj);
+
+    m_grid = new QTableWidget(0, 5, this);
+    m_grid->setObjectName(QStringLiteral("MSGrid"));
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("操作员姓名"), QStringLiteral("内  容"),
+                                       QStringLiteral("开始时间"), QStringLiteral("结束时间")});
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    constexpr int widths[] = {60, 110, 160, 190, 190};
+    for (int column = 0; column < 5; ++column)
+        m_grid->setColumnWidth(column, widths[column]);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(picture);
+    heading->addWidget(title);
+    heading->addStretch();
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(nameLabel);
+    filters->addWidget(m_txtname);
+    filters->addSpacing(16);
+    filters->addWidget(dateLabel);
+    filters->addWidget(m_checkkssj);
+    filters->addWidget(m_txtkssj);
+    filters->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(toolbar);
+    layout->addLayout(heading);
+    layout->addLayout(filters);
+    layout->addWidget(m_grid, 1);
+    resize(760, 480);
+}
+
+void Frm_czyrz::list(const OperatorLogList::Filter& filter)
+{
+    QList<OperatorLogList::Entry> entries;
+    const Result found = OperatorLogList::find(m_state.DbConn, filter, &entries);
+    if (!found) {
+        ShowErr(found);
+        return;
+    }
+    m_filter = filter;
+    m_grid->setRowCount(int(entries.size()));
+    for (int row = 0; row < entries.size(); ++row) {
+        const OperatorLogList::Entry& entry = entries.at(row);
+        const QStringList cells{QString::number(entry.tag), entry.czyname, entry.czyxm, entry.initTime, entry.lastTime};
+        for (int column = 0; column < cells.size(); ++column)
+            m_grid->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+}
+
+void Frm_czyrz::find()
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    OperatorLogList::Filter filter;
+    filter.name = m_txtname->text();
+    if (m_checkkssj->isChecked())
+        filter.from = m_txtkssj->date();
+    list(filter);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void Frm_czyrz::deleteAll()
+{
+    if (!Messages::ask(QStringLiteral("确认删除所有日志吗?")))
+        return;
+    const Result deleted = OperatorLogList::deleteClosed(m_state.DbConn);
+    if (!deleted) {
+        ShowErr(deleted);
+        return;
+    }
+    list(m_filter);
+}
+
+void Frm_czyrz::done(int result)
+{
+    m_log.close();
+    QDialog::done(result);
+}

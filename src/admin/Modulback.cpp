@@ -1,0 +1,131 @@
+#include "admin/Modulback.h"
+
+#include "app/AppState.h"
+#include "app/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDriver>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sqlite3.h>
+
+namespace Modulback {
+
+namespace {
+
+sqlite3* handleOf(const QSqlDatabase& db)
+{
+    if (!db.isOpen())
+        return nullptr;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+Result sqliteFailure(sqlite3* db, int rc)
+{
+    const char* text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    return Result::failure(QString::fromUtf8(text));
+}
+
+// Runs the online backup from source into the (empty) database file at path.
+Result copyInto(sqlite3* source, const QString& path)
+{
+    sqlite3* dest = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &dest, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const Result failed = sqliteFailure(dest, rc);
+        sqlite3_close(dest);
+        return failed;
+    }
+    Result result = Result::success();
+    sqlite3_backup* copy = sqlite3_backup_init(dest, "main", source, "main");
+    if (!copy) {
+        result = sqliteFailure(dest, SQLITE_ERROR);
+    } else {
+        rc = sqlite3_backup_step(copy, -1);
+        const int finished = sqlite3_backup_finish(copy);
+        if (rc != SQLITE_DONE)
+            result = Result::failure(QString::fromUtf8(sqlite3_errstr(rc)));
+        else if (finished != SQLITE_OK)
+            result = sqliteFailure(dest, finished);
+    }
+    // The copy carries the source's WAL mode; a backup should be one file
+    // that opens anywhere, even from read-only media.
+    if (result) {
+        rc = sqlite3_exec(dest, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            result = sqliteFailure(dest, rc);
+    }
+    rc = sqlite3_close(dest);
+    if (result && rc != SQLITE_OK)
+        result = Result::failure(QString::fromUtf8(sqlite3_errstr(rc)));
+    return result;
+}
+
+// Creates the file owner-only, as the database itself is.
+Result createEmpty(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return Result::failure(file.errorString());
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return Result::success();
+}
+
+// rename() replaces an existing target in one step, which QFile::rename does not.
+Result replace(const QString& from, const QString& to)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return Result::failure(QString::fromLocal8Bit(std::strerror(errno)));
+    return Result::success();
+}
+
+} // namespace
+
+QString fileName(const QDateTime& moment)
+{
+    const QDate day = moment.date();
+    return QStringLiteral("data") + QString::number(day.year()) + QString::number(day.month()) +
+           QString::number(day.day()) + QString::number(moment.time().hour()) + QStringLiteral(".bak");
+}
+
+QString target(const AppState& state, const QDateTime& moment)
+{
+    return QDir(state.DbFolder).filePath(fileName(moment));
+}
+
+Result backup(const QSqlDatabase& db, const QString& target)
+{
+    sqlite3* source = handleOf(db);
+    if (!source)
+        return Result::failure(QStringLiteral("数据库没有打开"));
+
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    Result result = createEmpty(partial);
+    if (!result)
+        return result;
+    result = copyInto(source, partial);
+    if (result)
+        result = replace(partial, target);
+    if (!result) {
+        QFile::remove(partial);
+        QFile::remove(partial + QStringLiteral("-journal"));
+    }
+    return result;
+}
+
+Outcome backupNow(const AppState& state)
+{
+    Outcome outcome;
+    outcome.target = target(state, Clock::now());
+    outcome.result = backup(state.DbConn, outcome.target);
+    return outcome;
+}
+
+} // namespace Modulback

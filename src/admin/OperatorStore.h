@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/Result.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+#include <optional>
+
+// One row of czyzd as the rights screen shows it.
+struct OperatorRecord
+{
+    QString name; // czy_name as stored, the key of the row
+    bool isSystem = false;
+    std::array<QVariant, 5> rights; // per group of rightsGroups(); null when the group is not granted
+    std::optional<double> zk;       // the discount limit; nothing when not set
+};
+
+// Adds, deletes and changes operators. Operators are named by czy_name as
+// stored. The system operator can be neither deleted nor have its password
+// cleared; those requests come back refused and change nothing.
+class OperatorStore
+{
+public:
+    enum class Refusal
+    {
+        None,
+        EmptyName,
+        DuplicateName,
+        SystemOperator,
+        LimitOutOfRange
+    };
+
+    // What a change did: refused (nothing written), failed (result), or done.
+    struct Outcome
+    {
+        Refusal refusal = Refusal::None;
+        Result result = Result::success();
+
+        bool done() const { return refusal == Refusal::None && result.ok(); }
+    };
+
+    explicit OperatorStore(const QSqlDatabase& db);
+
+    // Every operator in the order the rows were written.
+    Result load(QList<OperatorRecord>* operators) const;
+    Result find(const QString& name, std::optional<OperatorRecord>* record) const;
+
+    // Adds an operator under the trimmed name, each group granted with no
+    // right ticked, no password and no discount limit; *added gets the name.
+    Outcome add(const QString& typedName, QString* added);
+    Outcome remove(const QString& name);
+    // Leaves the operator the empty password.
+    Outcome clearPassword(const QString& name);
+
+    // Stores the letters of one group (index into rightsGroups()).
+    Result saveRights(const QString& name, int group, const QString& letters);
+    // A granted group holds its letters, blank when it has none; a withdrawn
+    // group is null.
+    Result setGroupGranted(const QString& name, int group, bool granted);
+    // Limits from 0 up to, not including, 10 are stored.
+    Outcome saveDiscountLimit(const QString& name, double zk);
+
+private:
+    // The row's sys_tag, or nothing when there is no such row.
+    std::optional<bool> systemTag(const QString& name, Result* result) const;
+    Outcome unlessSystemOperator(const QString& name, const QString& sql, const QVariantList& values);
+
+    QSqlDatabase m_db;
+};
