@@ -82,6 +82,19 @@ std::optional<double> CDbl(const QString& text)
     return value;
 }
 
+std::optional<bool> CBool(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    const auto number = CDbl(t);
+    if (!number)
+        return std::nullopt;
+    return *number != 0;
+}
+
 std::optional<qint16> CInt(double value)
 {
     if (!std::isfinite(value))

@@ -16,6 +16,10 @@ double Val(const QString& text);
 // The whole text (trimmed) as a number, or nothing when it is not one.
 std::optional<double> CDbl(const QString& text);
 
+// The whole text (trimmed) as a truth value: "true"/"false" in any case, or a
+// number (0 false, any other true); nothing otherwise.
+std::optional<bool> CBool(const QString& text);
+
 // A 16-bit whole number rounded half to even; nothing on overflow.
 std::optional<qint16> CInt(double value);
 // The trimmed text as a number, then as CInt; nothing when it is not a number.

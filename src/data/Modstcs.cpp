@@ -10,19 +10,6 @@
 
 namespace {
 
-std::optional<bool> toBoolean(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
-    const auto number = Notation::CDbl(t);
-    if (!number)
-        return std::nullopt;
-    return *number != 0;
-}
-
 using Loader = std::function<bool(Parameters&, const QString&)>;
 
 Loader text(QString Parameters::*field)
@@ -46,7 +33,7 @@ Loader whole(qint16 Parameters::*field)
 Loader boolean(bool Parameters::*field)
 {
     return [field](Parameters& p, const QString& value) {
-        const auto flag = toBoolean(value);
+        const auto flag = Notation::CBool(value);
         if (flag)
             p.*field = *flag;
         return flag.has_value();

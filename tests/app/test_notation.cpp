@@ -13,6 +13,8 @@ private Q_SLOTS:
     void val();
     void cint_data();
     void cint();
+    void cbool_data();
+    void cbool();
     void format_data();
     void format();
     void str();
@@ -73,6 +75,30 @@ void TestNotation::cint()
     QCOMPARE(result.has_value(), converts);
     if (converts)
         QCOMPARE(int(*result), expected);
+}
+
+void TestNotation::cbool_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected"); // -1: not a truth value
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("one") << "1" << 1;
+    QTest::newRow("minus one") << "-1" << 1;
+    QTest::newRow("blanks around") << " 1 " << 1;
+    QTest::newRow("word") << "True" << 1;
+    QTest::newRow("false word") << "FALSE" << 0;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("other text") << "yes" << -1;
+}
+
+void TestNotation::cbool()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const auto value = CBool(text);
+    QCOMPARE(value.has_value(), expected >= 0);
+    if (value)
+        QCOMPARE(int(*value), expected);
 }
 
 void TestNotation::format_data()
