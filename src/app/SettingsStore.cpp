@@ -50,3 +50,8 @@ void SettingsStore::save(const QString& path, const QString& data)
     m_settings->setValue(Group + QStringLiteral("/data"), data);
     m_settings->sync();
 }
+
+QString SettingsStore::printerPort(const QString& name) const
+{
+    return m_settings->value(QStringLiteral("printer_ports/") + name).toString();
+}

@@ -43,6 +43,11 @@ public:
     QString data() const;
     void save(const QString& path, const QString& data);
 
+    // The device file a raw printer port ("LPT1", "LPT2", "COM1", "COM2")
+    // is written to when group "printer_ports" names one under the port's
+    // name; empty otherwise.
+    QString printerPort(const QString& name) const;
+
 private:
     QSettings* m_settings;
     bool m_owned;

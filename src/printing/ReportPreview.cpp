@@ -1,0 +1,17 @@
+#include "printing/ReportPreview.h"
+
+#include "printing/ReportRenderer.h"
+
+#include <QPrinter>
+
+std::unique_ptr<QPrintPreviewDialog> makeReportPreview(const ReportDocument& document, QWidget* parent)
+{
+    auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
+    dialog->setObjectName(document.name);
+    dialog->setWindowTitle(QStringLiteral("打印预览"));
+    dialog->resize(820, 720);
+    const ReportRenderer renderer(document);
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
+                     [renderer](QPrinter* printer) { renderer.render(printer); });
+    return dialog;
+}

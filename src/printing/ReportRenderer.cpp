@@ -1,0 +1,186 @@
+#include "printing/ReportRenderer.h"
+
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace {
+
+QString labelText(const ReportLabel& label)
+{
+    return label.prompt + label.caption;
+}
+
+Qt::Alignment alignment(ReportColumn::Align align)
+{
+    switch (align) {
+    case ReportColumn::Align::Centre:
+        return Qt::AlignHCenter;
+    case ReportColumn::Align::Right:
+        return Qt::AlignRight;
+    case ReportColumn::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Writes down the page from the top, one block after another, and turns to
+// a new page when the next block no longer fits.
+class PageWriter
+{
+public:
+    PageWriter(QPainter& painter, QPagedPaintDevice& device)
+        : m_painter(painter)
+        , m_device(device)
+        , m_width(device.width())
+        , m_height(device.height())
+    {}
+
+    void text(const QString& text, const QFont& font, Qt::Alignment align)
+    {
+        m_painter.setFont(font);
+        const int flags = int(align) | Qt::TextWordWrap;
+        const QRect needed =
+            m_painter.boundingRect(QRect(0, 0, m_width, std::numeric_limits<int>::max() / 2), flags, text);
+        const int height = std::max(needed.height(), m_painter.fontMetrics().lineSpacing());
+        if (!fits(height))
+            newPage();
+        m_painter.drawText(QRect(0, m_y, m_width, height), flags, text);
+        m_y += height;
+    }
+
+    void gap(const QFont& font) { m_y += QFontMetrics(font, &m_device).lineSpacing() / 2; }
+
+    void table(const ReportDocument& report, const QFont& body, const QFont& bold)
+    {
+        const int rowHeight = QFontMetrics(bold, &m_device).lineSpacing();
+        QStringList captions;
+        for (const ReportColumn& column : report.columns)
+            captions.append(column.caption);
+        const auto heading = [&] {
+            row(report.columns, captions, bold, rowHeight);
+            rule(rowHeight);
+        };
+
+        if (!fits(3 * rowHeight))
+            newPage();
+        heading();
+        for (const QStringList& cells : report.rows) {
+            if (!fits(rowHeight)) {
+                newPage();
+                heading();
+            }
+            row(report.columns, cells, body, rowHeight);
+        }
+        if (report.totals.isEmpty())
+            return;
+        if (!fits(2 * rowHeight)) {
+            newPage();
+            heading();
+        }
+        rule(rowHeight);
+        row(report.columns, report.totals, bold, rowHeight);
+    }
+
+private:
+    bool fits(int height) const { return m_y == 0 || m_y + height <= m_height; }
+
+    void newPage()
+    {
+        m_device.newPage();
+        m_y = 0;
+    }
+
+    void row(const QList<ReportColumn>& columns, const QStringList& cells, const QFont& font, int height)
+    {
+        m_painter.setFont(font);
+        const int padding = height / 4;
+        int total = 0;
+        for (const ReportColumn& column : columns)
+            total += std::max(1, column.width);
+        int used = 0;
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const int left = m_width * used / total;
+            used += std::max(1, columns.at(i).width);
+            const int right = m_width * used / total;
+            const QRect cell(left + padding, m_y, right - left - 2 * padding, height);
+            const QString text = i < cells.size() ? cells.at(i) : QString();
+            m_painter.drawText(cell, int(alignment(columns.at(i).align) | Qt::AlignVCenter),
+                               m_painter.fontMetrics().elidedText(text, Qt::ElideRight, cell.width()));
+        }
+        m_y += height;
+    }
+
+    void rule(int rowHeight)
+    {
+        m_painter.save();
+        m_painter.setPen(QPen(Qt::black, std::max(1, rowHeight / 16)));
+        m_painter.drawLine(0, m_y + rowHeight / 8, m_width, m_y + rowHeight / 8);
+        m_painter.restore();
+        m_y += rowHeight / 4;
+    }
+
+    QPainter& m_painter;
+    QPagedPaintDevice& m_device;
+    int m_width;
+    int m_height;
+    int m_y = 0;
+};
+
+} // namespace
+
+ReportRenderer::ReportRenderer(ReportDocument document, const QFont& font)
+    : m_document(std::move(document))
+    , m_font(font)
+{}
+
+bool ReportRenderer::render(QPagedPaintDevice* device) const
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    painter.setPen(Qt::black);
+
+    QFont body(m_font);
+    body.setPointSizeF(m_document.pointSize);
+    QFont bold(body);
+    bold.setBold(true);
+    QFont title(bold);
+    title.setPointSizeF(m_document.pointSize * 1.4);
+
+    PageWriter page(painter, *device);
+    const QString heading = labelText(m_document.title);
+    if (!heading.isEmpty()) {
+        page.text(heading, title, Qt::AlignHCenter);
+        page.gap(body);
+    }
+    for (const ReportLabel& label : m_document.header)
+        page.text(labelText(label), body, Qt::AlignLeft);
+    if (!m_document.columns.isEmpty()) {
+        page.gap(body);
+        page.table(m_document, body, bold);
+    }
+    if (!m_document.footer.isEmpty())
+        page.gap(body);
+    for (const ReportLabel& label : m_document.footer)
+        page.text(labelText(label), body, Qt::AlignLeft);
+    return painter.end();
+}
+
+bool ReportRenderer::writePdf(const QString& fileName) const
+{
+    QPdfWriter writer(fileName);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setTitle(m_document.name);
+    writer.setCreator(QStringLiteral("Tavoro"));
+    return render(&writer);
+}

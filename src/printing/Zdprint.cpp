@@ -1,0 +1,58 @@
+#include "printing/Zdprint.h"
+
+#include "app/Clock.h"
+#include "app/DateText.h"
+#include "printing/ClsPrint.h"
+#include "printing/Receipt.h"
+
+namespace {
+
+QString moment(const QString& prompt, const QDateTime& at)
+{
+    return prompt + receiptDay(at) + QStringLiteral("日") + receiptTime(at);
+}
+
+} // namespace
+
+QStringList zdprintLines(const Receipt& r, const QDateTime& printedAt)
+{
+    QStringList lines = {
+        r.companyName + QStringLiteral("      ") + QStringLiteral(" 欢迎光临"),
+        QStringLiteral("营业员:") + r.operatorName,
+        QString(29, QLatin1Char('=')),
+        QStringLiteral("台 位 号 ") + QString::number(r.table) + QStringLiteral("  会员卡号") + r.cardNumber,
+        moment(QStringLiteral("开始时间 "), r.start),
+        moment(QStringLiteral("结束时间 "), r.end),
+        QStringLiteral("所用时间 ") + r.timeUsed,
+        QStringLiteral("折扣率：") + receiptNumber(r.discount),
+        QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"),
+    };
+    for (const ReceiptGoods& line : r.goods) {
+        lines.append(line.wlcode + QStringLiteral("  ") + receiptNumber(line.count) + QStringLiteral("  ") +
+                     receiptNumber(line.amount) + QStringLiteral(" 元"));
+    }
+    lines += {
+        QStringLiteral("商品消费:") + receiptNumber(r.goodsTotal) + QStringLiteral(" 元"),
+        QStringLiteral("合计:") + receiptNumber(r.grandTotal) + QStringLiteral("元"),
+        QString(30, QLatin1Char('=')),
+        QStringLiteral("电话:") + r.telephone,
+        QStringLiteral("地址:") + r.address,
+        DateText::dateTime(printedAt),
+    };
+    for (int i = 0; i < 6; ++i)
+        lines.append(QString());
+    return lines;
+}
+
+bool Zdprint(const Receipt& receipt, const SettingsStore& settings)
+{
+    ClsPrint printer(settings);
+    if (!printer.OpenPort(QStringLiteral("1")))
+        return false;
+    printer.FontSizeBig(2);
+    printer.RowSpace(2);
+    for (const QString& line : zdprintLines(receipt, Clock::now()))
+        printer.PrintStr(line);
+    printer.ClosePort();
+    return true;
+}

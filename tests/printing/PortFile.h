@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/SettingsStore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStringDecoder>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// The receipt printer's ports pointed at files of a temporary folder
+// through a settings store of the test's own.
+class PortFile
+{
+public:
+    PortFile()
+        : m_file(m_dir.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat)
+        , m_settings(&m_file)
+    {
+        for (const char* port : {"LPT1", "LPT2", "COM1", "COM2"})
+            pointAt(QLatin1String(port), path(QLatin1String(port)));
+    }
+
+    SettingsStore& settings() { return m_settings; }
+    QString path(const QString& port) const { return m_dir.filePath(port + QStringLiteral(".out")); }
+    void pointAt(const QString& port, const QString& file)
+    {
+        m_file.setValue(QStringLiteral("printer_ports/") + port, file);
+    }
+
+    QByteArray bytes(const QString& port = QStringLiteral("LPT1")) const
+    {
+        QFile file(path(port));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The lines a receipt printer would print: each line's mode switches
+    // dropped and its GBK bytes read back as text.
+    static QStringList printedLines(QByteArray bytes)
+    {
+        bytes.replace(QByteArray("\x1C\x2E", 2), QByteArray());
+        bytes.replace(QByteArray("\x1C\x26", 2), QByteArray());
+        QList<QByteArray> lines = bytes.split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        QStringList texts;
+        for (QByteArray& line : lines) {
+            if (line.endsWith('\r'))
+                line.chop(1);
+            QStringDecoder decoder("GBK");
+            texts.append(decoder.decode(line));
+        }
+        return texts;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QSettings m_file;
+    SettingsStore m_settings;
+};
