@@ -1,0 +1,200 @@
+#include "billing/Checkout.h"
+
+#include "admin/ModZkCheck.h"
+#include "app/Clock.h"
+#include "app/DateText.h"
+#include "app/Messages.h"
+#include "app/ModCWCl.h"
+#include "app/Notation.h"
+#include "app/Sql.h"
+#include "billing/BillingErrors.h"
+#include "billing/CheckoutCustomer.h"
+#include "billing/ModuseCheck.h"
+#include "billing/StoredNumber.h"
+#include "billing/TableNumber.h"
+#include "billing/VisitRows.h"
+
+#include <optional>
+
+namespace Checkout {
+
+namespace {
+
+// Refusals roll the transaction back like failures, but are told apart.
+class Settlement
+{
+public:
+    Settlement(const AppState& state, const Request& request, Bill* bill)
+        : m_state(state)
+        , m_request(request)
+        , m_bill(bill)
+    {}
+
+    Result run();
+    // The refusal that ended run(), or Failed when none did.
+    Outcome refusal() const { return m_refusal; }
+
+private:
+    Result refuse(Outcome outcome)
+    {
+        m_refusal = outcome;
+        return Result::failure(QString());
+    }
+    Result chargeMember(const CheckoutCustomer& customer) const;
+    Result freeTable() const;
+
+    const AppState& m_state;
+    const Request& m_request;
+    Bill* m_bill;
+    Outcome m_refusal = Outcome::Failed;
+};
+
+Result Settlement::run()
+{
+    const QSqlDatabase& db = m_state.DbConn;
+    QList<VisitRows::OpenRow> rows;
+    Result result = VisitRows::openRows(db, m_bill->zhao, &rows);
+    if (!result)
+        return result;
+    if (rows.isEmpty())
+        return refuse(Outcome::NoOpenVisit);
+    std::optional<CheckoutCustomer> customer;
+    result = CheckoutCustomer::identify(db, m_request.card, m_request.password, &customer);
+    if (!result)
+        return result;
+    if (!customer)
+        return refuse(Outcome::CardRefused);
+    const std::optional<QDateTime> start = DateText::parseDateTime(rows.first().ksrc);
+    if (!start)
+        return BillingErrors::typeMismatch();
+
+    m_bill->card = customer->card;
+    m_bill->cardType = customer->cardType;
+    m_bill->fkfs = customer->fkfs();
+    m_bill->discount = customer->discount ? discountText(*customer->discount) : m_request.discount;
+    m_bill->start = *start;
+    const VisitToPrice visit{m_bill->zhao, *start, rows.first().dj1};
+    result = priceVisit(m_state, visit, customer->kind, Notation::Val(m_bill->discount), m_bill->end, &m_bill->charge);
+    if (!result)
+        return result;
+    if (customer->paysFromBalance && customer->yk < m_bill->timeCharge())
+        return refuse(Outcome::ShortBalance);
+
+    const VisitRows::Stamp stamp{customer->hasCard() ? QVariant(customer->card) : QVariant(),
+                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer->fkfs()};
+    result = VisitRows::close(db, m_bill->zhao, rows, stamp, m_bill->charge, &m_bill->visitIds);
+    if (result)
+        result = chargeMember(*customer);
+    if (result)
+        result = TableGoods::settle(db, m_bill->zhao, customer->hasCard(), m_state.OperatorName, &m_bill->goods);
+    if (result)
+        result = freeTable();
+    if (!result)
+        return result;
+
+    double goods = 0;
+    for (const SettledGoods& row : std::as_const(m_bill->goods))
+        goods += row.amount;
+    m_bill->goodsTotal = Notation::roundHalfEven(goods, 2);
+    m_bill->grandTotal = Notation::roundHalfEven(m_bill->timeCharge() + m_bill->goodsTotal, 2);
+    return result;
+}
+
+// The member's hours and time charges grow by the bill; a card that pays by
+// balance also pays the time charge from it.
+Result Settlement::chargeMember(const CheckoutCustomer& customer) const
+{
+    if (!customer.hasCard())
+        return Result::success();
+    double hours = 0;
+    for (const BilledSegment& segment : std::as_const(m_bill->charge.segments))
+        hours += storedNumber(segment.sc());
+    hours = Notation::roundHalfEven(hours, 4);
+    const double money = m_bill->timeCharge();
+    if (customer.paysFromBalance)
+        return Sql::exec(m_state.DbConn,
+                         QStringLiteral("update user_lb set jslj=coalesce(jslj, 0)+?, jelj=coalesce(jelj, 0)+?, "
+                                        "yk=coalesce(yk, 0)-? where khao=?"),
+                         {hours, money, money, customer.card});
+    return Sql::exec(
+        m_state.DbConn,
+        QStringLiteral("update user_lb set jslj=coalesce(jslj, 0)+?, jelj=coalesce(jelj, 0)+? where khao=?"),
+        {hours, money, customer.card});
+}
+
+Result Settlement::freeTable() const
+{
+    return Sql::exec(m_state.DbConn, QStringLiteral("update zhdy set sybj=0, fwfl=0, tx=0 where zhao=?"),
+                     {m_bill->zhao});
+}
+
+QString noBandNowText(float rate)
+{
+    return QStringLiteral("当前时间不在任何计费时段内，本次按开台时的单价 ") + QString::number(rate) +
+           QStringLiteral(" 元/小时一段计费。");
+}
+
+} // namespace
+
+Bill settle(const AppState& state, const Request& request)
+{
+    Bill bill;
+    bill.end = Clock::now();
+    const std::optional<qint16> zhao = tableNumber(request.table);
+    std::optional<OpenVisit> open;
+    const Result found = zhao ? findOpenVisit(state.DbConn, *zhao, &open) : Result::success();
+    if (!found) {
+        bill.error = found;
+        return bill;
+    }
+    if (!open) {
+        bill.outcome = Outcome::NoOpenVisit;
+        return bill;
+    }
+    bill.zhao = *zhao;
+    if (!ModZkCheck(state.DbConn, state.OperatorName, float(Notation::Val(request.discount)))) {
+        bill.outcome = Outcome::DiscountRefused;
+        return bill;
+    }
+
+    Settlement settlement(state, request, &bill);
+    QSqlDatabase db = state.DbConn;
+    const Result result = Sql::transaction(db, [&] { return settlement.run(); });
+    if (result) {
+        bill.outcome = Outcome::Settled;
+        return bill;
+    }
+    bill.outcome = settlement.refusal();
+    if (bill.outcome == Outcome::Failed)
+        bill.error = result;
+    bill.visitIds.clear();
+    bill.goods.clear();
+    bill.goodsTotal = 0;
+    bill.grandTotal = 0;
+    return bill;
+}
+
+void tell(const Bill& bill)
+{
+    switch (bill.outcome) {
+    case Outcome::CardRefused:
+        Messages::information(CardRefusedText);
+        break;
+    case Outcome::ShortBalance:
+        Messages::exclamation(ShortBalanceText);
+        break;
+    case Outcome::Failed:
+        Messages::critical(QStringLiteral("结帐未完成，本台继续计时。\n") +
+                           errorText(bill.error.number(), bill.error.message()));
+        break;
+    case Outcome::Settled:
+        if (bill.charge.noBandNow)
+            Messages::information(noBandNowText(bill.charge.segments.first().dj));
+        break;
+    case Outcome::NoOpenVisit:
+    case Outcome::DiscountRefused:
+        break;
+    }
+}
+
+} // namespace Checkout

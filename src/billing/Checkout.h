@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/Result.h"
+#include "billing/CheckoutPricing.h"
+#include "billing/StoredNumber.h"
+#include "billing/TableGoods.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// Settling the open visit of one table: the time priced, the discount
+// applied, the time charge taken from a card that pays by balance, the visit
+// closed, the table's goods settled and the table freed, all in one
+// transaction.
+namespace Checkout {
+
+// What the board holds when the operator settles.
+struct Request
+{
+    QString table;    // DataCombo1
+    QString card;     // Txtkhao
+    QString password; // Txtpassword
+    QString discount; // Txtzk, in tenths ("8" is 80 %)
+};
+
+enum class Outcome
+{
+    Settled,
+    NoOpenVisit,     // nothing was written or said
+    DiscountRefused, // beyond the operator's authority; ModZkCheck has told the operator
+    CardRefused,     // nothing was written
+    ShortBalance,    // nothing was written; the charge is in the bill
+    Failed,          // a database or rule error; nothing was written
+};
+
+struct Bill
+{
+    Outcome outcome = Outcome::Failed;
+    Result error = Result::success(); // what failed, for Failed
+
+    qint16 zhao = 0;
+    QString card;     // as settled; empty for a cash guest
+    QString cardType; // "现金" for a cash guest
+    QString fkfs;     // "现金" or "刷卡"
+    QString discount; // the discount used, as the discount box shows it while settling
+    QDateTime start;  // of the visit
+    QDateTime end;    // the checkout moment
+
+    TimeCharge charge;      // the segments; charge.total is the time charge (Txtmony)
+    QList<qint64> visitIds; // the closed waimxd rows, front first; the first is the djid
+    QList<SettledGoods> goods;
+    double goodsTotal = 0; // TxtCkv_zc
+    double grandTotal = 0; // TxtHj
+
+    bool settled() const { return outcome == Outcome::Settled; }
+    // The time charge as written and shown (Txtmony): 1.2, not 1.20000005.
+    double timeCharge() const { return storedNumber(charge.total); }
+};
+
+inline const QString CardRefusedText = QStringLiteral("会员卡错误或密码错误,请重新输入!");
+inline const QString ShortBalanceText = QStringLiteral("金额不足，请先存款！");
+
+// Settles the table's first open visit at the clock's present moment for the
+// logged-in operator. The discount is checked against the operator's
+// authority first; an accepted member card with a discount of its own bills
+// at that discount instead. Lights, the board and printing are the caller's,
+// after a Settled bill.
+Bill settle(const AppState& state, const Request& request);
+
+// Tells the operator what the bill needs said: a refusal or failure, or, for
+// a settled bill priced as one segment because no band covers the present
+// time, that notice.
+void tell(const Bill& bill);
+
+} // namespace Checkout

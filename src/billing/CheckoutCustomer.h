@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Result.h"
+#include "billing/RateBands.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+// Who settles a visit: a cash guest, or a member whose card was accepted.
+struct CheckoutCustomer
+{
+    QString card;     // empty for a cash guest
+    QString cardType; // klx of the card; "现金" for a cash guest
+    RateKind kind = RateKind::NonMember;
+    // "现金卡" and "现金优惠卡" pay the time from the balance ("刷卡"); every
+    // other customer pays cash, a card type the rules do not name included.
+    bool paysFromBalance = false;
+    std::optional<double> discount; // the member's zk, when set and not 0
+    double yk = 0;
+
+    bool hasCard() const { return !card.isEmpty(); }
+    QString fkfs() const;
+
+    // A blank card and password make a cash guest. Otherwise the card must
+    // exist and, when it has a password, the trimmed passwords must match;
+    // a refused card leaves *customer empty.
+    static Result identify(const QSqlDatabase& db, const QString& card, const QString& password,
+                           std::optional<CheckoutCustomer>* customer);
+};
