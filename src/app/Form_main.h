@@ -1,21 +1,19 @@
 #pragma once
 
-#include "admin/OperatorRights.h"
-
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
-
 struct AppState;
-class QAction;
+class Form_menu;
 class QLabel;
-class QMenu;
 class QMdiArea;
+class QMdiSubWindow;
 class QTimer;
 
-// The frame window in which every other screen opens. Closing it asks first,
-// and writes a backup when the parameter says so.
+// The frame window in which every other screen opens. After a login it
+// shows the table board, whose menus and toolbar are the program's for the
+// whole shift. Closing it asks first, and writes a backup when the
+// parameter says so.
 class Form_main : public QMainWindow
 {
     Q_OBJECT
@@ -24,13 +22,16 @@ public:
     explicit Form_main(AppState& state, QWidget* splash = nullptr, QWidget* parent = nullptr);
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
+    // The table board, while one is open.
+    Form_menu* board() const;
 
     // Writes the business date, operator and shift of the latest login into
-    // the status bar and enables the menu items the operator's rights allow.
+    // the status bar and opens a table board built afresh for that operator.
     void applyLogin();
 
 Q_SIGNALS:
-    // The operator asked for a change of shift: the login screen is shown again.
+    // The operator asked for a change of shift: the board is closed and the
+    // login screen is shown again.
     void shiftChangeRequested();
     // A new database location was stored; it is used from the next start.
     void endProgram();
@@ -39,26 +40,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // A menu item the operator's rights letters switch on.
-    struct GuardedItem
-    {
-        QAction* action;
-        QString OperatorRights::*group;
-        QChar letter;
-    };
-
-    void buildMenus();
-    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot);
-    void guard(QAction* action, QString OperatorRights::*group, char letter);
-    template <typename Screen>
-    void open();
+    void openBoard();
+    void closeBoard();
     void onTimer();
-    void openDatabaseLocation();
 
     AppState& m_state;
     QPointer<QWidget> m_splash;
     QMdiArea* m_mdiArea;
+    QPointer<QMdiSubWindow> m_boardFrame;
     QList<QLabel*> m_panels;
     QTimer* m_timer;
-    QList<GuardedItem> m_guarded;
 };

@@ -1,13 +1,17 @@
 #include "app/AppState.h"
 #include "app/Form_main.h"
+#include "app/Sql.h"
+#include "board/Form_menu.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -21,8 +25,7 @@ private Q_SLOTS:
     void closeAsksFirst_data();
     void closeAsksFirst();
     void timerClosesSplash();
-    void menuItemsFollowRights_data();
-    void menuItemsFollowRights();
+    void loginOpensBoard();
 
 private:
     static QString panel(const Form_main& window, int i)
@@ -109,55 +112,60 @@ void TestFormMain::timerClosesSplash()
     QTRY_VERIFY(!splash.isVisible());
 }
 
-void TestFormMain::menuItemsFollowRights_data()
+// The board opens inside the window with each login, built afresh with the
+// operator's rights; a change of shift closes it.
+void TestFormMain::loginOpensBoard()
 {
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QVariant>("letters");
-    QTest::addColumn<QStringList>("enabled");
-    const QStringList none;
-    QTest::newRow("settings and clearing")
-        << "zhda" << QVariant(QStringLiteral("DE")) << QStringList{QStringLiteral("mset_5"), QStringLiteral("mset_6")};
-    QTest::newRow("letter among blanks") << "zhda" << QVariant(QStringLiteral(" E "))
-                                         << QStringList{QStringLiteral("mset_5")};
-    QTest::newRow("other settings rights") << "zhda" << QVariant(QStringLiteral("ABCF")) << none;
-    QTest::newRow("lower case is another letter") << "zhda" << QVariant(QStringLiteral("e")) << none;
-    QTest::newRow("operators") << "zwcl" << QVariant(QStringLiteral("A")) << QStringList{QStringLiteral("czygl_0")};
-    QTest::newRow("operator log") << "zwcl" << QVariant(QStringLiteral("BC")) << QStringList{QStringLiteral("czygl_3")};
-    QTest::newRow("letter of another group") << "xtgl" << QVariant(QStringLiteral("ABE")) << none;
-    QTest::newRow("no rights") << "zhda" << QVariant() << none;
-}
-
-void TestFormMain::menuItemsFollowRights()
-{
-    QFETCH(QString, column);
-    QFETCH(QVariant, letters);
-    QFETCH(QStringList, enabled);
-    const QStringList guarded = QStringLiteral("mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
-    const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2").split(QLatin1Char(' '));
     MessageRecorder messages;
     TestHall hall;
-    QVERIFY(hall.exec(
-        QStringLiteral("insert into czyzd (czy_name, ") + column + QStringLiteral(") values ('clerk', ?)"), {letters}));
+    QVERIFY(hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', 'E')")));
+    QVERIFY(hall.exec(QStringLiteral("insert into zhdy (zhao, mc) values (1, '1号台')")));
     Form_main window(hall.state);
-    auto action = [&window](const QString& name) {
-        return window.findChild<QAction*>(name);
+    auto action = [&window](const char* name) {
+        return window.findChild<QAction*>(QLatin1String(name));
     };
-    for (const QString& name : guarded)
-        QVERIFY2(action(name) && !action(name)->isEnabled(), qPrintable(name));
+    QVERIFY(!window.board());
+    QVERIFY(!action("mset_5"));
 
     hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
     window.applyLogin();
-    for (const QString& name : guarded)
-        QVERIFY2(action(name)->isEnabled() == enabled.contains(name), qPrintable(name));
-    for (const QString& name : always)
-        QVERIFY2(action(name) && action(name)->isEnabled(), qPrintable(name));
-    QCOMPARE(messages.count(), 0);
+    Form_menu* first = window.board();
+    QVERIFY(first);
+    QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+    QVERIFY(window.mdiArea()->subWindowList().first()->isMaximized());
+    QVERIFY(action("mset_5")->isEnabled());
+    QVERIFY(!action("mset_6")->isEnabled());
 
     // The next operator of the same window gets exactly their own rights.
     hall.loginAs(QStringLiteral("nobody"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
     window.applyLogin();
-    for (const QString& name : guarded)
-        QVERIFY2(!action(name)->isEnabled(), qPrintable(name));
+    QVERIFY(window.board() && window.board() != first);
+    QCOMPARE(window.findChildren<Form_menu*>().size(), 1);
+    QVERIFY(!action("mset_5")->isEnabled());
+    QCOMPARE(messages.count(), 0);
+
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The board is the active screen of an active main window: its timers run.
+    auto* refresh = window.board()->findChild<QTimer*>(QStringLiteral("Timer2"));
+    QTRY_VERIFY(refresh->isActive());
+    // The board's shortcuts work inside the main window.
+    QTest::keyClick(window.board(), Qt::Key_F2);
+    QCOMPARE(Sql::scalar(hall.db(), QStringLiteral("select count(*) from waimxd where zhao=1")).toInt(), 1);
+    QDialog other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTRY_VERIFY(!refresh->isActive());
+    other.close();
+    window.activateWindow();
+    QTRY_VERIFY(refresh->isActive());
+    QSignalSpy shiftChange(&window, &Form_main::shiftChangeRequested);
+    action("mset_3")->trigger();
+    QCOMPARE(shiftChange.count(), 1);
+    QVERIFY(!window.board());
+    QVERIFY(window.mdiArea()->subWindowList().isEmpty());
 }
 
 QTEST_MAIN(TestFormMain)

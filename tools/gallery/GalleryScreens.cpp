@@ -14,7 +14,17 @@
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "app/Frm_pathset.h"
+#include "app/Sql.h"
+#include "board/Form_menu.h"
+#include "board/TableOpening.h"
 #include "data/FrmstcsSET.h"
+#include "printing/Receipt.h"
+#include "printing/ReportPreview.h"
+#include "printing/Report_zd.h"
+
+#include <QTableWidget>
+
+#include <cstdio>
 
 namespace {
 
@@ -25,6 +35,37 @@ GalleryScreen fromState(const char* name)
     return {QString::fromLatin1(name), [](GalleryContext& c) {
                 return std::make_unique<Screen>(c.state);
             }};
+}
+
+// An evening in the demo hall: some tables opened a while ago, cash guests
+// and members, two of them past their reminder.
+void openDemoTables(const AppState& state)
+{
+    struct Open
+    {
+        int table;
+        const char* card;
+        const char* password;
+        int reminder;
+        int minutesAgo;
+    };
+    const QList<Open> tables = {
+        {1, "", "", 0, 95}, {3, "8000000001", "1001", 60, 47}, {5, "8000000005", "", 120, 130}, {6, "", "", 30, 12},
+        {9, "", "", 0, 20}, {11, "8000000003", "1003", 60, 62}};
+    for (const Open& open : tables) {
+        const TableOpening::Request request{QString::number(open.table), QString::fromUtf8(open.card),
+                                            QString::fromUtf8(open.password), QString::number(open.reminder),
+                                            QStringLiteral("100")};
+        TableOpening::Opened opened;
+        Result result = TableOpening::openTable(state, request, &opened);
+        if (result)
+            result = Sql::exec(state.DbConn,
+                               QStringLiteral("update waimxd set ksrc=datetime(ksrc, ?) where zhao=? and jsrc is null"),
+                               {QStringLiteral("-%1 minutes").arg(open.minutesAgo), open.table});
+        if (!result || opened.outcome != TableOpening::Outcome::Opened)
+            std::fprintf(stderr, "cannot open table %d of the demo hall: %s\n", open.table,
+                         qUtf8Printable(result.message()));
+    }
 }
 
 } // namespace
@@ -49,6 +90,17 @@ QList<GalleryScreen> galleryScreens()
              screen->setWindowState(Qt::WindowMaximized);
              return screen;
          }},
+        {QStringLiteral("Form_menu"),
+         [](GalleryContext& c) {
+             openDemoTables(c.state);
+             auto screen = std::make_unique<Form_main>(c.state);
+             screen->applyLogin();
+             screen->setWindowState(Qt::WindowMaximized);
+             // The member's table at 3 selected, as the operator would with the arrow keys.
+             if (auto* grid = screen->board()->findChild<QTableWidget*>(QStringLiteral("FlGrid")))
+                 grid->setCurrentCell(2, 0);
+             return screen;
+         }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),
         fromState<Frm_czy_add>("Frm_czy_add"),
         {QStringLiteral("Frm_czy_find"),
@@ -61,5 +113,21 @@ QList<GalleryScreen> galleryScreens()
         fromState<Form_kl>("Form_kl"),
         fromState<Form_datecz>("Form_datecz"),
         fromState<Frm_czyrz>("Frm_czyrz"),
+        {QStringLiteral("Report_zd"),
+         [](GalleryContext& c) {
+             Receipt receipt = newReceipt(c.state);
+             receipt.table = 5;
+             receipt.cardNumber = QStringLiteral("0000000012");
+             receipt.start = QDateTime(QDate(2026, 12, 6), QTime(18, 43));
+             receipt.end = QDateTime(QDate(2026, 12, 6), QTime(20, 30));
+             receipt.timeUsed = QStringLiteral("1:47");
+             receipt.discount = 8;
+             receipt.timeCharge = 16;
+             receipt.goods = {{QStringLiteral("可乐"), 2, 10}, {QStringLiteral("香烟"), 1, 15.5}};
+             receipt.goodsTotal = 25.5;
+             receipt.grandTotal = 41.5;
+             receipt.deposit = 50;
+             return makeReportPreview(Report_zd(receipt));
+         }},
     };
 }

@@ -1,0 +1,170 @@
+#include "BoardHall.h"
+#include "app/Sql.h"
+#include "board/BoardQueries.h"
+#include "board/BoardRows.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+enum ExitCode
+{
+    WithinTarget = 0,
+    AboveTarget = 1,
+    Failed = 2
+};
+
+constexpr qint64 History = 1000000;
+
+struct Case
+{
+    int tables;
+    double targetMicroseconds;
+};
+
+const Case Cases[] = {{48, 2000}, {500, 10000}};
+
+// The open visits started between 15:00 and 18:00; at 20:30 every reminder
+// of 30 or 60 minutes is due, the longest road through the reminder text.
+const QDateTime Now(QDate(2026, 12, 6), QTime(20, 30));
+
+void fail(const QString& text)
+{
+    std::fprintf(stderr, "bench-board: %s\n", qUtf8Printable(text));
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QString plan(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    QStringList steps;
+    if (Sql::exec(query, QStringLiteral("explain query plan ") + BoardQueries::Tables)) {
+        while (query.next())
+            steps.append(query.value(3).toString());
+    }
+    return steps.join(QStringLiteral("; "));
+}
+
+// What the refresh computes without widgets: the rows, then the duration and
+// reminder texts of every table in use.
+bool refresh(const QSqlDatabase& db, int tables, int* texts)
+{
+    QList<BoardRow> rows;
+    if (!BoardRows::load(db, &rows) || rows.size() != tables)
+        return false;
+    for (const BoardRow& row : rows) {
+        if (!row.visit)
+            continue;
+        *texts += int(BoardRows::duration(row.visit->ksrc, Now).size());
+        *texts += int(BoardRows::reminder(row.tx, row.visit->ksrc, Now).text.size());
+    }
+    return true;
+}
+
+std::optional<double> measure(const Case& c, int calls, QString* error)
+{
+    BoardHall hall;
+    QElapsedTimer filling;
+    filling.start();
+    const Result filled = hall.fill(c.tables, History);
+    if (!filled) {
+        *error = filled.message();
+        return std::nullopt;
+    }
+    std::printf("  %d tables, %lld settled visits written in %.1f s\n", c.tables, static_cast<long long>(History),
+                filling.elapsed() / 1000.0);
+    const QString steps = plan(hall.db);
+    std::printf("    plan: %s\n", qUtf8Printable(steps));
+    if (!steps.contains(QStringLiteral("USING INDEX waimxd_open")) || steps.contains(QStringLiteral("SCAN w")) ||
+        steps.contains(QStringLiteral("SCAN o"))) {
+        *error = QStringLiteral("the board does not read the open visits through the index waimxd_open");
+        return std::nullopt;
+    }
+
+    QList<BoardRow> rows;
+    if (!BoardRows::load(hall.db, &rows)) {
+        *error = QStringLiteral("the rows could not be read");
+        return std::nullopt;
+    }
+    const auto inUse = std::count_if(rows.cbegin(), rows.cend(), [](const BoardRow& row) { return row.visit; });
+    if (inUse != BoardHall::openTablesOf(c.tables)) {
+        *error = QStringLiteral("%1 tables in use instead of %2").arg(inUse).arg(BoardHall::openTablesOf(c.tables));
+        return std::nullopt;
+    }
+
+    int texts = 0;
+    QList<double> micros;
+    QElapsedTimer timer;
+    for (int i = -calls / 10; i < calls; ++i) {
+        timer.start();
+        if (!refresh(hall.db, c.tables, &texts)) {
+            *error = QStringLiteral("a refresh failed");
+            return std::nullopt;
+        }
+        if (i >= 0)
+            micros.append(timer.nsecsElapsed() / 1000.0);
+    }
+    return median(micros);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Times the data part of the board refresh (every table with its open visit, durations and "
+                       "reminders) on 48 and on 500 tables with %1 settled visits. Fails when 48 tables take %2 µs "
+                       "or more, or 500 tables %3 µs or more.")
+            .arg(History)
+            .arg(Cases[0].targetMicroseconds)
+            .arg(Cases[1].targetMicroseconds));
+    parser.addHelpOption();
+    const QCommandLineOption callsOption({QStringLiteral("n"), QStringLiteral("calls")},
+                                         QStringLiteral("Timed refreshes per hall."), QStringLiteral("CALLS"),
+                                         QStringLiteral("1000"));
+    parser.addOption(callsOption);
+    parser.process(app);
+    bool isNumber = false;
+    const int calls = parser.value(callsOption).toInt(&isNumber);
+    if (!isNumber || calls < 10) {
+        fail(QStringLiteral("--calls needs a whole number of at least 10"));
+        return Failed;
+    }
+
+    std::printf("Building the halls:\n");
+    QList<double> medians;
+    for (const Case& c : Cases) {
+        QString error;
+        const std::optional<double> figure = measure(c, calls, &error);
+        if (!figure) {
+            fail(error);
+            return Failed;
+        }
+        medians.append(*figure);
+    }
+
+    bool within = true;
+    std::printf("\nMedian of %d refreshes (µs), %lld settled visits, five in six tables in use:\n", calls,
+                static_cast<long long>(History));
+    std::printf("  tables     median     target\n");
+    for (qsizetype i = 0; i < medians.size(); ++i) {
+        std::printf("  %6d %10.1f %10.0f\n", Cases[i].tables, medians[i], Cases[i].targetMicroseconds);
+        within = within && medians[i] < Cases[i].targetMicroseconds;
+    }
+    return within ? WithinTarget : AboveTarget;
+}

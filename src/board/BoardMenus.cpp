@@ -1,0 +1,143 @@
+#include "board/BoardMenus.h"
+
+#include "admin/DatabaseBackup.h"
+#include "admin/FrmClearData.h"
+#include "admin/Frm_czy_setup.h"
+#include "admin/Frm_czyrz.h"
+#include "admin/frm_czy_password.h"
+#include "app/AppState.h"
+#include "app/Frm_pathset.h"
+#include "app/SettingsStore.h"
+#include "data/FrmstcsSET.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+
+BoardMenus::BoardMenus(AppState& state, QMainWindow* board, Dispatch run)
+    : QObject(board)
+    , m_state(state)
+    , m_board(board)
+    , m_run(std::move(run))
+{
+    buildToolbar();
+    buildMenus();
+}
+
+void BoardMenus::applyRights(const OperatorRights& rights)
+{
+    for (const GuardedItem& item : m_guarded)
+        item.action->setEnabled(OperatorRights::grants(rights.*(item.group), item.letter));
+}
+
+bool BoardMenus::autoPrint() const
+{
+    return m_print->isChecked();
+}
+
+QAction* BoardMenus::addButton(const QString& key, const QString& caption, const QString& toolTip)
+{
+    QAction* action = m_toolbar->addAction(caption, this, [this, key] { m_run(key); });
+    action->setObjectName(key);
+    action->setToolTip(toolTip);
+    return action;
+}
+
+void BoardMenus::buildToolbar()
+{
+    m_toolbar = new QToolBar(m_board);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QFont big = m_toolbar->font();
+    big.setPointSize(13);
+    m_toolbar->setFont(big);
+    m_board->addToolBar(m_toolbar);
+
+    addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
+    m_toolbar->addSeparator();
+    addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
+    m_toolbar->addSeparator();
+    addButton(QStringLiteral("Refh"), QStringLiteral("刷新"), QStringLiteral("刷新"));
+    addButton(QStringLiteral("Showtp"), QStringLiteral("显示"), QStringLiteral("显示桌面"));
+    m_print = addButton(QStringLiteral("print"), QStringLiteral("打印"), QStringLiteral("选中后结账后自动打印账单"));
+    m_print->setCheckable(true);
+}
+
+QAction* BoardMenus::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot)
+{
+    QAction* action = menu->addAction(caption, this, std::move(slot));
+    action->setObjectName(name);
+    return action;
+}
+
+void BoardMenus::guard(QAction* action, QString OperatorRights::*group, char letter)
+{
+    action->setEnabled(false);
+    m_guarded.append({action, group, QLatin1Char(letter)});
+}
+
+void BoardMenus::buildMenus()
+{
+    QMenuBar* bar = m_board->menuBar();
+
+    QMenu* set = bar->addMenu(QStringLiteral("基础数据设置(&S)"));
+    set->setObjectName(QStringLiteral("menu_set"));
+    addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] { m_run(QStringLiteral("Sd")); });
+    set->addSeparator();
+    addItem(set, QStringLiteral("mset_3"), QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
+    guard(addItem(set, QStringLiteral("mset_5"), QStringLiteral("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),
+          &OperatorRights::zhda, 'E');
+    guard(addItem(set, QStringLiteral("mset_6"), QStringLiteral("&6.清空历史数据"), [this] { open<FrmClearData>(); }),
+          &OperatorRights::zhda, 'D');
+    set->addSeparator();
+    addItem(set, QStringLiteral("mset_10"), QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
+    addItem(set, QStringLiteral("mset_11"), QStringLiteral("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
+    addItem(set, QStringLiteral("mset_12"), QStringLiteral("退出系统"), [this] { Q_EMIT exitRequested(); });
+
+    QMenu* business = bar->addMenu(QStringLiteral("营业管理"));
+    business->setObjectName(QStringLiteral("menu_yy"));
+    addItem(business, QStringLiteral("menu_yygl_1"), QStringLiteral("&1.台位计时"), [this] {
+        m_run(QStringLiteral("js"));
+    })->setShortcut(Qt::Key_F2);
+    addItem(business, QStringLiteral("menu_yygl_4"), QStringLiteral("&4.刷新台位状态"), [this] {
+        m_run(QStringLiteral("Refh"));
+    })->setShortcut(Qt::Key_F5);
+    addItem(business, QStringLiteral("menu_yygl_5"), QStringLiteral("&5.显示背景图"),
+            [this] { m_run(QStringLiteral("Showtp")); });
+    QAction* autoPrint = business->addAction(QStringLiteral("&6.是否自动打印"));
+    autoPrint->setObjectName(QStringLiteral("menu_yygl_6"));
+    autoPrint->setCheckable(true);
+    // The item and the button are one switch: either changes both.
+    connect(autoPrint, &QAction::toggled, m_print, &QAction::setChecked);
+    connect(m_print, &QAction::toggled, autoPrint, &QAction::setChecked);
+    m_print->setChecked(true);
+
+    QMenu* operators = bar->addMenu(QStringLiteral("操作员管理(&O)"));
+    operators->setObjectName(QStringLiteral("menuczy"));
+    guard(addItem(operators, QStringLiteral("czygl_0"), QStringLiteral("&1.操作员设置"),
+                  [this] { open<Frm_czy_setup>(); }),
+          &OperatorRights::zwcl, 'A');
+    operators->addSeparator();
+    addItem(operators, QStringLiteral("czygl_2"), QStringLiteral("&2.操作员口令变更"),
+            [this] { open<frm_czy_password>(); });
+    guard(addItem(operators, QStringLiteral("czygl_3"), QStringLiteral("&3.操员日志"), [this] { open<Frm_czyrz>(); }),
+          &OperatorRights::zwcl, 'B');
+}
+
+template <typename Screen>
+void BoardMenus::open()
+{
+    Screen screen(m_state, m_board);
+    screen.exec();
+}
+
+void BoardMenus::openDatabaseLocation()
+{
+    SettingsStore settings;
+    Frm_pathset screen(settings, m_board);
+    connect(&screen, &Frm_pathset::endProgram, this, &BoardMenus::endProgram);
+    screen.exec();
+}

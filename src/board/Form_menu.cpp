@@ -1,0 +1,545 @@
+#include "board/Form_menu.h"
+
+#include "admin/Formstop.h"
+#include "admin/ModZkCheck.h"
+#include "admin/OperatorRights.h"
+#include "admin/OperatorStore.h"
+#include "app/AppState.h"
+#include "app/Clock.h"
+#include "app/DateText.h"
+#include "app/Messages.h"
+#include "app/ModCWCl.h"
+#include "app/Notation.h"
+#include "app/ProgramFolder.h"
+#include "billing/ClsDQje.h"
+#include "billing/ModuseCheck.h"
+#include "board/ActiveScreenTimers.h"
+#include "board/BoardGrid.h"
+#include "board/BoardList.h"
+#include "board/BoardMenus.h"
+#include "board/BoardPanel.h"
+#include "board/BoardPictures.h"
+#include "devices/CardReader.h"
+#include "devices/LightController.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStackedWidget>
+
+namespace {
+
+const QString Opening = QStringLiteral("js");
+const QString Checkout = QStringLiteral("jz");
+constexpr int DefaultRowHeight = 450; // twips
+
+std::optional<qint16> tableOf(const QString& text)
+{
+    return Notation::CInt(Notation::Val(text));
+}
+
+const BoardRow* findTable(const QList<BoardRow>& tables, std::optional<qint16> zhao)
+{
+    for (const BoardRow& table : tables) {
+        if (zhao && table.zhao == *zhao)
+            return &table;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form_menu::Form_menu(AppState& state, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_light(new LightController(this))
+    , m_cardReader(new CardReader(this))
+{
+    setObjectName(QStringLiteral("Form_menu"));
+    buildScreen();
+    startUp();
+}
+
+void Form_menu::buildScreen()
+{
+    m_menus = new BoardMenus(m_state, this, [this](const QString& key) { runCommand(key); });
+    connect(m_menus, &BoardMenus::shiftChangeRequested, this, &Form_menu::shiftChangeRequested);
+    connect(m_menus, &BoardMenus::exitRequested, this, &Form_menu::exitRequested);
+    connect(m_menus, &BoardMenus::endProgram, this, &Form_menu::endProgram);
+
+    m_grid = new BoardGrid(this);
+    // The list is filled once at start-up and never refreshed, so the grid
+    // is the presentation the operator sees.
+    m_list = new BoardList(this);
+    m_list->hide();
+    m_panel = new BoardPanel(this);
+    m_panel->setFixedWidth(300);
+
+    auto* board = new QWidget(this);
+    auto* layout = new QHBoxLayout(board);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_panel);
+
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setAlignment(Qt::AlignCenter);
+    m_image1->setStyleSheet(QStringLiteral("QLabel { background: #1f5e3d; color: #f4f1e8; }"));
+    QFont big = m_image1->font();
+    big.setPointSize(36);
+    big.setBold(true);
+    m_image1->setFont(big);
+
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(board);
+    m_pages->addWidget(m_image1);
+    setCentralWidget(m_pages);
+
+    connect(m_grid, &QTableWidget::cellClicked, this, [this](int row) { FlGrid_Click(row); });
+    m_grid->installEventFilter(this);
+    // Moving with the keys selects as a click does, but leaves the focus on
+    // the board; a click's own selection comes with its release.
+    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
+        if (!m_selecting && row != previousRow && QApplication::mouseButtons() == Qt::NoButton)
+            selectRow(row);
+    });
+    connect(m_list, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { ListView1_ItemClick(item->text(0)); });
+    connect(m_panel->DataCombo1, &QComboBox::activated, this, [this] {
+        if (const std::optional<qint16> zhao = tableOf(currentTable()))
+            selectRow(m_grid->rowOf(*zhao));
+    });
+    connect(m_panel->Txtkhao, &QLineEdit::returnPressed, this, &Form_menu::Txtkhao_Enter);
+    for (QLineEdit* box : {m_panel->Txtpassword, m_panel->Txtzk, m_panel->Txttx, m_panel->Txtyj})
+        connect(box, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+    connect(m_panel->Command3, &QPushButton::clicked, m_light, &LightController::sendAllTables);
+    connect(m_cardReader, &CardReader::received, this, [this](const QString& text) {
+        m_panel->Txtkhao->setText(CardReader::appendReceived(m_panel->Txtkhao->text(), text, cardLength()));
+    });
+
+    auto* timers = new ActiveScreenTimers(this);
+    timers->add(QStringLiteral("Timer1"), 6000, [this] { tickClock(); });
+    timers->add(QStringLiteral("Timer2"), 50000, [this] { usersubGridStar(); });
+    connect(timers, &ActiveScreenTimers::resumed, this, &Form_menu::tickClock);
+}
+
+// Up to the first refresh a failing step leaves its part empty and the next
+// one runs; from the operator's row on, a failure ends the start-up with the
+// guarded menu items still disabled.
+void Form_menu::startUp()
+{
+    const BoardPictures pictures = BoardPictures::load();
+    m_grid->setPictures(pictures);
+    m_list->setPictures(pictures);
+    if (m_state.params.lightControl)
+        m_light->stardkset(m_state.DbConn);
+    m_panel->Command3->setVisible(m_state.params.lightControl);
+    m_cardReader->stardkqset(m_state.DbConn);
+    setWindowTitle(Messages::AppTitle);
+
+    QList<BoardRow> tables;
+    BoardRows::load(m_state.DbConn, &tables);
+    user_set(tables);
+    user_setGRid(tables);
+    makeCurrent(0);
+    m_grid->setFocus();
+    m_list->setSortingEnabled(true);
+    m_panel->Text2->setText(m_state.OperatorName);
+    // Reminders that came due while the program was closed are asked about
+    // at the first timed refresh, once the board is on the screen.
+    refresh(false);
+    tickClock();
+
+    std::optional<OperatorRecord> self;
+    Result result = OperatorStore(m_state.DbConn).find(m_state.OperatorName, &self);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    m_panel->Txtzk->setReadOnly(!(self && self->zk && *self->zk > 0));
+    OperatorRights rights;
+    result = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    m_menus->applyRights(rights);
+    setWindowTitle(windowTitle() + QStringLiteral("   ") + m_state.DbFullName);
+}
+
+void Form_menu::user_set(const QList<BoardRow>& tables)
+{
+    m_list->build(tables);
+    m_panel->DataCombo1->clear();
+    for (const BoardRow& table : tables)
+        m_panel->DataCombo1->addItem(QString::number(table.zhao));
+    usersubListStar(tables);
+}
+
+void Form_menu::user_setGRid(const QList<BoardRow>& tables)
+{
+    if (m_state.params.gridRowHeight == 0)
+        m_state.params.gridRowHeight = DefaultRowHeight;
+    const int rowHeight = std::max(m_state.params.gridRowHeight / 15, m_grid->fontMetrics().height() + 8);
+    m_grid->build(tables, rowHeight);
+}
+
+void Form_menu::usersubListStar(const QList<BoardRow>& tables)
+{
+    m_list->showVisits(tables, Clock::now());
+}
+
+void Form_menu::usersubGridStar()
+{
+    refresh(true);
+}
+
+void Form_menu::refresh(bool mayAsk)
+{
+    QList<BoardRow> tables;
+    if (!BoardRows::load(m_state.DbConn, &tables))
+        return;
+    QHash<qint16, const BoardRow*> byNumber;
+    for (const BoardRow& table : tables)
+        byNumber.insert(table.zhao, &table);
+    const QDateTime now = Clock::now();
+    QList<DueReminder> due;
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const std::optional<qint16> zhao = tableOf(m_grid->text(row, BoardGrid::Zhao));
+        const BoardRow* table = zhao ? byNumber.value(*zhao) : nullptr;
+        if (table && table->visit)
+            m_grid->showInUse(row, *table->visit, BoardRows::duration(table->visit->ksrc, now),
+                              getTx(*table, now, &due));
+        else
+            m_grid->showFree(row);
+    }
+    if (mayAsk)
+        askDueReminders(due);
+}
+
+void Form_menu::usersubGridRow(qint16 row)
+{
+    const int r = row - 1;
+    if (r < 0 || r >= m_grid->rowCount())
+        return;
+    QList<BoardRow> tables;
+    if (!BoardRows::load(m_state.DbConn, &tables))
+        return;
+    const BoardRow* table = findTable(tables, tableOf(currentTable()));
+    if (!table || !table->visit) {
+        if (m_state.params.clearOnCheckout) {
+            for (int column = BoardGrid::Start; column <= BoardGrid::Card; ++column)
+                m_grid->setText(r, column, QString());
+        }
+        m_grid->setText(r, BoardGrid::Reminder, QString());
+        m_grid->showFree(r);
+        return;
+    }
+    const QDateTime now = Clock::now();
+    m_grid->showInUse(r, *table->visit, BoardRows::duration(table->visit->ksrc, now),
+                      BoardRows::reminder(table->tx, table->visit->ksrc, now));
+    m_grid->setText(r, BoardGrid::Total, QString());
+}
+
+BoardRows::Reminder Form_menu::getTx(const BoardRow& table, const QDateTime& now, QList<DueReminder>* due) const
+{
+    const BoardRows::Reminder reminder = BoardRows::reminder(table.tx, table.visit->ksrc, now);
+    if (reminder.due && m_state.params.reminderOffersCheckout)
+        due->append({table.zhao, table.visit->id});
+    return reminder;
+}
+
+// A checkout started from a question refreshes the board again; the
+// questions of that refresh are left to the one still asking.
+void Form_menu::askDueReminders(const QList<DueReminder>& due)
+{
+    if (m_asking)
+        return;
+    const QScopedValueRollback<bool> asking(m_asking, true);
+    for (const DueReminder& reminder : due) {
+        if (!m_answeredYes.contains(reminder.visitId))
+            remind(reminder);
+    }
+}
+
+// The table in question becomes current so that a Yes settles it; a No gives
+// the operator back the table and boxes they were working on.
+void Form_menu::remind(const DueReminder& reminder)
+{
+    const Selection before = saveSelection();
+    selectRow(m_grid->rowOf(reminder.zhao));
+    for (int i = 0; i < 4; ++i)
+        QApplication::beep();
+    const Messages::Answer answer =
+        Messages::show({QString::number(reminder.zhao) + QStringLiteral("台位是否结帐"), Messages::Icon::Exclamation,
+                        Messages::AppTitle, Messages::Buttons::YesNo});
+    if (answer == Messages::Answer::Yes) {
+        m_answeredYes.insert(reminder.visitId);
+        runCommand(Checkout);
+        return;
+    }
+    restoreSelection(before);
+}
+
+Form_menu::Selection Form_menu::saveSelection() const
+{
+    const BoardPanel& p = *m_panel;
+    return {int(Notation::Val(p.TxtHs->text())) - 1,
+            p.Txtkhao->text(),
+            p.Txtpassword->text(),
+            p.Txtzk->text(),
+            p.Txtyj->text(),
+            p.Txtmony->text(),
+            p.TxtCkv_zc->text(),
+            p.TxtHj->text()};
+}
+
+void Form_menu::restoreSelection(const Selection& selection)
+{
+    makeCurrent(selection.row);
+    BoardPanel& p = *m_panel;
+    p.Txtkhao->setText(selection.khao);
+    p.Txtpassword->setText(selection.password);
+    p.Txtzk->setText(selection.zk);
+    p.Txtyj->setText(selection.yj);
+    p.Txtmony->setText(selection.mony);
+    p.TxtCkv_zc->setText(selection.ckvZc);
+    p.TxtHj->setText(selection.hj);
+}
+
+// The grid row, DataCombo1 and TxtHs always name the same table, so that a
+// command never refreshes another table's row.
+void Form_menu::makeCurrent(int row)
+{
+    if (row < 0 || row >= m_grid->rowCount())
+        return;
+    {
+        const QScopedValueRollback<bool> selecting(m_selecting, true);
+        m_grid->setCurrentCell(row, BoardGrid::Zhao);
+    }
+    const QString table = m_grid->text(row, BoardGrid::Zhao);
+    m_panel->DataCombo1->setCurrentIndex(m_panel->DataCombo1->findText(table));
+    m_panel->TxtHs->setText(QString::number(row + 1));
+}
+
+void Form_menu::selectRow(int row)
+{
+    if (row < 0 || row >= m_grid->rowCount())
+        return;
+    makeCurrent(row);
+    BoardPanel& p = *m_panel;
+    for (QLineEdit* box : {p.TxtCkv_zc, p.TxtHj, p.Txtpassword, p.Txtmony})
+        box->clear();
+    const QString table = m_grid->text(row, BoardGrid::Zhao);
+    QList<BoardRow> tables;
+    const Result loaded = BoardRows::load(m_state.DbConn, &tables);
+    if (!loaded) {
+        ShowErr(loaded);
+        return;
+    }
+    const BoardRow* found = findTable(tables, tableOf(table));
+    // A free table shows no card, whatever its row still shows of the last guest.
+    p.Txtkhao->setText(found && found->visit ? found->visit->khao : QString());
+    if (!found || !found->visit) {
+        p.Txtyj->setText(QString::number(m_state.params.memberDeposit));
+        return;
+    }
+    ClsDQje charge(m_state);
+    charge.setDateStar(found->visit->ksrc);
+    charge.setDateFish(Clock::now());
+    charge.setStrkh(found->visit->khao);
+    charge.setStrZh(table);
+    if (charge.GETJe())
+        p.Txtmony->setText(QString::number(double(charge.intzje()), 'f', 2));
+    p.Txtyj->setText(QString::number(found->fwfl, 'g', 15));
+}
+
+void Form_menu::FlGrid_Click(int row)
+{
+    selectRow(row);
+    m_panel->Txtkhao->setFocus();
+}
+
+void Form_menu::ListView1_ItemClick(const QString& table)
+{
+    if (const std::optional<qint16> zhao = tableOf(table))
+        FlGrid_Click(m_grid->rowOf(*zhao));
+}
+
+QString Form_menu::currentTable() const
+{
+    return m_panel->DataCombo1->currentText();
+}
+
+bool Form_menu::autoPrint() const
+{
+    return m_menus->autoPrint();
+}
+
+void Form_menu::setCheckout(std::function<void()> jzZh)
+{
+    m_jzZh = std::move(jzZh);
+}
+
+void Form_menu::runCommand(const QString& key)
+{
+    if (key == Opening) {
+        js();
+    } else if (key == Checkout) {
+        checkout();
+    } else if (key == QLatin1String("Sd")) {
+        Formstop screen(m_state, this);
+        screen.exec();
+    } else if (key == QLatin1String("Refh")) {
+        usersubGridStar();
+    } else if (key == QLatin1String("Showtp")) {
+        showBackground();
+    }
+}
+
+// The card is checked before anything is written: a refused card leaves the
+// table free and its lamp off.
+void Form_menu::js()
+{
+    BoardPanel& p = *m_panel;
+    const QString table = currentTable();
+    if (Notation::Trim(table).isEmpty())
+        return;
+    if (p.Txttx->text().isEmpty())
+        p.Txttx->setText(QStringLiteral("0"));
+    const TableOpening::Request request{table, p.Txtkhao->text(), p.Txtpassword->text(), p.Txttx->text(),
+                                        p.Txtyj->text()};
+    TableOpening::Opened opened;
+    const Result result = TableOpening::openTable(m_state, request, &opened);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    switch (opened.outcome) {
+    case TableOpening::Outcome::AlreadyOpen:
+        return;
+    case TableOpening::Outcome::CardRefused:
+        Messages::information(QStringLiteral("会员卡号错误，请重新输入 "));
+        p.Txtkhao->setFocus();
+        return;
+    case TableOpening::Outcome::Opened:
+        break;
+    }
+    if (!request.card.isEmpty())
+        acceptMember(opened.member);
+    if (m_state.params.lightControl)
+        m_light->SendDAta(1, table);
+    usersubGridRow(Notation::CInt(p.TxtHs->text()).value_or(0));
+}
+
+void Form_menu::checkout()
+{
+    if (!m_jzZh || !IsZhUse(m_state.DbConn, currentTable()))
+        return;
+    if (!ModZkCheck(m_state.DbConn, m_state.OperatorName, float(Notation::Val(m_panel->Txtzk->text()))))
+        return;
+    m_jzZh();
+}
+
+bool Form_menu::hykCheck(const QString& card, const QString& password)
+{
+    TableOpening::MemberCheck member;
+    const Result result = TableOpening::hykCheck(m_state, card, password, &member);
+    if (!result) {
+        ShowErr(result);
+        return false;
+    }
+    if (member.accepted)
+        acceptMember(member);
+    return member.accepted;
+}
+
+void Form_menu::acceptMember(const TableOpening::MemberCheck& member)
+{
+    m_cardType = member.cardType;
+    if (member.discount)
+        m_panel->Txtzk->setText(discountText(*member.discount));
+}
+
+// A positioning card selects its table as a click would (so an opening is a
+// cash guest's and a checkout uses the visit's own card) and offers the
+// command that fits the table's state.
+void Form_menu::Txtkhao_Enter()
+{
+    QLineEdit* box = m_panel->Txtkhao;
+    box->setText(Notation::Mid(box->text(), 1, cardLength()));
+    std::optional<TableOpening::PositioningCard> found;
+    const Result result = TableOpening::findPositioningCard(m_state, box->text(), &found);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    if (!found) {
+        m_panel->Txtpassword->setFocus();
+        return;
+    }
+    const int row = m_grid->rowOf(found->zhao);
+    if (row >= 0) {
+        selectRow(row);
+        const QString number = QString::number(found->zhao);
+        if (IsZhUse(m_state.DbConn, number)) {
+            if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral(" ' ") + found->mc +
+                              QStringLiteral(" 是否结帐？")))
+                runCommand(Checkout);
+        } else if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral("  ’名称为 ") +
+                                 found->mc + QStringLiteral(" 是否开台 ?"))) {
+            runCommand(Opening);
+        }
+    }
+    usersubGridStar();
+    box->clear();
+}
+
+// Without a readable "back.wmf" the hall's name stands in for the picture.
+void Form_menu::showBackground()
+{
+    if (m_pages->currentWidget() != m_image1) {
+        const QPixmap picture = programPicture(QStringLiteral("back.wmf"));
+        if (picture.isNull()) {
+            const QString company = m_state.params.companyName.trimmed();
+            m_image1->setText(company.isEmpty() ? Messages::AppTitle : company);
+        } else {
+            m_image1->setPixmap(picture.scaled(m_pages->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+        m_pages->setCurrentWidget(m_image1);
+        return;
+    }
+    m_image1->clear();
+    m_pages->setCurrentIndex(0);
+}
+
+void Form_menu::tickClock()
+{
+    m_panel->Text3->setText(DateText::dateTime(Clock::now()));
+}
+
+bool Form_menu::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on the board takes the current table as a click does.
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FlGrid_Click(m_grid->currentRow());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int Form_menu::cardLength() const
+{
+    // A length of 0 would empty every card typed or read.
+    return m_state.params.cardNumberLength > 0 ? m_state.params.cardNumberLength : -1;
+}

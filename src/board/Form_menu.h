@@ -1,0 +1,120 @@
+#pragma once
+
+#include "board/BoardRows.h"
+#include "board/TableOpening.h"
+
+#include <QMainWindow>
+#include <QSet>
+
+#include <functional>
+
+struct AppState;
+class BoardGrid;
+class BoardList;
+class BoardMenus;
+class BoardPanel;
+class CardReader;
+class LightController;
+class QLabel;
+class QStackedWidget;
+
+// The table board: every table with its state, the working panel, the
+// menus and toolbar of the working day. It owns the light controller and
+// the card reader. Its clock (6 s) and refresh (50 s) run only while it is
+// the active screen of the program; a refresh asks about each reminder that
+// has come due.
+class Form_menu : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form_menu(AppState& state, QWidget* parent = nullptr);
+
+    // The toolbar dispatch by key ("js", "jz", "Sd", "Refh", "Showtp"); the
+    // business menu items come here too. Other keys do nothing.
+    void runCommand(const QString& key);
+
+    // Checkout of the current table. "jz" runs it when the table has an open
+    // visit and the discount in Txtzk is within the operator's authority; as
+    // long as none is set, "jz" and a Yes to the reminder or positioning-card
+    // question do nothing.
+    void setCheckout(std::function<void()> jzZh);
+
+    // The member check of opening and checkout. An accepted card's type is
+    // kept (cardType()) and its member discount, when it has one, goes into
+    // Txtzk. A failed query is shown and refuses.
+    bool hykCheck(const QString& card, const QString& password);
+
+    // The current table: the text of DataCombo1.
+    QString currentTable() const;
+    const QString& cardType() const { return m_cardType; }
+    // The "print" button: print the bill at checkout.
+    bool autoPrint() const;
+
+    // Every row from the open visits, then the question for each reminder
+    // that has come due. Shows no messages of its own.
+    void usersubGridStar();
+    // The grid row (counted from 1) from the current table's open visit.
+    void usersubGridRow(qint16 row);
+
+Q_SIGNALS:
+    void shiftChangeRequested();
+    void exitRequested();
+    // A new database location was stored; it is used from the next start.
+    void endProgram();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct DueReminder
+    {
+        qint16 zhao;
+        qint64 visitId;
+    };
+    // The boxes a reminder question changes, to give them back on No.
+    struct Selection
+    {
+        int row;
+        QString khao, password, zk, yj, mony, ckvZc, hj;
+    };
+
+    void buildScreen();
+    void startUp();
+    void user_set(const QList<BoardRow>& tables);
+    void user_setGRid(const QList<BoardRow>& tables);
+    void usersubListStar(const QList<BoardRow>& tables);
+    void refresh(bool mayAsk);
+    BoardRows::Reminder getTx(const BoardRow& table, const QDateTime& now, QList<DueReminder>* due) const;
+    void askDueReminders(const QList<DueReminder>& due);
+    void remind(const DueReminder& reminder);
+    Selection saveSelection() const;
+    void restoreSelection(const Selection& selection);
+
+    void makeCurrent(int row);
+    void selectRow(int row);
+    void FlGrid_Click(int row);
+    void ListView1_ItemClick(const QString& table);
+    void js();
+    void checkout();
+    void Txtkhao_Enter();
+    void acceptMember(const TableOpening::MemberCheck& member);
+    void showBackground();
+    void tickClock();
+    int cardLength() const;
+
+    AppState& m_state;
+    BoardGrid* m_grid;
+    BoardList* m_list;
+    BoardPanel* m_panel;
+    BoardMenus* m_menus;
+    QStackedWidget* m_pages;
+    QLabel* m_image1;
+    LightController* m_light;
+    CardReader* m_cardReader;
+    std::function<void()> m_jzZh;
+    QString m_cardType;
+    QSet<qint64> m_answeredYes;
+    bool m_asking = false;
+    bool m_selecting = false;
+};

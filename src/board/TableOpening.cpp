@@ -1,0 +1,162 @@
+#include "board/TableOpening.h"
+
+#include "app/AppState.h"
+#include "app/Clock.h"
+#include "app/DateText.h"
+#include "app/Notation.h"
+#include "app/Sql.h"
+#include "billing/CardRate.h"
+#include "billing/ModuseCheck.h"
+#include "billing/RateBands.h"
+#include "billing/StoredNumber.h"
+#include "billing/TableNumber.h"
+
+#include <QSqlQuery>
+
+namespace TableOpening {
+
+namespace {
+
+Result noSuchTable(const QString& table)
+{
+    if (Notation::Trim(table).isEmpty())
+        return Result::failure(QStringLiteral("请先选择台位"));
+    return Result::failure(QStringLiteral("没有台号为 ") + Notation::Trim(table) + QStringLiteral(" 的台位"));
+}
+
+// The table's row in zhdy; nothing when there is none.
+Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qint16>* zhao)
+{
+    zhao->reset();
+    const std::optional<qint16> number = tableNumber(table);
+    if (!number)
+        return noSuchTable(table);
+    Result result = Result::success();
+    const QVariant found = Sql::scalar(db, QStringLiteral("select zhao from zhdy where zhao=?"), {*number}, &result);
+    if (!result)
+        return result;
+    if (!found.isValid())
+        return noSuchTable(table);
+    *zhao = number;
+    return result;
+}
+
+struct VisitRates
+{
+    double dj = 0;
+    double dj1 = 0;
+};
+
+// The rates in force now: dj1 is the non-member rate; dj is the rate the
+// guest's card type pays, so that a card type the rules do not name is
+// priced as a cash guest, as the running charge and checkout price it.
+Result ratesNow(const QSqlDatabase& db, qint16 zhao, const QTime& timeOfDay, RateKind kind, VisitRates* rates)
+{
+    RateBands bands;
+    const Result result = bands.load(db, zhao);
+    if (!result)
+        return result;
+    const std::optional<RateBand> band = bands.inForce(timeOfDay);
+    if (band) {
+        rates->dj = storedNumber(band->rate(kind));
+        rates->dj1 = storedNumber(band->fhybz);
+    }
+    return result;
+}
+
+Result markInUse(const QSqlDatabase& db, qint16 zhao, const Request& request)
+{
+    QSqlQuery query(db);
+    const Result result = Sql::exec(query, QStringLiteral("update zhdy set sybj=1, tx=?, fwfl=? where zhao=?"),
+                                    {Notation::Val(request.reminderMinutes), Notation::Val(request.deposit), zhao});
+    if (result && query.numRowsAffected() != 1)
+        return noSuchTable(request.table);
+    return result;
+}
+
+Result insertVisit(const AppState& state, qint16 zhao, const QString& card, const QDateTime& now,
+                   const VisitRates& rates)
+{
+    return Sql::exec(
+        state.DbConn,
+        QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname) values (?, ?, ?, ?, ?, ?)"),
+        {zhao, card.isEmpty() ? QVariant() : QVariant(card), DateText::dateTime(now), rates.dj, rates.dj1,
+         state.OperatorName});
+}
+
+} // namespace
+
+Result hykCheck(const AppState& state, const QString& card, const QString& password, MemberCheck* check)
+{
+    *check = MemberCheck();
+    QSqlQuery query(state.DbConn);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, QStringLiteral("select mm, klx, zk from user_lb where khao=?"), {card});
+    if (!result || !query.next())
+        return result;
+    if (!query.isNull(0) && Notation::Trim(query.value(0).toString()) != Notation::Trim(password))
+        return result;
+    check->accepted = true;
+    check->cardType = query.isNull(1) ? CardRate::Cash : query.value(1).toString();
+    const double zk = query.value(2).toDouble();
+    if (!query.isNull(2) && zk != 0)
+        check->discount = zk;
+    return result;
+}
+
+Result openTable(const AppState& state, const Request& request, Opened* opened)
+{
+    *opened = Opened();
+    std::optional<qint16> zhao;
+    Result result = findTable(state.DbConn, request.table, &zhao);
+    if (!result)
+        return result;
+    std::optional<OpenVisit> visit;
+    result = findOpenVisit(state.DbConn, *zhao, &visit);
+    if (!result || visit)
+        return result;
+
+    RateKind kind = RateKind::NonMember;
+    if (!request.card.isEmpty()) {
+        result = hykCheck(state, request.card, request.password, &opened->member);
+        if (!result)
+            return result;
+        if (!opened->member.accepted) {
+            opened->outcome = Outcome::CardRefused;
+            return result;
+        }
+        kind = CardRate::kindOf(opened->member.cardType);
+    }
+
+    const QDateTime now = Clock::now();
+    VisitRates rates;
+    result = ratesNow(state.DbConn, *zhao, now.time(), kind, &rates);
+    if (!result)
+        return result;
+    QSqlDatabase db = state.DbConn;
+    result = Sql::transaction(db, [&] {
+        Result step = markInUse(db, *zhao, request);
+        if (step)
+            step = insertVisit(state, *zhao, request.card, now, rates);
+        return step;
+    });
+    if (result)
+        opened->outcome = Outcome::Opened;
+    return result;
+}
+
+Result findPositioningCard(const AppState& state, const QString& card, std::optional<PositioningCard>* found)
+{
+    found->reset();
+    if (Notation::Trim(card).isEmpty())
+        return Result::success();
+    QSqlQuery query(state.DbConn);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select zhao, mc from zhdy where ktkh=? order by zhao limit 1"), {card});
+    if (result && query.next())
+        *found = PositioningCard{qint16(query.value(0).toInt()), query.value(1).toString()};
+    return result;
+}
+
+} // namespace TableOpening
