@@ -57,6 +57,7 @@ void BoardMenus::buildToolbar()
     m_board->addToolBar(m_toolbar);
 
     addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
+    addButton(QStringLiteral("jz"), QStringLiteral("结账"), QStringLiteral("结账计时停止"));
     m_toolbar->addSeparator();
     addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
     m_toolbar->addSeparator();
@@ -102,6 +103,9 @@ void BoardMenus::buildMenus()
     addItem(business, QStringLiteral("menu_yygl_1"), QStringLiteral("&1.台位计时"), [this] {
         m_run(QStringLiteral("js"));
     })->setShortcut(Qt::Key_F2);
+    addItem(business, QStringLiteral("menu_yygl_2"), QStringLiteral("&2.台位结帐"), [this] {
+        m_run(QStringLiteral("jz"));
+    })->setShortcut(Qt::Key_F3);
     addItem(business, QStringLiteral("menu_yygl_4"), QStringLiteral("&4.刷新台位状态"), [this] {
         m_run(QStringLiteral("Refh"));
     })->setShortcut(Qt::Key_F5);

@@ -11,6 +11,8 @@
 #include "app/ModCWCl.h"
 #include "app/Notation.h"
 #include "app/ProgramFolder.h"
+#include "app/SettingsStore.h"
+#include "billing/Checkout.h"
 #include "billing/ClsDQje.h"
 #include "billing/ModuseCheck.h"
 #include "board/ActiveScreenTimers.h"
@@ -19,8 +21,10 @@
 #include "board/BoardMenus.h"
 #include "board/BoardPanel.h"
 #include "board/BoardPictures.h"
+#include "board/CheckoutReceipt.h"
 #include "devices/CardReader.h"
 #include "devices/LightController.h"
+#include "printing/ReceiptPrinting.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,8 +39,8 @@
 
 namespace {
 
-const QString Opening = QStringLiteral("js");
-const QString Checkout = QStringLiteral("jz");
+const QString OpeningKey = QStringLiteral("js");
+const QString CheckoutKey = QStringLiteral("jz");
 constexpr int DefaultRowHeight = 450; // twips
 
 std::optional<qint16> tableOf(const QString& text)
@@ -282,7 +286,7 @@ void Form_menu::remind(const DueReminder& reminder)
                         Messages::AppTitle, Messages::Buttons::YesNo});
     if (answer == Messages::Answer::Yes) {
         m_answeredYes.insert(reminder.visitId);
-        runCommand(Checkout);
+        runCommand(CheckoutKey);
         return;
     }
     restoreSelection(before);
@@ -383,16 +387,11 @@ bool Form_menu::autoPrint() const
     return m_menus->autoPrint();
 }
 
-void Form_menu::setCheckout(std::function<void()> jzZh)
-{
-    m_jzZh = std::move(jzZh);
-}
-
 void Form_menu::runCommand(const QString& key)
 {
-    if (key == Opening) {
+    if (key == OpeningKey) {
         js();
-    } else if (key == Checkout) {
+    } else if (key == CheckoutKey) {
         checkout();
     } else if (key == QLatin1String("Sd")) {
         Formstop screen(m_state, this);
@@ -441,11 +440,44 @@ void Form_menu::js()
 
 void Form_menu::checkout()
 {
-    if (!m_jzZh || !IsZhUse(m_state.DbConn, currentTable()))
+    if (!IsZhUse(m_state.DbConn, currentTable()))
         return;
     if (!ModZkCheck(m_state.DbConn, m_state.OperatorName, float(Notation::Val(m_panel->Txtzk->text()))))
         return;
-    m_jzZh();
+    jzZh();
+}
+
+// The whole bill is settled in one transaction by the checkout; the lamp, the
+// board and the receipt follow only a bill that was really settled.
+void Form_menu::jzZh()
+{
+    BoardPanel& p = *m_panel;
+    const QString table = currentTable();
+    const Checkout::Bill bill =
+        Checkout::settle(m_state, {table, p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
+    Checkout::tell(bill);
+    if (bill.outcome == Checkout::Outcome::NoOpenVisit)
+        p.Txtzk->setText(QStringLiteral("0"));
+    if (!bill.settled())
+        return;
+
+    if (m_state.params.lightControl)
+        m_light->SendDAta(0, table);
+    p.Txtmony->setText(receiptNumber(bill.timeCharge()));
+    p.TxtCkv_zc->setText(receiptNumber(bill.goodsTotal));
+    p.TxtHj->setText(receiptNumber(bill.grandTotal));
+    const qint16 row = qint16(p.TxtHs->text().toInt());
+    m_grid->setText(row - 1, BoardGrid::Total, p.Txtmony->text());
+    m_grid->setText(row - 1, BoardGrid::End, DateText::dateTime(bill.end));
+
+    const Receipt receipt = checkoutReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
+    SettingsStore settings;
+    const Result printed = printReceipt(receipt, autoPrint(), m_state.params, settings, this);
+    if (!printed)
+        Messages::exclamation(printed.message());
+
+    usersubGridRow(row);
+    p.Txtzk->setText(QStringLiteral("0"));
 }
 
 bool Form_menu::hykCheck(const QString& card, const QString& password)
@@ -492,10 +524,10 @@ void Form_menu::Txtkhao_Enter()
         if (IsZhUse(m_state.DbConn, number)) {
             if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral(" ' ") + found->mc +
                               QStringLiteral(" 是否结帐？")))
-                runCommand(Checkout);
+                runCommand(CheckoutKey);
         } else if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral("  ’名称为 ") +
                                  found->mc + QStringLiteral(" 是否开台 ?"))) {
-            runCommand(Opening);
+            runCommand(OpeningKey);
         }
     }
     usersubGridStar();

@@ -34,12 +34,6 @@ public:
     // business menu items come here too. Other keys do nothing.
     void runCommand(const QString& key);
 
-    // Checkout of the current table. "jz" runs it when the table has an open
-    // visit and the discount in Txtzk is within the operator's authority; as
-    // long as none is set, "jz" and a Yes to the reminder or positioning-card
-    // question do nothing.
-    void setCheckout(std::function<void()> jzZh);
-
     // The member check of opening and checkout. An accepted card's type is
     // kept (cardType()) and its member discount, when it has one, goes into
     // Txtzk. A failed query is shown and refuses.
@@ -97,6 +91,7 @@ private:
     void ListView1_ItemClick(const QString& table);
     void js();
     void checkout();
+    void jzZh();
     void Txtkhao_Enter();
     void acceptMember(const TableOpening::MemberCheck& member);
     void showBackground();
@@ -112,7 +107,6 @@ private:
     QLabel* m_image1;
     LightController* m_light;
     CardReader* m_cardReader;
-    std::function<void()> m_jzZh;
     QString m_cardType;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;

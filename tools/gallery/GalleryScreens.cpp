@@ -22,6 +22,7 @@
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
 
+#include <QAction>
 #include <QTableWidget>
 
 #include <cstdio>
@@ -99,6 +100,20 @@ QList<GalleryScreen> galleryScreens()
              // The member's table at 3 selected, as the operator would with the arrow keys.
              if (auto* grid = screen->board()->findChild<QTableWidget*>(QStringLiteral("FlGrid")))
                  grid->setCurrentCell(2, 0);
+             return screen;
+         }},
+        {QStringLiteral("Form_menu-checkout"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_main>(c.state);
+             screen->applyLogin();
+             screen->setWindowState(Qt::WindowMaximized);
+             Form_menu* board = screen->board();
+             // The cash guest at table 6 settled, without a printer to print on.
+             if (auto* print = board->findChild<QAction*>(QStringLiteral("print")))
+                 print->setChecked(false);
+             if (auto* grid = board->findChild<QTableWidget*>(QStringLiteral("FlGrid")))
+                 grid->setCurrentCell(5, 0);
+             board->runCommand(QStringLiteral("jz"));
              return screen;
          }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),

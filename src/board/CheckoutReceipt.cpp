@@ -1,0 +1,22 @@
+#include "board/CheckoutReceipt.h"
+
+#include "app/Notation.h"
+#include "board/BoardRows.h"
+
+Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, double deposit)
+{
+    Receipt receipt = newReceipt(state);
+    receipt.table = bill.zhao;
+    receipt.cardNumber = bill.card;
+    receipt.start = bill.start;
+    receipt.end = bill.end;
+    receipt.timeUsed = BoardRows::duration(bill.start, bill.end);
+    receipt.discount = Notation::Val(bill.discount);
+    receipt.timeCharge = bill.timeCharge();
+    receipt.goodsTotal = bill.goodsTotal;
+    receipt.grandTotal = bill.grandTotal;
+    receipt.deposit = deposit;
+    for (const SettledGoods& goods : bill.goods)
+        receipt.goods.append({goods.wlcode, goods.count, goods.amount});
+    return receipt;
+}
