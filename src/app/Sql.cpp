@@ -21,6 +21,20 @@ Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& val
     return exec(query, text, values);
 }
 
+Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
+{
+    QSqlQuery query(db);
+    if (!query.prepare(text))
+        return Result::fromQuery(query);
+    for (const QVariantList& values : rows) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values.at(i));
+        if (!query.exec())
+            return Result::fromQuery(query);
+    }
+    return Result::success();
+}
+
 QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values, Result* result)
 {
     QSqlQuery query(db);

@@ -19,6 +19,10 @@ Result exec(QSqlQuery& query, const QString& text, const QVariantList& values = 
 // The same on a fresh query of the connection, for statements without rows.
 Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
 
+// Runs the statement once for each list of values, stopping at the first
+// failure (run it inside a transaction to keep all or nothing).
+Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);
+
 // The first column of the first row, or an invalid QVariant when there is
 // no row; failures are reported in *result when given.
 QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {}, Result* result = nullptr);

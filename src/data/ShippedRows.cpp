@@ -8,22 +8,13 @@ namespace ShippedRows {
 
 namespace {
 
-Result insertEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
-{
-    for (const QVariantList& values : rows) {
-        const Result result = Sql::exec(db, text, values);
-        if (!result)
-            return result;
-    }
-    return Result::success();
-}
-
 Result writeParameters(const QSqlDatabase& db)
 {
     QList<QVariantList> rows;
     for (const ParameterRow& row : parameterRows())
         rows.append({row.name, row.value, row.group, row.helpText});
-    return insertEach(db, QStringLiteral("INSERT INTO stcs (sm, valuenr, lx, tooltiptext) VALUES (?, ?, ?, ?)"), rows);
+    return Sql::execEach(db, QStringLiteral("INSERT INTO stcs (sm, valuenr, lx, tooltiptext) VALUES (?, ?, ?, ?)"),
+                         rows);
 }
 
 Result writeSystemOperator(const QSqlDatabase& db)
@@ -42,29 +33,29 @@ Result writeSystemOperator(const QSqlDatabase& db)
 // the shifts meet at whole seconds and none runs over midnight.
 Result writeShifts(const QSqlDatabase& db)
 {
-    return insertEach(db, QStringLiteral("INSERT INTO bclx (lxname, kssj, jssj) VALUES (?, ?, ?)"),
-                      {
-                          {QStringLiteral("早班"), QStringLiteral("00:00:00"), QStringLiteral("11:59:59")},
-                          {QStringLiteral("中班"), QStringLiteral("12:00:00"), QStringLiteral("17:59:59")},
-                          {QStringLiteral("晚班"), QStringLiteral("18:00:00"), QStringLiteral("23:59:59")},
-                      });
+    return Sql::execEach(db, QStringLiteral("INSERT INTO bclx (lxname, kssj, jssj) VALUES (?, ?, ?)"),
+                         {
+                             {QStringLiteral("早班"), QStringLiteral("00:00:00"), QStringLiteral("11:59:59")},
+                             {QStringLiteral("中班"), QStringLiteral("12:00:00"), QStringLiteral("17:59:59")},
+                             {QStringLiteral("晚班"), QStringLiteral("18:00:00"), QStringLiteral("23:59:59")},
+                         });
 }
 
 Result writeCardTypes(const QSqlDatabase& db)
 {
-    return insertEach(db, QStringLiteral("INSERT INTO klx (klx) VALUES (?)"),
-                      {{QStringLiteral("优惠卡")},
-                       {QStringLiteral("现金卡")},
-                       {QStringLiteral("现金优惠卡")},
-                       {QStringLiteral("机时卡")}});
+    return Sql::execEach(db, QStringLiteral("INSERT INTO klx (klx) VALUES (?)"),
+                         {{QStringLiteral("优惠卡")},
+                          {QStringLiteral("现金卡")},
+                          {QStringLiteral("现金优惠卡")},
+                          {QStringLiteral("机时卡")}});
 }
 
 Result writeCodes(const QSqlDatabase& db)
 {
-    return insertEach(db, QStringLiteral("INSERT INTO ztinfo (ct_dm, ct_name) VALUES (?, ?)"),
-                      {{QStringLiteral("01"), QStringLiteral("普通会员")},
-                       {QStringLiteral("02"), QStringLiteral("银卡会员")},
-                       {QStringLiteral("03"), QStringLiteral("金卡会员")}});
+    return Sql::execEach(db, QStringLiteral("INSERT INTO ztinfo (ct_dm, ct_name) VALUES (?, ?)"),
+                         {{QStringLiteral("01"), QStringLiteral("普通会员")},
+                          {QStringLiteral("02"), QStringLiteral("银卡会员")},
+                          {QStringLiteral("03"), QStringLiteral("金卡会员")}});
 }
 
 struct DictionaryColumn
@@ -143,7 +134,7 @@ Result writeDictionary(const QSqlDatabase& db)
                                {110, "khrc", "开户日期", "DATE", 6, false, false},
                                {120, "jbr", "经办人", "CHAR", 4, false, false},
                            });
-    return insertEach(
+    return Sql::execEach(
         db,
         QStringLiteral("INSERT INTO pr_codedict (xh, table_code, table_name, colm_code, colm_name, colm_type, "
                        "colm_cd, colm_dq, can_show, sum_tag) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),

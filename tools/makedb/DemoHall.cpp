@@ -94,16 +94,6 @@ QString utf8(const char* text)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-Result insertEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
-{
-    for (const QVariantList& values : rows) {
-        const Result result = Sql::exec(db, text, values);
-        if (!result)
-            return result;
-    }
-    return Result::success();
-}
-
 Result writeTables(const QSqlDatabase& db)
 {
     QList<QVariantList> tableRows;
@@ -119,15 +109,15 @@ Result writeTables(const QSqlDatabase& db)
             bandRows.append({t.number, rates[i].member, rates[i].guest, QString::fromLatin1(times[i].first),
                              QString::fromLatin1(times[i].second)});
     }
-    const Result result = insertEach(
+    const Result result = Sql::execEach(
         db, QStringLiteral("INSERT INTO zhdy (zhao, mc, sybj, fwfl, zxjffz, zdxffz, tx) VALUES (?, ?, 0, 0, ?, ?, 0)"),
         tableRows);
     if (!result)
         return result;
-    return insertEach(db,
-                      QStringLiteral("INSERT INTO jfbz (zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
-                                     "VALUES (?, ?, ?, ?, ?, 1, '小时')"),
-                      bandRows);
+    return Sql::execEach(db,
+                         QStringLiteral("INSERT INTO jfbz (zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
+                                        "VALUES (?, ?, ?, ?, ?, 1, '小时')"),
+                         bandRows);
 }
 
 Result writeMembers(const QSqlDatabase& db)
@@ -143,7 +133,7 @@ Result writeMembers(const QSqlDatabase& db)
                            ShippedRows::SystemOperator, utf8(m.kind)});
         openingRows.append({DateText::date(opened), ShippedRows::SystemOperator, m.balance, m.hours, utf8(m.card)});
     }
-    const Result result = insertEach(
+    const Result result = Sql::execEach(
         db,
         QStringLiteral(
             "INSERT INTO user_lb (khao, yhm, mm, klx, zt, xb, sfzh, csrc, yxrc, yk, js, zk, jslj, jelj, hybj, "
@@ -151,9 +141,9 @@ Result writeMembers(const QSqlDatabase& db)
         memberRows);
     if (!result)
         return result;
-    return insertEach(db,
-                      QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao) VALUES (?, ?, ?, ?, '开户', ?)"),
-                      openingRows);
+    return Sql::execEach(
+        db, QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao) VALUES (?, ?, ?, ?, '开户', ?)"),
+        openingRows);
 }
 
 Result writeGoods(const QSqlDatabase& db)
@@ -173,17 +163,18 @@ Result writeGoods(const QSqlDatabase& db)
                              Notation::roundHalfEven(g.bought * g.cost, 2), ShippedRows::SystemOperator,
                              SecondOperator});
     }
-    result = insertEach(
+    result = Sql::execEach(
         db,
         QStringLiteral("INSERT INTO spzd (headcode, name, spjm, spdw, spdj, sp_max, sp_mix, bm_sort, "
                        "bm_name, point_h, zzbj, used_tag) VALUES (?, ?, ?, ?, ?, ?, 0, '01', '吧台', 1, 1, 1)"),
         goodsRows);
     if (!result)
         return result;
-    return insertEach(db,
-                      QStringLiteral("INSERT INTO ckv_sr (dj_id, rc, wlcode, count, price, amount, czyname, jsr, abs, "
-                                     "jzbj) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '开业进货', 1)"),
-                      purchaseRows);
+    return Sql::execEach(
+        db,
+        QStringLiteral("INSERT INTO ckv_sr (dj_id, rc, wlcode, count, price, amount, czyname, jsr, abs, "
+                       "jzbj) VALUES (?, ?, ?, ?, ?, ?, ?, ?, '开业进货', 1)"),
+        purchaseRows);
 }
 
 Result writeSecondOperator(const QSqlDatabase& db)
