@@ -1,5 +1,7 @@
 #include "BenchHall.h"
+#include "BenchStats.h"
 #include "app/Clock.h"
+#include "app/FixedClock.h"
 #include "billing/ClsDQje.h"
 #include "billing/ModuseCheck.h"
 
@@ -26,14 +28,6 @@ constexpr double TargetRatio = 1.2;
 constexpr qint64 SmallHistory = 1000;
 constexpr qint64 LargeHistory = 1000000;
 
-// 18:30 puts the open visits, started between 15:00 and 17:59, across a band
-// change: GETJe takes its longest road, two segments.
-class FixedClock final : public Clock
-{
-protected:
-    QDateTime currentDateTime() const override { return QDateTime(QDate(2026, 12, 6), QTime(18, 30)); }
-};
-
 struct Figures
 {
     double getJe = 0;
@@ -43,13 +37,6 @@ struct Figures
 void fail(const QString& text)
 {
     std::fprintf(stderr, "bench-billing: %s\n", qUtf8Printable(text));
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Microseconds of each call after a warm-up of a tenth as many; false as
@@ -161,7 +148,9 @@ int main(int argc, char* argv[])
         return Failed;
     }
 
-    FixedClock clock;
+    // 18:30 puts the open visits, started between 15:00 and 17:59, across a band
+    // change: GETJe takes its longest road, two segments.
+    FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(18, 30)));
     Clock::install(&clock);
     std::printf("Building the halls:\n");
     QString error;

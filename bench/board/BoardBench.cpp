@@ -1,3 +1,4 @@
+#include "BenchStats.h"
 #include "BoardHall.h"
 #include "app/Sql.h"
 #include "board/BoardQueries.h"
@@ -38,13 +39,6 @@ const QDateTime Now(QDate(2026, 12, 6), QTime(20, 30));
 void fail(const QString& text)
 {
     std::fprintf(stderr, "bench-board: %s\n", qUtf8Printable(text));
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 QString plan(const QSqlDatabase& db)

@@ -1,5 +1,7 @@
 #include "BenchHall.h"
+#include "BenchStats.h"
 #include "app/Clock.h"
+#include "app/FixedClock.h"
 #include "app/Sql.h"
 #include "billing/Checkout.h"
 
@@ -24,23 +26,9 @@ constexpr qint64 History = 100000;
 constexpr int FirstTable = BenchHall::OpenTables + 1;
 const QString Card = QStringLiteral("BENCH");
 
-// 20:00, an hour after the visits start at 19:00, inside one band: one segment.
-class FixedClock final : public Clock
-{
-protected:
-    QDateTime currentDateTime() const override { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }
-};
-
 void fail(const QString& text)
 {
     std::fprintf(stderr, "bench-checkout: %s\n", qUtf8Printable(text));
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // The operator, a member who pays from a balance that never runs out, a
@@ -115,7 +103,8 @@ int main(int argc, char* argv[])
         return Failed;
     }
 
-    FixedClock clock;
+    // 20:00, an hour after the visits start at 19:00, inside one band: one segment.
+    FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
     Clock::install(&clock);
     BenchHall hall;
     Result result = hall.fill(History);

@@ -1,3 +1,4 @@
+#include "BenchStats.h"
 #include "StartupRuns.h"
 
 #include <QCommandLineParser>

@@ -1,5 +1,7 @@
 #include "StartupRuns.h"
 
+#include "BenchStats.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -81,13 +83,4 @@ std::optional<double> StartupRuns::timeOnce(const QString& program, QString* err
         return std::nullopt;
     }
     return ms;
-}
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    if (values.size() % 2 == 1)
-        return values.at(middle);
-    return (values.at(middle - 1) + values.at(middle)) / 2;
 }

@@ -29,6 +29,3 @@ private:
     QTemporaryDir m_dir;
     QProcessEnvironment m_environment;
 };
-
-// The middle value; for an even count the mean of the two middle ones.
-double median(QList<double> values);

@@ -5,6 +5,7 @@
 
 #include "app/Clock.h"
 #include "app/Database.h"
+#include "app/FixedClock.h"
 #include "app/Sql.h"
 #include "billing/Checkout.h"
 #include "billing/ModuseCheck.h"
@@ -14,12 +15,6 @@
 #include <cstdio>
 
 namespace {
-
-class FixedClock final : public Clock
-{
-protected:
-    QDateTime currentDateTime() const override { return QDateTime(QDate(2026, 12, 6), QTime(14, 0)); }
-};
 
 const QList<std::pair<int, QString>> Tables = {{1, QStringLiteral("M1")}, {2, QStringLiteral("M2")}};
 
@@ -59,7 +54,7 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("usage: checkout_crash_child DATABASE [ROUNDS]"));
     const qint64 rounds = args.size() > 2 ? args.at(2).toLongLong() : -1;
 
-    FixedClock clock;
+    FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(14, 0)));
     Clock::install(&clock);
     AppState state;
     Result result = Database::open(args.at(1), QStringLiteral("crash"), &state.DbConn);

@@ -1,7 +1,7 @@
-#include "FixedClock.h"
 #include "GalleryHall.h"
 #include "GalleryScreens.h"
 #include "SilentPresenter.h"
+#include "app/FixedClock.h"
 #include "app/SettingsStore.h"
 
 #include <QApplication>

@@ -2,7 +2,8 @@
 
 #include "app/Clock.h"
 
-// Stops time at one moment so that every run draws the same pictures.
+// A clock stopped at one moment, for programs that must repeat exactly
+// (the screen gallery, benchmarks).
 class FixedClock final : public Clock
 {
 public:
