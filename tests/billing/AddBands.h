@@ -2,7 +2,14 @@
 
 #include "support/TestHall.h"
 
+#include <QDateTime>
 #include <QStringList>
+
+// A time of the tests' day, 6 December 2026, written "HH:mm:ss".
+inline QDateTime today(const char* time)
+{
+    return QDateTime(QDate(2026, 12, 6), QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss")));
+}
 
 // Writes a table's rate bands from a text such as
 // "08:00:00-18:00:00=8/10;18:00:00-23:59:00=12/15" (member/non-member rate

@@ -16,11 +16,6 @@ namespace {
 const QString OneBand = QStringLiteral("00:01:00-23:59:00=8/10");
 const QString Operator = QStringLiteral("收银员");
 
-QDateTime today(const char* time)
-{
-    return QDateTime(QDate(2026, 12, 6), QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss")));
-}
-
 } // namespace
 
 class CheckoutTest : public QObject

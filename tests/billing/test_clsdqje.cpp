@@ -15,11 +15,6 @@ QDateTime at(const char* text)
     return QDateTime::fromString(QString::fromLatin1(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QDateTime today(const char* time)
-{
-    return QDateTime(QDate(2026, 12, 6), QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss")));
-}
-
 } // namespace
 
 class ClsDQjeTest : public QObject

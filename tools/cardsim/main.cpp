@@ -2,9 +2,8 @@
 // reader's port row ("读卡器串口号设置") at the path it prints; each line typed
 // here is sent as one swipe, without its line end.
 
-#include "devices/PseudoTerminal.h"
+#include "SimulatorPort.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <csignal>
@@ -13,12 +12,6 @@
 #include <string>
 
 namespace {
-
-void say(const QString& text, FILE* stream = stdout)
-{
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stream);
-    std::fflush(stream);
-}
 
 void ignore(int) {}
 
@@ -42,25 +35,13 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavoro-cardsim"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Plays Tavoro's card reader on a pseudo-terminal: each line read "
-                                                    "from standard input is sent as one swipe."));
-    parser.addHelpOption();
-    const QCommandLineOption linkOption(QStringLiteral("link"),
-                                        QStringLiteral("Also reach the port through a symbolic link at <path>."),
-                                        QStringLiteral("path"));
-    parser.addOption(linkOption);
-    parser.process(app);
-
     PseudoTerminal pty;
-    if (!pty.isValid() || (parser.isSet(linkOption) && !pty.link(parser.value(linkOption)))) {
-        say(QStringLiteral("tavoro-cardsim: ") + pty.error(), stderr);
+    if (!openSimulatorPort(app,
+                           QStringLiteral("Plays Tavoro's card reader on a pseudo-terminal: each line read "
+                                          "from standard input is sent as one swipe."),
+                           QStringLiteral("读卡器 (card reader)"), pty))
         return 1;
-    }
     interruptOnQuitSignals();
-    say(QStringLiteral("读卡器 (card reader): %1").arg(pty.path()));
-    if (parser.isSet(linkOption))
-        say(QStringLiteral("链接 (link): %1").arg(parser.value(linkOption)));
     say(QStringLiteral("输入卡号后回车 (type a card number, then Enter); Ctrl-D 或 Ctrl-C 退出 (to quit)"));
 
     int swipes = 0;

@@ -3,9 +3,8 @@
 // it prints and watch the lamps follow the tables.
 
 #include "LampPanel.h"
-#include "devices/PseudoTerminal.h"
+#include "SimulatorPort.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -16,12 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-void say(const QString& text, FILE* stream = stdout)
-{
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stream);
-    std::fflush(stream);
-}
 
 // Ctrl-C and SIGTERM arrive as readable data, so the program ends through its
 // event loop and removes its link.
@@ -44,23 +37,10 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavoro-lightsim"));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Plays Tavoro's table-light controller on a pseudo-terminal."));
-    parser.addHelpOption();
-    const QCommandLineOption linkOption(QStringLiteral("link"),
-                                        QStringLiteral("Also reach the port through a symbolic link at <path>."),
-                                        QStringLiteral("path"));
-    parser.addOption(linkOption);
-    parser.process(app);
-
     PseudoTerminal pty;
-    if (!pty.isValid() || (parser.isSet(linkOption) && !pty.link(parser.value(linkOption)))) {
-        say(QStringLiteral("tavoro-lightsim: ") + pty.error(), stderr);
+    if (!openSimulatorPort(app, QStringLiteral("Plays Tavoro's table-light controller on a pseudo-terminal."),
+                           QStringLiteral("灯光控制器 (light controller)"), pty))
         return 1;
-    }
-    say(QStringLiteral("灯光控制器 (light controller): %1").arg(pty.path()));
-    if (parser.isSet(linkOption))
-        say(QStringLiteral("链接 (link): %1").arg(parser.value(linkOption)));
     say(QStringLiteral("Ctrl-C 退出 (to quit)"));
 
     LampPanel panel;
