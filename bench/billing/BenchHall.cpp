@@ -1,7 +1,7 @@
 #include "BenchHall.h"
 
-#include "app/Database.h"
-#include "app/Sql.h"
+#include "base/Database.h"
+#include "base/Sql.h"
 
 #include <QAtomicInt>
 

@@ -1,7 +1,7 @@
 #include "BenchHall.h"
 #include "BenchStats.h"
-#include "app/Clock.h"
-#include "app/FixedClock.h"
+#include "base/Clock.h"
+#include "base/FixedClock.h"
 #include "billing/ClsDQje.h"
 #include "billing/ModuseCheck.h"
 

@@ -1,6 +1,6 @@
 #include "BenchStats.h"
 #include "BoardHall.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "board/BoardQueries.h"
 #include "board/BoardRows.h"
 

@@ -1,8 +1,8 @@
 #include "BenchHall.h"
 #include "BenchStats.h"
-#include "app/Clock.h"
-#include "app/FixedClock.h"
-#include "app/Sql.h"
+#include "base/Clock.h"
+#include "base/FixedClock.h"
+#include "base/Sql.h"
 #include "billing/Checkout.h"
 
 #include <QCommandLineParser>

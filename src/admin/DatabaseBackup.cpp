@@ -1,8 +1,8 @@
 #include "admin/DatabaseBackup.h"
 
 #include "admin/Modulback.h"
-#include "app/AppState.h"
-#include "app/Messages.h"
+#include "base/AppState.h"
+#include "base/Messages.h"
 
 #include <QCursor>
 #include <QGuiApplication>

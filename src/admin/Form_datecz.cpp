@@ -1,7 +1,7 @@
 #include "admin/Form_datecz.h"
 
-#include "app/AppState.h"
-#include "app/Clock.h"
+#include "base/AppState.h"
+#include "base/Clock.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "admin/Form_kl.h"
 
-#include "app/AppState.h"
+#include "base/AppState.h"
 
 #include <QGridLayout>
 #include <QLabel>

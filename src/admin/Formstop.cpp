@@ -1,7 +1,7 @@
 #include "admin/Formstop.h"
 
-#include "app/AppState.h"
-#include "app/ProgramFolder.h"
+#include "base/AppState.h"
+#include "base/ProgramFolder.h"
 
 #include <QEvent>
 #include <QGridLayout>

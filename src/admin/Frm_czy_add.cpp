@@ -1,9 +1,9 @@
 #include "admin/Frm_czy_add.h"
 
 #include "admin/OperatorStore.h"
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
+#include "base/AppState.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

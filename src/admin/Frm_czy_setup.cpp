@@ -1,16 +1,16 @@
 #include "admin/Frm_czy_setup.h"
 
-#include "app/DesktopCalculator.h"
+#include "base/DesktopCalculator.h"
 #include "admin/Frm_czy_add.h"
 #include "admin/Frm_czy_find.h"
 #include "admin/ModZkCheck.h"
 #include "admin/OperatorRights.h"
 #include "admin/RightsFrame.h"
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/Notation.h"
-#include "app/ProgramFolder.h"
+#include "base/AppState.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/Notation.h"
+#include "base/ProgramFolder.h"
 
 #include <QAction>
 #include <QCheckBox>

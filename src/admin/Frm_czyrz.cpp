@@ -1,11 +1,11 @@
 #include "admin/Frm_czyrz.h"
 
-#include "app/AppState.h"
-#include "app/Clock.h"
-#include "app/DateText.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/ProgramFolder.h"
+#include "base/AppState.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ProgramFolder.h"
 
 #include <QCheckBox>
 #include <QCursor>

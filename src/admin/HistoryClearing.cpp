@@ -1,7 +1,7 @@
 #include "admin/HistoryClearing.h"
 
-#include "app/DateText.h"
-#include "app/Sql.h"
+#include "base/DateText.h"
+#include "base/Sql.h"
 
 namespace HistoryClearing {
 

@@ -1,9 +1,9 @@
 #include "admin/LoginLogic.h"
 
-#include "admin/PasswordHash.h"
-#include "app/DateText.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/PasswordHash.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 namespace LoginLogic {
 

@@ -1,9 +1,9 @@
 #include "admin/ModZkCheck.h"
 
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 bool ModZkCheck(const QSqlDatabase& db, const QString& operatorName, float rate)
 {

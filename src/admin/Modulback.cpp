@@ -1,7 +1,7 @@
 #include "admin/Modulback.h"
 
-#include "app/AppState.h"
-#include "app/Clock.h"
+#include "base/AppState.h"
+#include "base/Clock.h"
 
 #include <QDir>
 #include <QFile>

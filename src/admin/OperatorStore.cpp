@@ -1,8 +1,8 @@
 #include "admin/OperatorStore.h"
 
 #include "admin/OperatorRights.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 namespace {
 

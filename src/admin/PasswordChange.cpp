@@ -1,8 +1,8 @@
 #include "admin/PasswordChange.h"
 
-#include "admin/PasswordHash.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/PasswordHash.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 Result PasswordChange::load(const QSqlDatabase& db, const QString& operatorName)
 {

@@ -1,8 +1,8 @@
 #include "admin/ScreenLog.h"
 
-#include "app/AppState.h"
-#include "app/ModCWCl.h"
-#include "app/OperatorLog.h"
+#include "base/AppState.h"
+#include "base/ModCWCl.h"
+#include "base/OperatorLog.h"
 
 ScreenLog::ScreenLog(const AppState& state, const QString& screenName)
     : m_state(state)

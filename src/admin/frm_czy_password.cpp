@@ -1,9 +1,9 @@
 #include "admin/frm_czy_password.h"
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/Notation.h"
+#include "base/AppState.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/Notation.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,14 +1,14 @@
 #include "admin/frm_syskey.h"
 
 #include "admin/LoginLogic.h"
-#include "app/AppState.h"
-#include "app/Clock.h"
-#include "app/DateText.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/ModCheckDate.h"
-#include "app/Notation.h"
-#include "app/ProgramFolder.h"
+#include "base/AppState.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ModCheckDate.h"
+#include "base/Notation.h"
+#include "base/ProgramFolder.h"
 #include "data/ShippedRows.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "app/Form_main.h"
 
 #include "admin/DatabaseBackup.h"
-#include "app/AppState.h"
-#include "app/DateText.h"
-#include "app/Messages.h"
+#include "base/AppState.h"
+#include "base/DateText.h"
+#include "base/Messages.h"
 #include "board/Form_menu.h"
 
 #include <QCloseEvent>

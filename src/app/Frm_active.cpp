@@ -1,6 +1,6 @@
 #include "app/Frm_active.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "app/form_center.h"
 
 #include <QLabel>

@@ -1,16 +1,16 @@
 #include "app/Main.h"
 
 #include "admin/frm_syskey.h"
-#include "app/AppState.h"
-#include "app/Database.h"
+#include "base/AppState.h"
+#include "base/Database.h"
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "app/MessageBoxPresenter.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
-#include "app/ModCheckDate.h"
-#include "app/ProgramFolder.h"
-#include "app/SettingsStore.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ModCheckDate.h"
+#include "base/ProgramFolder.h"
+#include "base/SettingsStore.h"
 #include "data/Modstcs.h"
 
 #include <QApplication>

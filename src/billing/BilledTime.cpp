@@ -1,6 +1,6 @@
 #include "billing/BilledTime.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 #include "billing/BillingErrors.h"
 
 #include <cmath>

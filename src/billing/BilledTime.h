@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Result.h"
+#include "base/Result.h"
 
 // The time of one segment as the charge rules count it: whole hours H and
 // minutes R, 16-bit like the rules' arithmetic, so that a stay too long for

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Result.h"
+#include "base/Result.h"
 
 // The errors the charge rules raise besides the database's own, numbered as
 // the error reporter shows them.

@@ -1,6 +1,6 @@
 #include "billing/CardRate.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 
 namespace CardRate {
 

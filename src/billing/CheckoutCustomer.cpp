@@ -1,7 +1,7 @@
 #include "billing/CheckoutCustomer.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 #include "billing/CardRate.h"
 
 QString CheckoutCustomer::fkfs() const

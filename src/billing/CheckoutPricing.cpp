@@ -1,6 +1,6 @@
 #include "billing/CheckoutPricing.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 #include "billing/BillingErrors.h"
 #include "billing/ClsZdxf.h"
 #include "billing/ModGETPrice.h"

@@ -1,7 +1,7 @@
 #include "billing/ClsZdxf.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 #include "billing/BillingErrors.h"
 #include "billing/TableNumber.h"
 

@@ -1,6 +1,6 @@
 #include "billing/ModuseCheck.h"
 
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "billing/BillingErrors.h"
 #include "billing/TableNumber.h"
 

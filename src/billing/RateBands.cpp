@@ -1,7 +1,7 @@
 #include "billing/RateBands.h"
 
-#include "app/DateText.h"
-#include "app/Sql.h"
+#include "base/DateText.h"
+#include "base/Sql.h"
 
 float RateBand::rate(RateKind kind) const
 {

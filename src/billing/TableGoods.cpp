@@ -1,7 +1,7 @@
 #include "billing/TableGoods.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 namespace TableGoods {
 

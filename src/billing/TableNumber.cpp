@@ -1,6 +1,6 @@
 #include "billing/TableNumber.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 
 #include <cmath>
 

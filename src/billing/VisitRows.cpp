@@ -1,7 +1,7 @@
 #include "billing/VisitRows.h"
 
-#include "app/DateText.h"
-#include "app/Sql.h"
+#include "base/DateText.h"
+#include "base/Sql.h"
 #include "billing/StoredNumber.h"
 
 namespace VisitRows {

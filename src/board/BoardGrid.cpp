@@ -1,6 +1,6 @@
 #include "board/BoardGrid.h"
 
-#include "app/DateText.h"
+#include "base/DateText.h"
 #include "board/BoardPictures.h"
 
 #include <QHeaderView>

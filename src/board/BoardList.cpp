@@ -1,7 +1,7 @@
 #include "board/BoardList.h"
 
-#include "app/DateText.h"
-#include "app/Notation.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
 #include "billing/ModGETPrice.h"
 #include "board/BoardPictures.h"
 

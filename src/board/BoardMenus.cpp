@@ -5,9 +5,9 @@
 #include "admin/Frm_czy_setup.h"
 #include "admin/Frm_czyrz.h"
 #include "admin/frm_czy_password.h"
-#include "app/AppState.h"
-#include "app/Frm_pathset.h"
-#include "app/SettingsStore.h"
+#include "base/AppState.h"
+#include "admin/Frm_pathset.h"
+#include "base/SettingsStore.h"
 #include "data/FrmstcsSET.h"
 
 #include <QAction>

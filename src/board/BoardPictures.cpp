@@ -1,6 +1,6 @@
 #include "board/BoardPictures.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QPainter>
 

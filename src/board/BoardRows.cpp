@@ -1,8 +1,8 @@
 #include "board/BoardRows.h"
 
-#include "app/DateText.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 #include "billing/ModGETPrice.h"
 #include "board/BoardQueries.h"
 

@@ -1,6 +1,6 @@
 #include "board/CheckoutReceipt.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 #include "board/BoardRows.h"
 
 Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, double deposit)

@@ -1,8 +1,8 @@
 #include "data/FrmstcsSET.h"
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/ModCWCl.h"
+#include "base/AppState.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
 #include "data/ParameterEditor.h"
 
 #include <QGridLayout>

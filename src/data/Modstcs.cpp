@@ -1,7 +1,7 @@
 #include "data/Modstcs.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Result.h"
-#include "data/Parameters.h"
+#include "base/Result.h"
+#include "base/Parameters.h"
 
 #include <QSqlDatabase>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "data/ParameterEditor.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
-#include "data/Parameters.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
+#include "base/Parameters.h"
 
 namespace ParameterEditor {
 

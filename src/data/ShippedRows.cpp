@@ -1,8 +1,8 @@
 #include "data/ShippedRows.h"
 
-#include "admin/PasswordHash.h"
-#include "app/Sql.h"
-#include "data/Parameters.h"
+#include "base/PasswordHash.h"
+#include "base/Sql.h"
+#include "base/Parameters.h"
 
 namespace ShippedRows {
 

@@ -1,7 +1,7 @@
 #include "devices/LightController.h"
 
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 #include "devices/SerialSettings.h"
 
 #include <QSerialPort>

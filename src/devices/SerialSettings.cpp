@@ -1,6 +1,6 @@
 #include "devices/SerialSettings.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "printing/ClsPrint.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 #include "printing/PrinterPort.h"
 
 #include <QStringEncoder>

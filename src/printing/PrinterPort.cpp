@@ -1,6 +1,6 @@
 #include "printing/PrinterPort.h"
 
-#include "app/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 namespace PrinterPort {
 

@@ -1,6 +1,6 @@
 #include "printing/Ptprint40Layout.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 #include "printing/Receipt.h"
 
 qint16 ptprint40FontSize(qint16 parameter)

@@ -1,6 +1,6 @@
 #include "printing/Receipt.h"
 
-#include "app/AppState.h"
+#include "base/AppState.h"
 
 Receipt newReceipt(const AppState& state)
 {

@@ -1,6 +1,6 @@
 #include "printing/ReceiptPrinting.h"
 
-#include "data/Parameters.h"
+#include "base/Parameters.h"
 #include "printing/Ptprint40Layout.h"
 #include "printing/ReceiptOutputs.h"
 #include "printing/ReportPreview.h"

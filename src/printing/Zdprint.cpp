@@ -1,7 +1,7 @@
 #include "printing/Zdprint.h"
 
-#include "app/Clock.h"
-#include "app/DateText.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
 #include "printing/ClsPrint.h"
 #include "printing/Receipt.h"
 

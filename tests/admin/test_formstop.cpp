@@ -1,5 +1,5 @@
 #include "admin/Formstop.h"
-#include "admin/PasswordHash.h"
+#include "base/PasswordHash.h"
 #include "admin/UnlockCode.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"

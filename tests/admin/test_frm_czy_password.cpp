@@ -1,6 +1,6 @@
-#include "admin/PasswordHash.h"
+#include "base/PasswordHash.h"
 #include "admin/frm_czy_password.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"

@@ -1,6 +1,6 @@
 #include "admin/Frm_czy_add.h"
 #include "admin/Frm_czy_setup.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"

@@ -1,6 +1,6 @@
 #include "admin/Frm_czyrz.h"
 #include "admin/OperatorLogList.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"

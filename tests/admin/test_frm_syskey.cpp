@@ -1,4 +1,4 @@
-#include "admin/PasswordHash.h"
+#include "base/PasswordHash.h"
 #include "admin/frm_syskey.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"

@@ -1,5 +1,5 @@
 #include "admin/FrmClearData.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"

@@ -1,6 +1,6 @@
 #include "admin/LoginLogic.h"
-#include "admin/PasswordHash.h"
-#include "app/Sql.h"
+#include "base/PasswordHash.h"
+#include "base/Sql.h"
 #include "support/TestHall.h"
 
 #include <QTest>

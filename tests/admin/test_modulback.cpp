@@ -1,6 +1,6 @@
 #include "admin/DatabaseBackup.h"
 #include "admin/Modulback.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"

@@ -1,6 +1,6 @@
 #include "admin/Form_datecz.h"
 #include "admin/Form_kl.h"
-#include "app/AppState.h"
+#include "base/AppState.h"
 #include "support/TestClock.h"
 
 #include <QCalendarWidget>

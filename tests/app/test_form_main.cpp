@@ -1,6 +1,6 @@
-#include "app/AppState.h"
+#include "base/AppState.h"
 #include "app/Form_main.h"
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "board/Form_menu.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"

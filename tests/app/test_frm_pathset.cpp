@@ -1,6 +1,6 @@
-#include "app/Database.h"
-#include "app/Frm_pathset.h"
-#include "app/SettingsStore.h"
+#include "base/Database.h"
+#include "admin/Frm_pathset.h"
+#include "base/SettingsStore.h"
 #include "support/MessageRecorder.h"
 
 #include <QFile>

@@ -3,10 +3,10 @@
 // with a member card and three goods rows, in a transaction of its own, and
 // settles it. Prints "ready" once the database is open.
 
-#include "app/Clock.h"
-#include "app/Database.h"
-#include "app/FixedClock.h"
-#include "app/Sql.h"
+#include "base/Clock.h"
+#include "base/Database.h"
+#include "base/FixedClock.h"
+#include "base/Sql.h"
 #include "billing/Checkout.h"
 #include "billing/ModuseCheck.h"
 

@@ -1,6 +1,6 @@
 #include "AddBands.h"
-#include "app/DateText.h"
-#include "app/Sql.h"
+#include "base/DateText.h"
+#include "base/Sql.h"
 #include "billing/Checkout.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"

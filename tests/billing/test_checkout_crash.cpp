@@ -1,5 +1,5 @@
-#include "app/Database.h"
-#include "app/Sql.h"
+#include "base/Database.h"
+#include "base/Sql.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

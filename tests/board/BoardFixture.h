@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "billing/AddBands.h"
 #include "board/Form_menu.h"
 #include "support/MessageRecorder.h"

@@ -1,4 +1,4 @@
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "billing/AddBands.h"
 #include "board/TableOpening.h"
 #include "support/TestClock.h"

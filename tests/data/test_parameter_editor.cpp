@@ -1,6 +1,6 @@
-#include "app/Sql.h"
+#include "base/Sql.h"
 #include "data/ParameterEditor.h"
-#include "data/Parameters.h"
+#include "base/Parameters.h"
 #include "support/TestHall.h"
 
 #include <QTest>

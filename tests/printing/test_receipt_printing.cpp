@@ -1,6 +1,6 @@
 #include "PortFile.h"
 #include "SampleReceipt.h"
-#include "data/Parameters.h"
+#include "base/Parameters.h"
 #include "printing/ReceiptPrinting.h"
 #include "printing/ReportRenderer.h"
 #include "printing/Report_zd.h"

@@ -1,7 +1,7 @@
 #include "support/TestHall.h"
 
-#include "app/Database.h"
-#include "app/Sql.h"
+#include "base/Database.h"
+#include "base/Sql.h"
 #include "data/ShippedRows.h"
 
 #include <QAtomicInt>

@@ -1,5 +1,5 @@
-#include "admin/PasswordHash.h"
-#include "app/Clock.h"
+#include "base/PasswordHash.h"
+#include "base/Clock.h"
 #include "data/ShippedRows.h"
 
 #include <QFile>

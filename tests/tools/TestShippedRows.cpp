@@ -1,5 +1,5 @@
-#include "app/Sql.h"
-#include "data/Parameters.h"
+#include "base/Sql.h"
+#include "base/Parameters.h"
 #include "data/ShippedRows.h"
 #include "support/TestHall.h"
 

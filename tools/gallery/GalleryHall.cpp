@@ -1,9 +1,9 @@
 #include "GalleryHall.h"
 
 #include "admin/LoginLogic.h"
-#include "app/Clock.h"
-#include "app/Database.h"
-#include "app/SettingsStore.h"
+#include "base/Clock.h"
+#include "base/Database.h"
+#include "base/SettingsStore.h"
 #include "data/Modstcs.h"
 #include "data/ShippedRows.h"
 

@@ -1,8 +1,8 @@
 #include "GalleryHall.h"
 #include "GalleryScreens.h"
 #include "SilentPresenter.h"
-#include "app/FixedClock.h"
-#include "app/SettingsStore.h"
+#include "base/FixedClock.h"
+#include "base/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,10 +1,10 @@
 #include "DemoHall.h"
 
-#include "admin/PasswordHash.h"
-#include "app/Clock.h"
-#include "app/DateText.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/PasswordHash.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 #include "data/ShippedRows.h"
 
 namespace DemoHall {

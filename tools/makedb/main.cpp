@@ -1,5 +1,5 @@
 #include "DemoHall.h"
-#include "app/Database.h"
+#include "base/Database.h"
 #include "data/ShippedRows.h"
 
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "data/Parameters.h"
+#include "base/Parameters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/Database.h"
+#include "base/Database.h"
 
-#include "app/Sql.h"
-#include "data/Schema.h"
+#include "base/Sql.h"
+#include "base/Schema.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "admin/PasswordHash.h"
+#include "base/PasswordHash.h"
 
-#include "app/Notation.h"
+#include "base/Notation.h"
 
 #include <sodium.h>
 

@@ -1,10 +1,10 @@
-#include "app/OperatorLog.h"
+#include "base/OperatorLog.h"
 
-#include "app/AppState.h"
-#include "app/Clock.h"
-#include "app/DateText.h"
-#include "app/Notation.h"
-#include "app/Sql.h"
+#include "base/AppState.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
 
 Result czyrz_add(const AppState& state, const QString& czyxm)
 {

@@ -1,4 +1,4 @@
-#include "app/Sql.h"
+#include "base/Sql.h"
 
 #include <QSqlError>
 

@@ -1,4 +1,4 @@
-#include "app/Result.h"
+#include "base/Result.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

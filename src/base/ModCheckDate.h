@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DateText.h"
+#include "base/DateText.h"
 
 // True when today's date written in the given short-date format is at least
 // nine characters long (2005-01-05 passes, 2005-1-5 does not); otherwise the

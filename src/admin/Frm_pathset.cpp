@@ -1,9 +1,9 @@
-#include "app/Frm_pathset.h"
+#include "admin/Frm_pathset.h"
 
-#include "app/Database.h"
-#include "app/Messages.h"
-#include "app/ProgramFolder.h"
-#include "app/SettingsStore.h"
+#include "base/Database.h"
+#include "base/Messages.h"
+#include "base/ProgramFolder.h"
+#include "base/SettingsStore.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

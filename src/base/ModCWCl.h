@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Result.h"
+#include "base/Result.h"
 
 // The shared error reporter: a critical message built from the error. The
 // database's general failure reads as bad data; anything else names its

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Parameters.h"
+#include "base/Parameters.h"
 
 #include <QDate>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
-#include "app/ModCWCl.h"
+#include "base/ModCWCl.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 QString errorText(qint64 number, const QString& description)
 {

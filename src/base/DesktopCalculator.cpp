@@ -1,4 +1,4 @@
-#include "app/DesktopCalculator.h"
+#include "base/DesktopCalculator.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "data/Schema.h"
+#include "base/Schema.h"
 
 #include <QFile>
 #include <QRegularExpression>

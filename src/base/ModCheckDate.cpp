@@ -1,7 +1,7 @@
-#include "app/ModCheckDate.h"
+#include "base/ModCheckDate.h"
 
-#include "app/Clock.h"
-#include "app/Messages.h"
+#include "base/Clock.h"
+#include "base/Messages.h"
 
 bool CheckDate(const QString& shortDateFormat)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 // A clock stopped at one moment, for programs that must repeat exactly
 // (the screen gallery, benchmarks).

@@ -1,4 +1,4 @@
-#include "app/Notation.h"
+#include "base/Notation.h"
 
 #include <cmath>
 #include <limits>
