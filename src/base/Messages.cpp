@@ -38,6 +38,12 @@ void critical(const QString& text, const QString& caption)
     show({text, Icon::Critical, caption, Buttons::Ok});
 }
 
+void tell(const Notice& notice)
+{
+    if (!notice.isEmpty())
+        show({notice.text, notice.icon});
+}
+
 bool ask(const QString& text, const QString& caption)
 {
     return show({text, Icon::Question, caption, Buttons::YesNo}) == Answer::Yes;

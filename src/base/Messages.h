@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Notice.h"
+
 #include <QString>
 
 // Every message box and Yes/No question of the program goes through here.
@@ -7,13 +9,6 @@
 // recorder) decides how it is shown and answered.
 namespace Messages {
 
-enum class Icon
-{
-    Information,
-    Exclamation,
-    Critical,
-    Question
-};
 enum class Buttons
 {
     Ok,
@@ -55,6 +50,8 @@ Answer show(const Message& message);
 void information(const QString& text, const QString& caption = AppTitle);
 void exclamation(const QString& text, const QString& caption = AppTitle);
 void critical(const QString& text, const QString& caption = AppTitle);
+// What logic asked to be told; an empty notice shows nothing.
+void tell(const Notice& notice);
 // A Yes/No question with the question icon; true when answered Yes.
 bool ask(const QString& text, const QString& caption = AppTitle);
 

@@ -3,7 +3,6 @@
 #include "admin/ModZkCheck.h"
 #include "base/Clock.h"
 #include "base/DateText.h"
-#include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/Notation.h"
 #include "base/Sql.h"
@@ -152,8 +151,10 @@ Bill settle(const AppState& state, const Request& request)
         return bill;
     }
     bill.zhao = *zhao;
-    if (!ModZkCheck(state.DbConn, state.OperatorName, float(Notation::Val(request.discount)))) {
+    const DiscountCheck discount = ModZkCheck(state.DbConn, state.OperatorName, float(Notation::Val(request.discount)));
+    if (!discount.allowed) {
         bill.outcome = Outcome::DiscountRefused;
+        bill.discountRefusal = discount.notice;
         return bill;
     }
 
@@ -174,27 +175,24 @@ Bill settle(const AppState& state, const Request& request)
     return bill;
 }
 
-void tell(const Bill& bill)
+Notice notice(const Bill& bill)
 {
     switch (bill.outcome) {
     case Outcome::CardRefused:
-        Messages::information(CardRefusedText);
-        break;
+        return Notice::information(CardRefusedText);
     case Outcome::ShortBalance:
-        Messages::exclamation(ShortBalanceText);
-        break;
+        return Notice::exclamation(ShortBalanceText);
     case Outcome::Failed:
-        Messages::critical(QStringLiteral("结帐未完成，本台继续计时。\n") +
-                           errorText(bill.error.number(), bill.error.message()));
-        break;
+        return Notice::critical(QStringLiteral("结帐未完成，本台继续计时。\n") +
+                                errorText(bill.error.number(), bill.error.message()));
     case Outcome::Settled:
-        if (bill.charge.noBandNow)
-            Messages::information(noBandNowText(bill.charge.segments.first().dj));
-        break;
-    case Outcome::NoOpenVisit:
+        return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().dj)) : Notice();
     case Outcome::DiscountRefused:
+        return bill.discountRefusal;
+    case Outcome::NoOpenVisit:
         break;
     }
+    return {};
 }
 
 } // namespace Checkout

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppState.h"
+#include "base/Notice.h"
 #include "base/Result.h"
 #include "billing/CheckoutPricing.h"
 #include "billing/StoredNumber.h"
@@ -29,7 +30,7 @@ enum class Outcome
 {
     Settled,
     NoOpenVisit,     // nothing was written or said
-    DiscountRefused, // beyond the operator's authority; ModZkCheck has told the operator
+    DiscountRefused, // beyond the operator's authority; nothing was written
     CardRefused,     // nothing was written
     ShortBalance,    // nothing was written; the charge is in the bill
     Failed,          // a database or rule error; nothing was written
@@ -39,6 +40,7 @@ struct Bill
 {
     Outcome outcome = Outcome::Failed;
     Result error = Result::success(); // what failed, for Failed
+    Notice discountRefusal;           // what the discount check says, for DiscountRefused
 
     qint16 zhao = 0;
     QString card;     // as settled; empty for a cash guest
@@ -69,9 +71,9 @@ inline const QString ShortBalanceText = QStringLiteral("金额不足，请先存
 // after a Settled bill.
 Bill settle(const AppState& state, const Request& request);
 
-// Tells the operator what the bill needs said: a refusal or failure, or, for
-// a settled bill priced as one segment because no band covers the present
-// time, that notice.
-void tell(const Bill& bill);
+// What the bill needs said to the operator: a refusal or failure, or, for a
+// settled bill priced as one segment because no band covers the present
+// time, that notice. Nothing for a table without an open visit.
+Notice notice(const Bill& bill);
 
 } // namespace Checkout

@@ -24,8 +24,8 @@ struct CheckoutCustomer
     QString fkfs() const;
 
     // A blank card and password make a cash guest. Otherwise the card must
-    // exist and, when it has a password, the trimmed passwords must match;
-    // a refused card leaves *customer empty.
+    // be found (findMemberCard) and accept the password; a refused card
+    // leaves *customer empty.
     static Result identify(const QSqlDatabase& db, const QString& card, const QString& password,
                            std::optional<CheckoutCustomer>* customer);
 };

@@ -1,9 +1,7 @@
 #include "billing/CheckoutPricing.h"
 
 #include "base/Notation.h"
-#include "billing/BillingErrors.h"
 #include "billing/ClsZdxf.h"
-#include "billing/ModGETPrice.h"
 
 namespace {
 
@@ -17,31 +15,19 @@ double hours(const BilledTime& time)
     return time.R / 60.0 + time.H;
 }
 
-Result wholeRate(const std::optional<RateBand>& band, RateKind kind, float* rate)
+// The comparison amount is money like any other: kept to the cent.
+float cents(double amount)
 {
-    const std::optional<qint16> whole = Notation::CInt(band ? double(band->rate(kind)) : 0.0);
-    if (!whole)
-        return BillingErrors::overflow();
-    *rate = *whole;
-    return Result::success();
+    return float(Notation::roundHalfEven(amount, 2));
 }
 
-BilledSegment segmentOf(const QDateTime& start, const QDateTime& end, float dj, float dj1)
+Result segmentOf(ClsZdxf& rules, const SplitSegment& split, float dj1, BilledSegment* segment)
 {
-    BilledSegment segment;
-    segment.start = start;
-    segment.end = end;
-    segment.dj = dj;
-    segment.dj1 = dj1;
-    return segment;
-}
-
-Result billedTime(ClsZdxf& rules, const QDateTime& from, const QDateTime& to, bool applyMinimum, BilledTime* time)
-{
-    Result result = BilledTime::split(GetFzs(from, to), time);
-    if (result && applyMinimum)
-        result = rules.applyMinimum(time);
-    return result;
+    segment->start = split.from;
+    segment->end = split.to;
+    segment->dj = split.rate;
+    segment->dj1 = dj1;
+    return split.billedTime(rules, &segment->time);
 }
 
 } // namespace
@@ -68,50 +54,43 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
     ClsZdxf rules(state);
     if (result)
         result = rules.GetZdxf(QString::number(visit.zhao));
-    const std::optional<RateBand> nowBand = bands.inForce(now.time());
-    float startRate = 0;
-    float rateNow = 0;
+    BandSplit split;
     if (result)
-        result = wholeRate(bands.inForce(visit.start.time()), kind, &startRate);
-    if (result)
-        result = wholeRate(nowBand, kind, &rateNow);
+        result = splitVisit(bands, visit.start, now, kind, RateRounding::Whole, state.params.crossBandMinimumMode,
+                            &split);
     if (!result)
         return result;
 
-    // Without a band now there is no change moment: the whole visit runs at
-    // the start rate rather than for nothing.
-    if (startRate == rateNow || !nowBand) {
-        BilledSegment only = segmentOf(visit.start, now, startRate, visit.dj1);
-        result = billedTime(rules, visit.start, now, true, &only.time);
+    if (!split.twoSegments()) {
+        BilledSegment only;
+        result = segmentOf(rules, split.segments.first(), visit.dj1, &only);
         if (!result)
             return result;
-        only.je = only.time.amount(startRate, places);
+        only.je = only.time.amount(only.dj, places);
         if (discounts(discount))
             only.je = float(Notation::roundHalfEven(double(only.je) * discount / 10, places));
         only.je1 = only.time.amount(only.dj1, 0);
         charge->segments = {only};
         charge->total = only.je;
-        charge->noBandNow = startRate != rateNow;
+        charge->noBandNow = split.noBandNow;
         return result;
     }
 
-    const QDateTime change(now.date(), nowBand->kssj);
-    const qint16 mode = state.params.crossBandMinimumMode;
-    BilledSegment front = segmentOf(visit.start, change, startRate, visit.dj1);
-    BilledSegment back = segmentOf(change, now, rateNow, nowBand->fhybz);
-    result = billedTime(rules, visit.start, change, mode == 0 || mode == 1, &front.time);
+    BilledSegment front;
+    BilledSegment back;
+    result = segmentOf(rules, split.segments.at(0), visit.dj1, &front);
     if (result)
-        result = billedTime(rules, change, now, mode == 0 || mode == 2, &back.time);
+        result = segmentOf(rules, split.segments.at(1), split.nowBand->fhybz, &back);
     if (!result)
         return result;
-    front.je = front.time.amount(startRate, places);
-    back.je = back.time.amount(rateNow, places);
+    front.je = front.time.amount(front.dj, places);
+    back.je = back.time.amount(back.dj, places);
     if (discounts(discount)) {
         front.je = float(double(front.je) * discount / 10);
         back.je = float(Notation::roundHalfEven(double(back.je) * discount / 10, places));
     }
-    front.je1 = float(hours(front.time) * double(front.dj1));
-    back.je1 = float(hours(back.time) * double(back.dj1));
+    front.je1 = cents(hours(front.time) * double(front.dj1));
+    back.je1 = cents(hours(back.time) * double(back.dj1));
     const float sum = front.je + back.je;
     charge->total = float(Notation::roundHalfEven(sum, 0));
     back.je = charge->total - front.je;

@@ -2,8 +2,8 @@
 
 #include "base/AppState.h"
 #include "base/Result.h"
+#include "billing/BandSplit.h"
 #include "billing/BilledTime.h"
-#include "billing/RateBands.h"
 
 #include <QDateTime>
 #include <QList>
@@ -43,10 +43,9 @@ struct VisitToPrice
 };
 
 // Prices a visit from its start to `now` for a guest paying the rates of
-// `kind`, with the rates rounded to whole numbers and the discount (in
-// tenths, applied when 0 < discount < 10). Across a rate change the front
-// runs at the start rate up to the start of the band in force now, the back
-// at the rate now, and the total is taken to whole money with the back
-// absorbing the difference.
+// `kind`, cut as splitVisit cuts it with the rates taken to whole money, and
+// the discount (in tenths, applied when 0 < discount < 10). Across a rate
+// change the total is taken to whole money with the back absorbing the
+// difference.
 Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, double discount,
                   const QDateTime& now, TimeCharge* charge);

@@ -2,14 +2,10 @@
 
 #include "base/Clock.h"
 #include "base/DateText.h"
-#include "base/ModCWCl.h"
 #include "base/Notation.h"
-#include "base/Sql.h"
-#include "billing/BilledTime.h"
 #include "billing/BillingErrors.h"
-#include "billing/CardRate.h"
 #include "billing/ClsZdxf.h"
-#include "billing/ModGETPrice.h"
+#include "billing/MemberCard.h"
 #include "billing/ModuseCheck.h"
 #include "billing/RateBands.h"
 #include "billing/TableNumber.h"
@@ -19,14 +15,6 @@ ClsDQje::ClsDQje(const AppState& state)
 {}
 
 Result ClsDQje::GETJe()
-{
-    const Result result = compute();
-    if (!result)
-        ShowErr(result);
-    return result;
-}
-
-Result ClsDQje::compute()
 {
     const std::optional<qint16> zhao = tableNumber(m_strZh);
     if (!zhao)
@@ -40,50 +28,35 @@ Result ClsDQje::compute()
         return BillingErrors::typeMismatch();
 
     RateKind kind = RateKind::NonMember;
-    if (!Notation::Trim(m_strkh).isEmpty()) {
-        std::optional<QString> cardType;
-        result = GetKlx(&cardType);
-        if (!result)
-            return result;
-        kind = cardType ? CardRate::kindOf(*cardType) : RateKind::None;
-    }
-
+    result = rateKind(&kind);
     RateBands bands;
-    result = bands.load(m_state.DbConn, *zhao);
-    if (!result)
-        return result;
-    const QDateTime now = Clock::now();
-    const std::optional<RateBand> startBand = bands.inForce(start->time());
-    const std::optional<RateBand> nowBand = bands.inForce(now.time());
-    const float startRate = startBand ? startBand->rate(kind) : 0;
-    const float rateNow = nowBand ? nowBand->rate(kind) : 0;
-
+    if (result)
+        result = bands.load(m_state.DbConn, *zhao);
+    BandSplit split;
+    if (result)
+        result = splitVisit(bands, *start, Clock::now(), kind, RateRounding::AsStored,
+                            m_state.params.crossBandMinimumMode, &split);
     ClsZdxf rules(m_state);
-    result = rules.GetZdxf(m_strZh);
-    if (!result)
-        return result;
+    if (result)
+        result = rules.GetZdxf(m_strZh);
     const qint16 places = m_state.params.settlementPrecision;
-    result = checkSettlementPlaces(places);
+    if (result)
+        result = checkSettlementPlaces(places);
     if (!result)
         return result;
 
-    // Without a band now there is no change moment: the whole visit is
-    // priced at the start rate rather than for nothing.
-    if (startRate == rateNow || !nowBand) {
+    if (!split.twoSegments()) {
         float total = 0;
-        result = priceSegment(rules, *start, now, true, startRate, &total);
+        result = priceSegment(rules, split.segments.first(), &total);
         if (result)
             m_intzje = total;
         return result;
     }
-
-    const QDateTime change(now.date(), nowBand->kssj);
-    const qint16 mode = m_state.params.crossBandMinimumMode;
     float front = 0;
     float back = 0;
-    result = priceSegment(rules, *start, change, mode == 0 || mode == 1, startRate, &front);
+    result = priceSegment(rules, split.segments.at(0), &front);
     if (result)
-        result = priceSegment(rules, change, now, mode == 0 || mode == 2, rateNow, &back);
+        result = priceSegment(rules, split.segments.at(1), &back);
     if (!result)
         return result;
     const float sum = back + front;
@@ -93,25 +66,23 @@ Result ClsDQje::compute()
     return result;
 }
 
-Result ClsDQje::GetKlx(std::optional<QString>* cardType) const
+Result ClsDQje::rateKind(RateKind* kind) const
 {
-    cardType->reset();
-    QSqlQuery query(m_state.DbConn);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select klx from user_lb where khao=?"), {m_strkh});
-    if (result && query.next())
-        *cardType = query.isNull(0) ? CardRate::Cash : query.value(0).toString();
+    *kind = RateKind::NonMember;
+    if (Notation::Trim(m_strkh).isEmpty())
+        return Result::success();
+    std::optional<MemberCard> card;
+    const Result result = findMemberCard(m_state.DbConn, m_strkh, &card);
+    if (result)
+        *kind = card ? card->kind() : RateKind::None;
     return result;
 }
 
-Result ClsDQje::priceSegment(ClsZdxf& rules, const QDateTime& from, const QDateTime& to, bool applyMinimum, float rate,
-                             float* amount) const
+Result ClsDQje::priceSegment(ClsZdxf& rules, const SplitSegment& segment, float* amount) const
 {
     BilledTime time;
-    Result result = BilledTime::split(GetFzs(from, to), &time);
-    if (result && applyMinimum)
-        result = rules.applyMinimum(&time);
+    const Result result = segment.billedTime(rules, &time);
     if (result)
-        *amount = time.amount(rate, m_state.params.settlementPrecision);
+        *amount = time.amount(segment.rate, m_state.params.settlementPrecision);
     return result;
 }

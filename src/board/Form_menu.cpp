@@ -356,12 +356,13 @@ void Form_menu::selectRow(int row)
         return;
     }
     ClsDQje charge(m_state);
-    charge.setDateStar(found->visit->ksrc);
-    charge.setDateFish(Clock::now());
     charge.setStrkh(found->visit->khao);
     charge.setStrZh(table);
-    if (charge.GETJe())
+    const Result priced = charge.GETJe();
+    if (priced)
         p.Txtmony->setText(QString::number(double(charge.intzje()), 'f', 2));
+    else
+        ShowErr(priced);
     p.Txtyj->setText(QString::number(found->fwfl, 'g', 15));
 }
 
@@ -392,7 +393,7 @@ void Form_menu::runCommand(const QString& key)
     if (key == OpeningKey) {
         js();
     } else if (key == CheckoutKey) {
-        checkout();
+        jzZh();
     } else if (key == QLatin1String("Sd")) {
         Formstop screen(m_state, this);
         screen.exec();
@@ -438,26 +439,17 @@ void Form_menu::js()
     usersubGridRow(Notation::CInt(p.TxtHs->text()).value_or(0));
 }
 
-void Form_menu::checkout()
-{
-    if (!IsZhUse(m_state.DbConn, currentTable()))
-        return;
-    if (!ModZkCheck(m_state.DbConn, m_state.OperatorName, float(Notation::Val(m_panel->Txtzk->text()))))
-        return;
-    jzZh();
-}
-
-// The whole bill is settled in one transaction by the checkout; the lamp, the
-// board and the receipt follow only a bill that was really settled.
+// The whole bill is settled in one transaction by the checkout, which also
+// checks that the table is in use and the discount within the operator's
+// authority; the lamp, the board and the receipt follow only a bill that was
+// really settled.
 void Form_menu::jzZh()
 {
     BoardPanel& p = *m_panel;
     const QString table = currentTable();
     const Checkout::Bill bill =
         Checkout::settle(m_state, {table, p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
-    Checkout::tell(bill);
-    if (bill.outcome == Checkout::Outcome::NoOpenVisit)
-        p.Txtzk->setText(QStringLiteral("0"));
+    Messages::tell(Checkout::notice(bill));
     if (!bill.settled())
         return;
 

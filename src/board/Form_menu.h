@@ -90,7 +90,6 @@ private:
     void FlGrid_Click(int row);
     void ListView1_ItemClick(const QString& table);
     void js();
-    void checkout();
     void jzZh();
     void Txtkhao_Enter();
     void acceptMember(const TableOpening::MemberCheck& member);

@@ -6,6 +6,7 @@
 #include "base/Notation.h"
 #include "base/Sql.h"
 #include "billing/CardRate.h"
+#include "billing/MemberCard.h"
 #include "billing/ModuseCheck.h"
 #include "billing/RateBands.h"
 #include "billing/StoredNumber.h"
@@ -89,18 +90,14 @@ Result insertVisit(const AppState& state, qint16 zhao, const QString& card, cons
 Result hykCheck(const AppState& state, const QString& card, const QString& password, MemberCheck* check)
 {
     *check = MemberCheck();
-    QSqlQuery query(state.DbConn);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select mm, klx, zk from user_lb where khao=?"), {card});
-    if (!result || !query.next())
-        return result;
-    if (!query.isNull(0) && Notation::Trim(query.value(0).toString()) != Notation::Trim(password))
+    std::optional<MemberCard> member;
+    const Result result = findMemberCard(state.DbConn, card, &member);
+    if (!result || !member || !member->accepts(password))
         return result;
     check->accepted = true;
-    check->cardType = query.isNull(1) ? CardRate::Cash : query.value(1).toString();
-    const double zk = query.value(2).toDouble();
-    if (!query.isNull(2) && zk != 0)
-        check->discount = zk;
+    check->khao = member->khao;
+    check->cardType = member->klx;
+    check->discount = member->zk;
     return result;
 }
 

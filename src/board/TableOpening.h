@@ -12,11 +12,12 @@ struct AppState;
 // checkout uses as well.
 namespace TableOpening {
 
-// The member check: the card must exist; a card without a password is
-// accepted whatever was typed, otherwise the trimmed passwords must match.
+// The member check: the card must be found (findMemberCard) and accept the
+// password.
 struct MemberCheck
 {
     bool accepted = false;
+    QString khao;                   // the card as stored, which the visit records
     QString cardType;               // klx of the accepted card
     std::optional<double> discount; // zk when it is set and not 0
 };

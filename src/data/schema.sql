@@ -136,6 +136,8 @@ CREATE TABLE user_lb (
     bz TEXT,
     ct_dm TEXT
 );
+-- Cards are looked up without regard to letter case, as typed or read.
+CREATE INDEX user_lb_khao_upper ON user_lb (upper(khao));
 
 CREATE TABLE klx (
     klx TEXT

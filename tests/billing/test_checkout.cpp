@@ -392,7 +392,7 @@ void CheckoutTest::shortBalanceChangesNothing()
     QCOMPARE(bill.timeCharge(), 22.0);
     QVERIFY(bill.visitIds.isEmpty());
     QCOMPARE(snapshot(), before);
-    Checkout::tell(bill);
+    Messages::tell(Checkout::notice(bill));
     QCOMPARE(m_messages->count(), 1);
     QCOMPARE(m_messages->last().text, QStringLiteral("金额不足，请先存款！"));
     QCOMPARE(m_messages->last().icon, Messages::Icon::Exclamation);
@@ -474,7 +474,7 @@ void CheckoutTest::refusals()
 
     const Checkout::Bill bill = settle(1, card, discount, password);
     QCOMPARE(int(bill.outcome), outcome);
-    Checkout::tell(bill);
+    Messages::tell(Checkout::notice(bill));
     QCOMPARE(m_messages->texts(), QStringList{message});
     QCOMPARE(snapshot(), before);
 }
@@ -510,7 +510,7 @@ void CheckoutTest::databaseErrorChangesNothing()
     QCOMPARE(bill.outcome, Outcome::Failed);
     QVERIFY(bill.error.message().contains(QStringLiteral("disk on fire")));
     QCOMPARE(snapshot(), before);
-    Checkout::tell(bill);
+    Messages::tell(Checkout::notice(bill));
     QCOMPARE(m_messages->count(), 1);
     QCOMPARE(m_messages->last().icon, Messages::Icon::Critical);
     QVERIFY(m_messages->last().text.contains(QStringLiteral("disk on fire")));
@@ -532,7 +532,7 @@ void CheckoutTest::noBandNowIsOneSegmentAndSaidSo()
     QVERIFY(bill.charge.noBandNow);
     QCOMPARE(rowsOf(bill.visitIds.first()), QStringList{QStringLiteral("1:60 sc=2 dj=10 je=20 je1=20 现金")});
     QCOMPARE(value(QStringLiteral("select jsrc from waimxd")).toString(), QStringLiteral("2026-12-06 23:59:30"));
-    Checkout::tell(bill);
+    Messages::tell(Checkout::notice(bill));
     QCOMPARE(m_messages->count(), 1);
     QCOMPARE(m_messages->last().icon, Messages::Icon::Information);
     QVERIFY(m_messages->last().text.contains(QStringLiteral("不在任何计费时段")));
