@@ -7,7 +7,7 @@ class QSqlQuery;
 
 // What a core function that can fail returns: success, or the error number
 // and text the screen shows to the operator.
-class Result
+class [[nodiscard]] Result
 {
 public:
     // The general failure code of the database: the error reporter words it

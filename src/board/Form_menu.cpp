@@ -149,7 +149,10 @@ void Form_menu::startUp()
     setWindowTitle(Messages::AppTitle);
 
     QList<BoardRow> tables;
-    BoardRows::load(m_state.DbConn, &tables);
+    // A board that cannot be read starts empty, like every step up to the
+    // first refresh that fails.
+    if (!BoardRows::load(m_state.DbConn, &tables))
+        tables.clear();
     user_set(tables);
     user_setGRid(tables);
     makeCurrent(0);
