@@ -21,8 +21,7 @@ namespace {
 // Noto Sans CJK draws the Kangxi radicals (U+2F00 on) with the glyphs of
 // 日, 用, 金, 香 and some two hundred other common ideographs, so a PDF read
 // back "06⽇" and a search for "金额" found nothing. WenQuanYi Micro Hei gives
-// every GBK character, and so every character a receipt can hold, a glyph of
-// its own.
+// every GBK character a glyph of its own.
 QFont printFont()
 {
     return QFont(QStringLiteral("WenQuanYi Micro Hei"));
