@@ -19,6 +19,8 @@ TAVORO_DEBIAN_PACKAGES=(
     libsodium-dev
     sqlite3
     fonts-noto-cjk
+    fonts-wqy-microhei
+    poppler-utils
     xvfb
     xauth
 )

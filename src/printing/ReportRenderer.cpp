@@ -1,5 +1,6 @@
 #include "printing/ReportRenderer.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,6 +14,18 @@
 #include <utility>
 
 namespace {
+
+// Reports are drawn in their own family, not the screens' Noto Sans CJK SC,
+// because of the text layer of a PDF: it maps each glyph back to a single
+// character, and Qt picks the lowest code point the font gives that glyph.
+// Noto Sans CJK draws the Kangxi radicals (U+2F00 on) with the glyphs of
+// 日, 用, 金, 香 and some two hundred other common ideographs, so a PDF read
+// back "06⽇" and a search for "金额" found nothing. WenQuanYi Micro Hei gives
+// every GBK character a glyph of its own.
+QFont printFont()
+{
+    return QFont(QStringLiteral("WenQuanYi Micro Hei"));
+}
 
 QString labelText(const ReportLabel& label)
 {
@@ -137,9 +150,8 @@ private:
 
 } // namespace
 
-ReportRenderer::ReportRenderer(ReportDocument document, const QFont& font)
+ReportRenderer::ReportRenderer(ReportDocument document)
     : m_document(std::move(document))
-    , m_font(font)
 {}
 
 bool ReportRenderer::render(QPagedPaintDevice* device) const
@@ -149,7 +161,7 @@ bool ReportRenderer::render(QPagedPaintDevice* device) const
         return false;
     painter.setPen(Qt::black);
 
-    QFont body(m_font);
+    QFont body = printFont();
     body.setPointSizeF(m_document.pointSize);
     QFont bold(body);
     bold.setBold(true);

@@ -2,19 +2,17 @@
 
 #include "printing/ReportDocument.h"
 
-#include <QFont>
-
 class QPagedPaintDevice;
 
 // Draws a report on anything that has pages: the print preview's printer, a
 // real printer or a PDF file. The title comes first, centred and larger,
 // then the header labels, the table (its column captions repeated on each
-// new page), the totals and the footer labels.
+// new page), the totals and the footer labels, all in one family chosen so
+// that a PDF's text reads back as drawn.
 class ReportRenderer
 {
 public:
-    // Draws in the family of the given font; by default the application's.
-    explicit ReportRenderer(ReportDocument document, const QFont& font = QFont());
+    explicit ReportRenderer(ReportDocument document);
 
     // Starts new pages on the device as they fill. False when the device
     // cannot be painted on: a printer that is not there, a file that cannot
@@ -26,5 +24,4 @@ public:
 
 private:
     ReportDocument m_document;
-    QFont m_font;
 };

@@ -27,6 +27,8 @@ public:
     {
         m_file.setValue(QStringLiteral("printer_ports/") + port, file);
     }
+    // A port whose device cannot be opened: a file in a folder that is not there.
+    void breakPort(const QString& port) { pointAt(port, path(QStringLiteral("missing")) + QLatin1Char('/') + port); }
 
     QByteArray bytes(const QString& port = QStringLiteral("LPT1")) const
     {
@@ -34,23 +36,15 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // The lines a receipt printer would print: each line's mode switches
-    // dropped and its GBK bytes read back as text.
+    // The lines a receipt printer would print: the mode switches dropped and
+    // the GBK bytes read back as text.
     static QStringList printedLines(QByteArray bytes)
     {
-        bytes.replace(QByteArray("\x1C\x2E", 2), QByteArray());
-        bytes.replace(QByteArray("\x1C\x26", 2), QByteArray());
-        QList<QByteArray> lines = bytes.split('\n');
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        QStringList texts;
-        for (QByteArray& line : lines) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            QStringDecoder decoder("GBK");
-            texts.append(decoder.decode(line));
-        }
-        return texts;
+        bytes.replace(QByteArray("\x1C\x2E", 2), QByteArray()).replace(QByteArray("\x1C\x26", 2), QByteArray());
+        QStringDecoder gbk("GBK");
+        QStringList lines = QString(gbk.decode(bytes)).split(QStringLiteral("\r\n"));
+        lines.removeLast();
+        return lines;
     }
 
 private:
