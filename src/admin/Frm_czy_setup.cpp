@@ -1,12 +1,12 @@
 #include "admin/Frm_czy_setup.h"
 
-#include "base/DesktopCalculator.h"
 #include "admin/Frm_czy_add.h"
 #include "admin/Frm_czy_find.h"
 #include "admin/ModZkCheck.h"
 #include "admin/OperatorRights.h"
 #include "admin/RightsFrame.h"
 #include "base/AppState.h"
+#include "base/DesktopCalculator.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/Notation.h"
@@ -48,6 +48,8 @@ Frm_czy_setup::Frm_czy_setup(AppState& state, QWidget* parent)
     , m_log(state, ScreenName)
     , m_store(state.DbConn)
 {
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
     buildScreen();
     auto* notice = new Frm_czy_find(this);
     notice->show();
@@ -56,7 +58,9 @@ Frm_czy_setup::Frm_czy_setup(AppState& state, QWidget* parent)
 
 void Frm_czy_setup::done(int result)
 {
-    m_log.close();
+    const Result closed = m_log.close();
+    if (!closed)
+        ShowErr(closed);
     QDialog::done(result);
 }
 

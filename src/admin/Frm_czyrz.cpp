@@ -38,6 +38,8 @@ Frm_czyrz::Frm_czyrz(AppState& state, QWidget* parent)
     , m_state(state)
     , m_log(state, Caption)
 {
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
     setObjectName(QStringLiteral("Frm_czyrz"));
     setWindowTitle(Caption);
     buildScreen();
@@ -167,6 +169,8 @@ void Frm_czyrz::deleteAll()
 
 void Frm_czyrz::done(int result)
 {
-    m_log.close();
+    const Result closed = m_log.close();
+    if (!closed)
+        ShowErr(closed);
     QDialog::done(result);
 }

@@ -1,9 +1,10 @@
 #include "admin/LoginLogic.h"
 
-#include "base/PasswordHash.h"
 #include "base/DateText.h"
 #include "base/Notation.h"
+#include "base/PasswordHash.h"
 #include "base/Sql.h"
+#include "data/ShippedRows.h"
 
 namespace LoginLogic {
 
@@ -14,6 +15,34 @@ std::optional<QTime> storedTime(const QVariant& value)
     if (value.isNull())
         return std::nullopt;
     return DateText::parseTime(value.toString());
+}
+
+struct OperatorRow
+{
+    QVariant rowid;
+    QString stored;
+    bool isSystemOperator = false;
+};
+
+// The first operator, in the order the rows were written, whose trimmed name
+// is the trimmed name; *row stays empty when there is none.
+Result findOperator(const QSqlDatabase& db, const QString& name, std::optional<OperatorRow>* row)
+{
+    row->reset();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select rowid, czy_name, czy_pass, sys_tag from czyzd order by rowid"));
+    if (!result)
+        return result;
+    const QString wanted = Notation::Trim(name);
+    while (query.next()) {
+        if (Notation::Trim(query.value(1).toString()) == wanted) {
+            *row = OperatorRow{query.value(0), query.value(2).toString(), query.value(3).toBool()};
+            break;
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -68,38 +97,36 @@ Result loadOperatorNames(const QSqlDatabase& db, QStringList* names)
 PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, const QString& typed)
 {
     PasswordCheck check;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    check.result =
-        Sql::exec(query, QStringLiteral("select rowid, czy_name, czy_pass, sys_tag from czyzd order by rowid"));
-    if (!check.result)
+    std::optional<OperatorRow> row;
+    check.result = findOperator(db, chosenName, &row);
+    if (!check.result || !row)
         return check;
-    const QString wanted = Notation::Trim(chosenName);
-    bool found = false;
-    while (!found && query.next())
-        found = Notation::Trim(query.value(1).toString()) == wanted;
-    if (!found)
-        return check;
-    const QVariant rowid = query.value(0);
-    const QString stored = query.value(2).toString();
-    const bool isSystemOperator = query.value(3).toBool();
-    query.finish();
 
-    const PasswordHash::Check verdict = PasswordHash::verify(stored, typed);
+    const PasswordHash::Check verdict = PasswordHash::verify(row->stored, typed);
     if (verdict == PasswordHash::Check::Mismatch)
         return check;
     if (verdict == PasswordHash::Check::MatchPlain) {
         const QString hashed = PasswordHash::hash(typed);
         if (!hashed.isEmpty()) {
             check.result =
-                Sql::exec(db, QStringLiteral("update czyzd set czy_pass = ? where rowid = ?"), {hashed, rowid});
+                Sql::exec(db, QStringLiteral("update czyzd set czy_pass = ? where rowid = ?"), {hashed, row->rowid});
             if (!check.result)
                 return check;
         }
     }
     check.matched = true;
-    check.isSystemOperator = isSystemOperator;
+    check.isSystemOperator = row->isSystemOperator;
     return check;
+}
+
+Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce)
+{
+    *inForce = false;
+    std::optional<OperatorRow> row;
+    const Result result = findOperator(db, ShippedRows::SystemOperator, &row);
+    if (result && row)
+        *inForce = PasswordHash::verify(row->stored, ShippedRows::InitialPassword) != PasswordHash::Check::Mismatch;
+    return result;
 }
 
 std::optional<QDate> businessDate(const QString& text)

@@ -43,6 +43,11 @@ struct PasswordCheck
 // password from an older file that matches is replaced by its hash.
 PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, const QString& typed);
 
+// Whether the shipped system operator (found by its trimmed name) still has
+// the password it was shipped with, so that the login may name both as a
+// hint; false once the password was changed or the operator is gone.
+Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce);
+
 // The business date typed at login; nothing when it is not a real date.
 std::optional<QDate> businessDate(const QString& text);
 

@@ -24,6 +24,8 @@ frm_czy_password::frm_czy_password(AppState& state, QWidget* parent)
     , m_state(state)
     , m_log(state, Caption)
 {
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
     buildScreen();
     const Result loaded = m_change.load(m_state.DbConn, m_state.OperatorName);
     if (!loaded)
@@ -88,7 +90,9 @@ void frm_czy_password::buildScreen()
 
 void frm_czy_password::done(int result)
 {
-    m_log.close();
+    const Result closed = m_log.close();
+    if (!closed)
+        ShowErr(closed);
     QDialog::done(result);
 }
 

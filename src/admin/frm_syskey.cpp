@@ -67,6 +67,7 @@ frm_syskey::frm_syskey(AppState& state, QWidget* splash, QWidget* parent)
         m_splash->raise();
     }
     buildScreen();
+    showHint();
     adjustSize();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
@@ -144,11 +145,11 @@ void frm_syskey::buildScreen()
     addRow(3, "Label5", QStringLiteral("业务日期:"), m_txtdate);
     fields->setColumnMinimumWidth(1, 170);
 
-    auto* hint = new QLabel(QStringLiteral("初始操作员 ") + ShippedRows::SystemOperator + QStringLiteral("，口令 ") +
-                                ShippedRows::InitialPassword,
-                            this);
-    hint->setObjectName(QStringLiteral("Label6"));
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    m_hint = new QLabel(QStringLiteral("初始操作员 ") + ShippedRows::SystemOperator + QStringLiteral("，口令 ") +
+                            ShippedRows::InitialPassword,
+                        this);
+    m_hint->setObjectName(QStringLiteral("Label6"));
+    m_hint->setForegroundRole(QPalette::PlaceholderText);
 
     auto* logInButton = new QPushButton(QStringLiteral("确定(&Y)"), this);
     logInButton->setObjectName(QStringLiteral("Com_key_0"));
@@ -168,7 +169,7 @@ void frm_syskey::buildScreen()
     right->addWidget(instruction);
     right->addSpacing(4);
     right->addLayout(fields);
-    right->addWidget(hint);
+    right->addWidget(m_hint);
     right->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -187,6 +188,16 @@ void frm_syskey::buildScreen()
     setTabOrder(m_txtdate, logInButton);
     setTabOrder(logInButton, giveUpButton);
     m_text->setFocus();
+}
+
+// Naming the shipped password is only a help while it still opens the program.
+void frm_syskey::showHint()
+{
+    bool inForce = false;
+    const Result checked = LoginLogic::initialPasswordInForce(m_state.DbConn, &inForce);
+    if (!checked)
+        ShowErr(checked);
+    m_hint->setHidden(!inForce);
 }
 
 void frm_syskey::loadShifts()
@@ -225,8 +236,10 @@ void frm_syskey::onTimer()
 {
     if (m_splash)
         m_splash->close();
-    if (!CheckDate())
+    if (!CheckDate()) {
+        Messages::exclamation(WrongDateFormat);
         endWith();
+    }
 }
 
 void frm_syskey::logIn()

@@ -5,6 +5,7 @@
 
 struct AppState;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTimer;
 
@@ -32,6 +33,7 @@ protected:
 
 private:
     void buildScreen();
+    void showHint();
     void loadShifts();
     void loadOperators();
     void onTimer();
@@ -44,6 +46,7 @@ private:
     QLineEdit* m_text;
     QComboBox* m_cmbbc;
     QLineEdit* m_txtdate;
+    QLabel* m_hint;
     QTimer* m_timer;
     qint16 m_failures = 0;
 };

@@ -65,8 +65,10 @@ int Main(int argc, char* argv[])
     MessageBoxPresenter presenter;
     Messages::setPresenter(&presenter);
 
-    if (!CheckDate())
+    if (!CheckDate()) {
+        Messages::exclamation(WrongDateFormat);
         return 1;
+    }
 
     AppState state;
     SettingsStore settings;

@@ -1,18 +1,14 @@
 #include "admin/DatabaseBackup.h"
 #include "admin/Modulback.h"
-#include "base/Sql.h"
-#include "support/MessageRecorder.h"
-#include "support/TestClock.h"
-#include "support/TestHall.h"
+#include "support/HallFixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTest>
 
 namespace {
-
-const QString Done = QStringLiteral("数据备份完成!备份后的文件名称为： ");
 
 // The first column of the first row of a query on a database file opened on
 // its own connection, as anyone restoring the backup would open it.
@@ -28,17 +24,15 @@ QVariant readFile(const QString& file, const QString& sql)
             if (query.exec(sql) && query.next())
                 value = query.value(0);
         }
-        db.close();
     }
     QSqlDatabase::removeDatabase(name);
     return value;
 }
 
-// -1 when the file could not be read at all.
-int visitsIn(const QString& file)
+bool addVisit(HallFixture& f)
 {
-    const QVariant count = readFile(file, QStringLiteral("select count(*) from waimxd"));
-    return count.isValid() ? count.toInt() : -1;
+    return f.hall.exec(QStringLiteral("insert into waimxd (zhao, rc, jsrc) values (1, '2005-03-03', "
+                                      "'2005-03-03 08:00:00')"));
 }
 
 } // namespace
@@ -48,142 +42,87 @@ class TestModulback : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void backupIsNamedForTheHour_data();
-    void backupIsNamedForTheHour();
-    void twoBackupsInOneHourOverwrite();
+    void fileName_data();
+    void fileName();
     void backupHoldsRowsStillInTheWal();
-    void unwritableFolderIsReportedAsFailure_data();
-    void unwritableFolderIsReportedAsFailure();
+    void failureIsReported_data();
+    void failureIsReported();
     void backupOnExitFollowsTheParameter_data();
     void backupOnExitFollowsTheParameter();
-
-private:
-    void addVisit(int zhao);
-    QStringList filesInFolder() const;
-
-    std::unique_ptr<TestHall> m_hall;
-    std::unique_ptr<TestClock> m_clock;
-    std::unique_ptr<MessageRecorder> m_messages;
 };
 
-void TestModulback::init()
-{
-    m_hall = std::make_unique<TestHall>();
-    QVERIFY2(m_hall->isValid(), qPrintable(m_hall->error()));
-    m_clock = std::make_unique<TestClock>(QDateTime(QDate(2005, 3, 3), QTime(9, 0)));
-    m_messages = std::make_unique<MessageRecorder>();
-}
-
-void TestModulback::cleanup()
-{
-    m_messages.reset();
-    m_clock.reset();
-    m_hall.reset();
-}
-
-void TestModulback::addVisit(int zhao)
-{
-    QVERIFY2(m_hall->exec(QStringLiteral("insert into waimxd (zhao, rc, jsrc) values (?, '2005-03-03', "
-                                         "'2005-03-03 08:00:00')"),
-                          {zhao}),
-             qPrintable(m_hall->error()));
-}
-
-QStringList TestModulback::filesInFolder() const
-{
-    return QDir(m_hall->folder()).entryList({QStringLiteral("data*")}, QDir::Files, QDir::Name);
-}
-
-void TestModulback::backupIsNamedForTheHour_data()
+void TestModulback::fileName_data()
 {
     QTest::addColumn<QDateTime>("now");
     QTest::addColumn<QString>("name");
-    QTest::newRow("3 March 2005 at 9") << QDateTime(QDate(2005, 3, 3), QTime(9, 0)) << "data2005339.bak";
     QTest::newRow("late in the hour") << QDateTime(QDate(2005, 3, 3), QTime(9, 59, 59)) << "data2005339.bak";
     QTest::newRow("midnight hour") << QDateTime(QDate(2005, 3, 3), QTime(0, 5)) << "data2005330.bak";
-    QTest::newRow("1 November at 10") << QDateTime(QDate(2005, 11, 1), QTime(10, 0)) << "data200511110.bak";
-    QTest::newRow("11 January at 10") << QDateTime(QDate(2005, 1, 11), QTime(10, 0)) << "data200511110.bak";
     QTest::newRow("two-digit everything") << QDateTime(QDate(2026, 12, 31), QTime(23, 0)) << "data2026123123.bak";
 }
 
-void TestModulback::backupIsNamedForTheHour()
+void TestModulback::fileName()
 {
     QFETCH(QDateTime, now);
     QFETCH(QString, name);
-    m_clock->set(now);
-
-    databaseBackup(m_hall->state);
-
-    const QString target = m_hall->folder() + QLatin1Char('/') + name;
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->last().text, Done + target + QStringLiteral("!"));
-    QCOMPARE(m_messages->last().icon, Messages::Icon::Exclamation);
-    QCOMPARE(filesInFolder(), QStringList{name});
+    QCOMPARE(Modulback::fileName(now), name);
 }
 
-void TestModulback::twoBackupsInOneHourOverwrite()
-{
-    m_clock->set(QDateTime(QDate(2005, 3, 3), QTime(9, 10)));
-    addVisit(1);
-    const Modulback::Outcome first = Modulback::backupNow(m_hall->state);
-    QVERIFY2(first.result, qPrintable(first.result.message()));
-
-    m_clock->advanceMinutes(40);
-    addVisit(2);
-    const Modulback::Outcome second = Modulback::backupNow(m_hall->state);
-    QVERIFY2(second.result, qPrintable(second.result.message()));
-
-    QCOMPARE(second.target, first.target);
-    QCOMPARE(filesInFolder(), QStringList{QStringLiteral("data2005339.bak")});
-    QCOMPARE(visitsIn(second.target), 2);
-}
-
+// A plain copy of the file misses what is still in the WAL; the backup does
+// not, and a second one in the same hour carries the rows added since.
 void TestModulback::backupHoldsRowsStillInTheWal()
 {
-    // Nothing leaves the WAL for the main file unless the test says so.
-    QVERIFY(m_hall->exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
-    QVERIFY(m_hall->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
-    for (int zhao = 1; zhao <= 3; ++zhao)
-        addVisit(zhao);
+    HallFixture f(QDateTime(QDate(2005, 3, 3), QTime(9, 10)));
+    QVERIFY(f.hall.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+    QVERIFY(f.hall.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
+    QVERIFY(addVisit(f) && addVisit(f));
+    const QString plainCopy = f.hall.folder() + QStringLiteral("/plain-copy.db");
+    QVERIFY(QFile::copy(f.hall.state.DbFullName, plainCopy));
+    QCOMPARE(readFile(plainCopy, QStringLiteral("select count(*) from waimxd")).toInt(), 0);
 
-    // A plain copy of the file, as a file copier would make, misses them.
-    const QString plainCopy = m_hall->folder() + QStringLiteral("/plain-copy.db");
-    QVERIFY(QFile::copy(m_hall->state.DbFullName, plainCopy));
-    QCOMPARE(visitsIn(plainCopy), 0);
-
-    const Modulback::Outcome outcome = Modulback::backupNow(m_hall->state);
-    QVERIFY2(outcome.result, qPrintable(outcome.result.message()));
-    QCOMPARE(visitsIn(outcome.target), 3);
-    QCOMPARE(readFile(outcome.target, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
-    QVERIFY(!QFile::exists(outcome.target + QStringLiteral("-wal")));
-    QCOMPARE(QFile::permissions(outcome.target) & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+    const Modulback::Outcome first = Modulback::backupNow(f.hall.state);
+    QVERIFY2(first.result, qPrintable(first.result.message()));
+    QCOMPARE(readFile(first.target, QStringLiteral("select count(*) from waimxd")).toInt(), 2);
+    QCOMPARE(readFile(first.target, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
+    QCOMPARE(QFile::permissions(first.target) & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
              QFileDevice::Permissions());
+
+    f.clock.set(QDateTime(QDate(2005, 3, 3), QTime(9, 50)));
+    QVERIFY(addVisit(f));
+    const Modulback::Outcome second = Modulback::backupNow(f.hall.state);
+    QVERIFY2(second.result, qPrintable(second.result.message()));
+    QCOMPARE(second.target, first.target);
+    QCOMPARE(readFile(second.target, QStringLiteral("select count(*) from waimxd")).toInt(), 3);
+    QCOMPARE(QDir(f.hall.folder()).entryList({QStringLiteral("data*")}, QDir::Files),
+             QStringList{QStringLiteral("data2005339.bak")});
 }
 
-void TestModulback::unwritableFolderIsReportedAsFailure_data()
+void TestModulback::failureIsReported_data()
 {
-    // Paths that fail for root as well: a folder under a plain file, and a missing folder.
+    // Paths that fail for root as well.
     QTest::addColumn<QString>("folder");
-    QTest::newRow("under a file") << QStringLiteral("jssfserver.mdb/sub");
-    QTest::newRow("missing folder") << QStringLiteral("no-such-folder");
+    QTest::addColumn<bool>("targetIsFolder"); // the copy succeeds, the last step fails
+    QTest::newRow("under a file") << QStringLiteral("jssfserver.mdb/sub") << false;
+    QTest::newRow("missing folder") << QStringLiteral("no-such-folder") << false;
+    QTest::newRow("target is a folder") << QString() << true;
 }
 
-void TestModulback::unwritableFolderIsReportedAsFailure()
+void TestModulback::failureIsReported()
 {
     QFETCH(QString, folder);
-    m_hall->state.DbFolder = m_hall->folder() + QLatin1Char('/') + folder;
-    const QString target = m_hall->state.DbFolder + QStringLiteral("/data2005339.bak");
+    QFETCH(bool, targetIsFolder);
+    HallFixture f(QDateTime(QDate(2005, 3, 3), QTime(9, 0)));
+    f.hall.state.DbFolder = QDir(f.hall.folder()).filePath(folder);
+    const QString target = QDir(f.hall.state.DbFolder).filePath(QStringLiteral("data2005339.bak"));
+    if (targetIsFolder)
+        QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
 
-    QVERIFY(!Modulback::backup(m_hall->db(), target));
-    databaseBackup(m_hall->state);
+    databaseBackup(f.hall.state);
 
-    QCOMPARE(m_messages->count(), 1);
-    QCOMPARE(m_messages->last().icon, Messages::Icon::Critical);
-    QVERIFY2(m_messages->last().text.contains(target), qPrintable(m_messages->last().text));
-    QVERIFY(!m_messages->last().text.startsWith(Done));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
+    QVERIFY2(f.messages.last().text.contains(target), qPrintable(f.messages.last().text));
+    QVERIFY(!QFileInfo(target).isFile());
+    QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
 }
 
 void TestModulback::backupOnExitFollowsTheParameter_data()
@@ -196,12 +135,16 @@ void TestModulback::backupOnExitFollowsTheParameter_data()
 void TestModulback::backupOnExitFollowsTheParameter()
 {
     QFETCH(bool, enabled);
-    m_hall->state.params.BackupOnExit = enabled;
+    HallFixture f(QDateTime(QDate(2005, 3, 3), QTime(9, 0)));
+    f.hall.state.params.BackupOnExit = enabled;
 
-    backupOnExit(m_hall->state);
+    backupOnExit(f.hall.state);
 
-    QCOMPARE(m_messages->count(), enabled ? 1 : 0);
-    QCOMPARE(QFile::exists(m_hall->folder() + QStringLiteral("/data2005339.bak")), enabled);
+    const QString target = f.hall.folder() + QStringLiteral("/data2005339.bak");
+    QCOMPARE(f.messages.texts(),
+             enabled ? QStringList{QStringLiteral("数据备份完成!备份后的文件名称为： ") + target + QStringLiteral("!")}
+                     : QStringList());
+    QCOMPARE(QFileInfo(target).isFile(), enabled);
 }
 
 QTEST_MAIN(TestModulback)

@@ -1,7 +1,7 @@
 #include "admin/Form_datecz.h"
 #include "admin/Form_kl.h"
 #include "base/AppState.h"
-#include "support/TestClock.h"
+#include "support/HallFixture.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -17,7 +17,6 @@ private Q_SLOTS:
     void passwordPromptStoresOnlyWhenConfirmed();
     void dateDialogReturnsOnlyWhenAccepted_data();
     void dateDialogReturnsOnlyWhenAccepted();
-    void dateDialogWithoutADateShowsToday();
 };
 
 void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed_data()
@@ -40,11 +39,11 @@ void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed()
     state.EnteredPassword = QStringLiteral("earlier");
     Form_kl prompt(state);
     prompt.show();
-    auto* text1 = prompt.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* text1 = control<QLineEdit>(&prompt, QStringLiteral("Text1"));
     QCOMPARE(text1->echoMode(), QLineEdit::Password);
     QTest::keyClicks(text1, QStringLiteral(" Secret "));
 
-    QTest::mouseClick(prompt.findChild<QPushButton*>(button), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&prompt, button), Qt::LeftButton);
 
     QCOMPARE(state.EnteredPassword, expected);
     QCOMPARE(prompt.result(), result);
@@ -53,36 +52,32 @@ void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed()
 
 void TestSmallDialogs::dateDialogReturnsOnlyWhenAccepted_data()
 {
+    QTest::addColumn<QDate>("picked"); // before the dialog; none shows today
     QTest::addColumn<QString>("button");
     QTest::addColumn<QDate>("expected");
-    QTest::newRow("accept") << "Cmddate_0" << QDate(2026, 3, 20);
-    QTest::newRow("cancel") << "Cmddate_1" << QDate(2026, 3, 15);
+    QTest::newRow("accept") << QDate(2026, 3, 15) << "Cmddate_0" << QDate(2026, 3, 20);
+    QTest::newRow("cancel") << QDate(2026, 3, 15) << "Cmddate_1" << QDate(2026, 3, 15);
+    QTest::newRow("no date yet, cancel") << QDate() << "Cmddate_1" << QDate();
 }
 
 void TestSmallDialogs::dateDialogReturnsOnlyWhenAccepted()
 {
+    QFETCH(QDate, picked);
     QFETCH(QString, button);
     QFETCH(QDate, expected);
+    TestClock clock(QDateTime(QDate(2031, 7, 9), QTime(12, 0)));
     AppState state;
-    state.PickedDate = QDate(2026, 3, 15);
+    state.PickedDate = picked;
     Form_datecz dialog(state);
     dialog.show();
-    auto* calendar = dialog.findChild<QCalendarWidget*>(QStringLiteral("monthdate"));
-    QCOMPARE(calendar->selectedDate(), QDate(2026, 3, 15));
+    auto* calendar = control<QCalendarWidget>(&dialog, QStringLiteral("monthdate"));
+    QCOMPARE(calendar->selectedDate(), picked.isValid() ? picked : QDate(2031, 7, 9));
     calendar->setSelectedDate(QDate(2026, 3, 20));
 
-    QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, button), Qt::LeftButton);
 
     QCOMPARE(state.PickedDate, expected);
     QVERIFY(!dialog.isVisible());
-}
-
-void TestSmallDialogs::dateDialogWithoutADateShowsToday()
-{
-    TestClock clock(QDateTime(QDate(2031, 7, 9), QTime(12, 0)));
-    AppState state;
-    Form_datecz dialog(state);
-    QCOMPARE(dialog.findChild<QCalendarWidget*>(QStringLiteral("monthdate"))->selectedDate(), QDate(2031, 7, 9));
 }
 
 QTEST_MAIN(TestSmallDialogs)

@@ -1,0 +1,86 @@
+#include "admin/Frm_czy_setup.h"
+#include "admin/Frm_czyrz.h"
+#include "admin/frm_czy_password.h"
+#include "support/HallFixture.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QDialog> openScreen(const QString& screen, AppState& state)
+{
+    if (screen == QLatin1String("Frm_czy_setup"))
+        return std::make_unique<Frm_czy_setup>(state);
+    if (screen == QLatin1String("Frm_czyrz"))
+        return std::make_unique<Frm_czyrz>(state);
+    return std::make_unique<frm_czy_password>(state);
+}
+
+} // namespace
+
+// Every screen that keeps an operator-log entry: written on opening, closed
+// once on closing, and a failure of either shown to the operator.
+class TestScreenLogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writtenOnOpenClosedOnce_data();
+    void writtenOnOpenClosedOnce();
+    void failureIsShown_data();
+    void failureIsShown();
+};
+
+void TestScreenLogs::writtenOnOpenClosedOnce_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("rights") << "Frm_czy_setup" << QStringLiteral("操作员权限设置");
+    QTest::newRow("log viewer") << "Frm_czyrz" << QStringLiteral("操作员日志");
+    QTest::newRow("password change") << "frm_czy_password" << QStringLiteral("操作员口令变更");
+}
+
+void TestScreenLogs::writtenOnOpenClosedOnce()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, entry);
+    HallFixture f(today("09:30:00"));
+    std::unique_ptr<QDialog> dialog = openScreen(screen, f.hall.state);
+    dialog->show();
+    const QString rows = QStringLiteral("select group_concat(czyname || '|' || czyxm || '|' || init_time || '|' || "
+                                        "ifnull(last_time, 'open'), ';') from czyrzh");
+    QCOMPARE(f.value(rows).toString(), QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|open"));
+
+    f.clock.set(today("09:45:00"));
+    dialog->reject();
+    f.clock.set(today("09:50:00"));
+    dialog.reset();
+    QCOMPARE(f.value(rows).toString(),
+             QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|2026-12-06 09:45:00"));
+    QCOMPARE(f.messages.count(), 0);
+}
+
+void TestScreenLogs::failureIsShown_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("opening") << "insert";
+    QTest::newRow("closing") << "update";
+}
+
+void TestScreenLogs::failureIsShown()
+{
+    QFETCH(QString, statement);
+    HallFixture f;
+    QVERIFY(f.hall.exec(QStringLiteral("create trigger refuse before ") + statement +
+                        QStringLiteral(" on czyrzh begin select raise(abort, 'log refused'); end")));
+    Frm_czyrz screen(f.hall.state);
+    screen.reject();
+    QCOMPARE(f.messages.count(), 1);
+    QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
+    QVERIFY2(f.messages.last().text.contains(QStringLiteral("log refused")), qPrintable(f.messages.last().text));
+}
+
+QTEST_MAIN(TestScreenLogs)
+#include "test_screen_logs.moc"
