@@ -134,7 +134,7 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
     result = Sql::transaction(db, [&] {
         Result step = markInUse(db, *zhao, request);
         if (step)
-            step = insertVisit(state, *zhao, request.card, now, rates);
+            step = insertVisit(state, *zhao, opened->member.khao, now, rates);
         return step;
     });
     if (result)
