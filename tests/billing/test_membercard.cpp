@@ -1,0 +1,89 @@
+#include "billing/MemberCard.h"
+#include "support/HallFixture.h"
+
+#include <QTest>
+
+class MemberCardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lookup_data();
+    void lookup();
+};
+
+void MemberCardTest::lookup_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("password");
+    // The card as stored, its type, rate, payment, discount and the password check.
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("trimmed, other case, no password") << " m1 "
+                                                      << ""
+                                                      << "M1 优惠卡 member cash zk=8.5 accepted";
+    QTest::newRow("no password takes any") << "M1"
+                                           << "xyz"
+                                           << "M1 优惠卡 member cash zk=8.5 accepted";
+    QTest::newRow("passwords compared trimmed") << "cd2"
+                                                << "123  "
+                                                << "Cd2 现金卡 non-member balance accepted";
+    QTest::newRow("wrong password") << "Cd2"
+                                    << "124"
+                                    << "Cd2 现金卡 non-member balance refused";
+    QTest::newRow("password left empty") << "Cd2"
+                                         << ""
+                                         << "Cd2 现金卡 non-member balance refused";
+    QTest::newRow("现金优惠卡") << "X3"
+                                << "123"
+                                << "X3 现金优惠卡 member balance accepted";
+    QTest::newRow("现金") << "C4"
+                          << ""
+                          << "C4 现金 non-member cash accepted";
+    QTest::newRow("机时卡 as cash") << "J5"
+                                    << ""
+                                    << "J5 机时卡 non-member cash accepted";
+    QTest::newRow("no type read as 现金") << "N6"
+                                          << ""
+                                          << "N6 现金 non-member cash accepted";
+    QTest::newRow("unknown card") << "Z9"
+                                  << ""
+                                  << "none";
+    QTest::newRow("no card typed") << "  "
+                                   << ""
+                                   << "none";
+}
+
+void MemberCardTest::lookup()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, password);
+    QFETCH(QString, expected);
+
+    HallFixture hall;
+    QVERIFY2(
+        hall.ready() && hall.addMember(QStringLiteral("M1"), QVariant(), QStringLiteral("优惠卡"), 8.5) &&
+            hall.addMember(QStringLiteral("Cd2"), QStringLiteral(" 123 "), QStringLiteral("现金卡")) &&
+            hall.addMember(QStringLiteral("X3"), QStringLiteral("123"), QStringLiteral("现金优惠卡"), QVariant()) &&
+            hall.addMember(QStringLiteral("C4"), QVariant(), QStringLiteral("现金")) &&
+            hall.addMember(QStringLiteral("J5"), QVariant(), QStringLiteral("机时卡")) &&
+            hall.hall.exec(QStringLiteral("insert into user_lb (khao) values ('N6')")),
+        qPrintable(hall.error()));
+
+    std::optional<MemberCard> card;
+    QVERIFY(findMemberCard(hall.hall.db(), typed, &card));
+    QString found = QStringLiteral("none");
+    if (card) {
+        const QString kind = card->kind() == RateKind::Member ? QStringLiteral("member") : QStringLiteral("non-member");
+        found = QStringList{card->khao, card->klx, kind,
+                            card->paysFromBalance() ? QStringLiteral("balance") : QStringLiteral("cash")}
+                    .join(QLatin1Char(' '));
+        if (card->zk)
+            found += QStringLiteral(" zk=") + QString::number(*card->zk);
+        found += card->accepts(password) ? QStringLiteral(" accepted") : QStringLiteral(" refused");
+    }
+    QCOMPARE(found, expected);
+}
+
+QTEST_GUILESS_MAIN(MemberCardTest)
+#include "test_membercard.moc"

@@ -1,0 +1,168 @@
+#include "billing/CheckoutCustomer.h"
+#include "billing/CheckoutPricing.h"
+#include "billing/ClsDQje.h"
+#include "support/HallFixture.h"
+
+#include <QTest>
+
+namespace {
+
+const QString OneBand = QStringLiteral("00:01:00-23:59:00=8/10");
+const QString DayAndEvening = QStringLiteral("08:00:00-18:00:00=8/10;18:00:00-23:59:00=12/15");
+
+// "22 = 7 + 15" across a change, else "20".
+QString boardText(const ClsDQje& charge)
+{
+    if (charge.intQdje() == 0 && charge.intHdje() == 0)
+        return QString::number(charge.intzje());
+    return QStringLiteral("%1 = %2 + %3")
+        .arg(QString::number(charge.intzje()), QString::number(charge.intQdje()), QString::number(charge.intHdje()));
+}
+
+// "0:40×10=6.7 + 0:57×16=15.3 → 22" across a change, else "1:60×10=20".
+QString checkoutText(const TimeCharge& charge)
+{
+    QStringList segments;
+    for (const BilledSegment& segment : charge.segments)
+        segments.append(
+            QStringLiteral("%1×%2=%3").arg(segment.sc1(), QString::number(segment.dj), QString::number(segment.je)));
+    QString text = segments.join(QStringLiteral(" + "));
+    if (segments.size() > 1)
+        text += QStringLiteral(" → ") + QString::number(charge.total);
+    return text;
+}
+
+} // namespace
+
+// The board's running charge and checkout price every visit with the same
+// rules; they differ only in the rates (checkout's are whole), the rounding
+// of a total across a change, and the discount, which only checkout applies.
+class PricingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void price_data();
+    void price();
+};
+
+void PricingTest::price_data()
+{
+    QTest::addColumn<QString>("bands");
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("card");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<double>("discount");
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("checkout");
+
+    const auto row = [](const char* name, const QString& bands, const char* start, const char* now, int unit,
+                        int minimum, int mode, int places, double discount, const char* board, const char* checkout,
+                        const QString& card = QString()) {
+        QTest::newRow(name) << bands << today(start) << today(now) << card << unit << minimum << mode << places
+                            << discount << QString::fromUtf8(board) << QString::fromUtf8(checkout);
+    };
+
+    // 10 an hour, no rules, whole money, 5 free minutes unless said.
+    row("107 minutes, R 47 to the hour", OneBand, "14:00:20", "15:47:05", 0, 0, 0, 0, 0, "20", "1:60×10=20");
+    row("minutes are boundaries crossed", OneBand, "14:00:59", "14:06:00", 0, 30, 0, 2, 0, "5", "0:30×10=5");
+    row("unit 30, 94 minutes", OneBand, "14:00:00", "15:34:00", 30, 0, 0, 0, 0, "15", "1:30×10=15");
+    row("unit 30, 95 minutes", OneBand, "14:00:00", "15:35:00", 30, 0, 0, 0, 0, "20", "1:60×10=20");
+    row("minimum 60, 4 minutes free", OneBand, "14:00:00", "14:04:00", 0, 60, 0, 0, 0, "0", "0:0×10=0");
+    row("minimum 60, 20 minutes as 60", OneBand, "14:00:00", "14:20:00", 0, 60, 0, 0, 0, "10", "1:0×10=10");
+    row("exactly the free minutes cost nothing", OneBand, "14:00:00", "14:05:00", 0, 30, 0, 2, 0, "0", "0:0×10=0");
+    row("one minute more is the minimum", OneBand, "14:00:00", "14:06:00", 0, 30, 0, 2, 0, "5", "0:30×10=5");
+    row("exactly the minimum follows the half hour", OneBand, "14:00:00", "14:20:00", 0, 20, 0, 2, 0, "5", "0:30×10=5");
+    row("R 15 stays", OneBand, "14:00:00", "14:15:00", 0, 0, 0, 2, 0, "2.5", "0:15×10=2.5");
+    row("R 16 to the half hour", OneBand, "14:00:00", "14:16:00", 0, 0, 0, 2, 0, "5", "0:30×10=5");
+    row("R 45 stays", OneBand, "14:00:00", "14:45:00", 0, 0, 0, 2, 0, "7.5", "0:45×10=7.5");
+    row("R 46 to the hour", OneBand, "14:00:00", "14:46:00", 0, 0, 0, 2, 0, "10", "0:60×10=10");
+
+    // Half to even at the settlement precision.
+    const QString at15 = QStringLiteral("00:01:00-23:59:00=8/15");
+    row("22.5 to 22", at15, "14:00:00", "15:30:00", 0, 0, 0, 0, 0, "22", "1:30×15=22");
+    row("23.5 to 24", QStringLiteral("00:01:00-23:59:00=8/47"), "14:00:00", "14:30:00", 0, 0, 0, 0, 0, "24",
+        "0:30×47=24");
+    row("6.666 to 6.7", OneBand, "14:00:00", "14:40:00", 0, 0, 0, 1, 0, "6.7", "0:40×10=6.7");
+    row("rate 12.5: checkout at 12", QStringLiteral("00:01:00-23:59:00=8/12.5"), "14:00:00", "15:00:00", 0, 0, 0, 2, 0,
+        "12.5", "1:0×12=12");
+    row("rate 13.5: checkout at 14", QStringLiteral("00:01:00-23:59:00=8/13.5"), "14:00:00", "15:00:00", 0, 0, 0, 2, 0,
+        "13.5", "1:0×14=14");
+
+    const QString at25 = QStringLiteral("00:01:00-23:59:00=20/25");
+    row("discount 8 on 25", at25, "14:00:00", "15:00:00", 0, 0, 0, 0, 8, "25", "1:0×25=20");
+    row("discount 0 leaves it", at25, "14:00:00", "15:00:00", 0, 0, 0, 0, 0, "25", "1:0×25=25");
+    row("discount 10 leaves it", at25, "14:00:00", "15:00:00", 0, 0, 0, 0, 10, "25", "1:0×25=25");
+    row("discount 0.5 to cents", at25, "14:00:00", "15:00:00", 0, 0, 0, 2, 0.5, "25", "1:0×25=1.25");
+
+    row("two bands", DayAndEvening, "17:20:00", "18:50:00", 0, 0, 0, 0, 0, "22 = 7 + 15",
+        "0:40×10=7 + 0:60×15=15 → 22");
+    row("checkout takes T to whole money, the back absorbs it",
+        QStringLiteral("08:00:00-18:00:00=8/10;18:00:00-23:59:00=12/16"), "17:20:00", "18:57:00", 0, 0, 1, 1, 0,
+        "21.9 = 6.7 + 15.2", "0:40×10=6.7 + 0:57×16=15.3 → 22");
+    row("a discount leaves the front unrounded", DayAndEvening, "17:20:00", "18:50:00", 0, 0, 0, 0, 8, "22 = 7 + 15",
+        "0:40×10=5.6 + 0:60×15=12.4 → 18");
+
+    // 15 minutes before the change and 20 after, minimum 30: which segment
+    // is charged as the minimum follows the mode.
+    row("mode 0: minimum on both", DayAndEvening, "17:45:00", "18:20:00", 0, 30, 0, 0, 0, "13 = 5 + 8",
+        "0:30×10=5 + 0:30×15=8 → 13");
+    row("mode 1: minimum on the front", DayAndEvening, "17:45:00", "18:20:00", 0, 30, 1, 0, 0, "10 = 5 + 5",
+        "0:30×10=5 + 0:20×15=5 → 10");
+    row("mode 2: minimum on the back", DayAndEvening, "17:45:00", "18:20:00", 0, 30, 2, 0, 0, "10 = 2 + 8",
+        "0:15×10=2 + 0:30×15=8 → 10");
+    row("mode 3: exact minutes", DayAndEvening, "17:45:00", "18:20:00", 0, 30, 3, 0, 0, "7 = 2 + 5",
+        "0:15×10=2 + 0:20×15=5 → 7");
+
+    row("into no band: one segment at the start rate", OneBand, "23:00:00", "23:59:30", 0, 0, 0, 0, 0, "10",
+        "0:60×10=10");
+    row("优惠卡 at member rates", DayAndEvening, "17:20:00", "18:50:00", 0, 0, 0, 0, 0, "17 = 5 + 12",
+        "0:40×8=5 + 0:60×12=12 → 17", QStringLiteral("Y1"));
+    row("机时卡 as a cash guest", OneBand, "14:00:00", "15:00:00", 0, 0, 0, 0, 0, "10", "1:0×10=10",
+        QStringLiteral("J1"));
+}
+
+void PricingTest::price()
+{
+    QFETCH(QString, bands);
+    QFETCH(QDateTime, start);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, card);
+    QFETCH(int, unit);
+    QFETCH(int, minimum);
+    QFETCH(int, mode);
+    QFETCH(int, places);
+    QFETCH(double, discount);
+    QFETCH(QString, board);
+    QFETCH(QString, checkout);
+
+    HallFixture hall(now);
+    QVERIFY2(hall.ready() && hall.addTables(1, bands) &&
+                 hall.hall.exec(QStringLiteral("update zhdy set zxjffz=?, zdxffz=?"), {unit, minimum}) &&
+                 hall.addMember(QStringLiteral("Y1"), QVariant(), QStringLiteral("优惠卡")) &&
+                 hall.addMember(QStringLiteral("J1"), QVariant(), QStringLiteral("机时卡")) &&
+                 hall.openVisit(1, start, card),
+             qPrintable(hall.error()));
+    AppState& state = hall.hall.state;
+    state.params.crossBandMinimumMode = qint16(mode);
+    state.params.settlementPrecision = qint16(places);
+
+    ClsDQje running(state);
+    running.setStrkh(card);
+    running.setStrZh(QStringLiteral("1"));
+    QVERIFY(running.GETJe());
+    QCOMPARE(boardText(running), board);
+
+    std::optional<CheckoutCustomer> customer;
+    QVERIFY(CheckoutCustomer::identify(state.DbConn, card, QString(), &customer) && customer);
+    TimeCharge charge;
+    QVERIFY(priceVisit(state, {1, start, 10}, customer->kind, discount, now, &charge));
+    QCOMPARE(checkoutText(charge), checkout);
+}
+
+QTEST_GUILESS_MAIN(PricingTest)
+#include "test_pricing.moc"
