@@ -23,7 +23,7 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        const bool inUse = index.data(BoardModel::InUseRole).toBool();
+        const bool inUse = mapToSource(index).data(BoardModel::InUseRole).toBool();
         switch (role) {
         case Qt::DisplayRole:
             return QSortFilterProxyModel::data(index, BoardModel::ListTextRole);

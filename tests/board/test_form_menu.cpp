@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTreeView>
 
 // The board screen's wiring: each command reaches the logic and its answer
 // is shown, and a command touches only its own table's row. Three tables at
@@ -118,6 +119,9 @@ void TestFormMenu::commands()
     }
     QCOMPARE(openVisits(3), open ? 1 : 0);
     QCOMPARE(inUse(2), open);
+    const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("ListView1"))->model();
+    const QModelIndex three = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("3")).value(0);
+    QCOMPARE(three.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
     if (tableOpen && !open)
         QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
 }
