@@ -1,9 +1,10 @@
 #include "board/BoardGrid.h"
 
-#include "base/DateText.h"
+#include "board/BoardModel.h"
 #include "board/BoardPictures.h"
 
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -11,11 +12,45 @@
 
 namespace {
 
-const QString InUse = QStringLiteral("使用");
-// Set on the reminder cell once its minutes are reached.
-constexpr int DueRole = Qt::UserRole + 1;
 constexpr int LargestPointSize = 12;
 constexpr int SmallestPointSize = 9;
+
+// The board's look over its rows: the state colour across the row, the
+// state picture in the first cell, the short columns centred.
+class RowLook final : public QIdentityProxyModel
+{
+public:
+    RowLook(const BoardPictures& pictures, QObject* parent)
+        : QIdentityProxyModel(parent)
+        , m_free(pictures.freeTable)
+        , m_inUse(pictures.tableInUse)
+    {}
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const int column = index.column();
+        switch (role) {
+        case Qt::BackgroundRole:
+            return inUse(index) ? BoardGrid::InUseColour : BoardGrid::FreeColour;
+        case Qt::DecorationRole:
+            return column == BoardModel::Zhao ? QVariant(inUse(index) ? m_inUse : m_free) : QVariant();
+        case Qt::TextAlignmentRole: {
+            const bool centred = column == BoardModel::Zhao || column == BoardModel::Duration ||
+                                 column == BoardModel::Rate || column == BoardModel::Total ||
+                                 column == BoardModel::Status;
+            return int(Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
+        }
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+
+private:
+    static bool inUse(const QModelIndex& index) { return index.data(BoardModel::InUseRole).toBool(); }
+
+    QIcon m_free;
+    QIcon m_inUse;
+};
 
 // Keeps the row's state colour under the selection: the current table gets
 // a tint and a frame instead of the style's opaque highlight. The table
@@ -50,18 +85,13 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        const bool due = index.data(DueRole).toBool();
-        if (index.column() == BoardGrid::Zhao || index.column() == BoardGrid::Duration || due)
+        const bool due = index.data(BoardModel::DueRole).toBool();
+        if (index.column() == BoardModel::Zhao || index.column() == BoardModel::Duration || due)
             option->font.setBold(true);
         if (due)
             option->palette.setColor(QPalette::Text, QColor(0xb0, 0x00, 0x20));
     }
 };
-
-QString rateText(double rate)
-{
-    return QString::number(rate, 'g', 7);
-}
 
 } // namespace
 
@@ -69,13 +99,9 @@ const QColor BoardGrid::FreeColour(253, 251, 227);
 const QColor BoardGrid::InUseColour(255, 192, 192);
 
 BoardGrid::BoardGrid(QWidget* parent)
-    : QTableWidget(0, ColumnCount, parent)
+    : QTableView(parent)
 {
     setObjectName(QStringLiteral("FlGrid"));
-    setHorizontalHeaderLabels({QStringLiteral("台号"), QStringLiteral("开始日期"), QStringLiteral("结束日期"),
-                               QStringLiteral("时长"), QStringLiteral("元/小时"), QStringLiteral("合计"),
-                               QStringLiteral("卡号"), QStringLiteral("状态"), QStringLiteral("位名称"),
-                               QStringLiteral("提醒")});
     setItemDelegate(new RowDelegate(this));
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);
@@ -89,95 +115,25 @@ BoardGrid::BoardGrid(QWidget* parent)
     setPointSize(LargestPointSize);
 }
 
-void BoardGrid::setPictures(const BoardPictures& pictures)
+void BoardGrid::setBoard(BoardModel* board, const BoardPictures& pictures)
 {
-    m_free = pictures.freeTable;
-    m_inUse = pictures.tableInUse;
-}
-
-void BoardGrid::build(const QList<BoardRow>& tables, int rowHeight)
-{
-    clearContents();
-    setRowCount(int(tables.size()));
-    verticalHeader()->setMinimumSectionSize(rowHeight);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    setIconSize(QSize(rowHeight * 4 / 3, rowHeight - 6));
-    for (int row = 0; row < rowCount(); ++row) {
-        for (int column = 0; column < ColumnCount; ++column) {
-            auto* item = new QTableWidgetItem;
-            const bool centred =
-                column == Zhao || column == Duration || column == Rate || column == Total || column == Status;
-            item->setTextAlignment(Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
-            setItem(row, column, item);
-        }
-        setText(row, Zhao, QString::number(tables.at(row).zhao));
-        setText(row, Name, tables.at(row).mc);
-        paintRow(row, tables.at(row).sybj);
-        setRowHeight(row, rowHeight);
-    }
+    auto* look = new RowLook(pictures, this);
+    look->setSourceModel(board);
+    setModel(look);
     fitColumns();
 }
 
-int BoardGrid::rowOf(qint16 zhao) const
+void BoardGrid::setRowHeights(int rowHeight)
 {
-    const QString number = QString::number(zhao);
-    for (int row = 0; row < rowCount(); ++row) {
-        if (text(row, Zhao) == number)
-            return row;
-    }
-    return -1;
-}
-
-QString BoardGrid::text(int row, int column) const
-{
-    const QTableWidgetItem* cell = item(row, column);
-    return cell ? cell->text() : QString();
-}
-
-void BoardGrid::setText(int row, int column, const QString& text)
-{
-    if (QTableWidgetItem* cell = item(row, column))
-        cell->setText(text);
-}
-
-void BoardGrid::showInUse(int row, const BoardRow::Visit& visit, const QString& duration,
-                          const BoardRows::Reminder& reminder)
-{
-    setText(row, Start, DateText::dateTime(visit.ksrc));
-    setText(row, End, QString());
-    setText(row, Rate, rateText(visit.dj1));
-    setText(row, Duration, duration);
-    // A visit without a card shows none, not the card of an earlier guest.
-    setText(row, Card, visit.khao);
-    setText(row, Status, InUse);
-    setText(row, Reminder, reminder.text);
-    if (QTableWidgetItem* cell = item(row, Reminder))
-        cell->setData(DueRole, reminder.due);
-    paintRow(row, true);
-}
-
-void BoardGrid::showFree(int row)
-{
-    setText(row, Status, QString());
-    if (QTableWidgetItem* cell = item(row, Reminder))
-        cell->setData(DueRole, false);
-    paintRow(row, false);
-}
-
-void BoardGrid::paintRow(int row, bool inUse)
-{
-    const QColor colour = inUse ? InUseColour : FreeColour;
-    for (int column = 0; column < ColumnCount; ++column) {
-        if (QTableWidgetItem* cell = item(row, column))
-            cell->setBackground(colour);
-    }
-    if (QTableWidgetItem* cell = item(row, Zhao))
-        cell->setIcon(QIcon(inUse ? m_inUse : m_free));
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    setIconSize(QSize(rowHeight * 4 / 3, rowHeight - 6));
+    fitColumns();
 }
 
 void BoardGrid::resizeEvent(QResizeEvent* event)
 {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     fitColumns();
 }
 
@@ -194,7 +150,7 @@ void BoardGrid::setPointSize(int pointSize)
 // needs the room for the longest text a column shows.
 QList<int> BoardGrid::columnWidths(int pointSize) const
 {
-    constexpr int twips[ColumnCount] = {750, 1890, 1890, 650, 850, 650, 850, 650, 800, 850};
+    constexpr int twips[BoardModel::ColumnCount] = {750, 1890, 1890, 650, 850, 650, 850, 650, 800, 850};
     const QStringList longest = {QStringLiteral("48"),
                                  QStringLiteral("2026-12-06 20:30:00"),
                                  QStringLiteral("2026-12-06 20:30:00"),
@@ -210,11 +166,10 @@ QList<int> BoardGrid::columnWidths(int pointSize) const
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     QList<int> widths;
-    for (int column = 0; column < ColumnCount; ++column) {
-        int needed = std::max(metrics.horizontalAdvance(longest.at(column)),
-                              metrics.horizontalAdvance(horizontalHeaderItem(column)->text())) +
-                     14;
-        if (column == Zhao)
+    for (int column = 0; column < BoardModel::ColumnCount; ++column) {
+        const QString caption = model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
+        int needed = std::max(metrics.horizontalAdvance(longest.at(column)), metrics.horizontalAdvance(caption)) + 14;
+        if (column == BoardModel::Zhao)
             needed += iconSize().width() + 6;
         widths.append(std::max(twips[column] / 15, needed));
     }
@@ -232,6 +187,8 @@ void BoardGrid::fitColumns()
         widths = columnWidths(--pointSize);
     if (font().pointSize() != pointSize)
         setPointSize(pointSize);
-    for (int column = 0; column < ColumnCount; ++column)
+    if (!model())
+        return;
+    for (int column = 0; column < BoardModel::ColumnCount; ++column)
         setColumnWidth(column, widths.at(column));
 }

@@ -1,66 +1,73 @@
 #include "board/BoardList.h"
 
-#include "base/DateText.h"
-#include "base/Notation.h"
-#include "billing/ModGETPrice.h"
+#include "board/BoardModel.h"
 #include "board/BoardPictures.h"
 
-#include <QHash>
 #include <QHeaderView>
+#include <QSortFilterProxyModel>
+
+namespace {
+
+const QStringList Captions = {QStringLiteral("台号"),   QStringLiteral("开始日期"), QStringLiteral("结束日期"),
+                              QStringLiteral("时长"),   QStringLiteral("元/小时"),  QStringLiteral("合计"),
+                              QStringLiteral("会员号"), QStringLiteral("状态")};
+
+class ListLook final : public QSortFilterProxyModel
+{
+public:
+    ListLook(const BoardPictures& pictures, QObject* parent)
+        : QSortFilterProxyModel(parent)
+        , m_free(pictures.freeTable)
+        , m_inUse(pictures.tableInUse)
+    {}
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const bool inUse = mapToSource(index).data(BoardModel::InUseRole).toBool();
+        switch (role) {
+        case Qt::DisplayRole:
+            return QSortFilterProxyModel::data(index, BoardModel::ListTextRole);
+        case Qt::ForegroundRole:
+            return inUse ? QColor(255, 0, 0) : QColor(0, 0, 255);
+        case Qt::DecorationRole:
+            return index.column() == BoardModel::Zhao ? QVariant(inUse ? m_inUse : m_free) : QVariant();
+        default:
+            return QSortFilterProxyModel::data(index, role);
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Captions.size())
+            return Captions.at(section);
+        return QSortFilterProxyModel::headerData(section, orientation, role);
+    }
+
+protected:
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column < Captions.size(); }
+
+private:
+    QIcon m_free;
+    QIcon m_inUse;
+};
+
+} // namespace
 
 BoardList::BoardList(QWidget* parent)
-    : QTreeWidget(parent)
+    : QTreeView(parent)
 {
     setObjectName(QStringLiteral("ListView1"));
     setRootIsDecorated(false);
-    setHeaderLabels({QStringLiteral("台号"), QStringLiteral("开始日期"), QStringLiteral("结束日期"),
-                     QStringLiteral("时长"), QStringLiteral("元/小时"), QStringLiteral("合计"),
-                     QStringLiteral("会员号"), QStringLiteral("状态")});
+    setEditTriggers(NoEditTriggers);
+}
+
+void BoardList::setBoard(BoardModel* board, const BoardPictures& pictures)
+{
+    auto* look = new ListLook(pictures, this);
+    look->setSourceModel(board);
+    look->setSortRole(BoardModel::ListTextRole);
+    setModel(look);
     constexpr int twips[] = {800, 2200, 2200, 800, 800, 500, 600, 600};
-    for (int column = 0; column < columnCount(); ++column)
+    for (int column = 0; column < int(std::size(twips)); ++column)
         setColumnWidth(column, twips[column] / 15);
-}
-
-void BoardList::setPictures(const BoardPictures& pictures)
-{
-    m_free = pictures.freeTable;
-    m_inUse = pictures.tableInUse;
-}
-
-void BoardList::build(const QList<BoardRow>& tables)
-{
-    clear();
-    for (const BoardRow& table : tables) {
-        auto* item = new QTreeWidgetItem(this, {QString::number(table.zhao)});
-        item->setIcon(0, QIcon(table.sybj ? m_inUse : m_free));
-    }
-}
-
-void BoardList::showVisits(const QList<BoardRow>& tables, const QDateTime& now)
-{
-    QHash<qint16, const BoardRow*> byNumber;
-    for (const BoardRow& table : tables)
-        byNumber.insert(table.zhao, &table);
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = topLevelItem(i);
-        const std::optional<qint16> zhao = Notation::CInt(Notation::Val(item->text(0)));
-        const BoardRow* table = zhao ? byNumber.value(*zhao) : nullptr;
-        if (!table || !table->visit) {
-            item->setIcon(0, QIcon(m_free));
-            for (int column = 0; column < columnCount(); ++column)
-                item->setForeground(column, QColor(0, 0, 255));
-            continue;
-        }
-        const BoardRow::Visit& visit = *table->visit;
-        const qint64 minutes = qint64(GetFzs(visit.ksrc, now));
-        item->setText(1, DateText::dateTime(visit.ksrc));
-        item->setText(3, QString::number(minutes / 60) + QLatin1Char(':') + QString::number(minutes % 60));
-        item->setText(4, QString::number(visit.dj, 'g', 7));
-        if (!visit.khao.isEmpty())
-            item->setText(6, visit.khao);
-        item->setText(7, QStringLiteral("使用"));
-        item->setIcon(0, QIcon(m_inUse));
-        for (int column = 0; column < columnCount(); ++column)
-            item->setForeground(column, QColor(255, 0, 0));
-    }
 }

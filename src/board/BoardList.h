@@ -1,31 +1,19 @@
 #pragma once
 
-#include "board/BoardRows.h"
+#include <QTreeView>
 
-#include <QPixmap>
-#include <QTreeWidget>
-
+class BoardModel;
 struct BoardPictures;
 
-// ListView1, the second presentation of the tables: filled once when the
-// board loads and not refreshed afterwards; a header click sorts by that
-// column.
-class BoardList : public QTreeWidget
+// ListView1, the second presentation of the board's rows: eight columns,
+// the member rate and the minutes without a leading zero, red text for a
+// table in use and blue for a free one; a header click sorts by that column.
+class BoardList : public QTreeView
 {
     Q_OBJECT
 
 public:
     explicit BoardList(QWidget* parent = nullptr);
 
-    void setPictures(const BoardPictures& pictures);
-
-    // One item per table, its picture by the in-use mark.
-    void build(const QList<BoardRow>& tables);
-    // Start, duration, rate, card and status of each table with an open visit;
-    // the other items are shown free.
-    void showVisits(const QList<BoardRow>& tables, const QDateTime& now);
-
-private:
-    QPixmap m_free;
-    QPixmap m_inUse;
+    void setBoard(BoardModel* board, const BoardPictures& pictures);
 };

@@ -7,16 +7,17 @@
 // index waimxd_open and never read settled history.
 namespace BoardQueries {
 
-// Every table in zhao order with the columns of its first open visit (the
-// lowest id), null when it has none.
-inline const QString Tables =
+// A table's row with the columns of its first open visit (the lowest id),
+// null when it has none.
+inline const QString TableColumns =
     QStringLiteral("select z.zhao, z.mc, z.sybj, z.tx, z.fwfl, z.ktkh, w.id, w.ksrc, w.khao, w.dj, w.dj1 from zhdy z "
                    "left join waimxd w on w.id = (select o.id from waimxd o where o.zhao = z.zhao and o.jsrc is null "
-                   "order by o.id limit 1) "
-                   "order by z.zhao");
+                   "order by o.id limit 1) ");
 
-// The first open visit of one table.
-inline const QString OpenVisit =
-    QStringLiteral("select id, ksrc, khao, dj, dj1 from waimxd where zhao = ? and jsrc is null order by id limit 1");
+// Every table in zhao order.
+inline const QString Tables = TableColumns + QStringLiteral("order by z.zhao");
+
+// One table.
+inline const QString OneTable = TableColumns + QStringLiteral("where z.zhao = ?");
 
 } // namespace BoardQueries

@@ -18,16 +18,26 @@ QDateTime startOf(const QString& text)
     return DateText::parseDateTime(text).value_or(QDateTime());
 }
 
-// The visit's columns id, ksrc, khao, dj, dj1 from `first` on.
-BoardRow::Visit readVisit(const QSqlQuery& query, int first)
+// The columns of BoardQueries::TableColumns.
+BoardRow readRow(const QSqlQuery& query)
 {
-    BoardRow::Visit visit;
-    visit.id = query.value(first).toLongLong();
-    visit.ksrc = startOf(query.value(first + 1).toString());
-    visit.khao = query.value(first + 2).toString();
-    visit.dj = query.value(first + 3).toDouble();
-    visit.dj1 = query.value(first + 4).toDouble();
-    return visit;
+    BoardRow row;
+    row.zhao = qint16(query.value(0).toInt());
+    row.mc = query.value(1).toString();
+    row.sybj = query.value(2).toInt() != 0;
+    row.tx = query.value(3).toDouble();
+    row.fwfl = query.value(4).toDouble();
+    row.ktkh = query.value(5).toString();
+    if (!query.isNull(6)) {
+        BoardRow::Visit visit;
+        visit.id = query.value(6).toLongLong();
+        visit.ksrc = startOf(query.value(7).toString());
+        visit.khao = query.value(8).toString();
+        visit.dj = query.value(9).toDouble();
+        visit.dj1 = query.value(10).toDouble();
+        row.visit = visit;
+    }
+    return row;
 }
 
 } // namespace
@@ -40,29 +50,19 @@ Result load(const QSqlDatabase& db, QList<BoardRow>* rows)
     const Result result = Sql::exec(query, BoardQueries::Tables);
     if (!result)
         return result;
-    while (query.next()) {
-        BoardRow row;
-        row.zhao = qint16(query.value(0).toInt());
-        row.mc = query.value(1).toString();
-        row.sybj = query.value(2).toInt() != 0;
-        row.tx = query.value(3).toDouble();
-        row.fwfl = query.value(4).toDouble();
-        row.ktkh = query.value(5).toString();
-        if (!query.isNull(6))
-            row.visit = readVisit(query, 6);
-        rows->append(row);
-    }
+    while (query.next())
+        rows->append(readRow(query));
     return Result::success();
 }
 
-Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow::Visit>* visit)
+Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row)
 {
-    visit->reset();
+    row->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, BoardQueries::OpenVisit, {zhao});
+    const Result result = Sql::exec(query, BoardQueries::OneTable, {zhao});
     if (result && query.next())
-        *visit = readVisit(query, 0);
+        *row = readRow(query);
     return result;
 }
 

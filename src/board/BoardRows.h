@@ -9,8 +9,6 @@
 
 #include <optional>
 
-struct AppState;
-
 // What the board shows of one table: its row of zhdy and, when it is in
 // use, its open visit.
 struct BoardRow
@@ -39,8 +37,8 @@ namespace BoardRows {
 // open visits through their index, never the settled history).
 Result load(const QSqlDatabase& db, QList<BoardRow>* rows);
 
-// The open visit of one table, if any.
-Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow::Visit>* visit);
+// One table with its open visit; none when zhdy has no such table.
+Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row);
 
 // Running duration from start to now: hours ":" minutes padded to two
 // ("2:05"; 1,500 minutes "25:00").

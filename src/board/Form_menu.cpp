@@ -29,7 +29,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,20 +47,12 @@ std::optional<qint16> tableOf(const QString& text)
     return Notation::CInt(Notation::Val(text));
 }
 
-const BoardRow* findTable(const QList<BoardRow>& tables, std::optional<qint16> zhao)
-{
-    for (const BoardRow& table : tables) {
-        if (zhao && table.zhao == *zhao)
-            return &table;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 Form_menu::Form_menu(AppState& state, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
+    , m_model(new BoardModel(this))
     , m_light(new LightController(this))
     , m_cardReader(new CardReader(this))
 {
@@ -106,19 +97,24 @@ void Form_menu::buildScreen()
     m_pages->addWidget(m_image1);
     setCentralWidget(m_pages);
 
-    connect(m_grid, &QTableWidget::cellClicked, this, [this](int row) { FlGrid_Click(row); });
+    const BoardPictures pictures = BoardPictures::load();
+    m_grid->setBoard(m_model, pictures);
+    m_list->setBoard(m_model, pictures);
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) { FlGrid_Click(index.row()); });
     m_grid->installEventFilter(this);
     // Moving with the keys selects as a click does, but leaves the focus on
     // the board; a click's own selection comes with its release.
-    connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow) {
-        if (!m_selecting && row != previousRow && QApplication::mouseButtons() == Qt::NoButton)
-            selectRow(row);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex& previous) {
+                if (!m_selecting && current.row() != previous.row() && QApplication::mouseButtons() == Qt::NoButton)
+                    selectRow(current.row());
+            });
+    connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        ListView1_ItemClick(index.siblingAtColumn(BoardModel::Zhao).data().toString());
     });
-    connect(m_list, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { ListView1_ItemClick(item->text(0)); });
     connect(m_panel->DataCombo1, &QComboBox::activated, this, [this] {
-        if (const std::optional<qint16> zhao = tableOf(currentTable()))
-            selectRow(m_grid->rowOf(*zhao));
+        if (const std::optional<qint16> zhao = tableOf(m_panel->DataCombo1->currentText()))
+            selectRow(m_model->rowOf(*zhao));
     });
     connect(m_panel->Txtkhao, &QLineEdit::returnPressed, this, &Form_menu::Txtkhao_Enter);
     for (QLineEdit* box : {m_panel->Txtpassword, m_panel->Txtzk, m_panel->Txttx, m_panel->Txtyj})
@@ -139,29 +135,18 @@ void Form_menu::buildScreen()
 // guarded menu items still disabled.
 void Form_menu::startUp()
 {
-    const BoardPictures pictures = BoardPictures::load();
-    m_grid->setPictures(pictures);
-    m_list->setPictures(pictures);
     if (m_state.params.lightControl)
         m_light->stardkset(m_state.DbConn);
     m_panel->Command3->setVisible(m_state.params.lightControl);
     m_cardReader->stardkqset(m_state.DbConn);
     setWindowTitle(Messages::AppTitle);
 
-    QList<BoardRow> tables;
-    // A board that cannot be read starts empty, like every step up to the
-    // first refresh that fails.
-    if (!BoardRows::load(m_state.DbConn, &tables))
-        tables.clear();
-    user_set(tables);
-    user_setGRid(tables);
+    user_set();
+    user_setGRid();
     makeCurrent(0);
     m_grid->setFocus();
     m_list->setSortingEnabled(true);
     m_panel->Text2->setText(m_state.OperatorName);
-    // Reminders that came due while the program was closed are asked about
-    // at the first timed refresh, once the board is on the screen.
-    refresh(false);
     tickClock();
 
     std::optional<OperatorRecord> self;
@@ -181,26 +166,33 @@ void Form_menu::startUp()
     setWindowTitle(windowTitle() + QStringLiteral("   ") + m_state.DbFullName);
 }
 
-void Form_menu::user_set(const QList<BoardRow>& tables)
+// The rows are laid out here once; a table added later shows when the
+// board is next built.
+void Form_menu::user_set()
 {
-    m_list->build(tables);
     m_panel->DataCombo1->clear();
-    for (const BoardRow& table : tables)
-        m_panel->DataCombo1->addItem(QString::number(table.zhao));
-    usersubListStar(tables);
+    // A board that cannot be read stays empty; the start-up goes on, as its
+    // steps up to the first refresh do past a failure.
+    if (!m_model->build(m_state.DbConn))
+        return;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        m_panel->DataCombo1->addItem(QString::number(m_model->table(row).zhao));
+    usersubListStar();
 }
 
-void Form_menu::user_setGRid(const QList<BoardRow>& tables)
+void Form_menu::user_setGRid()
 {
     if (m_state.params.gridRowHeight == 0)
         m_state.params.gridRowHeight = DefaultRowHeight;
-    const int rowHeight = std::max(m_state.params.gridRowHeight / 15, m_grid->fontMetrics().height() + 8);
-    m_grid->build(tables, rowHeight);
+    m_grid->setRowHeights(std::max(m_state.params.gridRowHeight / 15, m_grid->fontMetrics().height() + 8));
 }
 
-void Form_menu::usersubListStar(const QList<BoardRow>& tables)
+// The list and the grid show the same rows, so filling the list is the
+// board's refresh. Reminders that came due while the program was closed are
+// asked about at the first timed refresh, once the board is on the screen.
+void Form_menu::usersubListStar()
 {
-    m_list->showVisits(tables, Clock::now());
+    refresh(false);
 }
 
 void Form_menu::usersubGridStar()
@@ -210,22 +202,12 @@ void Form_menu::usersubGridStar()
 
 void Form_menu::refresh(bool mayAsk)
 {
-    QList<BoardRow> tables;
-    if (!BoardRows::load(m_state.DbConn, &tables))
+    if (!m_model->refresh(m_state.DbConn, Clock::now()))
         return;
-    QHash<qint16, const BoardRow*> byNumber;
-    for (const BoardRow& table : tables)
-        byNumber.insert(table.zhao, &table);
-    const QDateTime now = Clock::now();
     QList<DueReminder> due;
-    for (int row = 0; row < m_grid->rowCount(); ++row) {
-        const std::optional<qint16> zhao = tableOf(m_grid->text(row, BoardGrid::Zhao));
-        const BoardRow* table = zhao ? byNumber.value(*zhao) : nullptr;
-        if (table && table->visit)
-            m_grid->showInUse(row, *table->visit, BoardRows::duration(table->visit->ksrc, now),
-                              getTx(*table, now, &due));
-        else
-            m_grid->showFree(row);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (const std::optional<DueReminder> reminder = getTx(row))
+            due.append(*reminder);
     }
     if (mayAsk)
         askDueReminders(due);
@@ -233,34 +215,21 @@ void Form_menu::refresh(bool mayAsk)
 
 void Form_menu::usersubGridRow(qint16 row)
 {
-    const int r = row - 1;
-    if (r < 0 || r >= m_grid->rowCount())
-        return;
-    QList<BoardRow> tables;
-    if (!BoardRows::load(m_state.DbConn, &tables))
-        return;
-    const BoardRow* table = findTable(tables, tableOf(currentTable()));
-    if (!table || !table->visit) {
-        if (m_state.params.clearOnCheckout) {
-            for (int column = BoardGrid::Start; column <= BoardGrid::Card; ++column)
-                m_grid->setText(r, column, QString());
-        }
-        m_grid->setText(r, BoardGrid::Reminder, QString());
-        m_grid->showFree(r);
-        return;
-    }
-    const QDateTime now = Clock::now();
-    m_grid->showInUse(r, *table->visit, BoardRows::duration(table->visit->ksrc, now),
-                      BoardRows::reminder(table->tx, table->visit->ksrc, now));
-    m_grid->setText(r, BoardGrid::Total, QString());
+    showRow(row - 1, nullptr);
 }
 
-BoardRows::Reminder Form_menu::getTx(const BoardRow& table, const QDateTime& now, QList<DueReminder>* due) const
+void Form_menu::showRow(int row, const BoardModel::Bill* bill)
 {
-    const BoardRows::Reminder reminder = BoardRows::reminder(table.tx, table.visit->ksrc, now);
-    if (reminder.due && m_state.params.reminderOffersCheckout)
-        due->append({table.zhao, table.visit->id});
-    return reminder;
+    m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
+}
+
+// The question a row's reminder asks, once its minutes are reached.
+std::optional<Form_menu::DueReminder> Form_menu::getTx(int row) const
+{
+    if (!m_model->isDue(row) || !m_state.params.reminderOffersCheckout)
+        return std::nullopt;
+    const BoardRow& table = m_model->table(row);
+    return DueReminder{table.zhao, table.visit->id};
 }
 
 // A checkout started from a question refreshes the board again; the
@@ -281,7 +250,7 @@ void Form_menu::askDueReminders(const QList<DueReminder>& due)
 void Form_menu::remind(const DueReminder& reminder)
 {
     const Selection before = saveSelection();
-    selectRow(m_grid->rowOf(reminder.zhao));
+    selectRow(m_model->rowOf(reminder.zhao));
     for (int i = 0; i < 4; ++i)
         QApplication::beep();
     const Messages::Answer answer =
@@ -298,7 +267,7 @@ void Form_menu::remind(const DueReminder& reminder)
 Form_menu::Selection Form_menu::saveSelection() const
 {
     const BoardPanel& p = *m_panel;
-    return {int(Notation::Val(p.TxtHs->text())) - 1,
+    return {m_current ? m_current->row : -1,
             p.Txtkhao->text(),
             p.Txtpassword->text(),
             p.Txtzk->text(),
@@ -321,37 +290,36 @@ void Form_menu::restoreSelection(const Selection& selection)
     p.TxtHj->setText(selection.hj);
 }
 
-// The grid row, DataCombo1 and TxtHs always name the same table, so that a
-// command never refreshes another table's row.
+// The current table is kept here; the grid's current row, DataCombo1 and
+// TxtHs only show it, so a command acts on the table and row it names.
 void Form_menu::makeCurrent(int row)
 {
-    if (row < 0 || row >= m_grid->rowCount())
+    if (row < 0 || row >= m_model->rowCount())
         return;
+    m_current = CurrentTable{m_model->table(row).zhao, row};
     {
         const QScopedValueRollback<bool> selecting(m_selecting, true);
-        m_grid->setCurrentCell(row, BoardGrid::Zhao);
+        m_grid->setCurrentIndex(m_grid->model()->index(row, BoardModel::Zhao));
     }
-    const QString table = m_grid->text(row, BoardGrid::Zhao);
-    m_panel->DataCombo1->setCurrentIndex(m_panel->DataCombo1->findText(table));
+    m_panel->DataCombo1->setCurrentIndex(m_panel->DataCombo1->findText(currentTable()));
     m_panel->TxtHs->setText(QString::number(row + 1));
 }
 
 void Form_menu::selectRow(int row)
 {
-    if (row < 0 || row >= m_grid->rowCount())
+    if (row < 0 || row >= m_model->rowCount())
         return;
     makeCurrent(row);
     BoardPanel& p = *m_panel;
     for (QLineEdit* box : {p.TxtCkv_zc, p.TxtHj, p.Txtpassword, p.Txtmony})
         box->clear();
-    const QString table = m_grid->text(row, BoardGrid::Zhao);
-    QList<BoardRow> tables;
-    const Result loaded = BoardRows::load(m_state.DbConn, &tables);
+    const QString table = currentTable();
+    std::optional<BoardRow> found;
+    const Result loaded = BoardRows::loadOne(m_state.DbConn, m_current->zhao, &found);
     if (!loaded) {
         ShowErr(loaded);
         return;
     }
-    const BoardRow* found = findTable(tables, tableOf(table));
     // A free table shows no card, whatever its row still shows of the last guest.
     p.Txtkhao->setText(found && found->visit ? found->visit->khao : QString());
     if (!found || !found->visit) {
@@ -378,12 +346,12 @@ void Form_menu::FlGrid_Click(int row)
 void Form_menu::ListView1_ItemClick(const QString& table)
 {
     if (const std::optional<qint16> zhao = tableOf(table))
-        FlGrid_Click(m_grid->rowOf(*zhao));
+        FlGrid_Click(m_model->rowOf(*zhao));
 }
 
 QString Form_menu::currentTable() const
 {
-    return m_panel->DataCombo1->currentText();
+    return m_current ? QString::number(m_current->zhao) : QString();
 }
 
 bool Form_menu::autoPrint() const
@@ -439,7 +407,7 @@ void Form_menu::js()
         acceptMember(opened.member);
     if (m_state.params.lightControl)
         m_light->SendDAta(1, table);
-    usersubGridRow(Notation::CInt(p.TxtHs->text()).value_or(0));
+    usersubGridRow(qint16(m_current->row + 1));
 }
 
 // The whole bill is settled in one transaction by the checkout, which also
@@ -461,9 +429,8 @@ void Form_menu::jzZh()
     p.Txtmony->setText(receiptNumber(bill.timeCharge()));
     p.TxtCkv_zc->setText(receiptNumber(bill.goodsTotal));
     p.TxtHj->setText(receiptNumber(bill.grandTotal));
-    const qint16 row = qint16(p.TxtHs->text().toInt());
-    m_grid->setText(row - 1, BoardGrid::Total, p.Txtmony->text());
-    m_grid->setText(row - 1, BoardGrid::End, DateText::dateTime(bill.end));
+    const int row = m_current->row;
+    const BoardModel::Bill shown{p.Txtmony->text(), bill.end};
 
     const Receipt receipt = checkoutReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
     SettingsStore settings;
@@ -471,7 +438,7 @@ void Form_menu::jzZh()
     if (!printed)
         Messages::exclamation(printed.message());
 
-    usersubGridRow(row);
+    showRow(row, &shown);
     p.Txtzk->setText(QStringLiteral("0"));
 }
 
@@ -512,7 +479,7 @@ void Form_menu::Txtkhao_Enter()
         m_panel->Txtpassword->setFocus();
         return;
     }
-    const int row = m_grid->rowOf(found->zhao);
+    const int row = m_model->rowOf(found->zhao);
     if (row >= 0) {
         selectRow(row);
         const QString number = QString::number(found->zhao);
@@ -558,7 +525,7 @@ bool Form_menu::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FlGrid_Click(m_grid->currentRow());
+            FlGrid_Click(m_grid->currentIndex().row());
             return true;
         }
     }

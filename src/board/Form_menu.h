@@ -1,12 +1,13 @@
 #pragma once
 
-#include "board/BoardRows.h"
+#include "board/BoardModel.h"
 #include "board/TableOpening.h"
 
 #include <QMainWindow>
 #include <QSet>
 
 #include <functional>
+#include <optional>
 
 struct AppState;
 class BoardGrid;
@@ -39,7 +40,7 @@ public:
     // Txtzk. A failed query is shown and refuses.
     bool hykCheck(const QString& card, const QString& password);
 
-    // The current table: the text of DataCombo1.
+    // The number of the table every command acts on; empty before there is one.
     QString currentTable() const;
     const QString& cardType() const { return m_cardType; }
     // The "print" button: print the bill at checkout.
@@ -75,11 +76,18 @@ private:
 
     void buildScreen();
     void startUp();
-    void user_set(const QList<BoardRow>& tables);
-    void user_setGRid(const QList<BoardRow>& tables);
-    void usersubListStar(const QList<BoardRow>& tables);
+    struct CurrentTable
+    {
+        qint16 zhao;
+        int row;
+    };
+
+    void user_set();
+    void user_setGRid();
+    void usersubListStar();
     void refresh(bool mayAsk);
-    BoardRows::Reminder getTx(const BoardRow& table, const QDateTime& now, QList<DueReminder>* due) const;
+    void showRow(int row, const BoardModel::Bill* bill);
+    std::optional<DueReminder> getTx(int row) const;
     void askDueReminders(const QList<DueReminder>& due);
     void remind(const DueReminder& reminder);
     Selection saveSelection() const;
@@ -98,6 +106,8 @@ private:
     int cardLength() const;
 
     AppState& m_state;
+    BoardModel* m_model;
+    std::optional<CurrentTable> m_current;
     BoardGrid* m_grid;
     BoardList* m_list;
     BoardPanel* m_panel;

@@ -8,12 +8,12 @@
 #include "admin/Frm_czy_find.h"
 #include "admin/Frm_czy_setup.h"
 #include "admin/Frm_czyrz.h"
+#include "admin/Frm_pathset.h"
 #include "admin/frm_czy_password.h"
 #include "admin/frm_syskey.h"
-#include "base/AppState.h"
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
-#include "admin/Frm_pathset.h"
+#include "base/AppState.h"
 #include "base/Sql.h"
 #include "board/Form_menu.h"
 #include "board/TableOpening.h"
@@ -23,7 +23,7 @@
 #include "printing/Report_zd.h"
 
 #include <QAction>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <cstdio>
 
@@ -98,8 +98,8 @@ QList<GalleryScreen> galleryScreens()
              screen->applyLogin();
              screen->setWindowState(Qt::WindowMaximized);
              // The member's table at 3 selected, as the operator would with the arrow keys.
-             if (auto* grid = screen->board()->findChild<QTableWidget*>(QStringLiteral("FlGrid")))
-                 grid->setCurrentCell(2, 0);
+             if (auto* grid = screen->board()->findChild<QTableView*>(QStringLiteral("FlGrid")))
+                 grid->setCurrentIndex(grid->model()->index(2, 0));
              return screen;
          }},
         {QStringLiteral("Form_menu-checkout"),
@@ -111,8 +111,8 @@ QList<GalleryScreen> galleryScreens()
              // The cash guest at table 6 settled, without a printer to print on.
              if (auto* print = board->findChild<QAction*>(QStringLiteral("print")))
                  print->setChecked(false);
-             if (auto* grid = board->findChild<QTableWidget*>(QStringLiteral("FlGrid")))
-                 grid->setCurrentCell(5, 0);
+             if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
+                 grid->setCurrentIndex(grid->model()->index(5, 0));
              board->runCommand(QStringLiteral("jz"));
              return screen;
          }},

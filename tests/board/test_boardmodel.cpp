@@ -1,0 +1,128 @@
+#include "board/BoardModel.h"
+#include "support/HallFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+// The board's rows: what a table shows free and in use, and which rows each
+// refresh tells its views about.
+class TestBoardModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void rowsFollowTheOpenVisits();
+    void oneRowRefresh_data();
+    void oneRowRefresh();
+
+private:
+    QString cell(int row, int column) const { return m_model->index(row, column).data().toString(); }
+    bool inUse(int row) const { return m_model->index(row, 0).data(BoardModel::InUseRole).toBool(); }
+
+    std::unique_ptr<HallFixture> f;
+    std::unique_ptr<BoardModel> m_model;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+};
+
+// Table 1 in use since 19:00 with a reminder of 60 minutes and a card, 2
+// marked in use without a visit, 3 free. Every change the tests make is
+// checked against the model contract as it happens.
+void TestBoardModel::init()
+{
+    f = std::make_unique<HallFixture>();
+    QVERIFY(f->ready() && f->addTables(3));
+    QVERIFY(f->openVisit(1, today("19:00:00"), QStringLiteral("M1"), 30, 60));
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set sybj=1 where zhao=2")));
+    m_model = std::make_unique<BoardModel>();
+    m_tester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
+                                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(m_model->build(f->hall.db()));
+    QCOMPARE(m_model->rowCount(), 3);
+}
+
+void TestBoardModel::cleanup()
+{
+    m_tester.reset();
+    m_model.reset();
+    f.reset();
+}
+
+void TestBoardModel::rowsFollowTheOpenVisits()
+{
+    QVERIFY2(inUse(1), "laid out by the in-use mark");
+    QVERIFY(f->openVisit(3, today("19:59:30")));
+    QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
+    QVERIFY(m_model->refresh(f->hall.db(), f->clock.now()));
+    QCOMPARE(changed.count(), 1);
+
+    const QStringList one = {QStringLiteral("1"),
+                             QStringLiteral("2026-12-06 19:00:00"),
+                             QString(),
+                             QStringLiteral("1:00"),
+                             QStringLiteral("30"),
+                             QString(),
+                             QStringLiteral("M1"),
+                             QStringLiteral("使用"),
+                             QStringLiteral("1号台"),
+                             QStringLiteral("60 分钟已到")};
+    for (int column = 0; column < BoardModel::ColumnCount; ++column)
+        QCOMPARE(cell(0, column), one.at(column));
+    QVERIFY(m_model->isDue(0) && m_model->index(0, BoardModel::Reminder).data(BoardModel::DueRole).toBool());
+    QCOMPARE(m_model->index(0, BoardModel::Duration).data(BoardModel::ListTextRole).toString(), QStringLiteral("1:0"));
+    QVERIFY2(!inUse(1), "a mark without a visit is free");
+    QVERIFY(inUse(2) && !m_model->isDue(2));
+    QCOMPARE(cell(2, BoardModel::Duration), QStringLiteral("0:01")); // counted in minute boundaries
+    QCOMPARE(cell(2, BoardModel::Reminder), QStringLiteral("0"));
+}
+
+void TestBoardModel::oneRowRefresh_data()
+{
+    QTest::addColumn<bool>("settle");
+    QTest::addColumn<bool>("clear");
+    QTest::addColumn<QStringList>("shown"); // columns 1 to 7 and 9
+    const QString start = QStringLiteral("2026-12-06 19:00:00");
+    const QString end = QStringLiteral("2026-12-06 20:00:00");
+    const QString rate = QStringLiteral("30");
+    const QString card = QStringLiteral("M1");
+    QTest::newRow("settled, kept")
+        << true << false
+        << QStringList{start, end, QStringLiteral("1:00"), rate, QStringLiteral("30.00"), card, QString(), QString()};
+    QTest::newRow("settled, cleared") << true << true << QStringList(8);
+    QTest::newRow("still open: the bill column emptied")
+        << false << true << QStringList{start,     QString(), QStringLiteral("1:00"), rate,
+                                        QString(), card,      QStringLiteral("使用"), QStringLiteral("60 分钟已到")};
+}
+
+// Only the refreshed row changes, and a table that stays open loses the
+// total of a bill that did not close it.
+void TestBoardModel::oneRowRefresh()
+{
+    QFETCH(bool, settle);
+    QFETCH(bool, clear);
+    QFETCH(QStringList, shown);
+    QVERIFY(f->openVisit(3, today("19:30:00")));
+    QVERIFY(m_model->refresh(f->hall.db(), f->clock.now()));
+    const QString tableThree = cell(2, BoardModel::Duration);
+    if (settle)
+        QVERIFY(f->hall.exec(QStringLiteral("update waimxd set jsrc=? where zhao=1"), {today("20:00:00")}));
+    QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
+    const BoardModel::Bill bill{QStringLiteral("30.00"), today("20:00:00")};
+    QVERIFY(m_model->refreshOne(f->hall.db(), 0, f->clock.now(), clear, &bill));
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), m_model->index(0, 0));
+    QCOMPARE(changed.at(0).at(1).toModelIndex(), m_model->index(0, BoardModel::ColumnCount - 1));
+    QStringList cells;
+    for (int column : {1, 2, 3, 4, 5, 6, 7, 9})
+        cells.append(cell(0, column));
+    QCOMPARE(cells, shown);
+    QCOMPARE(inUse(0), !settle);
+    QVERIFY(!settle || !m_model->isDue(0));
+    QCOMPARE(cell(2, BoardModel::Duration), tableThree);
+}
+
+QTEST_GUILESS_MAIN(TestBoardModel)
+#include "test_boardmodel.moc"
