@@ -1,7 +1,7 @@
 #include "base/Database.h"
 
-#include "base/Sql.h"
 #include "base/Schema.h"
+#include "base/Sql.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +36,8 @@ Result connect(const QString& fullName, const QString& connectionName, const QSt
     return Result::success();
 }
 
-Result prepareConnection(const QSqlDatabase& db)
+// *mode is the journal mode SQLite actually got.
+Result prepareConnection(const QSqlDatabase& db, QString* mode)
 {
     QSqlQuery query(db);
     // Reading the journal mode touches the file header: a file that is not
@@ -44,7 +45,20 @@ Result prepareConnection(const QSqlDatabase& db)
     Result result = Sql::exec(query, QStringLiteral("PRAGMA journal_mode=WAL"));
     if (!result)
         return result;
+    *mode = query.next() ? query.value(0).toString() : QString();
     return Sql::exec(db, QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+// A file system without the shared memory WAL needs (some network shares)
+// leaves the file in its old mode, where a report or a backup reading it
+// blocks the counter's writes: such a place is refused, not run on slowly.
+Result requireWal(const QString& fullName, const QString& mode)
+{
+    if (mode.compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0)
+        return Result::success();
+    return refuse(fullName, QStringLiteral("所在位置不支持 WAL 日志模式（SQLite 只给出“%1”模式），"
+                                           "请把数据文件放在本机磁盘上")
+                                .arg(mode));
 }
 
 } // namespace
@@ -62,10 +76,15 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
     Result result = connect(fullName, connectionName, QStringLiteral("rw"), db);
     if (!result)
         return result;
-    result = prepareConnection(*db);
+    QString mode;
+    result = prepareConnection(*db, &mode);
+    if (!result)
+        result = refuse(fullName, QStringLiteral("不是 Tavoro 数据库（") + result.message() + QStringLiteral("）"));
+    else
+        result = requireWal(fullName, mode);
     if (!result) {
         close(connectionName);
-        return refuse(fullName, QStringLiteral("不是 Tavoro 数据库（") + result.message() + QStringLiteral("）"));
+        return result;
     }
     const QStringList missing = Schema::missingTables(*db);
     if (!missing.isEmpty()) {
@@ -87,8 +106,11 @@ Result create(const QString& fullName, const QString& connectionName, QSqlDataba
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     Result result = connect(fullName, connectionName, QStringLiteral("rw"), db);
+    QString mode;
     if (result)
-        result = prepareConnection(*db);
+        result = prepareConnection(*db, &mode);
+    if (result)
+        result = requireWal(fullName, mode);
     if (result)
         result = Schema::create(*db);
     if (!result) {

@@ -11,12 +11,12 @@ inline const QString ConnectionName = QStringLiteral("DbConn");
 
 // Opens an existing Tavoro database under the connection name, in WAL mode.
 // Refuses, with a message naming the file and the cause, a file that is
-// missing, cannot be read and written, is not a database, or lacks tables;
-// on refusal the connection is removed again.
+// missing, cannot be read and written, is not a database, lies where SQLite
+// cannot use WAL, or lacks tables; on refusal the connection is removed again.
 Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
 
 // Creates a new, empty database file (readable by its owner only) with the
-// schema. Refuses to touch a file that exists.
+// schema. Refuses to touch a file that exists, and a place without WAL.
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
 
 // Closes and forgets a connection opened by open() or create().

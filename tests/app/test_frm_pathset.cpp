@@ -1,10 +1,9 @@
-#include "base/Database.h"
 #include "admin/Frm_pathset.h"
+#include "base/Database.h"
 #include "base/SettingsStore.h"
-#include "support/MessageRecorder.h"
+#include "support/HallFixture.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -16,83 +15,60 @@ class TestFrmPathset : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void choosingADatabaseStoresItAndEnds();
-    void choosingAnythingElseStoresNothing();
-    void closeAndCancel();
-
-private:
-    QTemporaryDir* m_dir = nullptr;
-    QSettings* m_file = nullptr;
-    SettingsStore* m_settings = nullptr;
+    void storesOnlyADatabase_data();
+    void storesOnlyADatabase();
+    void cancelEndsTheProgram();
 };
 
-void TestFrmPathset::init()
+void TestFrmPathset::storesOnlyADatabase_data()
 {
-    m_dir = new QTemporaryDir;
-    m_file = new QSettings(m_dir->filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat);
-    m_settings = new SettingsStore(m_file);
+    QTest::addColumn<bool>("database");
+    QTest::newRow("a database") << true;
+    QTest::newRow("any other file") << false;
 }
 
-void TestFrmPathset::cleanup()
+// The choice is used at the next start: a file that would not open there
+// must not be stored.
+void TestFrmPathset::storesOnlyADatabase()
 {
-    delete m_settings;
-    delete m_file;
-    delete m_dir;
-}
-
-void TestFrmPathset::choosingADatabaseStoresItAndEnds()
-{
-    const QString name = m_dir->filePath(QStringLiteral("hall.mdb"));
-    {
-        QSqlDatabase db;
+    QFETCH(bool, database);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("hall.mdb"));
+    QSqlDatabase db;
+    if (database) {
         QVERIFY(Database::create(name, QStringLiteral("make"), &db));
         db = QSqlDatabase();
         Database::close(QStringLiteral("make"));
+    } else {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("these are not tables") > 0);
     }
+    QSettings file(dir.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat);
+    SettingsStore settings(&file);
     MessageRecorder messages;
-    Frm_pathset screen(*m_settings);
+    Frm_pathset screen(settings);
     QSignalSpy ended(&screen, &Frm_pathset::endProgram);
     screen.chooseFile(name);
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(messages.count(), 0);
-    QCOMPARE(screen.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), name);
-    QCOMPARE(m_settings->path(), m_dir->path() + QLatin1Char('/'));
-    QCOMPARE(m_settings->data(), QStringLiteral("hall.mdb"));
+    QCOMPARE(ended.count(), database ? 1 : 0);
+    QCOMPARE(settings.path(), database ? dir.path() + QLatin1Char('/') : QString());
+    QCOMPARE(settings.data(), database ? QStringLiteral("hall.mdb") : QString());
+    QCOMPARE(messages.count(), database ? 0 : 1);
 }
 
-void TestFrmPathset::choosingAnythingElseStoresNothing()
+void TestFrmPathset::cancelEndsTheProgram()
 {
-    const QString name = m_dir->filePath(QStringLiteral("notes.mdb"));
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("these are not tables");
-    file.close();
-
-    MessageRecorder messages;
-    Frm_pathset screen(*m_settings);
-    QSignalSpy ended(&screen, &Frm_pathset::endProgram);
-    screen.chooseFile(name);
-    QCOMPARE(ended.count(), 0);
-    QCOMPARE(messages.count(), 1);
-    QVERIFY(messages.last().text.contains(name));
-    QCOMPARE(m_settings->path(), QString());
-    QCOMPARE(m_settings->data(), QString());
-}
-
-void TestFrmPathset::closeAndCancel()
-{
-    Frm_pathset screen(*m_settings);
+    QTemporaryDir dir;
+    QSettings file(dir.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat);
+    SettingsStore settings(&file);
+    Frm_pathset screen(settings);
     QSignalSpy ended(&screen, &Frm_pathset::endProgram);
     screen.show();
-    QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QVERIFY(!screen.isVisible());
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("cmdOK")), Qt::LeftButton);
     QCOMPARE(ended.count(), 0);
     screen.show();
-    QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-    QVERIFY(!screen.isVisible());
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("cmdCancel")), Qt::LeftButton);
     QCOMPARE(ended.count(), 1);
+    QVERIFY(!screen.isVisible());
 }
 
 QTEST_MAIN(TestFrmPathset)
