@@ -11,8 +11,9 @@ ScreenLog::ScreenLog(const AppState& state, const QString& screenName)
 
 ScreenLog::~ScreenLog()
 {
-    // A screen destroyed without closing has nobody left to tell.
-    close();
+    // A screen destroyed without closing has nobody left to tell: a failure
+    // leaves the entry open, as a crash would.
+    [[maybe_unused]] const Result closed = close();
 }
 
 Result ScreenLog::close()

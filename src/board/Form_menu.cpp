@@ -220,7 +220,10 @@ void Form_menu::usersubGridRow(qint16 row)
 
 void Form_menu::showRow(int row, const BoardModel::Bill* bill)
 {
-    m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
+    // The refreshes show no messages: a row that cannot be read keeps what it
+    // showed until the next refresh.
+    [[maybe_unused]] const Result shown =
+        m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
 }
 
 // The question a row's reminder asks, once its minutes are reached.
