@@ -38,26 +38,21 @@ private Q_SLOTS:
 void TestFormstop::unlockCode_data()
 {
     QTest::addColumn<QString>("operatorName");
-    QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("unlocks");
-    QTest::newRow("own password, case and blanks do not count") << "system"
-                                                                << " 1234 " << true;
-    QTest::newRow("wrong password") << "system"
-                                    << "123" << false;
-    QTest::newRow("program code is no password") << "system" << UnlockCode::FallbackCode << false;
-    QTest::newRow("no password: empty box") << "nopass"
-                                            << "" << false;
-    QTest::newRow("no password: program code") << "nopass"
-                                               << "tavoro" << true;
-    QTest::newRow("nobody logged in: program code") << ""
-                                                    << "TAVORO" << true;
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("own password, case and blanks do not count") << "system" << true << " 1234 ";
+    QTest::newRow("wrong password") << "system" << false << "123";
+    QTest::newRow("program code is no password") << "system" << false << UnlockCode::FallbackCode;
+    QTest::newRow("no password: empty box") << "nopass" << false << "";
+    QTest::newRow("no password: program code") << "nopass" << true << "tavoro";
+    QTest::newRow("nobody logged in: program code") << "" << true << "TAVORO";
 }
 
 void TestFormstop::unlockCode()
 {
     QFETCH(QString, operatorName);
-    QFETCH(QString, typed);
     QFETCH(bool, unlocks);
+    QFETCH(QString, typed);
     HallFixture f;
     QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, czy_pass) values ('nopass', null)")));
     f.hall.loginAs(operatorName);

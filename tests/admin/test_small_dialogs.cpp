@@ -8,33 +8,32 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace {
+
+void addAnswers()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("confirmed") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+} // namespace
+
+// Both dialogs hand their answer back only when confirmed.
 class TestSmallDialogs : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void passwordPromptStoresOnlyWhenConfirmed_data();
-    void passwordPromptStoresOnlyWhenConfirmed();
-    void dateDialogReturnsOnlyWhenAccepted_data();
-    void dateDialogReturnsOnlyWhenAccepted();
+    void passwordPrompt();
+    void passwordPrompt_data() { addAnswers(); }
+    void dateDialog();
+    void dateDialog_data() { addAnswers(); }
 };
 
-void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed_data()
+void TestSmallDialogs::passwordPrompt()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("result");
-    QTest::newRow("confirm") << "Command1"
-                             << " Secret " << int(QDialog::Accepted);
-    QTest::newRow("exit") << "Command2"
-                          << "earlier" << int(QDialog::Rejected);
-}
-
-void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, expected);
-    QFETCH(int, result);
+    QFETCH(bool, confirmed);
     AppState state;
     state.EnteredPassword = QStringLiteral("earlier");
     Form_kl prompt(state);
@@ -42,41 +41,27 @@ void TestSmallDialogs::passwordPromptStoresOnlyWhenConfirmed()
     auto* text1 = control<QLineEdit>(&prompt, QStringLiteral("Text1"));
     QCOMPARE(text1->echoMode(), QLineEdit::Password);
     QTest::keyClicks(text1, QStringLiteral(" Secret "));
-
-    QTest::mouseClick(control<QPushButton>(&prompt, button), Qt::LeftButton);
-
-    QCOMPARE(state.EnteredPassword, expected);
-    QCOMPARE(prompt.result(), result);
-    QVERIFY(!prompt.isVisible());
+    QTest::mouseClick(
+        control<QPushButton>(&prompt, confirmed ? QStringLiteral("Command1") : QStringLiteral("Command2")),
+        Qt::LeftButton);
+    QCOMPARE(state.EnteredPassword, confirmed ? QStringLiteral(" Secret ") : QStringLiteral("earlier"));
+    QCOMPARE(prompt.result(), int(confirmed ? QDialog::Accepted : QDialog::Rejected));
 }
 
-void TestSmallDialogs::dateDialogReturnsOnlyWhenAccepted_data()
+void TestSmallDialogs::dateDialog()
 {
-    QTest::addColumn<QDate>("picked"); // before the dialog; none shows today
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QDate>("expected");
-    QTest::newRow("accept") << QDate(2026, 3, 15) << "Cmddate_0" << QDate(2026, 3, 20);
-    QTest::newRow("cancel") << QDate(2026, 3, 15) << "Cmddate_1" << QDate(2026, 3, 15);
-    QTest::newRow("no date yet, cancel") << QDate() << "Cmddate_1" << QDate();
-}
-
-void TestSmallDialogs::dateDialogReturnsOnlyWhenAccepted()
-{
-    QFETCH(QDate, picked);
-    QFETCH(QString, button);
-    QFETCH(QDate, expected);
-    TestClock clock(QDateTime(QDate(2031, 7, 9), QTime(12, 0)));
+    QFETCH(bool, confirmed);
     AppState state;
-    state.PickedDate = picked;
+    state.PickedDate = QDate(2026, 3, 15);
     Form_datecz dialog(state);
     dialog.show();
     auto* calendar = control<QCalendarWidget>(&dialog, QStringLiteral("monthdate"));
-    QCOMPARE(calendar->selectedDate(), picked.isValid() ? picked : QDate(2031, 7, 9));
+    QCOMPARE(calendar->selectedDate(), state.PickedDate);
     calendar->setSelectedDate(QDate(2026, 3, 20));
-
-    QTest::mouseClick(control<QPushButton>(&dialog, button), Qt::LeftButton);
-
-    QCOMPARE(state.PickedDate, expected);
+    QTest::mouseClick(
+        control<QPushButton>(&dialog, confirmed ? QStringLiteral("Cmddate_0") : QStringLiteral("Cmddate_1")),
+        Qt::LeftButton);
+    QCOMPARE(state.PickedDate, confirmed ? QDate(2026, 3, 20) : QDate(2026, 3, 15));
     QVERIFY(!dialog.isVisible());
 }
 
