@@ -17,7 +17,6 @@ class TestFormMain : public QObject
 private Q_SLOTS:
     void closeAsksFirst_data();
     void closeAsksFirst();
-    void timerClosesSplash();
     void eachLoginGetsItsOwnBoard();
 };
 
@@ -42,16 +41,6 @@ void TestFormMain::closeAsksFirst()
     QCOMPARE(window.close(), yes);
     QCOMPARE(hall.messages.messages().first().buttons, Messages::Buttons::YesNo);
     QCOMPARE(QFile::exists(hall.hall.folder() + QStringLiteral("/data202612623.bak")), yes && backupOnExit);
-}
-
-void TestFormMain::timerClosesSplash()
-{
-    AppState state;
-    QWidget splash;
-    splash.show();
-    Form_main window(state, &splash);
-    control<QTimer>(&window, QStringLiteral("Timer1"))->setInterval(0);
-    QTRY_VERIFY(!splash.isVisible());
 }
 
 // A change of shift must never leave the previous operator's rights behind.

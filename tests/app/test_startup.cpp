@@ -4,9 +4,8 @@
 #include "base/Sql.h"
 #include "support/HallFixture.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,7 +19,6 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void location_data();
     void location();
-    void settingsKeepTheChoice();
     void openRefuses_data();
     void openRefuses();
     void operatorLog();
@@ -48,24 +46,6 @@ void TestStartup::location()
     QCOMPARE(location.DbFolder + QLatin1Char('/') + location.DbFileName, fullName);
 }
 
-// What the path screen stores is what the next start reads.
-void TestStartup::settingsKeepTheChoice()
-{
-    const ChosenFile chosen = splitChosenFile(QStringLiteral("/srv/hall/shop.mdb"));
-    QCOMPARE(chosen.folder, QStringLiteral("/srv/hall/"));
-    QCOMPARE(splitChosenFile(QStringLiteral("shop.mdb")).folder, QString());
-    QTemporaryDir dir;
-    const QString fileName = dir.filePath(QStringLiteral("Tavoro.conf"));
-    {
-        QSettings file(fileName, QSettings::IniFormat);
-        SettingsStore(&file).save(chosen.folder, chosen.fileName);
-    }
-    QSettings file(fileName, QSettings::IniFormat);
-    const SettingsStore reread(&file);
-    QCOMPARE(resolveDbLocation(reread.path(), reread.data(), QString()).DbFullName,
-             QStringLiteral("/srv/hall//shop.mdb"));
-}
-
 void TestStartup::openRefuses_data()
 {
     QTest::addColumn<QString>("kind");
@@ -74,7 +54,6 @@ void TestStartup::openRefuses_data()
     QTest::newRow("not a database") << QStringLiteral("text") << QStringLiteral("不是 Tavoro 数据库");
     QTest::newRow("table missing") << QStringLiteral("empty") << QStringLiteral("缺少数据表 czyzd");
     QTest::newRow("unreadable") << QStringLiteral("unreadable") << QStringLiteral("没有读写权限");
-    QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("不是一个文件");
     QTest::newRow("no WAL where it lies") << QStringLiteral("noWal") << QStringLiteral("不支持 WAL");
 }
 
@@ -91,8 +70,6 @@ void TestStartup::openRefuses()
                                                              : QStringLiteral("PRAGMA journal_mode=DELETE")));
         db = QSqlDatabase();
         Database::close(QStringLiteral("make"));
-    } else if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("jssfserver.mdb")));
     } else if (kind != QLatin1String("missing")) {
         if (kind == QLatin1String("unreadable") && geteuid() == 0)
             QSKIP("root reads every file");

@@ -1,8 +1,6 @@
-#include "board/BoardQueries.h"
 #include "board/BoardRows.h"
 #include "support/HallFixture.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
 // The board's reading of the tables and its two texts: the running duration
@@ -17,8 +15,6 @@ private slots:
     void reminder_data();
     void reminder();
     void firstOpenVisitOfEachTable();
-    void openVisitsAreReadThroughTheirIndex_data();
-    void openVisitsAreReadThroughTheirIndex();
 };
 
 void BoardRowsTest::duration_data()
@@ -93,34 +89,6 @@ void BoardRowsTest::firstOpenVisitOfEachTable()
     }
     std::optional<BoardRow> none;
     QVERIFY(BoardRows::loadOne(f.hall.db(), 99, &none) && !none);
-}
-
-void BoardRowsTest::openVisitsAreReadThroughTheirIndex_data()
-{
-    QTest::addColumn<QString>("statement");
-    QTest::newRow("every table") << BoardQueries::Tables;
-    QTest::newRow("one table") << BoardQueries::OneTable;
-}
-
-// The board reads these on every refresh; a scan of waimxd would grow with
-// every settled visit the hall ever had.
-void BoardRowsTest::openVisitsAreReadThroughTheirIndex()
-{
-    QFETCH(QString, statement);
-    HallFixture f;
-    QSqlQuery plan(f.hall.db());
-    QVERIFY(plan.prepare(QStringLiteral("explain query plan ") + statement));
-    if (statement.contains(QLatin1Char('?')))
-        plan.addBindValue(1);
-    QVERIFY(plan.exec());
-    QStringList steps;
-    while (plan.next())
-        steps.append(plan.value(3).toString());
-    const QString plain = steps.join(QLatin1Char('\n'));
-    QVERIFY2(steps.filter(QStringLiteral("USING INDEX waimxd_open (zhao=?)")).size() == 1, qPrintable(plain));
-    for (const QString& step : steps)
-        QVERIFY2(!step.startsWith(QLatin1String("SCAN")) || step.startsWith(QLatin1String("SCAN z")),
-                 qPrintable(plain));
 }
 
 QTEST_GUILESS_MAIN(BoardRowsTest)

@@ -1,11 +1,9 @@
-#include "base/Sql.h"
 #include "board/BoardModel.h"
 #include "board/Form_menu.h"
 #include "devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -14,7 +12,7 @@
 
 // The board screen's wiring: each command reaches the logic and its answer
 // is shown, and a command touches only its own table's row. Three tables at
-// 30 an hour, table 3 with the positioning card "P3"; the members "M1"
+// 30 an hour, table 2 with the positioning card "P2"; the members "M1"
 // (优惠卡, discount 9.5, no password) and "M2" (password " 123 ").
 class TestFormMenu : public QObject
 {
@@ -25,10 +23,7 @@ private Q_SLOTS:
     void cleanup();
     void commands_data();
     void commands();
-    void commandsChangeOnlyTheirRow_data();
-    void commandsChangeOnlyTheirRow();
-    void refusedCardLeavesTheTableFree();
-    void lampFollowsOpeningAndCheckout();
+    void refusedCardLeavesTableAndLampAlone();
     void reminderAsksUntilYes();
     void selectionShowsChargeOrDeposit();
 
@@ -73,7 +68,7 @@ void TestFormMenu::init()
 {
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
-    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set ktkh='P3' where zhao=3")));
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set ktkh='P2' where zhao=2")));
     QVERIFY(f->addMember(QStringLiteral("M1"), QVariant(), QStringLiteral("优惠卡"), 9.5));
     QVERIFY(f->addMember(QStringLiteral("M2"), QStringLiteral(" 123 "), QStringLiteral("现金卡")));
     f->hall.state.params.memberDeposit = 40;
@@ -89,89 +84,58 @@ void TestFormMenu::cleanup()
 
 void TestFormMenu::commands_data()
 {
-    QTest::addColumn<QString>("command"); // an action, or "P3" typed into Txtkhao
-    QTest::addColumn<bool>("tableOpen");  // table 3, before the command
-    QTest::addColumn<bool>("open");       // table 3, after it
-    QTest::newRow("js opens") << "js" << false << true;
-    QTest::newRow("F2 opens") << "menu_yygl_1" << false << true;
-    QTest::newRow("jz settles") << "jz" << true << false;
-    QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false << true;
-    QTest::newRow("positioning card, Yes opens") << "P3" << false << true;
-    QTest::newRow("positioning card, Yes settles") << "P3" << true << false;
+    QTest::addColumn<QString>("command"); // an action, or "P2" typed into Txtkhao
+    QTest::addColumn<bool>("tableOpen");  // table 2, before the command
+    QTest::newRow("js opens") << "js" << false;
+    QTest::newRow("F2 opens") << "menu_yygl_1" << false;
+    QTest::newRow("jz settles") << "jz" << true;
+    QTest::newRow("positioning card, Yes opens") << "P2" << false;
+    QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false;
 }
 
+// Tables 1 and 3 stay open through every command on table 2, and only a
+// refresh of the whole board tells the views about their rows.
 void TestFormMenu::commands()
 {
     QFETCH(QString, command);
     QFETCH(bool, tableOpen);
-    QFETCH(bool, open);
+    const bool refresh = command == QLatin1String("Refh");
+    QVERIFY(f->openVisit(1, today("19:00:00")) && f->openVisit(3, today("19:30:00")));
     if (tableOpen)
-        QVERIFY(f->openVisit(3, today("19:00:00")));
-    click(2);
+        QVERIFY(f->openVisit(2, today("19:00:00")));
+    click(1);
     f->messages.setDefaultAnswer(Messages::Answer::Yes);
-    if (command == QLatin1String("Refh"))
-        QVERIFY(f->openVisit(3, today("19:00:00")));
-    if (command == QLatin1String("P3")) {
+    if (refresh)
+        QVERIFY(f->openVisit(2, today("19:00:00")));
+    QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
+    if (command == QLatin1String("P2")) {
         QTest::keyClicks(box("Txtkhao"), command);
         QTest::keyClick(box("Txtkhao"), Qt::Key_Return);
     } else {
         run(qPrintable(command));
     }
-    QCOMPARE(openVisits(3), open ? 1 : 0);
-    QCOMPARE(inUse(2), open);
+    const bool open = !tableOpen;
+    QCOMPARE(openVisits(2), open ? 1 : 0);
+    QCOMPARE(inUse(1), open);
     const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("ListView1"))->model();
-    const QModelIndex three = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("3")).value(0);
-    QCOMPARE(three.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
-    if (tableOpen && !open)
+    const QModelIndex two = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("2")).value(0);
+    QCOMPARE(two.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    if (tableOpen)
         QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
-}
-
-void TestFormMenu::commandsChangeOnlyTheirRow_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::newRow("opening") << "js";
-    QTest::newRow("checkout") << "jz";
-}
-
-// Tables 1 and 3 stay open through both commands on table 2.
-void TestFormMenu::commandsChangeOnlyTheirRow()
-{
-    QFETCH(QString, command);
-    QVERIFY(f->openVisit(1, today("19:00:00")) && f->openVisit(3, today("19:30:00")));
-    if (command == QLatin1String("jz"))
-        QVERIFY(f->openVisit(2, today("19:00:00")));
-    click(1);
-    QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
-    QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
-    run(qPrintable(command));
-    QCOMPARE(openVisits(2), command == QLatin1String("js") ? 1 : 0);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
-    QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
-    QCOMPARE(reset.count(), 0);
     QVERIFY(inUse(0) && inUse(2));
     QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
+    if (!refresh) {
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
+        QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
+        QCOMPARE(reset.count(), 0);
+    }
 }
 
-void TestFormMenu::refusedCardLeavesTheTableFree()
-{
-    open(0, QStringLiteral("M2"), QStringLiteral("124"), QStringLiteral("45"));
-    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("会员卡号错误，请重新输入 ")});
-    QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd")).toInt(), 0);
-    QCOMPARE(f->value(QStringLiteral("select sybj + tx from zhdy where zhao=1")).toInt(), 0);
-    QVERIFY(!inUse(0));
-
-    // A card needing no password opens whatever is typed, and its discount shows.
-    open(0, QStringLiteral("M1"), QStringLiteral("xyz"));
-    QCOMPARE(openVisits(1), 1);
-    QCOMPARE(box("Txtzk")->text(), QStringLiteral("9.5"));
-    QCOMPARE(model()->index(0, BoardModel::Card).data().toString(), QStringLiteral("M1"));
-    QVERIFY(board().hykCheck(QStringLiteral("M2"), QStringLiteral("123  ")));
-    QCOMPARE(board().cardType(), QStringLiteral("现金卡"));
-}
-
-// The lamp goes on only for a table that opened and off when it is settled.
-void TestFormMenu::lampFollowsOpeningAndCheckout()
+// A refused card writes nothing and lights nothing; the next opening shows
+// its member's discount, lights the lamp, and a checkout puts it out.
+void TestFormMenu::refusedCardLeavesTableAndLampAlone()
 {
     PseudoTerminal controller;
     QVERIFY2(controller.isValid(), qPrintable(controller.error()));
@@ -183,8 +147,13 @@ void TestFormMenu::lampFollowsOpeningAndCheckout()
         received += controller.readAvailable();
         return received;
     };
-    open(2, QStringLiteral("X9"));
-    open(2);
+    open(2, QStringLiteral("M2"), QStringLiteral("124"), QStringLiteral("45"));
+    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("会员卡号错误，请重新输入 ")});
+    QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd")).toInt(), 0);
+    QCOMPARE(f->value(QStringLiteral("select sybj + tx from zhdy where zhao=3")).toInt(), 0);
+    QVERIFY(!inUse(2));
+    open(2, QStringLiteral("M1"));
+    QCOMPARE(box("Txtzk")->text(), QStringLiteral("9.5"));
     QTRY_COMPARE(drain(), QByteArray("\x42"));
     f->clock.advanceMinutes(30);
     run("jz");
@@ -197,10 +166,7 @@ void TestFormMenu::lampFollowsOpeningAndCheckout()
 void TestFormMenu::reminderAsksUntilYes()
 {
     open(0, QString(), QString(), QStringLiteral("60"));
-    f->clock.advanceMinutes(59);
-    run("Refh");
-    QCOMPARE(f->messages.count(), 0);
-    f->clock.advanceMinutes(1);
+    f->clock.advanceMinutes(60);
     click(1);
     box("Txtkhao")->setText(QStringLiteral("M2"));
     f->messages.answerNext(Messages::Answer::No);
@@ -208,15 +174,13 @@ void TestFormMenu::reminderAsksUntilYes()
     QCOMPARE(board().currentTable(), QStringLiteral("2"));
     QCOMPARE(box("TxtHs")->text(), QStringLiteral("2"));
     QCOMPARE(box("Txtkhao")->text(), QStringLiteral("M2"));
-    f->messages.answerNext(Messages::Answer::No);
-    run("Refh");
     f->messages.answerNext(Messages::Answer::Yes);
     run("Refh");
-    QCOMPARE(f->messages.texts(), QStringList(3, QStringLiteral("1台位是否结帐")));
+    QCOMPARE(f->messages.texts(), QStringList(2, QStringLiteral("1台位是否结帐")));
     QCOMPARE(openVisits(1), 0);
     QCOMPARE(model()->index(0, BoardModel::Total).data().toString(), QStringLiteral("30"));
     run("Refh");
-    QCOMPARE(f->messages.count(), 3);
+    QCOMPARE(f->messages.count(), 2);
 }
 
 void TestFormMenu::selectionShowsChargeOrDeposit()
@@ -226,11 +190,9 @@ void TestFormMenu::selectionShowsChargeOrDeposit()
     QCOMPARE(board().currentTable(), QStringLiteral("2"));
     QCOMPARE(box("Txtmony")->text(), QStringLiteral("20.00")); // an hour at the member's 20
     QCOMPARE(box("Txtyj")->text(), QStringLiteral("80"));
-    QCOMPARE(box("Txtkhao")->text(), QStringLiteral("M1"));
 
     // The arrow keys select too; a free table shows the default deposit.
     QTest::keyClick(control<QTableView>(&board(), QStringLiteral("FlGrid")), Qt::Key_Down);
-    QCOMPARE(control<QComboBox>(&board(), QStringLiteral("DataCombo1"))->currentText(), QStringLiteral("3"));
     QCOMPARE(box("TxtHs")->text(), QStringLiteral("3"));
     QCOMPARE(box("Txtmony")->text(), QString());
     QCOMPARE(box("Txtyj")->text(), QStringLiteral("40"));

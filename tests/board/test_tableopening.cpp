@@ -53,7 +53,8 @@ void TableOpeningTest::opening_data()
     };
     const char* untouched = "0,5.0,7.0 ";
     row("guest", "", "", "", true, Outcome::Opened, "1,60.0,80.0 -,20:00:07,15.0,15.0,system");
-    row("优惠卡 recorded as stored", " m1 ", "", "", true, Outcome::Opened, "1,60.0,80.0 M1,20:00:07,12.5,15.0,system");
+    row("优惠卡 recorded as stored, password not asked", " m1 ", "xyz", "", true, Outcome::Opened,
+        "1,60.0,80.0 M1,20:00:07,12.5,15.0,system");
     row("现金优惠卡 at the member rate", "X3", "123", "", true, Outcome::Opened,
         "1,60.0,80.0 X3,20:00:07,12.5,15.0,system");
     row("现金卡 at the non-member rate", "C2", "123", "", true, Outcome::Opened,
@@ -100,7 +101,6 @@ void TableOpeningTest::positioningCard_data()
 
     QTest::newRow("bound to table 2") << "K2" << 2;
     QTest::newRow("on two tables: the lower number") << "K3" << 3;
-    QTest::newRow("a member card") << "M1" << 0;
     QTest::newRow("empty, as table 1's ktkh") << "" << 0;
 }
 

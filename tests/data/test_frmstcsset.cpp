@@ -27,7 +27,6 @@ void FrmstcsSETTest::editsReachTheTable()
         boxes.insert(control<QLabel>(&screen, QStringLiteral("Labspzd_") + QString::number(count))->text(), box);
     QCOMPARE(count, hall.value(QStringLiteral("select count(*) from stcs where lx<>'dkset'")).toInt());
     QCOMPARE(boxes.value(QStringLiteral("网格高度"))->text(), QStringLiteral("450"));
-    QCOMPARE(boxes.value(QStringLiteral("网格高度"))->toolTip(), QStringLiteral("设置显示网格高度"));
 
     boxes.value(QStringLiteral("网格高度"))->setText(QStringLiteral("520"));
     boxes.value(QStringLiteral("会员卡号长度"))->clear();

@@ -42,7 +42,6 @@ void CardReaderTest::appendReceived_data()
         << QStringLiteral("12345678") << QStringLiteral("99999999") << 8 << QStringLiteral("12345678");
     QTest::newRow("pieces assemble") << QStringLiteral("1234") << QStringLiteral("5678") << 8
                                      << QStringLiteral("12345678");
-    QTest::newRow("short card") << QString() << QStringLiteral("A001") << 10 << QStringLiteral("A001");
     QTest::newRow("blanks trimmed") << QString() << QStringLiteral(" 1234 ") << 10 << QStringLiteral("1234");
     QTest::newRow("cut before trimming") << QString() << QStringLiteral("  12345678") << 8 << QStringLiteral("123456");
 }
@@ -60,7 +59,6 @@ void CardReaderTest::staysClosed_data()
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("value");
     QTest::newRow("not in use") << QStringLiteral("串口读卡器使用标记") << QStringLiteral("0");
-    QTest::newRow("not in use, as a word") << QStringLiteral("串口读卡器使用标记") << QStringLiteral("False");
     QTest::newRow("in-use flag not a number") << QStringLiteral("串口读卡器使用标记") << QStringLiteral("yes");
     QTest::newRow("missing device") << QStringLiteral("读卡器串口号设置") << QStringLiteral("/nonexistent/ttyS9");
     QTest::newRow("bad settings text") << "读卡器传输速率"
