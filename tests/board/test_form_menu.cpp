@@ -94,7 +94,8 @@ void TestFormMenu::commands_data()
 }
 
 // Tables 1 and 3 stay open through every command on table 2, and only a
-// refresh of the whole board tells the views about their rows.
+// refresh of the whole board (Refh, and the one a positioning card ends with)
+// tells the views about their rows.
 void TestFormMenu::commands()
 {
     QFETCH(QString, command);
@@ -125,7 +126,7 @@ void TestFormMenu::commands()
         QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
     QVERIFY(inUse(0) && inUse(2));
     QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
-    if (!refresh) {
+    if (!refresh && command != QLatin1String("P2")) {
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
         QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
