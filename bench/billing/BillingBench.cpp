@@ -154,10 +154,12 @@ int main(int argc, char* argv[])
     Clock::install(&clock);
     std::printf("Building the halls:\n");
     QString error;
-    const std::optional<Figures> small = measure(SmallHistory, calls, &error);
-    const std::optional<Figures> large = small ? measure(LargeHistory, calls, &error) : std::nullopt;
+    std::optional<Figures> small = measure(SmallHistory, calls, &error);
+    std::optional<Figures> large;
+    if (small)
+        large = measure(LargeHistory, calls, &error);
     Clock::install(nullptr);
-    if (!large) {
+    if (!small || !large) {
         fail(error);
         return Failed;
     }
