@@ -69,7 +69,6 @@ void BandSplitTest::split_data()
     const QString closeRates = QStringLiteral("08:00:00-18:00:00=8/12;18:00:00-23:59:00=8/12.5");
     row("12.5 and 13.5 as stored", halves, "17:20:00", "18:50:00", guest, stored, 0, "12.5* | 06 18:00 | 13.5*");
     row("12.5 and 13.5 whole: 12 and 14", halves, "17:20:00", "18:50:00", guest, whole, 0, "12* | 06 18:00 | 14*");
-    row("12 and 12.5 differ as stored", closeRates, "17:20:00", "18:50:00", guest, stored, 0, "12* | 06 18:00 | 12.5*");
     row("12 and 12.5 whole are one rate", closeRates, "17:20:00", "18:50:00", guest, whole, 0, "12*");
     // Written in the order 7, 3: the band with the lower id is in force at 13:00.
     row("overlap: the first band by id wins", QStringLiteral("7@08:00:00-20:00:00=5/6;3@12:00:00-14:00:00=9/11"),

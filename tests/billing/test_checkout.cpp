@@ -34,8 +34,7 @@ private slots:
     void goodsReducedOncePerRow();
 
 private:
-    Checkout::Bill settle(int zhao, const QString& card = QString(), const QString& password = QString(),
-                          const QString& discount = QStringLiteral("0"));
+    Checkout::Bill settle(int zhao, const QString& typed = QStringLiteral("||0"));
     QStringList visitRows();
     QStringList snapshot();
 
@@ -55,9 +54,12 @@ void CheckoutTest::init()
              qPrintable(m_hall->error()));
 }
 
-Checkout::Bill CheckoutTest::settle(int zhao, const QString& card, const QString& password, const QString& discount)
+// `typed` is card|password|discount as the operator typed them.
+Checkout::Bill CheckoutTest::settle(int zhao, const QString& typed)
 {
-    return Checkout::settle(m_hall->hall.state, {QString::number(zhao), card, password, discount});
+    const QStringList fields = typed.split(QLatin1Char('|'));
+    return Checkout::settle(m_hall->hall.state,
+                            {QString::number(zhao), fields.value(0), fields.value(1), fields.value(2)});
 }
 
 // One text per visit row, in id order, as the receipt and the reports read them.
@@ -97,9 +99,7 @@ QStringList CheckoutTest::snapshot()
 
 void CheckoutTest::settles_data()
 {
-    QTest::addColumn<QString>("card");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("discount");
+    QTest::addColumn<QString>("typed"); // card|password|discount
     QTest::addColumn<QString>("bands");
     QTest::addColumn<QDateTime>("start");
     QTest::addColumn<QDateTime>("now");
@@ -107,38 +107,34 @@ void CheckoutTest::settles_data()
     QTest::addColumn<QString>("member"); // yk, jslj, jelj after 100, 0, 0
     QTest::addColumn<QString>("notice");
 
-    const auto row = [](const char* name, const char* card, const char* password, const char* discount,
-                        const QString& bands, const char* start, const char* now, const QStringList& rows,
-                        const char* member, const char* notice = "") {
-        QTest::newRow(name) << QString::fromUtf8(card) << QString::fromUtf8(password) << QString::fromUtf8(discount)
-                            << bands << today(start) << today(now) << rows << QString::fromUtf8(member)
-                            << QString::fromUtf8(notice);
+    const auto row = [](const char* name, const char* typed, const QString& bands, const char* start, const char* now,
+                        const QStringList& rows, const char* member, const char* notice = "") {
+        QTest::newRow(name) << QString::fromUtf8(typed) << bands << today(start) << today(now) << rows
+                            << QString::fromUtf8(member) << QString::fromUtf8(notice);
     };
-    row("cash guest, 107 minutes", "", "", "0", OneBand, "14:00:20", "15:47:05",
+    row("cash guest, 107 minutes", "||0", OneBand, "14:00:20", "15:47:05",
         {QStringLiteral("14:00:20>15:47:05 1:60 sc=2 dj=10 je=20 je1=20 dj1=10 现金 ")}, "");
-    row("优惠卡 typed in other case pays cash", " y1 ", "", "0", OneBand, "14:00:00", "15:00:00",
+    row("优惠卡 typed in other case pays cash", " y1 ||0", OneBand, "14:00:00", "15:00:00",
         {QStringLiteral("14:00:00>15:00:00 1:0 sc=1 dj=8 je=8 je1=10 dj1=10 现金 Y1")}, "Y1 100.0,1.0,8.0");
-    row("现金卡 across bands pays from the balance", "C1", "", "0", DayAndEvening, "17:20:00", "18:50:00",
+    row("现金卡 across bands pays from the balance", "C1||0", DayAndEvening, "17:20:00", "18:50:00",
         {QStringLiteral("17:20:00>18:00:00 0:40 sc=0.6667 dj=10 je=7 je1=6.67 dj1=10 刷卡 C1"),
          QStringLiteral("18:00:00>18:50:00 0:60 sc=1 dj=15 je=15 je1=15 dj1=15 刷卡 C1")},
         "C1 78.0,1.6667,22.0");
-    row("现金优惠卡, password with blanks", "X1", " 123 ", "0", OneBand, "14:00:00", "15:00:00",
+    row("现金优惠卡, password with blanks", "X1| 123 |0", OneBand, "14:00:00", "15:00:00",
         {QStringLiteral("14:00:00>15:00:00 1:0 sc=1 dj=8 je=8 je1=10 dj1=10 刷卡 X1")}, "X1 92.0,1.0,8.0");
-    row("机时卡 priced and paid as cash", "J1", "", "0", OneBand, "14:00:00", "15:00:00",
+    row("机时卡 priced and paid as cash", "J1||0", OneBand, "14:00:00", "15:00:00",
         {QStringLiteral("14:00:00>15:00:00 1:0 sc=1 dj=10 je=10 je1=10 dj1=10 现金 J1")}, "J1 100.0,1.0,10.0");
-    row("the member's discount 9 over the typed 5", "Z9", "", "5", QStringLiteral("00:01:00-23:59:00=25/30"),
-        "14:00:00", "15:00:00", {QStringLiteral("14:00:00>15:00:00 1:0 sc=1 dj=25 je=22 je1=10 dj1=10 现金 Z9")},
+    row("the member's discount 9 over the typed 5", "Z9||5", QStringLiteral("00:01:00-23:59:00=25/30"), "14:00:00",
+        "15:00:00", {QStringLiteral("14:00:00>15:00:00 1:0 sc=1 dj=25 je=22 je1=10 dj1=10 现金 Z9")},
         "Z9 100.0,1.0,22.0");
-    row("no band now: one segment at the start rate, said", "", "", "0", OneBand, "22:00:00", "23:59:30",
+    row("no band now: one segment at the start rate, said", "||0", OneBand, "22:00:00", "23:59:30",
         {QStringLiteral("22:00:00>23:59:30 1:60 sc=2 dj=10 je=20 je1=20 dj1=10 现金 ")}, "",
         "当前时间不在任何计费时段内，本次按开台时的单价 10 元/小时一段计费。");
 }
 
 void CheckoutTest::settles()
 {
-    QFETCH(QString, card);
-    QFETCH(QString, password);
-    QFETCH(QString, discount);
+    QFETCH(QString, typed);
     QFETCH(QString, bands);
     QFETCH(QDateTime, start);
     QFETCH(QDateTime, now);
@@ -149,7 +145,7 @@ void CheckoutTest::settles()
     QVERIFY(m_hall->addTables(1, bands) && m_hall->openVisit(1, start, QString(), 10));
     m_hall->clock.set(now);
 
-    const Checkout::Bill bill = settle(1, card, password, discount);
+    const Checkout::Bill bill = settle(1, typed);
     QCOMPARE(bill.outcome, Outcome::Settled);
     QCOMPARE(Checkout::notice(bill).text, notice);
     QCOMPARE(visitRows(), rows);
@@ -164,47 +160,43 @@ void CheckoutTest::settles()
 
 void CheckoutTest::nothingWritten_data()
 {
-    QTest::addColumn<QString>("card");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("discount");
+    QTest::addColumn<QString>("typed"); // card|password|discount
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("notice");
     QTest::addColumn<QString>("mend"); // after which the same visit settles
 
-    const auto row = [](const char* name, const char* card, const char* password, const char* discount,
-                        const char* trigger, Outcome outcome, const char* notice, const char* mend) {
-        QTest::newRow(name) << QString::fromUtf8(card) << QString::fromUtf8(password) << QString::fromUtf8(discount)
-                            << QString::fromUtf8(trigger) << outcome << QString::fromUtf8(notice)
-                            << QString::fromUtf8(mend);
+    const auto row = [](const char* name, const char* typed, const char* trigger, Outcome outcome, const char* notice,
+                        const char* mend) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(trigger) << outcome
+                            << QString::fromUtf8(notice) << QString::fromUtf8(mend);
     };
     const char* cardRefused = "会员卡错误或密码错误,请重新输入!";
-    row("balance 20 short of 22", "X2", "", "0", "", Outcome::ShortBalance, "金额不足，请先存款！",
+    row("balance 20 short of 22", "X2||0", "", Outcome::ShortBalance, "金额不足，请先存款！",
         "update user_lb set yk=22 where khao='X2'");
-    row("wrong password", "X1", "124", "0", "", Outcome::CardRefused, cardRefused, "");
-    row("unknown card", "NOPE", "", "0", "", Outcome::CardRefused, cardRefused, "");
-    row("password without a card", "", "123", "0", "", Outcome::CardRefused, cardRefused, "");
-    row("discount beyond the operator's limit", "", "", "8", "", Outcome::DiscountRefused,
+    row("wrong password", "X1|124|0", "", Outcome::CardRefused, cardRefused, "");
+    row("unknown card", "NOPE||0", "", Outcome::CardRefused, cardRefused, "");
+    row("password without a card", "|123|0", "", Outcome::CardRefused, cardRefused, "");
+    row("discount beyond the operator's limit", "||8", "", Outcome::DiscountRefused,
         "折扣率超过你的最大折扣权限8.5  ，请重新设定。", "");
     // Each fails a statement after the front visit row is written.
     for (const char* trigger :
          {"before update on ckv_zc", "before update on user_lb", "before update on zhdy", "before insert on waimxd"})
-        row(trigger, "C1", "", "0", trigger, Outcome::Failed, "disk on fire", "drop trigger fail");
+        row(trigger, "C1||0", trigger, Outcome::Failed, "disk on fire", "drop trigger fail");
 }
 
 // One hour from 14:00, over a change of the non-member rate at 14:30.
 void CheckoutTest::nothingWritten()
 {
-    QFETCH(QString, card);
-    QFETCH(QString, password);
-    QFETCH(QString, discount);
+    QFETCH(QString, typed);
     QFETCH(QString, trigger);
     QFETCH(Outcome, outcome);
     QFETCH(QString, notice);
     QFETCH(QString, mend);
 
     QVERIFY(m_hall->addTables(1, QStringLiteral("08:00:00-14:30:00=22/30;14:30:00-23:59:00=22/32")) &&
-            m_hall->openVisit(1, today("14:00:00"), card) && m_hall->addGoods(1, QStringLiteral("啤酒"), 3, 30) &&
+            m_hall->openVisit(1, today("14:00:00"), typed.section(QLatin1Char('|'), 0, 0)) &&
+            m_hall->addGoods(1, QStringLiteral("啤酒"), 3, 30) &&
             m_hall->hall.exec(QStringLiteral("update czyzd set zk=8.5")));
     if (!trigger.isEmpty())
         QVERIFY(m_hall->hall.exec(QStringLiteral("create trigger fail ") + trigger +
@@ -212,13 +204,13 @@ void CheckoutTest::nothingWritten()
     m_hall->clock.set(today("15:00:00"));
     const QStringList before = snapshot();
 
-    const Checkout::Bill bill = settle(1, card, password, discount);
+    const Checkout::Bill bill = settle(1, typed);
     QCOMPARE(bill.outcome, outcome);
     QVERIFY2(Checkout::notice(bill).text.contains(notice), qPrintable(Checkout::notice(bill).text));
     QCOMPARE(snapshot(), before);
     if (!mend.isEmpty()) {
         QVERIFY(m_hall->hall.exec(mend));
-        QCOMPARE(settle(1, card, password, discount).outcome, Outcome::Settled);
+        QCOMPARE(settle(1, typed).outcome, Outcome::Settled);
     }
 }
 
@@ -231,15 +223,14 @@ void CheckoutTest::goodsReducedOncePerRow()
             m_hall->hall.exec(QStringLiteral("update ckv_zc set jzbj=1, czyname='早班' where zhao='2' and count=1")));
     m_hall->clock.set(today("15:00:00"));
 
-    const Checkout::Bill member = settle(1, QStringLiteral("Y1"));
+    const Checkout::Bill member = settle(1, QStringLiteral("Y1||0"));
     QCOMPARE(member.goodsTotal, 32.5);
     QCOMPARE(member.grandTotal, 40.5);
     const Checkout::Bill guest = settle(2);
     QCOMPARE(guest.goodsTotal, 29.0);
-    QCOMPARE(m_hall
-                 ->value(QStringLiteral("select group_concat(x, ';') from (select amount || ',' || jzbj || ',' || "
-                                        "czyname || ',' || ifnull(dzbj, '') as x from ckv_zc order by id)"))
-                 .toString(),
+    const QString goods = QStringLiteral("select group_concat(amount || ',' || jzbj || ',' || czyname || ',' || "
+                                         "ifnull(dzbj, ''), ';') from (select * from ckv_zc order by id)");
+    QCOMPARE(m_hall->value(goods).toString(),
              QStringLiteral("28.0,1,system,1;4.5,1,system,1;29.0,1,system,1;10.0,1,早班,"));
 }
 

@@ -19,39 +19,20 @@ void MemberCardTest::lookup_data()
     // The card as stored, its type, rate, payment, discount and the password check.
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("trimmed, other case, no password") << " m1 "
-                                                      << ""
-                                                      << "M1 优惠卡 member cash zk=8.5 accepted";
-    QTest::newRow("no password takes any") << "M1"
-                                           << "xyz"
-                                           << "M1 优惠卡 member cash zk=8.5 accepted";
-    QTest::newRow("passwords compared trimmed") << "cd2"
-                                                << "123  "
-                                                << "Cd2 现金卡 non-member balance accepted";
-    QTest::newRow("wrong password") << "Cd2"
-                                    << "124"
-                                    << "Cd2 现金卡 non-member balance refused";
-    QTest::newRow("password left empty") << "Cd2"
-                                         << ""
-                                         << "Cd2 现金卡 non-member balance refused";
-    QTest::newRow("现金优惠卡") << "X3"
-                                << "123"
-                                << "X3 现金优惠卡 member balance accepted";
-    QTest::newRow("现金") << "C4"
-                          << ""
-                          << "C4 现金 non-member cash accepted";
-    QTest::newRow("机时卡 as cash") << "J5"
-                                    << ""
-                                    << "J5 机时卡 non-member cash accepted";
-    QTest::newRow("no type read as 现金") << "N6"
-                                          << ""
-                                          << "N6 现金 non-member cash accepted";
-    QTest::newRow("unknown card") << "Z9"
-                                  << ""
-                                  << "none";
-    QTest::newRow("no card typed") << "  "
-                                   << ""
-                                   << "none";
+    const auto row = [](const char* name, const char* typed, const char* password, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(password) << QString::fromUtf8(expected);
+    };
+    row("trimmed, other case, no password", " m1 ", "", "M1 优惠卡 member cash zk=8.5 accepted");
+    row("no password takes any", "M1", "xyz", "M1 优惠卡 member cash zk=8.5 accepted");
+    row("passwords compared trimmed", "cd2", "123  ", "Cd2 现金卡 non-member balance accepted");
+    row("wrong password", "Cd2", "124", "Cd2 现金卡 non-member balance refused");
+    row("password left empty", "Cd2", "", "Cd2 现金卡 non-member balance refused");
+    row("现金优惠卡", "X3", "123", "X3 现金优惠卡 member balance accepted");
+    row("现金", "C4", "", "C4 现金 non-member cash accepted");
+    row("机时卡 as cash", "J5", "", "J5 机时卡 non-member cash accepted");
+    row("no type read as 现金", "N6", "", "N6 现金 non-member cash accepted");
+    row("unknown card", "Z9", "", "none");
+    row("no card typed", "  ", "", "none");
 }
 
 void MemberCardTest::lookup()

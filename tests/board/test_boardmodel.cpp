@@ -13,7 +13,6 @@ class TestBoardModel : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
     void rowsFollowTheOpenVisits();
     void oneRowRefresh_data();
     void oneRowRefresh();
@@ -39,6 +38,9 @@ private:
 // checked against the model contract as it happens.
 void TestBoardModel::init()
 {
+    m_tester.reset(); // the previous case's, in the order they depend on each other
+    m_model.reset();
+    f.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
     QVERIFY(f->openVisit(1, today("19:00:00"), QStringLiteral("M1"), 30, 60));
@@ -48,13 +50,6 @@ void TestBoardModel::init()
                                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(m_model->build(f->hall.db()));
     QCOMPARE(m_model->rowCount(), 3);
-}
-
-void TestBoardModel::cleanup()
-{
-    m_tester.reset();
-    m_model.reset();
-    f.reset();
 }
 
 void TestBoardModel::rowsFollowTheOpenVisits()

@@ -32,8 +32,8 @@ public:
                    double yk = 0);
     // The table marked in use (reminder tx, deposit fwfl) with an open visit
     // started at `start`, as an opening leaves it.
-    bool openVisit(int zhao, const QDateTime& start, const QString& card = QString(), double dj1 = 30,
-                   double tx = 0, double fwfl = 50);
+    bool openVisit(int zhao, const QDateTime& start, const QString& card = QString(), double dj1 = 30, double tx = 0,
+                   double fwfl = 50);
     bool addGoods(int zhao, const QString& wlcode, double count, double amount);
     QVariant value(const QString& sql, const QVariantList& values = {});
 

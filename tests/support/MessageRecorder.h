@@ -24,7 +24,6 @@ public:
     int count() const { return int(m_messages.size()); }
     QStringList texts() const;
     const Messages::Message& last() const { return m_messages.last(); }
-    void clear() { m_messages.clear(); }
 
 private:
     Messages::Presenter* m_previous;

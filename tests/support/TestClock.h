@@ -13,8 +13,7 @@ public:
     TestClock& operator=(const TestClock&) = delete;
 
     void set(const QDateTime& moment) { m_now = moment; }
-    void advanceSeconds(qint64 seconds) { m_now = m_now.addSecs(seconds); }
-    void advanceMinutes(qint64 minutes) { advanceSeconds(minutes * 60); }
+    void advanceMinutes(qint64 minutes) { m_now = m_now.addSecs(minutes * 60); }
 
 protected:
     QDateTime currentDateTime() const override { return m_now; }
