@@ -1,7 +1,7 @@
 #include "admin/PasswordChange.h"
 
-#include "base/PasswordHash.h"
 #include "base/Notation.h"
+#include "base/PasswordHash.h"
 #include "base/Sql.h"
 
 Result PasswordChange::load(const QSqlDatabase& db, const QString& operatorName)

@@ -1,7 +1,7 @@
 #include "admin/UnlockCode.h"
 
-#include "base/PasswordHash.h"
 #include "base/Notation.h"
+#include "base/PasswordHash.h"
 #include "base/Sql.h"
 
 UnlockCode UnlockCode::forOperator(const QSqlDatabase& db, const QString& operatorName)

@@ -1,7 +1,7 @@
 #include "app/Frm_active.h"
 
-#include "base/ProgramFolder.h"
 #include "app/form_center.h"
+#include "base/ProgramFolder.h"
 
 #include <QLabel>
 #include <QLinearGradient>

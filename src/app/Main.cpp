@@ -1,11 +1,11 @@
 #include "app/Main.h"
 
 #include "admin/frm_syskey.h"
-#include "base/AppState.h"
-#include "base/Database.h"
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "app/MessageBoxPresenter.h"
+#include "base/AppState.h"
+#include "base/Database.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/ModCheckDate.h"

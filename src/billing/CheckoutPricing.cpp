@@ -56,8 +56,8 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
         result = rules.GetZdxf(QString::number(visit.zhao));
     BandSplit split;
     if (result)
-        result = splitVisit(bands, visit.start, now, kind, RateRounding::Whole, state.params.crossBandMinimumMode,
-                            &split);
+        result =
+            splitVisit(bands, visit.start, now, kind, RateRounding::Whole, state.params.crossBandMinimumMode, &split);
     if (!result)
         return result;
 

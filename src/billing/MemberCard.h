@@ -11,9 +11,9 @@
 // A member's card as opening, the running charge and checkout read it.
 struct MemberCard
 {
-    QString khao;    // as stored, which may differ in letter case from what was typed
-    QString klx;     // "现金" when the member has no card type
-    QVariant mm;     // the password; null when the card has none
+    QString khao;             // as stored, which may differ in letter case from what was typed
+    QString klx;              // "现金" when the member has no card type
+    QVariant mm;              // the password; null when the card has none
     std::optional<double> zk; // the member's discount, when set and not 0
     double yk = 0;
 

@@ -4,9 +4,9 @@
 #include "admin/FrmClearData.h"
 #include "admin/Frm_czy_setup.h"
 #include "admin/Frm_czyrz.h"
+#include "admin/Frm_pathset.h"
 #include "admin/frm_czy_password.h"
 #include "base/AppState.h"
-#include "admin/Frm_pathset.h"
 #include "base/SettingsStore.h"
 #include "data/FrmstcsSET.h"
 

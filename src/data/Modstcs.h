@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/Result.h"
 #include "base/Parameters.h"
+#include "base/Result.h"
 
 #include <QSqlDatabase>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "data/ParameterEditor.h"
 
 #include "base/Notation.h"
-#include "base/Sql.h"
 #include "base/Parameters.h"
+#include "base/Sql.h"
 
 namespace ParameterEditor {
 

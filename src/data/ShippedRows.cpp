@@ -1,8 +1,8 @@
 #include "data/ShippedRows.h"
 
+#include "base/Parameters.h"
 #include "base/PasswordHash.h"
 #include "base/Sql.h"
-#include "base/Parameters.h"
 
 namespace ShippedRows {
 

@@ -30,10 +30,10 @@ bool HallFixture::addBands(int zhao, const QString& bands)
         const QStringList timesAndRates = band.split(QLatin1Char('='));
         const QStringList times = timesAndRates.value(0).split(QLatin1Char('-'));
         const QStringList rates = timesAndRates.value(1).split(QLatin1Char('/'));
-        if (!hall.exec(QStringLiteral("insert into jfbz (id, zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
-                                      "values (?, ?, ?, ?, ?, ?, 1, '小时')"),
-                       {id, zhao, rates.value(0).toDouble(), rates.value(1).toDouble(), times.value(0),
-                        times.value(1)}))
+        if (!hall.exec(
+                QStringLiteral("insert into jfbz (id, zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
+                               "values (?, ?, ?, ?, ?, ?, 1, '小时')"),
+                {id, zhao, rates.value(0).toDouble(), rates.value(1).toDouble(), times.value(0), times.value(1)}))
             return false;
     }
     return true;

@@ -1,9 +1,9 @@
 #include "DemoHall.h"
 
-#include "base/PasswordHash.h"
 #include "base/Clock.h"
 #include "base/DateText.h"
 #include "base/Notation.h"
+#include "base/PasswordHash.h"
 #include "base/Sql.h"
 #include "data/ShippedRows.h"
 
