@@ -13,9 +13,8 @@ struct CheckoutCustomer
 {
     QString card;     // empty for a cash guest
     QString cardType; // klx of the card; "现金" for a cash guest
+    // Both as MemberCard decides them; a cash guest pays non-member rates in cash.
     RateKind kind = RateKind::NonMember;
-    // "现金卡" and "现金优惠卡" pay the time from the balance ("刷卡"); every
-    // other customer pays cash, a card type the rules do not name included.
     bool paysFromBalance = false;
     std::optional<double> discount; // the member's zk, when set and not 0
     double yk = 0;
