@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 namespace {
 
@@ -120,9 +121,16 @@ void Form_menu::buildScreen()
     for (QLineEdit* box : {m_panel->Txtpassword, m_panel->Txtzk, m_panel->Txttx, m_panel->Txtyj})
         connect(box, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     connect(m_panel->Command3, &QPushButton::clicked, m_light, &LightController::sendAllTables);
-    connect(m_cardReader, &CardReader::received, this, [this](const QString& text) {
-        m_panel->Txtkhao->setText(CardReader::appendReceived(m_panel->Txtkhao->text(), text, cardLength()));
-    });
+    connect(m_cardReader, &CardReader::swiped, m_panel->Txtkhao, &QLineEdit::setText);
+    // What a device tells stays in the status bar until it tells something else.
+    const auto statusLabel = [this](const QString& name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        statusBar()->addWidget(label);
+        return label;
+    };
+    connect(m_light, &LightController::notice, statusLabel(QStringLiteral("lightStatus")), &QLabel::setText);
+    connect(m_cardReader, &CardReader::notice, statusLabel(QStringLiteral("cardReaderStatus")), &QLabel::setText);
 
     auto* timers = new ActiveScreenTimers(this);
     timers->add(QStringLiteral("Timer1"), 6000, [this] { tickClock(); });
@@ -138,6 +146,7 @@ void Form_menu::startUp()
     if (m_state.params.lightControl)
         m_light->stardkset(m_state.DbConn);
     m_panel->Command3->setVisible(m_state.params.lightControl);
+    m_cardReader->setCardLength(m_state.params.cardNumberLength);
     m_cardReader->stardkqset(m_state.DbConn);
     setWindowTitle(Messages::AppTitle);
 

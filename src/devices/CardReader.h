@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QSqlDatabase>
-#include <QStringDecoder>
 
-class QSerialPort;
+class QTimer;
+class SerialLink;
 
-// The card reader on its serial port: the card number arrives as plain
-// characters, possibly in several pieces, and goes into the card box.
+// The card reader on its serial port. A swipe ends with CR or LF or when the
+// reader falls silent for a moment; of what arrived only the characters a
+// card number holds (ASCII letters and digits) are kept, so noise on the
+// line neither fills the card box nor joins the next swipe.
 class CardReader : public QObject
 {
     Q_OBJECT
@@ -20,23 +22,29 @@ public:
     // its port. Returns whether it is open.
     bool stardkqset(const QSqlDatabase& db);
     bool isOpen() const;
-    // Why the port is closed (not in use, a bad parameter, the port refused),
-    // for troubleshooting; the board works on without the reader.
+    // Why the port is closed (not in use, a bad parameter, the port refused);
+    // the board works on without the reader.
     QString lastError() const { return m_lastError; }
 
-    // The card box after received text: appended, cut to the card length,
-    // trimmed. A full box therefore takes nothing more.
-    static QString appendReceived(const QString& box, const QString& received, int cardLength);
+    // A swipe keeps at most this many characters; 0 or less: no limit of the hall's.
+    void setCardLength(int length);
+    void setSwipePause(int milliseconds);
+    void setRetryInterval(int milliseconds);
 
 Q_SIGNALS:
-    // Text that arrived from the reader, as it arrived.
-    void received(const QString& text);
+    // One whole swipe's card number; never empty.
+    void swiped(const QString& card);
+    // What the operator should know about the reader: a parameter that
+    // cannot be used, a port that does not open, is lost or is back.
+    void notice(const QString& text);
 
 private:
-    void onReadyRead();
+    void onReceived(const QByteArray& bytes);
+    void endSwipe();
 
-    QSerialPort* m_port;
-    // A character may arrive split over two pieces.
-    QStringDecoder m_decoder;
+    SerialLink* m_link;
+    QTimer* m_pause;
+    QString m_swipe;
+    int m_cardLength = 0;
     QString m_lastError;
 };

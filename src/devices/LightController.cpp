@@ -2,29 +2,32 @@
 
 #include "base/Notation.h"
 #include "base/Sql.h"
+#include "devices/SerialLink.h"
 #include "devices/SerialSettings.h"
 
-#include <QSerialPort>
+#include <QTimer>
 
 namespace {
 
+const QString Device = QStringLiteral("灯光控制器");
 constexpr quint8 Confirmation = 0x88;
 constexpr int FirstTable = 1;
 constexpr int LastTable = 48;
-
-QString notOpen()
-{
-    return QStringLiteral("灯光控制器的串口没有打开");
-}
+constexpr int DefaultEchoTimeout = 500;
 
 } // namespace
 
 LightController::LightController(QObject* parent)
     : QObject(parent)
-    , m_port(new QSerialPort(this))
-    , m_lastError(notOpen())
+    , m_link(new SerialLink(Device, this))
+    , m_echoTimer(new QTimer(this))
+    , m_lastError(QStringLiteral("灯光控制器的串口没有打开"))
 {
-    connect(m_port, &QSerialPort::readyRead, this, &LightController::onReadyRead);
+    m_echoTimer->setSingleShot(true);
+    m_echoTimer->setInterval(DefaultEchoTimeout);
+    connect(m_echoTimer, &QTimer::timeout, this, &LightController::onEchoMissing);
+    connect(m_link, &SerialLink::received, this, &LightController::onReceived);
+    connect(m_link, &SerialLink::notice, this, &LightController::notice);
 }
 
 LightController::~LightController() = default;
@@ -34,7 +37,10 @@ bool LightController::stardkset(const QSqlDatabase& db)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     Result result = Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=?"), {QStringLiteral("dk")});
-    m_port->close();
+    m_link->close();
+    m_echoTimer->stop();
+    m_queue.clear();
+    m_inFlight.reset();
     SerialSettings settings;
     while (result && query.next()) {
         const QString row = Notation::UCase(Notation::Trim(query.value(0).toString()));
@@ -46,15 +52,17 @@ bool LightController::stardkset(const QSqlDatabase& db)
         else if (row == QStringLiteral("传输速率"))
             result = settings.setLine(row, value);
     }
-    if (result)
-        result = settings.open(*m_port);
+    if (!result)
+        Q_EMIT notice(Device + QStringLiteral("：") + result.message());
+    else
+        result = m_link->open(settings);
     m_lastError = result.message();
     return result.ok();
 }
 
 bool LightController::isOpen() const
 {
-    return m_port->isOpen();
+    return m_link->isOpen();
 }
 
 std::optional<quint8> LightController::dataZh(int command, const QString& table)
@@ -80,48 +88,80 @@ std::optional<quint8> LightController::dataAll2(int kind)
 
 bool LightController::SendDAta(int command, const QString& table)
 {
-    if (!m_port->isOpen())
+    if (!m_link->isOpen())
         return false;
     // Converting "no byte" to a byte would switch table 1 off.
     const auto byte = dataZh(command, table);
     if (!byte)
         return true;
-    m_lastCommand = *byte;
-    return writeByte(*byte);
+    const QString what =
+        QStringLiteral("%1号台%2")
+            .arg(Notation::Trim(table), command == 1 ? QStringLiteral("开灯") : QStringLiteral("关灯"));
+    enqueue({*byte, what});
+    return true;
 }
 
 bool LightController::sendAllTables()
 {
-    if (!m_port->isOpen())
+    if (!m_link->isOpen())
         return false;
-    m_lastCommand = dataAll2(0);
-    return writeByte(*m_lastCommand);
+    enqueue({*dataAll2(0), QStringLiteral("全部台")});
+    return true;
 }
 
 bool LightController::Send66H()
 {
-    return m_port->isOpen() && writeByte(Confirmation);
+    return m_link->write(QByteArray(1, static_cast<char>(Confirmation)));
 }
 
-bool LightController::writeByte(quint8 byte)
+void LightController::setEchoTimeout(int milliseconds)
 {
-    const char data = static_cast<char>(byte);
-    m_port->clearError();
-    const bool written = m_port->write(&data, 1) == 1;
-    m_port->flush();
-    if (!written || m_port->error() != QSerialPort::NoError) {
-        m_lastError = m_port->errorString();
-        return false;
-    }
-    return true;
+    m_echoTimer->setInterval(milliseconds);
 }
 
-void LightController::onReadyRead()
+void LightController::enqueue(const Command& command)
 {
-    const QByteArray bytes = m_port->readAll();
-    for (const char c : bytes) {
-        const auto byte = static_cast<quint8>(c);
-        if (byte != Confirmation && byte == m_lastCommand)
-            Send66H();
+    m_queue.append(command);
+    sendNext();
+}
+
+void LightController::sendNext()
+{
+    if (m_inFlight || m_queue.isEmpty())
+        return;
+    m_inFlight = m_queue.takeFirst();
+    m_resent = false;
+    m_link->write(QByteArray(1, static_cast<char>(m_inFlight->byte)));
+    m_echoTimer->start();
+}
+
+// Bytes after the echo in the same read were sent before the next command
+// went out, so none of them can be its echo: a repeated echo is confirmed once.
+void LightController::onReceived(const QByteArray& bytes)
+{
+    if (!m_inFlight || !bytes.contains(static_cast<char>(m_inFlight->byte)))
+        return;
+    m_echoTimer->stop();
+    m_inFlight.reset();
+    Send66H();
+    sendNext();
+}
+
+void LightController::onEchoMissing()
+{
+    if (!m_link->isOpen()) {
+        // The lost port was told; its lamps wait for the operator, not for a reopen.
+        m_queue.clear();
+        m_inFlight.reset();
+        return;
     }
+    if (!m_resent) {
+        m_resent = true;
+        m_link->write(QByteArray(1, static_cast<char>(m_inFlight->byte)));
+        m_echoTimer->start();
+        return;
+    }
+    Q_EMIT notice(QStringLiteral("灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光").arg(m_inFlight->what));
+    m_inFlight.reset();
+    sendNext();
 }

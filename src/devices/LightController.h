@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QSqlDatabase>
 
 #include <optional>
 
-class QSerialPort;
+class QTimer;
+class SerialLink;
 
 // The table-light controller on its serial port: one command byte per lamp
-// change, echoed by the controller and confirmed with 0x88. The board owns
-// one instance for its lifetime.
+// change, echoed by the controller and confirmed with 0x88. One command is
+// in flight at a time and the rest wait their turn; a command whose echo
+// does not come in time is sent once more, then told and given up. The board
+// owns one instance for its lifetime.
 class LightController : public QObject
 {
     Q_OBJECT
@@ -19,12 +23,11 @@ public:
     ~LightController() override;
 
     // Reads the "dk" parameter rows and opens the port (closing it first
-    // when it was open). A port that cannot be opened leaves the controller
-    // closed; returns whether it is open.
+    // when it was open). A port that cannot be opened is told and retried;
+    // returns whether it is open.
     bool stardkset(const QSqlDatabase& db);
     bool isOpen() const;
-    // Why the port is closed or the last write failed, for troubleshooting;
-    // the board works on without lights and shows nothing.
+    // Why the port is closed, for troubleshooting.
     QString lastError() const { return m_lastError; }
 
     // The command byte of a table: on (command 1) 0x3F + n, off (command 0)
@@ -33,19 +36,37 @@ public:
     // The all-tables byte: 0x90 for kind 0, 0x91 for kind 1, nothing otherwise.
     static std::optional<quint8> dataAll2(int kind);
 
-    // Sends one table command. A table outside 1 to 48 sends nothing. Returns
-    // false when the port is closed or the write failed.
+    // Queues one table command. A table outside 1 to 48 sends nothing.
+    // Returns false when the port is closed.
     bool SendDAta(int command, const QString& table);
     // The all-tables command (the board's Command3 button).
     bool sendAllTables();
     // The confirmation byte 0x88.
     bool Send66H();
 
-private:
-    void onReadyRead();
-    bool writeByte(quint8 byte);
+    void setEchoTimeout(int milliseconds);
 
-    QSerialPort* m_port;
-    std::optional<quint8> m_lastCommand;
+Q_SIGNALS:
+    // What the operator should know about the lights: a port that cannot be
+    // used, is lost or is back, a lamp that did not answer.
+    void notice(const QString& text);
+
+private:
+    struct Command
+    {
+        quint8 byte;
+        QString what; // "3号台开灯", for the notice when it goes unanswered
+    };
+
+    void enqueue(const Command& command);
+    void sendNext();
+    void onReceived(const QByteArray& bytes);
+    void onEchoMissing();
+
+    SerialLink* m_link;
+    QTimer* m_echoTimer;
+    QList<Command> m_queue;
+    std::optional<Command> m_inFlight;
+    bool m_resent = false;
     QString m_lastError;
 };

@@ -2,18 +2,22 @@
 #include "devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
-// A reader in use on a pseudo-terminal, after one changed parameter row.
-bool setUp(HallFixture& hall, const PseudoTerminal& pty, const QString& row, const QString& value)
+// A reader in use on the port at `path`, after one changed parameter row.
+bool setUp(HallFixture& hall, const QString& path, const QString& row = {}, const QString& value = {})
 {
     const QString update = QStringLiteral("update stcs set valuenr=? where lx='dkq' and sm=?");
     return hall.hall.exec(update, {QStringLiteral("1"), QStringLiteral("串口读卡器使用标记")}) &&
-           hall.hall.exec(update, {pty.path(), QStringLiteral("读卡器串口号设置")}) &&
-           hall.hall.exec(update, {value, row});
+           hall.hall.exec(update, {path, QStringLiteral("读卡器串口号设置")}) &&
+           (row.isEmpty() || hall.hall.exec(update, {value, row}));
 }
 
 } // namespace
@@ -23,36 +27,12 @@ class CardReaderTest : public QObject
     Q_OBJECT
 
 private slots:
-    void appendReceived_data();
-    void appendReceived();
     void staysClosed_data();
     void staysClosed();
-    void swipeArrivesAsText_data();
-    void swipeArrivesAsText();
+    void swipes_data();
+    void swipes();
+    void lostPortIsToldOnceAndReopened();
 };
-
-void CardReaderTest::appendReceived_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("received");
-    QTest::addColumn<int>("cardLength");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("long swipe cut") << QString() << QStringLiteral("1234567890") << 8 << QStringLiteral("12345678");
-    QTest::newRow("full box takes nothing")
-        << QStringLiteral("12345678") << QStringLiteral("99999999") << 8 << QStringLiteral("12345678");
-    QTest::newRow("pieces assemble") << QStringLiteral("1234") << QStringLiteral("5678") << 8
-                                     << QStringLiteral("12345678");
-    QTest::newRow("blanks trimmed") << QString() << QStringLiteral(" 1234 ") << 10 << QStringLiteral("1234");
-    QTest::newRow("cut before trimming") << QString() << QStringLiteral("  12345678") << 8 << QStringLiteral("123456");
-}
-
-void CardReaderTest::appendReceived()
-{
-    QFETCH(QString, box);
-    QFETCH(QString, received);
-    QFETCH(int, cardLength);
-    QTEST(CardReader::appendReceived(box, received, cardLength), "result");
-}
 
 void CardReaderTest::staysClosed_data()
 {
@@ -72,38 +52,89 @@ void CardReaderTest::staysClosed()
     HallFixture hall;
     PseudoTerminal pty;
     CardReader reader;
-    QVERIFY(setUp(hall, pty, row, value));
+    QVERIFY(setUp(hall, pty.path(), row, value));
     QVERIFY(!reader.stardkqset(hall.hall.db()));
     QVERIFY(!reader.isOpen());
     QVERIFY(!reader.lastError().isEmpty());
 }
 
-void CardReaderTest::swipeArrivesAsText_data()
+// An empty piece is a pause longer than the swipe pause; other pieces follow
+// one another closely.
+void CardReaderTest::swipes_data()
 {
-    QTest::addColumn<QString>("buffer");
-    QTest::addColumn<QString>("card");
-    QTest::newRow("shipped buffer, card in pieces") << QStringLiteral("5") << QStringLiteral("0012345678");
-    QTest::newRow("character split over pieces") << QStringLiteral("1") << QStringLiteral("台7");
+    QTest::addColumn<QByteArrayList>("pieces");
+    QTest::addColumn<int>("cardLength");
+    QTest::addColumn<QStringList>("swipes");
+    const QString card = QStringLiteral("8000000001");
+    QTest::newRow("noise and track marks around a card")
+        << QByteArrayList{"\xff\x13;8000000001?\x80\r"} << 10 << QStringList{card};
+    QTest::newRow("NUL bytes, then a card")
+        << QByteArrayList{QByteArray(40, '\0'), {}, "8000000001"} << 10 << QStringList{card};
+    QTest::newRow("CR and LF end swipes")
+        << QByteArrayList{"8000000001\r\nA0b9\n"} << 0 << QStringList{card, QStringLiteral("A0b9")};
+    QTest::newRow("a pause ends a swipe")
+        << QByteArrayList{"8000000001", {}, "8000000002"} << 10 << QStringList{card, QStringLiteral("8000000002")};
+    QTest::newRow("one swipe in pieces") << QByteArrayList{"80000", "00001"} << 10 << QStringList{card};
+    QTest::newRow("too long: the rest does not start the next card")
+        << QByteArrayList{"800000000123456789\r", "8000000002\r"} << 10
+        << QStringList{card, QStringLiteral("8000000002")};
 }
 
-void CardReaderTest::swipeArrivesAsText()
+void CardReaderTest::swipes()
 {
-    QFETCH(QString, buffer);
-    QFETCH(QString, card);
+    QFETCH(QByteArrayList, pieces);
+    QFETCH(int, cardLength);
+    QFETCH(QStringList, swipes);
+    constexpr int pause = 200;
     HallFixture hall;
     PseudoTerminal pty;
     CardReader reader;
-    QVERIFY(setUp(hall, pty, QStringLiteral("读卡器输入缓冲区大小"), buffer));
+    reader.setSwipePause(pause);
+    reader.setCardLength(cardLength);
+    QVERIFY(setUp(hall, pty.path()));
     QVERIFY2(reader.stardkqset(hall.hall.db()), qPrintable(reader.lastError()));
-    QSignalSpy spy(&reader, &CardReader::received);
-    QVERIFY(pty.write(card.toUtf8()));
-    const auto received = [&spy] {
-        QString text;
-        for (const QList<QVariant>& arguments : spy)
-            text += arguments.at(0).toString();
-        return text;
-    };
-    QTRY_COMPARE(received(), card);
+    QSignalSpy spy(&reader, &CardReader::swiped);
+    for (const QByteArray& piece : pieces) {
+        QTest::qWait(piece.isEmpty() ? 2 * pause : 20);
+        QVERIFY(pty.write(piece));
+    }
+    QTRY_COMPARE(spy.count(), swipes.size());
+    for (int i = 0; i < swipes.size(); ++i)
+        QCOMPARE(spy.at(i).at(0).toString(), swipes.at(i));
+}
+
+// A hung-up port stays readable and reads nothing: it must be closed and
+// told once, not read again and again, and opened when the device is back.
+void CardReaderTest::lostPortIsToldOnceAndReopened()
+{
+    HallFixture hall;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reader"));
+    auto pty = std::make_unique<PseudoTerminal>();
+    QVERIFY(pty->link(path));
+    CardReader reader;
+    reader.setRetryInterval(100);
+    QVERIFY(setUp(hall, path));
+    QVERIFY2(reader.stardkqset(hall.hall.db()), qPrintable(reader.lastError()));
+    QSignalSpy notices(&reader, &CardReader::notice);
+    int wakeups = 0;
+    auto* port = reader.findChild<QSerialPort*>();
+    connect(port, &QSerialPort::readyRead, this, [&wakeups] { ++wakeups; });
+    connect(port, &QSerialPort::errorOccurred, this, [&wakeups] { ++wakeups; });
+
+    pty.reset();
+    QTRY_COMPARE(notices.count(), 1);
+    QTest::qWait(300);
+    QVERIFY2(wakeups < 10, qPrintable(QString::number(wakeups)));
+    QCOMPARE(notices.count(), 1);
+
+    pty = std::make_unique<PseudoTerminal>();
+    QVERIFY(pty->link(path));
+    QTRY_VERIFY(reader.isOpen());
+    QCOMPARE(notices.count(), 2);
+    QSignalSpy swipes(&reader, &CardReader::swiped);
+    QVERIFY(pty->write("8000000001\r"));
+    QTRY_COMPARE(swipes.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(CardReaderTest)

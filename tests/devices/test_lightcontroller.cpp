@@ -2,6 +2,7 @@
 #include "devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -36,7 +37,8 @@ class LightControllerTest : public QObject
 private slots:
     void commandByte_data();
     void commandByte();
-    void onlyTheEchoIsConfirmed();
+    void echo_data();
+    void echo();
     void allTablesAfterSettingUpAgain();
     void unusablePortSendsNothing_data();
     void unusablePortSendsNothing();
@@ -68,19 +70,46 @@ void LightControllerTest::commandByte()
     QVERIFY(bench.lights.SendDAta(command, table));
     // Bytes leave in order: table 12 arriving alone proves nothing went before it.
     QVERIFY(bench.lights.SendDAta(1, QStringLiteral("12")));
+    if (!sent.isEmpty()) {
+        QTRY_COMPARE(bench.sentSoFar(), sent);
+        QVERIFY(bench.pty.write(sent));
+        sent += bytes("88");
+    }
     QTRY_COMPARE(bench.sentSoFar(), sent + bytes("4b"));
 }
 
-void LightControllerTest::onlyTheEchoIsConfirmed()
+// What the controller answers to the command for table 3 (0x42); the command
+// for table 4 that follows, echoed at once, marks the end of what was sent.
+void LightControllerTest::echo_data()
 {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("repeated echo amid other bytes") << bytes("41024288904242") << bytes("4288") << false;
+    QTest::newRow("wrong echo") << bytes("41") << bytes("4242") << true;
+    QTest::newRow("no echo") << QByteArray() << bytes("4242") << true;
+}
+
+void LightControllerTest::echo()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QByteArray, sent);
+    QFETCH(bool, told);
     Bench bench;
+    bench.lights.setEchoTimeout(300);
     QVERIFY2(bench.open(), qPrintable(bench.lights.lastError()));
+    QSignalSpy notices(&bench.lights, &LightController::notice);
     QVERIFY(bench.lights.SendDAta(1, QStringLiteral("3")));
     QTRY_COMPARE(bench.sentSoFar(), bytes("42"));
-    // Around the echo another table, the same table's off byte, a confirmation
-    // and all tables; a final echo marks the end, as its confirmation comes last.
-    QVERIFY(bench.pty.write(bytes("41024288904342")));
-    QTRY_COMPARE(bench.sentSoFar(), bytes("428888"));
+    QVERIFY(bench.pty.write(answer));
+    QVERIFY(bench.lights.SendDAta(1, QStringLiteral("4")));
+    QTRY_VERIFY(bench.sentSoFar().endsWith(bytes("43")));
+    QVERIFY(bench.pty.write(bytes("43")));
+    QTRY_COMPARE(bench.sentSoFar(), sent + bytes("4388"));
+    QCOMPARE(notices.count(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(notices.at(0).at(0).toString().contains(QStringLiteral("3号台")),
+                 qPrintable(notices.at(0).at(0).toString()));
 }
 
 // Setting up again, as after a change of parameters, must not lose the port.
@@ -108,10 +137,12 @@ void LightControllerTest::unusablePortSendsNothing()
     QFETCH(QString, row);
     QFETCH(QString, value);
     Bench bench;
+    QSignalSpy notices(&bench.lights, &LightController::notice);
     QVERIFY(bench.setRow(QStringLiteral("串口号设置"), bench.pty.path()));
     if (!row.isEmpty()) {
         QVERIFY(bench.setRow(row, value));
         QVERIFY(!bench.lights.stardkset(bench.hall.hall.db()));
+        QCOMPARE(notices.count(), 1);
     }
     QVERIFY(!bench.lights.isOpen());
     QVERIFY(!bench.lights.lastError().isEmpty());
