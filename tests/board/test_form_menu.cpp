@@ -147,10 +147,11 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
     open(2, QStringLiteral("M1"));
     QCOMPARE(box("Txtzk")->text(), QStringLiteral("9.5"));
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42"));
+    QVERIFY(controller.write("\x42")); // the echo, without which the next command waits
     f->clock.advanceMinutes(30);
     run("jz");
     QCOMPARE(openVisits(3), 0);
-    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42\x02"));
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42\x88\x02"));
 }
 
 // A due reminder is asked about at every refresh until answered Yes, which
