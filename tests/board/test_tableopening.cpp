@@ -16,6 +16,8 @@ private slots:
     void cleanup() { m_hall.reset(); }
     void opening_data();
     void opening();
+    void boxValues_data();
+    void boxValues();
     void positioningCard_data();
     void positioningCard();
 
@@ -87,6 +89,66 @@ void TableOpeningTest::opening()
         m_hall->value(QStringLiteral("select sybj || ',' || tx || ',' || fwfl from zhdy where zhao=1")).toString() +
             QLatin1Char(' ') + m_hall->value(visits).toString(),
         table);
+}
+
+void TableOpeningTest::boxValues_data()
+{
+    QTest::addColumn<QString>("reminder");
+    QTest::addColumn<QString>("deposit");
+    QTest::addColumn<QString>("table"); // sybj,tx,fwfl of table 1 and its visits; the refusal's start when refused
+
+    QTest::newRow("blank boxes") << ""
+                                 << " "
+                                 << "1,0.0,0.0 1";
+    QTest::newRow("largest") << "1440"
+                             << "100000"
+                             << "1,1440.0,100000.0 1";
+    QTest::newRow("cents, blanks around") << " 30 "
+                                          << "50.25 "
+                                          << "1,30.0,50.25 1";
+    const QString reminder = QStringLiteral("提醒时间");
+    const QString deposit = QStringLiteral("押金");
+    QTest::newRow("reminder a day and a minute") << "1441"
+                                                 << "0" << reminder;
+    QTest::newRow("reminder negative") << "-1"
+                                       << "0" << reminder;
+    QTest::newRow("reminder not whole") << "30.5"
+                                        << "0" << reminder;
+    QTest::newRow("reminder text") << "abc"
+                                   << "0" << reminder;
+    QTest::newRow("deposit -1e20") << "0"
+                                   << "-1e20" << deposit;
+    QTest::newRow("deposit 1e20") << "0"
+                                  << "1e20" << deposit;
+    QTest::newRow("deposit a cent too large") << "0"
+                                              << "100000.01" << deposit;
+    QTest::newRow("deposit with text after") << "0"
+                                             << "12ab" << deposit;
+    QTest::newRow("deposit decimal comma") << "0"
+                                           << "12,5" << deposit;
+}
+
+// A refused value leaves the table free with no visit, so its light stays off.
+void TableOpeningTest::boxValues()
+{
+    QFETCH(QString, reminder);
+    QFETCH(QString, deposit);
+    QFETCH(QString, table);
+
+    Opened opened;
+    const Result result =
+        openTable(m_hall->hall.state, {QStringLiteral("1"), QString(), QString(), reminder, deposit}, &opened);
+    QCOMPARE(opened.outcome == Outcome::Opened, result.ok());
+    const QString row = m_hall
+                            ->value(QStringLiteral("select sybj || ',' || tx || ',' || fwfl || ' ' || "
+                                                   "(select count(*) from waimxd) from zhdy where zhao=1"))
+                            .toString();
+    if (result.ok()) {
+        QCOMPARE(row, table);
+    } else {
+        QVERIFY2(result.message().startsWith(table), qPrintable(result.message()));
+        QCOMPARE(row, QStringLiteral("0,5.0,7.0 0"));
+    }
 }
 
 void TableOpeningTest::positioningCard_data()
