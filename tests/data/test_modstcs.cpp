@@ -1,4 +1,5 @@
 #include "base/Parameters.h"
+#include "base/Sql.h"
 #include "data/Modstcs.h"
 #include "support/TestHall.h"
 
@@ -60,6 +61,7 @@ private slots:
     void eachParameterLandsInItsField_data();
     void eachParameterLandsInItsField();
     void failedReadFails();
+    void wrongHelpTextMended();
 };
 
 // Each row as the value stored and the field's value after reading; a
@@ -118,6 +120,30 @@ void ModstcsTest::failedReadFails()
     Parameters params;
     QStringList wrongNames;
     QVERIFY(!Modstcs(hall.db(), params, &wrongNames));
+}
+
+// 0 prints the report layout: a file that still says "0不打印" is told the
+// truth; a text the owner wrote stays theirs.
+void ModstcsTest::wrongHelpTextMended()
+{
+    const auto help = [](const char* name) {
+        for (const ParameterRow& row : parameterRows()) {
+            if (row.name == QString::fromUtf8(name))
+                return row;
+        }
+        return ParameterRow{};
+    };
+    const ParameterRow printer = help("打印机类型");
+    QVERIFY(!printer.helpText.contains(QStringLiteral("0不打印")));
+    TestHall hall;
+    QVERIFY(hall.exec(QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values "
+                                     "('打印机类型 ','0','st',?), ('结算精度设置','0','st',?)"),
+                      {printer.formerHelpText, help("结算精度设置").formerHelpText + QStringLiteral("!")}));
+    Parameters params;
+    QVERIFY(Modstcs(hall.db(), params, nullptr));
+    const QString texts = QStringLiteral("select group_concat(tooltiptext, '|') from (select * from stcs order by id)");
+    QCOMPARE(Sql::scalar(hall.db(), texts, {}).toString(),
+             printer.helpText + QStringLiteral("|结算精度设置 0元 1角 3分!"));
 }
 
 QTEST_GUILESS_MAIN(ModstcsTest)
