@@ -95,37 +95,22 @@ void TableOpeningTest::boxValues_data()
 {
     QTest::addColumn<QString>("reminder");
     QTest::addColumn<QString>("deposit");
-    QTest::addColumn<QString>("table"); // sybj,tx,fwfl of table 1 and its visits; the refusal's start when refused
+    QTest::addColumn<QString>("table"); // sybj,tx,fwfl of table 1 and its visits, or the refusal's start
 
-    QTest::newRow("blank boxes") << ""
-                                 << " "
-                                 << "1,0.0,0.0 1";
-    QTest::newRow("largest") << "1440"
-                             << "100000"
-                             << "1,1440.0,100000.0 1";
-    QTest::newRow("cents, blanks around") << " 30 "
-                                          << "50.25 "
-                                          << "1,30.0,50.25 1";
-    const QString reminder = QStringLiteral("提醒时间");
-    const QString deposit = QStringLiteral("押金");
-    QTest::newRow("reminder a day and a minute") << "1441"
-                                                 << "0" << reminder;
-    QTest::newRow("reminder negative") << "-1"
-                                       << "0" << reminder;
-    QTest::newRow("reminder not whole") << "30.5"
-                                        << "0" << reminder;
-    QTest::newRow("reminder text") << "abc"
-                                   << "0" << reminder;
-    QTest::newRow("deposit -1e20") << "0"
-                                   << "-1e20" << deposit;
-    QTest::newRow("deposit 1e20") << "0"
-                                  << "1e20" << deposit;
-    QTest::newRow("deposit a cent too large") << "0"
-                                              << "100000.01" << deposit;
-    QTest::newRow("deposit with text after") << "0"
-                                             << "12ab" << deposit;
-    QTest::newRow("deposit decimal comma") << "0"
-                                           << "12,5" << deposit;
+    QTest::newRow("blank") << ""
+                           << " "
+                           << "1,0.0,0.0 1";
+    QTest::newRow("largest, blanks around") << " 1440"
+                                            << "100000 "
+                                            << "1,1440.0,100000.0 1";
+    QTest::newRow("cents") << "30"
+                           << "50.25"
+                           << "1,30.0,50.25 1";
+    for (const char* reminder : {"1441", "-1", "30.5", "abc"})
+        QTest::newRow(reminder) << reminder << "0"
+                                << "提醒时间";
+    for (const char* deposit : {"-1e20", "1e20", "100000.01", "12ab", "12,5"})
+        QTest::newRow(deposit) << "0" << deposit << "押金";
 }
 
 // A refused value leaves the table free with no visit, so its light stays off.
@@ -134,21 +119,13 @@ void TableOpeningTest::boxValues()
     QFETCH(QString, reminder);
     QFETCH(QString, deposit);
     QFETCH(QString, table);
-
     Opened opened;
     const Result result =
         openTable(m_hall->hall.state, {QStringLiteral("1"), QString(), QString(), reminder, deposit}, &opened);
-    QCOMPARE(opened.outcome == Outcome::Opened, result.ok());
-    const QString row = m_hall
-                            ->value(QStringLiteral("select sybj || ',' || tx || ',' || fwfl || ' ' || "
-                                                   "(select count(*) from waimxd) from zhdy where zhao=1"))
-                            .toString();
-    if (result.ok()) {
-        QCOMPARE(row, table);
-    } else {
-        QVERIFY2(result.message().startsWith(table), qPrintable(result.message()));
-        QCOMPARE(row, QStringLiteral("0,5.0,7.0 0"));
-    }
+    const QString row = QStringLiteral("select sybj || ',' || tx || ',' || fwfl || ' ' || (select count(*) from "
+                                       "waimxd) from zhdy where zhao=1");
+    QCOMPARE(m_hall->value(row).toString(), result ? table : QStringLiteral("0,5.0,7.0 0"));
+    QVERIFY2(result || result.message().startsWith(table), qPrintable(result.message()));
 }
 
 void TableOpeningTest::positioningCard_data()

@@ -122,28 +122,21 @@ void ModstcsTest::failedReadFails()
     QVERIFY(!Modstcs(hall.db(), params, &wrongNames));
 }
 
-// 0 prints the report layout: a file that still says "0不打印" is told the
-// truth; a text the owner wrote stays theirs.
+// 0 prints the report layout: a file that still says "0不打印" is told what
+// the shipped list says now; a text the owner wrote stays theirs.
 void ModstcsTest::wrongHelpTextMended()
 {
-    const auto help = [](const char* name) {
-        for (const ParameterRow& row : parameterRows()) {
-            if (row.name == QString::fromUtf8(name))
-                return row;
-        }
-        return ParameterRow{};
-    };
-    const ParameterRow printer = help("打印机类型");
-    QVERIFY(!printer.helpText.contains(QStringLiteral("0不打印")));
     TestHall hall;
-    QVERIFY(hall.exec(QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values "
-                                     "('打印机类型 ','0','st',?), ('结算精度设置','0','st',?)"),
-                      {printer.formerHelpText, help("结算精度设置").formerHelpText + QStringLiteral("!")}));
+    QVERIFY(hall.exec(
+        QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values ('打印机类型 ','0','st',"
+                       "'0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式'), ('结算精度设置','0','st','3分!')")));
     Parameters params;
     QVERIFY(Modstcs(hall.db(), params, nullptr));
     const QString texts = QStringLiteral("select group_concat(tooltiptext, '|') from (select * from stcs order by id)");
-    QCOMPARE(Sql::scalar(hall.db(), texts, {}).toString(),
-             printer.helpText + QStringLiteral("|结算精度设置 0元 1角 3分!"));
+    const auto shipped = std::find_if(parameterRows().cbegin(), parameterRows().cend(),
+                                      [](const ParameterRow& row) { return row.name == QStringLiteral("打印机类型"); });
+    QVERIFY(!shipped->helpText.contains(QStringLiteral("0不打印")));
+    QCOMPARE(Sql::scalar(hall.db(), texts).toString(), shipped->helpText + QStringLiteral("|3分!"));
 }
 
 QTEST_GUILESS_MAIN(ModstcsTest)
