@@ -65,6 +65,12 @@ void Frm_czy_add::addOperator()
     }
     if (outcome.refusal == OperatorStore::Refusal::EmptyName) {
         Messages::exclamation(QStringLiteral("操作员姓名不可以为空！"), Caption);
+    } else if (outcome.refusal == OperatorStore::Refusal::NameTooLong) {
+        Messages::exclamation(QStringLiteral("操作员姓名不可以超过 ") + QString::number(OperatorStore::MaxNameLength) +
+                                  QStringLiteral(" 个字！"),
+                              Caption);
+    } else if (outcome.refusal == OperatorStore::Refusal::NameHasControlCharacters) {
+        Messages::exclamation(QStringLiteral("操作员姓名不可以含有换行、制表等控制字符或不可见的格式字符！"), Caption);
     } else if (outcome.refusal == OperatorStore::Refusal::DuplicateName) {
         Messages::exclamation(QStringLiteral("操作员姓名不可以重复！"), Caption);
     } else {

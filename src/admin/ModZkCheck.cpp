@@ -4,7 +4,7 @@
 #include "base/Notation.h"
 #include "base/Sql.h"
 
-DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, float rate)
+DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, DiscountRate rate)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -18,10 +18,10 @@ DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, fl
     const QVariant zk = query.value(0);
     if (zk.isNull())
         return {false, Notice::exclamation(QStringLiteral("折扣率权限未设定，请重新设定。"))};
-    // The rate arrives as a float: compare at that precision, or a limit of
-    // 8.7 would refuse the rate 8.7.
-    const float limit = static_cast<float>(zk.toDouble());
-    if (rate == 0 || (limit <= rate && rate < 10))
+    // A typed rate has at most two decimals: the limit is taken to two as
+    // well, so that one stored as the float 8.69999981 admits the rate 8.7.
+    const double limit = double(qRound64(zk.toDouble() * 100)) / 100;
+    if (!rate.discounts() || limit <= rate.tenths())
         return {true, {}};
     return {false, Notice::exclamation(QStringLiteral("折扣率超过你的最大折扣权限") + discountText(zk.toDouble()) +
                                        QStringLiteral("  ，请重新设定。"))};

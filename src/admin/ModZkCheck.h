@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Notice.h"
+#include "billing/DiscountRate.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -14,10 +15,10 @@ struct DiscountCheck
     Notice notice;
 };
 
-// The discount check made whenever a discount rate is entered. The rate is in
-// tenths of the price (8.5 is 15% off, 0 no discount). A failed query refuses
+// The discount check made whenever a discount rate is entered: no discount,
+// or a rate from the operator's limit up to below 10. A failed query refuses
 // and its notice carries the error.
-DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, float rate);
+DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, DiscountRate rate);
 
 // A discount limit as a person reads it: 8.5, not 8.500000001.
 QString discountText(double zk);

@@ -29,6 +29,27 @@ QString column(int group)
     return rightsGroups().at(group).column;
 }
 
+bool hasControlCharacters(const QString& name)
+{
+    for (const char32_t c : name.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (category == QChar::Other_Control || category == QChar::Other_Format)
+            return true;
+    }
+    return false;
+}
+
+OperatorStore::Refusal nameRefusal(const QString& name)
+{
+    if (name.isEmpty())
+        return OperatorStore::Refusal::EmptyName;
+    if (name.toUcs4().size() > OperatorStore::MaxNameLength)
+        return OperatorStore::Refusal::NameTooLong;
+    if (hasControlCharacters(name))
+        return OperatorStore::Refusal::NameHasControlCharacters;
+    return OperatorStore::Refusal::None;
+}
+
 } // namespace
 
 OperatorStore::OperatorStore(const QSqlDatabase& db)
@@ -63,10 +84,9 @@ OperatorStore::Outcome OperatorStore::add(const QString& typedName, QString* add
 {
     const QString name = Notation::Trim(typedName);
     Outcome outcome;
-    if (name.isEmpty()) {
-        outcome.refusal = Refusal::EmptyName;
+    outcome.refusal = nameRefusal(name);
+    if (outcome.refusal != Refusal::None)
         return outcome;
-    }
     outcome.result = Sql::transaction(m_db, [&] {
         Result result = Result::success();
         const QVariant existing =

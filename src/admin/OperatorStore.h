@@ -28,6 +28,8 @@ public:
     {
         None,
         EmptyName,
+        NameTooLong,
+        NameHasControlCharacters,
         DuplicateName,
         SystemOperator,
         LimitOutOfRange
@@ -48,8 +50,15 @@ public:
     Result load(QList<OperatorRecord>* operators) const;
     Result find(const QString& name, std::optional<OperatorRecord>* record) const;
 
+    // The longest operator name, in characters: it heads the login list,
+    // the receipts and every row the operator writes.
+    static constexpr int MaxNameLength = 20;
+
     // Adds an operator under the trimmed name, each group granted with no
     // right ticked, no password and no discount limit; *added gets the name.
+    // A name longer than MaxNameLength, or holding a control or format
+    // character (a new line, ESC, a right-to-left mark, a zero-width space),
+    // is refused.
     Outcome add(const QString& typedName, QString* added);
     Outcome remove(const QString& name);
     // Leaves the operator the empty password.

@@ -37,6 +37,9 @@ struct ParameterRow
     QString value;    // valuenr: the created value, or the shipped one
     QString helpText; // tooltiptext
     bool shipped;     // read but never created by the program
+    // A help text shipped before that said the wrong thing; a file that
+    // still holds it exactly gets helpText instead.
+    QString formerHelpText = {};
 };
 
 // Every parameter row, in the order the database lists them. The created

@@ -23,9 +23,10 @@ namespace {
 class Settlement
 {
 public:
-    Settlement(const AppState& state, const Request& request, Bill* bill)
+    Settlement(const AppState& state, const Request& request, DiscountRate typed, Bill* bill)
         : m_state(state)
         , m_request(request)
+        , m_typed(typed)
         , m_bill(bill)
     {}
 
@@ -44,6 +45,7 @@ private:
 
     const AppState& m_state;
     const Request& m_request;
+    const DiscountRate m_typed; // as checked against the operator's limit
     Bill* m_bill;
     Outcome m_refusal = Outcome::Failed;
 };
@@ -70,10 +72,11 @@ Result Settlement::run()
     m_bill->card = customer->card;
     m_bill->cardType = customer->cardType;
     m_bill->fkfs = customer->fkfs();
-    m_bill->discount = customer->discount ? discountText(*customer->discount) : m_request.discount;
+    const DiscountRate discount = customer->discount ? DiscountRate(*customer->discount) : m_typed;
+    m_bill->discount = discountText(discount.tenths());
     m_bill->start = *start;
     const VisitToPrice visit{m_bill->zhao, *start, rows.first().dj1};
-    result = priceVisit(m_state, visit, customer->kind, Notation::Val(m_bill->discount), m_bill->end, &m_bill->charge);
+    result = priceVisit(m_state, visit, customer->kind, discount, m_bill->end, &m_bill->charge);
     if (!result)
         return result;
     if (customer->paysFromBalance && customer->yk < m_bill->timeCharge())
@@ -151,14 +154,16 @@ Bill settle(const AppState& state, const Request& request)
         return bill;
     }
     bill.zhao = *zhao;
-    const DiscountCheck discount = ModZkCheck(state.DbConn, state.OperatorName, float(Notation::Val(request.discount)));
+    const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
+    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
+                                         : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
     if (!discount.allowed) {
         bill.outcome = Outcome::DiscountRefused;
         bill.discountRefusal = discount.notice;
         return bill;
     }
 
-    Settlement settlement(state, request, &bill);
+    Settlement settlement(state, request, *typed, &bill);
     QSqlDatabase db = state.DbConn;
     const Result result = Sql::transaction(db, [&] { return settlement.run(); });
     if (result) {

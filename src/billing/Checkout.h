@@ -30,7 +30,7 @@ enum class Outcome
 {
     Settled,
     NoOpenVisit,     // nothing was written or said
-    DiscountRefused, // beyond the operator's authority; nothing was written
+    DiscountRefused, // not a rate, or beyond the operator's authority; nothing was written
     CardRefused,     // nothing was written
     ShortBalance,    // nothing was written; the charge is in the bill
     Failed,          // a database or rule error; nothing was written
@@ -46,7 +46,7 @@ struct Bill
     QString card;     // as settled; empty for a cash guest
     QString cardType; // "现金" for a cash guest
     QString fkfs;     // "现金" or "刷卡"
-    QString discount; // the discount used, as the discount box shows it while settling
+    QString discount; // the discount priced, as a person reads it: 8.5, 0 for none
     QDateTime start;  // of the visit
     QDateTime end;    // the checkout moment
 
@@ -65,9 +65,10 @@ inline const QString CardRefusedText = QStringLiteral("会员卡错误或密码�
 inline const QString ShortBalanceText = QStringLiteral("金额不足，请先存款！");
 
 // Settles the table's first open visit at the clock's present moment for the
-// logged-in operator. The discount is checked against the operator's
-// authority first; an accepted member card with a discount of its own bills
-// at that discount instead. Lights, the board and printing are the caller's,
+// logged-in operator. The typed discount is read once (DiscountRate::parse),
+// and that one value is checked against the operator's authority and priced;
+// an accepted member card with a discount of its own bills at that discount
+// instead. Lights, the board and printing are the caller's,
 // after a Settled bill.
 Bill settle(const AppState& state, const Request& request);
 

@@ -5,11 +5,6 @@
 
 namespace {
 
-bool discounts(double discount)
-{
-    return discount > 0 && discount < 10;
-}
-
 double hours(const BilledTime& time)
 {
     return time.R / 60.0 + time.H;
@@ -42,7 +37,7 @@ QString BilledSegment::sc1() const
     return QString::number(time.H) + QLatin1Char(':') + QString::number(time.R);
 }
 
-Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, double discount,
+Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
                   const QDateTime& now, TimeCharge* charge)
 {
     *charge = TimeCharge();
@@ -67,8 +62,8 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
         if (!result)
             return result;
         only.je = only.time.amount(only.dj, places);
-        if (discounts(discount))
-            only.je = float(Notation::roundHalfEven(double(only.je) * discount / 10, places));
+        if (discount.discounts())
+            only.je = float(Notation::roundHalfEven(double(only.je) * discount.tenths() / 10, places));
         only.je1 = only.time.amount(only.dj1, 0);
         charge->segments = {only};
         charge->total = only.je;
@@ -85,9 +80,9 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
         return result;
     front.je = front.time.amount(front.dj, places);
     back.je = back.time.amount(back.dj, places);
-    if (discounts(discount)) {
-        front.je = float(double(front.je) * discount / 10);
-        back.je = float(Notation::roundHalfEven(double(back.je) * discount / 10, places));
+    if (discount.discounts()) {
+        front.je = float(double(front.je) * discount.tenths() / 10);
+        back.je = float(Notation::roundHalfEven(double(back.je) * discount.tenths() / 10, places));
     }
     front.je1 = cents(hours(front.time) * double(front.dj1));
     back.je1 = cents(hours(back.time) * double(back.dj1));

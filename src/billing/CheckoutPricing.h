@@ -4,6 +4,7 @@
 #include "base/Result.h"
 #include "billing/BandSplit.h"
 #include "billing/BilledTime.h"
+#include "billing/DiscountRate.h"
 
 #include <QDateTime>
 #include <QList>
@@ -44,8 +45,8 @@ struct VisitToPrice
 
 // Prices a visit from its start to `now` for a guest paying the rates of
 // `kind`, cut as splitVisit cuts it with the rates taken to whole money, and
-// the discount (in tenths, applied when 0 < discount < 10). Across a rate
+// the discount applied when it discounts. Across a rate
 // change the total is taken to whole money with the back absorbing the
 // difference.
-Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, double discount,
+Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
                   const QDateTime& now, TimeCharge* charge);

@@ -11,6 +11,7 @@
 #include "billing/RateBands.h"
 #include "billing/StoredNumber.h"
 #include "billing/TableNumber.h"
+#include "billing/TypedNumber.h"
 
 #include <QSqlQuery>
 
@@ -65,11 +66,41 @@ Result ratesNow(const QSqlDatabase& db, qint16 zhao, const QTime& timeOfDay, Rat
     return result;
 }
 
-Result markInUse(const QSqlDatabase& db, qint16 zhao, const Request& request)
+// The reminder and the deposit that opening writes to the table's row.
+struct Marks
+{
+    double reminderMinutes = 0;
+    double deposit = 0;
+};
+
+// A blank box counts as 0.
+std::optional<double> boxValue(const QString& text, int decimals, double largest)
+{
+    if (Notation::Trim(text).isEmpty())
+        return 0.0;
+    const std::optional<double> value = typedNumber(text, decimals);
+    if (!value || *value > largest)
+        return std::nullopt;
+    return value;
+}
+
+Result readMarks(const Request& request, Marks* marks)
+{
+    const std::optional<double> minutes = boxValue(request.reminderMinutes, 0, 1440);
+    if (!minutes)
+        return Result::failure(QStringLiteral("提醒时间请输入 0 到 1440 之间的整数分钟。"));
+    const std::optional<double> deposit = boxValue(request.deposit, 2, 100000);
+    if (!deposit)
+        return Result::failure(QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。"));
+    *marks = {*minutes, *deposit};
+    return Result::success();
+}
+
+Result markInUse(const QSqlDatabase& db, qint16 zhao, const Request& request, const Marks& marks)
 {
     QSqlQuery query(db);
     const Result result = Sql::exec(query, QStringLiteral("update zhdy set sybj=1, tx=?, fwfl=? where zhao=?"),
-                                    {Notation::Val(request.reminderMinutes), Notation::Val(request.deposit), zhao});
+                                    {marks.reminderMinutes, marks.deposit, zhao});
     if (result && query.numRowsAffected() != 1)
         return noSuchTable(request.table);
     return result;
@@ -112,6 +143,10 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
     result = findOpenVisit(state.DbConn, *zhao, &visit);
     if (!result || visit)
         return result;
+    Marks marks;
+    result = readMarks(request, &marks);
+    if (!result)
+        return result;
 
     RateKind kind = RateKind::NonMember;
     if (!request.card.isEmpty()) {
@@ -132,7 +167,7 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
         return result;
     QSqlDatabase db = state.DbConn;
     result = Sql::transaction(db, [&] {
-        Result step = markInUse(db, *zhao, request);
+        Result step = markInUse(db, *zhao, request, marks);
         if (step)
             step = insertVisit(state, *zhao, opened->member.khao, now, rates);
         return step;

@@ -28,8 +28,8 @@ struct Request
     QString table; // the current table, as text
     QString card;  // empty for a guest without card
     QString password;
-    QString reminderMinutes; // Txttx; empty counts as "0"
-    QString deposit;         // Txtyj
+    QString reminderMinutes; // Txttx: whole minutes up to 1440; empty counts as "0"
+    QString deposit;         // Txtyj: up to 100000 with cents; empty counts as "0"
 };
 
 enum class Outcome
@@ -45,10 +45,12 @@ struct Opened
     MemberCheck member; // for a member card
 };
 
-// Checks the card first, then marks the table in use (tx, fwfl) and inserts
-// the open visit with the rates in force now and the clock's time, in one
-// transaction. A table that is marked in use without an open visit is
-// opened again. Lights are the caller's: switch the lamp on after Opened.
+// Reads the reminder and the deposit and checks the card first (a value
+// refused is a failure that names it, and nothing is written), then marks
+// the table in use (tx, fwfl) and inserts the open visit with the rates in
+// force now and the clock's time, in one transaction. A table that is
+// marked in use without an open visit is opened again. Lights are the
+// caller's: switch the lamp on after Opened.
 Result openTable(const AppState& state, const Request& request, Opened* opened);
 
 // A positioning card: the table whose ktkh is the card number.

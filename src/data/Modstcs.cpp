@@ -67,14 +67,32 @@ const QHash<QString, Loader>& loaders()
     return table;
 }
 
+// A help text an owner edited is theirs; one left as shipped is ours to put right.
+Result mendHelpTexts(const QSqlDatabase& db)
+{
+    for (const ParameterRow& row : parameterRows()) {
+        if (row.formerHelpText.isEmpty())
+            continue;
+        const Result result =
+            Sql::exec(db, QStringLiteral("update stcs set tooltiptext=? where trim(sm)=? and lx=? and tooltiptext=?"),
+                      {row.helpText, row.name, row.group, row.formerHelpText});
+        if (!result)
+            return result;
+    }
+    return Result::success();
+}
+
 } // namespace
 
 Result Modstcs(const QSqlDatabase& db, Parameters& params, QStringList* wrongNames)
 {
     params.freeMinutes = 5;
+    Result result = mendHelpTexts(db);
+    if (!result)
+        return result;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result =
+    result =
         Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=? order by id"), {QStringLiteral("st")});
     if (!result)
         return result;

@@ -77,6 +77,14 @@ void TestFrmCzySetup::storeRules_data()
     QTest::newRow("add: empty name") << "add" << Refusal::EmptyName << "" << before;
     QTest::newRow("add: existing, trimmed") << "add" << Refusal::DuplicateName << " clerk" << before;
     QTest::newRow("add: new, trimmed") << "add" << Refusal::None << " 新人 " << before + QStringLiteral("|新人:-:-");
+    const QString longest(OperatorStore::MaxNameLength, QChar(0x5F20));
+    QTest::newRow("add: longest name") << "add" << Refusal::None << longest
+                                       << before + QLatin1Char('|') + longest + QStringLiteral(":-:-");
+    QTest::newRow("add: one too long") << "add" << Refusal::NameTooLong << longest + QLatin1Char('x') << before;
+    for (const char16_t c : {u'\n', u'\x1b', u'\x7f', u'\x85', u'\u200b', u'\u200f', u'\u202e', u'\ufeff'})
+        QTest::addRow("add: U+%04X inside", unsigned(c))
+            << "add" << Refusal::NameHasControlCharacters << QStringLiteral("张") + QChar(c) + QStringLiteral("三")
+            << before;
     QTest::newRow("delete system") << "remove" << Refusal::SystemOperator << "system" << before;
     QTest::newRow("clear system's password") << "clear" << Refusal::SystemOperator << "system" << before;
     QTest::newRow("limit 0") << "zk" << Refusal::None << "0" << QStringLiteral("system:hash:0.0|clerk :abc:0.0");

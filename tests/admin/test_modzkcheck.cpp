@@ -24,27 +24,25 @@ private Q_SLOTS:
 void TestModZkCheck::rateAgainstLimit_data()
 {
     QTest::addColumn<QVariant>("zk");
-    QTest::addColumn<float>("rate");
+    QTest::addColumn<double>("rate");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("message"); // empty: none shown
 
     const QVariant limit(8.5);
-    QTest::newRow("8.5: at the limit") << limit << 8.5f << true << QString();
-    QTest::newRow("8.5: smaller discount") << limit << 9.0f << true << QString();
-    QTest::newRow("8.5: no discount") << limit << 0.0f << true << QString();
-    QTest::newRow("8.5: larger discount") << limit << 8.0f << false << beyond(QStringLiteral("8.5"));
-    QTest::newRow("8.5: ten tenths") << limit << 10.0f << false << beyond(QStringLiteral("8.5"));
-    QTest::newRow("8.5: negative") << limit << -1.0f << false << beyond(QStringLiteral("8.5"));
-    QTest::newRow("0: just below ten") << QVariant(0.0) << 9.99f << true << QString();
-    // A float 8.7 lies below the double 8.7: the limit must still admit it.
-    QTest::newRow("8.7 typed as a float") << QVariant(8.7) << 8.7f << true << QString();
-    QTest::newRow("not set") << QVariant() << 9.0f << false << QStringLiteral("折扣率权限未设定，请重新设定。");
+    QTest::newRow("8.5: at the limit") << limit << 8.5 << true << QString();
+    QTest::newRow("8.5: smaller discount") << limit << 9.0 << true << QString();
+    QTest::newRow("8.5: no discount") << limit << 0.0 << true << QString();
+    QTest::newRow("8.5: a hundredth larger") << limit << 8.49 << false << beyond(QStringLiteral("8.5"));
+    QTest::newRow("0: just below ten") << QVariant(0.0) << 9.99 << true << QString();
+    // A limit saved through a float lies below the typed 8.7: it must still admit it.
+    QTest::newRow("8.7 stored as a float") << QVariant(double(8.7f)) << 8.7 << true << QString();
+    QTest::newRow("not set") << QVariant() << 9.0 << false << QStringLiteral("折扣率权限未设定，请重新设定。");
 }
 
 void TestModZkCheck::rateAgainstLimit()
 {
     QFETCH(QVariant, zk);
-    QFETCH(float, rate);
+    QFETCH(double, rate);
     QFETCH(bool, accepted);
     QFETCH(QString, message);
     TestHall hall;
@@ -52,7 +50,7 @@ void TestModZkCheck::rateAgainstLimit()
     // The operator's stored name carries blanks; the logged-in name is trimmed.
     QVERIFY(hall.exec(QStringLiteral("insert into czyzd (czy_name, zk) values ('clerk  ', ?)"), {zk}));
 
-    const DiscountCheck check = ModZkCheck(hall.db(), QStringLiteral("clerk"), rate);
+    const DiscountCheck check = ModZkCheck(hall.db(), QStringLiteral("clerk"), DiscountRate(rate));
     QCOMPARE(check.allowed, accepted);
     QCOMPARE(check.notice.text, message);
     if (!message.isEmpty())
@@ -60,10 +58,10 @@ void TestModZkCheck::rateAgainstLimit()
 
     // An operator without a row is refused without a word; a failed query
     // refuses with the error.
-    QCOMPARE(ModZkCheck(hall.db(), QStringLiteral("nobody"), 0.0f).allowed, false);
-    QVERIFY(ModZkCheck(hall.db(), QStringLiteral("nobody"), 0.0f).notice.isEmpty());
+    QCOMPARE(ModZkCheck(hall.db(), QStringLiteral("nobody"), DiscountRate()).allowed, false);
+    QVERIFY(ModZkCheck(hall.db(), QStringLiteral("nobody"), DiscountRate()).notice.isEmpty());
     QVERIFY(hall.exec(QStringLiteral("drop table czyzd")));
-    const DiscountCheck failed = ModZkCheck(hall.db(), QStringLiteral("clerk"), 0.0f);
+    const DiscountCheck failed = ModZkCheck(hall.db(), QStringLiteral("clerk"), DiscountRate());
     QVERIFY(!failed.allowed);
     QCOMPARE(failed.notice.icon, Messages::Icon::Critical);
 }

@@ -1,5 +1,6 @@
 #include "base/Sql.h"
 #include "billing/Checkout.h"
+#include "billing/DiscountRate.h"
 #include "support/HallFixture.h"
 
 #include <QSqlQuery>
@@ -31,6 +32,8 @@ private slots:
     void settles();
     void nothingWritten_data();
     void nothingWritten();
+    void typedDiscount_data();
+    void typedDiscount();
     void goodsReducedOncePerRow();
 
 private:
@@ -232,6 +235,43 @@ void CheckoutTest::goodsReducedOncePerRow()
                                          "ifnull(dzbj, ''), ';') from (select * from ckv_zc order by id)");
     QCOMPARE(m_hall->value(goods).toString(),
              QStringLiteral("28.0,1,system,1;4.5,1,system,1;29.0,1,system,1;10.0,1,早班,"));
+}
+
+void CheckoutTest::typedDiscount_data()
+{
+    QTest::addColumn<QString>("discount");
+    QTest::addColumn<double>("charge");
+    QTest::addColumn<QString>("notice"); // a refusal: nothing is settled
+
+    for (const char* text : {"", "0", "8.5", "9.99", " 9 "}) {
+        const double tenths = QString::fromLatin1(text).toDouble();
+        QTest::newRow(text) << text << (tenths > 0 ? tenths * 2 : 20) << QString();
+    }
+    QTest::newRow("8.49") << "8.49" << 0.0 << QStringLiteral("折扣率超过你的最大折扣权限8.5  ，请重新设定。");
+    const QString fiftyZeros = QStringLiteral("0.") + QString(50, QLatin1Char('0')) + QLatin1Char('1');
+    for (const QString& text :
+         {QStringLiteral("8.499"), QStringLiteral("1e-50"), fiftyZeros, QStringLiteral("1e1"), QStringLiteral("10"),
+          QString(400, QLatin1Char('9')), QStringLiteral("-1"), QStringLiteral("8,5"), QStringLiteral("abc")})
+        QTest::newRow(qPrintable(text.left(8))) << text << 0.0 << DiscountTypingText;
+}
+
+// 张三 may discount down to 8.5; two hours at 10 priced to the cent.
+void CheckoutTest::typedDiscount()
+{
+    QFETCH(QString, discount);
+    QFETCH(double, charge);
+    QFETCH(QString, notice);
+    QVERIFY(m_hall->addTables(1, OneBand) && m_hall->openVisit(1, today("14:00:00"), QString(), 10) &&
+            m_hall->hall.exec(QStringLiteral("insert into czyzd (czy_name, zk) values ('张三', 8.5)")));
+    m_hall->hall.state.OperatorName = QStringLiteral("张三");
+    m_hall->hall.state.params.settlementPrecision = 2;
+    m_hall->clock.set(today("16:00:00"));
+
+    const Checkout::Bill bill = settle(1, QStringLiteral("||") + discount);
+    QCOMPARE(Checkout::notice(bill).text, notice);
+    QCOMPARE(m_hall->value(QStringLiteral("select count(*) from waimxd where jsrc is null")).toInt(),
+             bill.settled() ? 0 : 1);
+    QCOMPARE(m_hall->value(QStringLiteral("select je from waimxd where jsrc is not null")).toDouble(), charge);
 }
 
 QTEST_GUILESS_MAIN(CheckoutTest)

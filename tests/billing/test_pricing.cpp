@@ -149,7 +149,7 @@ void PricingTest::price()
     std::optional<CheckoutCustomer> customer;
     QVERIFY(CheckoutCustomer::identify(state.DbConn, card, QString(), &customer) && customer);
     TimeCharge charge;
-    QVERIFY(priceVisit(state, {1, start, 10}, customer->kind, discount, now, &charge));
+    QVERIFY(priceVisit(state, {1, start, 10}, customer->kind, DiscountRate(discount), now, &charge));
     QCOMPARE(checkoutText(charge), checkout);
 }
 

@@ -1,4 +1,5 @@
 #include "base/Parameters.h"
+#include "base/Sql.h"
 #include "data/Modstcs.h"
 #include "support/TestHall.h"
 
@@ -60,6 +61,7 @@ private slots:
     void eachParameterLandsInItsField_data();
     void eachParameterLandsInItsField();
     void failedReadFails();
+    void wrongHelpTextMended();
 };
 
 // Each row as the value stored and the field's value after reading; a
@@ -118,6 +120,23 @@ void ModstcsTest::failedReadFails()
     Parameters params;
     QStringList wrongNames;
     QVERIFY(!Modstcs(hall.db(), params, &wrongNames));
+}
+
+// 0 prints the report layout: a file that still says "0不打印" is told what
+// the shipped list says now; a text the owner wrote stays theirs.
+void ModstcsTest::wrongHelpTextMended()
+{
+    TestHall hall;
+    QVERIFY(hall.exec(
+        QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values ('打印机类型 ','0','st',"
+                       "'0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式'), ('结算精度设置','0','st','3分!')")));
+    Parameters params;
+    QVERIFY(Modstcs(hall.db(), params, nullptr));
+    const QString texts = QStringLiteral("select group_concat(tooltiptext, '|') from (select * from stcs order by id)");
+    const auto shipped = std::find_if(parameterRows().cbegin(), parameterRows().cend(),
+                                      [](const ParameterRow& row) { return row.name == QStringLiteral("打印机类型"); });
+    QVERIFY(!shipped->helpText.contains(QStringLiteral("0不打印")));
+    QCOMPARE(Sql::scalar(hall.db(), texts).toString(), shipped->helpText + QStringLiteral("|3分!"));
 }
 
 QTEST_GUILESS_MAIN(ModstcsTest)
