@@ -52,16 +52,47 @@ FrmClearData::FrmClearData(AppState& state, QWidget* parent)
 
 void FrmClearData::Cmddate_0_Click()
 {
-    const Messages::Answer answer = Messages::show(
-        {QStringLiteral("确认删除数据吗?"), Messages::Icon::Exclamation, Messages::AppTitle, Messages::Buttons::YesNo});
+    const QDate before = m_dJzrc->date();
+    const HistoryClearing::Outcome planned = HistoryClearing::count(m_state, before);
+    if (!told(planned))
+        return;
+    const QString question = QStringLiteral("将删除 %1 以前已结账的 %2 条台位记录和 %3 条商品记录，删除前先备份数据库。"
+                                            "\n确认删除吗?")
+                                 .arg(DateText::date(before))
+                                 .arg(planned.counts.visits)
+                                 .arg(planned.counts.goods);
+    const Messages::Answer answer =
+        Messages::show({question, Messages::Icon::Exclamation, Messages::AppTitle, Messages::Buttons::YesNo});
     if (answer != Messages::Answer::Yes)
         return;
-    const Result cleared = HistoryClearing::clearBefore(m_state.DbConn, m_dJzrc->date());
-    if (!cleared) {
-        ShowErr(cleared);
+    const HistoryClearing::Outcome cleared = HistoryClearing::clearBefore(m_state, before);
+    if (!told(cleared))
         return;
+    Messages::information(QStringLiteral("数据清除完成，删除了 %1 条台位记录和 %2 条商品记录。\n备份文件：")
+                              .arg(cleared.counts.visits)
+                              .arg(cleared.counts.goods) +
+                          cleared.backup);
+}
+
+bool FrmClearData::told(const HistoryClearing::Outcome& outcome)
+{
+    switch (outcome.refusal) {
+    case HistoryClearing::Refusal::AfterBusinessDate:
+        Messages::exclamation(QStringLiteral("清除日期不能晚于业务日期 ") + DateText::date(m_state.BusinessDate) +
+                              QStringLiteral("，没有删除任何数据！"));
+        return false;
+    case HistoryClearing::Refusal::BackupFailed:
+        Messages::critical(QStringLiteral("数据库备份失败，没有删除任何数据！\n备份文件：") + outcome.backup +
+                           QStringLiteral("\n原因：") + outcome.result.message());
+        return false;
+    case HistoryClearing::Refusal::None:
+        break;
     }
-    Messages::information(QStringLiteral("数据清除完成"));
+    if (!outcome.result) {
+        ShowErr(outcome.result);
+        return false;
+    }
+    return true;
 }
 
 void FrmClearData::paintEvent(QPaintEvent* event)

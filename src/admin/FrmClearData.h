@@ -5,9 +5,13 @@
 
 struct AppState;
 class QDateEdit;
+namespace HistoryClearing {
+struct Outcome;
+}
 
 // Clears settled history: paid goods rows and settled visits whose business
-// date lies before the chosen date, after the operator confirms.
+// date lies before the chosen date, after the operator has seen how many go
+// and confirmed.
 class FrmClearData : public QDialog
 {
     Q_OBJECT
@@ -20,6 +24,8 @@ protected:
 
 private:
     void Cmddate_0_Click();
+    // Shows a refusal or failure; true when there was none.
+    bool told(const HistoryClearing::Outcome& outcome);
 
     AppState& m_state;
     QDateEdit* m_dJzrc;

@@ -1,11 +1,16 @@
 #include "admin/Frm_pathset.h"
 
-#include "base/Database.h"
+#include "admin/LastSettledVisit.h"
+#include "admin/LoginLogic.h"
+#include "base/DateText.h"
 #include "base/Messages.h"
+#include "base/ModCWCl.h"
 #include "base/ProgramFolder.h"
 #include "base/SettingsStore.h"
+#include "data/ShippedRows.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,10 +28,12 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-Frm_pathset::Frm_pathset(SettingsStore& settings, QWidget* parent)
+Frm_pathset::Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
+    , m_db(db)
     , m_text1(new QLineEdit(this))
+    , m_password(new QLineEdit(this))
     , m_dig(new QFileDialog(this))
     , m_background(programPicture(QStringLiteral("back.BMP")))
 {
@@ -38,6 +45,11 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, QWidget* parent)
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
     m_text1->setMinimumWidth(360);
+    auto* label2 = new QLabel(QStringLiteral("系统操作员口令:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setBuddy(m_password);
+    m_password->setObjectName(QStringLiteral("TxtPassword"));
+    m_password->setEchoMode(QLineEdit::Password);
 
     m_dig->setObjectName(QStringLiteral("dig"));
     m_dig->setFileMode(QFileDialog::ExistingFile);
@@ -54,11 +66,13 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, QWidget* parent)
     layout->addWidget(label1, 0, 0, 1, 2);
     layout->addWidget(m_text1, 1, 0);
     layout->addWidget(browseButton, 1, 1);
+    layout->addWidget(label2, 2, 0, 1, 2);
+    layout->addWidget(m_password, 3, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addLayout(buttons, 4, 0, 1, 2);
 
     connect(browseButton, &QPushButton::clicked, this, &Frm_pathset::browse);
     connect(ok, &QPushButton::clicked, this, &Frm_pathset::close);
@@ -81,15 +95,34 @@ void Frm_pathset::chooseFile(const QString& fullName)
         return;
     // A file the program cannot open would stop every later start before any
     // screen could point elsewhere, so it is checked while there is a choice.
-    const QString probe = QStringLiteral("Frm_pathset-probe");
-    QSqlDatabase db;
-    const Result result = Database::open(fullName, probe, &db);
-    db = QSqlDatabase();
-    Database::close(probe);
+    std::optional<QDate> lastSettled;
+    Result result = lastSettledVisit(fullName, &lastSettled);
+    if (result && !QFileInfo(fullName).isWritable())
+        result = Result::failure(QStringLiteral("数据文件 ") + fullName + QStringLiteral(" 没有写权限"));
     if (!result) {
         Messages::exclamation(result.message(), windowTitle());
         return;
     }
+
+    const LoginLogic::PasswordCheck check =
+        LoginLogic::checkPassword(m_db, ShippedRows::SystemOperator, m_password->text());
+    m_password->clear();
+    if (!check.result) {
+        ShowErr(check.result);
+        return;
+    }
+    if (!check.matched || !check.isSystemOperator) {
+        Messages::exclamation(QStringLiteral("系统操作员口令不正确，数据库位置没有改变！"), windowTitle());
+        m_password->setFocus();
+        return;
+    }
+
+    const QString settled = lastSettled ? QStringLiteral("最后一笔结账在 ") + DateText::date(*lastSettled)
+                                        : QStringLiteral("其中没有结账记录");
+    if (!Messages::ask(QStringLiteral("下次启动时将使用数据文件\n") + fullName + QStringLiteral("\n") + settled +
+                           QStringLiteral("，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?"),
+                       windowTitle()))
+        return;
     m_text1->setText(fullName);
     const ChosenFile chosen = splitChosenFile(fullName);
     m_settings.save(chosen.folder, chosen.fileName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSqlDatabase>
 
 class QFileDialog;
 class QLineEdit;
@@ -8,16 +9,20 @@ class SettingsStore;
 
 // Points the program at another database file. The choice is stored in the
 // settings and used from the next start, so choosing ends the program.
+// Another file (an old backup) would replace every balance, so only the
+// system operator of the database in use (db) may choose one.
 class Frm_pathset : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Frm_pathset(SettingsStore& settings, QWidget* parent = nullptr);
+    Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidget* parent = nullptr);
 
-    // Takes a chosen file: checks that it is a database the program can work
-    // on, stores its folder and name, and ends the program. A file that will
-    // not open is refused with the reason, and nothing is stored.
+    // Takes a chosen file: reads it without writing to it, checks the system
+    // operator's password typed on the screen, asks the operator to confirm
+    // the file by the date of its last settled visit, then stores its folder
+    // and name and ends the program. A file that cannot be read or written or
+    // is not a Tavoro database, a wrong password or a "No" store nothing.
     void chooseFile(const QString& fullName);
 
 Q_SIGNALS:
@@ -30,7 +35,9 @@ private:
     void browse();
 
     SettingsStore& m_settings;
+    QSqlDatabase m_db;
     QLineEdit* m_text1;
+    QLineEdit* m_password;
     QFileDialog* m_dig;
     QPixmap m_background;
 };

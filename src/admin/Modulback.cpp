@@ -7,9 +7,6 @@
 #include <QFile>
 #include <QSqlDriver>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <sqlite3.h>
 
 namespace Modulback {
@@ -77,26 +74,30 @@ Result createEmpty(const QString& path)
     return Result::success();
 }
 
-// rename() replaces an existing target in one step, which QFile::rename does not.
-Result replace(const QString& from, const QString& to)
+// QFile::rename refuses an existing target, so a backup never replaces another.
+Result moveInto(const QString& from, const QString& to)
 {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return Result::failure(QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file(from);
+    if (!file.rename(to))
+        return Result::failure(file.errorString());
     return Result::success();
 }
 
 } // namespace
 
-QString fileName(const QDateTime& moment)
+QString fileName(const QDateTime& moment, int copy)
 {
-    const QDate day = moment.date();
-    return QStringLiteral("data") + QString::number(day.year()) + QString::number(day.month()) +
-           QString::number(day.day()) + QString::number(moment.time().hour()) + QStringLiteral(".bak");
+    const QString suffix = copy > 1 ? QLatin1Char('-') + QString::number(copy) : QString();
+    return QStringLiteral("data") + moment.toString(QStringLiteral("yyyyMMddHH")) + suffix + QStringLiteral(".bak");
 }
 
 QString target(const AppState& state, const QDateTime& moment)
 {
-    return QDir(state.DbFolder).filePath(fileName(moment));
+    const QDir folder(state.DbFolder);
+    int copy = 1;
+    while (folder.exists(fileName(moment, copy)))
+        ++copy;
+    return folder.filePath(fileName(moment, copy));
 }
 
 Result backup(const QSqlDatabase& db, const QString& target)
@@ -112,7 +113,7 @@ Result backup(const QSqlDatabase& db, const QString& target)
         return result;
     result = copyInto(source, partial);
     if (result)
-        result = replace(partial, target);
+        result = moveInto(partial, target);
     if (!result) {
         QFile::remove(partial);
         QFile::remove(partial + QStringLiteral("-journal"));

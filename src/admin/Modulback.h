@@ -7,21 +7,24 @@
 
 struct AppState;
 
-// Backup copies of the open database, one file per hour beside the database.
+// Backup copies of the open database, beside the database, named by the hour.
 namespace Modulback {
 
-// "data" followed by year, month, day and hour without leading zeros:
-// 3 March 2005 at 9 o'clock gives "data2005339.bak".
-QString fileName(const QDateTime& moment);
+// "data" followed by year, month, day and hour, each zero-padded, and "-N"
+// for the Nth copy of that hour: 3 March 2005 at 9 o'clock gives
+// "data2005030309.bak", then "data2005030309-2.bak".
+QString fileName(const QDateTime& moment, int copy = 1);
 
-// The backup file for that moment in the database's folder.
+// The first backup name for that moment in the database's folder that no
+// file has taken yet.
 QString target(const AppState& state, const QDateTime& moment);
 
 // Copies the database open on db into target with SQLite's online backup, so
 // rows committed but still in the write-ahead log are included. The copy is
-// written under a temporary name beside target and renamed over it only when
-// complete: a failed backup leaves an earlier file of that name untouched and
-// no partial file behind. The copy is a self-contained file (no WAL).
+// written under a temporary name beside target and renamed to it only when
+// complete; an existing file of that name is never replaced (the backup then
+// fails), and a failed backup leaves no partial file behind. The copy is a
+// self-contained file (no WAL).
 Result backup(const QSqlDatabase& db, const QString& target);
 
 struct Outcome
@@ -30,7 +33,8 @@ struct Outcome
     Result result = Result::success();
 };
 
-// The backup for the current hour, as the program's menu and exit run it.
+// The backup for the current hour under a free name, as the program's menu
+// and exit run it.
 Outcome backupNow(const AppState& state);
 
 } // namespace Modulback

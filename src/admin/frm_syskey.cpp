@@ -1,6 +1,7 @@
 #include "admin/frm_syskey.h"
 
 #include "admin/LoginLogic.h"
+#include "admin/LoginPause.h"
 #include "base/AppState.h"
 #include "base/Clock.h"
 #include "base/DateText.h"
@@ -257,12 +258,30 @@ void frm_syskey::logIn()
         return;
     }
 
+    // The pause is measured, never slept, so the screen stays alive; an
+    // attempt during it is refused before the password is looked at.
+    qint64 wait = 0;
+    const Result paused = LoginPause::secondsToWait(m_state.DbConn, &wait);
+    if (!paused) {
+        ShowErr(paused);
+        return;
+    }
+    if (wait > 0) {
+        Messages::exclamation(QStringLiteral("口令错误次数过多，请等待 %1 秒后再登录！").arg(wait), Caption);
+        return;
+    }
+
     const LoginLogic::PasswordCheck check =
         LoginLogic::checkPassword(m_state.DbConn, m_comb->currentText(), m_text->text());
     if (!check.result) {
         ShowErr(check.result);
         return;
     }
+    // Failed bookkeeping is shown but neither spares a failure its count nor blocks a right password.
+    const Result recorded = check.matched ? LoginPause::clear(m_state.DbConn)
+                                          : LoginPause::recordFailure(m_state.DbConn, m_comb->currentText());
+    if (!recorded)
+        ShowErr(recorded);
     if (!check.matched) {
         if (m_failures >= 2) {
             Messages::critical(QStringLiteral("对不起，您无权进入本系统！"), Caption);

@@ -12,8 +12,9 @@ class QTimer;
 // The login screen, shown at start and again for a change of shift. A
 // successful login fills the operator part of the state and emits loggedIn();
 // giving up, the third wrong password or an unusable date format emit
-// endProgram(). The screen hides itself in every case; whoever showed it
-// decides whether it is deleted.
+// endProgram(). Each wrong password pauses the next attempt (LoginPause).
+// The screen hides itself in every case; whoever showed it decides whether
+// it is deleted.
 class frm_syskey : public QDialog
 {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include "base/Result.h"
 
+#include <QSqlDatabase>
+
 struct AppState;
 
 // The operator log: a row when a management screen opens, closed when it
@@ -10,3 +12,9 @@ Result czyrz_add(const AppState& state, const QString& czyxm);
 
 // Closes every open row of that operator for that screen.
 Result czyrz_close(const AppState& state, const QString& czyname, const QString& czyxm);
+
+inline const QString FailedLogin = QStringLiteral("登录失败");
+
+// A wrong password at login for the chosen operator, as a closed row at the
+// present time, so that guessing shows in the log.
+Result logFailedLogin(const QSqlDatabase& db, const QString& czyname);

@@ -141,7 +141,7 @@ void BoardMenus::open()
 void BoardMenus::openDatabaseLocation()
 {
     SettingsStore settings;
-    Frm_pathset screen(settings, m_board);
+    Frm_pathset screen(settings, m_state.DbConn, m_board);
     connect(&screen, &Frm_pathset::endProgram, this, &BoardMenus::endProgram);
     screen.exec();
 }

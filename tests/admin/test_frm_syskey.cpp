@@ -35,6 +35,7 @@ private Q_SLOTS:
     void command_data();
     void command();
     void thirdWrongPasswordEndsProgram();
+    void failuresPauseAcrossARestart();
 };
 
 void TestFrmSyskey::command_data()
@@ -95,9 +96,11 @@ void TestFrmSyskey::thirdWrongPasswordEndsProgram()
     tryPassword(screen, QStringLiteral("4321"));
     date->setText(QStringLiteral("2026-12-06"));
     tryPassword(screen, QStringLiteral("1234"));
+    f.clock.advanceMinutes(1); // past the pause each failure sets
     tryPassword(screen, QStringLiteral("2"));
     QCOMPARE(ended.count(), 0);
     QVERIFY(screen.isVisible());
+    f.clock.advanceMinutes(1);
     tryPassword(screen, QStringLiteral("3"));
 
     QCOMPARE(f.messages.texts(), (QStringList{QStringLiteral("业务日期不正确，请按 yyyy-mm-dd 的格式输入！"), Illegal,
@@ -105,6 +108,45 @@ void TestFrmSyskey::thirdWrongPasswordEndsProgram()
     QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
     QCOMPARE(ended.count(), 1);
     QVERIFY(!screen.isVisible());
+}
+
+// Each failure doubles the pause; the screen refuses, rather than waits, and
+// a new screen on the same database (a restart) still knows the pause.
+void TestFrmSyskey::failuresPauseAcrossARestart()
+{
+    HallFixture f;
+    const QDateTime start = today("20:00:00");
+    const auto wait = [](int seconds) {
+        return QStringLiteral("口令错误次数过多，请等待 %1 秒后再登录！").arg(seconds);
+    };
+    {
+        frm_syskey screen(f.hall.state);
+        screen.show();
+        tryPassword(screen, QStringLiteral("x"));
+        tryPassword(screen, QStringLiteral("1234"));
+        f.clock.set(start.addSecs(1));
+        tryPassword(screen, QStringLiteral("y"));
+    }
+    frm_syskey screen(f.hall.state);
+    screen.show();
+    QSignalSpy loggedIn(&screen, &frm_syskey::loggedIn);
+    f.clock.set(start.addSecs(2));
+    tryPassword(screen, QStringLiteral("1234"));
+    f.clock.set(start.addSecs(3));
+    tryPassword(screen, QStringLiteral("1234"));
+
+    QCOMPARE(loggedIn.count(), 1);
+    QCOMPARE(f.messages.texts(), (QStringList{Illegal, wait(1), Illegal, wait(1)}));
+    QCOMPARE(f.value(QStringLiteral("select group_concat(init_time || '=' || last_time, ',') from czyrzh "
+                                    "where czyname = 'system' and czyxm = '登录失败'"))
+                 .toString(),
+             QStringLiteral("2026-12-06 20:00:00=2026-12-06 20:00:00,2026-12-06 20:00:01=2026-12-06 20:00:01"));
+
+    frm_syskey after(f.hall.state);
+    after.show();
+    tryPassword(after, QStringLiteral("z"));
+    tryPassword(after, QStringLiteral("1234"));
+    QCOMPARE(f.messages.last().text, wait(1));
 }
 
 QTEST_MAIN(TestFrmSyskey)

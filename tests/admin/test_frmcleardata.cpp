@@ -3,6 +3,7 @@
 #include "support/HallFixture.h"
 
 #include <QDateEdit>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -33,6 +34,8 @@ QString left(HallFixture& f)
     return ids("waimxd") + QLatin1Char('/') + ids("ckv_zc");
 }
 
+const QString All = QStringLiteral("1,2,3,4/1,2,3,4");
+
 } // namespace
 
 class TestFrmClearData : public QObject
@@ -40,29 +43,50 @@ class TestFrmClearData : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void clearsSettledRowsBeforeTheDate_data();
-    void clearsSettledRowsBeforeTheDate();
+    void clearing_data();
+    void clearing();
     void failureClearsNothing();
-    void screenAsksFirst_data();
-    void screenAsksFirst();
 };
 
-void TestFrmClearData::clearsSettledRowsBeforeTheDate_data()
+void TestFrmClearData::clearing_data()
 {
     QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("backupFails");
+    QTest::addColumn<QString>("first"); // part of the first message
     QTest::addColumn<QString>("left");
-    QTest::newRow("the day itself stays") << QDate(2026, 12, 6) << "2,3,4/2,3,4";
-    QTest::newRow("the day after") << QDate(2026, 12, 7) << "3,4/3,4";
+    const QDate businessDate(2026, 12, 6);
+    const QString counts = QStringLiteral("1 条台位记录和 1 条商品记录");
+    QTest::newRow("after the business date")
+        << businessDate.addDays(1) << true << false << "业务日期 2026-12-06" << All;
+    QTest::newRow("no") << businessDate << false << false << counts << All;
+    QTest::newRow("yes, the day itself stays") << businessDate << true << false << counts << "2,3,4/2,3,4";
+    QTest::newRow("backup fails") << businessDate << true << true << counts << All;
 }
 
-void TestFrmClearData::clearsSettledRowsBeforeTheDate()
+// What is deleted is counted first by the same rule and backed up before
+// it goes; a refused date or a failed backup deletes nothing.
+void TestFrmClearData::clearing()
 {
     QFETCH(QDate, date);
+    QFETCH(bool, yes);
+    QFETCH(bool, backupFails);
+    QFETCH(QString, first);
     QFETCH(QString, left);
     HallFixture f;
     QVERIFY(addHistory(f));
-    QVERIFY(HistoryClearing::clearBefore(f.hall.db(), date));
+    if (backupFails)
+        f.hall.state.DbFolder = f.hall.folder() + QStringLiteral("/gone");
+    FrmClearData screen(f.hall.state);
+    f.messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
+    control<QDateEdit>(&screen, QStringLiteral("dJzrc"))->setDate(date);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Cmddate_0")), Qt::LeftButton);
+
+    QVERIFY2(f.messages.messages().first().text.contains(first), qPrintable(f.messages.texts().join(QLatin1Char('|'))));
     QCOMPARE(::left(f), left);
+    if (backupFails)
+        QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
+    QCOMPARE(QFile::exists(f.hall.folder() + QStringLiteral("/data2026120620.bak")), left != All);
 }
 
 void TestFrmClearData::failureClearsNothing()
@@ -72,32 +96,9 @@ void TestFrmClearData::failureClearsNothing()
     // The goods are deleted first; the visits then fail, and the goods must come back.
     QVERIFY(f.hall.exec(QStringLiteral("create trigger keep_visits before delete on waimxd "
                                        "begin select raise(abort, 'visits are kept'); end")));
-    const Result cleared = HistoryClearing::clearBefore(f.hall.db(), QDate(2099, 1, 1));
-    QVERIFY(cleared.message().contains(QStringLiteral("visits are kept")));
+    const HistoryClearing::Outcome cleared = HistoryClearing::clearBefore(f.hall.state, QDate(2026, 12, 6));
+    QVERIFY(cleared.result.message().contains(QStringLiteral("visits are kept")));
     QCOMPARE(left(f), QStringLiteral("1,2,3,4/1,2,3,4"));
-}
-
-void TestFrmClearData::screenAsksFirst_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::addColumn<QString>("left");
-    QTest::newRow("yes") << true << "2,3,4/2,3,4";
-    QTest::newRow("no") << false << "1,2,3,4/1,2,3,4";
-}
-
-void TestFrmClearData::screenAsksFirst()
-{
-    QFETCH(bool, yes);
-    QFETCH(QString, left);
-    HallFixture f;
-    QVERIFY(addHistory(f));
-    FrmClearData screen(f.hall.state);
-    f.messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
-    control<QDateEdit>(&screen, QStringLiteral("dJzrc"))->setDate(QDate(2026, 12, 6));
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Cmddate_0")), Qt::LeftButton);
-    QCOMPARE(f.messages.messages().first().buttons, Messages::Buttons::YesNo);
-    QCOMPARE(f.messages.count(), yes ? 2 : 1);
-    QCOMPARE(::left(f), left);
 }
 
 QTEST_MAIN(TestFrmClearData)

@@ -1,4 +1,5 @@
 #include "admin/LoginLogic.h"
+#include "admin/LoginPause.h"
 #include "base/PasswordHash.h"
 #include "support/HallFixture.h"
 
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void initialPasswordHint();
     void preselectedShift_data();
     void preselectedShift();
+    void pauseIsCapped_data();
+    void pauseIsCapped();
 
 private:
     QString m_hashedSecret;
@@ -124,6 +127,28 @@ void TestLoginLogic::preselectedShift()
     QList<LoginLogic::Shift> loaded;
     QVERIFY(LoginLogic::loadShifts(f.hall.db(), &loaded));
     QCOMPARE(LoginLogic::shiftNames(loaded).value(LoginLogic::preselectedShift(loaded, now)), expected);
+}
+
+void TestLoginLogic::pauseIsCapped_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<qint64>("seconds");
+    QTest::newRow("3") << 3 << qint64(4);
+    QTest::newRow("12") << 12 << qint64(2048);
+    QTest::newRow("past the hour") << 13 << LoginPause::LongestPause;
+    QTest::newRow("past any shift width") << 70 << LoginPause::LongestPause;
+}
+
+void TestLoginLogic::pauseIsCapped()
+{
+    QFETCH(int, failures);
+    QFETCH(qint64, seconds);
+    HallFixture f;
+    for (int i = 0; i < failures; ++i)
+        QVERIFY(LoginPause::recordFailure(f.hall.db(), QStringLiteral("system")));
+    qint64 wait = -1;
+    QVERIFY(LoginPause::secondsToWait(f.hall.db(), &wait));
+    QCOMPARE(wait, seconds);
 }
 
 QTEST_GUILESS_MAIN(TestLoginLogic)

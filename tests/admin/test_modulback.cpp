@@ -43,14 +43,14 @@ class TestModulback : public QObject
 
 private Q_SLOTS:
     void backupHoldsRowsStillInTheWal();
-    void failureIsReported_data();
+    void backupsNeverReplaceOneAnother_data();
+    void backupsNeverReplaceOneAnother();
     void failureIsReported();
     void backupOnExitFollowsTheParameter_data();
     void backupOnExitFollowsTheParameter();
 };
 
-// A plain copy of the file misses what is still in the WAL; the backup does
-// not, and a second one in the same hour carries the rows added since.
+// A plain copy of the file misses what is still in the WAL; the backup does not.
 void TestModulback::backupHoldsRowsStillInTheWal()
 {
     HallFixture f(QDateTime(QDate(2005, 3, 3), QTime(9, 10)));
@@ -67,40 +67,62 @@ void TestModulback::backupHoldsRowsStillInTheWal()
     QCOMPARE(readFile(first.target, QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("delete"));
     QCOMPARE(QFile::permissions(first.target) & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
              QFileDevice::Permissions());
-
-    f.clock.set(QDateTime(QDate(2005, 3, 3), QTime(9, 50)));
-    QVERIFY(addVisit(f));
-    const Modulback::Outcome second = Modulback::backupNow(f.hall.state);
-    QVERIFY2(second.result, qPrintable(second.result.message()));
-    QCOMPARE(second.target, first.target);
-    QCOMPARE(readFile(second.target, QStringLiteral("select count(*) from waimxd")).toInt(), 3);
-    QCOMPARE(QDir(f.hall.folder()).entryList({QStringLiteral("data*")}, QDir::Files),
-             QStringList{QStringLiteral("data2005339.bak")});
 }
 
-void TestModulback::failureIsReported_data()
+void TestModulback::backupsNeverReplaceOneAnother_data()
 {
-    QTest::addColumn<bool>("lastStepFails"); // else the folder is missing, which fails for root as well
-    QTest::newRow("missing folder") << false;
-    QTest::newRow("target is a folder") << true;
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("name");
+    // Unpadded, these three moments all wrote data20271111.bak.
+    QTest::newRow("11 January, 1 h") << QDateTime(QDate(2027, 1, 11), QTime(1, 5)) << QStringList()
+                                     << "data2027011101.bak";
+    QTest::newRow("1 November, 1 h") << QDateTime(QDate(2027, 11, 1), QTime(1, 5)) << QStringList()
+                                     << "data2027110101.bak";
+    QTest::newRow("1 January, 11 h") << QDateTime(QDate(2027, 1, 1), QTime(11, 5)) << QStringList()
+                                     << "data2027010111.bak";
+    QTest::newRow("second and third of the hour")
+        << QDateTime(QDate(2027, 1, 11), QTime(1, 50))
+        << QStringList{QStringLiteral("data2027011101.bak"), QStringLiteral("data2027011101-2.bak")}
+        << "data2027011101-3.bak";
+}
+
+void TestModulback::backupsNeverReplaceOneAnother()
+{
+    QFETCH(QDateTime, moment);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, name);
+    HallFixture f(moment);
+    const QDir folder(f.hall.folder());
+    for (const QString& earlier : taken) {
+        QFile file(folder.filePath(earlier));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+    }
+
+    databaseBackup(f.hall.state);
+
+    const QString target = folder.filePath(name);
+    QCOMPARE(f.messages.texts(),
+             QStringList{QStringLiteral("数据备份完成!备份后的文件名称为： ") + target + QStringLiteral("!")});
+    QCOMPARE(readFile(target, QStringLiteral("select count(*) from czyzd")).toInt(), 1);
+    for (const QString& earlier : taken) {
+        QFile file(folder.filePath(earlier));
+        QVERIFY(!Modulback::backup(f.hall.db(), file.fileName()));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier");
+    }
 }
 
 void TestModulback::failureIsReported()
 {
-    QFETCH(bool, lastStepFails);
     HallFixture f(QDateTime(QDate(2005, 3, 3), QTime(9, 0)));
-    if (!lastStepFails)
-        f.hall.state.DbFolder = QDir(f.hall.folder()).filePath(QStringLiteral("no-such-folder"));
-    const QString target = QDir(f.hall.state.DbFolder).filePath(QStringLiteral("data2005339.bak"));
-    if (lastStepFails)
-        QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
+    f.hall.state.DbFolder = QDir(f.hall.folder()).filePath(QStringLiteral("no-such-folder"));
+    const QString target = QDir(f.hall.state.DbFolder).filePath(QStringLiteral("data2005030309.bak"));
 
     databaseBackup(f.hall.state);
 
     QCOMPARE(f.messages.count(), 1);
     QCOMPARE(f.messages.last().icon, Messages::Icon::Critical);
     QVERIFY2(f.messages.last().text.contains(target), qPrintable(f.messages.last().text));
-    QVERIFY(!QFileInfo(target).isFile());
     QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
 }
 
@@ -119,7 +141,7 @@ void TestModulback::backupOnExitFollowsTheParameter()
 
     backupOnExit(f.hall.state);
 
-    const QString target = f.hall.folder() + QStringLiteral("/data202612620.bak");
+    const QString target = f.hall.folder() + QStringLiteral("/data2026120620.bak");
     QCOMPARE(f.messages.texts(),
              enabled ? QStringList{QStringLiteral("数据备份完成!备份后的文件名称为： ") + target + QStringLiteral("!")}
                      : QStringList());

@@ -40,7 +40,7 @@ void TestFormMain::closeAsksFirst()
     window.show();
     QCOMPARE(window.close(), yes);
     QCOMPARE(hall.messages.messages().first().buttons, Messages::Buttons::YesNo);
-    QCOMPARE(QFile::exists(hall.hall.folder() + QStringLiteral("/data202612623.bak")), yes && backupOnExit);
+    QCOMPARE(QFile::exists(hall.hall.folder() + QStringLiteral("/data2026120623.bak")), yes && backupOnExit);
 }
 
 // A change of shift must never leave the previous operator's rights behind.

@@ -81,7 +81,7 @@ QList<GalleryScreen> galleryScreens()
         fromState<frm_syskey>("frm_syskey"),
         {QStringLiteral("Frm_pathset"),
          [](GalleryContext& c) {
-             return std::make_unique<Frm_pathset>(c.settings);
+             return std::make_unique<Frm_pathset>(c.settings, c.state.DbConn);
          }},
         fromState<FrmstcsSET>("FrmstcsSET"),
         {QStringLiteral("Form_main"),
