@@ -8,8 +8,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The receipt printer's ports pointed at files of a temporary folder
-// through a settings store of the test's own.
+// through a settings store of the test's own. The files are there from the
+// start, as a device would be.
 class PortFile
 {
 public:
@@ -17,8 +22,10 @@ public:
         : m_file(m_dir.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat)
         , m_settings(&m_file)
     {
-        for (const char* port : {"LPT1", "LPT2", "COM1", "COM2"})
+        for (const char* port : {"LPT1", "LPT2", "COM1", "COM2"}) {
             pointAt(QLatin1String(port), path(QLatin1String(port)));
+            QFile(path(QLatin1String(port))).open(QIODevice::WriteOnly);
+        }
     }
 
     SettingsStore& settings() { return m_settings; }
@@ -29,6 +36,15 @@ public:
     }
     // A port whose device cannot be opened: a file in a folder that is not there.
     void breakPort(const QString& port) { pointAt(port, path(QStringLiteral("missing")) + QLatin1Char('/') + port); }
+
+    // Points the port at a FIFO that nobody reads until a FifoReader opens it.
+    QString pointAtFifo(const QString& port)
+    {
+        const QString fifo = path(port + QStringLiteral(".fifo"));
+        mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        pointAt(port, fifo);
+        return fifo;
+    }
 
     QByteArray bytes(const QString& port = QStringLiteral("LPT1")) const
     {
@@ -51,4 +67,29 @@ private:
     QTemporaryDir m_dir;
     QSettings m_file;
     SettingsStore m_settings;
+};
+
+// The read end of a FIFO, opened without waiting for a writer; it reads
+// only when asked.
+class FifoReader
+{
+public:
+    explicit FifoReader(const QString& fifo)
+        : m_fd(::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK))
+    {}
+    ~FifoReader() { ::close(m_fd); }
+    FifoReader(const FifoReader&) = delete;
+    FifoReader& operator=(const FifoReader&) = delete;
+
+    QByteArray readAll()
+    {
+        QByteArray bytes;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(m_fd, buffer, sizeof buffer)) > 0;)
+            bytes.append(buffer, n);
+        return bytes;
+    }
+
+private:
+    int m_fd;
 };

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void pdfText();
     void printReceipt_data();
     void printReceipt();
+    void reprint();
 };
 
 void TestReceiptPrinting::pdfText_data()
@@ -79,27 +80,72 @@ void TestReceiptPrinting::pdfText()
     QCOMPARE(text.count(QLatin1Char('\f')) > 1, manyPages);
 }
 
+namespace {
+
+// Counts the outputs a printer reports and keeps the failures' texts.
+struct Outcomes
+{
+    explicit Outcomes(ReceiptPrinter& printer)
+    {
+        QObject::connect(&printer, &ReceiptPrinter::printed, [this](const Result& result) {
+            ++done;
+            if (!result)
+                failures.append(result.message());
+        });
+    }
+
+    int done = 0;
+    QStringList failures;
+};
+
+// The longest any output may take: the receipt printer's timeout, with room
+// for a slow machine.
+constexpr int PrinterWait = 30000;
+
+} // namespace
+
 void TestReceiptPrinting::printReceipt_data()
 {
     QTest::addColumn<QString>("printerType");
-    QTest::addColumn<bool>("portThere");
-    QTest::addColumn<bool>("printed");
+    QTest::addColumn<QString>("port"); // a file, a missing device, a FIFO nobody reads or one that is read
+    QTest::addColumn<QString>("operatorName");
+    QTest::addColumn<QString>("printedLine"); // empty: nothing reaches the port
+    QTest::addColumn<QString>("failure");
     QTest::addColumn<QStringList>("previews");
-    QTest::newRow("receipt, then preview")
-        << QStringLiteral("3") << true << true << QStringList{QStringLiteral("Report_zd")};
-    QTest::newRow("a port that cannot be opened") << QStringLiteral("1") << false << false << QStringList();
+    const QString total = QStringLiteral("合计:41.5元");
+    const QString clerk = QStringLiteral("张三");
+    QTest::newRow("receipt, then preview") << QStringLiteral("3") << QStringLiteral("file") << clerk << total
+                                           << QString() << QStringList{QStringLiteral("Report_zd")};
+    QTest::newRow("a missing device") << QStringLiteral("1") << QStringLiteral("missing") << clerk << QString()
+                                      << QStringLiteral("不存在") << QStringList();
+    QTest::newRow("a printer that is off, then the preview")
+        << QStringLiteral("3") << QStringLiteral("fifo") << clerk << QString() << QStringLiteral("没有设备在接收")
+        << QStringList{QStringLiteral("Report_zd")};
+    QTest::newRow("a printer that takes the bytes")
+        << QStringLiteral("1") << QStringLiteral("fifo read") << clerk << total << QString() << QStringList();
 }
 
+// The bill is printed off the screen's thread: whatever the port does, the
+// outputs report back, a failure naming the port, its device and the cause.
 void TestReceiptPrinting::printReceipt()
 {
     QFETCH(QString, printerType);
-    QFETCH(bool, portThere);
-    QFETCH(bool, printed);
+    QFETCH(QString, port);
+    QFETCH(QString, operatorName);
+    QFETCH(QString, printedLine);
+    QFETCH(QString, failure);
     QFETCH(QStringList, previews);
-    TestClock clock;
     PortFile ports;
-    if (!portThere)
+    QString device = ports.path(QStringLiteral("LPT1"));
+    if (port == QLatin1String("missing")) {
         ports.breakPort(QStringLiteral("LPT1"));
+        device = ports.path(QStringLiteral("missing")) + QStringLiteral("/LPT1");
+    } else if (port.startsWith(QLatin1String("fifo"))) {
+        device = ports.pointAtFifo(QStringLiteral("LPT1"));
+    }
+    std::optional<FifoReader> reader;
+    if (port == QLatin1String("fifo read"))
+        reader.emplace(device);
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&shown] {
@@ -112,12 +158,49 @@ void TestReceiptPrinting::printReceipt()
     Parameters params;
     params.printerType = printerType;
     params.previewBill = true;
-    const Result result = ::printReceipt(sampleReceipt(), true, params, ports.settings(), nullptr);
-    QCoreApplication::processEvents();
-    QCOMPARE(bool(result), printed);
-    QCOMPARE(result.message().isEmpty(), printed);
-    QCOMPARE(PortFile::printedLines(ports.bytes()).contains(QStringLiteral("合计:41.5元")), portThere);
+    ReceiptPrinter printer(params, nullptr);
+    Outcomes outcomes(printer);
+    Receipt receipt = sampleReceipt();
+    receipt.operatorName = operatorName;
+    printer.print(receipt, true, ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(outcomes.done, 1 + previews.size(), PrinterWait);
+
     QCOMPARE(shown, previews);
+    if (failure.isEmpty()) {
+        QCOMPARE(outcomes.failures, QStringList());
+    } else {
+        QCOMPARE(outcomes.failures.size(), 1);
+        for (const QString& part : QStringList{QStringLiteral("LPT1（") + device + QStringLiteral("）"), failure})
+            QVERIFY2(outcomes.failures.first().contains(part), qPrintable(outcomes.failures.first()));
+    }
+    const QByteArray bytes = reader ? reader->readAll() : ports.bytes();
+    QCOMPARE(PortFile::printedLines(bytes).contains(printedLine), !printedLine.isEmpty());
+    if (!printedLine.isEmpty())
+        QCOMPARE(bytes.count('\x1B') + bytes.count('\x07'), 3); // the printer's own three commands
+}
+
+// A reprint sends the very bytes of the first print, however much later;
+// before any bill it prints nothing and says so.
+void TestReceiptPrinting::reprint()
+{
+    TestClock clock;
+    PortFile ports;
+    Parameters params;
+    params.printerType = QStringLiteral("1");
+    ReceiptPrinter printer(params, nullptr);
+    Outcomes outcomes(printer);
+    printer.reprint(ports.settings());
+    QCOMPARE(outcomes.failures.size(), 1);
+
+    printer.print(sampleReceipt(), true, ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(outcomes.done, 2, PrinterWait);
+    const QByteArray first = ports.bytes();
+    QVERIFY(PortFile::printedLines(first).contains(QStringLiteral("合计:41.5元")));
+    clock.advanceMinutes(10);
+    printer.reprint(ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(outcomes.done, 3, PrinterWait);
+    QCOMPARE(outcomes.failures.size(), 1);
+    QCOMPARE(ports.bytes(), first + first);
 }
 
 QTEST_MAIN(TestReceiptPrinting)
