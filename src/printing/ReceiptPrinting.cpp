@@ -54,7 +54,7 @@ ReceiptPrinter::~ReceiptPrinter()
 
 void ReceiptPrinter::print(const Receipt& receipt, bool printPressed, const SettingsStore& settings)
 {
-    m_last = receipt;
+    m_last = printableReceipt(receipt);
     m_lastPrintedAt = Clock::now();
     if (printPressed)
         printLast(settings);

@@ -123,6 +123,9 @@ void TestReceiptPrinting::printReceipt_data()
         << QStringList{QStringLiteral("Report_zd")};
     QTest::newRow("a printer that takes the bytes")
         << QStringLiteral("1") << QStringLiteral("fifo read") << clerk << total << QString() << QStringList();
+    QTest::newRow("ESC and BEL in a name are no commands")
+        << QStringLiteral("1") << QStringLiteral("file") << QStringLiteral("张\x1B@三\x07\u200B")
+        << QStringLiteral("营业员:张@三") << QString() << QStringList();
 }
 
 // The bill is printed off the screen's thread: whatever the port does, the
