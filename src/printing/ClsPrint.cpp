@@ -58,7 +58,7 @@ QString cause(int error, std::chrono::milliseconds timeout)
     case EIO:
         return QStringLiteral("在打印中断开了。");
     default:
-        return QStringLiteral("写不进：") + qt_error_string(error);
+        return QStringLiteral("不能用：") + qt_error_string(error);
     }
 }
 

@@ -37,13 +37,20 @@ public:
     // A port whose device cannot be opened: a file in a folder that is not there.
     void breakPort(const QString& port) { pointAt(port, path(QStringLiteral("missing")) + QLatin1Char('/') + port); }
 
-    // Points the port at a FIFO that nobody reads until a FifoReader opens it.
+    // Points the port at a FIFO that nobody reads until openReader opens it.
     QString pointAtFifo(const QString& port)
     {
         const QString fifo = path(port + QStringLiteral(".fifo"));
         mkfifo(QFile::encodeName(fifo).constData(), 0600);
         pointAt(port, fifo);
         return fifo;
+    }
+
+    // The read end, opened without waiting for a writer.
+    static bool openReader(QFile& reader, const QString& fifo)
+    {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        return reader.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     }
 
     QByteArray bytes(const QString& port = QStringLiteral("LPT1")) const
@@ -67,29 +74,4 @@ private:
     QTemporaryDir m_dir;
     QSettings m_file;
     SettingsStore m_settings;
-};
-
-// The read end of a FIFO, opened without waiting for a writer; it reads
-// only when asked.
-class FifoReader
-{
-public:
-    explicit FifoReader(const QString& fifo)
-        : m_fd(::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK))
-    {}
-    ~FifoReader() { ::close(m_fd); }
-    FifoReader(const FifoReader&) = delete;
-    FifoReader& operator=(const FifoReader&) = delete;
-
-    QByteArray readAll()
-    {
-        QByteArray bytes;
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(m_fd, buffer, sizeof buffer)) > 0;)
-            bytes.append(buffer, n);
-        return bytes;
-    }
-
-private:
-    int m_fd;
 };

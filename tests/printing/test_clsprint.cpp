@@ -71,7 +71,8 @@ void TestClsPrint::printStr()
 void TestClsPrint::jammedPrinterTimesOut()
 {
     PortFile ports;
-    FifoReader reader(ports.pointAtFifo(QStringLiteral("LPT1")));
+    QFile reader;
+    QVERIFY(PortFile::openReader(reader, ports.pointAtFifo(QStringLiteral("LPT1"))));
     ClsPrint printer(ports.settings(), std::chrono::milliseconds(100));
     QVERIFY(printer.OpenPort(QStringLiteral("1")));
     QVERIFY(!printer.PrintStr(QString(1 << 18, QLatin1Char('A'))));
