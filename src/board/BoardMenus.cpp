@@ -118,6 +118,9 @@ void BoardMenus::buildMenus()
     connect(autoPrint, &QAction::toggled, m_print, &QAction::setChecked);
     connect(m_print, &QAction::toggled, autoPrint, &QAction::setChecked);
     m_print->setChecked(true);
+    // Open to whoever may settle a table, as the settle item is.
+    addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
+            [this] { Q_EMIT reprintRequested(); });
 
     QMenu* operators = bar->addMenu(QStringLiteral("操作员管理(&O)"));
     operators->setObjectName(QStringLiteral("menuczy"));

@@ -37,6 +37,7 @@ public:
 Q_SIGNALS:
     void shiftChangeRequested();
     void exitRequested();
+    void reprintRequested();
     // A new database location was stored; it is used from the next start.
     void endProgram();
 

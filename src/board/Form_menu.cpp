@@ -68,6 +68,12 @@ void Form_menu::buildScreen()
     connect(m_menus, &BoardMenus::shiftChangeRequested, this, &Form_menu::shiftChangeRequested);
     connect(m_menus, &BoardMenus::exitRequested, this, &Form_menu::exitRequested);
     connect(m_menus, &BoardMenus::endProgram, this, &Form_menu::endProgram);
+    m_receipts = new ReceiptPrinter(m_state.params, this);
+    connect(m_receipts, &ReceiptPrinter::printed, this, [](const Result& printed) {
+        if (!printed)
+            Messages::exclamation(printed.message());
+    });
+    connect(m_menus, &BoardMenus::reprintRequested, this, [this] { m_receipts->reprint(SettingsStore()); });
 
     m_grid = new BoardGrid(this);
     // The list is filled once at start-up and never refreshed, so the grid
@@ -445,10 +451,7 @@ void Form_menu::jzZh()
     const BoardModel::Bill shown{p.Txtmony->text(), bill.end};
 
     const Receipt receipt = checkoutReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
-    SettingsStore settings;
-    const Result printed = printReceipt(receipt, autoPrint(), m_state.params, settings, this);
-    if (!printed)
-        Messages::exclamation(printed.message());
+    m_receipts->print(receipt, autoPrint(), SettingsStore());
 
     showRow(row, &shown);
     p.Txtzk->setText(QStringLiteral("0"));

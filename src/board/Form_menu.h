@@ -18,6 +18,7 @@ class CardReader;
 class LightController;
 class QLabel;
 class QStackedWidget;
+class ReceiptPrinter;
 
 // The table board: every table with its state, the working panel, the
 // menus and toolbar of the working day. It owns the light controller and
@@ -112,6 +113,7 @@ private:
     BoardList* m_list;
     BoardPanel* m_panel;
     BoardMenus* m_menus;
+    ReceiptPrinter* m_receipts;
     QStackedWidget* m_pages;
     QLabel* m_image1;
     LightController* m_light;

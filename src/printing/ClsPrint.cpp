@@ -3,7 +3,13 @@
 #include "base/Notation.h"
 #include "printing/PrinterPort.h"
 
+#include <QFile>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,10 +38,35 @@ QByteArray escape(char command, int value)
     return bytes;
 }
 
+QString cause(int error, std::chrono::milliseconds timeout)
+{
+    switch (error) {
+    case ENXIO:
+        return QStringLiteral("没有设备在接收：打印机没有开，或没有连上。");
+    case ENOENT:
+    case ENODEV:
+        return QStringLiteral("不存在：没有这个设备。");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("不能写：没有写这个设备的权限。");
+    case EBUSY:
+        return QStringLiteral("正被别的程序占用。");
+    case ETIMEDOUT:
+        return QStringLiteral("在 %1 秒内没有收下小票：打印机可能缺纸、卡纸或脱机。")
+            .arg(QString::number(double(timeout.count()) / 1000));
+    case EPIPE:
+    case EIO:
+        return QStringLiteral("在打印中断开了。");
+    default:
+        return QStringLiteral("不能用：") + qt_error_string(error);
+    }
+}
+
 } // namespace
 
-ClsPrint::ClsPrint(const SettingsStore& settings)
-    : m_settings(settings)
+ClsPrint::ClsPrint(const SettingsStore& settings, std::chrono::milliseconds timeout)
+    : m_devices(PrinterPort::devicePaths(settings))
+    , m_timeout(timeout)
 {}
 
 ClsPrint::~ClsPrint()
@@ -46,12 +77,20 @@ ClsPrint::~ClsPrint()
 bool ClsPrint::OpenPort(const QString& strlx)
 {
     ClosePort();
-    const QString port = PrinterPort::portName(strlx);
-    if (port.isEmpty())
+    m_error.clear();
+    m_port = PrinterPort::portName(strlx);
+    if (m_port.isEmpty()) {
+        m_error = QStringLiteral("没有代码为 %1 的端口。").arg(strlx);
         return false;
-    m_port.setFileName(PrinterPort::devicePath(port, m_settings));
-    if (!m_port.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    }
+    // Never created: a port is a device, and a missing one is an error.
+    m_fd = ::open(QFile::encodeName(m_devices.value(m_port)).constData(),
+                  O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (m_fd < 0) {
+        fail(errno);
         return false;
+    }
+    m_deadline = QDeadlineTimer(m_timeout);
     writeLine(QByteArray("\x1B\x63\x01", 3));
     return true;
 }
@@ -77,8 +116,9 @@ bool ClsPrint::PrintStr(const QString& strnr)
 
 void ClsPrint::ClosePort()
 {
-    if (m_port.isOpen())
-        m_port.close();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
 }
 
 QString ClsPrint::Sjzh(const QString& strzh1)
@@ -116,8 +156,29 @@ QByteArray ClsPrint::converted(const QString& text)
 
 bool ClsPrint::writeLine(const QByteArray& bytes)
 {
-    if (!m_port.isOpen())
+    if (m_fd < 0)
         return false;
     const QByteArray line = bytes + "\r\n";
-    return m_port.write(line) == line.size();
+    qsizetype written = 0;
+    while (written < line.size()) {
+        pollfd port{m_fd, POLLOUT, 0};
+        const int ready = ::poll(&port, 1, int(m_deadline.remainingTime()));
+        if (ready == 0) {
+            fail(ETIMEDOUT);
+            return false;
+        }
+        const ssize_t n = ready < 0 ? -1 : ::write(m_fd, line.constData() + written, size_t(line.size() - written));
+        if (n < 0 && errno != EINTR && errno != EAGAIN) {
+            fail(errno);
+            return false;
+        }
+        written += std::max<ssize_t>(n, 0);
+    }
+    return true;
+}
+
+void ClsPrint::fail(int error)
+{
+    m_error = QStringLiteral("端口 %1（%2）").arg(m_port, m_devices.value(m_port)) + cause(error, m_timeout);
+    ClosePort();
 }

@@ -1,19 +1,28 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QString>
+
+#include <chrono>
 
 class SettingsStore;
 
 // The raw receipt printer: a port opened as a file, written one line at a
-// time (the bytes, then CR LF). Writes to a port that is not open, or that
-// fails, are dropped: a missing receipt never stops the counter.
+// time (the bytes, then CR LF). Nothing here ever waits on the device for
+// long: the port is opened without blocking (a printer that is off, or a
+// FIFO nobody reads, fails at once) and all writes of one opening share a
+// timeout. After the first failure the port is closed and later writes are
+// dropped: a missing receipt never stops the counter.
 class ClsPrint
 {
 public:
-    // The settings store says where each port is; it must outlive the printer.
-    explicit ClsPrint(const SettingsStore& settings);
+    static constexpr std::chrono::milliseconds Timeout = std::chrono::seconds(5);
+
+    // Where each port is, read from the settings store here, once, so that
+    // the printer can then be used on another thread.
+    explicit ClsPrint(const SettingsStore& settings, std::chrono::milliseconds timeout = Timeout);
     ~ClsPrint();
     ClsPrint(const ClsPrint&) = delete;
     ClsPrint& operator=(const ClsPrint&) = delete;
@@ -29,6 +38,9 @@ public:
     // could be written.
     bool PrintStr(const QString& strnr);
     void ClosePort();
+    // Why the port last opened could not be opened or written, naming the
+    // port, its device and the cause; empty while all went through.
+    const QString& error() const { return m_error; }
 
     // The GBK code of the first character as hexadecimal text, its first two
     // and last two digits joined: "台" gives "CCA8", "A" gives "4141".
@@ -40,7 +52,12 @@ public:
 
 private:
     bool writeLine(const QByteArray& bytes);
+    void fail(int error);
 
-    const SettingsStore& m_settings;
-    QFile m_port;
+    QHash<QString, QString> m_devices;
+    std::chrono::milliseconds m_timeout;
+    int m_fd = -1;
+    QString m_port;
+    QDeadlineTimer m_deadline;
+    QString m_error;
 };

@@ -32,15 +32,14 @@ QString portName(const QString& code)
     return QString();
 }
 
-QString devicePath(const QString& portName, const SettingsStore& settings)
+QHash<QString, QString> devicePaths(const SettingsStore& settings)
 {
+    QHash<QString, QString> paths;
     for (const Port& port : Ports) {
-        if (portName != port.name)
-            continue;
-        const QString configured = settings.printerPort(portName);
-        return configured.isEmpty() ? QString(port.device) : configured;
+        const QString configured = settings.printerPort(port.name);
+        paths.insert(port.name, configured.isEmpty() ? QString(port.device) : configured);
     }
-    return QString();
+    return paths;
 }
 
 } // namespace PrinterPort

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class SettingsStore;
@@ -11,8 +12,8 @@ namespace PrinterPort {
 // empty for any other code.
 QString portName(const QString& code);
 
-// The device file of a port: the one the settings store names for it, else
-// /dev/lp0, /dev/lp1, /dev/ttyS0 or /dev/ttyS1; empty for an unknown port.
-QString devicePath(const QString& portName, const SettingsStore& settings);
+// The device file of every port by its name: the one the settings store
+// names for it, else /dev/lp0, /dev/lp1, /dev/ttyS0 or /dev/ttyS1.
+QHash<QString, QString> devicePaths(const SettingsStore& settings);
 
 } // namespace PrinterPort

@@ -2,6 +2,21 @@
 
 #include "base/AppState.h"
 
+namespace {
+
+QString printable(const QString& text)
+{
+    QString kept;
+    for (const char32_t codePoint : text.toUcs4()) {
+        const QChar::Category category = QChar::category(codePoint);
+        if (category != QChar::Other_Control && category != QChar::Other_Format)
+            kept += QString::fromUcs4(&codePoint, 1);
+    }
+    return kept;
+}
+
+} // namespace
+
 Receipt newReceipt(const AppState& state)
 {
     Receipt receipt;
@@ -9,6 +24,16 @@ Receipt newReceipt(const AppState& state)
     receipt.address = state.params.address;
     receipt.telephone = state.params.telephone;
     receipt.operatorName = state.OperatorName;
+    return receipt;
+}
+
+Receipt printableReceipt(Receipt receipt)
+{
+    for (QString* text : {&receipt.companyName, &receipt.address, &receipt.telephone, &receipt.operatorName,
+                          &receipt.cardNumber, &receipt.timeUsed})
+        *text = printable(*text);
+    for (ReceiptGoods& line : receipt.goods)
+        line.wlcode = printable(line.wlcode);
     return receipt;
 }
 

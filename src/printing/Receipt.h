@@ -44,6 +44,11 @@ struct Receipt
 // operator on duty; checkout fills in the rest.
 Receipt newReceipt(const AppState& state);
 
+// The receipt with every control and format character (Unicode Cc and Cf,
+// such as an ESC or BEL typed into a name) taken out of its texts: the
+// receipt printer would take them as commands.
+Receipt printableReceipt(Receipt receipt);
+
 // An amount or a count as receipts print it: at most two decimals, no
 // trailing zeros ("22", "15.3", "1.25").
 QString receiptNumber(double value);

@@ -1,6 +1,8 @@
 #include "printing/ReceiptPrinting.h"
 
+#include "base/Clock.h"
 #include "base/Parameters.h"
+#include "printing/ClsPrint.h"
 #include "printing/Ptprint40Layout.h"
 #include "printing/ReceiptOutputs.h"
 #include "printing/ReportPreview.h"
@@ -11,10 +13,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <csignal>
+#include <memory>
+
 namespace {
 
-// The error numbers of an unavailable device and of a printer fault.
-constexpr qint64 DeviceUnavailable = 68;
+// The error number of a printer fault.
 constexpr qint64 PrinterError = 482;
 
 Result printerFailure()
@@ -22,31 +26,72 @@ Result printerFailure()
     return Result::failure(QStringLiteral("账单没有打印：打印机不能使用。"), PrinterError);
 }
 
+// A printer unplugged in the middle of a receipt must fail the write
+// (EPIPE) rather than end the program with SIGPIPE.
+void ignoreBrokenPipe()
+{
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+}
+
 } // namespace
 
-Result printReceipt(const Receipt& receipt, bool printPressed, Parameters& params, const SettingsStore& settings,
-                    QWidget* parent)
+ReceiptPrinter::ReceiptPrinter(Parameters& params, QWidget* parent)
+    : QObject(parent)
+    , m_params(params)
+    , m_parent(parent)
 {
-    Result result = Result::success();
-    for (const ReceiptOutput output : receiptOutputs(params.printerType, printPressed)) {
+    m_receiptPrinter.setMaxThreadCount(1);
+}
+
+ReceiptPrinter::~ReceiptPrinter()
+{
+    m_receiptPrinter.clear();
+    m_receiptPrinter.waitForDone();
+}
+
+void ReceiptPrinter::print(const Receipt& receipt, bool printPressed, const SettingsStore& settings)
+{
+    m_last = printableReceipt(receipt);
+    m_lastPrintedAt = Clock::now();
+    if (printPressed)
+        printLast(settings);
+}
+
+void ReceiptPrinter::reprint(const SettingsStore& settings)
+{
+    if (m_last)
+        printLast(settings);
+    else
+        Q_EMIT printed(Result::failure(QStringLiteral("没有可以重打的小票：这次开机以来还没有结过账。")));
+}
+
+void ReceiptPrinter::printLast(const SettingsStore& settings)
+{
+    for (const ReceiptOutput output : receiptOutputs(m_params.printerType, true)) {
         switch (output) {
-        case ReceiptOutput::Zdprint:
-            if (!Zdprint(receipt, settings))
-                result = Result::failure(QStringLiteral("账单没有打印：小票打印机的端口打不开。"), DeviceUnavailable);
+        case ReceiptOutput::Zdprint: {
+            auto printer = std::make_shared<ClsPrint>(settings);
+            m_receiptPrinter.start([this, printer, receipt = *m_last, at = m_lastPrintedAt] {
+                ignoreBrokenPipe();
+                const Result result = Zdprint(receipt, at, *printer);
+                QMetaObject::invokeMethod(
+                    this, [this, result] { Q_EMIT printed(result); }, Qt::QueuedConnection);
+            });
             break;
+        }
         case ReceiptOutput::ptprint40: {
             QPrinter printer(QPrinter::HighResolution);
-            if (!ptprint40(receipt, params, printer))
-                result = printerFailure();
+            Q_EMIT printed(ptprint40(*m_last, m_params, printer) ? Result::success() : printerFailure());
             break;
         }
         case ReceiptOutput::ptprint:
-            if (!ptprint(receipt, params, parent))
-                result = printerFailure();
+            Q_EMIT printed(ptprint(*m_last, m_params, m_parent) ? Result::success() : printerFailure());
             break;
         }
     }
-    return result;
 }
 
 bool ptprint40(const Receipt& receipt, Parameters& params, QPrinter& printer)

@@ -1,11 +1,13 @@
 #include "printing/Zdprint.h"
 
-#include "base/Clock.h"
 #include "base/DateText.h"
 #include "printing/ClsPrint.h"
 #include "printing/Receipt.h"
 
 namespace {
+
+// The error number of an unavailable device.
+constexpr qint64 DeviceUnavailable = 68;
 
 QString moment(const QString& prompt, const QDateTime& at)
 {
@@ -44,15 +46,16 @@ QStringList zdprintLines(const Receipt& r, const QDateTime& printedAt)
     return lines;
 }
 
-bool Zdprint(const Receipt& receipt, const SettingsStore& settings)
+Result Zdprint(const Receipt& receipt, const QDateTime& printedAt, ClsPrint& printer)
 {
-    ClsPrint printer(settings);
-    if (!printer.OpenPort(QStringLiteral("1")))
-        return false;
-    printer.FontSizeBig(2);
-    printer.RowSpace(2);
-    for (const QString& line : zdprintLines(receipt, Clock::now()))
-        printer.PrintStr(line);
-    printer.ClosePort();
-    return true;
+    if (printer.OpenPort(QStringLiteral("1"))) {
+        printer.FontSizeBig(2);
+        printer.RowSpace(2);
+        for (const QString& line : zdprintLines(receipt, printedAt))
+            printer.PrintStr(line);
+        printer.ClosePort();
+    }
+    if (!printer.error().isEmpty())
+        return Result::failure(QStringLiteral("小票没有打印：") + printer.error(), DeviceUnavailable);
+    return Result::success();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <QDateTime>
 #include <QStringList>
 
-class SettingsStore;
+class ClsPrint;
 struct Receipt;
 
 // The receipt printer's lines, in the order they are printed; printedAt is
@@ -11,5 +13,6 @@ struct Receipt;
 QStringList zdprintLines(const Receipt& receipt, const QDateTime& printedAt);
 
 // Prints the receipt on the raw printer at LPT1 (in large type, row spacing
-// 2). False, with nothing printed, when the port cannot be opened.
-bool Zdprint(const Receipt& receipt, const SettingsStore& settings);
+// 2). A failure says why the port could not be opened or written; it takes
+// as long as the printer's timeout at most.
+Result Zdprint(const Receipt& receipt, const QDateTime& printedAt, ClsPrint& printer);

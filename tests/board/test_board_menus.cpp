@@ -54,8 +54,8 @@ void TestBoardMenus::operatorRow()
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     const Form_menu board(f.hall.state);
     const QStringList guarded = QStringLiteral("mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
-    const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 "
-                                              "menu_yygl_4 menu_yygl_5 menu_yygl_6 js Sd Refh Showtp print")
+    const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
+                                              "menu_yygl_5 menu_yygl_6 menu_yygl_10 js Sd Refh Showtp print")
                                    .split(QLatin1Char(' '));
     for (const QString& name : guarded + always) {
         const bool expected = always.contains(name) || enabled.contains(name);

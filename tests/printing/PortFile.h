@@ -8,8 +8,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The receipt printer's ports pointed at files of a temporary folder
-// through a settings store of the test's own.
+// through a settings store of the test's own. The files are there from the
+// start, as a device would be.
 class PortFile
 {
 public:
@@ -17,8 +22,10 @@ public:
         : m_file(m_dir.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat)
         , m_settings(&m_file)
     {
-        for (const char* port : {"LPT1", "LPT2", "COM1", "COM2"})
+        for (const char* port : {"LPT1", "LPT2", "COM1", "COM2"}) {
             pointAt(QLatin1String(port), path(QLatin1String(port)));
+            QFile(path(QLatin1String(port))).open(QIODevice::WriteOnly);
+        }
     }
 
     SettingsStore& settings() { return m_settings; }
@@ -29,6 +36,22 @@ public:
     }
     // A port whose device cannot be opened: a file in a folder that is not there.
     void breakPort(const QString& port) { pointAt(port, path(QStringLiteral("missing")) + QLatin1Char('/') + port); }
+
+    // Points the port at a FIFO that nobody reads until openReader opens it.
+    QString pointAtFifo(const QString& port)
+    {
+        const QString fifo = path(port + QStringLiteral(".fifo"));
+        mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        pointAt(port, fifo);
+        return fifo;
+    }
+
+    // The read end, opened without waiting for a writer.
+    static bool openReader(QFile& reader, const QString& fifo)
+    {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        return reader.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    }
 
     QByteArray bytes(const QString& port = QStringLiteral("LPT1")) const
     {

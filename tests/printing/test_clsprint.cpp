@@ -12,6 +12,7 @@ private Q_SLOTS:
     void ports();
     void printStr_data();
     void printStr();
+    void jammedPrinterTimesOut();
 };
 
 void TestClsPrint::ports_data()
@@ -63,6 +64,19 @@ void TestClsPrint::printStr()
     QVERIFY(printer.PrintStr(text));
     printer.ClosePort();
     QCOMPARE(ports.bytes(), QByteArray::fromHex("1b63010d0a") + bytes);
+}
+
+// A printer that stops taking bytes (a FIFO that nobody reads, once full)
+// fails the write at the timeout instead of holding the counter.
+void TestClsPrint::jammedPrinterTimesOut()
+{
+    PortFile ports;
+    QFile reader;
+    QVERIFY(PortFile::openReader(reader, ports.pointAtFifo(QStringLiteral("LPT1"))));
+    ClsPrint printer(ports.settings(), std::chrono::milliseconds(100));
+    QVERIFY(printer.OpenPort(QStringLiteral("1")));
+    QVERIFY(!printer.PrintStr(QString(1 << 18, QLatin1Char('A'))));
+    QVERIFY2(printer.error().contains(QStringLiteral("0.1 秒内没有收下")), qPrintable(printer.error()));
 }
 
 QTEST_MAIN(TestClsPrint)

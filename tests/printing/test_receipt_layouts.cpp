@@ -1,9 +1,9 @@
 #include "PortFile.h"
 #include "SampleReceipt.h"
+#include "printing/ClsPrint.h"
 #include "printing/ReceiptOutputs.h"
 #include "printing/Report_zd.h"
 #include "printing/Zdprint.h"
-#include "support/TestClock.h"
 
 #include <QTest>
 
@@ -24,9 +24,9 @@ private Q_SLOTS:
 // The bytes sent, read back as GBK text: a wrong byte changes a character.
 void TestReceiptLayouts::zdprintSendsTheReceiptInGbk()
 {
-    TestClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)));
     PortFile ports;
-    QVERIFY(Zdprint(sampleReceipt(), ports.settings()));
+    ClsPrint printer(ports.settings());
+    QVERIFY(Zdprint(sampleReceipt(), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer));
     const QByteArray bytes = ports.bytes();
     QVERIFY(bytes.startsWith(QByteArray::fromHex("1b6301 0d0a 1b5702 0d0a 1b3102 0d0a")));
     const QString expected = QStringLiteral(

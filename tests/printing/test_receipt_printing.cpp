@@ -1,6 +1,7 @@
 #include "PortFile.h"
 #include "SampleReceipt.h"
 #include "base/Parameters.h"
+#include "printing/PrinterPort.h"
 #include "printing/ReceiptPrinting.h"
 #include "printing/ReportRenderer.h"
 #include "printing/Report_zd.h"
@@ -82,24 +83,37 @@ void TestReceiptPrinting::pdfText()
 void TestReceiptPrinting::printReceipt_data()
 {
     QTest::addColumn<QString>("printerType");
-    QTest::addColumn<bool>("portThere");
-    QTest::addColumn<bool>("printed");
+    QTest::addColumn<QString>("port");    // a file, a missing device, a FIFO nobody reads or one that is read
+    QTest::addColumn<QString>("failure"); // empty: the receipt reaches the port
     QTest::addColumn<QStringList>("previews");
-    QTest::newRow("receipt, then preview")
-        << QStringLiteral("3") << true << true << QStringList{QStringLiteral("Report_zd")};
-    QTest::newRow("a port that cannot be opened") << QStringLiteral("1") << false << false << QStringList();
+    const QStringList preview = {QStringLiteral("Report_zd")};
+    QTest::newRow("receipt, then preview") << QStringLiteral("3") << QStringLiteral("file") << QString() << preview;
+    QTest::newRow("a missing device") << QStringLiteral("1") << QStringLiteral("missing") << QStringLiteral("不存在")
+                                      << QStringList();
+    QTest::newRow("a printer that is off, then the preview")
+        << QStringLiteral("3") << QStringLiteral("fifo") << QStringLiteral("没有设备在接收") << preview;
+    QTest::newRow("a printer that takes the bytes")
+        << QStringLiteral("1") << QStringLiteral("fifo read") << QString() << QStringList();
 }
 
+// Off the screen's thread, whatever the port does: each output reports back, a
+// failure naming port, device and cause. A reprint sends the very same bytes.
 void TestReceiptPrinting::printReceipt()
 {
     QFETCH(QString, printerType);
-    QFETCH(bool, portThere);
-    QFETCH(bool, printed);
+    QFETCH(QString, port);
+    QFETCH(QString, failure);
     QFETCH(QStringList, previews);
     TestClock clock;
     PortFile ports;
-    if (!portThere)
+    if (port == QLatin1String("missing"))
         ports.breakPort(QStringLiteral("LPT1"));
+    else if (port != QLatin1String("file"))
+        ports.pointAtFifo(QStringLiteral("LPT1"));
+    const QString device = PrinterPort::devicePaths(ports.settings()).value(QStringLiteral("LPT1"));
+    QFile reader;
+    if (port == QLatin1String("fifo read"))
+        QVERIFY(PortFile::openReader(reader, device));
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&shown] {
@@ -112,12 +126,31 @@ void TestReceiptPrinting::printReceipt()
     Parameters params;
     params.printerType = printerType;
     params.previewBill = true;
-    const Result result = ::printReceipt(sampleReceipt(), true, params, ports.settings(), nullptr);
-    QCoreApplication::processEvents();
-    QCOMPARE(bool(result), printed);
-    QCOMPARE(result.message().isEmpty(), printed);
-    QCOMPARE(PortFile::printedLines(ports.bytes()).contains(QStringLiteral("合计:41.5元")), portThere);
-    QCOMPARE(shown, previews);
+    ReceiptPrinter printer(params, nullptr);
+    QStringList failures;
+    int done = 0;
+    QObject::connect(&printer, &ReceiptPrinter::printed, [&](const Result& result) {
+        failures += result.message();
+        done += 1;
+    });
+    printer.reprint(ports.settings()); // before any bill: there is none
+    Receipt receipt = sampleReceipt();
+    receipt.operatorName = QStringLiteral("张\x1B@三\x07\u200B"); // no commands for the printer
+    printer.print(receipt, true, ports.settings());
+    clock.advanceMinutes(10);
+    printer.reprint(ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(done, 1 + 2 * (1 + previews.size()), 30000);
+
+    QCOMPARE(shown, previews + previews);
+    failures.removeAll(QString());
+    QVERIFY(failures.takeFirst().startsWith(QStringLiteral("没有可以重打的小票")));
+    QCOMPARE(failures.size(), failure.isEmpty() ? 0 : 2);
+    for (const QString& message : failures)
+        QVERIFY2(message.contains(QStringLiteral("LPT1（") + device) && message.contains(failure), qPrintable(message));
+    const QByteArray bytes = reader.isOpen() ? reader.readAll() : ports.bytes();
+    const QByteArray first = bytes.left(bytes.size() / 2);
+    QCOMPARE(bytes, first + first);
+    QCOMPARE(PortFile::printedLines(first).contains(QStringLiteral("营业员:张@三")), failure.isEmpty());
 }
 
 QTEST_MAIN(TestReceiptPrinting)
