@@ -177,8 +177,10 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
     QString mode;
     result = prepareConnection(*db, &mode);
     result = result ? requireWal(fullName, mode) : refuse(fullName, result);
-    if (!result)
+    if (!result) {
+        *db = QSqlDatabase();
         close(connectionName);
+    }
     return result;
 }
 

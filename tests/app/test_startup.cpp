@@ -83,7 +83,7 @@ void TestStartup::openRefuses_data()
     QTest::newRow("foreign SQLite file") << "foreign" << none << "不是 Tavoro 数据库：其中没有 Tavoro 的数据表";
     QTest::newRow("table missing") << "hall" << QStringLiteral("drop table czyzd") << "缺少数据表 czyzd";
     QTest::newRow("a page overwritten") << "damaged" << QStringLiteral("select 1")
-                                        << "已损坏.*最近的备份 .*/data2026126\\.bak";
+                                        << "(?s)已损坏.*最近的备份 .*/data2026126\\.bak";
     QTest::newRow("locked") << "locked" << QStringLiteral("PRAGMA journal_mode=delete") << "被其他程序锁定";
     QTest::newRow("read-only file") << "readOnly" << QStringLiteral("select 1") << "数据文件是只读的";
     QTest::newRow("read-only folder") << "readOnlyFolder" << QStringLiteral("select 1") << "所在文件夹 .* 是只读的";
