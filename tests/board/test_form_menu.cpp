@@ -208,7 +208,7 @@ void TestFormMenu::damagedTablesAreReported()
     QVERIFY(f->hall.db().open());
     board();
     run("Refh");
-    QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(Result::cause(Result::DatabaseDamaged)), 2);
+    QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(QStringLiteral("数据文件已损坏")), 2);
 }
 
 QTEST_MAIN(TestFormMenu)
