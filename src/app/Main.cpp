@@ -41,10 +41,14 @@ protected:
     }
 };
 
+// Where the file is set is worth saying only when the file may be the wrong
+// one; a damaged, locked or read-only file is the right one in a bad state.
 QString startFailure(const Result& opened, const SettingsStore& settings)
 {
     QString text = opened.message();
-    if (!settings.path().isEmpty())
+    const bool maybeWrongFile =
+        opened.number() == Result::DatabaseFailure || opened.number() == Result::NotTavoroDatabase;
+    if (maybeWrongFile && !settings.path().isEmpty())
         text += QStringLiteral("\n数据文件的位置记录在 ") +
                 QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName() +
                 QStringLiteral("（main_path 组的 path 和 data）。");

@@ -3,6 +3,7 @@
 #include "base/Schema.h"
 #include "base/Sql.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -13,24 +14,39 @@ namespace Database {
 
 namespace {
 
-Result refuse(const QString& fullName, const QString& cause)
+const QByteArray SqliteHeader("SQLite format 3", 16);
+
+Result refuse(const QString& fullName, const QString& cause, qint64 number = Result::DatabaseFailure)
 {
-    return Result::failure(QStringLiteral("无法打开数据文件 ") + fullName + QStringLiteral("：") + cause);
+    return Result::failure(QStringLiteral("无法打开数据文件 ") + fullName + QStringLiteral("：") + cause, number);
+}
+
+// The cause in the operator's words, followed by what SQLite said.
+Result refuse(const QString& fullName, const Result& failed)
+{
+    const QString cause = Result::cause(failed.number());
+    return refuse(fullName,
+                  cause.isEmpty() ? failed.message()
+                                  : cause + QStringLiteral("（") + failed.message() + QStringLiteral("）"),
+                  failed.number());
 }
 
 // Opens the file without ever creating it: a wrong path must be an error,
-// not a new empty database.
-Result connect(const QString& fullName, const QString& connectionName, const QString& mode, QSqlDatabase* db)
+// not a new empty database. parameters are SQLite's URI parameters.
+Result connect(const QString& fullName, const QString& connectionName, const QString& parameters, QSqlDatabase* db)
 {
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     conn.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(fullName, "/")) +
-                         QStringLiteral("?mode=") + mode);
-    conn.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+                         QLatin1Char('?') + parameters);
+    QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+    if (parameters.startsWith(QLatin1String("mode=ro")))
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    conn.setConnectOptions(options);
     if (!conn.open()) {
-        const QString cause = conn.lastError().text();
+        const Result failed = Result::fromSqlError(conn.lastError());
         conn = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
-        return refuse(fullName, cause);
+        return failed;
     }
     *db = conn;
     return Result::success();
@@ -40,8 +56,6 @@ Result connect(const QString& fullName, const QString& connectionName, const QSt
 Result prepareConnection(const QSqlDatabase& db, QString* mode)
 {
     QSqlQuery query(db);
-    // Reading the journal mode touches the file header: a file that is not
-    // a database fails here rather than at the first screen.
     Result result = Sql::exec(query, QStringLiteral("PRAGMA journal_mode=WAL"));
     if (!result)
         return result;
@@ -61,8 +75,82 @@ Result requireWal(const QString& fullName, const QString& mode)
                                 .arg(mode));
 }
 
+// Backups lie beside the database as data*.bak; their names have changed
+// format over time, so the newest is the one written last.
+QString restoreAdvice(const QString& fullName)
+{
+    const QFileInfoList backups =
+        QFileInfo(fullName).dir().entryInfoList({QStringLiteral("data*.bak")}, QDir::Files, QDir::Time);
+    if (backups.isEmpty())
+        return QStringLiteral("。文件夹中没有备份（data*.bak），请与维护人员联系");
+    const QFileInfo& latest = backups.first();
+    return QStringLiteral("。请退出程序，用最近的备份 ") + latest.absoluteFilePath() + QStringLiteral("（") +
+           latest.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QStringLiteral(" 保存）替换它后再启动");
+}
+
+Result refuseDamaged(const QString& fullName, const QString& finding)
+{
+    return refuse(fullName,
+                  Result::cause(Result::DatabaseDamaged) + QStringLiteral("（") + finding + QStringLiteral("）") +
+                      restoreAdvice(fullName),
+                  Result::DatabaseDamaged);
+}
+
+// A file in WAL mode whose log is missing is in no one's use, and SQLite
+// reads it as immutable without creating a log or shared memory beside it;
+// any other file it reads with the usual locks, which a read creates nothing
+// for.
+QString readOnlyParameters(const QString& fullName, const QByteArray& header)
+{
+    const bool walUnused =
+        header.size() > 19 && header.at(18) == 2 && !QFileInfo::exists(fullName + QStringLiteral("-wal"));
+    return walUnused ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro");
+}
+
+// Checks the file through a read-only connection of its own: it is a
+// database, sound, and has the program's tables. Nothing is written, so a
+// file refused here is left exactly as it was.
+Result inspect(const QString& fullName, const QString& connectionName)
+{
+    QFile file(fullName);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(fullName, file.errorString());
+    const QByteArray header = file.read(100);
+    file.close();
+    const QString notOurs = Result::cause(Result::NotTavoroDatabase);
+    if (header.isEmpty())
+        return refuse(fullName, notOurs + QStringLiteral("：文件是空的"), Result::NotTavoroDatabase);
+    if (!header.startsWith(SqliteHeader))
+        return refuse(fullName, notOurs + QStringLiteral("：不是 SQLite 数据库文件"), Result::NotTavoroDatabase);
+
+    QSqlDatabase db;
+    Result result = connect(fullName, connectionName, readOnlyParameters(fullName, header), &db);
+    QString finding;
+    QStringList missing;
+    if (result)
+        finding = Sql::scalar(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
+    if (result && finding == QLatin1String("ok"))
+        missing = Schema::missingTables(db);
+    db = QSqlDatabase();
+    close(connectionName);
+
+    if (!result && result.number() == Result::DatabaseDamaged)
+        return refuseDamaged(fullName, result.message());
+    if (!result)
+        return refuse(fullName, result);
+    if (finding != QLatin1String("ok"))
+        return refuseDamaged(fullName, finding);
+    if (missing.size() == Schema::requiredTables().size())
+        return refuse(fullName, notOurs + QStringLiteral("：其中没有 Tavoro 的数据表"), Result::NotTavoroDatabase);
+    if (!missing.isEmpty())
+        return refuse(fullName, QStringLiteral("缺少数据表 ") + missing.join(QStringLiteral(", ")));
+    return Result::success();
+}
+
 } // namespace
 
+// The permissions are checked before SQLite sees the file: a read-only file
+// or folder otherwise shows as an error of the first statement that reads.
 Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
 {
     const QFileInfo info(fullName);
@@ -70,28 +158,30 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
         return refuse(fullName, QStringLiteral("文件不存在"));
     if (!info.isFile())
         return refuse(fullName, QStringLiteral("不是一个文件"));
-    if (!info.isReadable() || !info.isWritable())
-        return refuse(fullName, QStringLiteral("没有读写权限"));
+    if (!info.isReadable())
+        return refuse(fullName, QStringLiteral("没有读取这个文件的权限"));
+    if (!info.isWritable())
+        return refuse(fullName, Result::cause(Result::DatabaseReadOnly), Result::DatabaseReadOnly);
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return refuse(fullName,
+                      QStringLiteral("所在文件夹 ") + info.absolutePath() +
+                          QStringLiteral(" 是只读的，无法在其中建立日志文件"),
+                      Result::DatabaseReadOnly);
 
-    Result result = connect(fullName, connectionName, QStringLiteral("rw"), db);
+    Result result = inspect(fullName, connectionName + QStringLiteral("-inspect"));
     if (!result)
         return result;
+    result = connect(fullName, connectionName, QStringLiteral("mode=rw"), db);
+    if (!result)
+        return refuse(fullName, result);
     QString mode;
     result = prepareConnection(*db, &mode);
-    if (!result)
-        result = refuse(fullName, QStringLiteral("不是 Tavoro 数据库（") + result.message() + QStringLiteral("）"));
-    else
-        result = requireWal(fullName, mode);
+    result = result ? requireWal(fullName, mode) : refuse(fullName, result);
     if (!result) {
+        *db = QSqlDatabase();
         close(connectionName);
-        return result;
     }
-    const QStringList missing = Schema::missingTables(*db);
-    if (!missing.isEmpty()) {
-        close(connectionName);
-        return refuse(fullName, QStringLiteral("缺少数据表 ") + missing.join(QStringLiteral(", ")));
-    }
-    return Result::success();
+    return result;
 }
 
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
@@ -105,7 +195,7 @@ Result create(const QString& fullName, const QString& connectionName, QSqlDataba
                                    file.errorString());
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
-    Result result = connect(fullName, connectionName, QStringLiteral("rw"), db);
+    Result result = connect(fullName, connectionName, QStringLiteral("mode=rw"), db);
     QString mode;
     if (result)
         result = prepareConnection(*db, &mode);

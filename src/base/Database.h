@@ -10,9 +10,12 @@ namespace Database {
 inline const QString ConnectionName = QStringLiteral("DbConn");
 
 // Opens an existing Tavoro database under the connection name, in WAL mode.
-// Refuses, with a message naming the file and the cause, a file that is
-// missing, cannot be read and written, is not a database, lies where SQLite
-// cannot use WAL, or lacks tables; on refusal the connection is removed again.
+// Refuses, with a message naming the file and the cause (numbered as
+// Result numbers it), a file that is missing, read-only or in a read-only
+// folder, locked by another program, not a database, damaged (pointing to
+// the latest backup), lacks tables, or lies where SQLite cannot use WAL. The
+// file is checked read-only first and a refused file is not written to; on
+// refusal the connection is removed again.
 Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
 
 // Creates a new, empty database file (readable by its owner only) with the

@@ -4,6 +4,9 @@
 
 QString errorText(qint64 number, const QString& description)
 {
+    const QString cause = Result::cause(number);
+    if (!cause.isEmpty())
+        return cause + QLatin1Char('\n') + QString::number(number) + QLatin1Char(' ') + description;
     if (number == Result::DatabaseFailure)
         return QStringLiteral("数据有误，请重新输入!") + QLatin1Char('\n') + QString::number(number) +
                QLatin1Char(' ') + description;

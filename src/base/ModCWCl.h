@@ -2,9 +2,10 @@
 
 #include "base/Result.h"
 
-// The shared error reporter: a critical message built from the error. The
-// database's general failure reads as bad data; anything else names its
-// number and ends the operator's action.
+// The shared error reporter: a critical message built from the error. A
+// fault of the database file or its place names its cause; the database's
+// general failure reads as bad data; anything else names its number and ends
+// the operator's action.
 void ShowErr(qint64 number, const QString& description);
 void ShowErr(const Result& error);
 

@@ -15,9 +15,23 @@ public:
     static constexpr qint64 DatabaseFailure = -2147467259;
     static constexpr qint64 Overflow = 6;
     static constexpr qint64 TypeMismatch = 13;
+    // Failures of the database file or of its place rather than of what was
+    // typed, numbered as Jet numbered the same causes.
+    static constexpr qint64 DiskFull = 3026;
+    static constexpr qint64 DatabaseReadOnly = 3027;
+    static constexpr qint64 DiskError = 3043;
+    static constexpr qint64 DatabaseLocked = 3045;
+    static constexpr qint64 DatabaseDamaged = 3049;
+    static constexpr qint64 NotTavoroDatabase = 3343;
+
+    // The cause a failure of one of those numbers names for the operator;
+    // empty for any other number.
+    static QString cause(qint64 number);
 
     static Result success() { return Result(); }
     static Result failure(const QString& message, qint64 number = DatabaseFailure) { return Result(message, number); }
+    // Numbered by its cause when SQLite names one of those above, as the
+    // database's general failure otherwise.
     static Result fromSqlError(const QSqlError& error);
     static Result fromQuery(const QSqlQuery& query);
 

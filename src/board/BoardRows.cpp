@@ -6,6 +6,7 @@
 #include "billing/ModGETPrice.h"
 #include "board/BoardQueries.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace BoardRows {
@@ -52,6 +53,12 @@ Result load(const QSqlDatabase& db, QList<BoardRow>* rows)
         return result;
     while (query.next())
         rows->append(readRow(query));
+    // A damaged page ends the rows as if they were all read: the rows so far
+    // are no board.
+    if (query.lastError().isValid()) {
+        rows->clear();
+        return Result::fromQuery(query);
+    }
     return Result::success();
 }
 
@@ -61,9 +68,13 @@ Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, BoardQueries::OneTable, {zhao});
-    if (result && query.next())
+    if (!result)
+        return result;
+    if (query.next())
         *row = readRow(query);
-    return result;
+    else if (query.lastError().isValid())
+        return Result::fromQuery(query);
+    return Result::success();
 }
 
 QString duration(const QDateTime& start, const QDateTime& now)

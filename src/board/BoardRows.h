@@ -34,7 +34,8 @@ struct BoardRow
 namespace BoardRows {
 
 // Every table in zhao order with its open visit, read in one statement (the
-// open visits through their index, never the settled history).
+// open visits through their index, never the settled history). A failure,
+// even after some rows, leaves no rows.
 Result load(const QSqlDatabase& db, QList<BoardRow>* rows);
 
 // One table with its open visit; none when zhdy has no such table.

@@ -186,10 +186,13 @@ void Form_menu::startUp()
 void Form_menu::user_set()
 {
     m_panel->DataCombo1->clear();
-    // A board that cannot be read stays empty; the start-up goes on, as its
-    // steps up to the first refresh do past a failure.
-    if (!m_model->build(m_state.DbConn))
+    // A board that cannot be read stays empty and says why; the start-up
+    // goes on, as its steps up to the first refresh do past a failure.
+    const Result built = m_model->build(m_state.DbConn);
+    if (!built) {
+        ShowErr(built);
         return;
+    }
     for (int row = 0; row < m_model->rowCount(); ++row)
         m_panel->DataCombo1->addItem(QString::number(m_model->table(row).zhao));
     usersubListStar();
@@ -217,8 +220,11 @@ void Form_menu::usersubGridStar()
 
 void Form_menu::refresh(bool mayAsk)
 {
-    if (!m_model->refresh(m_state.DbConn, Clock::now()))
+    const Result refreshed = m_model->refresh(m_state.DbConn, Clock::now());
+    if (!refreshed) {
+        ShowErr(refreshed);
         return;
+    }
     QList<DueReminder> due;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (const std::optional<DueReminder> reminder = getTx(row))
@@ -235,10 +241,10 @@ void Form_menu::usersubGridRow(qint16 row)
 
 void Form_menu::showRow(int row, const BoardModel::Bill* bill)
 {
-    // The refreshes show no messages: a row that cannot be read keeps what it
-    // showed until the next refresh.
-    [[maybe_unused]] const Result shown =
-        m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
+    // A row that cannot be read keeps what it showed, and the operator is told.
+    const Result shown = m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
+    if (!shown)
+        ShowErr(shown);
 }
 
 // The question a row's reminder asks, once its minutes are reached.

@@ -4,6 +4,7 @@
 #include "support/HallFixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void refusedCardLeavesTableAndLampAlone();
     void reminderAsksUntilYes();
     void selectionShowsChargeOrDeposit();
+    void damagedTablesAreReported();
 
 private:
     Form_menu& board()
@@ -189,6 +191,25 @@ void TestFormMenu::selectionShowsChargeOrDeposit()
     QCOMPARE(box("TxtHs")->text(), QStringLiteral("3"));
     QCOMPARE(box("Txtmony")->text(), QString());
     QCOMPARE(box("Txtyj")->text(), QStringLiteral("40"));
+}
+
+// Long names spread six tables over three pages, and the last page is
+// overwritten while the hall is closed: the first tables still read, but a
+// board without the last ones must say so, when built and when refreshed.
+void TestFormMenu::damagedTablesAreReported()
+{
+    QVERIFY(f->hall.exec(QStringLiteral("insert into zhdy (zhao) values (4), (5), (6)")));
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set mc=?"), {QString(1500, QLatin1Char('x'))}));
+    const qint64 page =
+        f->value(QStringLiteral("select pageno from dbstat where name='zhdy' order by path desc")).toLongLong();
+    f->hall.db().close();
+    QFile file(f->hall.state.DbFullName);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096) && file.write(QByteArray(4096, '\xa5')));
+    file.close();
+    QVERIFY(f->hall.db().open());
+    board();
+    run("Refh");
+    QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(QStringLiteral("数据文件已损坏")), 2);
 }
 
 QTEST_MAIN(TestFormMenu)
