@@ -342,7 +342,7 @@ void Frm_czy_setup::Command1_Click()
 {
     if (!m_current)
         return;
-    const OperatorStore::Outcome outcome = m_store.saveDiscountLimit(m_current->name, Notation::Val(m_txtzk->text()));
+    const OperatorStore::Outcome outcome = m_store.saveDiscountLimit(m_current->name, m_txtzk->text());
     if (outcome.refusal == OperatorStore::Refusal::LimitOutOfRange) {
         Messages::exclamation(QStringLiteral("折扣率设置错误，请重新设置。"));
         m_txtzk->setFocus();

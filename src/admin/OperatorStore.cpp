@@ -3,6 +3,7 @@
 #include "admin/OperatorRights.h"
 #include "base/Notation.h"
 #include "base/Sql.h"
+#include "base/TypedNumber.h"
 
 namespace {
 
@@ -137,14 +138,15 @@ Result OperatorStore::setGroupGranted(const QString& name, int group, bool grant
                      {name});
 }
 
-OperatorStore::Outcome OperatorStore::saveDiscountLimit(const QString& name, double zk)
+OperatorStore::Outcome OperatorStore::saveDiscountLimit(const QString& name, const QString& typed)
 {
     Outcome outcome;
-    if (zk < 0 || zk >= 10) {
+    const std::optional<double> zk = Notation::Trim(typed).isEmpty() ? 0.0 : typedNumber(typed, 2);
+    if (!zk || *zk >= 10) {
         outcome.refusal = Refusal::LimitOutOfRange;
         return outcome;
     }
-    outcome.result = Sql::exec(m_db, QStringLiteral("update czyzd set zk = ? where czy_name = ?"), {zk, name});
+    outcome.result = Sql::exec(m_db, QStringLiteral("update czyzd set zk = ? where czy_name = ?"), {*zk, name});
     return outcome;
 }
 

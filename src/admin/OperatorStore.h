@@ -69,8 +69,9 @@ public:
     // A granted group holds its letters, blank when it has none; a withdrawn
     // group is null.
     Result setGroupGranted(const QString& name, int group, bool granted);
-    // Limits from 0 up to, not including, 10 are stored.
-    Outcome saveDiscountLimit(const QString& name, double zk);
+    // The limit as typed: blank for 0, or a plain decimal below 10 with at
+    // most two decimals, so that "8,5" is refused rather than stored as 8.
+    Outcome saveDiscountLimit(const QString& name, const QString& typed);
 
 private:
     // The row's sys_tag, or nothing when there is no such row.

@@ -1,6 +1,6 @@
 #include "billing/DiscountRate.h"
 
-#include "billing/TypedNumber.h"
+#include "base/TypedNumber.h"
 
 std::optional<DiscountRate> DiscountRate::parse(const QString& typed)
 {

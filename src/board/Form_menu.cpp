@@ -424,6 +424,14 @@ void Form_menu::js()
         Messages::information(QStringLiteral("会员卡号错误，请重新输入 "));
         p.Txtkhao->setFocus();
         return;
+    case TableOpening::Outcome::ReminderRefused:
+        Messages::exclamation(QStringLiteral("提醒时长请输入 0 到 1440 之间的整数分钟。"));
+        p.Txttx->setFocus();
+        return;
+    case TableOpening::Outcome::DepositRefused:
+        Messages::exclamation(QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。"));
+        p.Txtyj->setFocus();
+        return;
     case TableOpening::Outcome::Opened:
         break;
     }

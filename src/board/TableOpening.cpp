@@ -5,13 +5,13 @@
 #include "base/DateText.h"
 #include "base/Notation.h"
 #include "base/Sql.h"
+#include "base/TypedNumber.h"
 #include "billing/CardRate.h"
 #include "billing/MemberCard.h"
 #include "billing/ModuseCheck.h"
 #include "billing/RateBands.h"
 #include "billing/StoredNumber.h"
 #include "billing/TableNumber.h"
-#include "billing/TypedNumber.h"
 
 #include <QSqlQuery>
 
@@ -84,16 +84,17 @@ std::optional<double> boxValue(const QString& text, int decimals, double largest
     return value;
 }
 
-Result readMarks(const Request& request, Marks* marks)
+// The outcome refusing a box; nothing when both hold what they may.
+std::optional<Outcome> readMarks(const Request& request, Marks* marks)
 {
     const std::optional<double> minutes = boxValue(request.reminderMinutes, 0, 1440);
     if (!minutes)
-        return Result::failure(QStringLiteral("提醒时间请输入 0 到 1440 之间的整数分钟。"));
+        return Outcome::ReminderRefused;
     const std::optional<double> deposit = boxValue(request.deposit, 2, 100000);
     if (!deposit)
-        return Result::failure(QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。"));
+        return Outcome::DepositRefused;
     *marks = {*minutes, *deposit};
-    return Result::success();
+    return std::nullopt;
 }
 
 Result markInUse(const QSqlDatabase& db, qint16 zhao, const Request& request, const Marks& marks)
@@ -144,9 +145,10 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
     if (!result || visit)
         return result;
     Marks marks;
-    result = readMarks(request, &marks);
-    if (!result)
+    if (const std::optional<Outcome> refused = readMarks(request, &marks)) {
+        opened->outcome = *refused;
         return result;
+    }
 
     RateKind kind = RateKind::NonMember;
     if (!request.card.isEmpty()) {

@@ -34,9 +34,11 @@ struct Request
 
 enum class Outcome
 {
-    AlreadyOpen, // the table has an open visit: nothing was written
-    CardRefused, // the member check failed: nothing was written
-    Opened,      // the table is marked in use and the visit inserted
+    AlreadyOpen,     // the table has an open visit: nothing was written
+    CardRefused,     // the member check failed: nothing was written
+    ReminderRefused, // the reminder minutes are no whole number from 0 to 1440: nothing was written
+    DepositRefused,  // the deposit is no amount from 0 to 100000 with cents: nothing was written
+    Opened,          // the table is marked in use and the visit inserted
 };
 
 struct Opened
@@ -45,8 +47,8 @@ struct Opened
     MemberCheck member; // for a member card
 };
 
-// Reads the reminder and the deposit and checks the card first (a value
-// refused is a failure that names it, and nothing is written), then marks
+// Reads the reminder and the deposit and checks the card first (nothing is
+// written for a value or card refused), then marks
 // the table in use (tx, fwfl) and inserts the open visit with the rates in
 // force now and the clock's time, in one transaction. A table that is
 // marked in use without an open visit is opened again. Lights are the

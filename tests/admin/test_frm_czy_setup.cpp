@@ -91,7 +91,8 @@ void TestFrmCzySetup::storeRules_data()
     QTest::newRow("limit below ten") << "zk" << Refusal::None << "9.99"
                                      << QStringLiteral("system:hash:0.0|clerk :abc:9.99");
     QTest::newRow("limit ten") << "zk" << Refusal::LimitOutOfRange << "10" << before;
-    QTest::newRow("negative limit") << "zk" << Refusal::LimitOutOfRange << "-0.01" << before;
+    for (const char* limit : {"-0.01", "8,5", "1e-50", "8.505"})
+        QTest::newRow(limit) << "zk" << Refusal::LimitOutOfRange << limit << before;
 }
 
 // A new operator has every group granted with nothing ticked.
@@ -111,7 +112,7 @@ void TestFrmCzySetup::storeRules()
     else if (change == QLatin1String("clear"))
         outcome = store.clearPassword(value);
     else
-        outcome = store.saveDiscountLimit(QStringLiteral("clerk "), value.toDouble());
+        outcome = store.saveDiscountLimit(QStringLiteral("clerk "), value);
     QVERIFY(outcome.result);
     QCOMPARE(outcome.refusal, refusal);
     QCOMPARE(operators(*m_f), rows);

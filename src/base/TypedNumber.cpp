@@ -1,4 +1,4 @@
-#include "billing/TypedNumber.h"
+#include "base/TypedNumber.h"
 
 #include <QLocale>
 #include <QRegularExpression>
