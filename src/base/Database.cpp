@@ -109,8 +109,9 @@ QString readOnlyParameters(const QString& fullName, const QByteArray& header)
 
 // Checks the file through a read-only connection of its own: it is a
 // database, sound, and has the program's tables. Nothing is written, so a
-// file refused here is left exactly as it was.
-Result inspect(const QString& fullName, const QString& connectionName)
+// file refused here is left exactly as it was. With `kept`, a file that
+// passes stays open there under the connection name.
+Result inspect(const QString& fullName, const QString& connectionName, QSqlDatabase* kept = nullptr)
 {
     QFile file(fullName);
     if (!file.open(QIODevice::ReadOnly))
@@ -131,6 +132,10 @@ Result inspect(const QString& fullName, const QString& connectionName)
         finding = Sql::scalar(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
     if (result && finding == QLatin1String("ok"))
         missing = Schema::missingTables(db);
+    if (kept && result && finding == QLatin1String("ok") && missing.isEmpty()) {
+        *kept = db;
+        return result;
+    }
     db = QSqlDatabase();
     close(connectionName);
 
@@ -182,6 +187,13 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
         close(connectionName);
     }
     return result;
+}
+
+Result openReadOnly(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
+{
+    if (!QFileInfo(fullName).isFile())
+        return refuse(fullName, QStringLiteral("文件不存在"));
+    return inspect(fullName, connectionName, db);
 }
 
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db)

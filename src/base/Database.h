@@ -18,6 +18,11 @@ inline const QString ConnectionName = QStringLiteral("DbConn");
 // refusal the connection is removed again.
 Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
 
+// Opens another Tavoro database read-only under the connection name, after
+// the checks of open() that need no writing, so that looking into a file
+// (a backup, a file about to be chosen) never changes it.
+Result openReadOnly(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
+
 // Creates a new, empty database file (readable by its owner only) with the
 // schema. Refuses to touch a file that exists, and a place without WAL.
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
