@@ -129,14 +129,18 @@ void Form_menu::buildScreen()
     connect(m_panel->Command3, &QPushButton::clicked, m_light, &LightController::sendAllTables);
     connect(m_cardReader, &CardReader::swiped, m_panel->Txtkhao, &QLineEdit::setText);
     // What a device tells stays in the status bar until it tells something else.
+    // Both share the bar's width, so the whole text is in the tooltip too.
     const auto statusLabel = [this](const QString& name) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
         statusBar()->addWidget(label);
-        return label;
+        return [label](const QString& text) {
+            label->setText(text);
+            label->setToolTip(text);
+        };
     };
-    connect(m_light, &LightController::notice, statusLabel(QStringLiteral("lightStatus")), &QLabel::setText);
-    connect(m_cardReader, &CardReader::notice, statusLabel(QStringLiteral("cardReaderStatus")), &QLabel::setText);
+    connect(m_light, &LightController::notice, this, statusLabel(QStringLiteral("lightStatus")));
+    connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
 
     auto* timers = new ActiveScreenTimers(this);
     timers->add(QStringLiteral("Timer1"), 6000, [this] { tickClock(); });

@@ -28,7 +28,7 @@ Result SerialLink::open(const SerialSettings& settings)
     m_settings = settings;
     const Result result = m_settings.open(*m_port);
     if (!result) {
-        Q_EMIT notice(QStringLiteral("%1：%2，正在自动重试").arg(m_device, result.message()));
+        Q_EMIT notice(QStringLiteral("%1：%2，正在重试").arg(m_device, result.message()));
         m_retry->start();
     }
     return result;
@@ -71,8 +71,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
     m_port->close();
     const QString cause =
         error == QSerialPort::WriteError ? QStringLiteral("写不出数据") : QStringLiteral("读不到数据");
-    Q_EMIT notice(QStringLiteral("%1：串口 %2 断开了（%3，设备可能拔下或断电），正在自动重试")
-                      .arg(m_device, m_settings.portName(), cause));
+    Q_EMIT notice(QStringLiteral("%1：串口 %2 断开（%3），正在重试").arg(m_device, m_settings.portName(), cause));
     m_retry->start();
 }
 
