@@ -10,16 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-
-QByteArray contents(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class TestFrmPathset : public QObject
 {
     Q_OBJECT
@@ -64,7 +54,11 @@ void TestFrmPathset::switching()
         QFile file(name);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("these are not tables") > 0);
     }
-    const QByteArray before = contents(name);
+    const auto contents = [&name] {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = contents();
     QSettings file(f.hall.folder() + QStringLiteral("/Tavoro.conf"), QSettings::IniFormat);
     SettingsStore settings(&file);
     Frm_pathset screen(settings, f.hall.db());
@@ -78,7 +72,7 @@ void TestFrmPathset::switching()
     QCOMPARE(ended.count(), stored ? 1 : 0);
     QCOMPARE(settings.path(), stored ? f.hall.folder() + QLatin1Char('/') : QString());
     QCOMPARE(settings.data(), stored ? QStringLiteral("hall.mdb") : QString());
-    QCOMPARE(contents(name), before);
+    QCOMPARE(contents(), before);
 }
 
 void TestFrmPathset::cancelEndsTheProgram()

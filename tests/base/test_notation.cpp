@@ -1,5 +1,7 @@
+#include "base/ModCWCl.h"
 #include "base/Notation.h"
 
+#include <QSqlError>
 #include <QTest>
 
 using namespace Notation;
@@ -43,6 +45,17 @@ void TestNotation::numbers_data()
     QTest::newRow("Mid is one-based") << Mid(QStringLiteral("台位号码"), 2, 2) << "位号";
     QTest::newRow("Mid past the end") << Mid(QStringLiteral("abc"), 5, 2) << "";
     QTest::newRow("Left beyond the end") << Left(QStringLiteral("ab"), 5) << "ab";
+    // A failed statement's first line as the operator reads it (SQLite's code,
+    // 0 where the driver passes none on): only bad data asks to type again.
+    const auto worded = [](int code, const char* said) {
+        const Result result = Result::fromSqlError(QSqlError(
+            QString(), QString::fromLatin1(said), QSqlError::StatementError, code ? QString::number(code) : QString()));
+        return errorText(result.number(), result.message()).section(QLatin1Char('\n'), 0, 0);
+    };
+    QTest::newRow("full disk at commit") << worded(0, "database or disk is full") << "磁盘已满，请先腾出磁盘空间";
+    QTest::newRow("read-only file") << worded(8, "attempt to write a readonly database")
+                                    << "数据文件是只读的，无法写入";
+    QTest::newRow("bad data") << worded(19, "UNIQUE constraint failed: hyk.khao") << "数据有误，请重新输入!";
 }
 
 void TestNotation::numbers()

@@ -16,8 +16,6 @@ private slots:
     void cleanup() { m_hall.reset(); }
     void opening_data();
     void opening();
-    void boxValues_data();
-    void boxValues();
     void positioningCard_data();
     void positioningCard();
 
@@ -45,11 +43,12 @@ void TableOpeningTest::opening_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("table"); // sybj,tx,fwfl of table 1, then its visits
+    QTest::addColumn<QString>("boxes"); // reminder|deposit
 
     const auto row = [](const char* name, const char* card, const char* password, const char* before, bool ok,
-                        Outcome outcome, const char* table) {
+                        Outcome outcome, const char* table, const QString& boxes = QStringLiteral("60|80")) {
         QTest::newRow(name) << QString::fromUtf8(card) << QString::fromUtf8(password) << QString::fromUtf8(before) << ok
-                            << outcome << QString::fromUtf8(table);
+                            << outcome << QString::fromUtf8(table) << boxes;
     };
     const char* untouched = "0,5.0,7.0 ";
     row("guest", "", "", "", true, Outcome::Opened, "1,60.0,80.0 -,20:00:07,15.0,15.0,system");
@@ -64,6 +63,19 @@ void TableOpeningTest::opening_data()
     row("a failed visit leaves the table as it was", "", "",
         "create trigger fail before insert on waimxd begin select raise(abort, 'x'); end", false, Outcome::AlreadyOpen,
         untouched);
+    // A refused box leaves the table free with no visit, so its light stays off.
+    row("blank boxes", "", "", "", true, Outcome::Opened, "1,0.0,0.0 -,20:00:07,15.0,15.0,system",
+        QStringLiteral("| "));
+    row("largest boxes, blanks around", "", "", "", true, Outcome::Opened,
+        "1,1440.0,100000.0 -,20:00:07,15.0,15.0,system", QStringLiteral(" 1440|100000 "));
+    row("deposit in cents", "", "", "", true, Outcome::Opened, "1,30.0,50.25 -,20:00:07,15.0,15.0,system",
+        QStringLiteral("30|50.25"));
+    for (const char* reminder : {"1441", "-1", "30.5", "abc"})
+        row(reminder, "", "", "", true, Outcome::ReminderRefused, untouched,
+            QLatin1String(reminder) + QStringLiteral("|0"));
+    for (const char* deposit : {"-1e20", "1e20", "100000.01", "12ab", "12,5"})
+        row(deposit, "", "", "", true, Outcome::DepositRefused, untouched,
+            QStringLiteral("0|") + QLatin1String(deposit));
 }
 
 void TableOpeningTest::opening()
@@ -74,14 +86,16 @@ void TableOpeningTest::opening()
     QFETCH(bool, ok);
     QFETCH(Outcome, outcome);
     QFETCH(QString, table);
+    QFETCH(QString, boxes);
 
     if (!before.isEmpty())
         QVERIFY(m_hall->hall.exec(before));
     Opened opened;
-    QCOMPARE(
-        bool(openTable(m_hall->hall.state,
-                       {QStringLiteral("1"), card, password, QStringLiteral("60"), QStringLiteral("80")}, &opened)),
-        ok);
+    QCOMPARE(bool(openTable(m_hall->hall.state,
+                            {QStringLiteral("1"), card, password, boxes.section(QLatin1Char('|'), 0, 0),
+                             boxes.section(QLatin1Char('|'), 1)},
+                            &opened)),
+             ok);
     QCOMPARE(opened.outcome, outcome);
     const QString visits = QStringLiteral("select group_concat(ifnull(khao, '-') || ',' || substr(ksrc, -8) || ',' || "
                                           "dj || ',' || dj1 || ',' || czyname) from waimxd");
@@ -89,43 +103,6 @@ void TableOpeningTest::opening()
         m_hall->value(QStringLiteral("select sybj || ',' || tx || ',' || fwfl from zhdy where zhao=1")).toString() +
             QLatin1Char(' ') + m_hall->value(visits).toString(),
         table);
-}
-
-void TableOpeningTest::boxValues_data()
-{
-    QTest::addColumn<QString>("reminder");
-    QTest::addColumn<QString>("deposit");
-    QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<QString>("table"); // sybj,tx,fwfl of table 1 and its visits
-
-    const QString untouched = QStringLiteral("0,5.0,7.0 0");
-    QTest::newRow("blank") << ""
-                           << " " << Outcome::Opened << "1,0.0,0.0 1";
-    QTest::newRow("largest, blanks around") << " 1440"
-                                            << "100000 " << Outcome::Opened << "1,1440.0,100000.0 1";
-    QTest::newRow("cents") << "30"
-                           << "50.25" << Outcome::Opened << "1,30.0,50.25 1";
-    for (const char* reminder : {"1441", "-1", "30.5", "abc"})
-        QTest::newRow(reminder) << reminder << "0" << Outcome::ReminderRefused << untouched;
-    for (const char* deposit : {"-1e20", "1e20", "100000.01", "12ab", "12,5"})
-        QTest::newRow(deposit) << "0" << deposit << Outcome::DepositRefused << untouched;
-}
-
-// A refused value leaves the table free with no visit, so its light stays off.
-void TableOpeningTest::boxValues()
-{
-    QFETCH(QString, reminder);
-    QFETCH(QString, deposit);
-    QFETCH(Outcome, outcome);
-    QFETCH(QString, table);
-    Opened opened;
-    QVERIFY(openTable(m_hall->hall.state, {QStringLiteral("1"), QString(), QString(), reminder, deposit}, &opened));
-    QCOMPARE(opened.outcome, outcome);
-    QCOMPARE(m_hall
-                 ->value(QStringLiteral("select sybj || ',' || tx || ',' || fwfl || ' ' || (select count(*) from "
-                                        "waimxd) from zhdy where zhao=1"))
-                 .toString(),
-             table);
 }
 
 void TableOpeningTest::positioningCard_data()

@@ -50,8 +50,6 @@ void LightControllerTest::commandByte_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QByteArray>("sent"); // empty: nothing
     QTest::newRow("1 on") << 1 << "1" << bytes("40");
-    QTest::newRow("1 off") << 0 << "1" << bytes("00");
-    QTest::newRow("48 on") << 1 << "48" << bytes("6f");
     QTest::newRow("48 off") << 0 << "48" << bytes("2f");
     QTest::newRow("blank before") << 1 << " 7" << bytes("46");
     QTest::newRow("command 2") << 2 << "3" << QByteArray();
