@@ -43,6 +43,20 @@ std::optional<int> wholeNumber(const QString& text)
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 
+// Why a port did not open, in the operator's words; the system's own text
+// stays beside the causes it has no words for.
+QString openFailure(const QSerialPort& port)
+{
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("找不到这个设备，请检查连线和电源");
+    case QSerialPort::PermissionError:
+        return QStringLiteral("没有使用权限，或已被别的程序占用");
+    default:
+        return port.errorString();
+    }
+}
+
 } // namespace
 
 std::optional<QString> SerialSettings::portPath(const QString& value)
@@ -109,6 +123,6 @@ Result SerialSettings::open(QSerialPort& port) const
     port.setFlowControl(QSerialPort::NoFlowControl);
     port.setReadBufferSize(m_readBufferSize);
     if (!port.open(QIODevice::ReadWrite))
-        return Result::failure(QStringLiteral("无法打开串口 %1：%2").arg(m_portName, port.errorString()));
+        return Result::failure(QStringLiteral("无法打开串口 %1：%2").arg(m_portName, openFailure(port)));
     return Result::success();
 }
