@@ -49,9 +49,9 @@ QString openFailure(const QSerialPort& port)
 {
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("找不到这个设备，请检查连线和电源");
+        return QStringLiteral("找不到设备");
     case QSerialPort::PermissionError:
-        return QStringLiteral("没有使用权限，或已被别的程序占用");
+        return QStringLiteral("无权使用或被别的程序占用");
     default:
         return port.errorString();
     }
