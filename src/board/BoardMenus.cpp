@@ -58,6 +58,7 @@ void BoardMenus::buildToolbar()
 
     addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
     addButton(QStringLiteral("jz"), QStringLiteral("结账"), QStringLiteral("结账计时停止"));
+    addButton(QStringLiteral("zhuantai"), QStringLiteral("转台"), QString());
     m_toolbar->addSeparator();
     addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
     m_toolbar->addSeparator();
@@ -65,6 +66,9 @@ void BoardMenus::buildToolbar()
     addButton(QStringLiteral("Showtp"), QStringLiteral("显示"), QStringLiteral("显示桌面"));
     m_print = addButton(QStringLiteral("print"), QStringLiteral("打印"), QStringLiteral("选中后结账后自动打印账单"));
     m_print->setCheckable(true);
+    addButton(QStringLiteral("tx"), QStringLiteral("提醒"), QStringLiteral("客人到时提醒时间录入"));
+    addButton(QStringLiteral("yj"), QStringLiteral("押金"), QStringLiteral("输入押金"));
+    addButton(QStringLiteral("hh"), QStringLiteral("互换"), QStringLiteral("台位互换"));
 }
 
 QAction* BoardMenus::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot)
@@ -106,6 +110,8 @@ void BoardMenus::buildMenus()
     addItem(business, QStringLiteral("menu_yygl_2"), QStringLiteral("&2.台位结帐"), [this] {
         m_run(QStringLiteral("jz"));
     })->setShortcut(Qt::Key_F3);
+    addItem(business, QStringLiteral("menu_yygl_3"), QStringLiteral("&3.转    台"),
+            [this] { m_run(QStringLiteral("zhuantai")); });
     addItem(business, QStringLiteral("menu_yygl_4"), QStringLiteral("&4.刷新台位状态"), [this] {
         m_run(QStringLiteral("Refh"));
     })->setShortcut(Qt::Key_F5);
@@ -118,6 +124,13 @@ void BoardMenus::buildMenus()
     connect(autoPrint, &QAction::toggled, m_print, &QAction::setChecked);
     connect(m_print, &QAction::toggled, autoPrint, &QAction::setChecked);
     m_print->setChecked(true);
+    // Unlike their buttons, these two items open for a free table as well.
+    addItem(business, QStringLiteral("menu_yygl_7"), QStringLiteral("&7.客人提醒"),
+            [this] { Q_EMIT reminderRequested(); });
+    addItem(business, QStringLiteral("menu_yygl_8"), QStringLiteral("&8.客人押金录入"),
+            [this] { Q_EMIT depositRequested(); });
+    addItem(business, QStringLiteral("menu_yygl_9"), QStringLiteral("&9.台位互换"),
+            [this] { m_run(QStringLiteral("hh")); });
     // Open to whoever may settle a table, as the settle item is.
     addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
             [this] { Q_EMIT reprintRequested(); });

@@ -38,6 +38,10 @@ Q_SIGNALS:
     void shiftChangeRequested();
     void exitRequested();
     void reprintRequested();
+    // The reminder and deposit items, which open their screens for the
+    // current table whether or not it is in use.
+    void reminderRequested();
+    void depositRequested();
     // A new database location was stored; it is used from the next start.
     void endProgram();
 

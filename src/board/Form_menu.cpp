@@ -22,6 +22,11 @@
 #include "board/BoardPanel.h"
 #include "board/BoardPictures.h"
 #include "board/CheckoutReceipt.h"
+#include "board/TableMarks.h"
+#include "board/TransferPanel.h"
+#include "board/frmTX.h"
+#include "board/frmYj.h"
+#include "board/frmzt.h"
 #include "devices/CardReader.h"
 #include "devices/LightController.h"
 #include "printing/ReceiptPrinting.h"
@@ -68,6 +73,8 @@ void Form_menu::buildScreen()
     connect(m_menus, &BoardMenus::shiftChangeRequested, this, &Form_menu::shiftChangeRequested);
     connect(m_menus, &BoardMenus::exitRequested, this, &Form_menu::exitRequested);
     connect(m_menus, &BoardMenus::endProgram, this, &Form_menu::endProgram);
+    connect(m_menus, &BoardMenus::reminderRequested, this, [this] { showTableScreen<frmTX>(m_panel->Txttx->text()); });
+    connect(m_menus, &BoardMenus::depositRequested, this, [this] { showTableScreen<frmYj>(m_panel->Txtyj->text()); });
     m_receipts = new ReceiptPrinter(m_state.params, this);
     connect(m_receipts, &ReceiptPrinter::printed, this, [](const Result& printed) {
         if (!printed)
@@ -82,13 +89,19 @@ void Form_menu::buildScreen()
     m_list->hide();
     m_panel = new BoardPanel(this);
     m_panel->setFixedWidth(300);
+    m_transfer = new TransferPanel(m_state, m_light, this);
+    m_transfer->setFixedWidth(300);
+    connect(m_transfer, &TransferPanel::moved, this, &Form_menu::usersubGridStar);
 
     auto* board = new QWidget(this);
     auto* layout = new QHBoxLayout(board);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_list, 1);
-    layout->addWidget(m_panel);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_panel, 1);
+    side->addWidget(m_transfer);
+    layout->addLayout(side);
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -400,7 +413,47 @@ void Form_menu::runCommand(const QString& key)
         usersubGridStar();
     } else if (key == QLatin1String("Showtp")) {
         showBackground();
+    } else if (key == QLatin1String("zhuantai")) {
+        zhuantaiSet();
+    } else if (key == QLatin1String("tx") || key == QLatin1String("yj") || key == QLatin1String("hh")) {
+        if (!m_current)
+            return;
+        Result checked = Result::success();
+        const bool inUse = IsZhUse(m_state.DbConn, currentTable(), &checked);
+        if (!checked)
+            ShowErr(checked);
+        if (!inUse)
+            return;
+        if (key == QLatin1String("tx"))
+            showTableScreen<frmTX>(m_panel->Txttx->text());
+        else if (key == QLatin1String("yj"))
+            showTableScreen<frmYj>(m_panel->Txtyj->text());
+        else
+            showSwap();
     }
+}
+
+void Form_menu::zhuantaiSet()
+{
+    if (m_current)
+        m_transfer->prepare(m_current->zhao);
+}
+
+template <typename Screen>
+void Form_menu::showTableScreen(const QString& value)
+{
+    if (!m_current)
+        return;
+    Screen screen(m_state, currentTable(), value, this);
+    if (screen.exec() == QDialog::Accepted)
+        usersubGridStar();
+}
+
+void Form_menu::showSwap()
+{
+    frmzt screen(m_state, currentTable(), this);
+    if (screen.exec() == QDialog::Accepted)
+        usersubGridStar();
 }
 
 // The card is checked before anything is written: a refused card leaves the
@@ -429,11 +482,11 @@ void Form_menu::js()
         p.Txtkhao->setFocus();
         return;
     case TableOpening::Outcome::ReminderRefused:
-        Messages::exclamation(QStringLiteral("提醒时长请输入 0 到 1440 之间的整数分钟。"));
+        Messages::exclamation(TableMarks::reminderRefused());
         p.Txttx->setFocus();
         return;
     case TableOpening::Outcome::DepositRefused:
-        Messages::exclamation(QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。"));
+        Messages::exclamation(TableMarks::depositRefused());
         p.Txtyj->setFocus();
         return;
     case TableOpening::Outcome::Opened:

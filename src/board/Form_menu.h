@@ -19,6 +19,7 @@ class LightController;
 class QLabel;
 class QStackedWidget;
 class ReceiptPrinter;
+class TransferPanel;
 
 // The table board: every table with its state, the working panel, the
 // menus and toolbar of the working day. It owns the light controller and
@@ -32,8 +33,9 @@ class Form_menu : public QMainWindow
 public:
     explicit Form_menu(AppState& state, QWidget* parent = nullptr);
 
-    // The toolbar dispatch by key ("js", "jz", "Sd", "Refh", "Showtp"); the
-    // business menu items come here too. Other keys do nothing.
+    // The toolbar dispatch by key ("js", "jz", "zhuantai", "Sd", "Refh",
+    // "Showtp", "tx", "yj", "hh"); the business menu items come here too.
+    // Other keys do nothing.
     void runCommand(const QString& key);
 
     // The member check of opening and checkout. An accepted card's type is
@@ -99,6 +101,12 @@ private:
     void FlGrid_Click(int row);
     void ListView1_ItemClick(const QString& table);
     void js();
+    void zhuantaiSet();
+    // The reminder, deposit and swap screens for the current table; the
+    // board is shown again after each save.
+    template <typename Screen>
+    void showTableScreen(const QString& value);
+    void showSwap();
     void jzZh();
     void Txtkhao_Enter();
     void acceptMember(const TableOpening::MemberCheck& member);
@@ -112,6 +120,7 @@ private:
     BoardGrid* m_grid;
     BoardList* m_list;
     BoardPanel* m_panel;
+    TransferPanel* m_transfer;
     BoardMenus* m_menus;
     ReceiptPrinter* m_receipts;
     QStackedWidget* m_pages;

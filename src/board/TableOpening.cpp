@@ -5,13 +5,13 @@
 #include "base/DateText.h"
 #include "base/Notation.h"
 #include "base/Sql.h"
-#include "base/TypedNumber.h"
 #include "billing/CardRate.h"
 #include "billing/MemberCard.h"
 #include "billing/ModuseCheck.h"
 #include "billing/RateBands.h"
 #include "billing/StoredNumber.h"
 #include "billing/TableNumber.h"
+#include "board/TableMarks.h"
 
 #include <QSqlQuery>
 
@@ -74,23 +74,20 @@ struct Marks
 };
 
 // A blank box counts as 0.
-std::optional<double> boxValue(const QString& text, int decimals, double largest)
+std::optional<double> boxValue(const QString& text, std::optional<double> (*read)(const QString&))
 {
     if (Notation::Trim(text).isEmpty())
         return 0.0;
-    const std::optional<double> value = typedNumber(text, decimals);
-    if (!value || *value > largest)
-        return std::nullopt;
-    return value;
+    return read(text);
 }
 
 // The outcome refusing a box; nothing when both hold what they may.
 std::optional<Outcome> readMarks(const Request& request, Marks* marks)
 {
-    const std::optional<double> minutes = boxValue(request.reminderMinutes, 0, 1440);
+    const std::optional<double> minutes = boxValue(request.reminderMinutes, &TableMarks::reminderMinutes);
     if (!minutes)
         return Outcome::ReminderRefused;
-    const std::optional<double> deposit = boxValue(request.deposit, 2, 100000);
+    const std::optional<double> deposit = boxValue(request.deposit, &TableMarks::deposit);
     if (!deposit)
         return Outcome::DepositRefused;
     *marks = {*minutes, *deposit};

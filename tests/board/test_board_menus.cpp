@@ -55,7 +55,8 @@ void TestBoardMenus::operatorRow()
     const Form_menu board(f.hall.state);
     const QStringList guarded = QStringLiteral("mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
     const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
-                                              "menu_yygl_5 menu_yygl_6 menu_yygl_10 js Sd Refh Showtp print")
+                                              "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
+                                              "menu_yygl_10 js zhuantai Sd Refh Showtp print tx yj hh")
                                    .split(QLatin1Char(' '));
     for (const QString& name : guarded + always) {
         const bool expected = always.contains(name) || enabled.contains(name);

@@ -1,0 +1,62 @@
+#include "board/TableMarks.h"
+
+#include "base/Sql.h"
+#include "base/TypedNumber.h"
+
+namespace TableMarks {
+
+namespace {
+
+constexpr double LongestReminder = 1440;
+constexpr double LargestDeposit = 100000;
+
+std::optional<double> bounded(const QString& text, int decimals, double largest)
+{
+    const std::optional<double> value = typedNumber(text, decimals);
+    if (!value || *value > largest)
+        return std::nullopt;
+    return value;
+}
+
+Result save(const QSqlDatabase& db, const QString& text, qint16 zhao, double value)
+{
+    QSqlQuery query(db);
+    const Result result = Sql::exec(query, text, {value, zhao});
+    if (result && query.numRowsAffected() != 1)
+        return Result::failure(QStringLiteral("没有台号为 ") + QString::number(zhao) + QStringLiteral(" 的台位"));
+    return result;
+}
+
+} // namespace
+
+std::optional<double> reminderMinutes(const QString& text)
+{
+    return bounded(text, 0, LongestReminder);
+}
+
+std::optional<double> deposit(const QString& text)
+{
+    return bounded(text, 2, LargestDeposit);
+}
+
+QString reminderRefused()
+{
+    return QStringLiteral("提醒时长请输入 0 到 1440 之间的整数分钟。");
+}
+
+QString depositRefused()
+{
+    return QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。");
+}
+
+Result saveReminder(const QSqlDatabase& db, qint16 zhao, double minutes)
+{
+    return save(db, QStringLiteral("update zhdy set tx=? where zhao=?"), zhao, minutes);
+}
+
+Result saveDeposit(const QSqlDatabase& db, qint16 zhao, double amount)
+{
+    return save(db, QStringLiteral("update zhdy set fwfl=? where zhao=?"), zhao, amount);
+}
+
+} // namespace TableMarks

@@ -1,0 +1,77 @@
+#include "board/frmzt.h"
+
+#include "base/AppState.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "billing/TableNumber.h"
+#include "board/TableMove.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+frmzt::frmzt(AppState& state, const QString& table, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("frmzt"));
+    setWindowTitle(QStringLiteral("台位互换"));
+    TextBox1 = new QLineEdit(this);
+    TextBox1->setObjectName(QStringLiteral("TextBox1"));
+    TextBox1->hide();
+    TextBox2 = new QLineEdit(this);
+    TextBox2->setObjectName(QStringLiteral("TextBox2"));
+    TextBox2->setReadOnly(true);
+    Combozt = new QComboBox(this);
+    Combozt->setObjectName(QStringLiteral("Combozt"));
+    CommandButton1 = new QPushButton(QStringLiteral("互换"), this);
+    CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
+    CommandButton2 = new QPushButton(QStringLiteral("取消"), this);
+    CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
+
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("现 桌 台："), TextBox2);
+    form->addRow(QStringLiteral("换入桌台："), Combozt);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CommandButton1);
+    buttons->addWidget(CommandButton2);
+    form->addRow(buttons);
+
+    connect(CommandButton1, &QPushButton::clicked, this, &frmzt::swap);
+    connect(CommandButton2, &QPushButton::clicked, this, &QDialog::reject);
+
+    const std::optional<qint16> current = tableNumber(table);
+    QList<qint16> others;
+    const Result found = current ? TableMove::tablesInUseExcept(m_state.DbConn, *current, &others) : Result::success();
+    if (!found)
+        ShowErr(found);
+    if (others.isEmpty())
+        return;
+    TextBox1->setText(QString::number(*current));
+    TextBox2->setText(TextBox1->text());
+    for (const qint16 zhao : others)
+        Combozt->addItem(QString::number(zhao));
+}
+
+// A table in the list that has no open visit any more swaps nothing, and
+// then nothing is reported.
+void frmzt::swap()
+{
+    const std::optional<qint16> first = tableNumber(TextBox1->text());
+    const std::optional<qint16> second = tableNumber(Combozt->currentText());
+    if (!first || !second)
+        return;
+    bool swapped = false;
+    const Result result = TableMove::swap(m_state.DbConn, *first, *second, &swapped);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    if (swapped)
+        Messages::information(TextBox2->text() + QStringLiteral(" 号桌的客人的账单已改为  ") + Combozt->currentText() +
+                              QStringLiteral("  号台。"));
+    accept();
+}

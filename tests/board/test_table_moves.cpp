@@ -1,0 +1,228 @@
+#include "board/BoardModel.h"
+#include "board/Form_menu.h"
+#include "board/TableMove.h"
+#include "devices/PseudoTerminal.h"
+#include "support/HallFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+// Moving parties between tables and the values kept on a table's row. Five
+// tables; table 2 open since 18:50 (visit 1), table 3 since 19:30 (visit 2).
+class TestTableMoves : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void moves_data();
+    void moves();
+    void transferLights_data();
+    void transferLights();
+    void tableMarks_data();
+    void tableMarks();
+
+private:
+    Form_menu& board()
+    {
+        if (!m_board) {
+            m_board = std::make_unique<Form_menu>(f->hall.state);
+            m_board->show();
+        }
+        return *m_board;
+    }
+    void select(int row)
+    {
+        auto* grid = control<QTableView>(&board(), QStringLiteral("FlGrid"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 1)).center());
+    }
+    QString visits()
+    {
+        return f->value(QStringLiteral("select group_concat(id || ':' || zhao) from waimxd")).toString();
+    }
+    QString marks()
+    {
+        return f->value(QStringLiteral("select group_concat(zhao || ':' || sybj) from zhdy")).toString();
+    }
+
+    std::unique_ptr<HallFixture> f;
+    std::unique_ptr<Form_menu> m_board;
+};
+
+void TestTableMoves::init()
+{
+    m_board.reset();
+    f.reset();
+    f = std::make_unique<HallFixture>();
+    QVERIFY(f->ready() && f->addTables(5));
+    QVERIFY(f->openVisit(2, today("18:50:00")) && f->openVisit(3, today("19:30:00")));
+}
+
+void TestTableMoves::moves_data()
+{
+    QTest::addColumn<bool>("transfer"); // else a swap
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<QString>("visits");
+    QTest::addColumn<QString>("marks");
+    const QString before = QStringLiteral("1:2,2:3");
+    const QString marked = QStringLiteral("1:0,2:1,3:1,4:0,5:0");
+    const QString failAtTarget = QStringLiteral("create trigger boom before update of sybj on zhdy when new.zhao=5 "
+                                                "begin select raise(abort, 'injected'); end");
+    const QString failAtSecond = QStringLiteral("create trigger boom before update of zhao on waimxd when new.zhao=2 "
+                                                "begin select raise(abort, 'injected'); end");
+    QTest::newRow("transfer") << true << 2 << 5 << "" << true << true << "1:5,2:3"
+                              << "1:0,2:0,3:1,4:0,5:1";
+    QTest::newRow("transfer failing at its last statement")
+        << true << 2 << 5 << failAtTarget << false << false << before << marked;
+    QTest::newRow("transfer to a table opened meanwhile") << true << 2 << 3 << "" << true << false << before << marked;
+    QTest::newRow("transfer to a free-marked table holding a visit")
+        << true << 2 << 4 << "insert into waimxd (id, zhao, ksrc) values (3, 4, '2026-12-06 19:00:00')" << true << false
+        << "1:2,2:3,3:4" << marked;
+    QTest::newRow("transfer of a table settled meanwhile")
+        << true << 2 << 5 << "update waimxd set jsrc='2026-12-06 19:59:00' where id=1" << true << false << before
+        << marked;
+    QTest::newRow("swap") << false << 2 << 3 << "" << true << true << "1:3,2:2" << marked;
+    QTest::newRow("swap failing at its second visit")
+        << false << 2 << 3 << failAtSecond << false << false << before << marked;
+    QTest::newRow("swap with a table in use without visit")
+        << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << true << false << before << "1:0,2:1,3:1,4:1,5:0";
+}
+
+// A move either happens whole or leaves every row as it was.
+void TestTableMoves::moves()
+{
+    QFETCH(bool, transfer);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, setup);
+    QFETCH(bool, ok);
+    QFETCH(bool, moved);
+    QFETCH(QString, visits);
+    QFETCH(QString, marks);
+    if (!setup.isEmpty())
+        QVERIFY2(f->hall.exec(setup), qPrintable(f->error()));
+    QSqlDatabase db = f->hall.state.DbConn;
+    bool done = false;
+    Result result = Result::success();
+    if (transfer) {
+        TableMove::Transfer outcome = TableMove::Transfer::Moved;
+        result = TableMove::transfer(db, qint16(first), qint16(second), &outcome);
+        done = result && outcome == TableMove::Transfer::Moved;
+    } else {
+        result = TableMove::swap(db, qint16(first), qint16(second), &done);
+    }
+    QCOMPARE(result.ok(), ok);
+    QCOMPARE(done, moved);
+    QCOMPARE(this->visits(), visits);
+    QCOMPARE(this->marks(), marks);
+}
+
+void TestTableMoves::transferLights_data()
+{
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("confirm, then transfer in") << true << QByteArray("\x01\x88\x44");
+    QTest::newRow("confirm, then cancel") << false << QByteArray("\x01\x88\x41");
+}
+
+// Table 2 to table 5 with the lights on: the source lamp goes out at the
+// transfer-out, and either the target's or the source's lamp comes on.
+void TestTableMoves::transferLights()
+{
+    QFETCH(bool, complete);
+    QFETCH(QByteArray, bytes);
+    PseudoTerminal controller;
+    QVERIFY2(controller.isValid(), qPrintable(controller.error()));
+    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
+                         {controller.path()}));
+    f->hall.state.params.lightControl = true;
+    select(1);
+    control<QAction>(&board(), QStringLiteral("menu_yygl_3"))->trigger();
+    auto* panel = control<QWidget>(&board(), QStringLiteral("FZt"));
+    QVERIFY(panel->isVisible());
+    auto* targets = control<QComboBox>(panel, QStringLiteral("Combozt"));
+    targets->setCurrentText(QStringLiteral("5"));
+    auto* in = control<QPushButton>(panel, QStringLiteral("CommandButton3"));
+    QVERIFY(!in->isEnabled());
+    control<QPushButton>(panel, QStringLiteral("CommandButton1"))->click();
+    QByteArray received;
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x01"));
+    QVERIFY(controller.write("\x01"));
+    if (complete)
+        in->click();
+    else
+        control<QPushButton>(panel, QStringLiteral("CommandButton1"))->click();
+    QTRY_COMPARE(received += controller.readAvailable(), bytes);
+    QCOMPARE(visits(), complete ? QStringLiteral("1:5,2:3") : QStringLiteral("1:2,2:3"));
+    QCOMPARE(marks(), complete ? QStringLiteral("1:0,2:0,3:1,4:0,5:1") : QStringLiteral("1:0,2:1,3:1,4:0,5:0"));
+    QCOMPARE(panel->isVisible(), !complete);
+    const bool five = board().findChild<BoardModel*>()->index(4, 0).data(BoardModel::InUseRole).toBool();
+    QCOMPARE(five, complete);
+}
+
+void TestTableMoves::tableMarks_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("tx"); // of the row's table after the screen
+    QTest::addColumn<double>("fwfl");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("reminder of 60 at minute 70") << "tx" << 1 << "60" << 60.0 << 50.0 << true << true;
+    QTest::newRow("reminder with exponent") << "tx" << 1 << "1e2" << 0.0 << 50.0 << false << false;
+    QTest::newRow("reminder over a day") << "tx" << 1 << "1441" << 0.0 << 50.0 << false << false;
+    QTest::newRow("deposit keeps its cents") << "yj" << 1 << "12.5" << 0.0 << 12.5 << true << false;
+    QTest::newRow("deposit with a sign") << "yj" << 1 << "-5" << 0.0 << 50.0 << false << false;
+    QTest::newRow("deposit with three decimals") << "yj" << 1 << "12.345" << 0.0 << 50.0 << false << false;
+    QTest::newRow("empty deposit") << "yj" << 1 << "" << 0.0 << 50.0 << false << false;
+    QTest::newRow("deposit button on a free table") << "yj" << 0 << "30" << 0.0 << 0.0 << false << false;
+    QTest::newRow("deposit item on a free table") << "menu_yygl_8" << 0 << "30" << 0.0 << 30.0 << true << false;
+}
+
+// A value that is not one the table may keep is refused and changes
+// nothing; a saved reminder shows at the refresh that follows.
+void TestTableMoves::tableMarks()
+{
+    QFETCH(QString, command);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(double, tx);
+    QFETCH(double, fwfl);
+    QFETCH(bool, accepted);
+    QFETCH(bool, due);
+    f->hall.state.params.reminderOffersCheckout = false;
+    select(row);
+    int result = -1;
+    QTimer::singleShot(0, [&] {
+        auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!screen)
+            return;
+        control<QLineEdit>(screen, QStringLiteral("Txttx"))->setText(typed);
+        control<QPushButton>(screen, QStringLiteral("CommandButton1"))->click();
+        result = screen->isVisible() ? QDialog::Rejected : screen->result();
+        if (screen->isVisible())
+            screen->reject();
+    });
+    control<QAction>(&board(), command)->trigger();
+    QCOMPARE(result == QDialog::Accepted, accepted);
+    QCOMPARE(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), tx);
+    QCOMPARE(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), fwfl);
+    QCOMPARE(f->messages.count(), typed.isEmpty() || (!accepted && row == 0) ? 0 : 1);
+    QCOMPARE(board().findChild<BoardModel*>()->isDue(row), due);
+}
+
+QTEST_MAIN(TestTableMoves)
+#include "test_table_moves.moc"
