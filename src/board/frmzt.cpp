@@ -40,6 +40,7 @@ frmzt::frmzt(AppState& state, const QString& table, QWidget* parent)
     buttons->addWidget(CommandButton2);
     form->addRow(buttons);
 
+    setMinimumWidth(300);
     connect(CommandButton1, &QPushButton::clicked, this, &frmzt::swap);
     connect(CommandButton2, &QPushButton::clicked, this, &QDialog::reject);
 

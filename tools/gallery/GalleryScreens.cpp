@@ -17,12 +17,16 @@
 #include "base/Sql.h"
 #include "board/Form_menu.h"
 #include "board/TableOpening.h"
+#include "board/frmTX.h"
+#include "board/frmYj.h"
+#include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTableView>
 
 #include <cstdio>
@@ -67,6 +71,23 @@ void openDemoTables(const AppState& state)
             std::fprintf(stderr, "cannot open table %d of the demo hall: %s\n", open.table,
                          qUtf8Printable(result.message()));
     }
+}
+
+// The member at table 3 about to move, before or after the transfer-out.
+std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
+{
+    auto screen = std::make_unique<Form_main>(state);
+    screen->applyLogin();
+    screen->setWindowState(Qt::WindowMaximized);
+    Form_menu* board = screen->board();
+    if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
+        grid->setCurrentIndex(grid->model()->index(2, 0));
+    board->runCommand(QStringLiteral("zhuantai"));
+    QWidget* panel = board->findChild<QWidget*>(QStringLiteral("FZt"));
+    if (confirmed && panel)
+        if (auto* out = panel->findChild<QPushButton*>(QStringLiteral("CommandButton1")))
+            out->click();
+    return screen;
 }
 
 } // namespace
@@ -115,6 +136,26 @@ QList<GalleryScreen> galleryScreens()
                  grid->setCurrentIndex(grid->model()->index(5, 0));
              board->runCommand(QStringLiteral("jz"));
              return screen;
+         }},
+        {QStringLiteral("Form_menu-transfer"),
+         [](GalleryContext& c) {
+             return boardTransferring(c.state, false);
+         }},
+        {QStringLiteral("Form_menu-transfer-confirmed"),
+         [](GalleryContext& c) {
+             return boardTransferring(c.state, true);
+         }},
+        {QStringLiteral("frmzt"),
+         [](GalleryContext& c) {
+             return std::make_unique<frmzt>(c.state, QStringLiteral("3"));
+         }},
+        {QStringLiteral("frmTX"),
+         [](GalleryContext& c) {
+             return std::make_unique<frmTX>(c.state, QStringLiteral("3"), QStringLiteral("60"));
+         }},
+        {QStringLiteral("frmYj"),
+         [](GalleryContext& c) {
+             return std::make_unique<frmYj>(c.state, QStringLiteral("3"), QStringLiteral("100"));
          }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),
         fromState<Frm_czy_add>("Frm_czy_add"),
