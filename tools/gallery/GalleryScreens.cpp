@@ -16,6 +16,7 @@
 #include "base/AppState.h"
 #include "base/Sql.h"
 #include "board/Form_menu.h"
+#include "board/Form_whdy.h"
 #include "board/TableOpening.h"
 #include "data/FrmstcsSET.h"
 #include "printing/Receipt.h"
@@ -23,6 +24,7 @@
 #include "printing/Report_zd.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QTableView>
 
 #include <cstdio>
@@ -114,6 +116,18 @@ QList<GalleryScreen> galleryScreens()
              if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
                  grid->setCurrentIndex(grid->model()->index(5, 0));
              board->runCommand(QStringLiteral("jz"));
+             return screen;
+         }},
+        fromState<Form_whdy>("Form_whdy-browse"),
+        {QStringLiteral("Form_whdy-edit"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_whdy>(c.state);
+             // A new table being added after the last one, its name still to type.
+             if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add"))) {
+                 if (auto* last = screen->findChild<QPushButton*>(QStringLiteral("CmdMove_3")))
+                     last->click();
+                 add->trigger();
+             }
              return screen;
          }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),
