@@ -8,6 +8,7 @@
 #include "admin/frm_czy_password.h"
 #include "base/AppState.h"
 #include "base/SettingsStore.h"
+#include "board/Form_whdy.h"
 #include "data/FrmstcsSET.h"
 
 #include <QAction>
@@ -91,6 +92,8 @@ void BoardMenus::buildMenus()
     QMenu* set = bar->addMenu(QStringLiteral("基础数据设置(&S)"));
     set->setObjectName(QStringLiteral("menu_set"));
     addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] { m_run(QStringLiteral("Sd")); });
+    guard(addItem(set, QStringLiteral("mset_1"), QStringLiteral("&2.台位设置"), [this] { open<Form_whdy>(); }),
+          &OperatorRights::zhda, 'B');
     set->addSeparator();
     addItem(set, QStringLiteral("mset_3"), QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
     guard(addItem(set, QStringLiteral("mset_5"), QStringLiteral("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),

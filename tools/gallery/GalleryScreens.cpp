@@ -16,6 +16,7 @@
 #include "base/AppState.h"
 #include "base/Sql.h"
 #include "board/Form_menu.h"
+#include "board/Form_whdy.h"
 #include "board/TableOpening.h"
 #include "board/frmTX.h"
 #include "board/frmYj.h"
@@ -156,6 +157,18 @@ QList<GalleryScreen> galleryScreens()
         {QStringLiteral("frmYj"),
          [](GalleryContext& c) {
              return std::make_unique<frmYj>(c.state, QStringLiteral("3"), QStringLiteral("100"));
+         }},
+        fromState<Form_whdy>("Form_whdy-browse"),
+        {QStringLiteral("Form_whdy-edit"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_whdy>(c.state);
+             // A new table being added after the last one, its name still to type.
+             if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add"))) {
+                 if (auto* last = screen->findChild<QPushButton*>(QStringLiteral("CmdMove_3")))
+                     last->click();
+                 add->trigger();
+             }
+             return screen;
          }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),
         fromState<Frm_czy_add>("Frm_czy_add"),
