@@ -15,6 +15,8 @@
 #include "app/Frm_active.h"
 #include "base/AppState.h"
 #include "base/Sql.h"
+#include "billing/FrmsFbz.h"
+#include "billing/FrmsFbzFA.h"
 #include "board/Form_menu.h"
 #include "board/TableOpening.h"
 #include "data/FrmstcsSET.h"
@@ -23,7 +25,9 @@
 #include "printing/Report_zd.h"
 
 #include <QAction>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -128,6 +132,19 @@ QList<GalleryScreen> galleryScreens()
         fromState<Form_kl>("Form_kl"),
         fromState<Form_datecz>("Form_datecz"),
         fromState<Frm_czyrz>("Frm_czyrz"),
+        fromState<FrmsFbz>("FrmsFbz"),
+        fromState<FrmsFbzFA>("FrmsFbzFA"),
+        {QStringLiteral("FrmsFbzFA-tables"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<FrmsFbzFA>(c.state);
+             screen->tabs()->setCurrentIndex(1);
+             // The first three tables checked, as before an assignment.
+             if (auto* list = screen->findChild<QTreeWidget*>(QStringLiteral("ListVzh"))) {
+                 for (int i = 0; i < qMin(3, list->topLevelItemCount()); ++i)
+                     list->topLevelItem(i)->setCheckState(0, Qt::Checked);
+             }
+             return screen;
+         }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {
              Receipt receipt = newReceipt(c.state);
