@@ -164,14 +164,11 @@ void BandEditor::cmdxg_Click()
 
 void BandEditor::cmdbc_Click()
 {
-    // Leaving the cell commits what is typed in it, so that the row is saved
-    // as it stands even when the cell was never left.
-    const QModelIndex here = m_grid->currentIndex();
-    if (!here.isValid())
+    // The click on the button has already taken the focus from an open cell,
+    // which committed what was typed in it.
+    const int row = m_grid->currentIndex().row();
+    if (row < 0)
         return;
-    m_grid->setCurrentIndex(QModelIndex());
-    m_grid->setCurrentIndex(here);
-    const int row = here.row();
     TypedBand band = typedRow(row);
     QString refusal;
     if (const Result result = m_store.save(band, &refusal); !result) {

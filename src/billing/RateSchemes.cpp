@@ -10,14 +10,10 @@ Result upgrade(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() -> Result {
         if (!db.tables(QSql::Tables).contains(QStringLiteral("jfbzfa"), Qt::CaseInsensitive)) {
-            Result result = Sql::exec(db, QStringLiteral("create table jfbzfa (id integer primary key autoincrement, "
-                                                         "hybz real, fhybz real, kssj text, jssj text, zhao integer, "
-                                                         "name text, lx text)"));
-            if (result)
-                result =
-                    Sql::exec(db, QStringLiteral("insert into jfbzfa(hybz, fhybz, kssj, jssj, zhao) select "
-                                                 "hybz, fhybz, kssj, jssj, zhao from jfbz where zhao=1 order by id"));
-            if (!result)
+            if (const Result result = Sql::exec(
+                    db, QStringLiteral("create table jfbzfa (id integer primary key autoincrement, hybz real, "
+                                       "fhybz real, kssj text, jssj text, zhao integer, name text, lx text)"));
+                !result)
                 return result;
         }
         const QSqlRecord columns = db.record(QStringLiteral("jfbzfa"));
@@ -29,11 +25,18 @@ Result upgrade(QSqlDatabase& db)
                 !result)
                 return result;
         }
-        const Result result =
-            Sql::exec(db, QStringLiteral("update jfbzfa set name=? where name is null"), {FirstScheme});
-        if (!result)
-            return result;
-        return Sql::exec(db, QStringLiteral("update jfbzfa set lx=? where lx is null"), {QStringLiteral("标准")});
+        // A hall without any scheme yet starts from the bands of its first table.
+        Result result = Result::success();
+        const bool empty = !Sql::scalar(db, QStringLiteral("select 1 from jfbzfa"), {}, &result).isValid();
+        if (result && empty)
+            result =
+                Sql::exec(db, QStringLiteral("insert into jfbzfa(hybz, fhybz, kssj, jssj, zhao) select hybz, fhybz, "
+                                             "kssj, jssj, zhao from jfbz where zhao=1 order by id"));
+        if (result)
+            result = Sql::exec(db, QStringLiteral("update jfbzfa set name=? where name is null"), {FirstScheme});
+        if (result)
+            result = Sql::exec(db, QStringLiteral("update jfbzfa set lx=? where lx is null"), {QStringLiteral("标准")});
+        return result;
     });
 }
 

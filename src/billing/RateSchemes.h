@@ -18,9 +18,10 @@ struct Table
     QString mc;
 };
 
-// Brings an older file up to the schemes: a file without jfbzfa gets it,
-// filled from table 1's bands as the first scheme; rows without a name or
-// kind get the first scheme's. All of it or nothing is written.
+// Brings an older file up to the schemes: a file without jfbzfa gets it, a
+// hall without any scheme gets table 1's bands as the first scheme, and rows
+// without a name or kind get the first scheme's. All of it or nothing is
+// written.
 Result upgrade(QSqlDatabase& db);
 
 Result names(const QSqlDatabase& db, QStringList& names);
