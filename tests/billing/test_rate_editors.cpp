@@ -1,7 +1,9 @@
 #include "billing/FrmsFbz.h"
 #include "billing/FrmsFbzFA.h"
+#include "board/Form_menu.h"
 #include "support/HallFixture.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -17,6 +19,8 @@ private slots:
     void typedBandSavedOnlyWhenChecked_data();
     void typedBandSavedOnlyWhenChecked();
     void checkedTablesGetTheScheme();
+    void onlyTheirLettersOpenTheEditors_data();
+    void onlyTheirLettersOpenTheEditors();
 };
 
 void RateEditorsTest::typedBandSavedOnlyWhenChecked_data()
@@ -82,6 +86,33 @@ void RateEditorsTest::checkedTablesGetTheScheme()
         QStringLiteral("select group_concat(kssj || '-' || jssj || '=' || fhybz) from jfbz where zhao=?");
     QCOMPARE(hall.value(bands, {2}).toString(), QStringLiteral("00:00:00-23:59:59=30.0"));
     QCOMPARE(hall.value(bands, {3}).toString(), QStringLiteral("08:00:00-18:00:00=10.0"));
+}
+
+void RateEditorsTest::onlyTheirLettersOpenTheEditors_data()
+{
+    QTest::addColumn<QString>("zhda");
+    QTest::addColumn<bool>("bands");
+    QTest::addColumn<bool>("schemes");
+
+    QTest::newRow("both letters") << QStringLiteral("CF") << true << true;
+    QTest::newRow("bands only") << QStringLiteral("ABC") << true << false;
+    QTest::newRow("the other settings") << QStringLiteral("ABDE") << false << false;
+}
+
+// Whoever may change a table's prices is chosen by the letters C and F alone.
+void RateEditorsTest::onlyTheirLettersOpenTheEditors()
+{
+    QFETCH(QString, zhda);
+    QFETCH(bool, bands);
+    QFETCH(bool, schemes);
+
+    HallFixture hall;
+    QVERIFY(hall.ready() &&
+            hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
+    hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
+    const Form_menu board(hall.hall.state);
+    QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);
+    QCOMPARE(control<QAction>(&board, QStringLiteral("mset_9"))->isEnabled(), schemes);
 }
 
 QTEST_MAIN(RateEditorsTest)
