@@ -74,6 +74,10 @@ Result BandStore::others(int zhao, QList<SavedBand>& bands) const
 
 Result BandStore::save(TypedBand& row, QString* refusal) const
 {
+    if (m_owner == BandCheck::Owner::Scheme && m_scheme.isEmpty()) {
+        *refusal = QStringLiteral("请先新增或选择一个计费方案！");
+        return Result::success();
+    }
     CheckedBand checked;
     QList<SavedBand> saved;
     // The row must read before its table's other bands can be looked up.
