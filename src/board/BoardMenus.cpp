@@ -8,6 +8,8 @@
 #include "admin/frm_czy_password.h"
 #include "base/AppState.h"
 #include "base/SettingsStore.h"
+#include "billing/FrmsFbz.h"
+#include "billing/FrmsFbzFA.h"
 #include "board/Form_whdy.h"
 #include "data/FrmstcsSET.h"
 
@@ -96,11 +98,16 @@ void BoardMenus::buildMenus()
           &OperatorRights::zhda, 'B');
     set->addSeparator();
     addItem(set, QStringLiteral("mset_3"), QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
+    guard(
+        addItem(set, QStringLiteral("mset_4"), QStringLiteral("&4.台位时段收费标准设置"), [this] { open<FrmsFbz>(); }),
+        &OperatorRights::zhda, 'C');
     guard(addItem(set, QStringLiteral("mset_5"), QStringLiteral("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),
           &OperatorRights::zhda, 'E');
     guard(addItem(set, QStringLiteral("mset_6"), QStringLiteral("&6.清空历史数据"), [this] { open<FrmClearData>(); }),
           &OperatorRights::zhda, 'D');
     set->addSeparator();
+    guard(addItem(set, QStringLiteral("mset_9"), QStringLiteral("&8.计费方案设定"), [this] { open<FrmsFbzFA>(); }),
+          &OperatorRights::zhda, 'F');
     addItem(set, QStringLiteral("mset_10"), QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
     addItem(set, QStringLiteral("mset_11"), QStringLiteral("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
     addItem(set, QStringLiteral("mset_12"), QStringLiteral("退出系统"), [this] { Q_EMIT exitRequested(); });

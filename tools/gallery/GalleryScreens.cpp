@@ -15,6 +15,8 @@
 #include "app/Frm_active.h"
 #include "base/AppState.h"
 #include "base/Sql.h"
+#include "billing/FrmsFbz.h"
+#include "billing/FrmsFbzFA.h"
 #include "board/Form_menu.h"
 #include "board/Form_whdy.h"
 #include "board/TableOpening.h"
@@ -28,7 +30,9 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -182,6 +186,19 @@ QList<GalleryScreen> galleryScreens()
         fromState<Form_kl>("Form_kl"),
         fromState<Form_datecz>("Form_datecz"),
         fromState<Frm_czyrz>("Frm_czyrz"),
+        fromState<FrmsFbz>("FrmsFbz"),
+        fromState<FrmsFbzFA>("FrmsFbzFA"),
+        {QStringLiteral("FrmsFbzFA-tables"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<FrmsFbzFA>(c.state);
+             screen->tabs()->setCurrentIndex(1);
+             // The first three tables checked, as before an assignment.
+             if (auto* list = screen->findChild<QTreeWidget*>(QStringLiteral("ListVzh"))) {
+                 for (int i = 0; i < qMin(3, list->topLevelItemCount()); ++i)
+                     list->topLevelItem(i)->setCheckState(0, Qt::Checked);
+             }
+             return screen;
+         }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {
              Receipt receipt = newReceipt(c.state);

@@ -1,0 +1,138 @@
+#include "billing/BandStore.h"
+#include "billing/RateSchemes.h"
+#include "support/HallFixture.h"
+
+#include <QTest>
+
+namespace {
+
+const QString DayAndEvening = QStringLiteral("7@08:00:00-18:00:00=8/10;8@18:00:00-23:59:00=12/15");
+
+// A table's bands in id order, as "08:00:00-18:00:00=8/10x1;...".
+QString bandsOf(HallFixture& hall, int zhao)
+{
+    return hall
+        .value(QStringLiteral("select group_concat(b, ';') from (select kssj || '-' || jssj || '=' || hybz || '/' || "
+                              "fhybz || 'x' || jfdw as b from jfbz where zhao=? order by id)"),
+               {zhao})
+        .toString();
+}
+
+} // namespace
+
+class RateSchemesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bandCheckedBeforeSaving_data();
+    void bandCheckedBeforeSaving();
+    void assignment_data();
+    void assignment();
+    void olderFileGainsFirstScheme();
+};
+
+void RateSchemesTest::bandCheckedBeforeSaving_data()
+{
+    QTest::addColumn<QVariant>("id");
+    QTest::addColumn<QStringList>("typed"); // table, member, non-member, start, end, units
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("table3");
+
+    const QString unchanged = QStringLiteral("08:00:00-18:00:00=8.0/10.0x1.0;18:00:00-23:59:00=12.0/15.0x1.0");
+    const auto row = [](const char* name, const QVariant& id, const char* typed, const char* refusal,
+                        const QString& table3) {
+        QTest::newRow(name) << id << QString::fromUtf8(typed).split(QLatin1Char('|')) << QString::fromUtf8(refusal)
+                            << table3;
+    };
+    row("overlaps the day band", {}, "3|9|9|17:00|19:00|1", "08:00:00-18:00:00（编号 7）", unchanged);
+    row("inside the evening band", {}, "3|9|9|20:00|21:00|1", "18:00:00-23:59:00（编号 8）", unchanged);
+    row("moved onto its neighbour", 7, "3|8|10|08:00|19:00|1", "（编号 8）", unchanged);
+    row("start after end", {}, "3|9|9|23:59:30|00:01|1", "开始时间必须早于结束时间", unchanged);
+    row("not a time of day", {}, "3|9|9|24:00|23:59:59|1", "一天中的时间", unchanged);
+    row("negative rate", {}, "3|-5|9|00:01|08:00|1", "不小于0", unchanged);
+    row("rate not a number", {}, "3|8|1e-50|00:01|08:00|1", "不小于0", unchanged);
+    row("no units", {}, "3|8|9|00:01|08:00|0", "计费单位", unchanged);
+    row("part of a unit", {}, "3|8|9|00:01|08:00|1.5", "计费单位", unchanged);
+    row("table not a number", {}, "三|8|9|00:01|08:00|1", "台号", unchanged);
+    row("meets both neighbours", {}, "3|6.5|7.25|00:01|08:00|1", "",
+        QStringLiteral("08:00:00-18:00:00=8.0/10.0x1.0;18:00:00-23:59:00=12.0/15.0x1.0;"
+                       "00:01:00-08:00:00=6.5/7.25x1.0"));
+    row("its own span widened", 7, "3|8|10|07:00|18:00|1", "",
+        QStringLiteral("07:00:00-18:00:00=8.0/10.0x1.0;18:00:00-23:59:00=12.0/15.0x1.0"));
+}
+
+void RateSchemesTest::bandCheckedBeforeSaving()
+{
+    QFETCH(QVariant, id);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, refusal);
+    QFETCH(QString, table3);
+
+    HallFixture hall;
+    QVERIFY(hall.ready() && hall.addTables(4) && hall.hall.exec(QStringLiteral("delete from jfbz where zhao=3")) &&
+            hall.addBands(3, DayAndEvening));
+    TypedBand band{id, typed.at(0), typed.at(1), typed.at(2), typed.at(3), typed.at(4), typed.at(5)};
+    QString refused;
+    QVERIFY(BandStore::tables(hall.hall.db()).save(band, &refused));
+    QVERIFY2(refusal.isEmpty() ? refused.isEmpty() : refused.contains(refusal), qPrintable(refused));
+    QCOMPARE(bandsOf(hall, 3), table3);
+}
+
+void RateSchemesTest::assignment_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<bool>("assigned");
+
+    QTest::newRow("replaces every band") << QStringLiteral("夜场") << QString() << true;
+    QTest::newRow("second table fails") << QStringLiteral("夜场")
+                                        << QStringLiteral("before insert on jfbz when new.zhao=4") << false;
+    QTest::newRow("scheme without bands") << QStringLiteral("无此方案") << QString() << false;
+}
+
+// Table 2 has five bands, table 4 one; both get the scheme, table 3 not.
+void RateSchemesTest::assignment()
+{
+    QFETCH(QString, scheme);
+    QFETCH(QString, trigger);
+    QFETCH(bool, assigned);
+
+    HallFixture hall;
+    QVERIFY(hall.ready() && hall.addTables(4) && hall.hall.exec(QStringLiteral("delete from jfbz where zhao=2")) &&
+            hall.addBands(2, QStringLiteral("00:01:00-08:00:00=5/6;08:00:00-12:00:00=8/10;12:00:00-18:00:00=9/11;"
+                                            "18:00:00-22:00:00=12/15;22:00:00-23:59:00=14/18")));
+    for (const char* band : {"18:00:00|23:59:00|12|15", "00:01:00|18:00:00|8.5|10"}) {
+        const QStringList v = QString::fromLatin1(band).split(QLatin1Char('|'));
+        QVERIFY(hall.hall.exec(QStringLiteral("insert into jfbzfa(name, lx, kssj, jssj, hybz, fhybz) "
+                                              "values('夜场', '标准', ?, ?, ?, ?)"),
+                               {v.at(0), v.at(1), v.at(2).toDouble(), v.at(3).toDouble()}));
+    }
+    if (!trigger.isEmpty())
+        QVERIFY(hall.hall.exec(QStringLiteral("create trigger fail ") + trigger +
+                               QStringLiteral(" begin select raise(abort, 'disk on fire'); end")));
+    const QStringList before = {bandsOf(hall, 2), bandsOf(hall, 3), bandsOf(hall, 4)};
+
+    QString refusal;
+    const Result result = RateSchemes::assign(hall.hall.db(), scheme, {2, 4}, &refusal);
+    QCOMPARE(result.ok() && refusal.isEmpty(), assigned);
+    const QString schemeBands = QStringLiteral("18:00:00-23:59:00=12.0/15.0x1.0;00:01:00-18:00:00=8.5/10.0x1.0");
+    const QStringList expected = assigned ? QStringList{schemeBands, before.at(1), schemeBands} : before;
+    QCOMPARE((QStringList{bandsOf(hall, 2), bandsOf(hall, 3), bandsOf(hall, 4)}), expected);
+}
+
+void RateSchemesTest::olderFileGainsFirstScheme()
+{
+    HallFixture hall;
+    QVERIFY(hall.ready() && hall.addTables(1) && hall.hall.exec(QStringLiteral("delete from jfbz")) &&
+            hall.addBands(1, DayAndEvening) && hall.hall.exec(QStringLiteral("drop table jfbzfa")));
+    QVERIFY(RateSchemes::upgrade(hall.hall.db()));
+    QVERIFY(RateSchemes::upgrade(hall.hall.db()));
+    QList<TypedBand> rows;
+    QVERIFY(BandStore::scheme(hall.hall.db(), RateSchemes::FirstScheme).load(rows));
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(1).kssj + rows.at(1).jssj + rows.at(1).fhybz, QStringLiteral("18:00:0023:59:0015.00"));
+}
+
+QTEST_GUILESS_MAIN(RateSchemesTest)
+#include "test_rateschemes.moc"
