@@ -40,6 +40,30 @@ Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 zhao)
     return Sql::exec(db, QStringLiteral("update waimxd set zhao=? where id=?"), {zhao, visitId});
 }
 
+// The reminder and the deposit are the guests', kept on the row of the
+// table they play at: they go wherever the visit goes.
+struct GuestMarks
+{
+    QVariant tx;
+    QVariant fwfl;
+};
+
+Result readGuestMarks(const QSqlDatabase& db, qint16 zhao, GuestMarks* marks)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, QStringLiteral("select tx, fwfl from zhdy where zhao=?"), {zhao});
+    if (result && query.next())
+        *marks = {query.value(0), query.value(1)};
+    return result;
+}
+
+Result writeTable(const QSqlDatabase& db, qint16 zhao, int sybj, const GuestMarks& marks)
+{
+    return Sql::exec(db, QStringLiteral("update zhdy set sybj=?, tx=?, fwfl=? where zhao=?"),
+                     {sybj, marks.tx, marks.fwfl, zhao});
+}
+
 } // namespace
 
 Result freeTables(const QSqlDatabase& db, QList<qint16>* found)
@@ -75,11 +99,14 @@ Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcom
             *outcome = Transfer::TargetTaken;
         if (!step || *outcome != Transfer::Moved)
             return step;
-        step = moveVisit(db, visit->id, target);
+        GuestMarks marks;
+        step = readGuestMarks(db, source, &marks);
         if (step)
-            step = Sql::exec(db, QStringLiteral("update zhdy set sybj=0 where zhao=?"), {source});
+            step = moveVisit(db, visit->id, target);
         if (step)
-            step = Sql::exec(db, QStringLiteral("update zhdy set sybj=1 where zhao=?"), {target});
+            step = writeTable(db, source, 0, {0, 0});
+        if (step)
+            step = writeTable(db, target, 1, marks);
         return step;
     });
 }
@@ -108,9 +135,19 @@ Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped)
             step = findOpenVisit(db, second, &b);
         if (!step || !a || !b || first == second)
             return step;
-        step = moveVisit(db, a->id, second);
+        GuestMarks firstMarks;
+        GuestMarks secondMarks;
+        step = readGuestMarks(db, first, &firstMarks);
+        if (step)
+            step = readGuestMarks(db, second, &secondMarks);
+        if (step)
+            step = moveVisit(db, a->id, second);
         if (step)
             step = moveVisit(db, b->id, first);
+        if (step)
+            step = writeTable(db, first, 1, secondMarks);
+        if (step)
+            step = writeTable(db, second, 1, firstMarks);
         *swapped = step.ok();
         return step;
     });

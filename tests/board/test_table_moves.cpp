@@ -50,7 +50,10 @@ private:
     }
     QString marks()
     {
-        return f->value(QStringLiteral("select group_concat(zhao || ':' || sybj) from zhdy")).toString();
+        return f
+            ->value(QStringLiteral("select group_concat(zhao || ':' || sybj || case when tx<>0 or fwfl<>0 then '/' || "
+                                   "cast(tx as integer) || '/' || cast(fwfl as integer) else '' end) from zhdy"))
+            .toString();
     }
 
     std::unique_ptr<HallFixture> f;
@@ -77,13 +80,13 @@ void TestTableMoves::moves_data()
     QTest::addColumn<QString>("visits");
     QTest::addColumn<QString>("marks");
     const QString before = QStringLiteral("1:2,2:3");
-    const QString marked = QStringLiteral("1:0,2:1,3:1,4:0,5:0");
+    const QString marked = QStringLiteral("1:0,2:1/60/50,3:1/0/20,4:0,5:0");
     const QString failAtTarget = QStringLiteral("create trigger boom before update of sybj on zhdy when new.zhao=5 "
                                                 "begin select raise(abort, 'injected'); end");
     const QString failAtSecond = QStringLiteral("create trigger boom before update of zhao on waimxd when new.zhao=2 "
                                                 "begin select raise(abort, 'injected'); end");
     QTest::newRow("transfer") << true << 2 << 5 << "" << true << true << "1:5,2:3"
-                              << "1:0,2:0,3:1,4:0,5:1";
+                              << "1:0,2:0,3:1/0/20,4:0,5:1/60/50";
     QTest::newRow("transfer failing at its last statement")
         << true << 2 << 5 << failAtTarget << false << false << before << marked;
     QTest::newRow("transfer to a table opened meanwhile") << true << 2 << 3 << "" << true << false << before << marked;
@@ -93,11 +96,13 @@ void TestTableMoves::moves_data()
     QTest::newRow("transfer of a table settled meanwhile")
         << true << 2 << 5 << "update waimxd set jsrc='2026-12-06 19:59:00' where id=1" << true << false << before
         << marked;
-    QTest::newRow("swap") << false << 2 << 3 << "" << true << true << "1:3,2:2" << marked;
+    QTest::newRow("swap") << false << 2 << 3 << "" << true << true << "1:3,2:2"
+                          << "1:0,2:1/0/20,3:1/60/50,4:0,5:0";
     QTest::newRow("swap failing at its second visit")
         << false << 2 << 3 << failAtSecond << false << false << before << marked;
     QTest::newRow("swap with a table in use without visit")
-        << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << true << false << before << "1:0,2:1,3:1,4:1,5:0";
+        << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << true << false << before
+        << "1:0,2:1/60/50,3:1/0/20,4:1,5:0";
 }
 
 // A move either happens whole or leaves every row as it was.
@@ -111,6 +116,9 @@ void TestTableMoves::moves()
     QFETCH(bool, moved);
     QFETCH(QString, visits);
     QFETCH(QString, marks);
+    // The guests' reminder and deposit, which must go where their visit goes.
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set tx=60, fwfl=50 where zhao=2")) &&
+            f->hall.exec(QStringLiteral("update zhdy set tx=0, fwfl=20 where zhao=3")));
     if (!setup.isEmpty())
         QVERIFY2(f->hall.exec(setup), qPrintable(f->error()));
     QSqlDatabase db = f->hall.state.DbConn;
@@ -166,7 +174,8 @@ void TestTableMoves::transferLights()
         control<QPushButton>(panel, QStringLiteral("CommandButton1"))->click();
     QTRY_COMPARE(received += controller.readAvailable(), bytes);
     QCOMPARE(visits(), complete ? QStringLiteral("1:5,2:3") : QStringLiteral("1:2,2:3"));
-    QCOMPARE(marks(), complete ? QStringLiteral("1:0,2:0,3:1,4:0,5:1") : QStringLiteral("1:0,2:1,3:1,4:0,5:0"));
+    QCOMPARE(marks(), complete ? QStringLiteral("1:0,2:0,3:1/0/50,4:0,5:1/0/50")
+                               : QStringLiteral("1:0,2:1/0/50,3:1/0/50,4:0,5:0"));
     QCOMPARE(panel->isVisible(), !complete);
     const bool five = board().findChild<BoardModel*>()->index(4, 0).data(BoardModel::InUseRole).toBool();
     QCOMPARE(five, complete);
