@@ -7,6 +7,7 @@
 #include "admin/RightsFrame.h"
 #include "base/AppState.h"
 #include "base/DesktopCalculator.h"
+#include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/Notation.h"
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -85,21 +85,12 @@ void Frm_czy_setup::buildScreen()
 
 QWidget* Frm_czy_setup::buildToolbarAndMenu()
 {
-    auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setIconSize(QSize(24, 24));
-    const auto action = [this, toolbar](const char* key, const QString& caption, QStyle::StandardPixmap icon,
-                                        auto slot) {
-        QAction* result = toolbar->addAction(style()->standardIcon(icon), caption, this, slot);
-        result->setObjectName(QLatin1String(key));
-        return result;
-    };
-    action("append", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { addOperator(); });
-    action("dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { deleteOperator(); });
-    action("password", QStringLiteral("清除口令"), QStyle::SP_DialogResetButton, [this] { clearPassword(); });
+    auto* toolbar = new KeyToolbar(this);
+    toolbar->addKey("append", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { addOperator(); });
+    toolbar->addKey("dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { deleteOperator(); });
+    toolbar->addKey("password", QStringLiteral("清除口令"), QStyle::SP_DialogResetButton, [this] { clearPassword(); });
     toolbar->addSeparator();
-    action("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     auto* menuBar = new QMenuBar(this);
     QMenu* file = menuBar->addMenu(QStringLiteral("文件(&F)"));

@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "base/DesktopCalculator.h"
+#include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/ProgramFolder.h"
@@ -26,7 +27,6 @@
 #include <QSqlTableModel>
 #include <QStyle>
 #include <QTableView>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,27 +107,21 @@ Form_whdy::Form_whdy(AppState& state, QWidget* parent)
 
 void Form_whdy::buildScreen()
 {
-    auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setIconSize(QSize(24, 24));
-    const auto action = [this, toolbar](const char* key, const QString& caption, QStyle::StandardPixmap icon,
-                                        auto slot) {
-        QAction* result = toolbar->addAction(style()->standardIcon(icon), caption, this, slot);
-        result->setObjectName(QLatin1String(key));
-        return result;
-    };
-    m_browseActions = {action("Add", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { sp_add(); }),
-                       action("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
-    m_editActions = {action("Save", QStringLiteral("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
-                     action("Cancel", QStringLiteral("取消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); })};
-    m_browseActions.append(action("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); }));
+    auto* toolbar = new KeyToolbar(this);
+    m_browseActions = {
+        toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { sp_add(); }),
+        toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    m_editActions = {
+        toolbar->addKey("Save", QStringLiteral("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
+        toolbar->addKey("Cancel", QStringLiteral("取消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); })};
+    m_browseActions.append(
+        toolbar->addKey("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); }));
     toolbar->addSeparator();
     m_browseActions.append(
-        action("Find", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
-    action("Calc", QStringLiteral("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+        toolbar->addKey("Find", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
+    toolbar->addKey("Calc", QStringLiteral("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
-    action("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     m_combzd = new QComboBox(this);
     m_combzd->setObjectName(QStringLiteral("Combzd"));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QAction>
+#include <QStyle>
+#include <QToolBar>
+
+// The toolbar of a record screen: large keys with their caption under the
+// style's icon, each named by its key so that tests and callers find it.
+class KeyToolbar : public QToolBar
+{
+public:
+    explicit KeyToolbar(QWidget* parent);
+
+    template <typename Slot>
+    QAction* addKey(const char* key, const QString& caption, QStyle::StandardPixmap icon, Slot slot)
+    {
+        QAction* action = addAction(style()->standardIcon(icon), caption, this, slot);
+        action->setObjectName(QLatin1String(key));
+        return action;
+    }
+};
