@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,6 +47,14 @@ void Form_hyzl::done(int result)
     if (!closed)
         ShowErr(closed);
     QDialog::done(result);
+}
+
+void Form_hyzl::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The grid knows its height only once it is laid out: the current row,
+    // the last one on opening, is scrolled to then.
+    QTimer::singleShot(0, this, [this] { m_grid->scrollTo(m_grid->currentIndex()); });
 }
 
 void Form_hyzl::buildScreen()

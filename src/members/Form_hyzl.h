@@ -27,6 +27,9 @@ public:
     QString currentCard() const;
     QString currentName() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildScreen();
     void addToolbarKeys(KeyToolbar* toolbar);
