@@ -61,7 +61,7 @@ void Form_hyzl::buildScreen()
 {
     setObjectName(QStringLiteral("Form_hyzl"));
     setWindowTitle(Caption);
-    resize(960, 600);
+    resize(1000, 600);
 
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar"));
@@ -89,7 +89,7 @@ void Form_hyzl::buildScreen()
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {80, 50, 90, 90, 110, 80, 70, 50, 50, 90, 70, 110, 70};
+    const int widths[] = {70, 40, 85, 85, 95, 75, 65, 45, 45, 85, 60, 60, 65};
     for (int c = 0; c < int(std::size(widths)); ++c)
         m_grid->setColumnWidth(c, widths[c]);
 
