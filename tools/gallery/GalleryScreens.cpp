@@ -24,12 +24,16 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "members/Form_hyzl.h"
+#include "members/Form_hyzl_addmoney.h"
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -197,6 +201,19 @@ QList<GalleryScreen> galleryScreens()
                  for (int i = 0; i < qMin(3, list->topLevelItemCount()); ++i)
                      list->topLevelItem(i)->setCheckState(0, Qt::Checked);
              }
+             return screen;
+         }},
+        fromState<Form_hyzl>("Form_hyzl"),
+        {QStringLiteral("Form_hyzl_addmoney"),
+         [](GalleryContext& c) {
+             // The last member of the demo hall, where the list opens.
+             QSqlQuery last(c.state.DbConn);
+             const bool found =
+                 last.exec(QStringLiteral("select khao, yhm from user_lb order by rowid desc limit 1")) && last.next();
+             auto screen = std::make_unique<Form_hyzl_addmoney>(c.state, found ? last.value(0).toString() : QString(),
+                                                                found ? last.value(1).toString() : QString());
+             screen->findChild<QLineEdit*>(QStringLiteral("Txtje"))->setText(QStringLiteral("500"));
+             screen->findChild<QLineEdit*>(QStringLiteral("TxtSFje"))->setText(QStringLiteral("450"));
              return screen;
          }},
         {QStringLiteral("Report_zd"),

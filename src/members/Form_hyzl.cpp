@@ -1,0 +1,205 @@
+#include "members/Form_hyzl.h"
+
+#include "admin/Form_kl.h"
+#include "app/form_center.h"
+#include "base/AppState.h"
+#include "base/DesktopCalculator.h"
+#include "base/KeyToolbar.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ProgramFolder.h"
+#include "members/Form_hyzl_addmoney.h"
+#include "members/MemberDeletion.h"
+#include "members/MemberList.h"
+#include "members/MemberTopUp.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString Caption = QStringLiteral("会员管理");
+
+} // namespace
+
+Form_hyzl::Form_hyzl(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, Caption)
+{
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
+    buildScreen();
+    refresh();
+    goToRow(m_model->rowCount() - 1);
+    centerOnScreen(this);
+}
+
+void Form_hyzl::done(int result)
+{
+    const Result closed = m_log.close();
+    if (!closed)
+        ShowErr(closed);
+    QDialog::done(result);
+}
+
+void Form_hyzl::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The grid knows its height only once it is laid out: the current row,
+    // the last one on opening, is scrolled to then.
+    QTimer::singleShot(0, this, [this] { m_grid->scrollTo(m_grid->currentIndex()); });
+}
+
+void Form_hyzl::buildScreen()
+{
+    setObjectName(QStringLiteral("Form_hyzl"));
+    setWindowTitle(Caption);
+    resize(1000, 600);
+
+    auto* toolbar = new KeyToolbar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    addToolbarKeys(toolbar);
+
+    auto* title = new QLabel(QStringLiteral("会员名单"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    title->setFont(font);
+    title->setAlignment(Qt::AlignCenter);
+
+    m_model = new MemberList(m_state.DbConn, this);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("Grid_user"));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setAlternatingRowColors(true);
+    // Fixed heights and widths: measuring contents would read every member.
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(24);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {70, 40, 85, 85, 95, 75, 65, 45, 45, 85, 60, 60, 65};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        m_grid->setColumnWidth(c, widths[c]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 10);
+    layout->addWidget(toolbar);
+    layout->addWidget(title);
+    layout->addWidget(m_grid, 1);
+}
+
+void Form_hyzl::addToolbarKeys(KeyToolbar* toolbar)
+{
+    const auto noAction = [](QAction* action) {
+        action->setEnabled(false);
+    };
+    noAction(toolbar->addKey("Prinview", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [] {}));
+    noAction(toolbar->addKey("Print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [] {}));
+    toolbar->addKey("Del", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
+    toolbar->addKey("AddMoney", QStringLiteral("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
+    toolbar->addSeparator();
+    QAction* find = toolbar->addKey("Find", QStringLiteral("查询"), QStyle::SP_FileDialogDetailedView, [] {});
+    find->setToolTip(QStringLiteral("查找"));
+    noAction(find);
+    noAction(toolbar->addKey("Help", QStringLiteral("帮助"), QStyle::SP_DialogHelpButton, [] {}));
+    toolbar->addKey("Calc", QStringLiteral("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    toolbar->addSeparator();
+    toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+}
+
+void Form_hyzl::refresh()
+{
+    if (const Result result = m_model->refresh(); !result)
+        ShowErr(result);
+}
+
+void Form_hyzl::requery()
+{
+    const int row = currentRow();
+    const QString card = currentCard();
+    refresh();
+    const int found = card.isEmpty() ? -1 : m_model->rowOfCard(card);
+    goToRow(found >= 0 ? found : std::min(row, m_model->rowCount() - 1));
+}
+
+void Form_hyzl::goToRow(int row)
+{
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_grid->setCurrentIndex(index);
+    m_grid->scrollTo(index);
+}
+
+int Form_hyzl::currentRow() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QString Form_hyzl::currentCard() const
+{
+    return m_model->cardAt(currentRow());
+}
+
+QString Form_hyzl::currentName() const
+{
+    return m_model->nameAt(currentRow());
+}
+
+void Form_hyzl::Del()
+{
+    if (currentRow() < 0)
+        return;
+    const QString name = currentName();
+    if (!Messages::ask(QStringLiteral("确实要删除会员 '") + name + QStringLiteral("' ?")))
+        return;
+    const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, currentCard(), name);
+    if (!removal.result) {
+        ShowErr(removal.result);
+        return;
+    }
+    if (!removal.refusal.isEmpty()) {
+        Messages::tell(removal.refusal);
+        return;
+    }
+    refresh();
+    goToRow(m_model->rowCount() > 0 ? 0 : -1);
+}
+
+void Form_hyzl::AddMoney()
+{
+    if (currentRow() < 0) {
+        Messages::exclamation(QStringLiteral("没有会员可以存款！"));
+        return;
+    }
+    Form_kl prompt(m_state, this);
+    // Leaving the prompt is no answer: an earlier password must not pass for one.
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    if (!MemberTopUp::passwordMatches(m_state)) {
+        Messages::critical(QStringLiteral("口令错误，请重新输入！"));
+        return;
+    }
+    Form_hyzl_addmoney screen(m_state, currentCard(), currentName(), this);
+    if (screen.exec() == QDialog::Accepted)
+        requery();
+}
+
+void Form_hyzl::startCalculator()
+{
+    if (!DesktopCalculator::start(programFolder()))
+        Messages::exclamation(QStringLiteral("没有找到计算器程序。"));
+}

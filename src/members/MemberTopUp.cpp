@@ -1,0 +1,56 @@
+#include "members/MemberTopUp.h"
+
+#include "base/AppState.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
+#include "base/TypedNumber.h"
+#include "members/RechargeRecord.h"
+
+namespace MemberTopUp {
+
+bool passwordMatches(const AppState& state)
+{
+    return state.EnteredPassword == state.params.depositPassword;
+}
+
+Outcome topUp(AppState& state, const Request& request)
+{
+    Outcome outcome;
+    const std::optional<double> credited = typedNumber(request.credited, 2);
+    if (!credited || *credited <= 0) {
+        outcome.refusal = Notice::exclamation(QStringLiteral("存入卡中金额请输入大于 0 的数字，最多两位小数！"));
+        return outcome;
+    }
+    if (request.paid.trimmed().isEmpty()) {
+        outcome.refusal = Notice::exclamation(QStringLiteral("请输入实付金额！"));
+        return outcome;
+    }
+    const std::optional<double> paid = typedNumber(request.paid, 2);
+    if (!paid) {
+        outcome.refusal = Notice::exclamation(QStringLiteral("实付金额请输入不小于 0 的数字，最多两位小数！"));
+        return outcome;
+    }
+    QSqlDatabase db = state.DbConn;
+    outcome.result = Sql::transaction(db, [&] {
+        Result result = Result::success();
+        const QVariant balance = Sql::scalar(db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"),
+                                             {request.khao}, &result);
+        if (!result)
+            return result;
+        if (!balance.isValid()) {
+            outcome.refusal =
+                Notice::critical(QStringLiteral("卡号 %1 的会员已不存在，存款没有记入。").arg(request.khao));
+            return Result::success();
+        }
+        result = Sql::exec(db, QStringLiteral("update user_lb set yk = ? where khao = ?"),
+                           {Notation::roundHalfEven(balance.toDouble() + *credited, 2), request.khao});
+        if (result)
+            result = RechargeRecord::srmx_insert_kzje(
+                db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.khao},
+                *credited);
+        return result;
+    });
+    return outcome;
+}
+
+} // namespace MemberTopUp
