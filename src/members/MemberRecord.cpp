@@ -122,10 +122,13 @@ Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& va
 Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free)
 {
     Result result = Result::success();
-    const QVariant taken = Sql::scalar(db,
-                                       QStringLiteral("select count(*) from user_lb "
-                                                      "where upper(khao)=upper(?) and khao<>?"),
-                                       {Notation::Trim(card), originalCard}, &result);
+    QString text = QStringLiteral("select count(*) from user_lb where upper(khao)=upper(?)");
+    QVariantList values = {Notation::Trim(card)};
+    if (!originalCard.isEmpty()) {
+        text += QStringLiteral(" and khao<>?");
+        values.append(originalCard);
+    }
+    const QVariant taken = Sql::scalar(db, text, values, &result);
     *free = result && taken.toInt() == 0;
     return result;
 }

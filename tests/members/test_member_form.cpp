@@ -52,6 +52,7 @@ private:
 
 void TestMemberForm::init()
 {
+    m_f.reset(); // its message recorder must be gone before the next one is installed
     m_f = std::make_unique<HallFixture>();
     QVERIFY2(m_f->ready(), qPrintable(m_f->error()));
     QVERIFY(m_f->addMember(QStringLiteral("a001"), QVariant(), QStringLiteral("现金卡"), 0, 40));
