@@ -25,6 +25,7 @@
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
 #include "members/Form_hyzl.h"
+#include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
@@ -177,6 +178,14 @@ QList<GalleryScreen> galleryScreens()
                  add->trigger();
              }
              return screen;
+         }},
+        {QStringLiteral("Form_hyzl_add-adding"),
+         [](GalleryContext& c) {
+             return std::make_unique<Form_hyzl_add>(c.state, QString());
+         }},
+        {QStringLiteral("Form_hyzl_add-editing"),
+         [](GalleryContext& c) {
+             return std::make_unique<Form_hyzl_add>(c.state, QStringLiteral("8000000001"));
          }},
         fromState<Frm_czy_setup>("Frm_czy_setup"),
         fromState<Frm_czy_add>("Frm_czy_add"),

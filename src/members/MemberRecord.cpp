@@ -1,0 +1,170 @@
+#include "members/MemberRecord.h"
+
+#include "base/Clock.h"
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
+#include "base/TypedNumber.h"
+#include "members/RechargeRecord.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <limits>
+#include <optional>
+
+namespace MemberRecord {
+
+namespace {
+
+struct Values
+{
+    QVariant csrc, yxrc;
+    double yk = 0;
+    int js = 0;
+    double zk = 0;
+};
+
+Saved refuse(const QString& text, Messages::Icon icon, int box, bool clearBox = false)
+{
+    Saved saved;
+    saved.refusal = {text, icon};
+    saved.box = box;
+    saved.clearBox = clearBox;
+    return saved;
+}
+
+// An empty box counts 0; otherwise the number as typed or nothing.
+std::optional<double> numberOrZero(const QString& text, int decimals)
+{
+    return text.trimmed().isEmpty() ? std::optional<double>(0) : typedNumber(text, decimals);
+}
+
+// A date box: empty stays empty, a date is stored in the program's form.
+bool readDate(const QString& text, QVariant* value)
+{
+    if (text.trimmed().isEmpty()) {
+        *value = QVariant();
+        return true;
+    }
+    const std::optional<QDate> date = DateText::parseDate(text);
+    if (date)
+        *value = DateText::date(*date);
+    return date.has_value();
+}
+
+Saved check(const Typed& typed, Values* values)
+{
+    using Messages::Icon;
+    if (Notation::Trim(typed.khao).isEmpty())
+        return refuse(QStringLiteral("会员卡号不能为空！"), Icon::Critical, Card);
+    if (Notation::Trim(typed.yhm).isEmpty())
+        return refuse(QStringLiteral("会员姓名不能为空！"), Icon::Critical, Name);
+    if (!readDate(typed.csrc, &values->csrc))
+        return refuse(QStringLiteral("会员出生日期格式错误，请输入年-月-日 格式 ！"), Icon::Critical, Birth);
+    if (!readDate(typed.yxrc, &values->yxrc))
+        return refuse(QStringLiteral("会员卡有效日期格式错误，请输入年-月-日 格式 ！"), Icon::Exclamation, Validity);
+    const std::optional<double> yk = numberOrZero(typed.yk, 2);
+    if (!yk)
+        return refuse(QStringLiteral("金额请输入数字 ！"), Icon::Exclamation, Balance, true);
+    const std::optional<double> js = numberOrZero(typed.js, 0);
+    if (!js || *js > std::numeric_limits<int>::max())
+        return refuse(QStringLiteral("时长请输入数字 ！"), Icon::Exclamation, Time, true);
+    const std::optional<double> zk = numberOrZero(typed.zk, 2);
+    if (!zk)
+        return refuse(QStringLiteral("折扣请输入数字 ！"), Icon::Exclamation, Discount, true);
+    values->yk = Notation::roundHalfEven(*yk, 2);
+    values->js = int(*js);
+    values->zk = *zk;
+    return {};
+}
+
+Result insertMember(const QSqlDatabase& db, const Typed& typed, const Values& values)
+{
+    // A new card's accumulated credit is what it opens with.
+    return Sql::exec(db,
+                     QStringLiteral("insert into user_lb (khao, yhm, mm, sfzh, csrc, xb, zz, yk, js, zt, yxrc, zk, "
+                                    "jbr, bz, klx, jelj, jslj, hybj) "
+                                    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {Notation::Trim(typed.khao), typed.yhm, typed.mm, typed.sfzh, values.csrc, typed.xb, typed.zz,
+                      values.yk, values.js, typed.zt, values.yxrc, values.zk, typed.jbr, typed.bz, typed.klx, values.yk,
+                      values.js, typed.hybj ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+// Balance, time and their accumulations move only through top-ups and
+// checkouts, so an edit leaves them and reads them back for the opening row.
+Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& values, const QString& originalCard,
+                    Values* current)
+{
+    QSqlQuery query(db);
+    Result result = Sql::exec(query,
+                              QStringLiteral("update user_lb set khao=?, yhm=?, mm=?, sfzh=?, csrc=?, xb=?, zz=?, "
+                                             "zt=?, yxrc=?, zk=?, jbr=?, bz=?, klx=?, hybj=? where khao=?"),
+                              {Notation::Trim(typed.khao), typed.yhm, typed.mm, typed.sfzh, values.csrc, typed.xb,
+                               typed.zz, typed.zt, values.yxrc, values.zk, typed.jbr, typed.bz, typed.klx,
+                               typed.hybj ? QStringLiteral("1") : QStringLiteral("0"), originalCard});
+    if (!result)
+        return result;
+    if (query.numRowsAffected() != 1)
+        return Result::failure(QStringLiteral("会员卡号 %1 已不在会员名单中，未保存。").arg(originalCard));
+    result = Sql::exec(query, QStringLiteral("select yk, js from user_lb where khao=?"), {Notation::Trim(typed.khao)});
+    if (!result)
+        return result;
+    if (!query.next())
+        return Result::failure(QStringLiteral("保存后找不到会员卡号 %1。").arg(Notation::Trim(typed.khao)));
+    current->yk = query.value(0).toDouble();
+    current->js = query.value(1).toInt();
+    return result;
+}
+
+} // namespace
+
+Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free)
+{
+    Result result = Result::success();
+    QString text = QStringLiteral("select count(*) from user_lb where upper(khao)=upper(?)");
+    QVariantList values = {Notation::Trim(card)};
+    if (!originalCard.isEmpty()) {
+        text += QStringLiteral(" and khao<>?");
+        values.append(originalCard);
+    }
+    const QVariant taken = Sql::scalar(db, text, values, &result);
+    *free = result && taken.toInt() == 0;
+    return result;
+}
+
+bool isFutureDate(const QString& typed)
+{
+    const std::optional<QDate> date = DateText::parseDate(typed);
+    return date && *date > Clock::today();
+}
+
+Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const QString& originalCard)
+{
+    Values values;
+    Saved saved = check(typed, &values);
+    if (!saved.refusal.isEmpty())
+        return saved;
+    saved.result = Sql::transaction(db, [&]() -> Result {
+        bool free = false;
+        Result result = isCardFree(db, typed.khao, originalCard, &free);
+        if (!result)
+            return result;
+        if (!free) {
+            saved = refuse(QStringLiteral("卡号重复,请重新输入！"), Messages::Icon::Critical, Card);
+            return Result::failure(saved.refusal.text);
+        }
+        Values written = values;
+        result = originalCard.isEmpty() ? insertMember(db, typed, values)
+                                        : updateMember(db, typed, values, originalCard, &written);
+        if (!result)
+            return result;
+        return RechargeRecord::srmx_insert(db, {opening.rc, opening.czyname, written.yk, written.js,
+                                                QStringLiteral("开户"), Notation::Trim(typed.khao)});
+    });
+    if (!saved.refusal.isEmpty())
+        saved.result = Result::success();
+    return saved;
+}
+
+} // namespace MemberRecord
