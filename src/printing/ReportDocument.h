@@ -30,8 +30,9 @@ struct ReportColumn
 
 struct ReportDocument
 {
-    QString name;       // the layout's name, such as "Report_zd"
-    int pointSize = 10; // the body text; the title is drawn larger
+    QString name;           // the layout's name, such as "Report_zd"
+    int pointSize = 10;     // the body text; the title is drawn larger
+    bool landscape = false; // printed across the page: too wide for it upright
     ReportLabel title;
     QList<ReportLabel> header;
     QList<ReportColumn> columns;

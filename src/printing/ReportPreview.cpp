@@ -11,6 +11,7 @@ std::unique_ptr<QPrintPreviewDialog> makeReportPreview(const ReportDocument& doc
     dialog->setWindowTitle(QStringLiteral("打印预览"));
     dialog->resize(820, 720);
     const ReportRenderer renderer(document);
+    dialog->printer()->setPageOrientation(renderer.orientation());
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [renderer](QPrinter* printer) { renderer.render(printer); });
     return dialog;

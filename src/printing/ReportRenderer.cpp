@@ -187,10 +187,16 @@ bool ReportRenderer::render(QPagedPaintDevice* device) const
     return painter.end();
 }
 
+QPageLayout::Orientation ReportRenderer::orientation() const
+{
+    return m_document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool ReportRenderer::writePdf(const QString& fileName) const
 {
     QPdfWriter writer(fileName);
     writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(orientation());
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     writer.setTitle(m_document.name);
     writer.setCreator(QStringLiteral("Tavoro"));

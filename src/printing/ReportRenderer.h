@@ -2,6 +2,8 @@
 
 #include "printing/ReportDocument.h"
 
+#include <QPageLayout>
+
 class QPagedPaintDevice;
 
 // Draws a report on anything that has pages: the print preview's printer, a
@@ -21,6 +23,10 @@ public:
 
     // An A4 PDF file with margins of 15 mm; false when it cannot be written.
     bool writePdf(const QString& fileName) const;
+
+    // How the pages must lie for the document; set it on a printer before
+    // rendering.
+    QPageLayout::Orientation orientation() const;
 
 private:
     ReportDocument m_document;

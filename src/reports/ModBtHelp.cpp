@@ -1,0 +1,41 @@
+#include "reports/ModBtHelp.h"
+
+#include "reports/ReportDictionary.h"
+
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace ModBtHelp {
+
+namespace {
+
+// A character of dictionary width is 150 twips, ten pixels.
+constexpr int PixelsPerCharacter = 10;
+
+} // namespace
+
+void layOut(QTableView* grid, const QSqlDatabase& db, const QString& code)
+{
+    ReportDictionary dictionary;
+    auto* model = qobject_cast<QSqlQueryModel*>(grid->model());
+    if (model == nullptr || !ReportDictionary::read(db, code, false, &dictionary))
+        return;
+    const QSqlRecord fields = model->record();
+    for (int column = 0; column < fields.count(); ++column) {
+        const QString field = fields.fieldName(column).toLower();
+        const auto entry = std::find_if(dictionary.columns.cbegin(), dictionary.columns.cend(),
+                                        [&field](const DictionaryColumn& c) { return c.code.toLower() == field; });
+        if (entry == dictionary.columns.cend()) {
+            grid->setColumnHidden(column, true);
+            continue;
+        }
+        grid->setColumnHidden(column, false);
+        model->setHeaderData(column, Qt::Horizontal, entry->caption, Qt::DisplayRole);
+        grid->setColumnWidth(column, entry->width * PixelsPerCharacter);
+    }
+}
+
+} // namespace ModBtHelp
