@@ -5,7 +5,10 @@
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "reports/ModBtHelp.h"
+#include "reports/ModReport.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -48,6 +51,7 @@ FrmHYxfScreen::FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const
     if (!m_log.opened())
         ShowErr(m_log.opened());
     buildScreen(caption);
+    enablePrinting(false);
     loadConditionFields();
     if (parent)
         form_center(this, parent->window());
@@ -69,6 +73,9 @@ void FrmHYxfScreen::buildScreen(const QString& caption)
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->addKey("find", QStringLiteral("查询"), QStyle::SP_FileDialogContentsView, [this] { find(); });
+    m_printKeys = {
+        toolbar->addKey("printview", QStringLiteral("预览"), QStyle::SP_FileDialogInfoView, [this] { printView(); }),
+        toolbar->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print(); })};
     toolbar->addSeparator();
     toolbar->addKey("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
@@ -107,12 +114,19 @@ QWidget* FrmHYxfScreen::buildConditionTab()
     connect(cmdfind, &QPushButton::clicked, this, [this] { find(); });
     auto* clear = button("cmdclear", QStringLiteral("清除(&C)"), tab);
     connect(clear, &QPushButton::clicked, this, [this] { txtsjclear(); });
+    auto* cmdview = button("cmdview", QStringLiteral("预览(&V)"), tab);
+    connect(cmdview, &QPushButton::clicked, this, [this] { printView(); });
+    auto* cmdprint = button("Cmdprint", QStringLiteral("打印(&P)"), tab);
+    connect(cmdprint, &QPushButton::clicked, this, [this] { print(); });
+    m_printButtons = {cmdview, cmdprint};
     auto* cmdquit = button("Cmdquit", QStringLiteral("退出(&X)"), tab);
     connect(cmdquit, &QPushButton::clicked, this, [this] { reject(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdfind);
     buttons->addWidget(clear);
+    buttons->addWidget(cmdview);
+    buttons->addWidget(cmdprint);
     buttons->addWidget(cmdquit);
 
     auto* layout = new QVBoxLayout(tab);
@@ -233,10 +247,32 @@ bool FrmHYxfScreen::find()
         ShowErr(ran);
         return false;
     }
+    enablePrinting(m_rows->rowCount() > 0);
     if (m_rows->rowCount() == 0) {
         Messages::information(QStringLiteral("没有符合条件的记录。"), windowTitle());
         return true;
     }
+    ModBtHelp::layOut(m_msFl, m_state.DbConn, ConsumptionQuery::listCode(m_kind));
     m_tabs->setCurrentIndex(1);
     return true;
+}
+
+void FrmHYxfScreen::enablePrinting(bool enabled)
+{
+    for (QAction* key : std::as_const(m_printKeys))
+        key->setEnabled(enabled);
+    for (QPushButton* button : std::as_const(m_printButtons))
+        button->setEnabled(enabled);
+}
+
+void FrmHYxfScreen::printView()
+{
+    ModReport::report(m_state, ConsumptionQuery::listCode(m_kind), *m_rows, ModReport::Mode::Preview, this);
+}
+
+// Printed from the database as it is now, not as it was at the last find.
+void FrmHYxfScreen::print()
+{
+    if (find() && m_rows->rowCount() > 0)
+        ModReport::report(m_state, ConsumptionQuery::listCode(m_kind), *m_rows, ModReport::Mode::Print, this);
 }

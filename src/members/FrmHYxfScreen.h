@@ -48,6 +48,9 @@ private:
     void txtsjclear();
     QList<ConsumptionCondition::Row> typedRows() const;
     bool strtjset(ConsumptionCondition::Condition* condition);
+    void enablePrinting(bool enabled);
+    void printView();
+    void print();
 
     ConsumptionQuery::Kind m_kind;
     ScreenLog m_log;
@@ -61,5 +64,7 @@ private:
     QList<QLineEdit*> m_txttj;
     QLineEdit* m_text4 = nullptr;
     QTableView* m_msFl = nullptr;
+    QList<QAction*> m_printKeys;
+    QList<QPushButton*> m_printButtons;
     QSqlQueryModel* m_rows = nullptr;
 };
