@@ -117,7 +117,7 @@ Result writeDictionary(const QSqlDatabase& db)
                                {50, "waimxd.czyname", "操作员", "CHAR", 4, true, false},
                                {60, "waimxd.zhao", "台号", "NUME", 3, true, false},
                                {70, "waimxd.je", "金额", "NUME", 4, true, false},
-                               {80, "waimxd.ksrc", "开始时间", "DATE", 9, true, false},
+                               {80, "waimxd.ksrc", "开始时间", "DATETIME", 9, true, false},
                            });
     rows += dictionaryRows("hyxflj", "会员消费汇总",
                            {

@@ -14,6 +14,7 @@
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "base/AppState.h"
+#include "base/DateText.h"
 #include "base/Sql.h"
 #include "billing/FrmsFbz.h"
 #include "billing/FrmsFbzFA.h"
@@ -27,6 +28,8 @@
 #include "members/Form_hyzl.h"
 #include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
+#include "members/FrmHYxfFind.h"
+#include "members/FrmHYxfHz.h"
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
@@ -98,6 +101,31 @@ std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
         if (auto* out = panel->findChild<QPushButton*>(QStringLiteral("CommandButton1")))
             out->click();
     return screen;
+}
+
+// A few settled visits of the demo members over the last days, so that the
+// consumption queries have something to list.
+void settleDemoVisits(const AppState& state)
+{
+    const QDate today = state.BusinessDate;
+    QList<QVariantList> rows;
+    const QList<std::pair<const char*, double>> visits = {
+        {"8000000001", 36}, {"8000000002", 52.5}, {"8000000003", 18}, {"8000000001", 24}, {"8000000004", 60}};
+    for (int i = 0; i < visits.size(); ++i) {
+        const QDate day = today.addDays(-i);
+        const QDateTime start(day, QTime(14 + i, 10));
+        const QDateTime end = start.addSecs(5400);
+        rows.append({i + 1, QString::fromLatin1(visits[i].first), DateText::dateTime(start), DateText::dateTime(end),
+                     1.5, QStringLiteral("1:30"), visits[i].second / 1.5, visits[i].second, DateText::date(day),
+                     state.OperatorName});
+    }
+    const Result result =
+        Sql::execEach(state.DbConn,
+                      QStringLiteral("insert into waimxd (zhao, khao, ksrc, jsrc, sc, sc1, dj, je, rc, czyname, fkfs) "
+                                     "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '现金')"),
+                      rows);
+    if (!result)
+        std::fprintf(stderr, "cannot settle visits in the demo hall: %s\n", qUtf8Printable(result.message()));
 }
 
 } // namespace
@@ -223,6 +251,22 @@ QList<GalleryScreen> galleryScreens()
                                                                 found ? last.value(1).toString() : QString());
              screen->findChild<QLineEdit*>(QStringLiteral("Txtje"))->setText(QStringLiteral("500"));
              screen->findChild<QLineEdit*>(QStringLiteral("TxtSFje"))->setText(QStringLiteral("450"));
+             return screen;
+         }},
+        fromState<FrmHYxfFind>("FrmHYxfFind-conditions"),
+        {QStringLiteral("FrmHYxfFind-results"),
+         [](GalleryContext& c) {
+             settleDemoVisits(c.state);
+             auto screen = std::make_unique<FrmHYxfFind>(c.state);
+             if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
+                 find->trigger();
+             return screen;
+         }},
+        {QStringLiteral("FrmHYxfHz"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<FrmHYxfHz>(c.state);
+             if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
+                 find->trigger();
              return screen;
          }},
         {QStringLiteral("Report_zd"),

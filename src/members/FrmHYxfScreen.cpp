@@ -1,0 +1,278 @@
+#include "members/FrmHYxfScreen.h"
+
+#include "app/form_center.h"
+#include "base/AppState.h"
+#include "base/KeyToolbar.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "reports/ModBtHelp.h"
+#include "reports/ModReport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString And = QStringLiteral("并且");
+const QString Or = QStringLiteral("或者");
+
+QString indexed(const char* name, int i)
+{
+    return QLatin1String(name) + QLatin1Char('_') + QString::number(i);
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setAutoDefault(false);
+    result->setMinimumWidth(96);
+    return result;
+}
+
+} // namespace
+
+FrmHYxfScreen::FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& caption, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_kind(kind)
+    , m_log(state, caption)
+{
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
+    buildScreen(caption);
+    enablePrinting(false);
+    loadConditionFields();
+    if (parent)
+        form_center(this, parent->window());
+}
+
+void FrmHYxfScreen::done(int result)
+{
+    const Result closed = m_log.close();
+    if (!closed)
+        ShowErr(closed);
+    QDialog::done(result);
+}
+
+void FrmHYxfScreen::buildScreen(const QString& caption)
+{
+    setWindowTitle(caption);
+    resize(900, 560);
+
+    auto* toolbar = new KeyToolbar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->addKey("find", QStringLiteral("查询"), QStyle::SP_FileDialogContentsView, [this] { find(); });
+    m_printKeys = {
+        toolbar->addKey("printview", QStringLiteral("预览"), QStyle::SP_FileDialogInfoView, [this] { printView(); }),
+        toolbar->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print(); })};
+    toolbar->addSeparator();
+    toolbar->addKey("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(buildConditionTab(), QStringLiteral("查询条件"));
+    m_tabs->addTab(buildResultTab(), QStringLiteral("查询结果"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 10);
+    layout->addWidget(toolbar);
+    layout->addWidget(m_tabs, 1);
+}
+
+QWidget* FrmHYxfScreen::buildConditionTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setColumnStretch(2, 1);
+    const QStringList headers = {QStringLiteral("条件"), QStringLiteral("比较"), QStringLiteral("数据"),
+                                 QStringLiteral("关系")};
+    for (int c = 0; c < headers.size(); ++c)
+        grid->addWidget(new QLabel(headers.at(c), tab), 0, c);
+    for (int i = 0; i < ConditionRows; ++i)
+        addConditionRow(grid, i);
+
+    m_text4 = new QLineEdit(tab);
+    m_text4->setObjectName(QStringLiteral("Text4"));
+    m_text4->setReadOnly(true);
+    auto* shown = new QHBoxLayout;
+    shown->addWidget(new QLabel(QStringLiteral("查询条件："), tab));
+    shown->addWidget(m_text4, 1);
+
+    auto* cmdfind = button("cmdfind", QStringLiteral("查询(&F)"), tab);
+    connect(cmdfind, &QPushButton::clicked, this, [this] { find(); });
+    auto* clear = button("cmdclear", QStringLiteral("清除(&C)"), tab);
+    connect(clear, &QPushButton::clicked, this, [this] { txtsjclear(); });
+    auto* cmdview = button("cmdview", QStringLiteral("预览(&V)"), tab);
+    connect(cmdview, &QPushButton::clicked, this, [this] { printView(); });
+    auto* cmdprint = button("Cmdprint", QStringLiteral("打印(&P)"), tab);
+    connect(cmdprint, &QPushButton::clicked, this, [this] { print(); });
+    m_printButtons = {cmdview, cmdprint};
+    auto* cmdquit = button("Cmdquit", QStringLiteral("退出(&X)"), tab);
+    connect(cmdquit, &QPushButton::clicked, this, [this] { reject(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdfind);
+    buttons->addWidget(clear);
+    buttons->addWidget(cmdview);
+    buttons->addWidget(cmdprint);
+    buttons->addWidget(cmdquit);
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(12);
+    layout->addLayout(grid);
+    layout->addLayout(shown);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return tab;
+}
+
+void FrmHYxfScreen::addConditionRow(QGridLayout* grid, int i)
+{
+    QWidget* tab = grid->parentWidget();
+    auto* field = new QComboBox(tab);
+    field->setObjectName(indexed("DataCombo1", i));
+    field->setMinimumWidth(150);
+    auto* op = new QComboBox(tab);
+    op->setObjectName(indexed("Combo1", i));
+    op->addItems(ConsumptionCondition::operators());
+    auto* value = new QLineEdit(tab);
+    value->setObjectName(indexed("txtsj", i));
+    auto* joiner = new QComboBox(tab);
+    joiner->setObjectName(indexed("Combljtj", i));
+    joiner->addItems({And, Or});
+    joiner->setEnabled(false);
+    auto* hidden = new QLineEdit(QStringLiteral("and"), tab);
+    hidden->setObjectName(indexed("Txttj", i));
+    hidden->hide();
+
+    connect(value, &QLineEdit::textChanged, joiner,
+            [joiner](const QString& text) { joiner->setEnabled(!text.trimmed().isEmpty()); });
+    connect(joiner, &QComboBox::currentTextChanged, hidden, [hidden](const QString& text) {
+        hidden->setText(text == And ? QStringLiteral("and") : QStringLiteral("or"));
+    });
+
+    grid->addWidget(field, i + 1, 0);
+    grid->addWidget(op, i + 1, 1);
+    grid->addWidget(value, i + 1, 2);
+    grid->addWidget(joiner, i + 1, 3);
+    m_dataCombo1.append(field);
+    m_combo1.append(op);
+    m_txtsj.append(value);
+    m_combljtj.append(joiner);
+    m_txttj.append(hidden);
+}
+
+QWidget* FrmHYxfScreen::buildResultTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    m_rows = new QSqlQueryModel(this);
+    m_msFl = new QTableView(tab);
+    m_msFl->setObjectName(QStringLiteral("MsFl"));
+    m_msFl->setModel(m_rows);
+    m_msFl->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_msFl->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_msFl->verticalHeader()->setDefaultSectionSize(24);
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_msFl);
+    return tab;
+}
+
+void FrmHYxfScreen::loadConditionFields()
+{
+    if (const Result loaded =
+            ConsumptionCondition::loadFields(m_state.DbConn, ConsumptionQuery::conditionCode(m_kind), &m_fields);
+        !loaded)
+        ShowErr(loaded);
+    QStringList captions;
+    for (const ConsumptionCondition::Field& field : std::as_const(m_fields))
+        captions.append(field.caption.trimmed());
+    for (int i = 0; i < ConditionRows; ++i) {
+        m_dataCombo1.at(i)->addItems(captions);
+        m_dataCombo1.at(i)->setCurrentIndex(i < captions.size() ? i : -1);
+    }
+}
+
+void FrmHYxfScreen::txtsjclear()
+{
+    for (QLineEdit* value : std::as_const(m_txtsj))
+        value->clear();
+    m_text4->clear();
+}
+
+QList<ConsumptionCondition::Row> FrmHYxfScreen::typedRows() const
+{
+    QList<ConsumptionCondition::Row> rows;
+    for (int i = 0; i < ConditionRows; ++i)
+        rows.append({m_dataCombo1.at(i)->currentText(), m_combo1.at(i)->currentText(), m_txtsj.at(i)->text(),
+                     m_txttj.at(i)->text()});
+    return rows;
+}
+
+bool FrmHYxfScreen::strtjset(ConsumptionCondition::Condition* condition)
+{
+    int badRow = -1;
+    const Result built = ConsumptionCondition::strtjset(typedRows(), m_fields, condition, &badRow);
+    m_text4->setText(condition->readable);
+    if (built)
+        return true;
+    Messages::exclamation(built.message(), windowTitle());
+    if (badRow >= 0) {
+        m_tabs->setCurrentIndex(0);
+        m_txtsj.at(badRow)->setFocus();
+        m_txtsj.at(badRow)->selectAll();
+    }
+    return false;
+}
+
+bool FrmHYxfScreen::find()
+{
+    ConsumptionCondition::Condition condition;
+    if (!strtjset(&condition))
+        return false;
+    if (const Result ran = ConsumptionQuery::run(m_state.DbConn, m_kind, condition, m_rows); !ran) {
+        ShowErr(ran);
+        return false;
+    }
+    enablePrinting(m_rows->rowCount() > 0);
+    if (m_rows->rowCount() == 0) {
+        Messages::information(QStringLiteral("没有符合条件的记录。"), windowTitle());
+        return true;
+    }
+    ModBtHelp::layOut(m_msFl, m_state.DbConn, ConsumptionQuery::listCode(m_kind));
+    m_tabs->setCurrentIndex(1);
+    return true;
+}
+
+void FrmHYxfScreen::enablePrinting(bool enabled)
+{
+    for (QAction* key : std::as_const(m_printKeys))
+        key->setEnabled(enabled);
+    for (QPushButton* button : std::as_const(m_printButtons))
+        button->setEnabled(enabled);
+}
+
+void FrmHYxfScreen::printView()
+{
+    ModReport::report(m_state, ConsumptionQuery::listCode(m_kind), *m_rows, ModReport::Mode::Preview, this);
+}
+
+// Printed from the database as it is now, not as it was at the last find.
+void FrmHYxfScreen::print()
+{
+    if (find() && m_rows->rowCount() > 0)
+        ModReport::report(m_state, ConsumptionQuery::listCode(m_kind), *m_rows, ModReport::Mode::Print, this);
+}

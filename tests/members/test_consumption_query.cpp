@@ -1,0 +1,211 @@
+#include "members/ConsumptionCondition.h"
+#include "members/FrmHYxfFind.h"
+#include "members/FrmHYxfHz.h"
+#include "support/HallFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTest>
+
+class TestConsumptionQuery : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void conditions_data();
+    void conditions();
+    void refusedValuesRunNothing_data();
+    void refusedValuesRunNothing();
+    void onlyDictionaryFieldsAndListedOperators_data();
+    void onlyDictionaryFieldsAndListedOperators();
+    void detailColumnsAddedOnce();
+
+private:
+    std::unique_ptr<HallFixture> m_f;
+};
+
+namespace {
+
+const QString Injection = QStringLiteral("' or '1'='1");
+
+// Rows as "caption|operator|value|joiner" into the screen's condition rows.
+void typeConditions(FrmHYxfScreen& screen, const QStringList& rows)
+{
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList parts = rows.at(i).split(QLatin1Char('|'));
+        control<QComboBox>(&screen, QStringLiteral("DataCombo1_%1").arg(i))->setCurrentText(parts.at(0));
+        control<QComboBox>(&screen, QStringLiteral("Combo1_%1").arg(i))->setCurrentText(parts.at(1));
+        control<QLineEdit>(&screen, QStringLiteral("txtsj_%1").arg(i))->setText(parts.at(2));
+        if (parts.size() > 3)
+            control<QComboBox>(&screen, QStringLiteral("Combljtj_%1").arg(i))->setCurrentText(parts.at(3));
+    }
+}
+
+QStringList rowsOf(std::initializer_list<const char*> rows)
+{
+    QStringList list;
+    for (const char* row : rows)
+        list.append(QString::fromUtf8(row));
+    return list;
+}
+
+// The first column named `field` of every row found, joined by commas.
+QString found(const FrmHYxfScreen& screen, const QString& field)
+{
+    const QSqlQueryModel* rows = screen.rows();
+    const int column = rows->record().indexOf(field);
+    QStringList values;
+    for (int r = 0; r < rows->rowCount(); ++r)
+        values.append(rows->index(r, column).data().toString());
+    return values.join(QLatin1Char(','));
+}
+
+} // namespace
+
+void TestConsumptionQuery::init()
+{
+    m_f.reset();
+    m_f = std::make_unique<HallFixture>();
+    QVERIFY(m_f->ready());
+    for (const char* card : {"8000000001", "8000000002", "K-ABC"})
+        QVERIFY(m_f->addMember(QString::fromLatin1(card), QVariant(), QStringLiteral("现金卡")));
+    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
+                           {QStringLiteral("张三"), 50, QStringLiteral("8000000001")}));
+    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
+                           {QStringLiteral("李四"), -12.5, QStringLiteral("8000000002")}));
+    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
+                           {Injection, 0, QStringLiteral("K-ABC")}));
+    // Settled visits: ids 1..5; a cash guest's visit (6) belongs to no member.
+    QVERIFY(m_f->hall.exec(
+        QStringLiteral("insert into waimxd (zhao, khao, ksrc, jsrc, je, rc, czyname) values "
+                       "(1, '8000000001', '2026-12-04 23:30:00', '2026-12-05 00:30:00', 20, '2026-12-04', 'system'), "
+                       "(2, '8000000001', '2026-12-05 19:00:00', '2026-12-05 21:00:00', 45.5, '2026-12-05', 'system'), "
+                       "(3, '8000000002', '2026-12-06 10:00:00', '2026-12-06 11:00:00', 30, '2026-12-06', '张三'), "
+                       "(4, 'K-ABC', '2026-12-04 09:00:00', '2026-12-04 10:00:00', 15, '2026-12-04', 'system'), "
+                       "(5, '8000000002', '2026-12-04 15:00:00', '2026-12-04 15:30:00', 10, '2026-12-04', 'system'), "
+                       "(6, null, '2026-12-04 15:00:00', '2026-12-04 16:00:00', 30, '2026-12-04', 'system')")));
+}
+
+void TestConsumptionQuery::conditions_data()
+{
+    QTest::addColumn<bool>("summary");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("expected"); // visit ids, or the members' cards of the summary
+
+    QTest::newRow("no value: every member visit") << false << QStringList() << "1,2,3,4,5";
+    QTest::newRow("CHAR") << false << rowsOf({"姓名|=|张三"}) << "1,2";
+    QTest::newRow("card in other letter case") << false << rowsOf({"卡号|=| k-abc "}) << "4";
+    QTest::newRow("typed text stays a value") << false << QStringList{QStringLiteral("姓名|=|") + Injection} << "4";
+    QTest::newRow("typed text in like stays a value") << false << rowsOf({"姓名|like|%' or 1=1 --"}) << "";
+    QTest::newRow("DATE") << false << rowsOf({"营业日期|>=|2026-12-5"}) << "2,3";
+    QTest::newRow("start on a day") << false << rowsOf({"开始时间|=|2026-12-04"}) << "1,4,5";
+    QTest::newRow("start from a moment") << false << rowsOf({"开始时间|>=|2026-12-05 19:00:00"}) << "2,3";
+    QTest::newRow("NUME") << false << rowsOf({"金额|>|20"}) << "2,3";
+    QTest::newRow("并且") << false << rowsOf({"姓名|=|李四|并且", "金额|<|20"}) << "5";
+    QTest::newRow("或者") << false << rowsOf({"姓名|=|李四|或者", "金额|<|20"}) << "3,4,5";
+    QTest::newRow("empty middle row keeps the joiner")
+        << false << rowsOf({"姓名|=|张三|或者", "台号|=|", "营业日期|=|2026-12-06"}) << "1,2,3";
+    QTest::newRow("summary, balance below 0") << true << rowsOf({"余额|<|-0.5"}) << "8000000002";
+    QTest::newRow("summary, no value") << true << QStringList() << "8000000001,8000000002,K-ABC";
+}
+
+void TestConsumptionQuery::conditions()
+{
+    QFETCH(bool, summary);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, expected);
+    std::unique_ptr<FrmHYxfScreen> screen;
+    if (summary)
+        screen = std::make_unique<FrmHYxfHz>(m_f->hall.state);
+    else
+        screen = std::make_unique<FrmHYxfFind>(m_f->hall.state);
+    typeConditions(*screen, rows);
+
+    control<QAction>(screen.get(), QStringLiteral("find"))->trigger();
+
+    QStringList got = found(*screen, summary ? QStringLiteral("khao") : QStringLiteral("id")).split(QLatin1Char(','));
+    got.sort();
+    QCOMPARE(got.join(QLatin1Char(',')), expected);
+    QCOMPARE(screen->tabs()->currentIndex(), expected.isEmpty() ? 0 : 1);
+    QVERIFY2(expected.isEmpty() || m_f->messages.count() == 0, qPrintable(m_f->messages.texts().join(u'\n')));
+}
+
+void TestConsumptionQuery::refusedValuesRunNothing_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a date") << "营业日期|>=|2026-02-30"
+                                << "日期输入错误";
+    QTest::newRow("not a moment") << "开始时间|>=|2026-12-04 25:00:00"
+                                  << "日期输入错误";
+    QTest::newRow("not a number") << "金额|>|20 or 1=1"
+                                  << "请输入数字";
+    QTest::newRow("exponent") << "金额|>|1e1"
+                              << "请输入数字";
+}
+
+void TestConsumptionQuery::refusedValuesRunNothing()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, message);
+    FrmHYxfFind screen(m_f->hall.state);
+    typeConditions(screen, {QStringLiteral("姓名|=|张三"), row});
+    control<QAction>(&screen, QStringLiteral("find"))->trigger();
+    QCOMPARE(m_f->messages.texts(), QStringList{message});
+    QCOMPARE(screen.rows()->rowCount(), 0);
+    QCOMPARE(screen.tabs()->currentIndex(), 0);
+}
+
+void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("caption outside the dictionary") << "密码"
+                                                    << "="
+                                                    << "khao";
+    QTest::newRow("operator outside the list") << "卡号"
+                                               << "= khao or 1 ="
+                                               << "khao";
+    QTest::newRow("operator that is no comparison") << "卡号"
+                                                    << "is not"
+                                                    << "khao";
+    QTest::newRow("dictionary code that is no column") << "卡号"
+                                                       << "="
+                                                       << "1=1 or khao";
+}
+
+void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, op);
+    QFETCH(QString, code);
+    const QList<ConsumptionCondition::Field> fields = {{code, QStringLiteral("卡号"), QStringLiteral("CHAR")}};
+    ConsumptionCondition::Condition condition;
+    int badRow = -1;
+    const Result built = ConsumptionCondition::strtjset(
+        {{QStringLiteral("卡号"), QStringLiteral("="), QString()}, {caption, op, QStringLiteral("x")}}, fields,
+        &condition, &badRow);
+    QVERIFY(!built);
+    QCOMPARE(badRow, 1);
+    QVERIFY(condition.sql.isEmpty());
+}
+
+void TestConsumptionQuery::detailColumnsAddedOnce()
+{
+    for (int i = 0; i < 2; ++i)
+        FrmHYxfFind screen(m_f->hall.state);
+    QCOMPARE(m_f->value(QStringLiteral("select count(*) from pr_codedict where table_code='hyxf' and "
+                                       "colm_code in ('ksrc', 'jsrc', 'sc')"))
+                 .toInt(),
+             3);
+    QCOMPARE(m_f->messages.count(), 0);
+}
+
+QTEST_MAIN(TestConsumptionQuery)
+#include "test_consumption_query.moc"
