@@ -12,6 +12,9 @@
 #include "billing/FrmsFbzFA.h"
 #include "board/Form_whdy.h"
 #include "data/FrmstcsSET.h"
+#include "members/Form_hyzl.h"
+#include "members/FrmHYxfFind.h"
+#include "members/FrmHYxfHz.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -112,6 +115,11 @@ void BoardMenus::buildMenus()
     addItem(set, QStringLiteral("mset_11"), QStringLiteral("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
     addItem(set, QStringLiteral("mset_12"), QStringLiteral("退出系统"), [this] { Q_EMIT exitRequested(); });
 
+    QMenu* members = bar->addMenu(QStringLiteral("会员管理(&M)"));
+    members->setObjectName(QStringLiteral("menu_mage"));
+    guard(addItem(members, QStringLiteral("gl_0"), QStringLiteral("&1.会员登记"), [this] { open<Form_hyzl>(); }),
+          &OperatorRights::zhda, 'A');
+
     QMenu* business = bar->addMenu(QStringLiteral("营业管理"));
     business->setObjectName(QStringLiteral("menu_yy"));
     addItem(business, QStringLiteral("menu_yygl_1"), QStringLiteral("&1.台位计时"), [this] {
@@ -144,6 +152,11 @@ void BoardMenus::buildMenus()
     // Open to whoever may settle a table, as the settle item is.
     addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
             [this] { Q_EMIT reprintRequested(); });
+
+    QMenu* queries = bar->addMenu(QStringLiteral("数据查询(&F)"));
+    queries->setObjectName(QStringLiteral("menu_FIND"));
+    addItem(queries, QStringLiteral("find_6"), QStringLiteral("&5.会员消费明细"), [this] { open<FrmHYxfFind>(); });
+    addItem(queries, QStringLiteral("find_7"), QStringLiteral("&6.会员消费汇总"), [this] { open<FrmHYxfHz>(); });
 
     QMenu* operators = bar->addMenu(QStringLiteral("操作员管理(&O)"));
     operators->setObjectName(QStringLiteral("menuczy"));

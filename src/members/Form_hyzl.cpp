@@ -8,6 +8,7 @@
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/ProgramFolder.h"
+#include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
 #include "members/MemberDeletion.h"
 #include "members/MemberList.h"
@@ -107,6 +108,8 @@ void Form_hyzl::addToolbarKeys(KeyToolbar* toolbar)
     };
     noAction(toolbar->addKey("Prinview", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [] {}));
     noAction(toolbar->addKey("Print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [] {}));
+    toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileIcon, [this] { Add(); });
+    toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogInfoView, [this] { Edit(); });
     toolbar->addKey("Del", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
     toolbar->addKey("AddMoney", QStringLiteral("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
     toolbar->addSeparator();
@@ -157,6 +160,25 @@ QString Form_hyzl::currentCard() const
 QString Form_hyzl::currentName() const
 {
     return m_model->nameAt(currentRow());
+}
+
+void Form_hyzl::Add()
+{
+    Form_hyzl_add form(m_state, QString(), this);
+    form.exec();
+    requery();
+}
+
+// The form stays open beside the list while the operator edits, and the list
+// shows the saved member once the form is closed.
+void Form_hyzl::Edit()
+{
+    if (currentRow() < 0)
+        return;
+    auto* form = new Form_hyzl_add(m_state, currentCard(), this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form, &QDialog::finished, this, &Form_hyzl::requery);
+    form->show();
 }
 
 void Form_hyzl::Del()

@@ -10,7 +10,8 @@ class MemberList;
 class QTableView;
 
 // The member list: every member in a grid that opens on the last row, with
-// deletion and the top-up of the current member.
+// the member form for adding and editing, deletion and the top-up of the
+// current member.
 class Form_hyzl : public QDialog
 {
     Q_OBJECT
@@ -36,6 +37,8 @@ private:
     void refresh();
     void goToRow(int row);
     int currentRow() const;
+    void Add();
+    void Edit();
     void Del();
     void AddMoney();
     void startCalculator();

@@ -29,7 +29,8 @@ void TestBoardMenus::operatorRow_data()
     const QStringList settings = {QStringLiteral("mset_5")};
     QTest::newRow("no row") << QVariantList() << none << false;
     QTest::newRow("all null") << QVariantList{null, null, null, null, null} << none << false;
-    QTest::newRow("E among the settings letters") << QVariantList{text("AE"), null, null, null, 0} << settings << false;
+    QTest::newRow("members and settings") << QVariantList{text("AE"), null, null, null, 0}
+                                          << QStringList{QStringLiteral("gl_0"), QStringLiteral("mset_5")} << false;
     QTest::newRow("settings and clearing") << QVariantList{text("DE"), null, null, null, 8.5}
                                            << QStringList{QStringLiteral("mset_5"), QStringLiteral("mset_6")} << true;
     QTest::newRow("letter among blanks, twice")
@@ -53,10 +54,10 @@ void TestBoardMenus::operatorRow()
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     const Form_menu board(f.hall.state);
-    const QStringList guarded = QStringLiteral("mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
+    const QStringList guarded = QStringLiteral("gl_0 mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
     const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
                                               "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
-                                              "menu_yygl_10 js zhuantai Sd Refh Showtp print tx yj hh")
+                                              "menu_yygl_10 find_6 find_7 js zhuantai Sd Refh Showtp print tx yj hh")
                                    .split(QLatin1Char(' '));
     for (const QString& name : guarded + always) {
         const bool expected = always.contains(name) || enabled.contains(name);
