@@ -1,6 +1,7 @@
 #include "members/MemberDeletion.h"
 
 #include "base/Sql.h"
+#include "members/CardInUse.h"
 
 namespace MemberDeletion {
 
@@ -8,11 +9,8 @@ Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&] {
-        Result result = Result::success();
-        const QVariant table = Sql::scalar(db,
-                                           QStringLiteral("select zhao from waimxd where jsrc is null "
-                                                          "and upper(khao) = upper(?) order by zhao limit 1"),
-                                           {khao.trimmed()}, &result);
+        QVariant table;
+        const Result result = CardInUse::tableOf(db, khao, &table);
         if (!result)
             return result;
         if (table.isValid()) {

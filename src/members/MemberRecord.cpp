@@ -5,6 +5,7 @@
 #include "base/Notation.h"
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
+#include "members/CardInUse.h"
 #include "members/RechargeRecord.h"
 
 #include <QSqlQuery>
@@ -153,6 +154,18 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
         if (!free) {
             saved = refuse(QStringLiteral("卡号重复,请重新输入！"), Messages::Icon::Critical, Card);
             return Result::failure(saved.refusal.text);
+        }
+        if (!originalCard.isEmpty() && Notation::Trim(typed.khao).toUpper() != originalCard.toUpper()) {
+            QVariant table;
+            result = CardInUse::tableOf(db, originalCard, &table);
+            if (!result)
+                return result;
+            if (table.isValid()) {
+                saved = refuse(QStringLiteral("会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！")
+                                   .arg(originalCard, table.toString()),
+                               Messages::Icon::Exclamation, Card);
+                return Result::failure(saved.refusal.text);
+            }
         }
         Values written = values;
         result = originalCard.isEmpty() ? insertMember(db, typed, values)

@@ -154,8 +154,16 @@ void TestMemberForm::editKeepsBalanceAndMovesTheCard()
     // A top-up while the modeless form stays open is not undone by its save.
     QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yk=140 where khao='a001'")));
     type(form, {{0, QStringLiteral("A002")}, {1, QStringLiteral("王五一")}});
+    // While the card plays, its number stays: the visit would lose its member.
+    QVERIFY(m_f->addTables(1));
+    QVERIFY(m_f->openVisit(1, today("19:00:00"), QStringLiteral("A001")));
     save(form);
-    QCOMPARE(m_f->messages.texts(), QStringList());
+    QCOMPARE(m_f->messages.count(), 1);
+    QVERIFY(m_f->messages.last().text.contains(QStringLiteral("1 号台")));
+    QCOMPARE(m_f->value(QStringLiteral("select count(*) from srmx")).toInt(), 0);
+    QVERIFY(m_f->hall.exec(QStringLiteral("update waimxd set jsrc=ksrc")));
+    save(form);
+    QCOMPARE(m_f->messages.count(), 1);
     QCOMPARE(
         m_f->value(QStringLiteral("select group_concat(khao||':'||ifnull(yhm,'')||':'||yk||':'||js||':'||klx, ' ') "
                                   "from (select * from user_lb order by khao)"))
