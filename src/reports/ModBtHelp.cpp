@@ -34,7 +34,10 @@ void layOut(QTableView* grid, const QSqlDatabase& db, const QString& code)
         }
         grid->setColumnHidden(column, false);
         model->setHeaderData(column, Qt::Horizontal, entry->caption, Qt::DisplayRole);
-        grid->setColumnWidth(column, entry->width * PixelsPerCharacter);
+        // The dictionary's width is a floor: a card number or a moment cut
+        // to "80000…" tells the operator nothing.
+        grid->resizeColumnToContents(column);
+        grid->setColumnWidth(column, std::max(grid->columnWidth(column), entry->width * PixelsPerCharacter));
     }
 }
 

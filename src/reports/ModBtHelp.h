@@ -6,8 +6,8 @@
 class QTableView;
 
 // Lays a grid out from the report dictionary: only the fields the listing's
-// code names are shown, under their captions and at their widths, so that
-// the screen shows what the printed report shows.
+// code names are shown, under their captions and at least at their widths,
+// so that the screen shows what the printed report shows.
 namespace ModBtHelp {
 
 // The grid's model is the query model of the listing's rows. A dictionary that

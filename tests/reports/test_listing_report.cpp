@@ -129,7 +129,7 @@ void TestListingReport::gridShowsOnlyTheDictionarysFields()
         QVERIFY(!grid.isColumnHidden(khao));
         QVERIFY(grid.isColumnHidden(mm));
         QCOMPARE(rows.headerData(khao, Qt::Horizontal).toString(), QStringLiteral("卡号"));
-        QCOMPARE(grid.columnWidth(khao), 60);
+        QVERIFY(grid.columnWidth(khao) >= 60);
     }
 }
 
