@@ -14,7 +14,6 @@
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "base/AppState.h"
-#include "base/DateText.h"
 #include "base/Sql.h"
 #include "billing/FrmsFbz.h"
 #include "billing/FrmsFbzFA.h"
@@ -25,6 +24,8 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "members/ConsumptionDictionary.h"
+#include "members/ConsumptionQuery.h"
 #include "members/Form_hyzl.h"
 #include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
@@ -33,11 +34,13 @@
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
+#include "reports/ListingReport.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -101,31 +104,6 @@ std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
         if (auto* out = panel->findChild<QPushButton*>(QStringLiteral("CommandButton1")))
             out->click();
     return screen;
-}
-
-// A few settled visits of the demo members over the last days, so that the
-// consumption queries have something to list.
-void settleDemoVisits(const AppState& state)
-{
-    const QDate today = state.BusinessDate;
-    QList<QVariantList> rows;
-    const QList<std::pair<const char*, double>> visits = {
-        {"8000000001", 36}, {"8000000002", 52.5}, {"8000000003", 18}, {"8000000001", 24}, {"8000000004", 60}};
-    for (int i = 0; i < visits.size(); ++i) {
-        const QDate day = today.addDays(-i);
-        const QDateTime start(day, QTime(14 + i, 10));
-        const QDateTime end = start.addSecs(5400);
-        rows.append({i + 1, QString::fromLatin1(visits[i].first), DateText::dateTime(start), DateText::dateTime(end),
-                     1.5, QStringLiteral("1:30"), visits[i].second / 1.5, visits[i].second, DateText::date(day),
-                     state.OperatorName});
-    }
-    const Result result =
-        Sql::execEach(state.DbConn,
-                      QStringLiteral("insert into waimxd (zhao, khao, ksrc, jsrc, sc, sc1, dj, je, rc, czyname, fkfs) "
-                                     "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '现金')"),
-                      rows);
-    if (!result)
-        std::fprintf(stderr, "cannot settle visits in the demo hall: %s\n", qUtf8Printable(result.message()));
 }
 
 } // namespace
@@ -256,7 +234,6 @@ QList<GalleryScreen> galleryScreens()
         fromState<FrmHYxfFind>("FrmHYxfFind-conditions"),
         {QStringLiteral("FrmHYxfFind-results"),
          [](GalleryContext& c) {
-             settleDemoVisits(c.state);
              auto screen = std::make_unique<FrmHYxfFind>(c.state);
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
@@ -268,6 +245,18 @@ QList<GalleryScreen> galleryScreens()
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
              return screen;
+         }},
+        {QStringLiteral("ReportMod"),
+         [](GalleryContext& c) {
+             QSqlQueryModel rows;
+             ReportDictionary dictionary;
+             if (!ConsumptionDictionary::addDetailColumns(c.state.DbConn) ||
+                 !ConsumptionQuery::run(c.state.DbConn, ConsumptionQuery::Kind::Detail, {}, &rows) ||
+                 !ReportDictionary::read(c.state.DbConn, QStringLiteral("hyxf"), true, &dictionary))
+                 std::fprintf(stderr, "cannot list the member visits of the demo hall\n");
+             auto preview = makeReportPreview(ListingReport::document(dictionary, rows));
+             preview->setWindowTitle(QStringLiteral("报表打印"));
+             return preview;
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {

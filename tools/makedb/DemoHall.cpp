@@ -146,6 +146,26 @@ Result writeMembers(const QSqlDatabase& db)
         openingRows);
 }
 
+// Visits of member cards settled in cash over the last days, so that the
+// member consumption listings have something to show.
+Result writeSettledVisits(const QSqlDatabase& db)
+{
+    const QDate today = Clock::today();
+    const QList<std::pair<const char*, double>> visits = {
+        {"8000000001", 36}, {"8000000002", 52.5}, {"8000000003", 18}, {"8000000001", 24}, {"8000000004", 60}};
+    QList<QVariantList> rows;
+    for (int i = 0; i < visits.size(); ++i) {
+        const QDate day = today.addDays(-1 - i);
+        const QDateTime start(day, QTime(14 + i, 10));
+        rows.append({i + 1, utf8(visits[i].first), DateText::dateTime(start), DateText::dateTime(start.addSecs(5400)),
+                     visits[i].second / 1.5, visits[i].second, DateText::date(day), ShippedRows::SystemOperator});
+    }
+    return Sql::execEach(db,
+                         QStringLiteral("INSERT INTO waimxd (zhao, khao, ksrc, jsrc, sc, sc1, dj, je, rc, czyname, "
+                                        "fkfs, dzbj) VALUES (?, ?, ?, ?, 1.5, '1:30', ?, ?, ?, ?, '现金', '1')"),
+                         rows);
+}
+
 Result writeGoods(const QSqlDatabase& db)
 {
     Result result =
@@ -193,7 +213,7 @@ Result writeSecondOperator(const QSqlDatabase& db)
 Result write(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() {
-        for (const auto& step : {writeTables, writeMembers, writeGoods, writeSecondOperator}) {
+        for (const auto& step : {writeTables, writeMembers, writeSettledVisits, writeGoods, writeSecondOperator}) {
             const Result result = step(db);
             if (!result)
                 return result;
