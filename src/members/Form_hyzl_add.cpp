@@ -419,12 +419,12 @@ void Form_hyzl_add::Command2_Click()
     typed.zz = box(6)->text();
     typed.yk = box(7)->text();
     typed.js = box(8)->text();
-    typed.zt = box(9)->text();
+    typed.zt = m_combozt->currentText();
     typed.yxrc = box(10)->text();
     typed.zk = box(11)->text();
     typed.jbr = box(12)->text();
     typed.bz = box(13)->text();
-    typed.klx = box(14)->text();
+    typed.klx = m_combklx->currentText();
     typed.hybj = m_check1->isChecked();
     const MemberRecord::Saved saved =
         MemberRecord::save(m_state.DbConn, {m_state.BusinessDate, m_state.OperatorName}, typed, m_originalCard);

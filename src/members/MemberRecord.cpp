@@ -80,16 +80,17 @@ Saved check(const Typed& typed, Values* values)
     return {};
 }
 
-Result insertMember(const QSqlDatabase& db, const Typed& typed, const Values& values)
+// A new card's accumulated credit is what it opens with, and it opens on the
+// business day.
+Result insertMember(const QSqlDatabase& db, const Typed& typed, const Values& values, const QDate& opened)
 {
-    // A new card's accumulated credit is what it opens with.
     return Sql::exec(db,
                      QStringLiteral("insert into user_lb (khao, yhm, mm, sfzh, csrc, xb, zz, yk, js, zt, yxrc, zk, "
-                                    "jbr, bz, klx, jelj, jslj, hybj) "
-                                    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                    "jbr, bz, klx, jelj, jslj, hybj, khrc) "
+                                    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                      {Notation::Trim(typed.khao), typed.yhm, typed.mm, typed.sfzh, values.csrc, typed.xb, typed.zz,
                       values.yk, values.js, typed.zt, values.yxrc, values.zk, typed.jbr, typed.bz, typed.klx, values.yk,
-                      values.js, typed.hybj ? QStringLiteral("1") : QStringLiteral("0")});
+                      values.js, typed.hybj ? QStringLiteral("1") : QStringLiteral("0"), DateText::date(opened)});
 }
 
 // Balance, time and their accumulations move only through top-ups and
@@ -168,7 +169,7 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
             }
         }
         Values written = values;
-        result = originalCard.isEmpty() ? insertMember(db, typed, values)
+        result = originalCard.isEmpty() ? insertMember(db, typed, values, opening.rc)
                                         : updateMember(db, typed, values, originalCard, &written);
         if (!result)
             return result;

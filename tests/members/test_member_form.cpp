@@ -95,6 +95,13 @@ void TestMemberForm::addingSavesMemberAndOpening()
     // Series entry: a fresh row with the button's presets.
     QCOMPARE(box(form, 0)->text(), QString());
     QCOMPARE(control<QComboBox>(&form, QStringLiteral("Combklx"))->currentText(), QStringLiteral("机时卡"));
+    // The presets are saved as shown, though no combo was touched.
+    type(form, {{0, QStringLiteral("B003")}, {1, QStringLiteral("李四")}});
+    save(form);
+    QCOMPARE(m_f->value(QStringLiteral("select group_concat(khao||':'||xb||':'||zt||':'||klx||':'||khrc, ' ') "
+                                       "from (select * from user_lb where khao like 'B%' order by khao)"))
+                 .toString(),
+             QStringLiteral("B002:男:正常:优惠卡:2026-12-06 B003:男:正常:机时卡:2026-12-06"));
 }
 
 void TestMemberForm::refusedSaveWritesNothing_data()
