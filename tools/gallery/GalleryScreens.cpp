@@ -25,6 +25,9 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "goods/Form_sfjcJs.h"
+#include "goods/Report_sfjc.h"
+#include "goods/StockBalance.h"
 #include "members/Form_hyzl.h"
 #include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
@@ -43,6 +46,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -126,6 +130,23 @@ void settleDemoVisits(const AppState& state)
                       rows);
     if (!result)
         std::fprintf(stderr, "cannot settle visits in the demo hall: %s\n", qUtf8Printable(result.message()));
+}
+
+// Counter sales of this month from the demo hall's goods, bought in a week
+// ago, so that the stock balance has receipts, sales and what is left. The
+// hall is shared by every screen: the sales are made once.
+void sellDemoGoods(const AppState& state)
+{
+    static bool sold = false;
+    if (std::exchange(sold, true))
+        return;
+    const Result result = Sql::exec(
+        state.DbConn,
+        QStringLiteral("insert into ckv_zc (rc, wlcode, count, price, amount, czyname, fkfs, jzbj, dzbj) "
+                       "select ?, name, 3, spdj, 3 * spdj, ?, '现金', 1, '1' from spzd order by headcode limit 4"),
+        {DateText::date(state.BusinessDate), state.OperatorName});
+    if (!result)
+        std::fprintf(stderr, "cannot sell goods in the demo hall: %s\n", qUtf8Printable(result.message()));
 }
 
 } // namespace
@@ -268,6 +289,26 @@ QList<GalleryScreen> galleryScreens()
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
              return screen;
+         }},
+        {QStringLiteral("Form_sfjcJs"),
+         [](GalleryContext& c) {
+             sellDemoGoods(c.state);
+             auto screen = std::make_unique<Form_sfjcJs>(c.state);
+             if (auto* find = screen->findChild<QAction*>(QStringLiteral("Find")))
+                 find->trigger();
+             return screen;
+         }},
+        {QStringLiteral("Report_sfjc"),
+         [](GalleryContext& c) {
+             sellDemoGoods(c.state);
+             const QDate first(c.state.BusinessDate.year(), c.state.BusinessDate.month(), 1);
+             const QDate last = first.addMonths(1).addDays(-1);
+             StockBalance::Balance balance;
+             const Result result =
+                 StockBalance::sfjc(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
+             if (!result)
+                 std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
+             return makeReportPreview(Report_sfjc(balance, first, last));
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {
