@@ -24,6 +24,9 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "goods/Form_sfjcJs.h"
+#include "goods/Report_sfjc.h"
+#include "goods/StockBalance.h"
 #include "members/ConsumptionDictionary.h"
 #include "members/ConsumptionQuery.h"
 #include "members/Form_hyzl.h"
@@ -46,6 +49,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -257,6 +261,24 @@ QList<GalleryScreen> galleryScreens()
              auto preview = makeReportPreview(ListingReport::document(dictionary, rows));
              preview->setWindowTitle(QStringLiteral("报表打印"));
              return preview;
+         }},
+        {QStringLiteral("Form_sfjcJs"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_sfjcJs>(c.state);
+             if (auto* find = screen->findChild<QAction*>(QStringLiteral("Find")))
+                 find->trigger();
+             return screen;
+         }},
+        {QStringLiteral("Report_sfjc"),
+         [](GalleryContext& c) {
+             const QDate first(c.state.BusinessDate.year(), c.state.BusinessDate.month(), 1);
+             const QDate last = first.addMonths(1).addDays(-1);
+             StockBalance::Balance balance;
+             const Result result =
+                 StockBalance::sfjc(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
+             if (!result)
+                 std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
+             return makeReportPreview(Report_sfjc(balance, first, last));
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {

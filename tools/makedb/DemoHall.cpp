@@ -197,6 +197,33 @@ Result writeGoods(const QSqlDatabase& db)
         purchaseRows);
 }
 
+// Three of each of the first goods sold over the counter two days ago, with
+// their cash in the recharge record as every counter sale books it, so that
+// the stock balance has sales as well as purchases.
+Result writeCounterSales(const QSqlDatabase& db)
+{
+    const QString day = DateText::date(Clock::today().addDays(-2));
+    QList<QVariantList> sales;
+    QList<QVariantList> cash;
+    for (int i = 0; i < 4; ++i) {
+        const Goods& g = goods.at(i);
+        const double amount = Notation::roundHalfEven(3 * g.price, 2);
+        sales.append({i + 1, day, utf8(g.name), g.price, amount, ShippedRows::SystemOperator});
+        cash.append({day, ShippedRows::SystemOperator, amount});
+    }
+    Result result =
+        Sql::execEach(db,
+                      QStringLiteral("INSERT INTO ckv_zc (dj_id, rc, wlcode, count, price, amount, czyname, "
+                                     "fkfs, jzbj, dzbj) VALUES (?, ?, ?, 3, ?, ?, ?, '现金', 1, '1')"),
+                      sales);
+    if (!result)
+        return result;
+    return Sql::execEach(db,
+                         QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao) "
+                                        "VALUES (?, ?, ?, 0, '商品现金', '0000')"),
+                         cash);
+}
+
 Result writeSecondOperator(const QSqlDatabase& db)
 {
     const QString hashed = PasswordHash::hash(SecondPassword);
@@ -213,7 +240,8 @@ Result writeSecondOperator(const QSqlDatabase& db)
 Result write(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() {
-        for (const auto& step : {writeTables, writeMembers, writeSettledVisits, writeGoods, writeSecondOperator}) {
+        for (const auto& step :
+             {writeTables, writeMembers, writeSettledVisits, writeGoods, writeCounterSales, writeSecondOperator}) {
             const Result result = step(db);
             if (!result)
                 return result;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "goods/StockBalance.h"
+#include "printing/ReportDocument.h"
+
+// The printed stock balance "收发结存表": the period, one line per goods item
+// with its code, name and unit, and the totals of the balance.
+ReportDocument Report_sfjc(const StockBalance::Balance& balance, const QDate& start, const QDate& end);
+
+// A figure as the stock balance shows it: two decimals, no grouping, never "-0.00".
+QString stockFigure(double value);
