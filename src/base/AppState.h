@@ -26,4 +26,7 @@ struct AppState
     // Answers of the small dialogs, read by the screen that opened them.
     QString EnteredPassword;
     QDate PickedDate;
+
+    // "sr" purchase, "zc" sale, set by whoever opens the documents screen.
+    QString GoodsMode;
 };

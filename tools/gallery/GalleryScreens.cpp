@@ -24,7 +24,9 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "goods/Form_dmcz1.h"
 #include "goods/Form_sfjcJs.h"
+#include "goods/Form_spgl.h"
 #include "goods/Report_sfjc.h"
 #include "goods/StockBalance.h"
 #include "members/ConsumptionDictionary.h"
@@ -60,6 +62,23 @@ GalleryScreen fromState(const char* name)
     return {QString::fromLatin1(name), [](GalleryContext& c) {
                 return std::make_unique<Screen>(c.state);
             }};
+}
+
+// A goods document being entered: the first catalogue item, its quantity
+// typed, the amount following.
+std::unique_ptr<QWidget> goodsDocument(AppState& state, const QString& quantity)
+{
+    auto screen = std::make_unique<Form_spgl>(state);
+    if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
+        add->trigger();
+    QSqlQuery first(state.DbConn);
+    if (first.exec(QStringLiteral("select name, spdj from spzd where name <> '' order by headcode limit 1")) &&
+        first.next()) {
+        screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_2"))->setText(first.value(0).toString());
+        screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_4"))->setText(first.value(1).toString());
+    }
+    screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_3"))->setText(quantity);
+    return screen;
 }
 
 // An evening in the demo hall: some tables opened a while ago, cash guests
@@ -221,6 +240,20 @@ QList<GalleryScreen> galleryScreens()
                      list->topLevelItem(i)->setCheckState(0, Qt::Checked);
              }
              return screen;
+         }},
+        {QStringLiteral("Form_spgl-purchase"),
+         [](GalleryContext& c) {
+             c.state.GoodsMode = QStringLiteral("sr");
+             return goodsDocument(c.state, QStringLiteral("10"));
+         }},
+        {QStringLiteral("Form_spgl-sale"),
+         [](GalleryContext& c) {
+             c.state.GoodsMode = QStringLiteral("zc");
+             return goodsDocument(c.state, QStringLiteral("3"));
+         }},
+        {QStringLiteral("Form_dmcz1"),
+         [](GalleryContext& c) {
+             return std::make_unique<Form_dmcz1>(c.state.DbConn);
          }},
         fromState<Form_hyzl>("Form_hyzl"),
         {QStringLiteral("Form_hyzl_addmoney"),

@@ -1,0 +1,552 @@
+#include "goods/Form_spgl.h"
+
+#include "admin/Form_datecz.h"
+#include "app/form_center.h"
+#include "base/AppState.h"
+#include "base/DateText.h"
+#include "base/DesktopCalculator.h"
+#include "base/KeyToolbar.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ProgramFolder.h"
+#include "base/Sql.h"
+#include "goods/DocumentNumber.h"
+#include "goods/Form_dmcz1.h"
+#include "goods/GoodsLookup.h"
+
+#include <QComboBox>
+#include <QDataWidgetMapper>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+
+const QString Caption = QStringLiteral("商品进货");
+const QString Cash = QStringLiteral("现金");
+const QString Card = QStringLiteral("刷卡");
+
+struct BoxText
+{
+    const char* label;
+    const char* column;
+};
+
+// Txtzzd by index; 9, the payment, is shown through Combo1.
+const BoxText Boxes[] = {{"单据号", "dj_id"}, {"日  期", "rc"},     {"商品名称", "wlcode"}, {"数  量", "count"},
+                         {"单  价", "price"}, {"金  额", "amount"}, {"经手人", "jsr"},      {"制  单", "czyname"},
+                         {"备  注", "abs"},   {"付款方式", "fkfs"}};
+constexpr int BoxCount = int(std::size(Boxes));
+
+QPushButton* smallButton(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFixedWidth(32);
+    return button;
+}
+
+} // namespace
+
+Form_spgl::Form_spgl(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, Caption)
+    , m_kind(GoodsDocument::kindOfMode(state.GoodsMode))
+{
+    setObjectName(QStringLiteral("Form_spgl"));
+    setWindowTitle(Caption);
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
+    buildScreen();
+    zzdset();
+    reload();
+    goToRow(m_model->rowCount() - 1);
+    zzdlock(true);
+    kongjian_enabled(false);
+    centerOnScreen(this);
+}
+
+void Form_spgl::done(int result)
+{
+    if (const Result closed = m_log.close(); !closed)
+        ShowErr(closed);
+    QDialog::done(result);
+}
+
+void Form_spgl::buildScreen()
+{
+    auto* toolbar = new KeyToolbar(this);
+    const auto inert = [toolbar](const char* key, const char* caption, QStyle::StandardPixmap icon) {
+        // Keys the documents share with the other record screens but do not use.
+        toolbar->addKey(key, QString::fromUtf8(caption), icon, [] {})->setEnabled(false);
+    };
+    inert("PrintView", "预览", QStyle::SP_FileDialogContentsView);
+    inert("print", "打印", QStyle::SP_DialogSaveButton);
+    toolbar->addSeparator();
+    m_browseActions = {
+        toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { xs_add(); }),
+        toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    m_editActions = {
+        toolbar->addKey("Save", QStringLiteral("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
+        toolbar->addKey("Cancel", QStringLiteral("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    inert("Find", "查询", QStyle::SP_FileDialogListView);
+    m_browseActions.append(toolbar->addKey("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { dj_del(); }));
+    toolbar->addSeparator();
+    inert("Help", "帮助", QStyle::SP_DialogHelpButton);
+    m_browseActions.append(
+        toolbar->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); }));
+    m_browseActions.append(
+        toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
+
+    auto* title = new QLabel(
+        m_kind == GoodsDocument::Kind::Sale ? QStringLiteral("商品销售管理 ") : QStringLiteral("商品进货管理 "), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setAlignment(Qt::AlignCenter);
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 6);
+    font.setBold(true);
+    title->setFont(font);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 10);
+    layout->addWidget(toolbar);
+    layout->addWidget(title);
+    layout->addWidget(buildBoxes());
+    layout->addWidget(buildMoves());
+    layout->addStretch();
+    resize(640, 420);
+}
+
+QWidget* Form_spgl::buildBoxes()
+{
+    auto* pane = new QWidget(this);
+    auto* grid = new QGridLayout(pane);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(2, 16);
+    for (int i = 0; i < BoxCount; ++i) {
+        auto* edit = new QLineEdit(pane);
+        edit->setObjectName(QStringLiteral("Txtzzd_") + QString::number(i));
+        edit->installEventFilter(this);
+        m_boxes.append(edit);
+    }
+    box(0)->setReadOnly(true);
+    box(9)->hide();
+    connect(box(3), &QLineEdit::textChanged, this, &Form_spgl::jejs);
+    connect(box(4), &QLineEdit::textChanged, this, &Form_spgl::jejs);
+
+    m_cmdDate = smallButton(QStringLiteral("CmdDate"), QStringLiteral("..."), pane);
+    connect(m_cmdDate, &QPushButton::clicked, this, &Form_spgl::pickDate);
+    m_command1 = smallButton(QStringLiteral("Command1"), QStringLiteral("..."), pane);
+    connect(m_command1, &QPushButton::clicked, this, &Form_spgl::showHelpList);
+
+    const auto place = [grid, pane](int line, int column, const QString& label, QWidget* field,
+                                    QPushButton* button = nullptr) {
+        auto* caption = new QLabel(label, pane);
+        caption->setBuddy(field);
+        grid->addWidget(caption, line, column);
+        if (!button) {
+            grid->addWidget(field, line, column + 1);
+            return caption;
+        }
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(4);
+        pair->addWidget(field, 1);
+        pair->addWidget(button);
+        grid->addLayout(pair, line, column + 1);
+        return caption;
+    };
+    const auto label = [](int i) {
+        return QString::fromUtf8(Boxes[i].label);
+    };
+    place(0, 0, label(0), box(0));
+    place(0, 3, label(1), box(1), m_cmdDate);
+    place(1, 0, label(2), box(2), m_command1);
+    place(1, 3, label(3), box(3));
+    place(2, 0, label(4), box(4));
+    place(2, 3, label(5), box(5));
+    place(3, 0, label(6), box(6));
+    place(3, 3, label(7), box(7));
+    auto* remark = new QLabel(label(8), pane);
+    grid->addWidget(remark, 4, 0);
+    grid->addWidget(box(8), 4, 1, 1, 4);
+
+    m_combo1 = new QComboBox(pane);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combzhao = new QComboBox(pane);
+    m_combzhao->setObjectName(QStringLiteral("Combzhao"));
+    m_labJz = new QLabel(pane);
+    m_labJz->setObjectName(QStringLiteral("LabJz"));
+    m_labJz->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    QLabel* payment = place(5, 0, label(9), m_combo1);
+    QLabel* table = place(5, 3, QStringLiteral("选择台号"), m_combzhao);
+    auto* settled = new QLabel(QStringLiteral("是否结账"), pane);
+    grid->addWidget(settled, 6, 0);
+    grid->addWidget(m_labJz, 6, 1);
+    if (m_kind == GoodsDocument::Kind::Purchase) {
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(payment), static_cast<QWidget*>(m_combo1), static_cast<QWidget*>(table),
+              static_cast<QWidget*>(m_combzhao), static_cast<QWidget*>(settled), static_cast<QWidget*>(m_labJz)})
+            hidden->hide();
+    }
+    connect(m_combo1, &QComboBox::activated, this, [this] {
+        box(9)->setText(m_combo1->currentText());
+        if (m_combo1->currentText() == Cash)
+            m_combzhao->setCurrentIndex(0);
+    });
+    connect(m_combzhao, &QComboBox::activated, this, [this] {
+        if (m_combzhao->currentText().isEmpty())
+            return;
+        m_combo1->setCurrentText(Card);
+        box(9)->setText(Card);
+    });
+    return pane;
+}
+
+QWidget* Form_spgl::buildMoves()
+{
+    auto* pane = new QWidget(this);
+    auto* moves = new QHBoxLayout(pane);
+    moves->setContentsMargins(0, 0, 0, 0);
+    moves->addStretch();
+    const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                                            QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
+    for (int i = 0; i < 4; ++i) {
+        auto* move = new QPushButton(style()->standardIcon(icons[i]), QString(), pane);
+        move->setObjectName(QStringLiteral("CmdMove_") + QString::number(i));
+        move->setAutoDefault(false);
+        moves->addWidget(move);
+        m_moves.append(move);
+    }
+    moves->addStretch();
+    connect(m_moves[0], &QPushButton::clicked, this, [this] { goToRow(0); });
+    connect(m_moves[1], &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() - 1); });
+    connect(m_moves[2], &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() + 1); });
+    connect(m_moves[3], &QPushButton::clicked, this, [this] { goToRow(m_model->rowCount() - 1); });
+    return pane;
+}
+
+void Form_spgl::zzdset()
+{
+    m_model = new QSqlQueryModel(this);
+    m_mapper = new QDataWidgetMapper(this);
+    m_mapper->setModel(m_model);
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    if (m_kind != GoodsDocument::Kind::Sale)
+        return;
+    m_combo1->addItems({Cash, Card});
+    QStringList tables;
+    if (const Result result = GoodsDocument::openTables(m_state.DbConn, &tables); !result)
+        ShowErr(result);
+    m_combzhao->addItem(QString());
+    m_combzhao->addItems(tables);
+}
+
+void Form_spgl::zzdlock(bool locked)
+{
+    for (int i = 1; i < BoxCount; ++i)
+        box(i)->setReadOnly(locked);
+    m_cmdDate->setEnabled(!locked);
+    m_command1->setEnabled(!locked);
+    m_combo1->setEnabled(!locked);
+    m_combzhao->setEnabled(!locked);
+}
+
+void Form_spgl::reload()
+{
+    QSqlQuery query(m_state.DbConn);
+    Result result = Sql::exec(query, GoodsDocument::listing(m_kind));
+    if (result) {
+        m_model->setQuery(std::move(query));
+        while (m_model->canFetchMore())
+            m_model->fetchMore();
+        if (m_model->lastError().isValid())
+            result = Result::fromSqlError(m_model->lastError());
+    }
+    if (!result)
+        ShowErr(result);
+    m_mapper->clearMapping();
+    for (int i = 0; i < BoxCount; ++i)
+        m_mapper->addMapping(box(i), m_model->record().indexOf(QLatin1String(Boxes[i].column)));
+}
+
+void Form_spgl::goToRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        for (QLineEdit* edit : std::as_const(m_boxes))
+            edit->clear();
+    } else {
+        m_mapper->setCurrentIndex(row);
+        m_mapper->revert();
+    }
+    showRowState();
+    cmd_yd();
+}
+
+qint64 Form_spgl::currentId() const
+{
+    const int row = m_mapper->currentIndex();
+    if (row < 0 || row >= m_model->rowCount())
+        return 0;
+    return m_model->record(row).value(QStringLiteral("id")).toLongLong();
+}
+
+void Form_spgl::showRowState()
+{
+    if (m_kind != GoodsDocument::Kind::Sale)
+        return;
+    const int row = m_mapper->currentIndex();
+    if (currentId() == 0) {
+        m_labJz->clear();
+        m_combzhao->setCurrentIndex(0);
+        m_combo1->setCurrentText(Cash);
+        return;
+    }
+    const QSqlRecord record = m_model->record(row);
+    m_labJz->setText(record.value(QStringLiteral("jzbj")).toInt() != 0 ? QStringLiteral("已结账")
+                                                                       : QStringLiteral("未结账"));
+    const QString zhao = record.value(QStringLiteral("zhao")).toString();
+    if (zhao.isEmpty()) {
+        m_combzhao->setCurrentIndex(0);
+        m_combo1->setCurrentText(Cash);
+        return;
+    }
+    // A settled table is no longer offered, but its rows still name it.
+    if (m_combzhao->findText(zhao) < 0)
+        m_combzhao->addItem(zhao);
+    m_combzhao->setCurrentText(zhao);
+    m_combo1->setCurrentText(Card);
+}
+
+void Form_spgl::xs_add()
+{
+    qint64 number = 0;
+    if (const Result result = DocumentNumber::next(m_state.DbConn, GoodsDocument::tableOf(m_kind), &number); !result) {
+        ShowErr(result);
+        return;
+    }
+    for (QLineEdit* edit : std::as_const(m_boxes))
+        edit->clear();
+    m_entering = true;
+    m_editedId = 0;
+    m_lookedUp.clear();
+    m_goodsKnown = false;
+    zzdlock(false);
+    box(0)->setText(QString::number(number));
+    box(7)->setText(m_state.OperatorName);
+    box(1)->setText(DateText::date(m_state.BusinessDate));
+    if (m_kind == GoodsDocument::Kind::Sale) {
+        box(9)->setText(Cash);
+        m_combo1->setCurrentText(Cash);
+        m_combzhao->setCurrentIndex(0);
+        m_labJz->clear();
+    }
+    kongjian_enabled(true);
+    box(1)->setFocus();
+}
+
+void Form_spgl::edit()
+{
+    const qint64 id = currentId();
+    if (id == 0)
+        return;
+    bool settled = false;
+    if (const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled); !result) {
+        ShowErr(result);
+        return;
+    }
+    if (settled) {
+        Messages::information(GoodsDocument::SettledNoEdit);
+        return;
+    }
+    m_entering = true;
+    m_editedId = id;
+    m_lookedUp = box(2)->text();
+    m_goodsKnown = true;
+    zzdlock(false);
+    kongjian_enabled(true);
+    box(1)->setFocus();
+}
+
+void Form_spgl::save()
+{
+    if (!m_entering)
+        return;
+    GoodsDocument::Typed typed{box(1)->text(), box(2)->text(), box(3)->text(), box(4)->text(), box(5)->text(),
+                               box(6)->text(), box(7)->text(), box(8)->text(), box(9)->text(), QString()};
+    if (m_kind == GoodsDocument::Kind::Sale)
+        typed.zhao = m_combzhao->currentText();
+    const GoodsDocument::Saved saved =
+        GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, {m_state.BusinessDate, m_state.OperatorName});
+    if (!saved.result) {
+        ShowErr(saved.result);
+        return;
+    }
+    if (!saved.refusal.isEmpty()) {
+        Messages::tell(saved.refusal);
+        if (saved.box >= 0)
+            box(saved.box)->setFocus();
+        return;
+    }
+    m_entering = false;
+    reload();
+    goToRow(m_model->rowCount() - 1);
+    kongjian_enabled(false);
+    xs_add();
+}
+
+void Form_spgl::cancel()
+{
+    const int row = m_mapper->currentIndex();
+    m_entering = false;
+    m_editedId = 0;
+    zzdlock(true);
+    kongjian_enabled(false);
+    goToRow(row >= 0 ? row : m_model->rowCount() - 1);
+}
+
+void Form_spgl::dj_del()
+{
+    const qint64 id = currentId();
+    if (id == 0)
+        return;
+    bool settled = false;
+    if (const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled); !result) {
+        ShowErr(result);
+        return;
+    }
+    if (settled) {
+        Messages::information(GoodsDocument::SettledNoDelete);
+        return;
+    }
+    if (!Messages::ask(QStringLiteral("确认删除当前数据吗？")))
+        return;
+    bool refused = false;
+    if (const Result result = GoodsDocument::remove(m_state.DbConn, m_kind, id, &refused); !result) {
+        ShowErr(result);
+        return;
+    }
+    if (refused)
+        Messages::information(GoodsDocument::SettledNoDelete);
+    const int row = m_mapper->currentIndex();
+    reload();
+    goToRow(std::min(row, m_model->rowCount() - 1));
+}
+
+bool Form_spgl::sp_find()
+{
+    const QString text = box(2)->text();
+    if (!m_entering || text.trimmed().isEmpty())
+        return false;
+    if (text == m_lookedUp)
+        return m_goodsKnown;
+    // Remembered before any message, whose focus change would ask again.
+    m_lookedUp = text;
+    m_goodsKnown = false;
+    std::optional<GoodsLookup::Goods> found;
+    if (const Result result = GoodsLookup::sp_find(m_state.DbConn, text, &found); !result) {
+        ShowErr(result);
+        return false;
+    }
+    if (!found) {
+        Messages::information(QStringLiteral("商品输入错误，请重新输入!"));
+        box(2)->setFocus();
+        return false;
+    }
+    showGoods(*found);
+    return true;
+}
+
+void Form_spgl::showGoods(const GoodsLookup::Goods& goods)
+{
+    m_lookedUp = goods.name;
+    m_goodsKnown = true;
+    box(2)->setText(goods.name);
+    box(4)->setText(GoodsLookup::priceText(goods.price));
+}
+
+void Form_spgl::showHelpList()
+{
+    Form_dmcz1 list(m_state.DbConn, this);
+    list.move(m_command1->mapToGlobal(QPoint(0, m_command1->height())));
+    if (list.exec() != QDialog::Accepted || !list.chosen())
+        return;
+    showGoods(*list.chosen());
+    box(3)->setFocus();
+}
+
+void Form_spgl::pickDate()
+{
+    const std::optional<QDate> typed = DateText::parseDate(box(1)->text().trimmed());
+    m_state.PickedDate = typed ? *typed : m_state.BusinessDate;
+    Form_datecz dialog(m_state, this);
+    dialog.move(m_cmdDate->mapToGlobal(QPoint(0, m_cmdDate->height())));
+    if (dialog.exec() == QDialog::Accepted)
+        box(1)->setText(DateText::date(m_state.PickedDate));
+}
+
+void Form_spgl::jejs()
+{
+    if (!m_entering)
+        return;
+    if (const std::optional<double> amount = GoodsDocument::amountOf(box(3)->text(), box(4)->text()))
+        box(5)->setText(GoodsDocument::amountText(*amount));
+}
+
+void Form_spgl::kongjian_enabled(bool editing)
+{
+    for (QAction* action : std::as_const(m_browseActions))
+        action->setEnabled(!editing);
+    for (QAction* action : std::as_const(m_editActions))
+        action->setEnabled(editing);
+    cmd_yd();
+}
+
+void Form_spgl::cmd_yd()
+{
+    const int row = m_mapper->currentIndex();
+    const int last = m_model->rowCount() - 1;
+    const bool browsing = !m_entering && last >= 0;
+    m_moves[0]->setEnabled(browsing && row > 0);
+    m_moves[1]->setEnabled(browsing && row > 0);
+    m_moves[2]->setEnabled(browsing && row < last);
+    m_moves[3]->setEnabled(browsing && row < last);
+}
+
+void Form_spgl::startCalculator()
+{
+    if (!DesktopCalculator::start(programFolder()))
+        Messages::exclamation(QStringLiteral("没有找到计算器程序。"), Caption);
+}
+
+bool Form_spgl::eventFilter(QObject* watched, QEvent* event)
+{
+    const int i = int(m_boxes.indexOf(qobject_cast<QLineEdit*>(watched)));
+    if (i < 0)
+        return QDialog::eventFilter(watched, event);
+    if (i == 2 && event->type() == QEvent::FocusOut)
+        sp_find();
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QDialog::eventFilter(watched, event);
+    if (i == 2 && !sp_find())
+        return true;
+    if (i >= 1 && i < 8)
+        box(i + 1)->setFocus();
+    return true;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "base/Notice.h"
+#include "base/Result.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A goods document row: a purchase in ckv_sr or a sale in ckv_zc. A sale is
+// sold over the counter, booked in srmx and settled at once, or sold to a
+// table with an open visit and left for that table's checkout to settle.
+// A settled sale is never changed or deleted here: its money has moved.
+namespace GoodsDocument {
+
+enum class Kind
+{
+    Purchase,
+    Sale
+};
+
+// The goods mode the caller sets: "zc" opens sales, anything else purchases.
+Kind kindOfMode(const QString& goodsMode);
+QString tableOf(Kind kind);
+
+// The boxes as typed, by Txtzzd index: 1 rc, 2 wlcode, 3 count, 4 price,
+// 5 amount, 6 jsr, 7 czyname, 8 abs, 9 fkfs; and the chosen table.
+struct Typed
+{
+    QString rc, wlcode, count, price, amount, jsr, czyname, abs, fkfs, zhao;
+};
+
+// The box a refusal points at, numbered as Txtzzd.
+enum Box
+{
+    Date = 1,
+    Goods = 2,
+    Count = 3,
+    Price = 4,
+    Amount = 5
+};
+
+// Who books a counter sale's money, and on which business day.
+struct Booking
+{
+    QDate businessDate;
+    QString operatorName;
+};
+
+struct Saved
+{
+    Result result = Result::success();
+    // A refusal and the box to correct (-1: none); nothing has been written.
+    Notice refusal;
+    int box = -1;
+    qint64 id = 0; // the row written
+
+    bool done() const { return result && refusal.isEmpty(); }
+};
+
+// The rows the documents screen browses, oldest first.
+QString listing(Kind kind);
+
+// The tables with an open visit, in table order, that a sale may go to.
+Result openTables(const QSqlDatabase& db, QStringList* tables);
+
+// jejs: quantity × price rounded to cents, when both boxes hold numbers.
+std::optional<double> amountOf(const QString& count, const QString& price);
+
+// The amount as the amount box shows it: a plain decimal number.
+QString amountText(double amount);
+
+// Checks the typed row and writes it, as a new document (editedId 0, numbered
+// when written) or over the row editedId, in one transaction. Quantities and
+// prices are plain unsigned numbers: a return is not a negative sale. A sale
+// to a table takes that table's open visit, checked in the transaction; a
+// counter sale writes its srmx row and its settled row together. A sale that
+// became settled since it was read is refused.
+Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, const Booking& booking);
+
+// Whether the row is a settled sale, which can be neither edited nor deleted.
+Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled);
+
+inline const QString SettledNoEdit = QStringLiteral("当前数据已结帐不能修改！");
+inline const QString SettledNoDelete = QStringLiteral("当前数据已结帐不能删除！");
+
+// dj_del: deletes the row unless it is a settled sale (then *refused).
+Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused);
+
+} // namespace GoodsDocument

@@ -1,0 +1,279 @@
+#include "billing/Checkout.h"
+#include "goods/DocumentNumber.h"
+#include "goods/Form_dmcz1.h"
+#include "goods/Form_spgl.h"
+#include "goods/GoodsDocument.h"
+#include "goods/GoodsLookup.h"
+#include "support/HallFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+using GoodsDocument::Kind;
+
+namespace {
+
+GoodsDocument::Typed sale(const QString& amount, const QString& zhao = QString())
+{
+    return {QStringLiteral("2026-12-06"),
+            QStringLiteral("啤酒"),
+            QStringLiteral("2"),
+            QString(),
+            amount,
+            QString(),
+            QStringLiteral("system"),
+            QString(),
+            QStringLiteral("现金"),
+            zhao};
+}
+
+} // namespace
+
+class DocumentsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_hall.reset(); }
+    void numbersContinueFromTheLargest_data();
+    void numbersContinueFromTheLargest();
+    void typedRowsRefused_data();
+    void typedRowsRefused();
+    void counterSaleBookedOnce();
+    void failureAfterBookingLeavesNothing();
+    void saleToTableNeedsOpenVisit();
+    void saleToTableSettledByCheckout();
+    void settledSaleNeitherEditedNorDeleted();
+    void lookup_data();
+    void lookup();
+    void helpListKeepsCents();
+    void screenEntersCounterSale();
+
+private:
+    GoodsDocument::Saved save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId = 0);
+    qint64 count(const QString& table)
+    {
+        return m_hall->value(QStringLiteral("select count(*) from ") + table).toLongLong();
+    }
+
+    std::unique_ptr<HallFixture> m_hall;
+};
+
+void DocumentsTest::init()
+{
+    m_hall = std::make_unique<HallFixture>();
+    QVERIFY2(m_hall->ready() && m_hall->addTables(3) &&
+                 m_hall->hall.exec(QStringLiteral("insert into spzd (headcode, name, spjm, spdj, sp_max, sp_mix) "
+                                                  "values ('101', '啤酒', 'PJ', 6.5, 0, 0)")),
+             qPrintable(m_hall->error()));
+}
+
+GoodsDocument::Saved DocumentsTest::save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId)
+{
+    return GoodsDocument::save(m_hall->hall.db(), kind, typed, editedId,
+                               {m_hall->hall.state.BusinessDate, m_hall->hall.state.OperatorName});
+}
+
+void DocumentsTest::numbersContinueFromTheLargest_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("purchase") << Kind::Purchase;
+    QTest::newRow("sale") << Kind::Sale;
+}
+
+void DocumentsTest::numbersContinueFromTheLargest()
+{
+    QFETCH(Kind, kind);
+    const QString table = GoodsDocument::tableOf(kind);
+    qint64 next = 0;
+    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
+    QCOMPARE(next, 1);
+    QList<qint64> ids;
+    for (int i = 0; i < 3; ++i) {
+        const GoodsDocument::Saved saved = save(kind, sale(QStringLiteral("1")));
+        QVERIFY2(saved.done(), qPrintable(saved.result.message() + saved.refusal.text));
+        ids.append(saved.id);
+    }
+    m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[1]});
+    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
+    QCOMPARE(next, 4);
+    m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[2]});
+    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
+    QCOMPARE(next, 2);
+}
+
+void DocumentsTest::typedRowsRefused_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no goods") << 2 << QStringLiteral(" ") << QStringLiteral("商品不能为空，请输入，再保存");
+    QTest::newRow("no such day") << 1 << QStringLiteral("2026-02-30")
+                                 << QStringLiteral("日期格式错误，请重新输入，再保存");
+    QTest::newRow("comma") << 3 << QStringLiteral("8,5") << QStringLiteral("数量 请输入数字，请重新输入，再保存");
+    QTest::newRow("negative quantity") << 3 << QStringLiteral("-2")
+                                       << QStringLiteral("数量 请输入数字，请重新输入，再保存");
+    QTest::newRow("exponent") << 4 << QStringLiteral("1e-50") << QStringLiteral("单价 请输入数字，请重新输入，再保存");
+    QTest::newRow("sub-cent") << 5 << QStringLiteral("12.001") << QStringLiteral("金额 请输入数字，请重新输入，再保存");
+}
+
+// A refused row writes nothing, the counter's money least of all.
+void DocumentsTest::typedRowsRefused()
+{
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    GoodsDocument::Typed typed = sale(QStringLiteral("12"));
+    QString* const boxes[] = {nullptr, &typed.rc, &typed.wlcode, &typed.count, &typed.price, &typed.amount};
+    *boxes[box] = text;
+    const GoodsDocument::Saved saved = save(Kind::Sale, typed);
+    QVERIFY(saved.result);
+    QCOMPARE(saved.refusal.text, message);
+    QCOMPARE(saved.box, box);
+    QCOMPARE(count(QStringLiteral("ckv_zc")) + count(QStringLiteral("srmx")), 0);
+}
+
+void DocumentsTest::counterSaleBookedOnce()
+{
+    QVERIFY(save(Kind::Sale, sale(QStringLiteral("12"))).done());
+    QCOMPARE(m_hall
+                 ->value(QStringLiteral("select group_concat(rc || '|' || czyname || '|' || je || '|' || js || '|' "
+                                        "|| xm || '|' || khao, ';') from srmx"))
+                 .toString(),
+             QStringLiteral("2026-12-06|system|12.0|0|商品现金|0000"));
+    QCOMPARE(m_hall
+                 ->value(QStringLiteral("select group_concat(dj_id || '|' || amount || '|' || jzbj || '|' || dzbj || "
+                                        "'|' || fkfs || '|' || ifnull(zhao, '-'), ';') from ckv_zc"))
+                 .toString(),
+             QStringLiteral("1|12.0|1|1|现金|-"));
+}
+
+void DocumentsTest::failureAfterBookingLeavesNothing()
+{
+    QVERIFY(m_hall->hall.exec(QStringLiteral("create temp trigger fail_sale before insert on ckv_zc "
+                                             "begin select raise(abort, 'injected'); end")));
+    const GoodsDocument::Saved saved = save(Kind::Sale, sale(QStringLiteral("12")));
+    QVERIFY(!saved.result);
+    QVERIFY(saved.result.message().contains(QStringLiteral("injected")));
+    QCOMPARE(count(QStringLiteral("srmx")), 0);
+    QCOMPARE(count(QStringLiteral("ckv_zc")), 0);
+}
+
+void DocumentsTest::saleToTableNeedsOpenVisit()
+{
+    // Table 2 was open when the screen listed it and has been settled since.
+    QVERIFY(m_hall->openVisit(2, today("19:00:00")));
+    QVERIFY(Checkout::settle(m_hall->hall.state, {QStringLiteral("2"), {}, {}, QStringLiteral("0")}).settled());
+    for (const QString& table : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("x")}) {
+        const GoodsDocument::Saved saved = save(Kind::Sale, sale(QStringLiteral("12"), table));
+        QVERIFY(saved.result);
+        QCOMPARE(saved.refusal.text, table + QStringLiteral(" 号台已结账或未开台，不能记入该台！"));
+    }
+    QCOMPARE(count(QStringLiteral("ckv_zc")) + count(QStringLiteral("srmx")), 0);
+}
+
+void DocumentsTest::saleToTableSettledByCheckout()
+{
+    QVERIFY(m_hall->openVisit(1, today("19:00:00")));
+    const qint64 visit = m_hall->value(QStringLiteral("select id from waimxd where zhao=1")).toLongLong();
+    const GoodsDocument::Saved saved = save(Kind::Sale, sale(QStringLiteral("13"), QStringLiteral("1")));
+    QVERIFY2(saved.done(), qPrintable(saved.result.message() + saved.refusal.text));
+    QCOMPARE(m_hall->value(QStringLiteral("select zhao || '|' || hyid || '|' || jzbj || '|' || fkfs from ckv_zc"))
+                 .toString(),
+             QStringLiteral("1|%1|0|刷卡").arg(visit));
+    QCOMPARE(count(QStringLiteral("srmx")), 0);
+
+    const Checkout::Bill bill =
+        Checkout::settle(m_hall->hall.state, {QStringLiteral("1"), {}, {}, QStringLiteral("0")});
+    QVERIFY(bill.settled());
+    QCOMPARE(bill.goods.size(), 1);
+    QCOMPARE(bill.goods.first().id, saved.id);
+    QCOMPARE(bill.goodsTotal, 13.0);
+    QCOMPARE(m_hall->value(QStringLiteral("select jzbj || '|' || dzbj from ckv_zc")).toString(), QStringLiteral("1|1"));
+}
+
+// Its money has moved: changing or removing it would book the sale twice or lose it.
+void DocumentsTest::settledSaleNeitherEditedNorDeleted()
+{
+    const GoodsDocument::Saved saved = save(Kind::Sale, sale(QStringLiteral("12")));
+    QVERIFY(saved.done());
+    const GoodsDocument::Saved edited = save(Kind::Sale, sale(QStringLiteral("20")), saved.id);
+    QVERIFY(edited.result);
+    QCOMPARE(edited.refusal.text, GoodsDocument::SettledNoEdit);
+    bool refused = false;
+    QVERIFY(GoodsDocument::remove(m_hall->hall.db(), Kind::Sale, saved.id, &refused));
+    QVERIFY(refused);
+    QCOMPARE(m_hall->value(QStringLiteral("select count(*) || '|' || sum(je) from srmx")).toString(),
+             QStringLiteral("1|12.0"));
+    QCOMPARE(m_hall->value(QStringLiteral("select amount from ckv_zc")).toDouble(), 12.0);
+}
+
+void DocumentsTest::lookup_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("code") << QStringLiteral("101") << QStringLiteral("啤酒");
+    QTest::newRow("mnemonic") << QStringLiteral("PJ") << QStringLiteral("啤酒");
+    QTest::newRow("name") << QStringLiteral("啤酒") << QStringLiteral("啤酒");
+    QTest::newRow("other") << QStringLiteral("102") << QString();
+    QTest::newRow("injection") << QStringLiteral("' or '1'='1") << QString();
+}
+
+void DocumentsTest::lookup()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, found);
+    std::optional<GoodsLookup::Goods> goods;
+    QVERIFY(GoodsLookup::sp_find(m_hall->hall.db(), typed, &goods));
+    QCOMPARE(goods ? goods->name : QString(), found);
+    if (goods)
+        QCOMPARE(goods->price, 6.5);
+}
+
+void DocumentsTest::helpListKeepsCents()
+{
+    Form_dmcz1 list(m_hall->hall.db());
+    control<QListView>(&list, QStringLiteral("Listly"))
+        ->setCurrentIndex(control<QListView>(&list, QStringLiteral("Listly"))->model()->index(0, 0));
+    control<QPushButton>(&list, QStringLiteral("CmdYes"))->click();
+    QVERIFY(list.chosen());
+    QCOMPARE(list.chosen()->price, 6.5);
+    QCOMPARE(GoodsLookup::priceText(list.chosen()->price), QStringLiteral("6.5"));
+}
+
+// The screen's own path: the code looked up on Enter, the amount following
+// quantity and price, and the save booking the counter sale.
+void DocumentsTest::screenEntersCounterSale()
+{
+    m_hall->hall.state.GoodsMode = QStringLiteral("zc");
+    Form_spgl screen(m_hall->hall.state);
+    screen.show();
+    control<QAction>(&screen, QStringLiteral("Add"))->trigger();
+    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
+    QTest::keyClicks(goods, QStringLiteral("PJ"));
+    QTest::keyClick(goods, Qt::Key_Return);
+    QCOMPARE(goods->text(), QStringLiteral("啤酒"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"))->text(), QStringLiteral("6.5"));
+    auto* price = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"));
+    price->clear();
+    QTest::keyClicks(price, QStringLiteral("2.5"));
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("3"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_5"))->text(), QStringLiteral("7.5"));
+    control<QAction>(&screen, QStringLiteral("Save"))->trigger();
+    QCOMPARE(m_hall->messages.count(), 0);
+    QCOMPARE(m_hall->value(QStringLiteral("select count || '|' || price || '|' || amount || '|' || jzbj from ckv_zc"))
+                 .toString(),
+             QStringLiteral("3.0|2.5|7.5|1"));
+    QCOMPARE(m_hall->value(QStringLiteral("select je from srmx")).toDouble(), 7.5);
+    // Saving starts the next document at once.
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_0"))->text(), QStringLiteral("2"));
+}
+
+QTEST_MAIN(DocumentsTest)
+#include "test_documents.moc"
