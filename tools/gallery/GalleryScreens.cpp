@@ -25,6 +25,10 @@
 #include "board/frmYj.h"
 #include "board/frmzt.h"
 #include "data/FrmstcsSET.h"
+#include "goods/Form_spFind.h"
+#include "goods/Form_spbmdy.h"
+#include "goods/GoodsCatalogueModel.h"
+#include "goods/Report_spbm.h"
 #include "members/Form_hyzl.h"
 #include "members/Form_hyzl_add.h"
 #include "members/Form_hyzl_addmoney.h"
@@ -268,6 +272,25 @@ QList<GalleryScreen> galleryScreens()
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
              return screen;
+         }},
+        fromState<Form_spbmdy>("Form_spbmdy-browse"),
+        {QStringLiteral("Form_spbmdy-adding"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_spbmdy>(c.state);
+             // The next drink being added after the last one, its name still to type.
+             if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
+                 add->trigger();
+             return screen;
+         }},
+        {QStringLiteral("Form_spFind"),
+         [](GalleryContext&) {
+             return std::make_unique<Form_spFind>();
+         }},
+        {QStringLiteral("Report_spbm"),
+         [](GalleryContext& c) {
+             GoodsCatalogueModel goods(nullptr, c.state.DbConn);
+             goods.select();
+             return makeReportPreview(Report_spbm(goods));
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {
