@@ -1,6 +1,6 @@
 #include "goods/GoodsCatalogueModel.h"
 
-#include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
 #include <QSqlQuery>
