@@ -26,8 +26,12 @@
 #include "data/FrmstcsSET.h"
 #include "goods/Form_dmcz1.h"
 #include "goods/Form_sfjcJs.h"
+#include "goods/Form_spFind.h"
+#include "goods/Form_spbmdy.h"
 #include "goods/Form_spgl.h"
+#include "goods/GoodsCatalogueModel.h"
 #include "goods/Report_sfjc.h"
+#include "goods/Report_spbm.h"
 #include "goods/StockBalance.h"
 #include "members/ConsumptionDictionary.h"
 #include "members/ConsumptionQuery.h"
@@ -312,6 +316,25 @@ QList<GalleryScreen> galleryScreens()
              if (!result)
                  std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
              return makeReportPreview(Report_sfjc(balance, first, last));
+         }},
+        fromState<Form_spbmdy>("Form_spbmdy-browse"),
+        {QStringLiteral("Form_spbmdy-adding"),
+         [](GalleryContext& c) {
+             auto screen = std::make_unique<Form_spbmdy>(c.state);
+             // The next drink being added after the last one, its name still to type.
+             if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
+                 add->trigger();
+             return screen;
+         }},
+        {QStringLiteral("Form_spFind"),
+         [](GalleryContext&) {
+             return std::make_unique<Form_spFind>();
+         }},
+        {QStringLiteral("Report_spbm"),
+         [](GalleryContext& c) {
+             GoodsCatalogueModel goods(nullptr, c.state.DbConn);
+             goods.select();
+             return makeReportPreview(Report_spbm(goods));
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {

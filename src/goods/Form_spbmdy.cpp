@@ -1,0 +1,551 @@
+#include "goods/Form_spbmdy.h"
+
+#include "base/AppState.h"
+#include "base/DesktopCalculator.h"
+#include "base/KeyToolbar.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/ProgramFolder.h"
+#include "goods/CatalogueImport.h"
+#include "goods/CatalogueUpkeep.h"
+#include "goods/Form_spFind.h"
+#include "goods/GoodsCatalogueModel.h"
+#include "goods/Report_spbm.h"
+#include "printing/ReportPreview.h"
+#include "printing/ReportRenderer.h"
+
+#include <QDataWidgetMapper>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString Caption = QStringLiteral("商品编码");
+
+struct BoxText
+{
+    int index;
+    const char* column;
+    const char* label;
+};
+
+// Text1's boxes in the order they stand; 9 shows the department's name.
+const BoxText Boxes[] = {{0, "headcode", " 商品编码"}, {1, "name", " 商品名称"},    {2, "spjm", " 商品简码"},
+                         {3, "spdw", " 计量单位"},     {15, "spdj", " 商品单价"},   {5, "sp_max", " 会员优惠 "},
+                         {6, "sp_mix", "非会员优惠"},  {7, "spgg", " 规格型号"},    {8, "spcd", " 产    地"},
+                         {4, "bm_sort", " 仓库编码"},  {9, "bm_name", " 仓库名称"}, {13, "point_h", " 编码级别"}};
+
+const char* const Notes =
+    "【会员优惠】 与 【非会员优惠】使用说明\n"
+    "会员优惠：如果【商品单价】10 元 会员优惠 为 2  在商品销售时如果为会员购买则此种商品价格将为 8 元\n"
+    "非会员优惠：如果【商品单价】10 元 非会员优惠 为 1  在商品销售时如果是非会员购买，则此种商品价格将为 9 元";
+
+QTableView* grid(const QString& name, QWidget* parent)
+{
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setDefaultSectionSize(24);
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
+}
+
+} // namespace
+
+Form_spbmdy::Form_spbmdy(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, Caption)
+{
+    setObjectName(QStringLiteral("Form_spbmdy"));
+    setWindowTitle(Caption);
+    resize(960, 640);
+    if (!m_log.opened())
+        ShowErr(m_log.opened());
+    buildScreen();
+    if (!m_model->select())
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+    spbm_set();
+    goToRow(m_model->rowCount() - 1);
+    kongjian_enabled(true);
+    if (m_model->rowCount() > 0)
+        use_tag_check();
+}
+
+void Form_spbmdy::done(int result)
+{
+    if (editing())
+        qy_upda();
+    if (const Result kept = CatalogueUpkeep::run(m_state.DbConn, m_structure); !kept)
+        ShowErr(kept);
+    if (const Result closed = m_log.close(); !closed)
+        ShowErr(closed);
+    QDialog::done(result);
+}
+
+void Form_spbmdy::buildScreen()
+{
+    auto* toolbar = new KeyToolbar(this);
+    const auto key = [this, toolbar](const char* name, const char* caption, QStyle::StandardPixmap icon, auto slot) {
+        m_keys.insert(QLatin1String(name), toolbar->addKey(name, QString::fromUtf8(caption), icon, slot));
+    };
+    key("PrintView", "预览", QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
+    key("print", "打印", QStyle::SP_DialogSaveButton, [this] { print_set(2); });
+    toolbar->addSeparator();
+    key("Add", "增加", QStyle::SP_FileDialogNewFolder, [this] { spbm_add(); });
+    key("Edit", "修改", QStyle::SP_FileDialogDetailedView, [this] { edit(); });
+    key("Save", "保存", QStyle::SP_DialogApplyButton, [this] { sp_save(); });
+    key("Cancel", "撤消", QStyle::SP_DialogCancelButton, [this] { qy_upda(); });
+    key("Find", "查询", QStyle::SP_FileDialogStart, [this] { find(); });
+    key("Dele", "删除", QStyle::SP_TrashIcon, [this] { sp_dele(); });
+    toolbar->addSeparator();
+    key("Help", "帮助", QStyle::SP_DialogHelpButton, [] {});
+    key("Calc", "计算器", QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    key("Quit", "退出", QStyle::SP_DialogCloseButton, [this] { reject(); });
+
+    m_model = new GoodsCatalogueModel(this, m_state.DbConn);
+    const char* const headers[][2] = {{"headcode", "商品编码"},
+                                      {"name", "商品名称"},
+                                      {"spjm", "商品简码"},
+                                      {"spdw", "计量单位"},
+                                      {"spdj", "商品单价"}};
+    for (const auto& [name, header] : headers)
+        m_model->setHeaderData(column(name), Qt::Horizontal, QString::fromUtf8(header));
+
+    m_dy = grid(QStringLiteral("daGridDy"), this);
+    m_dy->setModel(m_model);
+    m_ly = grid(QStringLiteral("DaGridLy"), this);
+    m_ly->setModel(m_model);
+    for (int c = 0; c < m_model->record().count(); ++c) {
+        m_dy->setColumnHidden(c, c != column("headcode") && c != column("name"));
+        m_ly->setColumnHidden(c, c != column("headcode") && c != column("name") && c != column("spjm") &&
+                                     c != column("spdw") && c != column("spdj"));
+    }
+    // Both lists share one selection, so they and the boxes show one row.
+    m_ly->setSelectionModel(m_dy->selectionModel());
+    connect(m_dy->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid() && current.row() != m_mapper->currentIndex())
+            m_mapper->setCurrentIndex(current.row());
+    });
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->addTab(m_dy, QStringLiteral("商品编码"));
+    tabs->addTab(m_ly, QStringLiteral("商品列表"));
+
+    auto* update = new QPushButton(QStringLiteral("更新"), this);
+    update->setObjectName(QStringLiteral("Command1"));
+    update->setAutoDefault(false);
+    connect(update, &QPushButton::clicked, this, [this] { dr1(); });
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildBoxes());
+    auto* notes = new QLabel(QString::fromUtf8(Notes), this);
+    notes->setWordWrap(true);
+    right->addWidget(notes);
+    right->addStretch();
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(update);
+    right->addLayout(commands);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(tabs, 1);
+    middle->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 10);
+    layout->addWidget(toolbar);
+    layout->addLayout(middle, 1);
+}
+
+QWidget* Form_spbmdy::buildBoxes()
+{
+    auto* pane = new QWidget(this);
+    auto* boxes = new QGridLayout(pane);
+    boxes->setContentsMargins(0, 0, 0, 0);
+    m_mapper = new QDataWidgetMapper(this);
+    m_mapper->setModel(m_model);
+    // The boxes reach the model only through the checked values of sp_save().
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    connect(m_mapper, &QDataWidgetMapper::currentIndexChanged, this, [this](int row) {
+        m_dy->selectRow(row);
+        cmd_yd();
+        if (!editing())
+            use_check();
+    });
+    int line = 0;
+    for (const BoxText& text : Boxes) {
+        auto* box = new QLineEdit(pane);
+        box->setObjectName(QStringLiteral("Text1_") + QString::number(text.index));
+        box->installEventFilter(this);
+        auto* label = new QLabel(QString::fromUtf8(text.label), pane);
+        label->setBuddy(box);
+        boxes->addWidget(label, line / 2, (line % 2) * 2);
+        boxes->addWidget(box, line / 2, (line % 2) * 2 + 1);
+        m_boxes.insert(text.index, box);
+        ++line;
+    }
+    box(9)->setFocusPolicy(Qt::NoFocus);
+    box(13)->setFocusPolicy(Qt::NoFocus);
+    auto* moves = new QHBoxLayout;
+    const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                                            QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
+    for (int i = 0; i < 4; ++i) {
+        auto* move = new QPushButton(style()->standardIcon(icons[i]), QString(), pane);
+        move->setObjectName(QStringLiteral("CmdMove_") + QString::number(i));
+        move->setAutoDefault(false);
+        moves->addWidget(move);
+        m_moves.append(move);
+    }
+    moves->addStretch();
+    connect(m_moves[0], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
+    connect(m_moves[1], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
+    connect(m_moves[2], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
+    connect(m_moves[3], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
+    boxes->addLayout(moves, (line + 1) / 2, 0, 1, 4);
+    return pane;
+}
+
+int Form_spbmdy::column(const char* name) const
+{
+    return m_model->fieldIndex(QLatin1String(name));
+}
+
+void Form_spbmdy::spbm_set()
+{
+    m_mapper->clearMapping();
+    for (const BoxText& text : Boxes)
+        m_mapper->addMapping(box(text.index), column(text.column));
+}
+
+void Form_spbmdy::spbm_add()
+{
+    const bool empty = m_model->rowCount() == 0;
+    const int current = m_mapper->currentIndex();
+    const QString code =
+        empty || current < 0 ? QString() : m_model->data(m_model->index(current, column("headcode"))).toString();
+    const QString next = GoodsCode::proposed(code, empty);
+    const int row = m_model->rowCount();
+    if (!m_model->insertRow(row)) {
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+        return;
+    }
+    m_mapper->setCurrentIndex(row);
+    for (QLineEdit* field : std::as_const(m_boxes))
+        field->clear();
+    box(0)->setText(next);
+    m_adding = true;
+    m_original.clear();
+    kongjian_enabled(false);
+    box(0)->setFocus();
+    box(0)->selectAll();
+}
+
+void Form_spbmdy::edit()
+{
+    const int row = m_mapper->currentIndex();
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    m_original = m_model->data(m_model->index(row, column("headcode"))).toString();
+    m_editing = true;
+    kongjian_enabled(false);
+    box(1)->setFocus();
+}
+
+bool Form_spbmdy::sp_save()
+{
+    if (!editing())
+        return false;
+    GoodsCatalogue::Typed typed;
+    for (std::size_t i = 0; i < GoodsCatalogue::Boxes.size(); ++i)
+        typed.boxes[i] = box(GoodsCatalogue::Boxes[i])->text();
+    const GoodsCatalogue::Checked checked = GoodsCatalogue::check(m_state.DbConn, m_structure, typed, m_original);
+    if (!checked.result) {
+        ShowErr(checked.result);
+        return false;
+    }
+    if (!checked.accepted()) {
+        Messages::tell(checked.refusal);
+        box(checked.box)->setFocus();
+        box(checked.box)->selectAll();
+        return false;
+    }
+    const int row = m_mapper->currentIndex();
+    // An edited entry keeps its leaf flag and use mark until the closing upkeep.
+    const qsizetype written = m_adding ? checked.values.size() : checked.values.size() - 2;
+    for (qsizetype i = 0; i < written; ++i)
+        m_model->setData(m_model->index(row, column(GoodsCatalogue::WrittenColumns[std::size_t(i)])),
+                         checked.values.at(i));
+    if (!m_model->submitAll()) {
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+        return false;
+    }
+    const QString code = checked.values.at(0).toString();
+    m_adding = false;
+    m_editing = false;
+    m_original.clear();
+    kongjian_enabled(true);
+    int saved = m_model->rowCount() - 1;
+    for (int r = 0; r < m_model->rowCount(); ++r) {
+        if (m_model->data(m_model->index(r, column("headcode"))).toString() == code)
+            saved = r;
+    }
+    goToRow(saved);
+    return true;
+}
+
+void Form_spbmdy::qy_upda()
+{
+    const int row = m_mapper->currentIndex();
+    m_model->revertAll();
+    m_adding = false;
+    m_editing = false;
+    m_original.clear();
+    kongjian_enabled(true);
+    goToRow(std::min(row, m_model->rowCount() - 1));
+}
+
+void Form_spbmdy::sp_dele()
+{
+    const int row = m_mapper->currentIndex();
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    if (!Messages::ask(QStringLiteral("是否删除当前记录"), Messages::AppTitle))
+        return;
+    const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
+    const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_state.DbConn, code);
+    if (!removal.result) {
+        ShowErr(removal.result);
+        return;
+    }
+    if (!removal.refusal.isEmpty()) {
+        Messages::tell(removal.refusal);
+        return;
+    }
+    if (!m_model->select())
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+    // The row that took the deleted one's place, or the one before it at the end.
+    goToRow(std::min(row, m_model->rowCount() - 1));
+}
+
+void Form_spbmdy::find()
+{
+    Form_spFind dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.FindCondition().isEmpty())
+        find_set(dialog.FindCondition());
+}
+
+void Form_spbmdy::find_set(const GoodsCatalogue::FindCondition& condition)
+{
+    m_model->setCondition(condition);
+    if (!m_model->select()) {
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+        return;
+    }
+    if (m_model->rowCount() == 0) {
+        Messages::information(QStringLiteral("无符合条件的记录!"), Messages::AppTitle);
+        m_model->setCondition({});
+        if (!m_model->select())
+            ShowErr(Result::fromSqlError(m_model->lastError()));
+    }
+    goToRow(m_model->rowCount() > 0 ? 0 : -1);
+}
+
+void Form_spbmdy::use_tag_check()
+{
+    if (const Result marked = GoodsCatalogue::markUsed(m_state.DbConn); !marked) {
+        ShowErr(marked);
+        return;
+    }
+    use_check();
+}
+
+void Form_spbmdy::use_check()
+{
+    const int row = m_mapper->currentIndex();
+    bool locked = false;
+    if (row >= 0 && row < m_model->rowCount()) {
+        const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
+        if (const Result checked = GoodsCatalogue::isProtected(m_state.DbConn, code, &locked); !checked)
+            ShowErr(checked);
+    }
+    m_keys.value(QStringLiteral("Dele"))->setEnabled(!editing() && !locked);
+    box(0)->setReadOnly(!editing() || locked);
+    box(4)->setReadOnly(!editing() || locked);
+}
+
+void Form_spbmdy::print_set(int lx)
+{
+    const ReportDocument document = Report_spbm(*m_model);
+    if (lx == 1) {
+        const auto preview = makeReportPreview(document, this);
+        preview->setWindowTitle(Caption);
+        preview->exec();
+        return;
+    }
+    const ReportRenderer renderer(document);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(renderer.orientation());
+    if (!renderer.render(&printer))
+        Messages::exclamation(QStringLiteral("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
+}
+
+void Form_spbmdy::dr1()
+{
+    if (!Messages::ask(QStringLiteral("数据转换,如果你已执行一次，请不要再次执行。"), Messages::AppTitle))
+        return;
+    const CatalogueImport::Imported imported = CatalogueImport::run(m_state.DbConn);
+    if (!imported.result) {
+        ShowErr(imported.result);
+        return;
+    }
+    if (!imported.refusal.isEmpty()) {
+        Messages::tell(imported.refusal);
+        return;
+    }
+    m_model->setCondition({});
+    if (!m_model->select())
+        ShowErr(Result::fromSqlError(m_model->lastError()));
+    goToRow(m_model->rowCount() - 1);
+    Messages::information(
+        QStringLiteral("数据转换完成! 新增商品 %1 条，仓库 %2 条。").arg(imported.goods).arg(imported.departments),
+        Messages::AppTitle);
+}
+
+void Form_spbmdy::startCalculator()
+{
+    if (!DesktopCalculator::start(programFolder()))
+        Messages::exclamation(QStringLiteral("没有找到计算器程序。"), Messages::AppTitle);
+}
+
+void Form_spbmdy::goToRow(int row)
+{
+    if (row < 0) {
+        for (QLineEdit* field : std::as_const(m_boxes))
+            field->clear();
+        cmd_yd();
+        use_check();
+        return;
+    }
+    m_mapper->setCurrentIndex(row);
+    // The same row again is not a change: the boxes still need its values.
+    m_mapper->revert();
+    use_check();
+}
+
+void Form_spbmdy::kongjian_enabled(bool jzbl)
+{
+    for (const char* name : {"PrintView", "print", "Add", "Edit", "Find", "Dele", "Quit"})
+        m_keys.value(QLatin1String(name))->setEnabled(jzbl);
+    for (const char* name : {"Cancel", "Save"})
+        m_keys.value(QLatin1String(name))->setEnabled(!jzbl);
+    for (QLineEdit* field : std::as_const(m_boxes))
+        field->setReadOnly(jzbl);
+    box(9)->setReadOnly(true);
+    box(13)->setReadOnly(true);
+    // Moving to another row while one is being edited would leave its typing
+    // behind in the boxes of the wrong row.
+    m_dy->setEnabled(jzbl);
+    m_ly->setEnabled(jzbl);
+    cmd_yd();
+    use_check();
+}
+
+void Form_spbmdy::cmd_yd()
+{
+    const int row = m_mapper->currentIndex();
+    const int last = m_model->rowCount() - 1;
+    m_moves[0]->setEnabled(!editing() && row > 0);
+    m_moves[1]->setEnabled(!editing() && row > 0);
+    m_moves[2]->setEnabled(!editing() && row >= 0 && row < last);
+    m_moves[3]->setEnabled(!editing() && row >= 0 && row < last);
+}
+
+void Form_spbmdy::enterPressed(int index)
+{
+    switch (index) {
+    case 0: {
+        const GoodsCode::Checked checked =
+            GoodsCode::check(m_state.DbConn, m_structure, box(0)->text().trimmed(), m_original);
+        if (!checked.result)
+            ShowErr(checked.result);
+        else if (!checked.accepted())
+            Messages::tell(checked.refusal);
+        else {
+            box(13)->setText(QString::number(checked.level));
+            box(1)->setFocus();
+        }
+        return;
+    }
+    case 1:
+        if (box(1)->text().trimmed().isEmpty())
+            Messages::critical(QStringLiteral("商品名称不能为空"), Messages::AppTitle);
+        else
+            box(2)->setFocus();
+        return;
+    case 2:
+        box(2)->setText(box(2)->text().toUpper());
+        box(3)->setFocus();
+        return;
+    case 3:
+        if (box(3)->text().trimmed().isEmpty())
+            Messages::exclamation(QStringLiteral("计量单位不能为空"), Messages::AppTitle);
+        else
+            box(15)->setFocus();
+        return;
+    case 15:
+        box(5)->setFocus();
+        return;
+    case 5:
+        box(6)->setFocus();
+        return;
+    case 6:
+        break;
+    default:
+        return;
+    }
+    if (box(3)->text().trimmed().isEmpty()) {
+        Messages::exclamation(QStringLiteral("计量单位不能为空"), Messages::AppTitle);
+        return;
+    }
+    if (box(0)->text().trimmed().isEmpty())
+        return;
+    if (m_adding) {
+        if (sp_save())
+            spbm_add();
+        return;
+    }
+    if (m_editing && sp_save()) {
+        const int row = m_mapper->currentIndex();
+        if (row + 1 < m_model->rowCount())
+            goToRow(row + 1);
+    }
+    box(0)->setFocus();
+}
+
+bool Form_spbmdy::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int index = m_boxes.key(qobject_cast<QLineEdit*>(watched), -1);
+    if (index < 0 || (key != Qt::Key_Return && key != Qt::Key_Enter))
+        return QDialog::eventFilter(watched, event);
+    if (editing())
+        enterPressed(index);
+    return true;
+}

@@ -1,0 +1,24 @@
+#include "goods/Report_spbm.h"
+
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+
+ReportDocument Report_spbm(const QSqlQueryModel& rows)
+{
+    ReportDocument document;
+    document.name = QStringLiteral("Report_spbm");
+    document.title.caption = QStringLiteral("商品编码");
+    document.columns = {{QStringLiteral("商品编码"), 10, ReportColumn::Align::Left},
+                        {QStringLiteral("商品名称"), 20, ReportColumn::Align::Left},
+                        {QStringLiteral("商品简码"), 10, ReportColumn::Align::Left},
+                        {QStringLiteral("计量单位"), 8, ReportColumn::Align::Centre},
+                        {QStringLiteral("商品单价"), 10, ReportColumn::Align::Right}};
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const QSqlRecord record = rows.record(row);
+        document.rows.append(
+            {record.value(QStringLiteral("headcode")).toString(), record.value(QStringLiteral("name")).toString(),
+             record.value(QStringLiteral("spjm")).toString(), record.value(QStringLiteral("spdw")).toString(),
+             QString::number(record.value(QStringLiteral("spdj")).toDouble(), 'f', 2)});
+    }
+    return document;
+}
