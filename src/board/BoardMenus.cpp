@@ -12,6 +12,9 @@
 #include "billing/FrmsFbzFA.h"
 #include "board/Form_whdy.h"
 #include "data/FrmstcsSET.h"
+#include "goods/Form_sfjcJs.h"
+#include "goods/Form_spbmdy.h"
+#include "goods/Form_spgl.h"
 #include "members/Form_hyzl.h"
 #include "members/FrmHYxfFind.h"
 #include "members/FrmHYxfHz.h"
@@ -65,6 +68,7 @@ void BoardMenus::buildToolbar()
     addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
     addButton(QStringLiteral("jz"), QStringLiteral("结账"), QStringLiteral("结账计时停止"));
     addButton(QStringLiteral("zhuantai"), QStringLiteral("转台"), QString());
+    addButton(QStringLiteral("Xs"), QStringLiteral("销售"), QStringLiteral("商品销售"));
     m_toolbar->addSeparator();
     addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
     m_toolbar->addSeparator();
@@ -153,6 +157,19 @@ void BoardMenus::buildMenus()
     addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
             [this] { Q_EMIT reprintRequested(); });
 
+    QMenu* goods = bar->addMenu(QStringLiteral("商品管理(&D)"));
+    goods->setObjectName(QStringLiteral("menuspgl"));
+    guard(addItem(goods, QStringLiteral("spgl_0"), QStringLiteral("&1.商品类别设置"), [this] { open<Form_spbmdy>(); }),
+          &OperatorRights::fjda, 'A');
+    goods->addSeparator();
+    guard(addItem(goods, QStringLiteral("spgl_2"), QStringLiteral("&2.商品进货"), [this] { openDocuments("sr"); }),
+          &OperatorRights::fjda, 'B');
+    goods->addSeparator();
+    guard(addItem(goods, QStringLiteral("spgl_4"), QStringLiteral("&3.商品销售"), [this] { openDocuments("zc"); }),
+          &OperatorRights::fjda, 'C');
+    goods->addSeparator();
+    addItem(goods, QStringLiteral("spgl_6"), QStringLiteral("&4.商品盘点"), [this] { open<Form_sfjcJs>(); });
+
     QMenu* queries = bar->addMenu(QStringLiteral("数据查询(&F)"));
     queries->setObjectName(QStringLiteral("menu_FIND"));
     addItem(queries, QStringLiteral("find_6"), QStringLiteral("&5.会员消费明细"), [this] { open<FrmHYxfFind>(); });
@@ -175,6 +192,12 @@ void BoardMenus::open()
 {
     Screen screen(m_state, m_board);
     screen.exec();
+}
+
+void BoardMenus::openDocuments(const char* mode)
+{
+    m_state.GoodsMode = QLatin1String(mode);
+    open<Form_spgl>();
 }
 
 void BoardMenus::openDatabaseLocation()

@@ -60,6 +60,8 @@ private:
     void guard(QAction* action, QString OperatorRights::*group, char letter);
     template <typename Screen>
     void open();
+    // The goods documents in purchase ("sr") or sale ("zc") mode.
+    void openDocuments(const char* mode);
     void openDatabaseLocation();
 
     AppState& m_state;

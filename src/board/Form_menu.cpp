@@ -29,6 +29,7 @@
 #include "board/frmzt.h"
 #include "devices/CardReader.h"
 #include "devices/LightController.h"
+#include "goods/Form_spgl.h"
 #include "printing/ReceiptPrinting.h"
 
 #include <QApplication>
@@ -406,6 +407,12 @@ void Form_menu::runCommand(const QString& key)
         js();
     } else if (key == CheckoutKey) {
         jzZh();
+    } else if (key == QLatin1String("Xs")) {
+        m_state.GoodsMode = QStringLiteral("zc");
+        Form_spgl screen(m_state, this);
+        screen.exec();
+        // A sale to a table shows in that table's goods at once.
+        usersubGridStar();
     } else if (key == QLatin1String("Sd")) {
         Formstop screen(m_state, this);
         screen.exec();

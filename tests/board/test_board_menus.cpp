@@ -38,6 +38,8 @@ void TestBoardMenus::operatorRow_data()
     QTest::newRow("lower case is another letter") << QVariantList{text("de"), null, null, null, 0} << none << false;
     QTest::newRow("operator log") << QVariantList{null, null, text("BC"), null, 0}
                                   << QStringList{QStringLiteral("czygl_3")} << false;
+    QTest::newRow("goods") << QVariantList{null, text("CA"), null, null, 0}
+                           << QStringList{QStringLiteral("spgl_0"), QStringLiteral("spgl_4")} << false;
     QTest::newRow("letters of other groups") << QVariantList{null, text("DE"), null, text("ABE"), 0} << none << false;
 }
 
@@ -54,11 +56,13 @@ void TestBoardMenus::operatorRow()
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     const Form_menu board(f.hall.state);
-    const QStringList guarded = QStringLiteral("gl_0 mset_5 mset_6 czygl_0 czygl_3").split(QLatin1Char(' '));
-    const QStringList always = QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
-                                              "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
-                                              "menu_yygl_10 find_6 find_7 js zhuantai Sd Refh Showtp print tx yj hh")
-                                   .split(QLatin1Char(' '));
+    const QStringList guarded =
+        QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3").split(QLatin1Char(' '));
+    const QStringList always =
+        QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
+                       "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
+                       "menu_yygl_10 spgl_6 find_6 find_7 js zhuantai Xs Sd Refh Showtp print tx yj hh")
+            .split(QLatin1Char(' '));
     for (const QString& name : guarded + always) {
         const bool expected = always.contains(name) || enabled.contains(name);
         QVERIFY2(control<QAction>(&board, name)->isEnabled() == expected, qPrintable(name));
