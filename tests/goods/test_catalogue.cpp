@@ -4,6 +4,7 @@
 #include "goods/GoodsCatalogueModel.h"
 #include "support/HallFixture.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLineEdit>
 #include <QTest>
@@ -54,13 +55,13 @@ void TestCatalogue::codeCheck_data()
     QTest::newRow("empty catalogue") << QStringList() << ""
                                      << "商品长度应为3"
                                      << "1";
-    QTest::newRow("past nine") << QStringList{"009"} << ""
+    QTest::newRow("past nine") << QStringList{QStringLiteral("009")} << ""
                                << "编码长度超过定义总长度3"
                                << "0010";
-    QTest::newRow("taken code") << QStringList{"003", "004"} << ""
+    QTest::newRow("taken code") << QStringList{QStringLiteral("003"), QStringLiteral("004")} << ""
                                 << "商品编码重复！"
                                 << "004";
-    QTest::newRow("own code when editing") << QStringList{"002", "003"} << "003"
+    QTest::newRow("own code when editing") << QStringList{QStringLiteral("002"), QStringLiteral("003")} << "003"
                                            << ""
                                            << "003";
 }
@@ -92,8 +93,13 @@ void TestCatalogue::enterChainSavesAndStartsTheNext()
         return control<QLineEdit>(&screen, QStringLiteral("Text1_%1").arg(i));
     };
     QCOMPARE(box(0)->text(), QStringLiteral("002"));
-    const QList<std::pair<int, QString>> typing = {{0, ""},     {1, "可乐"}, {2, "kl"}, {3, "罐"},
-                                                   {15, "6.5"}, {5, "1"},    {6, "0.5"}};
+    const QList<std::pair<int, QString>> typing = {{0, QString()},
+                                                   {1, QStringLiteral("可乐")},
+                                                   {2, QStringLiteral("kl")},
+                                                   {3, QStringLiteral("罐")},
+                                                   {15, QStringLiteral("6.5")},
+                                                   {5, QStringLiteral("1")},
+                                                   {6, QStringLiteral("0.5")}};
     for (const auto& [i, text] : typing) {
         if (!text.isEmpty())
             box(i)->setText(text);

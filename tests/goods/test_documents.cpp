@@ -146,7 +146,7 @@ void DocumentsTest::counterSaleBookedOnce()
                  ->value(QStringLiteral("select group_concat(rc || '|' || czyname || '|' || je || '|' || js || '|' "
                                         "|| xm || '|' || khao, ';') from srmx"))
                  .toString(),
-             QStringLiteral("2026-12-06|system|12.0|0|商品现金|0000"));
+             QStringLiteral("2026-12-06|system|12.0|0.0|商品现金|0000"));
     QCOMPARE(m_hall
                  ->value(QStringLiteral("select group_concat(dj_id || '|' || amount || '|' || jzbj || '|' || dzbj || "
                                         "'|' || fkfs || '|' || ifnull(zhao, '-'), ';') from ckv_zc"))
