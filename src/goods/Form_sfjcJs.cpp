@@ -10,7 +10,6 @@
 #include "goods/Report_sfjc.h"
 #include "goods/StockGridHeader.h"
 #include "printing/ReportPreview.h"
-#include "printing/ReportRenderer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,7 +19,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -235,16 +233,9 @@ void Form_sfjcJs::print_set(int print_lx)
 {
     const ReportDocument document = Report_sfjc(m_balance, m_shownStart.isValid() ? m_shownStart : m_start->date(),
                                                 m_shownEnd.isValid() ? m_shownEnd : m_end->date());
-    if (print_lx == 1) {
-        const auto preview = makeReportPreview(document, this);
-        preview->setWindowTitle(QStringLiteral("收发结存表"));
-        preview->exec();
-        return;
-    }
-    const ReportRenderer renderer(document);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(renderer.orientation());
-    if (!renderer.render(&printer))
+    if (print_lx == 1)
+        previewReport(document, QStringLiteral("收发结存表"), this);
+    else if (!printReport(document))
         Messages::exclamation(QStringLiteral("收发结存表没有打印：打印机不能使用。"), Caption);
 }
 

@@ -12,7 +12,6 @@
 #include "goods/GoodsCatalogueModel.h"
 #include "goods/Report_spbm.h"
 #include "printing/ReportPreview.h"
-#include "printing/ReportRenderer.h"
 
 #include <QDataWidgetMapper>
 #include <QGridLayout>
@@ -21,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -391,16 +389,9 @@ void Form_spbmdy::use_check()
 void Form_spbmdy::print_set(int lx)
 {
     const ReportDocument document = Report_spbm(*m_model);
-    if (lx == 1) {
-        const auto preview = makeReportPreview(document, this);
-        preview->setWindowTitle(Caption);
-        preview->exec();
-        return;
-    }
-    const ReportRenderer renderer(document);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(renderer.orientation());
-    if (!renderer.render(&printer))
+    if (lx == 1)
+        previewReport(document, Caption, this);
+    else if (!printReport(document))
         Messages::exclamation(QStringLiteral("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
 }
 

@@ -16,3 +16,18 @@ std::unique_ptr<QPrintPreviewDialog> makeReportPreview(const ReportDocument& doc
                      [renderer](QPrinter* printer) { renderer.render(printer); });
     return dialog;
 }
+
+void previewReport(const ReportDocument& document, const QString& title, QWidget* parent)
+{
+    const auto preview = makeReportPreview(document, parent);
+    preview->setWindowTitle(title);
+    preview->exec();
+}
+
+bool printReport(const ReportDocument& document)
+{
+    const ReportRenderer renderer(document);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(renderer.orientation());
+    return renderer.render(&printer);
+}

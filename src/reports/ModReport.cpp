@@ -3,10 +3,7 @@
 #include "base/AppState.h"
 #include "base/Messages.h"
 #include "printing/ReportPreview.h"
-#include "printing/ReportRenderer.h"
 #include "reports/ListingReport.h"
-
-#include <QPrinter>
 
 namespace ModReport {
 
@@ -19,16 +16,9 @@ void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mo
         return;
     }
     const ReportDocument document = ListingReport::document(dictionary, rows);
-    if (mode == Mode::Preview) {
-        const auto preview = makeReportPreview(document, parent);
-        preview->setWindowTitle(QStringLiteral("报表打印"));
-        preview->exec();
-        return;
-    }
-    const ReportRenderer renderer(document);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(renderer.orientation());
-    if (!renderer.render(&printer))
+    if (mode == Mode::Preview)
+        previewReport(document, QStringLiteral("报表打印"), parent);
+    else if (!printReport(document))
         Messages::exclamation(QStringLiteral("报表没有打印：打印机不能使用。"));
 }
 
