@@ -16,7 +16,7 @@ enum Field
     Price,
     MemberReduction,
     GuestReduction,
-    Specification,
+    Size,
     Description,
     Department
 };
@@ -96,7 +96,7 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
                       *price,
                       *memberReduction,
                       *guestReduction,
-                      boxes[Specification].trimmed(),
+                      boxes[Size].trimmed(),
                       boxes[Description].trimmed(),
                       department,
                       departmentName.toString(),
