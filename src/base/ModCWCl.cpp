@@ -23,3 +23,15 @@ void ShowErr(const Result& error)
 {
     ShowErr(error.number(), error.message());
 }
+
+bool ShowStopped(const Result& result, const Notice& refusal)
+{
+    if (!result) {
+        ShowErr(result);
+        return true;
+    }
+    if (refusal.isEmpty())
+        return false;
+    Messages::tell(refusal);
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Notice.h"
 #include "base/Result.h"
 
 // The shared error reporter: a critical message built from the error. A
@@ -8,6 +9,10 @@
 // the operator's action.
 void ShowErr(qint64 number, const QString& description);
 void ShowErr(const Result& error);
+
+// Shows what stopped a command that can fail or be refused: the error, else
+// the refusal. False when neither stopped it and nothing was shown.
+bool ShowStopped(const Result& result, const Notice& refusal);
 
 // The text ShowErr shows, for screens that word it into a larger message.
 QString errorText(qint64 number, const QString& description);

@@ -5,6 +5,7 @@
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "base/MoveButtons.h"
 #include "base/ProgramFolder.h"
 #include "board/TableDefinitions.h"
 
@@ -204,15 +205,7 @@ QWidget* Form_whdy::buildBoxes()
         m_boxes.append(box);
     }
     auto* moves = new QHBoxLayout;
-    const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                            QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
-    for (int i = 0; i < 4; ++i) {
-        auto* move = new QPushButton(style()->standardIcon(icons[i]), QString(), pane);
-        move->setObjectName(QStringLiteral("CmdMove_") + QString::number(i));
-        move->setAutoDefault(false);
-        moves->addWidget(move);
-        m_moves.append(move);
-    }
+    m_moves = addMoveButtons(moves, pane);
     moves->addStretch();
     connect(m_moves[0], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
     connect(m_moves[1], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
@@ -336,14 +329,8 @@ void Form_whdy::sp_dele()
         return;
     const int zhao = m_model->data(m_model->index(row, column("zhao"))).toInt();
     const TableDefinitions::Removal removal = TableDefinitions::remove(m_state.DbConn, zhao);
-    if (!removal.result) {
-        ShowErr(removal.result);
+    if (ShowStopped(removal.result, removal.refusal))
         return;
-    }
-    if (!removal.refusal.isEmpty()) {
-        Messages::tell(removal.refusal);
-        return;
-    }
     if (!m_model->select())
         ShowErr(Result::fromSqlError(m_model->lastError()));
     goToRow(std::min(row, m_model->rowCount() - 1));

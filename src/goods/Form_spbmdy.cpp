@@ -5,6 +5,7 @@
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "base/MoveButtons.h"
 #include "base/ProgramFolder.h"
 #include "goods/CatalogueImport.h"
 #include "goods/CatalogueUpkeep.h"
@@ -200,15 +201,7 @@ QWidget* Form_spbmdy::buildBoxes()
     box(9)->setFocusPolicy(Qt::NoFocus);
     box(13)->setFocusPolicy(Qt::NoFocus);
     auto* moves = new QHBoxLayout;
-    const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                            QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
-    for (int i = 0; i < 4; ++i) {
-        auto* move = new QPushButton(style()->standardIcon(icons[i]), QString(), pane);
-        move->setObjectName(QStringLiteral("CmdMove_") + QString::number(i));
-        move->setAutoDefault(false);
-        moves->addWidget(move);
-        m_moves.append(move);
-    }
+    m_moves = addMoveButtons(moves, pane);
     moves->addStretch();
     connect(m_moves[0], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
     connect(m_moves[1], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
@@ -326,14 +319,8 @@ void Form_spbmdy::sp_dele()
         return;
     const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
     const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_state.DbConn, code);
-    if (!removal.result) {
-        ShowErr(removal.result);
+    if (ShowStopped(removal.result, removal.refusal))
         return;
-    }
-    if (!removal.refusal.isEmpty()) {
-        Messages::tell(removal.refusal);
-        return;
-    }
     if (!m_model->select())
         ShowErr(Result::fromSqlError(m_model->lastError()));
     // The row that took the deleted one's place, or the one before it at the end.
@@ -400,14 +387,8 @@ void Form_spbmdy::dr1()
     if (!Messages::ask(QStringLiteral("数据转换,如果你已执行一次，请不要再次执行。"), Messages::AppTitle))
         return;
     const CatalogueImport::Imported imported = CatalogueImport::run(m_state.DbConn);
-    if (!imported.result) {
-        ShowErr(imported.result);
+    if (ShowStopped(imported.result, imported.refusal))
         return;
-    }
-    if (!imported.refusal.isEmpty()) {
-        Messages::tell(imported.refusal);
-        return;
-    }
     m_model->setCondition({});
     if (!m_model->select())
         ShowErr(Result::fromSqlError(m_model->lastError()));
@@ -472,11 +453,7 @@ void Form_spbmdy::enterPressed(int index)
     case 0: {
         const GoodsCode::Checked checked =
             GoodsCode::check(m_state.DbConn, m_structure, box(0)->text().trimmed(), m_original);
-        if (!checked.result)
-            ShowErr(checked.result);
-        else if (!checked.accepted())
-            Messages::tell(checked.refusal);
-        else {
+        if (!ShowStopped(checked.result, checked.refusal)) {
             box(13)->setText(QString::number(checked.level));
             box(1)->setFocus();
         }

@@ -8,6 +8,7 @@
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "base/MoveButtons.h"
 #include "base/ProgramFolder.h"
 #include "base/Sql.h"
 #include "goods/DocumentNumber.h"
@@ -222,15 +223,7 @@ QWidget* Form_spgl::buildMoves()
     auto* moves = new QHBoxLayout(pane);
     moves->setContentsMargins(0, 0, 0, 0);
     moves->addStretch();
-    const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
-                                            QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
-    for (int i = 0; i < 4; ++i) {
-        auto* move = new QPushButton(style()->standardIcon(icons[i]), QString(), pane);
-        move->setObjectName(QStringLiteral("CmdMove_") + QString::number(i));
-        move->setAutoDefault(false);
-        moves->addWidget(move);
-        m_moves.append(move);
-    }
+    m_moves = addMoveButtons(moves, pane);
     moves->addStretch();
     connect(m_moves[0], &QPushButton::clicked, this, [this] { goToRow(0); });
     connect(m_moves[1], &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() - 1); });
@@ -358,20 +351,19 @@ void Form_spgl::xs_add()
     box(1)->setFocus();
 }
 
+// A settled sale has moved its money: the operator is told it cannot change.
+bool Form_spgl::stoppedAsSettled(qint64 id, const QString& refusal)
+{
+    bool settled = false;
+    const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled);
+    return ShowStopped(result, settled ? Notice::information(refusal) : Notice());
+}
+
 void Form_spgl::edit()
 {
     const qint64 id = currentId();
-    if (id == 0)
+    if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoEdit))
         return;
-    bool settled = false;
-    if (const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled); !result) {
-        ShowErr(result);
-        return;
-    }
-    if (settled) {
-        Messages::information(GoodsDocument::SettledNoEdit);
-        return;
-    }
     m_entering = true;
     m_editedId = id;
     m_lookedUp = box(2)->text();
@@ -421,17 +413,8 @@ void Form_spgl::cancel()
 void Form_spgl::dj_del()
 {
     const qint64 id = currentId();
-    if (id == 0)
+    if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoDelete))
         return;
-    bool settled = false;
-    if (const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled); !result) {
-        ShowErr(result);
-        return;
-    }
-    if (settled) {
-        Messages::information(GoodsDocument::SettledNoDelete);
-        return;
-    }
     if (!Messages::ask(QStringLiteral("确认删除当前数据吗？")))
         return;
     bool refused = false;

@@ -44,6 +44,7 @@ private:
     void showRowState();
     void xs_add();
     void edit();
+    bool stoppedAsSettled(qint64 id, const QString& refusal);
     void save();
     void cancel();
     void dj_del();

@@ -189,14 +189,8 @@ void Form_hyzl::Del()
     if (!Messages::ask(QStringLiteral("确实要删除会员 '") + name + QStringLiteral("' ?")))
         return;
     const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, currentCard(), name);
-    if (!removal.result) {
-        ShowErr(removal.result);
+    if (ShowStopped(removal.result, removal.refusal))
         return;
-    }
-    if (!removal.refusal.isEmpty()) {
-        Messages::tell(removal.refusal);
-        return;
-    }
     refresh();
     goToRow(m_model->rowCount() > 0 ? 0 : -1);
 }

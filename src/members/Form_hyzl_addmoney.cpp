@@ -2,7 +2,6 @@
 
 #include "app/form_center.h"
 #include "base/AppState.h"
-#include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "members/MemberTopUp.h"
 
@@ -78,13 +77,7 @@ void Form_hyzl_addmoney::Com_key_Click(int index)
         return;
     const MemberTopUp::Outcome outcome =
         MemberTopUp::topUp(m_state, {m_txtkhao->text(), m_txtje->text(), m_txtSFje->text()});
-    if (!outcome.result) {
-        ShowErr(outcome.result);
+    if (ShowStopped(outcome.result, outcome.refusal))
         return;
-    }
-    if (!outcome.refusal.isEmpty()) {
-        Messages::tell(outcome.refusal);
-        return;
-    }
     accept();
 }
