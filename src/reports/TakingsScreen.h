@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppState;
+class KeyToolbar;
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+// What the shift, day and period takings screens share: the book picture
+// and the title, a row for the screen's own choices, the grid of what was
+// taken, the clerk and the three totals (table fees "Text2", other takings
+// "Text1", their sum "Text4"), and a toolbar to which each screen adds its
+// keys. The screens own the rows; this frame only shows them.
+class TakingsScreen : public QDialog
+{
+    Q_OBJECT
+
+protected:
+    TakingsScreen(AppState& state, const QString& caption, const QString& title, QWidget* parent);
+
+    KeyToolbar* toolbar() const { return m_toolbar; }
+    // Where a screen puts its date pickers, options and check boxes, above
+    // the grid.
+    QBoxLayout* choices() const { return m_choices; }
+    // Beside the grid, for a chart; empty unless a screen adds to it.
+    QBoxLayout* side() const { return m_side; }
+    QTableView* grid() const { return m_grid; }
+    // The totals as the boxes show them; an empty text stands for no rows.
+    void showTotals(const QString& tableFees, const QString& other, const QString& total);
+    QString clerk() const;
+    // The "Calc" key: the desktop calculator, or a message when there is none.
+    void startCalculator();
+
+    AppState& m_state;
+
+private:
+    QLineEdit* m_text5 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text4 = nullptr;
+    KeyToolbar* m_toolbar = nullptr;
+    QBoxLayout* m_choices = nullptr;
+    QBoxLayout* m_side = nullptr;
+    QTableView* m_grid = nullptr;
+};
