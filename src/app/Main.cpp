@@ -3,6 +3,7 @@
 #include "admin/frm_syskey.h"
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
+#include "app/HelpKey.h"
 #include "app/MessageBoxPresenter.h"
 #include "base/AppState.h"
 #include "base/Database.h"
@@ -68,6 +69,8 @@ int Main(int argc, char* argv[])
 
     MessageBoxPresenter presenter;
     Messages::setPresenter(&presenter);
+    HelpKey helpKey;
+    app.installEventFilter(&helpKey);
 
     if (!CheckDate()) {
         Messages::exclamation(WrongDateFormat);

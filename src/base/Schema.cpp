@@ -1,5 +1,7 @@
 #include "base/Schema.h"
 
+#include "base/Sql.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -57,6 +59,39 @@ QStringList missingTables(const QSqlDatabase& db)
             missing.append(name);
     }
     return missing;
+}
+
+Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
+{
+    static const QRegularExpression index(QStringLiteral("^CREATE INDEX (\\w+) ON [^;]+"),
+                                          QRegularExpression::MultilineOption);
+    added->clear();
+    QStringList statements;
+    auto it = index.globalMatch(sql());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        Result looked = Result::success();
+        const QVariant found =
+            Sql::scalar(db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"),
+                        {match.captured(1)}, &looked);
+        if (!looked)
+            return looked;
+        if (!found.isValid()) {
+            added->append(match.captured(1));
+            statements.append(match.captured(0));
+        }
+    }
+    QSqlDatabase connection = db;
+    const Result created = Sql::transaction(connection, [&] {
+        for (const QString& statement : std::as_const(statements)) {
+            if (Result done = Sql::exec(db, statement); !done)
+                return done;
+        }
+        return Result::success();
+    });
+    if (!created)
+        added->clear();
+    return created;
 }
 
 } // namespace Schema

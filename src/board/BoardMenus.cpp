@@ -6,6 +6,8 @@
 #include "admin/Frm_czyrz.h"
 #include "admin/Frm_pathset.h"
 #include "admin/frm_czy_password.h"
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
 #include "base/AppState.h"
 #include "base/SettingsStore.h"
 #include "billing/FrmsFbz.h"
@@ -71,6 +73,8 @@ void BoardMenus::buildToolbar()
     addButton(QStringLiteral("Xs"), QStringLiteral("销售"), QStringLiteral("商品销售"));
     m_toolbar->addSeparator();
     addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
+    // Unlocking happens on the lock screen itself; the key does nothing here.
+    addButton(QStringLiteral("Js"), QStringLiteral("解锁"), QStringLiteral("解除锁定计算机"));
     m_toolbar->addSeparator();
     addButton(QStringLiteral("Refh"), QStringLiteral("刷新"), QStringLiteral("刷新"));
     addButton(QStringLiteral("Showtp"), QStringLiteral("显示"), QStringLiteral("显示桌面"));
@@ -185,6 +189,19 @@ void BoardMenus::buildMenus()
             [this] { open<frm_czy_password>(); });
     guard(addItem(operators, QStringLiteral("czygl_3"), QStringLiteral("&3.操员日志"), [this] { open<Frm_czyrz>(); }),
           &OperatorRights::zwcl, 'B');
+
+    QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
+    help->setObjectName(QStringLiteral("menu_help"));
+    addItem(help, QStringLiteral("help_0"), QStringLiteral("&1.帮助"), [] { HelpWindow::open(); });
+    addItem(help, QStringLiteral("help_1"), QStringLiteral("&2.搜索有关帮助的信息"),
+            [] { HelpWindow::open(HelpWindow::Page::Search); });
+    addItem(help, QStringLiteral("help_2"), QStringLiteral("&3.常见问题回答"),
+            [] { HelpWindow::open(HelpWindow::Page::Questions); });
+    help->addSeparator();
+    addItem(help, QStringLiteral("help_4"), QStringLiteral("&4.关于 Tavoro"), [this] {
+        AboutBox box(m_board);
+        box.exec();
+    });
 }
 
 template <typename Screen>

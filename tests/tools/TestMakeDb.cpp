@@ -35,6 +35,7 @@ private slots:
     void madeDatabaseIsReady_data();
     void madeDatabaseIsReady();
     void neverOverwrites();
+    void upgradeAddsMissingIndexes();
 
 private:
     QTemporaryDir m_dir;
@@ -77,6 +78,39 @@ void TestMakeDb::neverOverwrites()
     QCOMPARE(makedb({name}), 1);
     QCOMPARE(makedb({QStringLiteral("--demo"), name}), 1);
     QCOMPARE(contents(name), QByteArray("the hall's data"));
+}
+
+// A file made before the report indexes gets them, keeps its rows, and a
+// second run finds nothing to do.
+void TestMakeDb::upgradeAddsMissingIndexes()
+{
+    const QString name = m_dir.filePath(QStringLiteral("older.mdb"));
+    QCOMPARE(makedb({QStringLiteral("--demo"), name}), 0);
+    const auto inspect = [&](const QStringList& statements, int* indexes, int* visits) {
+        QSqlDatabase db;
+        QVERIFY(Database::open(name, QStringLiteral("older"), &db));
+        for (const QString& statement : statements)
+            QVERIFY(Sql::exec(db, statement));
+        *indexes = Sql::scalar(db, QStringLiteral("select count(*) from sqlite_master where type = 'index' "
+                                                  "and name in ('waimxd_dzbj', 'ckv_zc_dzbj', 'waimxd_rc')"))
+                       .toInt();
+        *visits = Sql::scalar(db, QStringLiteral("select count(*) from waimxd")).toInt();
+        db = QSqlDatabase();
+        Database::close(QStringLiteral("older"));
+    };
+    int indexes = 0;
+    int visits = 0;
+    inspect({QStringLiteral("drop index waimxd_dzbj"), QStringLiteral("drop index ckv_zc_dzbj"),
+             QStringLiteral("drop index waimxd_rc")},
+            &indexes, &visits);
+    QCOMPARE(indexes, 0);
+    const int before = visits;
+    QCOMPARE(makedb({QStringLiteral("--upgrade"), name}), 0);
+    QCOMPARE(makedb({QStringLiteral("--upgrade"), name}), 0);
+    inspect({}, &indexes, &visits);
+    QCOMPARE(indexes, 3);
+    QCOMPARE(visits, before);
+    QCOMPARE(makedb({QStringLiteral("--upgrade"), m_dir.filePath(QStringLiteral("missing.mdb"))}), 1);
 }
 
 QTEST_GUILESS_MAIN(TestMakeDb)

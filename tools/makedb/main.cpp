@@ -1,5 +1,6 @@
 #include "DemoHall.h"
 #include "base/Database.h"
+#include "base/Schema.h"
 #include "data/ShippedRows.h"
 
 #include <QCommandLineParser>
@@ -46,6 +47,30 @@ int run(const QString& fileName, bool demo)
     return Ok;
 }
 
+// An older file gets what the newer program needs of it; its rows stay as
+// they are.
+int upgrade(const QString& fileName)
+{
+    const QString connection = QStringLiteral("makedb");
+    QSqlDatabase db;
+    Result result = Database::open(fileName, connection, &db);
+    QStringList added;
+    if (result)
+        result = Schema::addMissingIndexes(db, &added);
+    db = QSqlDatabase();
+    Database::close(connection);
+    if (!result) {
+        say(stderr, QStringLiteral("tavoro-makedb: ") + fileName + QStringLiteral(": ") + result.message());
+        return Failed;
+    }
+    if (added.isEmpty())
+        say(stdout, fileName + QStringLiteral(" is up to date"));
+    else
+        say(stdout,
+            QStringLiteral("indexes added to ") + fileName + QStringLiteral(": ") + added.join(QStringLiteral(", ")));
+    return Ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -59,7 +84,11 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Add a demo hall to try the program on."));
     parser.addOption(demo);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The database file to create."));
+    const QCommandLineOption upgrading(QStringLiteral("upgrade"),
+                                       QStringLiteral("Add to an existing database what this version needs of it "
+                                                      "(the indexes of the reports), keeping its rows."));
+    parser.addOption(upgrading);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The database file to create or upgrade."));
 
     if (!parser.parse(QCoreApplication::arguments())) {
         say(stderr, QStringLiteral("tavoro-makedb: ") + parser.errorText());
@@ -75,5 +104,7 @@ int main(int argc, char* argv[])
         say(stderr, parser.helpText());
         return Usage;
     }
+    if (parser.isSet(upgrading))
+        return parser.isSet(demo) ? Usage : upgrade(files.first());
     return run(files.first(), parser.isSet(demo));
 }
