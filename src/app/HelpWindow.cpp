@@ -68,7 +68,7 @@ HelpWindow* HelpWindow::open(Page page)
     QWidget* over = QApplication::activeModalWidget();
     if (!over)
         over = QApplication::activeWindow();
-    if (over == window)
+    if (window && over == window)
         over = window->parentWidget();
     if (!window)
         window = new HelpWindow(over);

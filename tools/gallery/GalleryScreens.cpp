@@ -11,8 +11,10 @@
 #include "admin/Frm_pathset.h"
 #include "admin/frm_czy_password.h"
 #include "admin/frm_syskey.h"
+#include "app/AboutBox.h"
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
+#include "app/HelpWindow.h"
 #include "base/AppState.h"
 #include "base/Sql.h"
 #include "billing/FrmsFbz.h"
@@ -351,6 +353,14 @@ QList<GalleryScreen> galleryScreens()
              receipt.grandTotal = 41.5;
              receipt.deposit = 50;
              return makeReportPreview(Report_zd(receipt));
+         }},
+        {QStringLiteral("HelpWindow"),
+         [](GalleryContext&) {
+             return std::unique_ptr<QWidget>(HelpWindow::open(HelpWindow::Page::Contents));
+         }},
+        {QStringLiteral("AboutBox"),
+         [](GalleryContext&) {
+             return std::make_unique<AboutBox>();
          }},
     };
 }
