@@ -1,9 +1,17 @@
+#include "app/HelpKey.h"
+#include "app/HelpWindow.h"
+#include "board/BoardMenus.h"
 #include "board/Form_menu.h"
 #include "support/HallFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 // What the board's start-up takes from the operator's row: the menu items
 // the rights letters govern and whether the discount box is editable.
@@ -14,6 +22,9 @@ class TestBoardMenus : public QObject
 private Q_SLOTS:
     void operatorRow_data();
     void operatorRow();
+    void everyEntry_data();
+    void everyEntry();
+    void helpKeyOverModalScreen();
 };
 
 void TestBoardMenus::operatorRow_data()
@@ -69,6 +80,150 @@ void TestBoardMenus::operatorRow()
     }
     QCOMPARE(!control<QLineEdit>(&board, QStringLiteral("Txtzk"))->isReadOnly(), discount);
     QCOMPARE(f.messages.count(), 0);
+}
+
+// Each entry of the menu bar and the toolbar: its caption, the rights letter
+// that governs it (none: always enabled), and what it reaches: "key" the
+// board's command of that key, "screen" the modal screen of that class,
+// "window" a window of that class, "signal" a request to the board.
+void TestBoardMenus::everyEntry_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("letter"); // group and letter, as "xtgl A"
+    QTest::addColumn<QString>("reaches");
+    const auto entry = [](const char* name, const char* caption, const char* letter, const char* reaches) {
+        QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromLatin1(letter)
+                            << QString::fromLatin1(reaches);
+    };
+    entry("js", "计时", "", "key js");
+    entry("jz", "结账", "", "key jz");
+    entry("zhuantai", "转台", "", "key zhuantai");
+    entry("Xs", "销售", "", "key Xs");
+    entry("Sd", "锁定", "", "key Sd");
+    entry("Js", "解锁", "", "key Js");
+    entry("Refh", "刷新", "", "key Refh");
+    entry("Showtp", "显示", "", "key Showtp");
+    entry("print", "打印", "", "key print");
+    entry("tx", "提醒", "", "key tx");
+    entry("yj", "押金", "", "key yj");
+    entry("hh", "互换", "", "key hh");
+    entry("mset_0", "&1.锁定计算机", "", "key Sd");
+    entry("mset_1", "&2.台位设置", "zhda B", "screen Form_whdy");
+    entry("mset_3", "&3.换    班", "", "signal shiftChangeRequested");
+    entry("mset_4", "&4.台位时段收费标准设置", "zhda C", "screen FrmsFbz");
+    entry("mset_5", "&5.系统参数设置", "zhda E", "screen FrmstcsSET");
+    entry("mset_6", "&6.清空历史数据", "zhda D", "screen FrmClearData");
+    entry("mset_9", "&8.计费方案设定", "zhda F", "screen FrmsFbzFA");
+    entry("mset_10", "&9.选择数据库位置", "", "screen Frm_pathset");
+    entry("mset_12", "退出系统", "", "signal exitRequested");
+    entry("gl_0", "&1.会员登记", "zhda A", "screen Form_hyzl");
+    entry("menu_yygl_1", "&1.台位计时", "", "key js");
+    entry("menu_yygl_2", "&2.台位结帐", "", "key jz");
+    entry("menu_yygl_3", "&3.转    台", "", "key zhuantai");
+    entry("menu_yygl_4", "&4.刷新台位状态", "", "key Refh");
+    entry("menu_yygl_5", "&5.显示背景图", "", "key Showtp");
+    entry("menu_yygl_7", "&7.客人提醒", "", "signal reminderRequested");
+    entry("menu_yygl_8", "&8.客人押金录入", "", "signal depositRequested");
+    entry("menu_yygl_9", "&9.台位互换", "", "key hh");
+    entry("spgl_0", "&1.商品类别设置", "fjda A", "screen Form_spbmdy");
+    entry("spgl_2", "&2.商品进货", "fjda B", "screen Form_spgl");
+    entry("spgl_4", "&3.商品销售", "fjda C", "screen Form_spgl");
+    entry("spgl_6", "&4.商品盘点", "", "screen Form_sfjcJs");
+    entry("find_6", "&5.会员消费明细", "", "screen FrmHYxfFind");
+    entry("find_7", "&6.会员消费汇总", "", "screen FrmHYxfHz");
+    entry("czygl_0", "&1.操作员设置", "zwcl A", "screen Frm_czy_setup");
+    entry("czygl_2", "&2.操作员口令变更", "", "screen frm_czy_password");
+    entry("czygl_3", "&3.操员日志", "zwcl B", "screen Frm_czyrz");
+    entry("help_0", "&1.帮助", "", "window HelpWindow");
+    entry("help_1", "&2.搜索有关帮助的信息", "", "window HelpWindow");
+    entry("help_2", "&3.常见问题回答", "", "window HelpWindow");
+    entry("help_4", "&4.关于 Tavoro", "", "screen AboutBox");
+}
+
+void TestBoardMenus::everyEntry()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, letter);
+    QFETCH(QString, reaches);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QMainWindow board;
+    QStringList keys;
+    BoardMenus menus(f.hall.state, &board, [&keys](const QString& key) { keys.append(key); });
+    QAction* action = control<QAction>(&board, QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(action->text(), caption);
+
+    // Only the entry's own letter of its own group enables a governed entry.
+    const QStringList governed = letter.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    OperatorRights rights;
+    menus.applyRights(rights);
+    QCOMPARE(action->isEnabled(), governed.isEmpty());
+    if (!governed.isEmpty()) {
+        QString OperatorRights::*group = governed.first() == QLatin1String("zhda")   ? &OperatorRights::zhda
+                                         : governed.first() == QLatin1String("fjda") ? &OperatorRights::fjda
+                                         : governed.first() == QLatin1String("zwcl") ? &OperatorRights::zwcl
+                                                                                     : &OperatorRights::xtgl;
+        rights.*group = QStringLiteral("ABCDEFGHIJK").remove(governed.last());
+        menus.applyRights(rights);
+        QVERIFY(!action->isEnabled());
+        rights.*group = governed.last();
+        menus.applyRights(rights);
+        QVERIFY(action->isEnabled());
+    }
+
+    const QStringList expected = reaches.split(QLatin1Char(' '));
+    QString opened;
+    QTimer closer;
+    closer.setInterval(20);
+    connect(&closer, &QTimer::timeout, &closer, [&opened] {
+        if (QWidget* screen = QApplication::activeModalWidget()) {
+            opened = QString::fromLatin1(screen->metaObject()->className());
+            screen->hide();
+        }
+    });
+    closer.start();
+    const QByteArray signal = "2" + expected.last().toLatin1() + "()";
+    QScopedPointer<QSignalSpy> spy(
+        expected.first() == QLatin1String("signal") ? new QSignalSpy(&menus, signal.constData()) : nullptr);
+    action->trigger();
+    closer.stop();
+    if (expected.first() == QLatin1String("key")) {
+        QCOMPARE(keys, QStringList{expected.last()});
+    } else if (expected.first() == QLatin1String("screen")) {
+        QCOMPARE(opened, expected.last());
+    } else if (expected.first() == QLatin1String("signal")) {
+        QCOMPARE(spy->count(), 1);
+    } else {
+        QWidget* window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && QLatin1String(top->metaObject()->className()) == expected.last())
+                window = top;
+        QVERIFY(window);
+        window->close();
+    }
+    if (expected.first() != QLatin1String("key"))
+        QVERIFY(keys.isEmpty());
+}
+
+// F1 reaches the manual from a modal screen, which blocks every other window.
+void TestBoardMenus::helpKeyOverModalScreen()
+{
+    HelpKey helpKey;
+    qApp->installEventFilter(&helpKey);
+    QDialog screen;
+    QLineEdit box(&screen);
+    QWidget* help = nullptr;
+    QTimer::singleShot(0, &screen, [&] {
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key_F1);
+        help = screen.findChild<HelpWindow*>();
+        screen.hide();
+    });
+    screen.exec();
+    qApp->removeEventFilter(&helpKey);
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    help->close();
 }
 
 QTEST_MAIN(TestBoardMenus)
