@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -83,6 +84,13 @@ bool ClsPrint::OpenPort(const QString& strlx)
         m_error = QStringLiteral("没有代码为 %1 的端口。").arg(strlx);
         return false;
     }
+    // A printer unplugged in the middle of a receipt must fail the write
+    // (EPIPE) rather than end the program with SIGPIPE; the mask is the
+    // calling thread's, and receipts are written on worker threads.
+    sigset_t brokenPipe;
+    sigemptyset(&brokenPipe);
+    sigaddset(&brokenPipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
     // Never created: a port is a device, and a missing one is an error.
     m_fd = ::open(QFile::encodeName(m_devices.value(m_port)).constData(),
                   O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

@@ -2,9 +2,7 @@
 
 #include "base/AppState.h"
 
-namespace {
-
-QString printable(const QString& text)
+QString printableText(const QString& text)
 {
     QString kept;
     for (const char32_t codePoint : text.toUcs4()) {
@@ -14,8 +12,6 @@ QString printable(const QString& text)
     }
     return kept;
 }
-
-} // namespace
 
 Receipt newReceipt(const AppState& state)
 {
@@ -31,9 +27,9 @@ Receipt printableReceipt(Receipt receipt)
 {
     for (QString* text : {&receipt.companyName, &receipt.address, &receipt.telephone, &receipt.operatorName,
                           &receipt.cardNumber, &receipt.timeUsed})
-        *text = printable(*text);
+        *text = printableText(*text);
     for (ReceiptGoods& line : receipt.goods)
-        line.wlcode = printable(line.wlcode);
+        line.wlcode = printableText(line.wlcode);
     return receipt;
 }
 

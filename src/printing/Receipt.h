@@ -44,9 +44,12 @@ struct Receipt
 // operator on duty; checkout fills in the rest.
 Receipt newReceipt(const AppState& state);
 
-// The receipt with every control and format character (Unicode Cc and Cf,
-// such as an ESC or BEL typed into a name) taken out of its texts: the
-// receipt printer would take them as commands.
+// The text without its control and format characters (Unicode Cc and Cf,
+// such as an ESC or BEL typed into a name): the receipt printer would take
+// them as commands.
+QString printableText(const QString& text);
+
+// The receipt with printableText of each of its texts.
 Receipt printableReceipt(Receipt receipt);
 
 // An amount or a count as receipts print it: at most two decimals, no

@@ -13,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include <csignal>
 #include <memory>
 
 namespace {
@@ -24,16 +23,6 @@ constexpr qint64 PrinterError = 482;
 Result printerFailure()
 {
     return Result::failure(QStringLiteral("账单没有打印：打印机不能使用。"), PrinterError);
-}
-
-// A printer unplugged in the middle of a receipt must fail the write
-// (EPIPE) rather than end the program with SIGPIPE.
-void ignoreBrokenPipe()
-{
-    sigset_t brokenPipe;
-    sigemptyset(&brokenPipe);
-    sigaddset(&brokenPipe, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
 }
 
 } // namespace
@@ -75,7 +64,6 @@ void ReceiptPrinter::printLast(const SettingsStore& settings)
         case ReceiptOutput::Zdprint: {
             auto printer = std::make_shared<ClsPrint>(settings);
             m_receiptPrinter.start([this, printer, receipt = *m_last, at = m_lastPrintedAt] {
-                ignoreBrokenPipe();
                 const Result result = Zdprint(receipt, at, *printer);
                 QMetaObject::invokeMethod(
                     this, [this, result] { Q_EMIT printed(result); }, Qt::QueuedConnection);

@@ -45,7 +45,11 @@
 #include "printing/Receipt.h"
 #include "printing/ReportPreview.h"
 #include "printing/Report_zd.h"
+#include "reports/DayTakings.h"
+#include "reports/Form_dtrb.h"
+#include "reports/Form_rb.h"
 #include "reports/ListingReport.h"
+#include "reports/Report_rb.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -337,6 +341,19 @@ QList<GalleryScreen> galleryScreens()
              GoodsCatalogueModel goods(nullptr, c.state.DbConn);
              goods.select();
              return makeReportPreview(Report_spbm(goods));
+         }},
+        fromState<Form_dtrb>("Form_dtrb"),
+        fromState<Form_rb>("Form_rb"),
+        {QStringLiteral("Report_rb"),
+         [](GalleryContext& c) {
+             // The day report's preview, as its "PrintView" key shows it.
+             Form_rb screen(c.state);
+             const QAbstractItemModel* rows = screen.findChild<QTableView*>(QStringLiteral("MSGrid"))->model();
+             const auto box = [&](const char* name) {
+                 return screen.findChild<QLineEdit*>(QLatin1String(name))->text();
+             };
+             return makeReportPreview(
+                 Report_rb(DayTakings::rowTexts(*rows), box("Text5"), box("Text2"), box("Text1"), box("Text4")));
          }},
         {QStringLiteral("Report_zd"),
          [](GalleryContext& c) {

@@ -1,0 +1,140 @@
+#include "reports/DailyTakingsScreen.h"
+
+#include "base/AppState.h"
+#include "base/Clock.h"
+#include "base/KeyToolbar.h"
+#include "base/Messages.h"
+#include "base/ModCWCl.h"
+#include "base/SettingsStore.h"
+#include "printing/ClsPrint.h"
+#include "printing/ReportPreview.h"
+#include "reports/Report_rb.h"
+#include "reports/TakingsSlip.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QSqlError>
+#include <QTableView>
+
+#include <memory>
+
+namespace {
+
+const char* const Headers[] = {"日  期", "台 位 号", "时  长", "单  价", "金  额"};
+
+} // namespace
+
+DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* parent)
+    : TakingsScreen(state, kind == Kind::Shift ? QStringLiteral("操作员营业日报") : QStringLiteral("营业日报"),
+                    kind == Kind::Shift ? QStringLiteral("营业报告") : QStringLiteral("营业日报"), parent)
+    , m_kind(kind)
+{
+    m_slipPrinter.setMaxThreadCount(1);
+    m_check1 = new QCheckBox(QStringLiteral("使用专用打印机"), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    choices()->addStretch();
+    choices()->addWidget(m_check1);
+
+    // No chart beside these grids: the grid takes the width.
+    if (auto* middle = qobject_cast<QBoxLayout*>(side()->parent()))
+        middle->setStretchFactor(side(), 0);
+    grid()->setModel(&m_rows);
+    grid()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    KeyToolbar* keys = toolbar();
+    keys->addKey("PrintView", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [this] { preview(); });
+    keys->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print(); });
+    if (kind == Kind::Day)
+        keys->addKey("Find", QStringLiteral("查询"), QStyle::SP_BrowserReload, [this] { query(); });
+    keys->addKey("Add", QStringLiteral("结账"), QStyle::SP_DialogApplyButton, [this] { settle(); });
+    keys->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    keys->addSeparator();
+    keys->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+}
+
+DailyTakingsScreen::~DailyTakingsScreen()
+{
+    m_slipPrinter.waitForDone();
+}
+
+void DailyTakingsScreen::query()
+{
+    const DayTakings::Filter chosen = filter();
+    DayTakings::Totals totals;
+    Result result = DayTakings::totals(m_state.DbConn, chosen, &totals);
+    if (result)
+        result = DayTakings::list(m_state.DbConn, chosen);
+    if (!result) {
+        ShowErr(result);
+        return;
+    }
+    m_tableFees = DayTakings::amountText(totals.tableFees);
+    m_other = DayTakings::amountText(totals.other);
+    m_total = DayTakings::amountText(totals.total());
+    showTotals(m_tableFees, m_other, m_total);
+
+    m_rows.setQuery(DayTakings::listedRows(), m_state.DbConn);
+    if (m_rows.lastError().isValid()) {
+        ShowErr(Result::fromSqlError(m_rows.lastError()));
+        return;
+    }
+    for (int column = 0; column < int(std::size(Headers)); ++column)
+        m_rows.setHeaderData(column, Qt::Horizontal, QString::fromUtf8(Headers[column]));
+}
+
+void DailyTakingsScreen::preview()
+{
+    previewReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total), windowTitle(), this);
+}
+
+void DailyTakingsScreen::print()
+{
+    if (!m_check1->isChecked()) {
+        if (!printReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total)))
+            Messages::exclamation(QStringLiteral("报表没有打印：打印机不能使用。"));
+        return;
+    }
+    // The receipt printer is written off the screen's thread: one that is
+    // off or jammed holds nothing but its own slip.
+    auto printer = std::make_shared<ClsPrint>(SettingsStore());
+    // The screen waits for the pool before it goes, so it is there to be told.
+    m_slipPrinter.start([this, printer, slip = slip()] {
+        const Result result = printTakingsSlip(slip, *printer);
+        if (!result) {
+            QMetaObject::invokeMethod(
+                this, [result] { Messages::exclamation(result.message()); }, Qt::QueuedConnection);
+        }
+    });
+}
+
+TakingsSlip DailyTakingsScreen::slip() const
+{
+    TakingsSlip slip;
+    slip.companyName = m_state.params.companyName;
+    slip.businessDate = m_state.BusinessDate;
+    slip.printedAt = Clock::timeOfDay();
+    if (m_kind == Kind::Shift)
+        slip.operatorName = m_state.OperatorName;
+    for (QStringList row : DayTakings::rowTexts(m_rows)) {
+        row.removeFirst();
+        slip.rows.append(row);
+    }
+    slip.tableFees = m_tableFees;
+    slip.other = m_other;
+    slip.total = m_total;
+    return slip;
+}
+
+void DailyTakingsScreen::settle()
+{
+    const Result result = m_kind == Kind::Shift ? DayTakings::settleShift(m_state.DbConn, m_state.OperatorName)
+                                                : DayTakings::settleDay(m_state.DbConn);
+    if (!result) {
+        Messages::critical(QStringLiteral("账务没有结清，什么也没有改动：") +
+                           errorText(result.number(), result.message()));
+        return;
+    }
+    Messages::information(m_kind == Kind::Shift ? QStringLiteral("当前营业员，账务已结清，可以下班了!")
+                                                : QStringLiteral("当前营业日，账务已结清，可以下班了!"));
+}

@@ -1,0 +1,267 @@
+#include "base/Messages.h"
+#include "printing/ClsPrint.h"
+#include "printing/ReportRenderer.h"
+#include "reports/DayTakings.h"
+#include "reports/Form_dtrb.h"
+#include "reports/Form_rb.h"
+#include "reports/Report_rb.h"
+#include "support/HallFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The night the tests look at: the system operator's visits of the day and
+// one of the day before never closed by a shift, another operator's visit,
+// and goods paid by both, with one not yet paid.
+bool addNight(HallFixture& f)
+{
+    return f.hall.exec(QStringLiteral(
+               "INSERT INTO waimxd (zhao, ksrc, jsrc, sc1, dj, je, rc, czyname, dzbj) VALUES "
+               "(2, '2026-12-06 19:45:00', '2026-12-06 21:15:00', '1:30', 30, 45.5, '2026-12-06', 'system', '1'), "
+               "(1, '2026-12-06 12:30:00', '2026-12-06 14:30:00', '2:00', 15, 30, '2026-12-06', 'system', '1'), "
+               "(3, '2026-12-06 18:00:00', '2026-12-06 19:00:00', '1:00', 20, 20, '2026-12-06', 'li', '1'), "
+               "(4, '2026-12-05 23:20:00', '2026-12-05 23:50:00', '0:30', 24, 12, '2026-12-05', 'system', '1')")) &&
+           f.hall.exec(
+               QStringLiteral("INSERT INTO ckv_zc (rc, wlcode, count, price, amount, czyname, jzbj, dzbj) VALUES "
+                              "('2026-12-06', '可乐', 2, 5, 10, 'system', 1, '1'), "
+                              "('2026-12-06', '香烟', 1, 15.5, 15.5, 'li', 1, '1'), "
+                              "('2026-12-06', '啤酒', 1, 8, 8, 'system', 0, NULL)"));
+}
+
+// The reconciliation marks of the visits and the goods, each in the order
+// they were written: "1,1,1,1|1,1,".
+QString marks(HallFixture& f)
+{
+    return f
+        .value(QStringLiteral(
+            "SELECT (SELECT group_concat(ifnull(dzbj, ''), ',') FROM (SELECT dzbj FROM waimxd ORDER BY id)) || '|' "
+            "|| (SELECT group_concat(ifnull(dzbj, ''), ',') FROM (SELECT dzbj FROM ckv_zc ORDER BY id))"))
+        .toString();
+}
+
+void press(QWidget* screen, const char* key)
+{
+    control<QAction>(screen, QLatin1String(key))->trigger();
+}
+
+std::unique_ptr<QWidget> openScreen(HallFixture& f, const QString& name)
+{
+    if (name == QLatin1String("Form_dtrb"))
+        return std::make_unique<Form_dtrb>(f.hall.state);
+    return std::make_unique<Form_rb>(f.hall.state);
+}
+
+QString box(const QWidget* screen, const char* name)
+{
+    return control<QLineEdit>(screen, QLatin1String(name))->text();
+}
+
+// What a screen shows: each row's table and hours, then the three totals.
+QString shown(const QWidget* screen)
+{
+    const QAbstractItemModel* rows = control<QTableView>(screen, QStringLiteral("MSGrid"))->model();
+    QStringList cells;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        cells.append(rows->index(row, 1).data().toString() + QLatin1Char(' ') + rows->index(row, 2).data().toString());
+    for (const char* name : {"Text2", "Text1", "Text4"})
+        cells.append(QLatin1Char('=') + box(screen, name));
+    return cells.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestTakingsReports : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void settles_data();
+    void settles();
+    void listsAndTotals_data();
+    void listsAndTotals();
+    void slipOnTheReceiptPrinter_data();
+    void slipOnTheReceiptPrinter();
+    void reportAsPdf();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+// The screens find the receipt printer through the user's settings: the
+// tests' own, in a folder of their own.
+void TestTakingsReports::initTestCase()
+{
+    QVERIFY(m_settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+}
+
+void TestTakingsReports::settles_data()
+{
+    QTest::addColumn<QString>("settles"); // the screens whose "Add" is pressed, in turn
+    QTest::addColumn<bool>("lastFails");  // the goods refuse the last settle's update
+    QTest::addColumn<QString>("marks");
+    const QString shiftClosed = QStringLiteral("2,2,1,2|2,1,");
+    QTest::newRow("a shift takes its own paid rows of every date") << "Form_dtrb" << false << shiftClosed;
+    QTest::newRow("a second shift settle changes nothing") << "Form_dtrb,Form_dtrb" << false << shiftClosed;
+    QTest::newRow("a day settle before the shifts moves nothing") << "Form_rb" << false << "1,1,1,1|1,1,";
+    QTest::newRow("the day takes what the shifts closed") << "Form_dtrb,Form_rb" << false << "3,3,1,3|3,1,";
+    // The visits must not stay marked without their goods: the next settle
+    // would split the night.
+    QTest::newRow("a failed shift settle") << "Form_dtrb" << true << "1,1,1,1|1,1,";
+    QTest::newRow("a failed day settle") << "Form_dtrb,Form_rb" << true << shiftClosed;
+}
+
+void TestTakingsReports::settles()
+{
+    QFETCH(QString, settles);
+    QFETCH(bool, lastFails);
+    QFETCH(QString, marks);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY(addNight(f));
+    const QStringList screens = settles.split(QLatin1Char(','));
+    for (const QString& screen : screens) {
+        if (lastFails && &screen == &screens.last())
+            QVERIFY(f.hall.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ckv_zc "
+                                               "BEGIN SELECT RAISE(ABORT, 'disk gone'); END")));
+        press(openScreen(f, screen).get(), "Add");
+    }
+    QCOMPARE(::marks(f), marks);
+    QCOMPARE(f.messages.count(), screens.size());
+    QCOMPARE(f.messages.last().icon, lastFails ? Messages::Icon::Critical : Messages::Icon::Information);
+    if (!lastFails)
+        QCOMPARE(f.messages.last().text, screens.last() == QLatin1String("Form_dtrb")
+                                             ? QStringLiteral("当前营业员，账务已结清，可以下班了!")
+                                             : QStringLiteral("当前营业日，账务已结清，可以下班了!"));
+}
+
+void TestTakingsReports::listsAndTotals_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QDateTime>("from"); // invalid: the screen as it opens
+    QTest::addColumn<QDateTime>("to");   // invalid: no time range
+    QTest::addColumn<QString>("shown");
+    const QDateTime opened;
+    QTest::newRow("shift: the operator's day in the order it ended")
+        << "Form_dtrb" << opened << opened << "1 2:00,2 1:30,可乐 2.00,=75.5,=10,=85.5";
+    QTest::newRow("day: every operator") << "Form_rb" << opened << opened
+                                         << "1 2:00,3 1:00,2 1:30,可乐 2.00,香烟 1.00,=95.5,=25.5,=121";
+    QTest::newRow("a range takes its last minute whole")
+        << "Form_rb" << today("19:00:00") << today("21:15:00") << "3 1:00,2 1:30,可乐 2.00,香烟 1.00,=95.5,=25.5,=121";
+    QTest::newRow("a range over midnight: the totals stay with the date")
+        << "Form_rb" << QDateTime(QDate(2026, 12, 5), QTime(23, 0)) << today("15:00:00") << "4 0:30,1 2:00,=12,=,=12";
+    QTest::newRow("an empty day") << "Form_rb" << QDateTime(QDate(2026, 12, 7), QTime(0, 0)) << opened << "=,=,=0";
+}
+
+void TestTakingsReports::listsAndTotals()
+{
+    QFETCH(QString, screen);
+    QFETCH(QDateTime, from);
+    QFETCH(QDateTime, to);
+    QFETCH(QString, shown);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY(addNight(f));
+    const std::unique_ptr<QWidget> opened = openScreen(f, screen);
+    if (from.isValid()) {
+        control<QCheckBox>(opened.get(), QStringLiteral("ChckTime"))->setChecked(to.isValid());
+        control<QDateTimeEdit>(opened.get(), QStringLiteral("drc"))->setDateTime(from);
+        if (to.isValid())
+            control<QDateTimeEdit>(opened.get(), QStringLiteral("Drc1"))->setDateTime(to);
+        press(opened.get(), "Find");
+    }
+    QCOMPARE(::shown(opened.get()), shown);
+    QCOMPARE(f.messages.count(), 0);
+}
+
+void TestTakingsReports::slipOnTheReceiptPrinter_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("an empty day has no column header")
+        << "Form_rb" << QDate(2026, 12, 7)
+        << "====星光台球日报====|2026-12-07  20:00:00|台位费：       元|其他费：       元|"
+           "========================|合  计：      0 元| | | | ";
+    QTest::newRow("a shift")
+        << "Form_dtrb" << QDate(2026, 12, 6)
+        << "=====星光台球对账单=====|2026-12-06  20:00:00|操作员： system|"
+           "位号  时长  单价  金额|1     2:00   15   30|2     1:30   30   45.5|可乐     2.00   5   10|"
+           "台位费：      75.5 元|其他费：      10 元|========================|合  计：      85.5 元| | | | ";
+}
+
+// Byte for byte as the printer gets them: reset, large type, then each line
+// in the printer's modes, every one closed by CR LF.
+void TestTakingsReports::slipOnTheReceiptPrinter()
+{
+    QFETCH(QString, screen);
+    QFETCH(QDate, date);
+    QFETCH(QString, lines);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY(addNight(f));
+    f.hall.state.BusinessDate = date;
+    f.hall.state.params.companyName = QStringLiteral("星光");
+    QTemporaryDir ports;
+    const QString lpt1 = ports.filePath(QStringLiteral("LPT1.out"));
+    QVERIFY(QFile(lpt1).open(QIODevice::WriteOnly));
+    QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).setValue(QStringLiteral("printer_ports/LPT1"), lpt1);
+    {
+        const std::unique_ptr<QWidget> opened = openScreen(f, screen);
+        control<QCheckBox>(opened.get(), QStringLiteral("Check1"))->setChecked(true);
+        press(opened.get(), "print");
+    } // closing the screen waits for its slip
+    QByteArray expected("\x1B\x63\x01\r\n\x1B\x57\x02\r\n", 10);
+    for (const QString& line : lines.split(QLatin1Char('|')))
+        expected += ClsPrint::converted(line) + "\r\n";
+    QFile printed(lpt1);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QCOMPARE(printed.readAll(), expected);
+    QCOMPARE(f.messages.count(), 0);
+}
+
+// The day on paper, read back from the PDF's text: the operator, the rows
+// and the three totals as the screen shows them.
+void TestTakingsReports::reportAsPdf()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: install poppler-utils (scripts/deps.sh lists it)");
+    QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC")));
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY(addNight(f));
+    Form_rb screen(f.hall.state);
+    const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("day.pdf"));
+    QVERIFY(ReportRenderer(Report_rb(DayTakings::rowTexts(*rows), box(&screen, "Text5"), box(&screen, "Text2"),
+                                     box(&screen, "Text1"), box(&screen, "Text4")))
+                .writePdf(pdf));
+
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    for (const QString& drawn :
+         {QStringLiteral("营业报告"), QStringLiteral("营业员：system"), QStringLiteral("香烟 1.00 15.5 15.5"),
+          QStringLiteral("台位费用现金：95.5"), QStringLiteral("其他销费：25.5"), QStringLiteral("合 计：121")})
+        QVERIFY2(text.contains(drawn), qPrintable(drawn + QStringLiteral(" is not in:\n") + text));
+}
+
+QTEST_MAIN(TestTakingsReports)
+#include "test_takings_reports.moc"
