@@ -43,11 +43,11 @@ bool addTakings(HallFixture& f)
                             {1, 40, "2026-12-05", "3"},
                             {2, 80, "2026-12-07", "3"}};
     for (const Visit& v : visits) {
+        const QString day = QString::fromLatin1(v.rc);
         if (!f.hall.exec(QStringLiteral("insert into waimxd (zhao, ksrc, jsrc, je, rc, czyname, dzbj) "
                                         "values (?, ?, ?, ?, ?, 'system', ?)"),
-                         {v.zhao, QString::fromLatin1(v.rc) + QStringLiteral(" 10:00:00"),
-                          QString::fromLatin1(v.rc) + QStringLiteral(" 11:00:00"), v.je, QString::fromLatin1(v.rc),
-                          QString::fromLatin1(v.dzbj)}))
+                         {v.zhao, QString(day + QStringLiteral(" 10:00:00")),
+                          QString(day + QStringLiteral(" 11:00:00")), v.je, day, QString::fromLatin1(v.dzbj)}))
             return false;
     }
     struct Sale
