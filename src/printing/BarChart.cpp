@@ -11,8 +11,17 @@
 
 namespace {
 
-// Upright labels stop fitting side by side at about this many bars.
-constexpr qsizetype MostLevelLabels = 8;
+// Level labels stop fitting side by side beyond about this many characters
+// in all (a CJK character counted as two), on a screen's half and on paper.
+constexpr qsizetype MostLevelCharacters = 36;
+
+qsizetype characters(const QString& label)
+{
+    qsizetype count = 0;
+    for (const QChar c : label)
+        count += c.unicode() < 0x2E80 ? 1 : 2;
+    return count;
+}
 
 } // namespace
 
@@ -30,11 +39,13 @@ QChart* makeBarChart(const ReportChart& data, const QFont& font)
     QStringList labels;
     double low = 0;
     double high = 0;
+    qsizetype widest = 0;
     for (const ReportBar& bar : data.bars) {
         set->append(bar.value);
         // The category axis drops an empty category, which would shift every
         // later bar onto the wrong label.
         labels.append(bar.label.isEmpty() ? QStringLiteral("-") : bar.label);
+        widest = std::max(widest, characters(labels.last()));
         low = std::min(low, bar.value);
         high = std::max(high, bar.value);
     }
@@ -45,7 +56,7 @@ QChart* makeBarChart(const ReportChart& data, const QFont& font)
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
     categories->setLabelsFont(font);
-    if (labels.size() > MostLevelLabels)
+    if (widest * labels.size() > MostLevelCharacters)
         categories->setLabelsAngle(-90);
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
