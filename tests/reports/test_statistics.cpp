@@ -90,6 +90,7 @@ class TestStatistics : public QObject
 private Q_SLOTS:
     void periodEnds_data();
     void periodEnds();
+    void monthLengths();
     void conditions_data();
     void conditions();
     void screenShowsPeriodAndMark_data();
@@ -129,6 +130,11 @@ void TestStatistics::periodEnds()
         QCOMPARE(period->first, from);
         QCOMPARE(period->second, to);
     }
+}
+
+// Checked against Qt's own Gregorian calendar, leap centuries included.
+void TestStatistics::monthLengths()
+{
     for (const int year : {1900, 2000, 2023, 2024})
         for (int month = 1; month <= 12; ++month)
             QCOMPARE(PeriodChoice::f_Daysfunc(year, month), QDate(year, month, 1).daysInMonth());
