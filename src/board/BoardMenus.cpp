@@ -20,6 +20,10 @@
 #include "members/Form_hyzl.h"
 #include "members/FrmHYxfFind.h"
 #include "members/FrmHYxfHz.h"
+#include "reports/Form_dtrb.h"
+#include "reports/Form_rb.h"
+#include "reports/Form_yyfx.h"
+#include "reports/Form_yyfxsp.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -176,6 +180,18 @@ void BoardMenus::buildMenus()
 
     QMenu* queries = bar->addMenu(QStringLiteral("数据查询(&F)"));
     queries->setObjectName(QStringLiteral("menu_FIND"));
+    guard(addItem(queries, QStringLiteral("find_0"), QStringLiteral("&1.当前班次营业报告"),
+                  [this] { open<Form_dtrb>(); }),
+          &OperatorRights::xtgl, 'A');
+    guard(addItem(queries, QStringLiteral("find_1"), QStringLiteral("&2.当日营业报告"), [this] { open<Form_rb>(); }),
+          &OperatorRights::xtgl, 'B');
+    queries->addSeparator();
+    guard(addItem(queries, QStringLiteral("find_3"), QStringLiteral("&3.营业收入统计"), [this] { open<Form_yyfx>(); }),
+          &OperatorRights::xtgl, 'C');
+    guard(
+        addItem(queries, QStringLiteral("find_4"), QStringLiteral("&4.商品销售统计"), [this] { open<Form_yyfxsp>(); }),
+        &OperatorRights::xtgl, 'D');
+    queries->addSeparator();
     addItem(queries, QStringLiteral("find_6"), QStringLiteral("&5.会员消费明细"), [this] { open<FrmHYxfFind>(); });
     addItem(queries, QStringLiteral("find_7"), QStringLiteral("&6.会员消费汇总"), [this] { open<FrmHYxfHz>(); });
 

@@ -28,6 +28,21 @@ struct ReportColumn
     Align align = Align::Left;
 };
 
+// A bar chart of a report, drawn under its table: one bar per label with
+// its value. Kept as plain data so that the core can fill it; no bars, no
+// chart.
+struct ReportBar
+{
+    QString label;
+    double value = 0;
+};
+
+struct ReportChart
+{
+    QString caption;
+    QList<ReportBar> bars;
+};
+
 struct ReportDocument
 {
     QString name;           // the layout's name, such as "Report_zd"
@@ -39,6 +54,7 @@ struct ReportDocument
     QList<QStringList> rows;
     QStringList totals; // one cell per column under the rows; empty for none
     QList<ReportLabel> footer;
+    ReportChart chart; // drawn after the footer
 
     // The caption of the label of that name, wherever it stands; empty when
     // there is none.

@@ -1,7 +1,11 @@
 #include "printing/ReportRenderer.h"
 
+#include "printing/BarChart.h"
+
+#include <QChart>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -103,6 +107,30 @@ public:
         row(report.columns, report.totals, bold, rowHeight);
     }
 
+    // The chart is laid out in a scene of a fixed size, its texts sized in
+    // the scene's units to match `font` on the page, and then scaled onto the
+    // page: the layout does not depend on the device's resolution, and its
+    // texts stay text in a PDF.
+    void chart(const ReportChart& data, const QFont& font)
+    {
+        constexpr qreal SceneWidth = 900;
+        const QSizeF sceneSize(SceneWidth, SceneWidth / 2);
+        const int height = m_width / 2;
+        if (!fits(height))
+            newPage();
+
+        QFont sceneFont(font);
+        const qreal devicePixels = font.pointSizeF() * m_device.logicalDpiY() / 72.0;
+        sceneFont.setPixelSize(std::max(1, qRound(devicePixels * SceneWidth / m_width)));
+        QGraphicsScene scene;
+        QChart* chart = makeBarChart(data, sceneFont);
+        scene.addItem(chart);
+        chart->setGeometry(QRectF(QPointF(), sceneSize));
+        scene.setSceneRect(QRectF(QPointF(), sceneSize));
+        scene.render(&m_painter, QRectF(0, m_y, m_width, height), scene.sceneRect(), Qt::KeepAspectRatio);
+        m_y += height;
+    }
+
 private:
     bool fits(int height) const { return m_y == 0 || m_y + height <= m_height; }
 
@@ -184,6 +212,10 @@ bool ReportRenderer::render(QPagedPaintDevice* device) const
         page.gap(body);
     for (const ReportLabel& label : m_document.footer)
         page.text(labelText(label), body, Qt::AlignLeft);
+    if (!m_document.chart.bars.isEmpty()) {
+        page.gap(body);
+        page.chart(m_document.chart, body);
+    }
     return painter.end();
 }
 

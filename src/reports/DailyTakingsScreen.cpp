@@ -36,9 +36,6 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     choices()->addStretch();
     choices()->addWidget(m_check1);
 
-    // No chart beside these grids: the grid takes the width.
-    if (auto* middle = qobject_cast<QBoxLayout*>(side()->parent()))
-        middle->setStretchFactor(side(), 0);
     grid()->setModel(&m_rows);
     grid()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 

@@ -64,10 +64,8 @@ TakingsScreen::TakingsScreen(AppState& state, const QString& caption, const QStr
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->setDefaultSectionSize(24);
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_side = new QVBoxLayout;
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(m_grid, 1);
-    middle->addLayout(m_side, 1);
+    m_middle = new QHBoxLayout;
+    m_middle->addWidget(m_grid, 1);
 
     m_text5 = totalBox("Text5", this);
     m_text5->setAlignment(Qt::AlignLeft);
@@ -92,10 +90,15 @@ TakingsScreen::TakingsScreen(AppState& state, const QString& caption, const QStr
     layout->addWidget(m_toolbar);
     layout->addLayout(top);
     layout->addLayout(m_choices);
-    layout->addLayout(middle, 1);
+    layout->addLayout(m_middle, 1);
     layout->addLayout(totals);
     if (parent)
         form_center(this, parent->window());
+}
+
+void TakingsScreen::putBeside(QWidget* widget)
+{
+    m_middle->addWidget(widget, 1);
 }
 
 void TakingsScreen::showTotals(const QString& tableFees, const QString& other, const QString& total)

@@ -25,8 +25,9 @@ protected:
     // Where a screen puts its date pickers, options and check boxes, above
     // the grid.
     QBoxLayout* choices() const { return m_choices; }
-    // Beside the grid, for a chart; empty unless a screen adds to it.
-    QBoxLayout* side() const { return m_side; }
+    // Puts a widget (a chart) beside the grid, sharing the width with it;
+    // without one the grid takes the whole width.
+    void putBeside(QWidget* widget);
     QTableView* grid() const { return m_grid; }
     // The totals as the boxes show them; an empty text stands for no rows.
     void showTotals(const QString& tableFees, const QString& other, const QString& total);
@@ -43,6 +44,6 @@ private:
     QLineEdit* m_text4 = nullptr;
     KeyToolbar* m_toolbar = nullptr;
     QBoxLayout* m_choices = nullptr;
-    QBoxLayout* m_side = nullptr;
+    QBoxLayout* m_middle = nullptr;
     QTableView* m_grid = nullptr;
 };

@@ -51,7 +51,9 @@ void TestBoardMenus::operatorRow_data()
                                   << QStringList{QStringLiteral("czygl_3")} << false;
     QTest::newRow("goods") << QVariantList{null, text("CA"), null, null, 0}
                            << QStringList{QStringLiteral("spgl_0"), QStringLiteral("spgl_4")} << false;
-    QTest::newRow("letters of other groups") << QVariantList{null, text("DE"), null, text("ABE"), 0} << none << false;
+    QTest::newRow("reports") << QVariantList{null, null, null, text("BD"), 0}
+                             << QStringList{QStringLiteral("find_1"), QStringLiteral("find_4")} << false;
+    QTest::newRow("letters of other groups") << QVariantList{null, text("DE"), null, text("EF"), 0} << none << false;
 }
 
 void TestBoardMenus::operatorRow()
@@ -68,7 +70,8 @@ void TestBoardMenus::operatorRow()
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     const Form_menu board(f.hall.state);
     const QStringList guarded =
-        QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3").split(QLatin1Char(' '));
+        QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3 find_0 find_1 find_3 find_4")
+            .split(QLatin1Char(' '));
     const QStringList always =
         QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
                        "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
@@ -129,6 +132,10 @@ void TestBoardMenus::everyEntry_data()
     entry("spgl_2", "&2.商品进货", "fjda B", "screen Form_spgl");
     entry("spgl_4", "&3.商品销售", "fjda C", "screen Form_spgl");
     entry("spgl_6", "&4.商品盘点", "", "screen Form_sfjcJs");
+    entry("find_0", "&1.当前班次营业报告", "xtgl A", "screen Form_dtrb");
+    entry("find_1", "&2.当日营业报告", "xtgl B", "screen Form_rb");
+    entry("find_3", "&3.营业收入统计", "xtgl C", "screen Form_yyfx");
+    entry("find_4", "&4.商品销售统计", "xtgl D", "screen Form_yyfxsp");
     entry("find_6", "&5.会员消费明细", "", "screen FrmHYxfFind");
     entry("find_7", "&6.会员消费汇总", "", "screen FrmHYxfHz");
     entry("czygl_0", "&1.操作员设置", "zwcl A", "screen Frm_czy_setup");

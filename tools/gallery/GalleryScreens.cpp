@@ -48,12 +48,18 @@
 #include "reports/DayTakings.h"
 #include "reports/Form_dtrb.h"
 #include "reports/Form_rb.h"
+#include "reports/Form_yyfx.h"
+#include "reports/Form_yyfxsp.h"
 #include "reports/ListingReport.h"
+#include "reports/PeriodChoice.h"
 #include "reports/Report_rb.h"
+#include "reports/Report_yyfx.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTabWidget>
@@ -140,6 +146,22 @@ std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
 }
 
 } // namespace
+
+// A statistics screen showing this month, grouped by its item when asked.
+template <typename Screen>
+std::unique_ptr<QWidget> statisticsOfMonth(AppState& state, bool byItem)
+{
+    auto screen = std::make_unique<Screen>(state);
+    if (byItem) {
+        if (auto* option = screen->template findChild<QRadioButton*>(QStringLiteral("Option2")))
+            option->setChecked(true);
+    }
+    if (auto* kind = screen->template findChild<QComboBox*>(QStringLiteral("CmdKind"))) {
+        kind->setCurrentIndex(int(PeriodChoice::Kind::ThisMonth));
+        emit kind->activated(kind->currentIndex());
+    }
+    return screen;
+}
 
 QList<GalleryScreen> galleryScreens()
 {
@@ -322,6 +344,36 @@ QList<GalleryScreen> galleryScreens()
              if (!result)
                  std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
              return makeReportPreview(Report_sfjc(balance, first, last));
+         }},
+        {QStringLiteral("Form_yyfx"),
+         [](GalleryContext& c) {
+             return statisticsOfMonth<Form_yyfx>(c.state, false);
+         }},
+        {QStringLiteral("Form_yyfxsp"),
+         [](GalleryContext& c) {
+             // The goods count once a shift report has reconciled them: shown as
+             // if it had, and left as the demo hall has them.
+             QSqlDatabase& db = c.state.DbConn;
+             const bool marked = db.transaction() &&
+                                 Sql::exec(db, QStringLiteral("update ckv_zc set dzbj = '2' where dzbj = '1'")) &&
+                                 Sql::exec(db, QStringLiteral("update waimxd set dzbj = '2' where dzbj = '1'"));
+             if (!marked)
+                 std::fprintf(stderr, "cannot reconcile the demo hall's takings\n");
+             auto screen = statisticsOfMonth<Form_yyfxsp>(c.state, true);
+             db.rollback();
+             return screen;
+         }},
+        {QStringLiteral("Report_yyfx"),
+         [](GalleryContext& c) {
+             const auto month = PeriodChoice::period(PeriodChoice::Kind::ThisMonth, c.state.BusinessDate);
+             const IncomeAnalysis::Question question{IncomeAnalysis::Subject::TableFees,
+                                                     IncomeAnalysis::Grouping::ByDay, false, month->first,
+                                                     month->second};
+             IncomeAnalysis::Analysis analysis;
+             const Result result = IncomeAnalysis::run(c.state.DbConn, question, &analysis);
+             if (!result)
+                 std::fprintf(stderr, "cannot sum the month's takings: %s\n", qUtf8Printable(result.message()));
+             return makeReportPreview(Report_yyfx(analysis, question, c.state.OperatorName));
          }},
         fromState<Form_spbmdy>("Form_spbmdy-browse"),
         {QStringLiteral("Form_spbmdy-adding"),

@@ -1,0 +1,267 @@
+#include "BenchStats.h"
+#include "base/Database.h"
+#include "base/Sql.h"
+#include "reports/IncomeAnalysis.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+
+namespace {
+
+enum ExitCode
+{
+    WithinTarget = 0,
+    AboveTarget = 1,
+    Failed = 2
+};
+
+constexpr double TargetRatio = 1.5;
+constexpr int Tables = 48;
+constexpr int Visits = 550000;
+constexpr int GoodsRows = 1000000;
+constexpr int Goods = 200;
+constexpr int Days = 1826;
+const QDate First(2022, 1, 1);
+
+void fail(const QString& text)
+{
+    std::fprintf(stderr, "bench-reports: %s\n", qUtf8Printable(text));
+}
+
+// Five years of a busy hall, spread evenly over the days: most rows
+// reconciled by a day report ("3"), some by a shift report ("2") and some
+// only settled ("1"); a few goods rows still unpaid.
+Result addHistory(QSqlDatabase& db)
+{
+    Result result = Sql::exec(
+        db,
+        QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < ?) "
+                       "insert into waimxd (zhao, ksrc, jsrc, sc, sc1, dj, je, rc, czyname, fkfs, dzbj) "
+                       "select i % ? + 1, date(?, '+' || (i % ?) || ' days') || ' 14:00:00', "
+                       "date(?, '+' || (i % ?) || ' days') || ' 15:30:00', 1.5, '1:30', 20, (i % 9 + 1) * 7.5, "
+                       "date(?, '+' || (i % ?) || ' days'), 'bench', '现金', "
+                       "case i % 20 when 0 then '1' when 1 then '2' else '3' end from n"),
+        {Visits - 1, Tables, First.toString(Qt::ISODate), Days, First.toString(Qt::ISODate), Days,
+         First.toString(Qt::ISODate), Days});
+    if (result)
+        result = Sql::exec(
+            db,
+            QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < ?) "
+                           "insert into ckv_zc (dj_id, rc, wlcode, count, price, amount, czyname, fkfs, zhao, jzbj, "
+                           "dzbj) "
+                           "select i, date(?, '+' || (i % ?) || ' days'), '商品' || (i % ? + 1), i % 3 + 1, 4.5, "
+                           "(i % 3 + 1) * 4.5, 'bench', '现金', i % ? + 1, i % 100 <> 0, "
+                           "case i % 20 when 0 then '1' when 1 then '2' else '3' end from n"),
+            {GoodsRows - 1, First.toString(Qt::ISODate), Days, Goods, Tables});
+    return result;
+}
+
+// A statement run directly: its text and its values in placeholder order.
+struct Statement
+{
+    const char* sql;
+    QVariantList values;
+};
+
+// One measured report: run through the program's core, and as the same
+// statements straight through SQLite. Each gives a checksum of what it
+// found, so that a faster core cannot be one that finds less.
+struct Case
+{
+    QString name;
+    std::function<Result(QSqlDatabase&, double*)> core;
+    // The checksum adds up the last column of every row of every statement.
+    QList<Statement> direct;
+};
+
+Case statistics(const QString& name, IncomeAnalysis::Question question)
+{
+    const QVariantList period = {question.start.toString(Qt::ISODate), question.end.toString(Qt::ISODate)};
+    const QVariantList marks = {QStringLiteral("2"), QStringLiteral("3")};
+    const bool goods = question.subject == IncomeAnalysis::Subject::Goods;
+    const bool byDay = question.grouping == IncomeAnalysis::Grouping::ByDay;
+    Case measured{name,
+                  [question](QSqlDatabase& db, double* checksum) {
+                      IncomeAnalysis::Analysis analysis;
+                      const Result result = IncomeAnalysis::run(db, question, &analysis);
+                      *checksum = analysis.tableFees.toDouble() + analysis.amount();
+                      return result;
+                  },
+                  {}};
+    const bool marked = goods || question.useMark;
+    measured.direct.append({marked ? "select sum(je) from waimxd where dzbj in (?, ?) and rc >= ? and rc <= ?"
+                                   : "select sum(je) from waimxd where rc >= ? and rc <= ?",
+                            marked ? marks + period : period});
+    if (goods)
+        measured.direct.append({byDay ? "select rc, sum(amount) from ckv_zc where jzbj = ? and dzbj in (?, ?) and "
+                                        "rc >= ? and rc <= ? group by rc order by rc"
+                                      : "select wlcode, sum(amount) from ckv_zc where jzbj = ? and dzbj in (?, ?) "
+                                        "and rc >= ? and rc <= ? group by wlcode order by wlcode",
+                                QVariantList{1} + marks + period});
+    else
+        measured.direct.append(
+            {byDay ? (marked ? "select rc, sum(je) from waimxd where dzbj in (?, ?) and rc >= ? and rc <= ? "
+                               "group by rc order by rc"
+                             : "select rc, sum(je) from waimxd where rc >= ? and rc <= ? group by rc order by rc")
+                   : (marked ? "select zhao, sum(je) from waimxd where dzbj in (?, ?) and rc >= ? and rc <= ? "
+                               "group by zhao order by zhao"
+                             : "select zhao, sum(je) from waimxd where rc >= ? and rc <= ? group by zhao order by "
+                               "zhao"),
+             marked ? marks + period : period});
+    return measured;
+}
+
+QList<Case> cases()
+{
+    using IncomeAnalysis::Grouping;
+    using IncomeAnalysis::Subject;
+    const QDate monthStart(2026, 11, 1);
+    const QDate monthEnd(2026, 11, 30);
+    const QDate yearStart(2025, 1, 1);
+    const QDate yearEnd(2025, 12, 31);
+    return {
+        statistics(QStringLiteral("income, a month by day"),
+                   {Subject::TableFees, Grouping::ByDay, true, monthStart, monthEnd}),
+        statistics(QStringLiteral("income, a year by day"),
+                   {Subject::TableFees, Grouping::ByDay, true, yearStart, yearEnd}),
+        statistics(QStringLiteral("income, a year by table"),
+                   {Subject::TableFees, Grouping::ByItem, true, yearStart, yearEnd}),
+        statistics(QStringLiteral("income, a year by day, no mark"),
+                   {Subject::TableFees, Grouping::ByDay, false, yearStart, yearEnd}),
+        statistics(QStringLiteral("goods, a month by goods"),
+                   {Subject::Goods, Grouping::ByItem, false, monthStart, monthEnd}),
+    };
+}
+
+// Runs the statements on the raw connection; false with the message in
+// *error when SQLite refuses one.
+bool runDirect(sqlite3* db, const QList<Statement>& statements, double* checksum, QString* error)
+{
+    double sum = 0;
+    for (const Statement& statement : statements) {
+        sqlite3_stmt* stmt = nullptr;
+        int rc = sqlite3_prepare_v2(db, statement.sql, -1, &stmt, nullptr);
+        for (int i = 0; rc == SQLITE_OK && i < statement.values.size(); ++i) {
+            const QVariant& value = statement.values.at(i);
+            if (value.typeId() == QMetaType::Int) {
+                rc = sqlite3_bind_int64(stmt, i + 1, value.toInt());
+            } else {
+                const QByteArray text = value.toString().toUtf8();
+                rc = sqlite3_bind_text(stmt, i + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+            }
+        }
+        while (rc == SQLITE_OK || rc == SQLITE_ROW) {
+            rc = sqlite3_step(stmt);
+            if (rc == SQLITE_ROW)
+                sum += sqlite3_column_double(stmt, sqlite3_column_count(stmt) - 1);
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE) {
+            *error = QString::fromUtf8(sqlite3_errmsg(db));
+            return false;
+        }
+    }
+    *checksum = sum;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Times the takings statistics over five years of history (%1 settled visits over %2 tables, "
+                       "%3 goods rows), each beside the same statements run directly through SQLite on the same "
+                       "file. Fails when a median takes %4 times the direct median or more.")
+            .arg(Visits)
+            .arg(Tables)
+            .arg(GoodsRows)
+            .arg(TargetRatio));
+    parser.addHelpOption();
+    const QCommandLineOption runsOption({QStringLiteral("n"), QStringLiteral("runs")}, QStringLiteral("Timed runs."),
+                                        QStringLiteral("COUNT"), QStringLiteral("11"));
+    parser.addOption(runsOption);
+    parser.process(app);
+    bool isNumber = false;
+    const int runs = parser.value(runsOption).toInt(&isNumber);
+    if (!isNumber || runs < 3) {
+        fail(QStringLiteral("--runs needs a whole number of at least 3"));
+        return Failed;
+    }
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("jssfserver.mdb"));
+    QSqlDatabase db;
+    QElapsedTimer timer;
+    timer.start();
+    Result result = Database::create(file, QStringLiteral("bench"), &db);
+    if (result)
+        result = Sql::transaction(db, [&] { return addHistory(db); });
+    if (!result) {
+        fail(result.message());
+        return Failed;
+    }
+    std::printf("history: %d visits over %d tables, %d goods rows, five years; made in %.1f s; runs: %d\n", Visits,
+                Tables, GoodsRows, double(timer.elapsed()) / 1000, runs);
+
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        fail(QStringLiteral("cannot open the file directly: ") + QString::fromUtf8(sqlite3_errmsg(raw)));
+        sqlite3_close(raw);
+        return Failed;
+    }
+
+    bool allWithin = true;
+    QString error;
+    for (const Case& measured : cases()) {
+        QList<double> coreTimes;
+        QList<double> directTimes;
+        // The first round only warms the page cache for both.
+        for (int run = 0; run <= runs; ++run) {
+            double fromCore = 0;
+            double fromDirect = 0;
+            timer.restart();
+            result = measured.core(db, &fromCore);
+            const double coreTime = double(timer.nsecsElapsed()) / 1e6;
+            timer.restart();
+            const bool direct = runDirect(raw, measured.direct, &fromDirect, &error);
+            const double directTime = double(timer.nsecsElapsed()) / 1e6;
+            if (!result || !direct) {
+                fail(measured.name + QStringLiteral(": ") + (result ? error : result.message()));
+                sqlite3_close(raw);
+                return Failed;
+            }
+            if (std::abs(fromCore - fromDirect) > 0.005) {
+                fail(QStringLiteral("%1: the core found %2, the statements %3")
+                         .arg(measured.name)
+                         .arg(fromCore, 0, 'f', 2)
+                         .arg(fromDirect, 0, 'f', 2));
+                sqlite3_close(raw);
+                return Failed;
+            }
+            if (run > 0) {
+                coreTimes.append(coreTime);
+                directTimes.append(directTime);
+            }
+        }
+        const double ratio = median(coreTimes) / median(directTimes);
+        allWithin = allWithin && ratio < TargetRatio;
+        std::printf("%-34s core median %8.2f ms, direct median %8.2f ms, ratio %.2f\n", qUtf8Printable(measured.name),
+                    median(coreTimes), median(directTimes), ratio);
+    }
+    std::printf("target: each ratio < %.1f\n", TargetRatio);
+    sqlite3_close(raw);
+    db = QSqlDatabase();
+    Database::close(QStringLiteral("bench"));
+    return allWithin ? WithinTarget : AboveTarget;
+}

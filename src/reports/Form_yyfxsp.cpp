@@ -1,0 +1,8 @@
+#include "reports/Form_yyfxsp.h"
+
+Form_yyfxsp::Form_yyfxsp(AppState& state, QWidget* parent)
+    : StatisticsScreen(state, IncomeAnalysis::Subject::Goods, QStringLiteral("商品销售分析报告"),
+                       QStringLiteral("按商品分类"), parent)
+{
+    setObjectName(QStringLiteral("Form_yyfxsp"));
+}

@@ -1,0 +1,252 @@
+#include "printing/ReportRenderer.h"
+#include "reports/Form_yyfx.h"
+#include "reports/IncomeAnalysis.h"
+#include "reports/PeriodChoice.h"
+#include "reports/Report_yyfx.h"
+#include "support/HallFixture.h"
+
+#include <QAbstractItemModel>
+#include <QChartView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+using IncomeAnalysis::Grouping;
+using IncomeAnalysis::Subject;
+
+Q_DECLARE_METATYPE(PeriodChoice::Kind)
+Q_DECLARE_METATYPE(IncomeAnalysis::Subject)
+Q_DECLARE_METATYPE(IncomeAnalysis::Grouping)
+
+namespace {
+
+// Visits and goods around the first days of December 2026: settled in the
+// period with every mark, just before and just after it, one still open
+// and goods not yet paid.
+bool addTakings(HallFixture& f)
+{
+    struct Visit
+    {
+        int zhao;
+        double je;
+        const char* rc;
+        const char* dzbj;
+    };
+    const Visit visits[] = {{1, 10, "2026-11-30", "3"},
+                            {1, 20, "2026-12-01", "1"},
+                            {2, 30, "2026-12-01", "2"},
+                            {1, 40, "2026-12-05", "3"},
+                            {2, 80, "2026-12-07", "3"}};
+    for (const Visit& v : visits) {
+        const QString day = QString::fromLatin1(v.rc);
+        if (!f.hall.exec(QStringLiteral("insert into waimxd (zhao, ksrc, jsrc, je, rc, czyname, dzbj) "
+                                        "values (?, ?, ?, ?, ?, 'system', ?)"),
+                         {v.zhao, QString(day + QStringLiteral(" 10:00:00")),
+                          QString(day + QStringLiteral(" 11:00:00")), v.je, day, QString::fromLatin1(v.dzbj)}))
+            return false;
+    }
+    struct Sale
+    {
+        const char* wlcode;
+        double amount;
+        const char* rc;
+        int jzbj;
+        const char* dzbj;
+    };
+    const Sale sales[] = {{"可乐", 5, "2026-12-01", 1, "1"},
+                          {"可乐", 6, "2026-12-01", 1, "2"},
+                          {"香烟", 7, "2026-12-05", 1, "3"},
+                          {"香烟", 100, "2026-12-05", 0, "2"},
+                          {"可乐", 9, "2026-12-07", 1, "3"}};
+    for (const Sale& s : sales) {
+        if (!f.hall.exec(QStringLiteral("insert into ckv_zc (rc, wlcode, count, price, amount, czyname, jzbj, dzbj) "
+                                        "values (?, ?, 1, ?, ?, 'system', ?, ?)"),
+                         {QString::fromLatin1(s.rc), QString::fromUtf8(s.wlcode), s.amount, s.amount, s.jzbj,
+                          QString::fromLatin1(s.dzbj)}))
+            return false;
+    }
+    return f.addTables(3) && f.openVisit(3, today("19:00:00"));
+}
+
+QString rowsText(const IncomeAnalysis::Analysis& analysis)
+{
+    QStringList rows;
+    for (const IncomeAnalysis::Row& row : analysis.rows)
+        rows.append(row.hzrc + QLatin1Char('=') + IncomeAnalysis::money(row.sumje));
+    return rows.join(QLatin1Char(';'));
+}
+
+} // namespace
+
+class TestStatistics : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void periodEnds_data();
+    void periodEnds();
+    void monthLengths();
+    void conditions_data();
+    void conditions();
+    void screenShowsPeriodAndMark_data();
+    void screenShowsPeriodAndMark();
+    void reportAsPdfWithChart();
+};
+
+void TestStatistics::periodEnds_data()
+{
+    QTest::addColumn<PeriodChoice::Kind>("kind");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    using K = PeriodChoice::Kind;
+    QTest::newRow("February 2000 is leap")
+        << K::ThisMonth << QDate(2000, 2, 10) << QDate(2000, 2, 1) << QDate(2000, 2, 29);
+    QTest::newRow("February 1900 is not")
+        << K::ThisMonth << QDate(1900, 2, 10) << QDate(1900, 2, 1) << QDate(1900, 2, 28);
+    QTest::newRow("April") << K::ThisMonth << QDate(2026, 4, 30) << QDate(2026, 4, 1) << QDate(2026, 4, 30);
+    QTest::newRow("month to date") << K::MonthToDate << QDate(2000, 2, 29) << QDate(2000, 2, 1) << QDate(2000, 2, 29);
+    QTest::newRow("year to date") << K::YearToDate << QDate(2026, 12, 6) << QDate(2026, 1, 1) << QDate(2026, 12, 6);
+    QTest::newRow("this year") << K::ThisYear << QDate(1900, 2, 10) << QDate(1900, 1, 1) << QDate(1900, 12, 31);
+    QTest::newRow("today") << K::Today << QDate(2026, 12, 6) << QDate(2026, 12, 6) << QDate(2026, 12, 6);
+    QTest::newRow("all keeps the dates") << K::All << QDate(2026, 12, 6) << QDate() << QDate();
+    QTest::newRow("custom keeps the dates") << K::Custom << QDate(2026, 12, 6) << QDate() << QDate();
+}
+
+void TestStatistics::periodEnds()
+{
+    QFETCH(PeriodChoice::Kind, kind);
+    QFETCH(QDate, today);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    const auto period = PeriodChoice::period(kind, today);
+    QCOMPARE(period.has_value(), from.isValid());
+    if (period) {
+        QCOMPARE(period->first, from);
+        QCOMPARE(period->second, to);
+    }
+}
+
+// Checked against Qt's own Gregorian calendar, leap centuries included.
+void TestStatistics::monthLengths()
+{
+    for (const int year : {1900, 2000, 2023, 2024})
+        for (int month = 1; month <= 12; ++month)
+            QCOMPARE(PeriodChoice::f_Daysfunc(year, month), QDate(year, month, 1).daysInMonth());
+}
+
+void TestStatistics::conditions_data()
+{
+    QTest::addColumn<Subject>("subject");
+    QTest::addColumn<Grouping>("grouping");
+    QTest::addColumn<bool>("useMark");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("tableFees");
+    QTest::newRow("fees by day, any settled visit")
+        << Subject::TableFees << Grouping::ByDay << false << QStringLiteral("2026-12-01=50.00;2026-12-05=40.00")
+        << QStringLiteral("90.00");
+    QTest::newRow("fees by day, reconciled only")
+        << Subject::TableFees << Grouping::ByDay << true << QStringLiteral("2026-12-01=30.00;2026-12-05=40.00")
+        << QStringLiteral("70.00");
+    QTest::newRow("fees by table, any settled visit") << Subject::TableFees << Grouping::ByItem << false
+                                                      << QStringLiteral("1=60.00;2=30.00") << QStringLiteral("90.00");
+    QTest::newRow("fees by table, reconciled only") << Subject::TableFees << Grouping::ByItem << true
+                                                    << QStringLiteral("1=40.00;2=30.00") << QStringLiteral("70.00");
+    QTest::newRow("goods by day are reconciled and paid without the mark")
+        << Subject::Goods << Grouping::ByDay << false << QStringLiteral("2026-12-01=6.00;2026-12-05=7.00")
+        << QStringLiteral("70.00");
+    QTest::newRow("goods by goods with the mark") << Subject::Goods << Grouping::ByItem << true
+                                                  << QStringLiteral("可乐=6.00;香烟=7.00") << QStringLiteral("70.00");
+}
+
+void TestStatistics::conditions()
+{
+    QFETCH(Subject, subject);
+    QFETCH(Grouping, grouping);
+    QFETCH(bool, useMark);
+    QFETCH(QString, rows);
+    QFETCH(QString, tableFees);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY2(addTakings(f), qPrintable(f.error()));
+    IncomeAnalysis::Analysis analysis;
+    QVERIFY(IncomeAnalysis::run(f.hall.db(), {subject, grouping, useMark, QDate(2026, 12, 1), QDate(2026, 12, 6)},
+                                &analysis));
+    QCOMPARE(rowsText(analysis), rows);
+    QCOMPARE(IncomeAnalysis::money(analysis.tableFees), tableFees);
+}
+
+void TestStatistics::screenShowsPeriodAndMark_data()
+{
+    QTest::addColumn<bool>("useMark");
+    QTest::addColumn<QString>("tableFees");
+    QTest::newRow("every settled visit") << false << QStringLiteral("90.00");
+    QTest::newRow("reconciled visits") << true << QStringLiteral("70.00");
+}
+
+// Nothing was taken on the tests' day, so the screen opens on an empty grid;
+// the month so far then shows the days that took something.
+void TestStatistics::screenShowsPeriodAndMark()
+{
+    QFETCH(bool, useMark);
+    QFETCH(QString, tableFees);
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY2(addTakings(f), qPrintable(f.error()));
+    f.hall.state.params.reportsUseMark = useMark;
+    Form_yyfx screen(f.hall.state);
+    const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
+    auto* text2 = control<QLineEdit>(&screen, QStringLiteral("Text2"));
+    QCOMPARE(rows->rowCount(), 10);
+    for (int row = 0; row < rows->rowCount(); ++row)
+        QVERIFY(rows->index(row, 1).data().toString().isEmpty());
+    QCOMPARE(text2->text(), QString());
+    QVERIFY(control<QChartView>(&screen, QStringLiteral("Chart"))->isHidden());
+
+    auto* kind = control<QComboBox>(&screen, QStringLiteral("CmdKind"));
+    kind->setCurrentIndex(int(PeriodChoice::Kind::MonthToDate));
+    emit kind->activated(kind->currentIndex());
+    QCOMPARE(rows->rowCount(), 2);
+    QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("2026-12-05"));
+    QCOMPARE(rows->index(1, 1).data().toString(), QStringLiteral("40.00"));
+    QCOMPARE(text2->text(), tableFees);
+    QVERIFY(!control<QChartView>(&screen, QStringLiteral("Chart"))->isHidden());
+}
+
+// The month by table as the owner gets it on paper, read back from the PDF:
+// the rows, their total, the table fees and the chart's texts.
+void TestStatistics::reportAsPdfWithChart()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: install poppler-utils (scripts/deps.sh lists it)");
+    HallFixture f;
+    QVERIFY(f.ready());
+    QVERIFY2(addTakings(f), qPrintable(f.error()));
+    const IncomeAnalysis::Question question{Subject::TableFees, Grouping::ByItem, false, QDate(2026, 12, 1),
+                                            QDate(2026, 12, 31)};
+    IncomeAnalysis::Analysis analysis;
+    QVERIFY(IncomeAnalysis::run(f.hall.db(), question, &analysis));
+    const ReportDocument report = Report_yyfx(analysis, question, QStringLiteral("system"));
+    QCOMPARE(report.chart.bars.size(), 2);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("yyfx.pdf"));
+    QVERIFY(ReportRenderer(report).writePdf(pdf));
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    for (const QString& drawn : {QStringLiteral("营业报告"), QStringLiteral("日期从 2026-12-01 至 2026-12-31"),
+                                 QStringLiteral("台位号"), QStringLiteral("60.00"), QStringLiteral("110.00"),
+                                 QStringLiteral("台位费用现金：170.00"), QStringLiteral("台位费用（按台位号）")})
+        QVERIFY2(text.contains(drawn), qPrintable(drawn + QStringLiteral(" is not in:\n") + text));
+    QVERIFY2(text.contains(QRegularExpression(QStringLiteral("合\\s*计\\s+170\\.00"))), qPrintable(text));
+}
+
+QTEST_MAIN(TestStatistics)
+#include "test_statistics.moc"
