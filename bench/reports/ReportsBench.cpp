@@ -1,6 +1,7 @@
 #include "BenchStats.h"
 #include "base/Database.h"
 #include "base/Sql.h"
+#include "reports/DayTakings.h"
 #include "reports/IncomeAnalysis.h"
 
 #include <QCommandLineParser>
@@ -119,6 +120,27 @@ Case statistics(const QString& name, IncomeAnalysis::Question question)
     return measured;
 }
 
+// The day report's "Find": its totals and its list refilled in printbiao.
+Case dayReport(const QDate& day)
+{
+    const QVariantList date = {day.toString(Qt::ISODate)};
+    return {QStringLiteral("day report, one day"),
+            [day](QSqlDatabase& db, double* checksum) {
+                const DayTakings::Filter filter{day, QString(), std::nullopt};
+                DayTakings::Totals totals;
+                Result result = DayTakings::totals(db, filter, &totals);
+                if (result)
+                    result = DayTakings::list(db, filter);
+                *checksum =
+                    totals.total() + Sql::scalar(db, QStringLiteral("select sum(je) from printbiao")).toDouble();
+                return result;
+            },
+            {{"select sum(je) from waimxdall where rc = ?", date},
+             {"select sum(amount) from ckv_zcall where rc = ?", date},
+             {"select rc, zhao, sc1, dj, je from waimxd where rc = ? and jsrc is not null order by jsrc, id", date},
+             {"select rc, wlcode, count, price, amount from ckv_zcall where rc = ? order by id", date}}};
+}
+
 QList<Case> cases()
 {
     using IncomeAnalysis::Grouping;
@@ -128,6 +150,7 @@ QList<Case> cases()
     const QDate yearStart(2025, 1, 1);
     const QDate yearEnd(2025, 12, 31);
     return {
+        dayReport(QDate(2026, 11, 14)),
         statistics(QStringLiteral("income, a month by day"),
                    {Subject::TableFees, Grouping::ByDay, true, monthStart, monthEnd}),
         statistics(QStringLiteral("income, a year by day"),
@@ -180,7 +203,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Times the takings statistics over five years of history (%1 settled visits over %2 tables, "
+        QStringLiteral("Times the day report and the takings statistics over five years of history (%1 settled visits "
+                       "over %2 tables, "
                        "%3 goods rows), each beside the same statements run directly through SQLite on the same "
                        "file. Fails when a median takes %4 times the direct median or more.")
             .arg(Visits)
