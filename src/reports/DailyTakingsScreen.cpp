@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QSqlError>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <memory>
@@ -22,6 +23,26 @@
 namespace {
 
 const char* const Headers[] = {"日  期", "台 位 号", "时  长", "单  价", "金  额"};
+
+// Rates, prices and amounts with their cents, right-aligned, as every
+// other money column of the program.
+class MoneyColumn : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale&) const override
+    {
+        return value.isNull() ? QString() : QString::number(value.toDouble(), 'f', 2);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+};
 
 } // namespace
 
@@ -37,6 +58,9 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     choices()->addWidget(m_check1);
 
     grid()->setModel(&m_rows);
+    auto* money = new MoneyColumn(this);
+    grid()->setItemDelegateForColumn(3, money);
+    grid()->setItemDelegateForColumn(4, money);
     grid()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     KeyToolbar* keys = toolbar();
