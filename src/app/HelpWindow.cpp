@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -56,6 +57,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     bar->addWidget(new QLabel(QStringLiteral("查找："), this));
     bar->addWidget(m_search, 1);
     bar->addWidget(find);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_browser, 1);

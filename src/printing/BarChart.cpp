@@ -64,7 +64,9 @@ QChart* makeBarChart(const ReportChart& data, const QFont& font)
     auto* values = new QValueAxis;
     values->setLabelsFont(font);
     values->setLabelFormat(QStringLiteral("%.0f"));
-    values->setRange(low, high > low ? high : low + 1);
+    // Whole-number labels need a range of a few units: over 0 to 1 (a day
+    // that took nothing) they would read 0, 0, 0, 1, 1, 1.
+    values->setRange(low, std::max(high, low + 5));
     values->applyNiceNumbers();
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
