@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -10,4 +12,18 @@ inline double median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Adds -n/--runs to the parser and processes the command line; the number of
+// timed runs asked for, the default when none was, or 0 when the value is not
+// a whole number of at least `least`.
+inline int timedRuns(QCommandLineParser& parser, const QCoreApplication& app, int byDefault, int least = 3)
+{
+    const QCommandLineOption runs({QStringLiteral("n"), QStringLiteral("runs")}, QStringLiteral("Timed runs."),
+                                  QStringLiteral("COUNT"), QString::number(byDefault));
+    parser.addOption(runs);
+    parser.process(app);
+    bool isNumber = false;
+    const int count = parser.value(runs).toInt(&isNumber);
+    return isNumber && count >= least ? count : 0;
 }

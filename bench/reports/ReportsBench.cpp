@@ -212,13 +212,8 @@ int main(int argc, char* argv[])
             .arg(GoodsRows)
             .arg(TargetRatio));
     parser.addHelpOption();
-    const QCommandLineOption runsOption({QStringLiteral("n"), QStringLiteral("runs")}, QStringLiteral("Timed runs."),
-                                        QStringLiteral("COUNT"), QStringLiteral("11"));
-    parser.addOption(runsOption);
-    parser.process(app);
-    bool isNumber = false;
-    const int runs = parser.value(runsOption).toInt(&isNumber);
-    if (!isNumber || runs < 3) {
+    const int runs = timedRuns(parser, app, 11);
+    if (runs == 0) {
         fail(QStringLiteral("--runs needs a whole number of at least 3"));
         return Failed;
     }

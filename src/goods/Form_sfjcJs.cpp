@@ -2,6 +2,7 @@
 
 #include "app/form_center.h"
 #include "base/AppState.h"
+#include "base/DatePicker.h"
 #include "base/DesktopCalculator.h"
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
@@ -43,15 +44,6 @@ const TotalBox TotalBoxes[] = {
     {"上期金额", StockBalance::OpeningAmount}, {"入库金额", StockBalance::InAmount},
     {"销售金额", StockBalance::OutAmount},     {"结存金额", StockBalance::ClosingAmount},
 };
-
-QDateEdit* dateBox(const QString& name, const QDate& date, QWidget* parent)
-{
-    auto* box = new QDateEdit(date, parent);
-    box->setObjectName(name);
-    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    box->setCalendarPopup(true);
-    return box;
-}
 
 } // namespace
 
@@ -121,8 +113,8 @@ QWidget* Form_sfjcJs::buildChoices()
     auto* pane = new QWidget(this);
     const QDate today = m_state.BusinessDate;
     const QDate first(today.year(), today.month(), 1);
-    m_start = dateBox(QStringLiteral("DTP1"), first, pane);
-    m_end = dateBox(QStringLiteral("DTP2"), first.addMonths(1).addDays(-1), pane);
+    m_start = datePicker(QStringLiteral("DTP1"), first, pane);
+    m_end = datePicker(QStringLiteral("DTP2"), first.addMonths(1).addDays(-1), pane);
 
     m_byStore = new QRadioButton(QStringLiteral("按仓库"), pane);
     m_byStore->setObjectName(QStringLiteral("Optick"));

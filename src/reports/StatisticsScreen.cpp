@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "base/Clock.h"
+#include "base/DatePicker.h"
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
@@ -29,15 +30,6 @@ namespace {
 // An empty result still shows a grid to read, not a blank box.
 constexpr int EmptyRows = 10;
 
-QDateEdit* dateBox(const QString& name, const QDate& date, QWidget* parent)
-{
-    auto* box = new QDateEdit(date, parent);
-    box->setObjectName(name);
-    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    box->setCalendarPopup(true);
-    return box;
-}
-
 } // namespace
 
 StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subject, const QString& title,
@@ -57,8 +49,8 @@ StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subj
     m_kind->setObjectName(QStringLiteral("CmdKind"));
     m_kind->addItems(PeriodChoice::captions());
     const QDate today = Clock::today();
-    m_start = dateBox(QStringLiteral("pstar"), today, this);
-    m_end = dateBox(QStringLiteral("Pfinish"), today, this);
+    m_start = datePicker(QStringLiteral("pstar"), today, this);
+    m_end = datePicker(QStringLiteral("Pfinish"), today, this);
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     m_byDay = new QRadioButton(QStringLiteral("按日期"), frame);
