@@ -1,0 +1,247 @@
+#include "base/Database.h"
+#include "base/Sql.h"
+#include "support/HallFixture.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <functional>
+
+namespace {
+
+constexpr double StartingBalance = 1000000;
+
+// A query counting the rows that break one promise of a command; it must
+// be 0 whenever the child died.
+using Invariant = std::pair<const char*, const char*>;
+
+const Invariant TablesMarkedByVisits = {
+    "a table is in use exactly while it has an open visit",
+    "select count(*) from zhdy z where z.sybj <> exists (select 1 from waimxd w "
+    "where w.zhao = z.zhao and w.jsrc is null) or (z.sybj = 0 and (z.tx <> 0 or z.fwfl <> 0))"};
+
+const QList<Invariant> CheckoutInvariants = {
+    {"goods settled exactly with their visit", "select count(*) from ckv_zc g left join waimxd w on w.id = g.dj_id "
+                                               "where w.id is null or (w.jsrc is null) <> (g.jzbj = 0)"},
+    {"balance taken exactly for the closed visits",
+     "select count(*) from user_lb u where abs(u.yk + (select coalesce(sum(je), 0) from waimxd w "
+     "where w.khao = u.khao and w.jsrc is not null) - 1000000) > 0.001"},
+    {"member's charges total exactly the closed visits",
+     "select count(*) from user_lb u where abs(u.jelj - (select coalesce(sum(je), 0) from waimxd w "
+     "where w.khao = u.khao and w.jsrc is not null)) > 0.001"},
+    TablesMarkedByVisits,
+    {"every closed row is settled and points at its front row",
+     "select count(*) from waimxd w where w.jsrc is not null and (w.dzbj is not '1' or w.je is null or not exists "
+     "(select 1 from waimxd f where f.id = cast(w.djid as integer) and f.jsrc is not null and f.zhao = w.zhao))"},
+    {"a bill has one row, or two across the rate change of table 2",
+     "select count(*) from waimxd f where f.jsrc is not null and f.id = cast(f.djid as integer) and "
+     "(select count(*) from waimxd b where b.djid = f.djid) <> case f.zhao when 2 then 2 else 1 end"},
+    {"at most one open visit per table",
+     "select count(*) from (select zhao from waimxd where jsrc is null group by zhao having count(*) > 1)"},
+};
+
+const QList<Invariant> SettleInvariants = {
+    {"a settle moved both tables or neither",
+     "select count(*) from (select czyname from (select czyname, dzbj from waimxd union all "
+     "select czyname, dzbj from ckv_zc) group by czyname having count(distinct dzbj) > 1)"},
+    {"another operator's rows are left alone", "select count(*) from (select dzbj from waimxd where czyname = 'other' "
+                                               "union all select dzbj from ckv_zc where czyname = 'other') "
+                                               "where dzbj <> '1'"},
+};
+
+bool settledRows(HallFixture& f)
+{
+    for (const QString& name : {QStringLiteral("system"), QStringLiteral("other")}) {
+        for (int i = 0; i < 100; ++i) {
+            if (!f.hall.exec(QStringLiteral("insert into waimxd (zhao, ksrc, jsrc, je, dzbj, czyname) "
+                                            "values (1, '2026-12-06 12:00:00', '2026-12-06 13:00:00', 20, '1', ?)"),
+                             {name}) ||
+                !f.hall.exec(QStringLiteral("insert into ckv_zc (rc, wlcode, count, price, amount, czyname, jzbj, "
+                                            "dzbj) values ('2026-12-06', '可乐', 1, 5, 5, ?, 1, '1')"),
+                             {name}))
+                return false;
+        }
+    }
+    return true;
+}
+
+// One command of the child, the hall it starts on, what must hold after
+// any kill, and a value that its rounds change (to show it ran at all).
+struct Command
+{
+    const char* name;
+    std::function<bool(HallFixture&)> hall;
+    QList<Invariant> invariants;
+    const char* progress;
+};
+
+const QList<Command> Commands = {
+    {"checkout",
+     [](HallFixture& f) {
+         return f.addBands(1, QStringLiteral("00:01:00-23:59:00=8/10")) &&
+                f.addBands(2, QStringLiteral("00:01:00-13:00:00=8/10;13:00:00-23:59:00=12/15")) &&
+                f.hall.exec(QStringLiteral("insert into zhdy (zhao, mc) values (1, '一号'), (2, '二号')")) &&
+                f.addMember(QStringLiteral("M1"), {}, QStringLiteral("现金卡"), {}, StartingBalance) &&
+                f.addMember(QStringLiteral("M2"), {}, QStringLiteral("现金优惠卡"), {}, StartingBalance);
+     },
+     CheckoutInvariants, "select count(*) from waimxd where jsrc is not null"},
+    {"transfer",
+     [](HallFixture& f) {
+         return f.addTables(2) && f.openVisit(1, today("12:00:00"), QStringLiteral("M1"), 30, 15, 100);
+     },
+     {TablesMarkedByVisits,
+      {"the guest has exactly one open visit", "select count(*) <> 1 from waimxd where jsrc is null"},
+      {"the marks went with the guest", "select count(*) from zhdy z join waimxd w on w.zhao = z.zhao "
+                                        "and w.jsrc is null where z.tx <> 15 or z.fwfl <> 100"}},
+     "select zhao from waimxd where jsrc is null"},
+    {"swap",
+     [](HallFixture& f) {
+         return f.addTables(2) && f.openVisit(1, today("12:00:00"), QStringLiteral("M1"), 30, 15, 100) &&
+                f.openVisit(2, today("13:00:00"), QStringLiteral("M2"), 30, 25, 200);
+     },
+     {TablesMarkedByVisits,
+      {"each table holds one open visit", "select count(*) from zhdy z where (select count(*) from waimxd w "
+                                          "where w.zhao = z.zhao and w.jsrc is null) <> 1"},
+      {"the marks went with their guest", "select count(*) from zhdy z join waimxd w on w.zhao = z.zhao "
+                                          "and w.jsrc is null where z.tx <> case w.khao when 'M1' then 15 else 25 end "
+                                          "or z.fwfl <> case w.khao when 'M1' then 100 else 200 end"}},
+     "select zhao from waimxd where jsrc is null and khao = 'M1'"},
+    {"recharge",
+     [](HallFixture& f) { return f.addMember(QStringLiteral("M1"), {}, QStringLiteral("现金卡")); },
+     {{"the balance rose by exactly the recorded top-ups",
+       "select count(*) from user_lb u where abs(u.yk - (select coalesce(sum(kzje), 0) from srmx s "
+       "where s.khao = u.khao)) > 0.001"}},
+     "select yk from user_lb"},
+    {"counter sale",
+     [](HallFixture&) { return true; },
+     {{"each counter sale has its money record",
+       "select (select count(*) from ckv_zc) <> (select count(*) from srmx) or "
+       "abs((select coalesce(sum(amount), 0) from ckv_zc) - (select coalesce(sum(je), 0) from srmx)) > 0.001"},
+      {"each counter sale is settled", "select count(*) from ckv_zc where jzbj <> 1"}},
+     "select count(*) from srmx"},
+    {"scheme",
+     [](HallFixture& f) {
+         return f.addTables(6, QStringLiteral("00:01:00-12:00:00=12.5/15;12:00:00-18:00:00=12.5/15;"
+                                              "18:00:00-23:59:00=12.5/15")) &&
+                f.hall.exec(QStringLiteral("insert into jfbzfa (name, hybz, fhybz, kssj, jssj) values "
+                                           "('甲', 8.5, 10, '00:01:00', '18:00:00'), "
+                                           "('甲', 8.5, 10, '18:00:00', '23:59:00'), "
+                                           "('乙', 12.5, 15, '00:01:00', '12:00:00'), "
+                                           "('乙', 12.5, 15, '12:00:00', '18:00:00'), "
+                                           "('乙', 12.5, 15, '18:00:00', '23:59:00')"));
+     },
+     {{"each table holds every band of one scheme",
+       "select count(*) from zhdy z where (select count(distinct hybz) from jfbz b where b.zhao = z.zhao) <> 1 or "
+       "(select count(*) from jfbz b where b.zhao = z.zhao) <> (select count(*) from jfbzfa f "
+       "where f.hybz = (select min(hybz) from jfbz b where b.zhao = z.zhao))"},
+      {"every table got the same scheme", "select count(distinct hybz) - 1 from jfbz"}},
+     "select max(hybz) from jfbz"},
+    {"shift settle", settledRows, SettleInvariants, "select max(dzbj) from waimxd where czyname = 'system'"},
+    {"day settle", settledRows, SettleInvariants, "select max(dzbj) from waimxd where czyname = 'system'"},
+};
+
+} // namespace
+
+class PowerCutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedAtRandomMoments_data();
+    void killedAtRandomMoments();
+
+private:
+    QString checkHall(const QString& file, const Command& command, QString* progress);
+
+    QTemporaryDir m_dir;
+    int m_checks = 0;
+};
+
+// Opens the hall afresh, as the program would after a power cut, and returns
+// what is wrong with it (empty when nothing is).
+QString PowerCutTest::checkHall(const QString& file, const Command& command, QString* progress)
+{
+    const QString name = QStringLiteral("power-cut-check-") + QString::number(++m_checks);
+    QSqlDatabase db;
+    Result result = Database::open(file, name, &db);
+    QString problem = result ? QString() : result.message();
+    if (problem.isEmpty()) {
+        const QString integrity = Sql::scalar(db, QStringLiteral("PRAGMA integrity_check"), {}, &result).toString();
+        if (integrity != QStringLiteral("ok"))
+            problem = QStringLiteral("integrity_check: ") + integrity + result.message();
+    }
+    for (qsizetype i = 0; problem.isEmpty() && i < command.invariants.size(); ++i) {
+        const QVariant broken = Sql::scalar(db, QString::fromUtf8(command.invariants[i].second), {}, &result);
+        if (!result || broken.toInt() != 0)
+            problem = QString::fromUtf8(command.invariants[i].first) + QStringLiteral(": ") + broken.toString() +
+                      result.message();
+    }
+    if (problem.isEmpty())
+        *progress = Sql::scalar(db, QString::fromUtf8(command.progress)).toString();
+    db = QSqlDatabase();
+    Database::close(name);
+    return problem;
+}
+
+void PowerCutTest::killedAtRandomMoments_data()
+{
+    QTest::addColumn<int>("command");
+    for (qsizetype i = 0; i < Commands.size(); ++i)
+        QTest::newRow(Commands[i].name) << int(i);
+}
+
+// The child first runs five rounds to the end (the command works and
+// moves the progress value), then is killed at random moments, seeded so a
+// failure can be replayed; the hall is checked after every kill.
+void PowerCutTest::killedAtRandomMoments()
+{
+    QFETCH(int, command);
+    const Command& run = Commands[command];
+    const QString file = m_dir.filePath(QString::number(command) + QStringLiteral(".mdb"));
+    {
+        HallFixture f;
+        QVERIFY2(f.ready() && run.hall(f), qPrintable(f.error()));
+        QVERIFY(f.hall.exec(QStringLiteral("VACUUM INTO ?"), {file}));
+    }
+    QString before;
+    QString problem = checkHall(file, run, &before);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    const QString name = QString::fromUtf8(run.name);
+    QProcess child;
+    child.start(QStringLiteral(POWER_CUT_CHILD), {file, name, QStringLiteral("5")});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             child.readAllStandardError().constData());
+    QString after;
+    problem = checkHall(file, run, &after);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY2(after != before, qPrintable(before + QStringLiteral(" stayed ") + after));
+
+    const int kills =
+        qEnvironmentVariableIsSet("TAVORO_POWER_CUTS") ? qEnvironmentVariableIntValue("TAVORO_POWER_CUTS") : 15;
+    const quint32 seed = qEnvironmentVariableIsSet("TAVORO_POWER_CUT_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("TAVORO_POWER_CUT_SEED"))
+                             : 15u + quint32(command);
+    QRandomGenerator random(seed);
+    for (int kill = 1; kill <= kills; ++kill) {
+        QProcess killed;
+        killed.start(QStringLiteral(POWER_CUT_CHILD), {file, name});
+        QVERIFY2(killed.waitForReadyRead(60000),
+                 qPrintable(QStringLiteral("kill %1: the child did not start").arg(kill)));
+        QThread::msleep(random.bounded(2, 40));
+        killed.kill();
+        QVERIFY(killed.waitForFinished(60000));
+        QVERIFY2(killed.exitStatus() == QProcess::CrashExit, killed.readAllStandardError().constData());
+        problem = checkHall(file, run, &after);
+        QVERIFY2(problem.isEmpty(),
+                 qPrintable(QStringLiteral("after kill %1 (seed %2): ").arg(kill).arg(seed) + problem));
+    }
+    qInfo("%s: %d kills (seed %u), all left the hall whole", run.name, kills, seed);
+}
+
+QTEST_GUILESS_MAIN(PowerCutTest)
+#include "test_power_cut.moc"
