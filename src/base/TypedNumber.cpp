@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cmath>
+
 std::optional<double> typedNumber(const QString& text, int decimals)
 {
     const QString pattern =
@@ -10,5 +12,11 @@ std::optional<double> typedNumber(const QString& text, int decimals)
     const QString trimmed = text.trimmed();
     if (!QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(trimmed).hasMatch())
         return std::nullopt;
-    return QLocale::c().toDouble(trimmed);
+    // Digits past the range of a double read as infinity, which would then
+    // pass every "above 0" check as an amount.
+    bool ok = false;
+    const double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }

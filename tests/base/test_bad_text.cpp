@@ -1,0 +1,294 @@
+#include "admin/LoginLogic.h"
+#include "admin/PasswordChange.h"
+#include "base/DateText.h"
+#include "base/Sql.h"
+#include "base/TypedNumber.h"
+#include "billing/DiscountRate.h"
+#include "billing/MemberCard.h"
+#include "billing/TableNumber.h"
+#include "goods/GoodsCatalogue.h"
+#include "goods/GoodsDocument.h"
+#include "goods/GoodsLookup.h"
+#include "members/ConsumptionCondition.h"
+#include "members/MemberRecord.h"
+#include "members/MemberTopUp.h"
+#include "printing/ClsPrint.h"
+#include "printing/PortFile.h"
+#include "printing/SampleReceipt.h"
+#include "printing/Zdprint.h"
+#include "support/HallFixture.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+// What operators have typed into boxes.
+const QList<std::pair<const char*, QString>>& texts()
+{
+    static const QList<std::pair<const char*, QString>> all = {
+        {"quotes", QStringLiteral("O'Brien \"8\"")},
+        {"semicolons", QStringLiteral("1; delete from user_lb;")},
+        {"comment", QStringLiteral("A1 -- x")},
+        {"always true", QStringLiteral("' or '1'='1")},
+        {"10000 characters", QStringLiteral("台'").repeated(5000)},
+        {"empty", QString()},
+        {"outside GBK", QStringLiteral("\U0001F600e\u0301")}};
+    return all;
+}
+
+void addTexts()
+{
+    QTest::addColumn<QString>("text");
+    for (const auto& [name, text] : texts())
+        QTest::newRow(name) << text;
+}
+
+// Every row of every table, led by its table and rowid.
+QStringList snapshot(const QSqlDatabase& db)
+{
+    QStringList rows;
+    const QStringList tables = db.tables();
+    for (const QString& table : tables) {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("select rowid, * from ") + table + QStringLiteral(" order by rowid")))
+            return {QStringLiteral("query failed: ") + table};
+        while (query.next()) {
+            QStringList fields{table};
+            for (int i = 0; i < query.record().count(); ++i)
+                fields.append(query.value(i).toString());
+            rows.append(fields.join(QLatin1Char('|')));
+        }
+    }
+    return rows;
+}
+
+// The rows of `before` that are gone or changed in `after`.
+QStringList changed(const QStringList& before, const QStringList& after)
+{
+    QStringList gone;
+    for (const QString& row : before) {
+        if (!after.contains(row))
+            gone.append(row.left(80));
+    }
+    return gone;
+}
+
+// A hall with two members, goods and an operator who can change a password.
+bool fill(HallFixture& hall)
+{
+    return hall.ready() && hall.addTables(2) &&
+           hall.addMember(QStringLiteral("M1"), QStringLiteral("1"), QStringLiteral("现金卡"), 0, 100) &&
+           hall.addMember(QStringLiteral("M2"), QStringLiteral("2"), QStringLiteral("现金卡"), 0, 200) &&
+           hall.hall.exec(QStringLiteral("insert into spzd (headcode, name, spdj) values ('0101', '可乐', 5)"));
+}
+
+} // namespace
+
+class BadTextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void memberStoredAsTyped_data();
+    void memberStoredAsTyped();
+    void saleStoredAsTyped_data() { addTexts(); }
+    void saleStoredAsTyped();
+    void passwordStoredAsTyped_data() { addTexts(); }
+    void passwordStoredAsTyped();
+    void lookupsFindNothing_data() { addTexts(); }
+    void lookupsFindNothing();
+    void numbersAndDatesRefused_data();
+    void numbersAndDatesRefused();
+    void receiptStillPrints_data() { addTexts(); }
+    void receiptStillPrints();
+};
+
+void BadTextTest::memberStoredAsTyped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("field");
+    for (const auto& [name, text] : texts())
+        for (const int field : {0, 1, 2})
+            QTest::addRow("%s, %s", name, field == 0 ? "card" : field == 1 ? "name" : "password") << text << field;
+}
+
+// A member's card, name and password, edited: stored exactly as typed or
+// refused, and no other member, record or table touched.
+void BadTextTest::memberStoredAsTyped()
+{
+    QFETCH(QString, text);
+    QFETCH(int, field);
+    HallFixture hall;
+    QVERIFY2(fill(hall), qPrintable(hall.error()));
+    MemberRecord::Typed typed;
+    typed.khao = QStringLiteral("M2");
+    typed.yhm = QStringLiteral("张三");
+    typed.klx = QStringLiteral("现金卡");
+    (field == 0 ? typed.khao : field == 1 ? typed.yhm : typed.mm) = text;
+    const QStringList before = snapshot(hall.hall.db());
+
+    const MemberRecord::Saved saved = MemberRecord::save(
+        hall.hall.db(), {hall.hall.state.BusinessDate, QStringLiteral("system")}, typed, QStringLiteral("M2"));
+
+    QVERIFY2(saved.result, qPrintable(saved.result.message()));
+    const QStringList after = snapshot(hall.hall.db());
+    if (!saved.refusal.isEmpty()) {
+        QCOMPARE(after, before);
+        return;
+    }
+    const QVariant stored = hall.value(QStringLiteral("select ") +
+                                           QLatin1String(field == 0   ? "khao"
+                                                         : field == 1 ? "yhm"
+                                                                      : "mm") +
+                                           QStringLiteral(" from user_lb where khao = ?"),
+                                       {typed.khao});
+    QCOMPARE(stored.toString(), text);
+    QStringList others = changed(before, after);
+    others.removeIf([](const QString& row) { return row.startsWith(QLatin1String("user_lb|2|")); });
+    QCOMPARE(others, QStringList());
+}
+
+// A sale's goods and note as typed at the counter.
+void BadTextTest::saleStoredAsTyped()
+{
+    QFETCH(QString, text);
+    HallFixture hall;
+    QVERIFY2(fill(hall), qPrintable(hall.error()));
+    GoodsDocument::Typed typed{QStringLiteral("2026-12-06"),
+                               text,
+                               QStringLiteral("1"),
+                               QStringLiteral("5"),
+                               QStringLiteral("5"),
+                               text,
+                               QStringLiteral("system"),
+                               text,
+                               QString(),
+                               QString()};
+    const QStringList before = snapshot(hall.hall.db());
+
+    const GoodsDocument::Saved saved = GoodsDocument::save(hall.hall.db(), GoodsDocument::Kind::Sale, typed, 0,
+                                                           {hall.hall.state.BusinessDate, QStringLiteral("system")});
+
+    QVERIFY2(saved.result, qPrintable(saved.result.message()));
+    QCOMPARE(changed(before, snapshot(hall.hall.db())), QStringList());
+    if (saved.refusal.isEmpty()) {
+        QCOMPARE(hall.value(QStringLiteral("select wlcode from ckv_zc where id = ?"), {saved.id}).toString(), text);
+        QCOMPARE(hall.value(QStringLiteral("select abs from ckv_zc where id = ?"), {saved.id}).toString(), text);
+        QCOMPARE(hall.value(QStringLiteral("select jsr from ckv_zc where id = ?"), {saved.id}).toString(), text);
+    } else {
+        QCOMPARE(snapshot(hall.hall.db()), before);
+    }
+}
+
+// An operator's new password: after storing it, that password logs in and
+// a password made to look always true does not.
+void BadTextTest::passwordStoredAsTyped()
+{
+    QFETCH(QString, text);
+    HallFixture hall;
+    QVERIFY2(fill(hall), qPrintable(hall.error()));
+    PasswordChange change;
+    QVERIFY(change.load(hall.hall.db(), QStringLiteral("system")));
+    QVERIFY(change.store(hall.hall.db(), text));
+
+    QVERIFY(LoginLogic::checkPassword(hall.hall.db(), QStringLiteral("system"), text).matched);
+    const QString alwaysTrue = QStringLiteral("' or '1'='1");
+    if (text != alwaysTrue)
+        QVERIFY(!LoginLogic::checkPassword(hall.hall.db(), QStringLiteral("system"), alwaysTrue).matched);
+    QVERIFY(!LoginLogic::checkPassword(hall.hall.db(), text, text).matched);
+}
+
+// What finds rows by a typed value finds nothing that does not hold it,
+// fails on nothing, and writes nothing.
+void BadTextTest::lookupsFindNothing()
+{
+    QFETCH(QString, text);
+    HallFixture hall;
+    QVERIFY2(fill(hall), qPrintable(hall.error()));
+    const QStringList before = snapshot(hall.hall.db());
+
+    std::optional<MemberCard> card;
+    QVERIFY(findMemberCard(hall.hall.db(), text, &card));
+    QVERIFY(!card);
+    std::optional<GoodsLookup::Goods> goods;
+    QVERIFY(GoodsLookup::sp_find(hall.hall.db(), text, &goods));
+    QVERIFY(!goods);
+    const GoodsCatalogue::FindCondition find = GoodsCatalogue::findCondition(text, text, text, text);
+    if (!find.isEmpty()) {
+        Result result = Result::success();
+        const QVariant found = Sql::scalar(
+            hall.hall.db(), QStringLiteral("select count(*) from spzd where ") + find.sql, find.values, &result);
+        QVERIFY2(result, qPrintable(result.message()));
+        QCOMPARE(found.toInt(), 0);
+    }
+    const QList<ConsumptionCondition::Field> fields = {
+        {QStringLiteral("khao"), QStringLiteral("卡号"), QStringLiteral("CHAR")},
+        {QStringLiteral("khrc"), QStringLiteral("开户日期"), QStringLiteral("DATE")},
+        {QStringLiteral("yk"), QStringLiteral("余额"), QStringLiteral("MON")}};
+    for (const ConsumptionCondition::Field& field : fields) {
+        for (const QString& op : ConsumptionCondition::operators()) {
+            ConsumptionCondition::Condition condition;
+            int badRow = -1;
+            const Result built =
+                ConsumptionCondition::strtjset({{field.caption, op, text}}, fields, &condition, &badRow);
+            if (!built || condition.sql.isEmpty())
+                continue;
+            Result result = Result::success();
+            const QVariant found =
+                Sql::scalar(hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql,
+                            condition.values, &result);
+            QVERIFY2(result, qPrintable(result.message()));
+            QVERIFY2(found.toInt() == 0 || op.contains(QLatin1String("<")) || op.contains(QLatin1String(">")),
+                     qPrintable(field.code + op + condition.sql));
+        }
+    }
+    const MemberTopUp::Outcome topUp =
+        MemberTopUp::topUp(hall.hall.state, {text, QStringLiteral("10"), QStringLiteral("10")});
+    QVERIFY2(topUp.result, qPrintable(topUp.result.message()));
+    QVERIFY(!topUp.refusal.isEmpty());
+    QCOMPARE(snapshot(hall.hall.db()), before);
+}
+
+void BadTextTest::numbersAndDatesRefused_data()
+{
+    addTexts();
+    QTest::newRow("10000 digits") << QString(10000, QLatin1Char('9'));
+    QTest::newRow("digits and a quote") << QStringLiteral("5'");
+    QTest::newRow("a number, then SQL") << QStringLiteral("5; delete from zhdy");
+}
+
+// Amounts, discounts, table numbers and dates: never read as something else.
+void BadTextTest::numbersAndDatesRefused()
+{
+    QFETCH(QString, text);
+    QVERIFY(!typedNumber(text, 2));
+    QVERIFY(!DiscountRate::parse(text) || text.isEmpty());
+    QVERIFY(!tableNumber(text));
+    QVERIFY(!DateText::parseDate(text));
+    QVERIFY(!LoginLogic::businessDate(text));
+}
+
+// The receipt prints with the texts the hall typed: a character GBK lacks
+// prints as "?", and nothing is lost around it.
+void BadTextTest::receiptStillPrints()
+{
+    QFETCH(QString, text);
+    Receipt receipt = sampleReceipt();
+    receipt.companyName = text;
+    receipt.operatorName = text;
+    receipt.goods.first().wlcode = text;
+    PortFile ports;
+    ClsPrint printer(ports.settings());
+    const Result printed = Zdprint(printableReceipt(receipt), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer);
+    QVERIFY2(printed, qPrintable(printed.message()));
+    const QStringList lines = PortFile::printedLines(ports.bytes());
+    QString expected = text;
+    expected.replace(QStringLiteral("\U0001F600"), QStringLiteral("?")).replace(QChar(0x301), QLatin1Char('?'));
+    QVERIFY(lines.contains(QStringLiteral("营业员:") + expected));
+    QVERIFY(lines.contains(QStringLiteral("合计:41.5元")));
+}
+
+QTEST_MAIN(BadTextTest)
+#include "test_bad_text.moc"
