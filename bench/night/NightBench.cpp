@@ -40,15 +40,15 @@ void fail(const QString& text)
     std::fprintf(stderr, "bench-night: %s\n", qUtf8Printable(text));
 }
 
+// /proc files report no size, so the status is read whole rather than by lines.
 double residentMegabytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
+    for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+            return line.mid(6).simplified().split(' ').first().toDouble() / 1024;
     }
     return 0;
 }

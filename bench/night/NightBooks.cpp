@@ -119,6 +119,27 @@ bool balancesMatch(const QSqlDatabase& db)
                       .arg(wrong.isEmpty() ? QString() : QStringLiteral("; ") + wrong.join(QStringLiteral("; "))));
 }
 
+// A sale to a table is booked to the visit open there (hyid); the bill that
+// settles it must be that visit's, wherever the party has moved since.
+bool goodsOnTheirBills(const QSqlDatabase& db, const NightTally& tally)
+{
+    QSqlQuery goods(db);
+    goods.setForwardOnly(true);
+    const Result result =
+        Sql::exec(goods, QStringLiteral("select id, hyid from ckv_zc where hyid is not null order by id"));
+    int rows = 0;
+    int elsewhere = 0;
+    while (result && goods.next()) {
+        ++rows;
+        elsewhere += tally.billedGoods.value(goods.value(0).toLongLong()) == goods.value(1).toLongLong() ? 0 : 1;
+    }
+    return report(result && rows == tally.billedGoods.size() && elsewhere == 0,
+                  QStringLiteral("goods sold to tables %1, settled by the bills %2, on a bill of another visit %3")
+                      .arg(rows)
+                      .arg(tally.billedGoods.size())
+                      .arg(elsewhere));
+}
+
 bool allReconciled(const QSqlDatabase& db)
 {
     const qint64 visits =
@@ -139,6 +160,7 @@ bool booksBalance(const QSqlDatabase& db, const QDate& businessDate, const Night
     bool held = report(integrity == QStringLiteral("ok"), QStringLiteral("integrity_check: ") + integrity);
     held &= visitsClosedOnce(db, tally);
     held &= takingsMatch(db, businessDate, tally);
+    held &= goodsOnTheirBills(db, tally);
     held &= balancesMatch(db);
     held &= allReconciled(db);
     return held;

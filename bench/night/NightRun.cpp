@@ -151,6 +151,8 @@ Result NightRun::checkout(int row)
     m_tally.timeCharges += bill.timeCharge();
     m_tally.tableGoods += bill.goodsTotal;
     m_tally.closedRows.append(bill.visitIds);
+    for (const SettledGoods& goods : std::as_const(bill.goods))
+        m_tally.billedGoods.insert(goods.id, bill.visitIds.first());
     return Result::success();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QtGlobal>
 
@@ -23,4 +24,6 @@ struct NightTally
     double counterTakings = 0; // the counter sales' amounts
 
     QList<qint64> closedRows; // every waimxd row a bill closed
+    // Every goods row a bill settled, with the visit (djid) of that bill.
+    QHash<qint64, qint64> billedGoods;
 };
