@@ -23,8 +23,8 @@ public:
     Result act();
     // The shift ends: its settle, and the next operator takes the counter.
     Result changeShift(const QString& nextOperator);
-    // Every table still open is settled (one a second, the clock moved on by
-    // `step`), then the shift and the day.
+    // Every table still open is settled, one a second (`step` moves the clock
+    // on and refreshes the board), then the shift and the day.
     template <typename Step>
     Result close(Step&& step);
 
@@ -51,12 +51,13 @@ private:
 template <typename Step>
 Result NightRun::close(Step&& step)
 {
-    for (int row : rows(true)) {
-        Result result = step();
+    // The board must first show what the night's last second opened.
+    Result result = step();
+    const QList<int> open = result ? rows(true) : QList<int>();
+    for (qsizetype i = 0; result && i < open.size(); ++i) {
+        result = checkout(open.at(i));
         if (result)
-            result = checkout(row);
-        if (!result)
-            return result;
+            result = step();
     }
-    return endDay();
+    return result ? endDay() : result;
 }
