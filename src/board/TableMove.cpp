@@ -40,6 +40,27 @@ Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 zhao)
     return Sql::exec(db, QStringLiteral("update waimxd set zhao=? where id=?"), {zhao, visitId});
 }
 
+// The goods sold to a table and not yet settled are settled by the checkout
+// of whoever plays there: they belong to the party as the visit does, or the
+// next guest at the table would pay for them.
+Result moveGoods(const QSqlDatabase& db, qint16 from, qint16 to)
+{
+    return Sql::exec(db, QStringLiteral("update ckv_zc set zhao=? where zhao=? and jzbj=0"),
+                     {QString::number(to), QString::number(from)});
+}
+
+// Both tables' unsettled goods trade places in one statement, so that
+// neither party's rows are mixed with the other's on the way.
+Result swapGoods(const QSqlDatabase& db, qint16 first, qint16 second)
+{
+    const QString a = QString::number(first);
+    const QString b = QString::number(second);
+    return Sql::exec(db,
+                     QStringLiteral("update ckv_zc set zhao = case when zhao=? then ? else ? end "
+                                    "where jzbj=0 and zhao in (?, ?)"),
+                     {a, b, a, a, b});
+}
+
 // The reminder and the deposit are the guests', kept on the row of the
 // table they play at: they go wherever the visit goes.
 struct GuestMarks
@@ -104,6 +125,8 @@ Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcom
         if (step)
             step = moveVisit(db, visit->id, target);
         if (step)
+            step = moveGoods(db, source, target);
+        if (step)
             step = writeTable(db, source, 0, {0, 0});
         if (step)
             step = writeTable(db, target, 1, marks);
@@ -144,6 +167,8 @@ Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped)
             step = moveVisit(db, a->id, second);
         if (step)
             step = moveVisit(db, b->id, first);
+        if (step)
+            step = swapGoods(db, first, second);
         if (step)
             step = writeTable(db, first, 1, secondMarks);
         if (step)

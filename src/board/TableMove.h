@@ -25,14 +25,15 @@ enum class Transfer
     TargetTaken,  // the target is no free table any more: nothing was written
 };
 // The source's open visit moves to the target with its start, card and
-// rates; the marks follow it. Each table's reminder and deposit stay on
-// their own rows.
+// rates; the marks, the guests' reminder and deposit and the source's
+// unsettled goods follow it.
 Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcome);
 // The operator's words for an outcome that moved nothing.
 QString refusal(Transfer outcome, qint16 source, qint16 target);
 
-// The open visits of both tables trade places, when both have one; *swapped
-// says whether they did. The marks of the tables stay as they are.
+// The open visits of both tables trade places with their reminders,
+// deposits and unsettled goods, when both have one; *swapped says whether
+// they did. Both tables stay marked in use.
 Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped);
 
 } // namespace TableMove

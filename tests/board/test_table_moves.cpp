@@ -79,30 +79,35 @@ void TestTableMoves::moves_data()
     QTest::addColumn<bool>("moved");
     QTest::addColumn<QString>("visits");
     QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("goods");
     const QString before = QStringLiteral("1:2,2:3");
     const QString marked = QStringLiteral("1:0,2:1/60/50,3:1/0/20,4:0,5:0");
     const QString failAtTarget = QStringLiteral("create trigger boom before update of sybj on zhdy when new.zhao=5 "
                                                 "begin select raise(abort, 'injected'); end");
     const QString failAtSecond = QStringLiteral("create trigger boom before update of zhao on waimxd when new.zhao=2 "
                                                 "begin select raise(abort, 'injected'); end");
+    const QString unmoved = QStringLiteral("2,3");
     QTest::newRow("transfer") << true << 2 << 5 << "" << true << true << "1:5,2:3"
-                              << "1:0,2:0,3:1/0/20,4:0,5:1/60/50";
+                              << "1:0,2:0,3:1/0/20,4:0,5:1/60/50"
+                              << "5,3";
     QTest::newRow("transfer failing at its last statement")
-        << true << 2 << 5 << failAtTarget << false << false << before << marked;
-    QTest::newRow("transfer to a table opened meanwhile") << true << 2 << 3 << "" << true << false << before << marked;
+        << true << 2 << 5 << failAtTarget << false << false << before << marked << unmoved;
+    QTest::newRow("transfer to a table opened meanwhile")
+        << true << 2 << 3 << "" << true << false << before << marked << unmoved;
     QTest::newRow("transfer to a free-marked table holding a visit")
         << true << 2 << 4 << "insert into waimxd (id, zhao, ksrc) values (3, 4, '2026-12-06 19:00:00')" << true << false
-        << "1:2,2:3,3:4" << marked;
+        << "1:2,2:3,3:4" << marked << unmoved;
     QTest::newRow("transfer of a table settled meanwhile")
         << true << 2 << 5 << "update waimxd set jsrc='2026-12-06 19:59:00' where id=1" << true << false << before
-        << marked;
+        << marked << unmoved;
     QTest::newRow("swap") << false << 2 << 3 << "" << true << true << "1:3,2:2"
-                          << "1:0,2:1/0/20,3:1/60/50,4:0,5:0";
+                          << "1:0,2:1/0/20,3:1/60/50,4:0,5:0"
+                          << "3,2";
     QTest::newRow("swap failing at its second visit")
-        << false << 2 << 3 << failAtSecond << false << false << before << marked;
+        << false << 2 << 3 << failAtSecond << false << false << before << marked << unmoved;
     QTest::newRow("swap with a table in use without visit")
         << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << true << false << before
-        << "1:0,2:1/60/50,3:1/0/20,4:1,5:0";
+        << "1:0,2:1/60/50,3:1/0/20,4:1,5:0" << unmoved;
 }
 
 // A move either happens whole or leaves every row as it was.
@@ -116,9 +121,12 @@ void TestTableMoves::moves()
     QFETCH(bool, moved);
     QFETCH(QString, visits);
     QFETCH(QString, marks);
-    // The guests' reminder and deposit, which must go where their visit goes.
+    QFETCH(QString, goods);
+    // The guests' reminder, deposit and unsettled goods, which must go where
+    // their visit goes: left behind, the next guest at the table pays for them.
     QVERIFY(f->hall.exec(QStringLiteral("update zhdy set tx=60, fwfl=50 where zhao=2")) &&
             f->hall.exec(QStringLiteral("update zhdy set tx=0, fwfl=20 where zhao=3")));
+    QVERIFY(f->addGoods(2, QStringLiteral("可乐"), 1, 5) && f->addGoods(3, QStringLiteral("啤酒"), 2, 16));
     if (!setup.isEmpty())
         QVERIFY2(f->hall.exec(setup), qPrintable(f->error()));
     QSqlDatabase db = f->hall.state.DbConn;
@@ -135,6 +143,9 @@ void TestTableMoves::moves()
     QCOMPARE(done, moved);
     QCOMPARE(this->visits(), visits);
     QCOMPARE(this->marks(), marks);
+    QCOMPARE(
+        f->value(QStringLiteral("select group_concat(zhao) from (select zhao from ckv_zc order by id)")).toString(),
+        goods);
 }
 
 void TestTableMoves::transferLights_data()
