@@ -45,25 +45,6 @@ void addTexts()
         QTest::newRow(name) << text;
 }
 
-// Every row of every table, led by its table and rowid.
-QStringList snapshot(const QSqlDatabase& db)
-{
-    QStringList rows;
-    const QStringList tables = db.tables();
-    for (const QString& table : tables) {
-        QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("select rowid, * from ") + table + QStringLiteral(" order by rowid")))
-            return {QStringLiteral("query failed: ") + table};
-        while (query.next()) {
-            QStringList fields{table};
-            for (int i = 0; i < query.record().count(); ++i)
-                fields.append(query.value(i).toString());
-            rows.append(fields.join(QLatin1Char('|')));
-        }
-    }
-    return rows;
-}
-
 // The rows of `before` that are gone or changed in `after`.
 QStringList changed(const QStringList& before, const QStringList& after)
 {
@@ -127,13 +108,13 @@ void BadTextTest::memberStoredAsTyped()
     typed.yhm = QStringLiteral("张三");
     typed.klx = QStringLiteral("现金卡");
     (field == 0 ? typed.khao : field == 1 ? typed.yhm : typed.mm) = text;
-    const QStringList before = snapshot(hall.hall.db());
+    const QStringList before = everyRow(hall.hall.db());
 
     const MemberRecord::Saved saved = MemberRecord::save(
         hall.hall.db(), {hall.hall.state.BusinessDate, QStringLiteral("system")}, typed, QStringLiteral("M2"));
 
     QVERIFY2(saved.result, qPrintable(saved.result.message()));
-    const QStringList after = snapshot(hall.hall.db());
+    const QStringList after = everyRow(hall.hall.db());
     if (!saved.refusal.isEmpty()) {
         QCOMPARE(after, before);
         return;
@@ -166,19 +147,19 @@ void BadTextTest::saleStoredAsTyped()
                                text,
                                QString(),
                                QString()};
-    const QStringList before = snapshot(hall.hall.db());
+    const QStringList before = everyRow(hall.hall.db());
 
     const GoodsDocument::Saved saved = GoodsDocument::save(hall.hall.db(), GoodsDocument::Kind::Sale, typed, 0,
                                                            {hall.hall.state.BusinessDate, QStringLiteral("system")});
 
     QVERIFY2(saved.result, qPrintable(saved.result.message()));
-    QCOMPARE(changed(before, snapshot(hall.hall.db())), QStringList());
+    QCOMPARE(changed(before, everyRow(hall.hall.db())), QStringList());
     if (saved.refusal.isEmpty()) {
         QCOMPARE(hall.value(QStringLiteral("select wlcode from ckv_zc where id = ?"), {saved.id}).toString(), text);
         QCOMPARE(hall.value(QStringLiteral("select abs from ckv_zc where id = ?"), {saved.id}).toString(), text);
         QCOMPARE(hall.value(QStringLiteral("select jsr from ckv_zc where id = ?"), {saved.id}).toString(), text);
     } else {
-        QCOMPARE(snapshot(hall.hall.db()), before);
+        QCOMPARE(everyRow(hall.hall.db()), before);
     }
 }
 
@@ -207,7 +188,7 @@ void BadTextTest::lookupsFindNothing()
     QFETCH(QString, text);
     HallFixture hall;
     QVERIFY2(fill(hall), qPrintable(hall.error()));
-    const QStringList before = snapshot(hall.hall.db());
+    const QStringList before = everyRow(hall.hall.db());
 
     std::optional<MemberCard> card;
     QVERIFY(findMemberCard(hall.hall.db(), text, &card));
@@ -248,7 +229,7 @@ void BadTextTest::lookupsFindNothing()
         MemberTopUp::topUp(hall.hall.state, {text, QStringLiteral("10"), QStringLiteral("10")});
     QVERIFY2(topUp.result, qPrintable(topUp.result.message()));
     QVERIFY(!topUp.refusal.isEmpty());
-    QCOMPARE(snapshot(hall.hall.db()), before);
+    QCOMPARE(everyRow(hall.hall.db()), before);
 }
 
 void BadTextTest::numbersAndDatesRefused_data()

@@ -59,27 +59,6 @@ const QMap<QString, Command>& commands()
     return all;
 }
 
-// Every row of every table but the filler, in a fixed order.
-QStringList snapshot(const QSqlDatabase& db)
-{
-    QStringList rows;
-    const QStringList tables = db.tables();
-    for (const QString& table : tables) {
-        if (table == Filler)
-            continue;
-        QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid")))
-            return {QStringLiteral("query failed: ") + table};
-        while (query.next()) {
-            QStringList fields{table};
-            for (int i = 0; i < query.record().count(); ++i)
-                fields.append(query.value(i).toString());
-            rows.append(fields.join(QLatin1Char('|')));
-        }
-    }
-    return rows;
-}
-
 // The file may grow no more, and every free page is taken: a command that
 // needs one more page fails as on a full disk.
 bool fillTheDisk(const QSqlDatabase& db)
@@ -154,11 +133,11 @@ void DiskFailureTest::changesNothing()
         const Result opened = Database::openReadOnly(state.DbFullName, readOnly, &state.DbConn);
         QVERIFY2(opened, qPrintable(opened.message()));
     }
-    const QStringList before = snapshot(state.DbConn);
+    const QStringList before = everyRow(state.DbConn, {Filler});
 
     const QString text = commands().value(command)(state);
 
-    const QStringList after = snapshot(state.DbConn);
+    const QStringList after = everyRow(state.DbConn, {Filler});
     if (failure == QLatin1String("read-only")) {
         state.DbConn = kept;
         Database::close(readOnly);

@@ -5,6 +5,8 @@
 #include "data/ShippedRows.h"
 
 #include <QAtomicInt>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 QAtomicInt serial;
@@ -48,4 +50,24 @@ bool TestHall::exec(const QString& sql, const QVariantList& values)
     const Result result = Sql::exec(state.DbConn, sql, values);
     m_error = result.message();
     return result.ok();
+}
+
+QStringList everyRow(const QSqlDatabase& db, const QStringList& except)
+{
+    QStringList rows;
+    const QStringList tables = db.tables();
+    for (const QString& table : tables) {
+        if (except.contains(table))
+            continue;
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("select rowid, * from ") + table + QStringLiteral(" order by rowid")))
+            return {QStringLiteral("query failed: ") + table};
+        while (query.next()) {
+            QStringList fields{table};
+            for (int i = 0; i < query.record().count(); ++i)
+                fields.append(query.value(i).toString());
+            rows.append(fields.join(QLatin1Char('|')));
+        }
+    }
+    return rows;
 }

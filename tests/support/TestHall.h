@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A fresh database made from the schema in a temporary folder, open as its
@@ -39,3 +40,7 @@ private:
     bool m_valid = false;
     QString m_error;
 };
+
+// Every row of every table but the ones named, each led by its table and
+// rowid, in a fixed order: compare two of them to see that nothing changed.
+QStringList everyRow(const QSqlDatabase& db, const QStringList& except = {});
