@@ -6,6 +6,15 @@
 
 #include <algorithm>
 
+// How every benchmark ends: its targets met, a target missed, or unable to
+// measure at all.
+enum ExitCode
+{
+    WithinTarget = 0,
+    AboveTarget = 1,
+    Failed = 2
+};
+
 // The middle value; for an even count the mean of the two middle ones.
 inline double median(QList<double> values)
 {

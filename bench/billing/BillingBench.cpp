@@ -16,13 +16,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetMicroseconds = 1000;
 constexpr double TargetRatio = 1.2;
 constexpr qint64 SmallHistory = 1000;

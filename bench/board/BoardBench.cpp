@@ -14,13 +14,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr qint64 History = 1000000;
 
 struct Case

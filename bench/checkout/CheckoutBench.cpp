@@ -14,13 +14,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetMilliseconds = 15;
 constexpr qint64 History = 100000;
 constexpr int FirstTable = BenchHall::OpenTables + 1;

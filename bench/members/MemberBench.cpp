@@ -18,13 +18,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetMilliseconds = 100;
 constexpr int Members = 100000;
 

@@ -15,13 +15,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double MemoryLimitMegabytes = 80;
 constexpr double MemoryGrowthLimit = 0.10;
 constexpr unsigned Seed = 20261206;

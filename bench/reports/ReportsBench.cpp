@@ -17,13 +17,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetRatio = 1.5;
 constexpr int Tables = 48;
 constexpr int Visits = 550000;

@@ -8,13 +8,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetRatio = 1.5;
 
 void fail(const QString& text)

@@ -14,13 +14,6 @@
 
 namespace {
 
-enum ExitCode
-{
-    WithinTarget = 0,
-    AboveTarget = 1,
-    Failed = 2
-};
-
 constexpr double TargetRatio = 1.5;
 constexpr int Goods = 200;
 constexpr int Documents = 500000;
