@@ -36,5 +36,10 @@ Result czyrz_close(const AppState& state, const QString& czyname, const QString&
 
 Result logFailedLogin(const QSqlDatabase& db, const QString& czyname)
 {
-    return addRow(db, Notation::Trim(czyname), FailedLogin, DateText::dateTime(Clock::now()));
+    return logEvent(db, czyname, FailedLogin);
+}
+
+Result logEvent(const QSqlDatabase& db, const QString& czyname, const QString& czyxm)
+{
+    return addRow(db, Notation::Trim(czyname), czyxm, DateText::dateTime(Clock::now()));
 }

@@ -18,3 +18,7 @@ inline const QString FailedLogin = QStringLiteral("登录失败");
 // A wrong password at login for the chosen operator, as a closed row at the
 // present time, so that guessing shows in the log.
 Result logFailedLogin(const QSqlDatabase& db, const QString& czyname);
+
+// Something the program did on the operator's watch, such as a round of the
+// lamps, as a closed row at the present time.
+Result logEvent(const QSqlDatabase& db, const QString& czyname, const QString& czyxm);

@@ -47,6 +47,8 @@ const QList<ParameterRow>& parameterRows()
         created("是否自动备份数据库", "st", "0", "0不自动备份  1 退出自动备份数据"),
         created("2型打印机字号设置", "st", "10", "打印机类型为2时的字号 1到11，小于1按8", "选择2型打印机字号设置"),
         created("网格高度", "st", "450", "台位网格的行高，单位缇(15缇为1像素)，0按450", "设置显示网格高度"),
+        created("灯光巡检分钟", "st", "0",
+                "灯光控制开启时，每隔几分钟按台位状态重发一遍开灯、关灯命令 0不巡检（启动时总会校正一次）"),
         shipped("串口号设置", "dk", "1", "灯光控制器串口 1 为COM1 2为COM2"),
         shipped("传输速率", "dk", "1200,n,8,1", "灯光控制器传输速率"),
         shipped("输入缓冲区大小", "dk", "1", "灯光控制器读入缓冲大小"),
@@ -67,6 +69,7 @@ QList<QList<ParameterRow>> createdParameterGroups()
         {"是否自动备份数据库"},
         {"2型打印机字号设置"},
         {"网格高度"},
+        {"灯光巡检分钟"},
     };
     QList<QList<ParameterRow>> result;
     for (const auto& names : groups) {

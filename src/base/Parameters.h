@@ -27,6 +27,7 @@ struct Parameters
     bool BackupOnExit = false;           // 是否自动备份数据库
     qint16 printer2FontSize = 0;         // 2型打印机字号设置
     qint16 gridRowHeight = 0;            // 网格高度
+    qint16 lampRoundMinutes = 0;         // 灯光巡检分钟
 };
 
 // One row of the parameter table as the program knows it.

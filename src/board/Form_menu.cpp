@@ -22,6 +22,7 @@
 #include "board/BoardPanel.h"
 #include "board/BoardPictures.h"
 #include "board/CheckoutReceipt.h"
+#include "board/LampRound.h"
 #include "board/TableMarks.h"
 #include "board/TransferPanel.h"
 #include "board/frmTX.h"
@@ -62,6 +63,7 @@ Form_menu::Form_menu(AppState& state, QWidget* parent)
     , m_model(new BoardModel(this))
     , m_light(new LightController(this))
     , m_cardReader(new CardReader(this))
+    , m_lampRound(new LampRound(state, m_light, this))
 {
     setObjectName(QStringLiteral("Form_menu"));
     buildScreen();
@@ -153,7 +155,9 @@ void Form_menu::buildScreen()
             label->setToolTip(text);
         };
     };
-    connect(m_light, &LightController::notice, this, statusLabel(QStringLiteral("lightStatus")));
+    const auto lightStatus = statusLabel(QStringLiteral("lightStatus"));
+    connect(m_light, &LightController::notice, this, lightStatus);
+    connect(m_lampRound, &LampRound::notice, this, lightStatus);
     connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
 
     auto* timers = new ActiveScreenTimers(this);
@@ -167,8 +171,10 @@ void Form_menu::buildScreen()
 // guarded menu items still disabled.
 void Form_menu::startUp()
 {
-    if (m_state.params.lightControl)
+    if (m_state.params.lightControl) {
         m_light->stardkset(m_state.DbConn);
+        m_lampRound->start();
+    }
     m_panel->Command3->setVisible(m_state.params.lightControl);
     m_cardReader->setCardLength(m_state.params.cardNumberLength);
     m_cardReader->stardkqset(m_state.DbConn);

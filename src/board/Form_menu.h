@@ -15,6 +15,7 @@ class BoardList;
 class BoardMenus;
 class BoardPanel;
 class CardReader;
+class LampRound;
 class LightController;
 class QLabel;
 class QStackedWidget;
@@ -127,6 +128,7 @@ private:
     QLabel* m_image1;
     LightController* m_light;
     CardReader* m_cardReader;
+    LampRound* m_lampRound;
     QString m_cardType;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;

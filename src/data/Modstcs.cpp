@@ -63,6 +63,7 @@ const QHash<QString, Loader>& loaders()
         {QStringLiteral("是否自动备份数据库"), boolean(&Parameters::BackupOnExit)},
         {QStringLiteral("2型打印机字号设置"), whole(&Parameters::printer2FontSize)},
         {QStringLiteral("网格高度"), whole(&Parameters::gridRowHeight)},
+        {QStringLiteral("灯光巡检分钟"), whole(&Parameters::lampRoundMinutes)},
     };
     return table;
 }

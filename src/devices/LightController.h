@@ -27,6 +27,8 @@ public:
     // returns whether it is open.
     bool stardkset(const QSqlDatabase& db);
     bool isOpen() const;
+    // Whether a command is waiting for its echo or for its turn.
+    bool isSending() const { return m_inFlight || !m_queue.isEmpty(); }
     // Why the port is closed, for troubleshooting.
     QString lastError() const { return m_lastError; }
 

@@ -141,6 +141,14 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
                          {controller.path()}));
     f->hall.state.params.lightControl = true;
     QByteArray received; // all the lamp controller got so far
+    // The board's start-up puts out the three free lamps, each answered in turn.
+    board();
+    for (const char lamp : {'\x00', '\x01', '\x02'}) {
+        QTRY_VERIFY((received += controller.readAvailable()).endsWith(lamp));
+        QVERIFY(controller.write(QByteArray(1, lamp)));
+    }
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x00\x88\x01\x88\x02\x88", 6));
+    received.clear();
     open(2, QStringLiteral("M2"), QStringLiteral("124"), QStringLiteral("45"));
     QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("会员卡号错误，请重新输入 ")});
     QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd")).toInt(), 0);

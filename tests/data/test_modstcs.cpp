@@ -35,6 +35,7 @@ const QHash<QString, Field>& fields()
         {QStringLiteral("是否自动备份数据库"), &Parameters::BackupOnExit},
         {QStringLiteral("2型打印机字号设置"), &Parameters::printer2FontSize},
         {QStringLiteral("网格高度"), &Parameters::gridRowHeight},
+        {QStringLiteral("灯光巡检分钟"), &Parameters::lampRoundMinutes},
     };
     return table;
 }
