@@ -8,6 +8,7 @@
 #include "base/SettingsStore.h"
 #include "printing/ClsPrint.h"
 #include "printing/ReportPreview.h"
+#include "reports/HandOverBlock.h"
 #include "reports/Report_rb.h"
 #include "reports/TakingsSlip.h"
 
@@ -62,6 +63,10 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     grid()->setItemDelegateForColumn(3, money);
     grid()->setItemDelegateForColumn(4, money);
     grid()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    if (kind == Kind::Shift) {
+        m_handOverBlock = new HandOverBlock(this);
+        putBeside(m_handOverBlock);
+    }
 
     KeyToolbar* keys = toolbar();
     keys->addKey("PrintView", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [this] { preview(); });
@@ -86,6 +91,9 @@ void DailyTakingsScreen::query()
     Result result = DayTakings::totals(m_state.DbConn, chosen, &totals);
     if (result)
         result = DayTakings::list(m_state.DbConn, chosen);
+    ShiftHandOver::Figures handOver;
+    if (result && m_handOverBlock)
+        result = ShiftHandOver::figures(m_state.DbConn, chosen.date, chosen.operatorName, &handOver);
     if (!result) {
         ShowErr(result);
         return;
@@ -94,6 +102,10 @@ void DailyTakingsScreen::query()
     m_other = DayTakings::amountText(totals.other);
     m_total = DayTakings::amountText(totals.total());
     showTotals(m_tableFees, m_other, m_total);
+    if (m_handOverBlock) {
+        m_handOver = ShiftHandOver::lines(handOver);
+        m_handOverBlock->fill(m_handOver);
+    }
 
     m_rows.setQuery(DayTakings::listedRows(), m_state.DbConn);
     if (m_rows.lastError().isValid()) {
@@ -106,13 +118,14 @@ void DailyTakingsScreen::query()
 
 void DailyTakingsScreen::preview()
 {
-    previewReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total), windowTitle(), this);
+    previewReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver),
+                  windowTitle(), this);
 }
 
 void DailyTakingsScreen::print()
 {
     if (!m_check1->isChecked()) {
-        if (!printReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total)))
+        if (!printReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver)))
             Messages::exclamation(QStringLiteral("报表没有打印：打印机不能使用。"));
         return;
     }
@@ -144,6 +157,7 @@ TakingsSlip DailyTakingsScreen::slip() const
     slip.tableFees = m_tableFees;
     slip.other = m_other;
     slip.total = m_total;
+    slip.handOver = m_handOver;
     return slip;
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "reports/DayTakings.h"
+#include "reports/ShiftHandOver.h"
 #include "reports/TakingsScreen.h"
 
 #include <QSqlQueryModel>
 #include <QThreadPool>
 
+class HandOverBlock;
 class QCheckBox;
 struct TakingsSlip;
 
 // What the shift report and the day report share: the totals and the list
 // of what they choose, the grid over printbiao, printing on the system
 // printer (Report_rb) or, with "使用专用打印机", on the receipt printer, and
-// the settle of the "Add" key.
+// the settle of the "Add" key. The shift report shows, prints and slips its
+// hand-over with them.
 class DailyTakingsScreen : public TakingsScreen
 {
     Q_OBJECT
@@ -47,5 +50,8 @@ private:
     QString m_tableFees;
     QString m_other;
     QString m_total;
+    // The shift's only; empty on the day report.
+    HandOverBlock* m_handOverBlock = nullptr;
+    ShiftHandOver::Lines m_handOver;
     QThreadPool m_slipPrinter;
 };

@@ -1,7 +1,7 @@
 #include "reports/Report_rb.h"
 
 ReportDocument Report_rb(const QList<QStringList>& rows, const QString& clerk, const QString& tableFees,
-                         const QString& other, const QString& total)
+                         const QString& other, const QString& total, const ShiftHandOver::Lines& handOver)
 {
     ReportDocument report;
     report.name = QStringLiteral("Report_rb");
@@ -17,5 +17,9 @@ ReportDocument Report_rb(const QList<QStringList>& rows, const QString& clerk, c
     report.footer = {{QStringLiteral("label16"), tableFees, QStringLiteral("台位费用现金：")},
                      {QStringLiteral("label15"), other, QStringLiteral("其他销费：")},
                      {QStringLiteral("label18"), total, QStringLiteral("合  计：")}};
+    if (!handOver.isEmpty())
+        report.footer.append({QStringLiteral("handover"), QString(), ShiftHandOver::Heading});
+    for (const auto& [caption, amount] : handOver)
+        report.footer.append({QString(), amount, caption + QStringLiteral("：")});
     return report;
 }

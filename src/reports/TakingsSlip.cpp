@@ -21,6 +21,10 @@ QStringList TakingsSlip::lines() const
         {QStringLiteral("台位费：      ") + tableFees + QStringLiteral(" 元"),
          QStringLiteral("其他费：      ") + other + QStringLiteral(" 元"), QStringLiteral("========================"),
          QStringLiteral("合  计：      ") + total + QStringLiteral(" 元")};
+    if (!handOver.isEmpty())
+        lines.append(QStringLiteral("-----") + ShiftHandOver::Heading + QStringLiteral("-----"));
+    for (const auto& [caption, amount] : handOver)
+        lines.append(caption + QStringLiteral("：  ") + amount + QStringLiteral(" 元"));
     for (int i = 0; i < 4; ++i)
         lines.append(QStringLiteral(" "));
     return lines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "reports/ShiftHandOver.h"
 
 #include <QDate>
 #include <QStringList>
@@ -22,6 +23,8 @@ struct TakingsSlip
     QString tableFees;
     QString other;
     QString total;
+    // The shift's hand-over under the total; empty on the day slip.
+    ShiftHandOver::Lines handOver;
 
     bool isShift() const { return !operatorName.isEmpty(); }
     // The lines in the order they are printed, the paper feed included; the

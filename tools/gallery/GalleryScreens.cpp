@@ -1,5 +1,6 @@
 #include "GalleryScreens.h"
 
+#include "GalleryShift.h"
 #include "admin/Form_datecz.h"
 #include "admin/Form_kl.h"
 #include "admin/Formstop.h"
@@ -394,7 +395,11 @@ QList<GalleryScreen> galleryScreens()
              goods.select();
              return makeReportPreview(Report_spbm(goods));
          }},
-        fromState<Form_dtrb>("Form_dtrb"),
+        {QStringLiteral("Form_dtrb"),
+         [](GalleryContext& c) {
+             stageShift(c.state);
+             return std::make_unique<Form_dtrb>(c.state);
+         }},
         fromState<Form_rb>("Form_rb"),
         {QStringLiteral("Report_rb"),
          [](GalleryContext& c) {

@@ -1,0 +1,87 @@
+#include "reports/ShiftHandOver.h"
+
+#include "base/DateText.h"
+#include "base/Notation.h"
+#include "base/Sql.h"
+#include "reports/DayTakings.h"
+
+namespace ShiftHandOver {
+
+namespace {
+
+// The shift is what the shift report counts for the operator, the rows of
+// the business date, narrowed to those no shift settle has reconciled yet
+// (dzbj still "1"): a second shift of the same operator on the same date
+// hands over its own money, not the first one's again. The recharge record
+// carries no such mark, so top-ups are the operator's of the business date.
+const QString ShiftVisits =
+    QStringLiteral(" FROM waimxd WHERE jsrc IS NOT NULL AND rc = ? AND czyname = ? AND dzbj = ?");
+const QString ShiftGoods = QStringLiteral(" FROM ckv_zc WHERE jzbj = 1 AND rc = ? AND czyname = ? AND dzbj = ?");
+const QString ShiftTopUps = QStringLiteral(" FROM srmx WHERE rc = ? AND czyname = ? AND xm = ?");
+
+// What checkout writes for a time charge taken from the card's balance;
+// every other visit, a member with a discount card included, paid in cash.
+const QString PaidByCard = QStringLiteral("刷卡");
+// Only a top-up is money put on a card: the member form writes an "开户"
+// row with the whole balance at every save, and a counter sale its own row.
+const QString TopUp = QStringLiteral("加款");
+
+struct Figure
+{
+    double Figures::*amount;
+    QString sql;
+    QVariantList values;
+};
+
+} // namespace
+
+double Figures::cashDue() const
+{
+    return Notation::roundHalfEven(cashTableFees + counterGoods + tableGoods + topUpsPaid + depositsHeld, 2);
+}
+
+Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName, Figures* figures)
+{
+    const QVariantList shift = {DateText::date(businessDate), operatorName, QStringLiteral("1")};
+    const QVariantList topUps = {DateText::date(businessDate), operatorName, TopUp};
+    // Goods sold to a table are paid with its bill in cash, a card guest's
+    // too: checkout takes only the time charge from the balance.
+    const Figure all[] = {
+        {&Figures::cashTableFees,
+         QStringLiteral("SELECT SUM(je)") + ShiftVisits + QStringLiteral(" AND (fkfs IS NULL OR fkfs <> ?)"),
+         shift + QVariantList{PaidByCard}},
+        {&Figures::cardTableFees, QStringLiteral("SELECT SUM(je)") + ShiftVisits + QStringLiteral(" AND fkfs = ?"),
+         shift + QVariantList{PaidByCard}},
+        {&Figures::counterGoods,
+         QStringLiteral("SELECT SUM(amount)") + ShiftGoods + QStringLiteral(" AND COALESCE(zhao, '') = ''"), shift},
+        {&Figures::tableGoods,
+         QStringLiteral("SELECT SUM(amount)") + ShiftGoods + QStringLiteral(" AND COALESCE(zhao, '') <> ''"), shift},
+        {&Figures::topUpsPaid, QStringLiteral("SELECT SUM(je)") + ShiftTopUps, topUps},
+        {&Figures::topUpsCredited, QStringLiteral("SELECT SUM(kzje)") + ShiftTopUps, topUps},
+        // Held in the drawer until the table is settled, whoever took it.
+        {&Figures::depositsHeld, QStringLiteral("SELECT SUM(fwfl) FROM zhdy WHERE sybj <> 0"), {}},
+    };
+    Figures found;
+    for (const Figure& figure : all) {
+        Result result = Result::success();
+        const QVariant sum = Sql::scalar(db, figure.sql, figure.values, &result);
+        if (!result)
+            return result;
+        found.*figure.amount = Notation::roundHalfEven(sum.toDouble(), 2);
+    }
+    *figures = found;
+    return Result::success();
+}
+
+Lines lines(const Figures& figures)
+{
+    const auto line = [](const char* caption, double amount) {
+        return std::pair(QString::fromUtf8(caption), DayTakings::amountText(amount));
+    };
+    return {line("现金台费", figures.cashTableFees),  line("会员卡台费", figures.cardTableFees),
+            line("吧台商品", figures.counterGoods),   line("台位商品", figures.tableGoods),
+            line("会员充值实收", figures.topUpsPaid), line("会员充值到账", figures.topUpsCredited),
+            line("未结台押金", figures.depositsHeld), line("应有现金", figures.cashDue())};
+}
+
+} // namespace ShiftHandOver
