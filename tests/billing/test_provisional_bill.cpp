@@ -1,6 +1,9 @@
+#include "../printing/PortFile.h"
+#include "base/Parameters.h"
 #include "billing/Checkout.h"
 #include "board/CheckoutReceipt.h"
 #include "printing/Ptprint40Layout.h"
+#include "printing/ReceiptPrinting.h"
 #include "printing/Zdprint.h"
 #include "support/HallFixture.h"
 
@@ -39,6 +42,7 @@ private Q_SLOTS:
     void quoteIsWhatCheckoutSettles_data();
     void quoteIsWhatCheckoutSettles();
     void receiptLines();
+    void printedButNeverReprinted();
 
 private:
     std::unique_ptr<HallFixture> m_hall;
@@ -117,6 +121,26 @@ void TestProvisionalBill::receiptLines()
         system.append(label.caption);
     for (const char* line : {"预结单（非正式收据）", "啤酒 3 29元", "合计55.5元", "找零24.5"})
         QVERIFY2(system.contains(QString::fromUtf8(line)), line);
+}
+
+// On the printer the parameter names, and never the bill a reprint prints.
+void TestProvisionalBill::printedButNeverReprinted()
+{
+    QVERIFY(m_hall->openVisit(1, today("17:20:00"), QString(), 10));
+    const Checkout::Bill bill = Checkout::quote(m_hall->hall.state, {QStringLiteral("1"), {}, {}, QStringLiteral("0")});
+    PortFile ports;
+    Parameters params;
+    params.printerType = QStringLiteral("1");
+    ReceiptPrinter printer(params, nullptr);
+    QStringList results;
+    connect(&printer, &ReceiptPrinter::printed, this,
+            [&results](const Result& result) { results += result.message(); });
+    printer.printProvisional(provisionalReceipt(m_hall->hall.state, bill, 0), ports.settings());
+    printer.reprint(ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 30000);
+    QVERIFY(results.first().startsWith(QStringLiteral("没有可以重打的小票")));
+    QCOMPARE(results.last(), QString());
+    QVERIFY(PortFile::printedLines(ports.bytes()).contains(ProvisionalHeading));
 }
 
 QTEST_GUILESS_MAIN(TestProvisionalBill)
