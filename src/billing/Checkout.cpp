@@ -30,8 +30,12 @@ public:
         , m_bill(bill)
     {}
 
-    Result run();
-    // The refusal that ended run(), or Failed when none did.
+    // Prices the bill and writes nothing. A short balance is a refusal that
+    // leaves the bill priced in full.
+    Result price();
+    // Writes the priced bill: after price(), inside the caller's transaction.
+    Result write() const;
+    // The refusal that ended price(), or Failed when none did.
     Outcome refusal() const { return m_refusal; }
 
 private:
@@ -48,49 +52,38 @@ private:
     const DiscountRate m_typed; // as checked against the operator's limit
     Bill* m_bill;
     Outcome m_refusal = Outcome::Failed;
+    QList<VisitRows::OpenRow> m_rows;
+    std::optional<CheckoutCustomer> m_customer;
 };
 
-Result Settlement::run()
+Result Settlement::price()
 {
     const QSqlDatabase& db = m_state.DbConn;
-    QList<VisitRows::OpenRow> rows;
-    Result result = VisitRows::openRows(db, m_bill->zhao, &rows);
+    Result result = VisitRows::openRows(db, m_bill->zhao, &m_rows);
     if (!result)
         return result;
-    if (rows.isEmpty())
+    if (m_rows.isEmpty())
         return refuse(Outcome::NoOpenVisit);
-    std::optional<CheckoutCustomer> customer;
-    result = CheckoutCustomer::identify(db, m_request.card, m_request.password, &customer);
+    result = CheckoutCustomer::identify(db, m_request.card, m_request.password, &m_customer);
     if (!result)
         return result;
-    if (!customer)
+    if (!m_customer)
         return refuse(Outcome::CardRefused);
-    const std::optional<QDateTime> start = DateText::parseDateTime(rows.first().ksrc);
+    const std::optional<QDateTime> start = DateText::parseDateTime(m_rows.first().ksrc);
     if (!start)
         return BillingErrors::typeMismatch();
 
-    m_bill->card = customer->card;
-    m_bill->cardType = customer->cardType;
-    m_bill->fkfs = customer->fkfs();
-    const DiscountRate discount = customer->discount ? DiscountRate(*customer->discount) : m_typed;
+    const CheckoutCustomer& customer = *m_customer;
+    m_bill->card = customer.card;
+    m_bill->cardType = customer.cardType;
+    m_bill->fkfs = customer.fkfs();
+    const DiscountRate discount = customer.discount ? DiscountRate(*customer.discount) : m_typed;
     m_bill->discount = discountText(discount.tenths());
     m_bill->start = *start;
-    const VisitToPrice visit{m_bill->zhao, *start, rows.first().dj1};
-    result = priceVisit(m_state, visit, customer->kind, discount, m_bill->end, &m_bill->charge);
-    if (!result)
-        return result;
-    if (customer->paysFromBalance && customer->yk < m_bill->timeCharge())
-        return refuse(Outcome::ShortBalance);
-
-    const VisitRows::Stamp stamp{customer->hasCard() ? QVariant(customer->card) : QVariant(),
-                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer->fkfs()};
-    result = VisitRows::close(db, m_bill->zhao, rows, stamp, m_bill->charge, &m_bill->visitIds);
+    const VisitToPrice visit{m_bill->zhao, *start, m_rows.first().dj1};
+    result = priceVisit(m_state, visit, customer.kind, discount, m_bill->end, &m_bill->charge);
     if (result)
-        result = chargeMember(*customer);
-    if (result)
-        result = TableGoods::settle(db, m_bill->zhao, customer->hasCard(), m_state.OperatorName, &m_bill->goods);
-    if (result)
-        result = freeTable();
+        result = TableGoods::price(db, m_bill->zhao, customer.hasCard(), &m_bill->goods);
     if (!result)
         return result;
 
@@ -99,6 +92,23 @@ Result Settlement::run()
         goods += row.amount;
     m_bill->goodsTotal = Notation::roundHalfEven(goods, 2);
     m_bill->grandTotal = Notation::roundHalfEven(m_bill->timeCharge() + m_bill->goodsTotal, 2);
+    if (customer.paysFromBalance && customer.yk < m_bill->timeCharge())
+        return refuse(Outcome::ShortBalance);
+    return result;
+}
+
+Result Settlement::write() const
+{
+    const CheckoutCustomer& customer = *m_customer;
+    const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
+                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.fkfs()};
+    Result result = VisitRows::close(m_state.DbConn, m_bill->zhao, m_rows, stamp, m_bill->charge, &m_bill->visitIds);
+    if (result)
+        result = chargeMember(customer);
+    if (result)
+        result = TableGoods::settle(m_state.DbConn, m_bill->goods, m_state.OperatorName);
+    if (result)
+        result = freeTable();
     return result;
 }
 
@@ -136,47 +146,83 @@ QString noBandNowText(float rate)
            QStringLiteral(" 元/小时一段计费。");
 }
 
+// The table's open visit and the typed discount within the operator's
+// authority: the typed discount when the bill may be priced, nothing (with
+// the outcome in the bill) when it may not.
+std::optional<DiscountRate> admit(const AppState& state, const Request& request, Bill* bill)
+{
+    bill->end = Clock::now();
+    const std::optional<qint16> zhao = tableNumber(request.table);
+    std::optional<OpenVisit> open;
+    const Result found = zhao ? findOpenVisit(state.DbConn, *zhao, &open) : Result::success();
+    if (!found) {
+        bill->error = found;
+        return std::nullopt;
+    }
+    if (!open) {
+        bill->outcome = Outcome::NoOpenVisit;
+        return std::nullopt;
+    }
+    bill->zhao = *zhao;
+    const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
+    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
+                                         : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
+    if (!discount.allowed) {
+        bill->outcome = Outcome::DiscountRefused;
+        bill->discountRefusal = discount.notice;
+        return std::nullopt;
+    }
+    return typed;
+}
+
+// A bill that did not go through, with the refusal or failure that stopped it.
+void stopped(const Settlement& settlement, const Result& result, Bill* bill)
+{
+    bill->outcome = settlement.refusal();
+    if (bill->outcome == Outcome::Failed)
+        bill->error = result;
+    bill->visitIds.clear();
+    bill->goods.clear();
+    bill->goodsTotal = 0;
+    bill->grandTotal = 0;
+}
+
 } // namespace
 
 Bill settle(const AppState& state, const Request& request)
 {
     Bill bill;
-    bill.end = Clock::now();
-    const std::optional<qint16> zhao = tableNumber(request.table);
-    std::optional<OpenVisit> open;
-    const Result found = zhao ? findOpenVisit(state.DbConn, *zhao, &open) : Result::success();
-    if (!found) {
-        bill.error = found;
+    const std::optional<DiscountRate> typed = admit(state, request, &bill);
+    if (!typed)
         return bill;
-    }
-    if (!open) {
-        bill.outcome = Outcome::NoOpenVisit;
-        return bill;
-    }
-    bill.zhao = *zhao;
-    const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
-    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
-                                         : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
-    if (!discount.allowed) {
-        bill.outcome = Outcome::DiscountRefused;
-        bill.discountRefusal = discount.notice;
-        return bill;
-    }
-
     Settlement settlement(state, request, *typed, &bill);
     QSqlDatabase db = state.DbConn;
-    const Result result = Sql::transaction(db, [&] { return settlement.run(); });
-    if (result) {
+    const Result result = Sql::transaction(db, [&] {
+        const Result priced = settlement.price();
+        return priced ? settlement.write() : priced;
+    });
+    if (result)
         bill.outcome = Outcome::Settled;
+    else
+        stopped(settlement, result, &bill);
+    return bill;
+}
+
+Bill quote(const AppState& state, const Request& request)
+{
+    Bill bill;
+    bill.provisional = true;
+    const std::optional<DiscountRate> typed = admit(state, request, &bill);
+    if (!typed)
         return bill;
-    }
-    bill.outcome = settlement.refusal();
-    if (bill.outcome == Outcome::Failed)
-        bill.error = result;
-    bill.visitIds.clear();
-    bill.goods.clear();
-    bill.goodsTotal = 0;
-    bill.grandTotal = 0;
+    Settlement settlement(state, request, *typed, &bill);
+    const Result result = settlement.price();
+    if (result)
+        bill.outcome = Outcome::Quoted;
+    else if (settlement.refusal() == Outcome::ShortBalance)
+        bill.outcome = Outcome::ShortBalance;
+    else
+        stopped(settlement, result, &bill);
     return bill;
 }
 
@@ -188,9 +234,11 @@ Notice notice(const Bill& bill)
     case Outcome::ShortBalance:
         return Notice::exclamation(ShortBalanceText);
     case Outcome::Failed:
-        return Notice::critical(QStringLiteral("结帐未完成，本台继续计时。\n") +
-                                errorText(bill.error.number(), bill.error.message()));
+        return Notice::critical(
+            (bill.provisional ? QStringLiteral("预结单没有算出。\n") : QStringLiteral("结帐未完成，本台继续计时。\n")) +
+            errorText(bill.error.number(), bill.error.message()));
     case Outcome::Settled:
+    case Outcome::Quoted:
         return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().dj)) : Notice();
     case Outcome::DiscountRefused:
         return bill.discountRefusal;

@@ -29,10 +29,11 @@ struct Request
 enum class Outcome
 {
     Settled,
+    Quoted,          // priced as it would settle now; nothing was written
     NoOpenVisit,     // nothing was written or said
     DiscountRefused, // not a rate, or beyond the operator's authority; nothing was written
     CardRefused,     // nothing was written
-    ShortBalance,    // nothing was written; the charge is in the bill
+    ShortBalance,    // nothing was written; the charge is in the bill (a quote's goods and totals too)
     Failed,          // a database or rule error; nothing was written
 };
 
@@ -41,6 +42,7 @@ struct Bill
     Outcome outcome = Outcome::Failed;
     Result error = Result::success(); // what failed, for Failed
     Notice discountRefusal;           // what the discount check says, for DiscountRefused
+    bool provisional = false;         // made by quote: nothing was or will be written
 
     qint16 zhao = 0;
     QString card;     // as settled; empty for a cash guest
@@ -72,9 +74,15 @@ inline const QString ShortBalanceText = QStringLiteral("金额不足，请先存
 // after a Settled bill.
 Bill settle(const AppState& state, const Request& request);
 
+// The provisional bill: the table's first open visit priced exactly as
+// settle would price it at the clock's present moment, and nothing written.
+// Quoted when settle would settle it; otherwise the refusal or failure that
+// settle would report, a short balance with the bill priced in full.
+Bill quote(const AppState& state, const Request& request);
+
 // What the bill needs said to the operator: a refusal or failure, or, for a
-// settled bill priced as one segment because no band covers the present
-// time, that notice. Nothing for a table without an open visit.
+// settled or quoted bill priced as one segment because no band covers the
+// present time, that notice. Nothing for a table without an open visit.
 Notice notice(const Bill& bill);
 
 } // namespace Checkout

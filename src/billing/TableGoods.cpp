@@ -22,8 +22,7 @@ Result reductionOf(const QSqlDatabase& db, const QString& wlcode, bool memberPri
 
 } // namespace
 
-Result settle(const QSqlDatabase& db, qint16 zhao, bool memberPrices, const QString& czyname,
-              QList<SettledGoods>* goods)
+Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<SettledGoods>* goods)
 {
     goods->clear();
     QSqlQuery rows(db);
@@ -40,9 +39,16 @@ Result settle(const QSqlDatabase& db, qint16 zhao, bool memberPrices, const QStr
         SettledGoods& row = (*goods)[i];
         double reduction = 0;
         result = reductionOf(db, row.wlcode, memberPrices, &reduction);
-        if (!result)
-            break;
         row.amount = Notation::roundHalfEven(row.amount - reduction, 2);
+    }
+    return result;
+}
+
+Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& czyname)
+{
+    Result result = Result::success();
+    for (qsizetype i = 0; result && i < goods.size(); ++i) {
+        const SettledGoods& row = goods.at(i);
         result = Sql::exec(db, QStringLiteral("update ckv_zc set amount=?, jzbj=1, czyname=?, dzbj='1' where id=?"),
                            {row.amount, czyname, row.id});
     }

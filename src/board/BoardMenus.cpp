@@ -73,6 +73,7 @@ void BoardMenus::buildToolbar()
 
     addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
     addButton(QStringLiteral("jz"), QStringLiteral("结账"), QStringLiteral("结账计时停止"));
+    addButton(QStringLiteral("yjd"), QStringLiteral("预结"), QStringLiteral("预结单（不结帐）"));
     addButton(QStringLiteral("zhuantai"), QStringLiteral("转台"), QString());
     addButton(QStringLiteral("Xs"), QStringLiteral("销售"), QStringLiteral("商品销售"));
     m_toolbar->addSeparator();
@@ -164,6 +165,9 @@ void BoardMenus::buildMenus()
     // Open to whoever may settle a table, as the settle item is.
     addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
             [this] { Q_EMIT reprintRequested(); });
+    addItem(business, QStringLiteral("menu_yygl_11"), QStringLiteral("&B.预结单（非正式收据）"), [this] {
+        m_run(QStringLiteral("yjd"));
+    })->setShortcut(Qt::Key_F4);
 
     QMenu* goods = bar->addMenu(QStringLiteral("商品管理(&D)"));
     goods->setObjectName(QStringLiteral("menuspgl"));

@@ -20,3 +20,13 @@ Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, doubl
         receipt.goods.append({goods.wlcode, goods.count, goods.amount});
     return receipt;
 }
+
+Receipt provisionalReceipt(const AppState& state, const Checkout::Bill& bill, double deposit)
+{
+    Receipt receipt = checkoutReceipt(state, bill, deposit);
+    receipt.heading = ProvisionalHeading;
+    for (const BilledSegment& segment : bill.charge.segments)
+        receipt.segments.append({segment.start, segment.end, double(segment.dj), segment.time.H * 60 + segment.time.R,
+                                 storedNumber(segment.je)});
+    return receipt;
+}

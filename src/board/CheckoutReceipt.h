@@ -5,5 +5,12 @@
 
 struct AppState;
 
+inline const QString ProvisionalHeading = QStringLiteral("预结单（非正式收据）");
+
 // The receipt of a settled bill, with the deposit the guest paid at opening.
 Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, double deposit);
+
+// The receipt of a quoted bill: the checkout's, headed as settling nothing
+// and showing each segment, so that the guest sees what the checkout would
+// take now.
+Receipt provisionalReceipt(const AppState& state, const Checkout::Bill& bill, double deposit);

@@ -23,6 +23,7 @@
 #include "board/BoardPictures.h"
 #include "board/CheckoutReceipt.h"
 #include "board/LampRound.h"
+#include "board/ProvisionalBillScreen.h"
 #include "board/TableMarks.h"
 #include "board/TransferPanel.h"
 #include "board/frmTX.h"
@@ -413,6 +414,8 @@ void Form_menu::runCommand(const QString& key)
         js();
     } else if (key == CheckoutKey) {
         jzZh();
+    } else if (key == QLatin1String("yjd")) {
+        showProvisionalBill();
     } else if (key == QLatin1String("Xs")) {
         m_state.GoodsMode = QStringLiteral("zc");
         Form_spgl screen(m_state, this);
@@ -539,6 +542,30 @@ void Form_menu::jzZh()
 
     showRow(row, &shown);
     p.Txtzk->setText(QStringLiteral("0"));
+}
+
+// Priced by the checkout's own pricing from the same boxes, so that the
+// guest is shown what settling now would take; nothing is written, and the
+// receipt is not kept for a reprint.
+void Form_menu::showProvisionalBill()
+{
+    if (!m_current)
+        return;
+    BoardPanel& p = *m_panel;
+    const Checkout::Bill bill =
+        Checkout::quote(m_state, {currentTable(), p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
+    if (bill.outcome == Checkout::Outcome::NoOpenVisit) {
+        Messages::information(currentTable() + QStringLiteral("号台没有开台，没有预结单。"));
+        return;
+    }
+    Messages::tell(Checkout::notice(bill));
+    if (bill.outcome != Checkout::Outcome::Quoted && bill.outcome != Checkout::Outcome::ShortBalance)
+        return;
+    const Receipt receipt = provisionalReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
+    ProvisionalBillScreen screen(receipt, this);
+    connect(&screen, &ProvisionalBillScreen::printRequested, m_receipts,
+            [this, &receipt] { m_receipts->printProvisional(receipt, SettingsStore()); });
+    screen.exec();
 }
 
 bool Form_menu::hykCheck(const QString& card, const QString& password)

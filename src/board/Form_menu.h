@@ -34,7 +34,7 @@ class Form_menu : public QMainWindow
 public:
     explicit Form_menu(AppState& state, QWidget* parent = nullptr);
 
-    // The toolbar dispatch by key ("js", "jz", "zhuantai", "Sd", "Refh",
+    // The toolbar dispatch by key ("js", "jz", "yjd", "zhuantai", "Sd", "Refh",
     // "Showtp", "tx", "yj", "hh"); the business menu items come here too.
     // Other keys do nothing.
     void runCommand(const QString& key);
@@ -109,6 +109,7 @@ private:
     void showTableScreen(const QString& value);
     void showSwap();
     void jzZh();
+    void showProvisionalBill();
     void Txtkhao_Enter();
     void acceptMember(const TableOpening::MemberCheck& member);
     void showBackground();

@@ -13,6 +13,19 @@ QString printableText(const QString& text)
     return kept;
 }
 
+QString Receipt::endPrompt() const
+{
+    return provisional() ? QStringLiteral("预结时间") : QStringLiteral("结束时间");
+}
+
+QString receiptSegmentText(const ReceiptSegment& segment)
+{
+    const QString hhmm = QStringLiteral("HH:mm");
+    return segment.start.toString(hhmm) + QLatin1Char('-') + segment.end.toString(hhmm) + QLatin1Char(' ') +
+           receiptNumber(segment.rate) + QStringLiteral("元/小时 ") + QString::number(segment.minutes) +
+           QStringLiteral("分 ") + receiptNumber(segment.amount) + QStringLiteral("元");
+}
+
 Receipt newReceipt(const AppState& state)
 {
     Receipt receipt;
@@ -25,8 +38,8 @@ Receipt newReceipt(const AppState& state)
 
 Receipt printableReceipt(Receipt receipt)
 {
-    for (QString* text : {&receipt.companyName, &receipt.address, &receipt.telephone, &receipt.operatorName,
-                          &receipt.cardNumber, &receipt.timeUsed})
+    for (QString* text : {&receipt.heading, &receipt.companyName, &receipt.address, &receipt.telephone,
+                          &receipt.operatorName, &receipt.cardNumber, &receipt.timeUsed})
         *text = printableText(*text);
     for (ReceiptGoods& line : receipt.goods)
         line.wlcode = printableText(line.wlcode);

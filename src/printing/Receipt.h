@@ -14,10 +14,23 @@ struct ReceiptGoods
     double amount = 0;
 };
 
+// One priced segment of a visit, for a bill that shows how the time was
+// charged.
+struct ReceiptSegment
+{
+    QDateTime start;
+    QDateTime end;
+    double rate = 0; // per hour
+    int minutes = 0; // billed, after the minimum rules
+    double amount = 0;
+};
+
 // The bill of one checkout, as the board shows it once the table is settled:
 // what every receipt layout prints.
 struct Receipt
 {
+    // Above everything on a bill that settles nothing; empty on a checkout's.
+    QString heading;
     QString companyName; // 公司名称
     QString address;     // 地址
     QString telephone;   // 电话
@@ -35,10 +48,21 @@ struct Receipt
     double grandTotal = 0;
     double deposit = 0; // paid at opening; 0 for none
     QList<ReceiptGoods> goods;
+    QList<ReceiptSegment> segments; // empty on a checkout's bill: its layouts leave them out
+
+    // A provisional bill (it has a heading): its end is the moment it was
+    // priced, and the deposit is shown on every layout.
+    bool provisional() const { return !heading.isEmpty(); }
+    // The prompt of the end moment: "结束时间", or "预结时间" for a
+    // provisional bill.
+    QString endPrompt() const;
 
     // What the deposit leaves after the goods and the time.
     double change() const { return deposit - goodsTotal - timeCharge; }
 };
+
+// A segment as every layout prints it: "18:00-18:50 15元/小时 50分 12.5元".
+QString receiptSegmentText(const ReceiptSegment& segment);
 
 // A receipt headed with the hall's name, address and telephone and the
 // operator on duty; checkout fills in the rest.

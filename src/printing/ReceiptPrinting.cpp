@@ -57,13 +57,23 @@ void ReceiptPrinter::reprint(const SettingsStore& settings)
         Q_EMIT printed(Result::failure(QStringLiteral("没有可以重打的小票：这次开机以来还没有结过账。")));
 }
 
+void ReceiptPrinter::printProvisional(const Receipt& receipt, const SettingsStore& settings)
+{
+    printReceipt(printableReceipt(receipt), Clock::now(), settings);
+}
+
 void ReceiptPrinter::printLast(const SettingsStore& settings)
+{
+    printReceipt(*m_last, m_lastPrintedAt, settings);
+}
+
+void ReceiptPrinter::printReceipt(const Receipt& receipt, const QDateTime& printedAt, const SettingsStore& settings)
 {
     for (const ReceiptOutput output : receiptOutputs(m_params.printerType, true)) {
         switch (output) {
         case ReceiptOutput::Zdprint: {
             auto printer = std::make_shared<ClsPrint>(settings);
-            m_receiptPrinter.start([this, printer, receipt = *m_last, at = m_lastPrintedAt] {
+            m_receiptPrinter.start([this, printer, receipt, at = printedAt] {
                 const Result result = Zdprint(receipt, at, *printer);
                 QMetaObject::invokeMethod(
                     this, [this, result] { Q_EMIT printed(result); }, Qt::QueuedConnection);
@@ -72,11 +82,11 @@ void ReceiptPrinter::printLast(const SettingsStore& settings)
         }
         case ReceiptOutput::ptprint40: {
             QPrinter printer(QPrinter::HighResolution);
-            Q_EMIT printed(ptprint40(*m_last, m_params, printer) ? Result::success() : printerFailure());
+            Q_EMIT printed(ptprint40(receipt, m_params, printer) ? Result::success() : printerFailure());
             break;
         }
         case ReceiptOutput::ptprint:
-            Q_EMIT printed(ptprint(*m_last, m_params, m_parent) ? Result::success() : printerFailure());
+            Q_EMIT printed(ptprint(receipt, m_params, m_parent) ? Result::success() : printerFailure());
             break;
         }
     }

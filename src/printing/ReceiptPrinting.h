@@ -36,6 +36,9 @@ public:
     void print(const Receipt& receipt, bool printPressed, const SettingsStore& settings);
     // Prints the last bill again, byte for byte as before.
     void reprint(const SettingsStore& settings);
+    // Prints a bill that settles nothing at once, in the same ways; it never
+    // becomes the last bill.
+    void printProvisional(const Receipt& receipt, const SettingsStore& settings);
 
 Q_SIGNALS:
     // Once for every way the bill was printed, on the screen's thread; a
@@ -45,6 +48,7 @@ Q_SIGNALS:
 
 private:
     void printLast(const SettingsStore& settings);
+    void printReceipt(const Receipt& receipt, const QDateTime& printedAt, const SettingsStore& settings);
 
     Parameters& m_params;
     QWidget* m_parent;

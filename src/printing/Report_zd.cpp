@@ -26,13 +26,17 @@ ReportDocument Report_zd(const Receipt& r)
     report.name = QStringLiteral("Report_zd");
     report.title = {QStringLiteral("labelctmc"), r.companyName + QStringLiteral("欢迎光临"), QString()};
 
-    const QStringList visit = {
+    QStringList visit = {
         moment(QStringLiteral("开始时间 "), r.start),
-        moment(QStringLiteral("结束时间 "), r.end),
+        moment(r.endPrompt() + QLatin1Char(' '), r.end),
         QStringLiteral("所用时间 ") + r.timeUsed + QStringLiteral(" 折扣率:") + receiptNumber(r.discount),
-        QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"),
     };
-    report.header = {
+    for (const ReceiptSegment& segment : r.segments)
+        visit.append(receiptSegmentText(segment));
+    visit.append(QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"));
+    if (r.provisional())
+        report.header.append({QStringLiteral("labyjd"), r.heading, QString()});
+    report.header += {
         {QStringLiteral("labdjlx"), r.operatorName, QStringLiteral("操作员:")},
         {QStringLiteral("labeltableno"), QString::number(r.table), QStringLiteral("台位号:")},
         {QStringLiteral("labmxczy"), r.cardNumber, QStringLiteral("会员卡号:")},

@@ -18,14 +18,21 @@ QString moment(const QString& prompt, const QDateTime& at)
 
 QStringList zdprintLines(const Receipt& r, const QDateTime& printedAt)
 {
-    QStringList lines = {
+    QStringList lines;
+    if (r.provisional())
+        lines.append(r.heading);
+    lines += {
         r.companyName + QStringLiteral("      ") + QStringLiteral(" 欢迎光临"),
         QStringLiteral("营业员:") + r.operatorName,
         QString(29, QLatin1Char('=')),
         QStringLiteral("台 位 号 ") + QString::number(r.table) + QStringLiteral("  会员卡号") + r.cardNumber,
         moment(QStringLiteral("开始时间 "), r.start),
-        moment(QStringLiteral("结束时间 "), r.end),
+        moment(r.endPrompt() + QLatin1Char(' '), r.end),
         QStringLiteral("所用时间 ") + r.timeUsed,
+    };
+    for (const ReceiptSegment& segment : r.segments)
+        lines.append(receiptSegmentText(segment));
+    lines += {
         QStringLiteral("折扣率：") + receiptNumber(r.discount),
         QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"),
     };
@@ -36,6 +43,13 @@ QStringList zdprintLines(const Receipt& r, const QDateTime& printedAt)
     lines += {
         QStringLiteral("商品消费:") + receiptNumber(r.goodsTotal) + QStringLiteral(" 元"),
         QStringLiteral("合计:") + receiptNumber(r.grandTotal) + QStringLiteral("元"),
+    };
+    // The checkout's bill on this printer never showed the deposit.
+    if (r.provisional() && r.deposit != 0) {
+        lines.append(QStringLiteral("押金:") + receiptNumber(r.deposit) + QStringLiteral(" 找零:") +
+                     receiptNumber(r.change()));
+    }
+    lines += {
         QString(30, QLatin1Char('=')),
         QStringLiteral("电话:") + r.telephone,
         QStringLiteral("地址:") + r.address,

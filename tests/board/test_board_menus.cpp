@@ -100,6 +100,7 @@ void TestBoardMenus::everyEntry_data()
     };
     entry("js", "计时", "", "key js");
     entry("jz", "结账", "", "key jz");
+    entry("yjd", "预结", "", "key yjd");
     entry("zhuantai", "转台", "", "key zhuantai");
     entry("Xs", "销售", "", "key Xs");
     entry("Sd", "锁定", "", "key Sd");
@@ -128,6 +129,7 @@ void TestBoardMenus::everyEntry_data()
     entry("menu_yygl_7", "&7.客人提醒", "", "signal reminderRequested");
     entry("menu_yygl_8", "&8.客人押金录入", "", "signal depositRequested");
     entry("menu_yygl_9", "&9.台位互换", "", "key hh");
+    entry("menu_yygl_11", "&B.预结单（非正式收据）", "", "key yjd");
     entry("spgl_0", "&1.商品类别设置", "fjda A", "screen Form_spbmdy");
     entry("spgl_2", "&2.商品进货", "fjda B", "screen Form_spgl");
     entry("spgl_4", "&3.商品销售", "fjda C", "screen Form_spgl");

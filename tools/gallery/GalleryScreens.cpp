@@ -17,11 +17,16 @@
 #include "app/Frm_active.h"
 #include "app/HelpWindow.h"
 #include "base/AppState.h"
+#include "base/Clock.h"
+#include "base/DateText.h"
 #include "base/Sql.h"
+#include "billing/Checkout.h"
 #include "billing/FrmsFbz.h"
 #include "billing/FrmsFbzFA.h"
+#include "board/CheckoutReceipt.h"
 #include "board/Form_menu.h"
 #include "board/Form_whdy.h"
+#include "board/ProvisionalBillScreen.h"
 #include "board/TableOpening.h"
 #include "board/frmTX.h"
 #include "board/frmYj.h"
@@ -146,6 +151,33 @@ std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
     return screen;
 }
 
+// The provisional bill of a cash guest at table 2 since 17:10, across the
+// evening rate, with two goods sold to the table and a deposit of 100:
+// staged, quoted, and left as the demo hall has them.
+std::unique_ptr<QWidget> provisionalBill(AppState& state)
+{
+    QSqlDatabase& db = state.DbConn;
+    const QVariant start = DateText::dateTime(QDateTime(Clock::today(), QTime(17, 10)));
+    const bool staged =
+        db.transaction() && Sql::exec(db, QStringLiteral("update zhdy set sybj=1, fwfl=100 where zhao=2")) &&
+        Sql::exec(db,
+                  QStringLiteral("insert into waimxd (zhao, ksrc, dj, dj1, czyname) select zhao, ?, fhybz, fhybz, ? "
+                                 "from jfbz where zhao=2 and kssj='08:00:00'"),
+                  {start, state.OperatorName}) &&
+        Sql::exec(db,
+                  QStringLiteral("insert into ckv_zc (zhao, wlcode, count, price, amount, czyname, jzbj) "
+                                 "select '2', name, 2, spdj, 2 * spdj, ?, 0 from spzd where name <> '' "
+                                 "order by headcode limit 2"),
+                  {state.OperatorName});
+    const Checkout::Bill bill =
+        Checkout::quote(state, {QStringLiteral("2"), QString(), QString(), QStringLiteral("0")});
+    if (!staged || bill.outcome != Checkout::Outcome::Quoted)
+        std::fprintf(stderr, "cannot quote a visit in the demo hall: %s\n", qUtf8Printable(bill.error.message()));
+    auto screen = std::make_unique<ProvisionalBillScreen>(provisionalReceipt(state, bill, 100));
+    db.rollback();
+    return screen;
+}
+
 } // namespace
 
 // A statistics screen showing this month, grouped by its item when asked.
@@ -220,6 +252,10 @@ QList<GalleryScreen> galleryScreens()
         {QStringLiteral("frmzt"),
          [](GalleryContext& c) {
              return std::make_unique<frmzt>(c.state, QStringLiteral("3"));
+         }},
+        {QStringLiteral("ProvisionalBillScreen"),
+         [](GalleryContext& c) {
+             return provisionalBill(c.state);
          }},
         {QStringLiteral("frmTX"),
          [](GalleryContext& c) {
