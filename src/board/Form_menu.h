@@ -98,6 +98,7 @@ private:
 
     void makeCurrent(int row);
     void selectRow(int row);
+    void selectTyped(const QString& digits);
     void FlGrid_Click(int row);
     void ListView1_ItemClick(const QString& table);
     void js();
@@ -128,6 +129,7 @@ private:
     LightController* m_light;
     CardReader* m_cardReader;
     QString m_cardType;
+    std::function<void(const QString&)> m_typedStatus;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;
     bool m_selecting = false;
