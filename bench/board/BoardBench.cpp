@@ -1,7 +1,9 @@
 #include "BenchStats.h"
 #include "BoardHall.h"
+#include "base/AppState.h"
 #include "base/Sql.h"
 #include "board/BoardModel.h"
+#include "board/BoardPricing.h"
 #include "board/BoardQueries.h"
 
 #include <QCommandLineParser>
@@ -64,16 +66,26 @@ std::optional<double> measure(const Case& c, int calls, QString* error)
         return std::nullopt;
     }
 
+    // Every open table priced as the board prices it, at the default parameters.
+    AppState state;
+    state.DbConn = hall.db;
     BoardModel board;
+    board.setPricing(boardPricing(state));
     if (!board.build(hall.db) || board.rowCount() != c.tables || !board.refresh(hall.db, Now)) {
         *error = QStringLiteral("the rows could not be read");
         return std::nullopt;
     }
     int inUse = 0;
-    for (int row = 0; row < board.rowCount(); ++row)
+    int priced = 0;
+    for (int row = 0; row < board.rowCount(); ++row) {
         inUse += board.table(row).visit ? 1 : 0;
-    if (inUse != BoardHall::openTablesOf(c.tables)) {
-        *error = QStringLiteral("%1 tables in use instead of %2").arg(inUse).arg(BoardHall::openTablesOf(c.tables));
+        priced += board.index(row, BoardModel::Total).data().toString().isEmpty() ? 0 : 1;
+    }
+    if (inUse != BoardHall::openTablesOf(c.tables) || priced != inUse) {
+        *error = QStringLiteral("%1 tables in use and %2 priced instead of %3")
+                     .arg(inUse)
+                     .arg(priced)
+                     .arg(BoardHall::openTablesOf(c.tables));
         return std::nullopt;
     }
 
@@ -99,7 +111,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Times the board's refresh of its model (every table with its open visit, durations and "
-                       "reminders, in one statement) on 48 and on 500 tables with %1 settled visits. Fails when 48 "
+                       "reminders, in one statement, and the running charge of every table in use) on 48 and on 500 "
+                       "tables with %1 settled visits. Fails when 48 "
                        "tables take %2 µs "
                        "or more, or 500 tables %3 µs or more.")
             .arg(History)

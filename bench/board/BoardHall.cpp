@@ -19,6 +19,27 @@ Result addTables(const QSqlDatabase& db, int tables)
                      {tables, BoardHall::openTablesOf(tables)});
 }
 
+// Two bands a table, the day and the evening, so that a visit open across
+// 18:00 is priced in two segments as at the counter.
+Result addBands(const QSqlDatabase& db, int tables)
+{
+    return Sql::exec(db,
+                     Numbers + QStringLiteral("insert into jfbz (zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
+                                              "select i, 8, 10, '08:00:00', '18:00:00', 1, '小时' from n "
+                                              "union all "
+                                              "select i, 12, 15, '18:00:00', '23:59:00', 1, '小时' from n"),
+                     {tables});
+}
+
+// The cards of the open visits, as members at the member rate.
+Result addMembers(const QSqlDatabase& db, int tables)
+{
+    return Sql::exec(db,
+                     Numbers + QStringLiteral("insert into user_lb (khao, klx, zk, yk, jslj, jelj) "
+                                              "select 'M' || i, '优惠卡', 0, 100, 0, 0 from n where i % 4 = 0"),
+                     {tables});
+}
+
 // One statement writes the whole history, so a million rows take seconds.
 Result addHistory(const QSqlDatabase& db, int tables, qint64 visits)
 {
@@ -66,6 +87,10 @@ Result BoardHall::fill(int tables, qint64 settledVisits)
         return result;
     return Sql::transaction(db, [&] {
         Result step = addTables(db, tables);
+        if (step)
+            step = addBands(db, tables);
+        if (step)
+            step = addMembers(db, tables);
         if (step)
             step = addHistory(db, tables, settledVisits);
         if (step)

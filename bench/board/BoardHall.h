@@ -5,8 +5,9 @@
 #include <QSqlDatabase>
 #include <QTemporaryDir>
 
-// A hall of the given number of tables, five in six of them in use, with a
-// settled history spread over all tables, in a database of its own in a
+// A hall of the given number of tables, five in six of them in use, each
+// with a day and an evening band, with a settled history spread over all
+// tables, in a database of its own in a
 // temporary folder.
 class BoardHall
 {

@@ -3,16 +3,56 @@
 #include "base/Clock.h"
 #include "base/DateText.h"
 #include "base/Notation.h"
+#include "base/Sql.h"
 #include "billing/BillingErrors.h"
+#include "billing/CardRate.h"
 #include "billing/ClsZdxf.h"
 #include "billing/MemberCard.h"
 #include "billing/ModuseCheck.h"
 #include "billing/RateBands.h"
 #include "billing/TableNumber.h"
 
+#include <QSqlQuery>
+
 ClsDQje::ClsDQje(const AppState& state)
     : m_state(state)
 {}
+
+Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
+{
+    m_now = now;
+    m_minimums.clear();
+    m_cards.clear();
+    Result result = RateBands::loadInUse(db, &m_bands);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (result)
+        result = Sql::exec(query, QStringLiteral("select zhao, zxjffz, zdxffz from zhdy where zhao in "
+                                                 "(select zhao from waimxd where jsrc is null)"));
+    while (result && query.next()) {
+        // A null leaves the value GetZdxf starts from.
+        const qint16 zhao = qint16(query.value(0).toInt());
+        if (!m_minimums.contains(zhao))
+            m_minimums.insert(zhao, {query.isNull(1) ? 0.0F : query.value(1).toFloat(),
+                                     query.isNull(2) ? 0.0F : query.value(2).toFloat()});
+    }
+    // Each card matched as findMemberCard matches it: trimmed, without regard
+    // to letter case, the first in number order answering.
+    if (result)
+        result =
+            Sql::exec(query, QStringLiteral("select w.khao, u.khao, u.klx from waimxd w left join user_lb u "
+                                            "on upper(u.khao) = upper(trim(w.khao)) "
+                                            "where w.jsrc is null and w.khao is not null order by w.khao, u.khao"));
+    while (result && query.next()) {
+        const QString visitCard = query.value(0).toString();
+        if (m_cards.contains(visitCard))
+            continue;
+        MemberCard card;
+        card.klx = query.isNull(2) ? CardRate::Cash : query.value(2).toString();
+        m_cards.insert(visitCard, query.isNull(1) ? RateKind::None : card.kind());
+    }
+    return result;
+}
 
 Result ClsDQje::GETJe()
 {
@@ -32,13 +72,43 @@ Result ClsDQje::GETJe()
     RateBands bands;
     if (result)
         result = bands.load(m_state.DbConn, *zhao);
-    BandSplit split;
-    if (result)
-        result = splitVisit(bands, *start, Clock::now(), kind, RateRounding::AsStored,
-                            m_state.params.crossBandMinimumMode, &split);
     ClsZdxf rules(m_state);
     if (result)
         result = rules.GetZdxf(m_strZh);
+    if (!result)
+        return result;
+    return price(bands, rules, *start, Clock::now(), kind);
+}
+
+Result ClsDQje::GETJe(const HallRates& rates, const QDateTime& start)
+{
+    const std::optional<qint16> zhao = tableNumber(m_strZh);
+    if (!zhao || !start.isValid())
+        return BillingErrors::typeMismatch();
+    RateKind kind = RateKind::NonMember;
+    Result result = Result::success();
+    if (!Notation::Trim(m_strkh).isEmpty()) {
+        const auto card = rates.m_cards.constFind(m_strkh);
+        if (card != rates.m_cards.cend())
+            kind = *card;
+        else
+            result = rateKind(&kind);
+    }
+    if (!result)
+        return result;
+    // A table without a row in zhdy has neither rule, as GetZdxf finds it.
+    const std::pair<float, float> minimums = rates.m_minimums.value(*zhao, {0.0F, 0.0F});
+    ClsZdxf rules(m_state);
+    rules.setZdxf(minimums.first, minimums.second);
+    return price(rates.m_bands.value(*zhao), rules, start, rates.m_now, kind);
+}
+
+Result ClsDQje::price(const RateBands& bands, ClsZdxf& rules, const QDateTime& start, const QDateTime& now,
+                      RateKind kind)
+{
+    BandSplit split;
+    Result result =
+        splitVisit(bands, start, now, kind, RateRounding::AsStored, m_state.params.crossBandMinimumMode, &split);
     const qint16 places = m_state.params.settlementPrecision;
     if (result)
         result = checkSettlementPlaces(places);

@@ -3,10 +3,33 @@
 #include "base/AppState.h"
 #include "base/Result.h"
 #include "billing/BandSplit.h"
+#include "billing/RateBands.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 
+#include <utility>
+
 class ClsZdxf;
+
+// What pricing the tables in use needs besides their visits: their bands,
+// their minimum rules and the rates of their cards, read in three statements
+// for all of them, so that a board of many tables costs no statement a
+// table; and the moment they are all priced at.
+class HallRates
+{
+public:
+    Result load(const QSqlDatabase& db, const QDateTime& now);
+
+private:
+    friend class ClsDQje;
+
+    QHash<qint16, RateBands> m_bands;
+    QHash<qint16, std::pair<float, float>> m_minimums; // zxjffz, zdxffz
+    QHash<QString, RateKind> m_cards;                  // by the card as its visit holds it
+    QDateTime m_now;
+};
 
 // The running time charge of a table's open visit, from its stored start to
 // the present moment of the clock. Set strkh (empty for a cash guest) and
@@ -27,6 +50,9 @@ public:
     // leaves as they were. A failure is returned for the screen to show; all
     // three amounts then keep their values.
     Result GETJe();
+    // GETJe for the visit of strZh started at `start`, from rates read
+    // before and at their moment; only a card they do not hold is read here.
+    Result GETJe(const HallRates& rates, const QDateTime& start);
 
     float intzje() const { return m_intzje; }
     float intQdje() const { return m_intQdje; }
@@ -35,6 +61,7 @@ public:
 private:
     // The rates strkh pays: non-member without a card, none for an unknown card.
     Result rateKind(RateKind* kind) const;
+    Result price(const RateBands& bands, ClsZdxf& rules, const QDateTime& start, const QDateTime& now, RateKind kind);
     Result priceSegment(ClsZdxf& rules, const SplitSegment& segment, float* amount) const;
 
     const AppState& m_state;

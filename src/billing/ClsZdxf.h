@@ -15,6 +15,12 @@ public:
     // Reads both values of the table named by the text: a table without a
     // row gives 0 for both, a null column leaves its value as it was.
     Result GetZdxf(const QString& table);
+    // The two values as GetZdxf reads them, read by the caller for many tables at once.
+    void setZdxf(float zxjffz, float zdxffz)
+    {
+        m_zxjffz = zxjffz;
+        m_zdxffz = zdxffz;
+    }
 
     // Reads the table's values as GetZdxf, then rounds the minutes to billing
     // units (see roundToUnits); the result is also kept in jsmm. A failure

@@ -25,13 +25,40 @@ Result RateBands::load(const QSqlDatabase& db, qint16 zhao)
         Sql::exec(query, QStringLiteral("select kssj, jssj, hybz, fhybz from jfbz where zhao=? order by id"), {zhao});
     if (!result)
         return result;
-    while (query.next()) {
-        const std::optional<QTime> start = DateText::parseTime(query.value(0).toString());
-        const std::optional<QTime> end = DateText::parseTime(query.value(1).toString());
-        if (start && end)
-            m_bands.append({*start, *end, query.value(2).toFloat(), query.value(3).toFloat()});
-    }
+    QHash<QString, std::optional<QTime>> times;
+    while (query.next())
+        append(query, 0, &times);
     return Result::success();
+}
+
+Result RateBands::loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* bands)
+{
+    bands->clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select zhao, kssj, jssj, hybz, fhybz from jfbz where zhao in "
+                                        "(select zhao from waimxd where jsrc is null) order by id"));
+    if (!result)
+        return result;
+    QHash<QString, std::optional<QTime>> times;
+    while (query.next())
+        (*bands)[qint16(query.value(0).toInt())].append(query, 1, &times);
+    return Result::success();
+}
+
+void RateBands::append(const QSqlQuery& query, int column, QHash<QString, std::optional<QTime>>* times)
+{
+    const auto parsed = [times](const QString& text) {
+        auto found = times->constFind(text);
+        if (found == times->cend())
+            found = times->insert(text, DateText::parseTime(text));
+        return *found;
+    };
+    const std::optional<QTime> start = parsed(query.value(column).toString());
+    const std::optional<QTime> end = parsed(query.value(column + 1).toString());
+    if (start && end)
+        m_bands.append({*start, *end, query.value(column + 2).toFloat(), query.value(column + 3).toFloat()});
 }
 
 std::optional<RateBand> RateBands::inForce(const QTime& timeOfDay) const

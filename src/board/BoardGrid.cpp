@@ -5,8 +5,10 @@
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <numeric>
 
@@ -14,6 +16,7 @@ namespace {
 
 constexpr int LargestPointSize = 12;
 constexpr int SmallestPointSize = 9;
+constexpr int TypingPauseMs = 3000;
 
 // The board's look over its rows: the state colour across the row, the
 // state picture in the first cell, the short columns centred.
@@ -100,7 +103,11 @@ const QColor BoardGrid::InUseColour(255, 192, 192);
 
 BoardGrid::BoardGrid(QWidget* parent)
     : QTableView(parent)
+    , m_typingPause(new QTimer(this))
 {
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(TypingPauseMs);
+    connect(m_typingPause, &QTimer::timeout, this, [this] { setTypedNumber(QString()); });
     setObjectName(QStringLiteral("FlGrid"));
     setItemDelegate(new RowDelegate(this));
     setEditTriggers(NoEditTriggers);
@@ -156,7 +163,7 @@ QList<int> BoardGrid::columnWidths(int pointSize) const
                                  QStringLiteral("2026-12-06 20:30:00"),
                                  QStringLiteral("25:00"),
                                  QStringLiteral("120.5"),
-                                 QStringLiteral("0.00"),
+                                 QStringLiteral("9999.00"),
                                  QStringLiteral("8000000001"),
                                  QStringLiteral("使用"),
                                  QStringLiteral("斯诺克10"),
@@ -191,4 +198,41 @@ void BoardGrid::fitColumns()
         return;
     for (int column = 0; column < BoardModel::ColumnCount; ++column)
         setColumnWidth(column, widths.at(column));
+}
+
+QString BoardGrid::takeTypedNumber()
+{
+    const QString typed = m_typed;
+    setTypedNumber(QString());
+    return typed;
+}
+
+void BoardGrid::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text.front() >= QLatin1Char('0') && text.front() <= QLatin1Char('9') &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (digit) {
+        setTypedNumber(m_typed + text);
+        return;
+    }
+    if (!m_typed.isEmpty()) {
+        const int key = event->key();
+        setTypedNumber(key == Qt::Key_Backspace ? m_typed.chopped(1) : QString());
+        if (key == Qt::Key_Backspace || key == Qt::Key_Escape)
+            return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void BoardGrid::setTypedNumber(const QString& digits)
+{
+    if (digits.isEmpty())
+        m_typingPause->stop();
+    else
+        m_typingPause->start();
+    if (digits == m_typed)
+        return;
+    m_typed = digits;
+    Q_EMIT typedNumberChanged(m_typed);
 }

@@ -109,7 +109,9 @@ void BoardMenus::buildMenus()
 
     QMenu* set = bar->addMenu(QStringLiteral("基础数据设置(&S)"));
     set->setObjectName(QStringLiteral("menu_set"));
-    addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] { m_run(QStringLiteral("Sd")); });
+    addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] {
+        m_run(QStringLiteral("Sd"));
+    })->setShortcut(Qt::Key_F12);
     guard(addItem(set, QStringLiteral("mset_1"), QStringLiteral("&2.台位设置"), [this] { open<Form_whdy>(); }),
           &OperatorRights::zhda, 'B');
     set->addSeparator();
@@ -141,8 +143,9 @@ void BoardMenus::buildMenus()
     addItem(business, QStringLiteral("menu_yygl_2"), QStringLiteral("&2.台位结帐"), [this] {
         m_run(QStringLiteral("jz"));
     })->setShortcut(Qt::Key_F3);
-    addItem(business, QStringLiteral("menu_yygl_3"), QStringLiteral("&3.转    台"),
-            [this] { m_run(QStringLiteral("zhuantai")); });
+    addItem(business, QStringLiteral("menu_yygl_3"), QStringLiteral("&3.转    台"), [this] {
+        m_run(QStringLiteral("zhuantai"));
+    })->setShortcut(Qt::Key_F6);
     addItem(business, QStringLiteral("menu_yygl_4"), QStringLiteral("&4.刷新台位状态"), [this] {
         m_run(QStringLiteral("Refh"));
     })->setShortcut(Qt::Key_F5);
@@ -156,18 +159,25 @@ void BoardMenus::buildMenus()
     connect(m_print, &QAction::toggled, autoPrint, &QAction::setChecked);
     m_print->setChecked(true);
     // Unlike their buttons, these two items open for a free table as well.
-    addItem(business, QStringLiteral("menu_yygl_7"), QStringLiteral("&7.客人提醒"),
-            [this] { Q_EMIT reminderRequested(); });
-    addItem(business, QStringLiteral("menu_yygl_8"), QStringLiteral("&8.客人押金录入"),
-            [this] { Q_EMIT depositRequested(); });
-    addItem(business, QStringLiteral("menu_yygl_9"), QStringLiteral("&9.台位互换"),
-            [this] { m_run(QStringLiteral("hh")); });
+    addItem(business, QStringLiteral("menu_yygl_7"), QStringLiteral("&7.客人提醒"), [this] {
+        Q_EMIT reminderRequested();
+    })->setShortcut(Qt::Key_F9);
+    addItem(business, QStringLiteral("menu_yygl_8"), QStringLiteral("&8.客人押金录入"), [this] {
+        Q_EMIT depositRequested();
+    })->setShortcut(Qt::Key_F10);
+    addItem(business, QStringLiteral("menu_yygl_9"), QStringLiteral("&9.台位互换"), [this] {
+        m_run(QStringLiteral("hh"));
+    })->setShortcut(Qt::Key_F7);
     // Open to whoever may settle a table, as the settle item is.
     addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
             [this] { Q_EMIT reprintRequested(); });
     addItem(business, QStringLiteral("menu_yygl_11"), QStringLiteral("&B.预结单（非正式收据）"), [this] {
         m_run(QStringLiteral("yjd"));
     })->setShortcut(Qt::Key_F4);
+    // The sale of the toolbar, open to everyone as its button is.
+    addItem(business, QStringLiteral("menu_yygl_12"), QStringLiteral("&C.商品销售"), [this] {
+        m_run(QStringLiteral("Xs"));
+    })->setShortcut(Qt::Key_F8);
 
     QMenu* goods = bar->addMenu(QStringLiteral("商品管理(&D)"));
     goods->setObjectName(QStringLiteral("menuspgl"));

@@ -18,7 +18,8 @@ class QToolBar;
 // ("mset_5", "menu_yygl_1"). The toolbar keys, and the business menu items
 // that stand for them, run through the board's command dispatch; the other
 // items open their screens here. Items governed by a rights letter start
-// disabled.
+// disabled. Each board command has its function key on its menu item, so the
+// key works from any control of the board and from none of its modal screens.
 class BoardMenus : public QObject
 {
     Q_OBJECT

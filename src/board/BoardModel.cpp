@@ -48,13 +48,14 @@ Result BoardModel::refresh(const QSqlDatabase& db, const QDateTime& now)
     QHash<qint16, const BoardRow*> byNumber;
     for (const BoardRow& table : tables)
         byNumber.insert(table.zhao, &table);
+    const PriceRow price = m_pricing ? m_pricing(now) : PriceRow();
     for (Row& row : m_rows) {
         if (const BoardRow* table = byNumber.value(row.table.zhao))
             row.table = *table;
         else
             row.table.visit.reset();
         if (row.table.visit)
-            showInUse(row, now);
+            showInUse(row, now, price);
         else
             showFree(row);
     }
@@ -81,8 +82,7 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
     else
         shown.table.visit.reset();
     if (shown.table.visit) {
-        showInUse(shown, now);
-        shown.cells[Total].clear();
+        showInUse(shown, now, m_pricing ? m_pricing(now) : PriceRow());
     } else {
         if (clearWhenFree) {
             for (int column = Start; column <= Card; ++column)
@@ -97,11 +97,13 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
     return result;
 }
 
-void BoardModel::showInUse(Row& row, const QDateTime& now)
+void BoardModel::showInUse(Row& row, const QDateTime& now, const PriceRow& price)
 {
     const BoardRow::Visit& visit = *row.table.visit;
     row.cells[Start] = DateText::dateTime(visit.ksrc);
     row.cells[End].clear();
+    const std::optional<double> charge = price ? price(row.table) : std::nullopt;
+    row.cells[Total] = charge ? QString::number(*charge, 'f', 2) : QString();
     row.cells[Duration] = BoardRows::duration(visit.ksrc, now);
     row.cells[Rate] = rateText(visit.dj1);
     // A visit without a card shows none, not the card of an earlier guest.

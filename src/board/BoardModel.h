@@ -6,13 +6,17 @@
 #include <QAbstractTableModel>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 // The board's rows, one per table. The rows are laid out by build() and kept
 // until the next build, so a table added later shows only then. A refresh
 // rewrites the rows of the tables in use from their open visits; a free row
 // keeps what it last showed of its guest except the status (and, on the
-// one-row refresh, the reminder). Views colour a row by InUseRole; every
-// change names the rows it touched, so a view repaints only those.
+// one-row refresh, the reminder). The total of a table in use is its running
+// time charge, from the pricing the owner gives; a row it cannot price shows
+// no total. Views colour a row by InUseRole; every change names the rows it
+// touched, so a view repaints only those.
 class BoardModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -45,7 +49,16 @@ public:
         QDateTime end;
     };
 
+    // The running time charge of a table in use; none when it cannot be priced.
+    using PriceRow = std::function<std::optional<double>(const BoardRow& table)>;
+    // Asked once a refresh for the pricing of its rows at the refresh's
+    // moment, so that what the rows share is read once.
+    using Pricing = std::function<PriceRow(const QDateTime& now)>;
+
     explicit BoardModel(QObject* parent = nullptr);
+
+    // Without a pricing the total of a table in use stays empty.
+    void setPricing(Pricing pricing) { m_pricing = std::move(pricing); }
 
     // One row per table in zhao order showing its number and name, in use
     // when its mark sybj says so.
@@ -79,8 +92,9 @@ private:
         bool due = false;
     };
 
-    static void showInUse(Row& row, const QDateTime& now);
+    static void showInUse(Row& row, const QDateTime& now, const PriceRow& price);
     static void showFree(Row& row);
 
     QList<Row> m_rows;
+    Pricing m_pricing;
 };

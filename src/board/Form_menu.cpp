@@ -21,6 +21,7 @@
 #include "board/BoardMenus.h"
 #include "board/BoardPanel.h"
 #include "board/BoardPictures.h"
+#include "board/BoardPricing.h"
 #include "board/CheckoutReceipt.h"
 #include "board/LampRound.h"
 #include "board/ProvisionalBillScreen.h"
@@ -121,6 +122,9 @@ void Form_menu::buildScreen()
     m_pages->addWidget(m_image1);
     setCentralWidget(m_pages);
 
+    // A row that cannot be priced shows no total; the refresh goes on without
+    // a message for it, every 50 s.
+    m_model->setPricing(boardPricing(m_state));
     const BoardPictures pictures = BoardPictures::load();
     m_grid->setBoard(m_model, pictures);
     m_list->setBoard(m_model, pictures);
@@ -159,6 +163,10 @@ void Form_menu::buildScreen()
     const auto lightStatus = statusLabel(QStringLiteral("lightStatus"));
     connect(m_light, &LightController::notice, this, lightStatus);
     connect(m_lampRound, &LampRound::notice, this, lightStatus);
+    m_typedStatus = statusLabel(QStringLiteral("tableNumberStatus"));
+    connect(m_grid, &BoardGrid::typedNumberChanged, this, [this](const QString& digits) {
+        m_typedStatus(digits.isEmpty() ? QString() : QStringLiteral("台号：") + digits);
+    });
     connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
 
     auto* timers = new ActiveScreenTimers(this);
@@ -384,6 +392,18 @@ void Form_menu::selectRow(int row)
     else
         ShowErr(priced);
     p.Txtyj->setText(QString::number(found->fwfl, 'g', 15));
+}
+
+// A number the board has no table for selects nothing and says so.
+void Form_menu::selectTyped(const QString& digits)
+{
+    const std::optional<qint16> zhao = tableOf(digits);
+    const int row = zhao ? m_model->rowOf(*zhao) : -1;
+    if (row < 0) {
+        m_typedStatus(QStringLiteral("没有") + digits + QStringLiteral("号台"));
+        return;
+    }
+    FlGrid_Click(row);
 }
 
 void Form_menu::FlGrid_Click(int row)
@@ -647,11 +667,16 @@ void Form_menu::tickClock()
 
 bool Form_menu::eventFilter(QObject* watched, QEvent* event)
 {
-    // Enter on the board takes the current table as a click does.
+    // Enter on the board takes the table whose number was typed, else the
+    // current table, as a click does.
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FlGrid_Click(m_grid->currentIndex().row());
+            const QString typed = m_grid->takeTypedNumber();
+            if (typed.isEmpty())
+                FlGrid_Click(m_grid->currentIndex().row());
+            else
+                selectTyped(typed);
             return true;
         }
     }

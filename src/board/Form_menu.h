@@ -99,6 +99,7 @@ private:
 
     void makeCurrent(int row);
     void selectRow(int row);
+    void selectTyped(const QString& digits);
     void FlGrid_Click(int row);
     void ListView1_ItemClick(const QString& table);
     void js();
@@ -131,6 +132,7 @@ private:
     CardReader* m_cardReader;
     LampRound* m_lampRound;
     QString m_cardType;
+    std::function<void(const QString&)> m_typedStatus;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;
     bool m_selecting = false;

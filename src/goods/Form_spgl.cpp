@@ -101,6 +101,9 @@ void Form_spgl::buildScreen()
     m_editActions = {
         toolbar->addKey("Save", QStringLiteral("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
         toolbar->addKey("Cancel", QStringLiteral("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    // With Ctrl+N to start and Enter from box to box, ending on the table
+    // with a save, a sale needs no mouse.
+    m_browseActions.first()->setShortcut(QKeySequence::New);
     inert("Find", "查询", QStyle::SP_FileDialogListView);
     m_browseActions.append(toolbar->addKey("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { dj_del(); }));
     toolbar->addSeparator();
@@ -189,6 +192,7 @@ QWidget* Form_spgl::buildBoxes()
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combzhao = new QComboBox(pane);
     m_combzhao->setObjectName(QStringLiteral("Combzhao"));
+    m_combzhao->installEventFilter(this);
     m_labJz = new QLabel(pane);
     m_labJz->setObjectName(QStringLiteral("LabJz"));
     m_labJz->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
@@ -517,6 +521,16 @@ void Form_spgl::startCalculator()
 
 bool Form_spgl::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto isEnter = [event] {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    };
+    if (watched == m_combzhao && isEnter()) {
+        save();
+        return true;
+    }
     const int i = int(m_boxes.indexOf(qobject_cast<QLineEdit*>(watched)));
     if (i < 0)
         return QDialog::eventFilter(watched, event);
@@ -531,5 +545,7 @@ bool Form_spgl::eventFilter(QObject* watched, QEvent* event)
         return true;
     if (i >= 1 && i < 8)
         box(i + 1)->setFocus();
+    else if (i == 8 && m_kind == GoodsDocument::Kind::Sale)
+        m_combzhao->setFocus();
     return true;
 }

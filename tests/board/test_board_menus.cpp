@@ -75,7 +75,7 @@ void TestBoardMenus::operatorRow()
     const QStringList always =
         QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
                        "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
-                       "menu_yygl_10 spgl_6 find_6 find_7 js zhuantai Xs Sd Refh Showtp print tx yj hh")
+                       "menu_yygl_10 menu_yygl_12 spgl_6 find_6 find_7 js zhuantai Xs Sd Refh Showtp print tx yj hh")
             .split(QLatin1Char(' '));
     for (const QString& name : guarded + always) {
         const bool expected = always.contains(name) || enabled.contains(name);
@@ -130,6 +130,7 @@ void TestBoardMenus::everyEntry_data()
     entry("menu_yygl_8", "&8.客人押金录入", "", "signal depositRequested");
     entry("menu_yygl_9", "&9.台位互换", "", "key hh");
     entry("menu_yygl_11", "&B.预结单（非正式收据）", "", "key yjd");
+    entry("menu_yygl_12", "&C.商品销售", "", "key Xs");
     entry("spgl_0", "&1.商品类别设置", "fjda A", "screen Form_spbmdy");
     entry("spgl_2", "&2.商品进货", "fjda B", "screen Form_spgl");
     entry("spgl_4", "&3.商品销售", "fjda C", "screen Form_spgl");
