@@ -129,11 +129,11 @@ void TestBoardKeys::tableByNumber()
 void TestBoardKeys::everyCommandHasItsOwnKey()
 {
     const QHash<QString, QString> expected = {
-        {QStringLiteral("F2"), QStringLiteral("menu_yygl_1")}, {QStringLiteral("F3"), QStringLiteral("menu_yygl_2")},
-        {QStringLiteral("F5"), QStringLiteral("menu_yygl_4")}, {QStringLiteral("F6"), QStringLiteral("menu_yygl_3")},
-        {QStringLiteral("F7"), QStringLiteral("menu_yygl_9")}, {QStringLiteral("F8"), QStringLiteral("menu_yygl_12")},
-        {QStringLiteral("F9"), QStringLiteral("menu_yygl_7")}, {QStringLiteral("F10"), QStringLiteral("menu_yygl_8")},
-        {QStringLiteral("F12"), QStringLiteral("mset_0")}};
+        {QStringLiteral("F2"), QStringLiteral("menu_yygl_1")},  {QStringLiteral("F3"), QStringLiteral("menu_yygl_2")},
+        {QStringLiteral("F4"), QStringLiteral("menu_yygl_11")}, {QStringLiteral("F5"), QStringLiteral("menu_yygl_4")},
+        {QStringLiteral("F6"), QStringLiteral("menu_yygl_3")},  {QStringLiteral("F7"), QStringLiteral("menu_yygl_9")},
+        {QStringLiteral("F8"), QStringLiteral("menu_yygl_12")}, {QStringLiteral("F9"), QStringLiteral("menu_yygl_7")},
+        {QStringLiteral("F10"), QStringLiteral("menu_yygl_8")}, {QStringLiteral("F12"), QStringLiteral("mset_0")}};
     QHash<QString, QString> owners;
     for (const QAction* action : board().findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts()) {
