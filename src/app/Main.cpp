@@ -116,6 +116,9 @@ int Main(int argc, char* argv[])
             }
             mainWindow->applyLogin();
             mainWindow->showMaximized();
+            // The board's keys act only in the active window; a counter
+            // without a window manager would not activate it by itself.
+            mainWindow->activateWindow();
         });
         QObject::connect(
             login, &frm_syskey::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
