@@ -51,12 +51,13 @@ icon="$(sed -n 's/^Icon=//p' "$root/$desktop")"
 # The plugin and the fonts are loaded while running, so no linker names them.
 mapfile -t depends < <(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/([^)]*)//; s/[[:space:]]//g')
 needs=(libqt6sql6-sqlite fonts-noto-cjk fonts-wqy-microhei)
+multiarch="$(gcc -print-multiarch)" # not the lib32 copies of libc6-i386
 for program in "${programs[@]}"; do
     for soname in $(readelf -d "$root/usr/bin/$program" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p'); do
         case "$soname" in
         libasan.* | libubsan.*) continue ;; # the sanitizers of a test build
         esac
-        owner="$(dpkg -S "*/$soname" 2>/dev/null | head -n 1 | cut -d: -f1)"
+        owner="$(dpkg -S "*/$multiarch/$soname" 2>/dev/null | head -n 1 | cut -d: -f1)"
         [[ -n "$owner" ]] || fail "no installed package owns $soname, which $program links"
         needs+=("$owner")
     done
