@@ -1,0 +1,29 @@
+# The Debian package of the counter PC: `cpack -G DEB` in a build directory,
+# or scripts/package, which builds a Release for it. What goes into it is
+# said by the install() rules beside each target.
+
+install(FILES packaging/tavoro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/tavoro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavoro)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Tavoro maintainers <maintainers@users.noreply.c-seed-7de74043.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Counter program of a billiards hall")
+set(CPACK_PACKAGE_DESCRIPTION "Times the tables, prices the time, sells goods to the tables, settles bills in \
+cash or from member cards, prints receipts, switches the table lights and keeps the hall's books in one SQLite file.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_STRIP_FILES ON)
+
+# The run-time halves of the README's dependency table (Qt's OpenGL libraries
+# and libgl-dev's are linked in through Qt Charts and Qt Gui). The SQLite driver and
+# the fonts are loaded while running, so no linker would name them; the
+# installed program cannot open its database or draw Chinese without them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libc6, libgcc-s1, libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
+libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libqt6serialport6 (>= 6.4), libqt6printsupport6 (>= 6.4), \
+libqt6charts6 (>= 6.4), libqt6opengl6 (>= 6.4), libqt6openglwidgets6 (>= 6.4), libglx0, libopengl0, \
+libsqlite3-0 (>= 3.40), libsodium23, fonts-noto-cjk, fonts-wqy-microhei")
+
+include(CPack)
