@@ -121,6 +121,9 @@ void TestStartup::dataFolder()
         QVERIFY(makeHall(program + QStringLiteral("/jssfserver.mdb"), QStringLiteral("select 1")));
     if (found == QLatin1String("file"))
         QVERIFY(QDir().mkpath(dataFolder) && makeHall(made, QStringLiteral("create table kept (x)")));
+    // A package installs its files readable by everyone.
+    for (const QString& shipped : shippedTemplates(program))
+        QFile::setPermissions(shipped, QFileDevice::Permissions::fromInt(0x6644));
     const QString before = snapshot(made);
 
     MessageRecorder messages;
