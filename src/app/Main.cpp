@@ -5,6 +5,7 @@
 #include "app/Frm_active.h"
 #include "app/HelpKey.h"
 #include "app/MessageBoxPresenter.h"
+#include "app/StartDatabase.h"
 #include "base/AppState.h"
 #include "base/Database.h"
 #include "base/Messages.h"
@@ -79,10 +80,13 @@ int Main(int argc, char* argv[])
 
     AppState state;
     SettingsStore settings;
-    const DbLocation location = resolveDbLocation(settings.path(), settings.data(), programFolder());
-    state.DbFolder = location.DbFolder;
-    state.DbFileName = location.DbFileName;
-    state.DbFullName = location.DbFullName;
+    const std::optional<DbLocation> location =
+        startDatabase(settings.path(), settings.data(), programFolder(), programFolderWritable());
+    if (!location)
+        return 1;
+    state.DbFolder = location->DbFolder;
+    state.DbFileName = location->DbFileName;
+    state.DbFullName = location->DbFullName;
     const Result opened = Database::open(state.DbFullName, Database::ConnectionName, &state.DbConn);
     if (!opened) {
         Messages::critical(startFailure(opened, settings));

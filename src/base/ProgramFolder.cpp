@@ -2,11 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPixmap>
 
 QString programFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+bool programFolderWritable()
+{
+    return QFileInfo(programFolder()).isWritable();
 }
 
 QPixmap programPicture(const QString& fileName)

@@ -1,4 +1,6 @@
+#include "app/StartDatabase.h"
 #include "base/Database.h"
+#include "base/DbPlace.h"
 #include "base/OperatorLog.h"
 #include "base/SettingsStore.h"
 #include "base/Sql.h"
@@ -8,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +24,8 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void location_data();
     void location();
+    void dataFolder_data();
+    void dataFolder();
     void openRefuses_data();
     void openRefuses();
     void operatorLog();
@@ -30,22 +35,32 @@ void TestStartup::location_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("data");
+    QTest::addColumn<bool>("writable"); // the program folder
     QTest::addColumn<QString>("fullName");
-    QTest::newRow("no settings") << QString() << QString() << QStringLiteral("/opt/tavoro/jssfserver.mdb");
-    QTest::newRow("data without path is ignored")
-        << QString() << QStringLiteral("shop.mdb") << QStringLiteral("/opt/tavoro/jssfserver.mdb");
-    QTest::newRow("folder with its separator")
-        << QStringLiteral("/srv/hall/") << QStringLiteral("shop.mdb") << QStringLiteral("/srv/hall//shop.mdb");
+    QTest::addColumn<bool>("toMake");
+    const QString beside = QStringLiteral("/opt/tavoro/jssfserver.mdb");
+    QTest::newRow("development build") << QString() << QString() << true << beside << false;
+    QTest::newRow("data without path is ignored") << QString() << QStringLiteral("shop.mdb") << true << beside << false;
+    QTest::newRow("folder with its separator") << QStringLiteral("/srv/hall/") << QStringLiteral("shop.mdb") << true
+                                               << QStringLiteral("/srv/hall//shop.mdb") << false;
+    QTest::newRow("installed, location chosen") << QStringLiteral("/srv/hall/") << QStringLiteral("shop.mdb") << false
+                                                << QStringLiteral("/srv/hall//shop.mdb") << false;
+    QTest::newRow("installed, nothing chosen")
+        << QString() << QStringLiteral("shop.mdb") << false << QStringLiteral("/nowhere/Tavoro/jssfserver.mdb") << true;
 }
 
 void TestStartup::location()
 {
     QFETCH(QString, path);
     QFETCH(QString, data);
+    QFETCH(bool, writable);
     QFETCH(QString, fullName);
-    const DbLocation location = resolveDbLocation(path, data, QStringLiteral("/opt/tavoro"));
-    QCOMPARE(location.DbFullName, fullName);
-    QCOMPARE(location.DbFolder + QLatin1Char('/') + location.DbFileName, fullName);
+    QFETCH(bool, toMake);
+    const DbPlace place =
+        placeDatabase(path, data, QStringLiteral("/opt/tavoro"), writable, QStringLiteral("/nowhere/Tavoro"));
+    QCOMPARE(place.location.DbFullName, fullName);
+    QCOMPARE(place.location.DbFolder + QLatin1Char('/') + place.location.DbFileName, fullName);
+    QCOMPARE(place.toMake, toMake);
 }
 
 namespace {
@@ -70,6 +85,75 @@ QString snapshot(const QString& name)
 }
 
 } // namespace
+
+void TestStartup::dataFolder_data()
+{
+    QTest::addColumn<QString>("found"); // what the data folder or the program's places hold
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("told"); // the critical message, a pattern; empty: none
+    QTest::newRow("Yes, packaged template") << "share" << true << QString();
+    QTest::newRow("Yes, template beside the program") << "beside" << true << QString();
+    QTest::newRow("No") << "share" << false << QString();
+    QTest::newRow("Yes, no template") << "none" << true << "找不到随程序提供的空数据库.*share/tavoro/jssfserver.mdb";
+    QTest::newRow("file already there") << "file" << true << QString();
+}
+
+// An installed program (its folder not writable) with no location chosen
+// keeps the hall's data in the user's data folder, made from the template
+// only on the operator's Yes, and never over a file that is there. Root may
+// write in any folder, so the folder's writability is given, not tried.
+void TestStartup::dataFolder()
+{
+    QFETCH(QString, found);
+    QFETCH(bool, yes);
+    QFETCH(QString, told);
+    QStandardPaths::setTestModeEnabled(true);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY2(dataFolder.contains(QLatin1String("/.qttest/")), qPrintable(dataFolder));
+    QDir(dataFolder).removeRecursively();
+    QTemporaryDir root;
+    const QString program = root.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(program) && QDir().mkpath(root.filePath(QStringLiteral("share/tavoro"))));
+    const QString made = dataFolder + QStringLiteral("/jssfserver.mdb");
+    if (found == QLatin1String("share"))
+        QVERIFY(makeHall(root.filePath(QStringLiteral("share/tavoro/jssfserver.mdb")), QStringLiteral("select 1")));
+    if (found == QLatin1String("beside"))
+        QVERIFY(makeHall(program + QStringLiteral("/jssfserver.mdb"), QStringLiteral("select 1")));
+    if (found == QLatin1String("file"))
+        QVERIFY(QDir().mkpath(dataFolder) && makeHall(made, QStringLiteral("create table kept (x)")));
+    // A package installs its files readable by everyone.
+    for (const QString& shipped : shippedTemplates(program))
+        QFile::setPermissions(shipped, QFileDevice::Permissions::fromInt(0x6644));
+    const QString before = snapshot(made);
+
+    MessageRecorder messages;
+    messages.setDefaultAnswer(yes ? Messages::Answer::Yes : Messages::Answer::No);
+    const std::optional<DbLocation> location = startDatabase(QString(), QString(), program, false);
+
+    const bool opens = yes && told.isEmpty();
+    QCOMPARE(location.has_value(), opens);
+    QCOMPARE(QFileInfo::exists(dataFolder), opens);
+    if (found == QLatin1String("file")) {
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(snapshot(made), before);
+    } else {
+        QVERIFY(messages.messages().first().buttons == Messages::Buttons::YesNo);
+        QVERIFY(messages.texts().first().contains(dataFolder));
+        QCOMPARE(messages.count(), told.isEmpty() ? 1 : 2);
+        if (!told.isEmpty())
+            QVERIFY2(messages.last().text.contains(QRegularExpression(told)), qPrintable(messages.last().text));
+    }
+    if (opens) {
+        QCOMPARE(location->DbFullName, made);
+        QVERIFY(!(QFile::permissions(made) & (QFileDevice::ReadGroup | QFileDevice::ReadOther)));
+        QSqlDatabase db;
+        const Result opened = Database::open(made, QStringLiteral("started"), &db);
+        QVERIFY2(opened.ok(), qPrintable(opened.message()));
+        db = QSqlDatabase();
+        Database::close(QStringLiteral("started"));
+    }
+    QDir(dataFolder).removeRecursively();
+}
 
 void TestStartup::openRefuses_data()
 {

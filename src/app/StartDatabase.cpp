@@ -1,0 +1,26 @@
+#include "app/StartDatabase.h"
+
+#include "base/DbPlace.h"
+#include "base/Messages.h"
+
+#include <QStandardPaths>
+
+std::optional<DbLocation> startDatabase(const QString& path, const QString& data, const QString& programFolder,
+                                        bool programFolderWritable)
+{
+    const DbPlace place = placeDatabase(path, data, programFolder, programFolderWritable,
+                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!place.toMake)
+        return place.location;
+    if (!Messages::ask(
+            QStringLiteral("文件夹 ") + place.location.DbFolder + QStringLiteral(" 中还没有 Tavoro 的数据文件 ") +
+            place.location.DbFileName +
+            QStringLiteral("。\n要在那里用随程序提供的空数据库建立它吗？\n选“否”则程序结束，不建立任何文件。")))
+        return std::nullopt;
+    const Result made = makeFromTemplate(shippedTemplates(programFolder), place.location.DbFullName);
+    if (!made) {
+        Messages::critical(made.message());
+        return std::nullopt;
+    }
+    return place.location;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "base/SettingsStore.h"
+
+#include <optional>
+
+// Where the program's database is at start. When it is the user's default
+// file in the data folder and does not exist yet, the operator is asked
+// whether to make it from the shipped template, and it is made on Yes.
+// No location when the operator said No or the file could not be made (the
+// operator has been told why); nothing is made then.
+std::optional<DbLocation> startDatabase(const QString& path, const QString& data, const QString& programFolder,
+                                        bool programFolderWritable);
