@@ -14,6 +14,9 @@ TAVORO_DEBIAN_PACKAGES=(
     libqt6sql6-sqlite
     qt6-serialport-dev
     qt6-charts-dev
+    qt6-tools-dev
+    qt6-l10n-tools
+    qt6-translations-l10n
     libgl-dev
     libsqlite3-dev
     libsodium-dev

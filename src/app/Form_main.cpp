@@ -53,9 +53,9 @@ Form_main::Form_main(AppState& state, QWidget* splash, QWidget* parent)
 
 void Form_main::applyLogin()
 {
-    m_panels.at(1)->setText(QStringLiteral("日期:") + DateText::date(m_state.BusinessDate));
-    m_panels.at(3)->setText(QStringLiteral("操作员:") + m_state.OperatorName);
-    m_panels.at(4)->setText(QStringLiteral("班次:") + m_state.ShiftName);
+    m_panels.at(1)->setText(tr("日期:%1").arg(DateText::date(m_state.BusinessDate)));
+    m_panels.at(3)->setText(tr("操作员:%1").arg(m_state.OperatorName));
+    m_panels.at(4)->setText(tr("班次:%1").arg(m_state.ShiftName));
     openBoard();
 }
 
@@ -100,7 +100,7 @@ void Form_main::onTimer()
 
 void Form_main::closeEvent(QCloseEvent* event)
 {
-    if (!Messages::ask(QStringLiteral("是否退出") + Messages::AppTitle + QStringLiteral("？"))) {
+    if (!Messages::ask(tr("是否退出%1？").arg(Messages::AppTitle))) {
         event->ignore();
         return;
     }

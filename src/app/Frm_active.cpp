@@ -23,7 +23,7 @@ Frm_active::Frm_active(QWidget* parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto* publisher = new QLabel(QStringLiteral("台球厅计费管理系统"), this);
+    auto* publisher = new QLabel(tr("台球厅计费管理系统"), this);
     publisher->setObjectName(QStringLiteral("Label2"));
     QFont publisherFont = publisher->font();
     publisherFont.setPointSize(16);

@@ -29,7 +29,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tavoro 帮助"));
+    setWindowTitle(tr("Tavoro 帮助"));
     resize(760, 620);
 
     m_browser = new QTextBrowser(this);
@@ -37,24 +37,24 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->setOpenExternalLinks(true);
     m_browser->setSource(Manual);
 
-    auto* contents = button("helpContents", QStringLiteral("目录(&C)"), this);
+    auto* contents = button("helpContents", tr("目录(&C)"), this);
     connect(contents, &QPushButton::clicked, m_browser, &QTextBrowser::home);
-    auto* back = button("helpBack", QStringLiteral("后退(&B)"), this);
+    auto* back = button("helpBack", tr("后退(&B)"), this);
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     back->setEnabled(false);
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("helpSearch"));
-    m_search->setPlaceholderText(QStringLiteral("输入要找的字词，按回车"));
+    m_search->setPlaceholderText(tr("输入要找的字词，按回车"));
     connect(m_search, &QLineEdit::returnPressed, this, &HelpWindow::findNext);
-    auto* find = button("helpFind", QStringLiteral("查找(&F)"), this);
+    auto* find = button("helpFind", tr("查找(&F)"), this);
     connect(find, &QPushButton::clicked, this, &HelpWindow::findNext);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(contents);
     bar->addWidget(back);
     bar->addSpacing(20);
-    bar->addWidget(new QLabel(QStringLiteral("查找："), this));
+    bar->addWidget(new QLabel(tr("查找："), this));
     bar->addWidget(m_search, 1);
     bar->addWidget(find);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);

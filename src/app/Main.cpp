@@ -4,6 +4,7 @@
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "app/HelpKey.h"
+#include "app/Language.h"
 #include "app/MessageBoxPresenter.h"
 #include "app/StartDatabase.h"
 #include "base/AppState.h"
@@ -51,9 +52,8 @@ QString startFailure(const Result& opened, const SettingsStore& settings)
     const bool maybeWrongFile =
         opened.number() == Result::DatabaseFailure || opened.number() == Result::NotTavoroDatabase;
     if (maybeWrongFile && !settings.path().isEmpty())
-        text += QStringLiteral("\n数据文件的位置记录在 ") +
-                QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName() +
-                QStringLiteral("（main_path 组的 path 和 data）。");
+        text += QCoreApplication::translate("Main", "\n数据文件的位置记录在 %1（main_path 组的 path 和 data）。")
+                    .arg(QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName());
     return text;
 }
 
@@ -68,6 +68,9 @@ int Main(int argc, char* argv[])
     font.setPointSize(10);
     QApplication::setFont(font);
 
+    SettingsStore settings;
+    installLanguage(app, chooseLanguage(settings.language()));
+
     MessageBoxPresenter presenter;
     Messages::setPresenter(&presenter);
     HelpKey helpKey;
@@ -79,7 +82,6 @@ int Main(int argc, char* argv[])
     }
 
     AppState state;
-    SettingsStore settings;
     const std::optional<DbLocation> location =
         startDatabase(settings.path(), settings.data(), programFolder(), programFolderWritable());
     if (!location)
@@ -100,9 +102,9 @@ int Main(int argc, char* argv[])
         return 1;
     }
     if (!wrongParameters.isEmpty())
-        Messages::exclamation(QStringLiteral("下列参数的值无法识别，本次运行使用初始值：\n") +
-                              wrongParameters.join(QStringLiteral("、")) +
-                              QStringLiteral("\n请在“系统参数设置”中改正。"));
+        Messages::exclamation(QCoreApplication::translate(
+                                  "Main", "下列参数的值无法识别，本次运行使用初始值：\n%1\n请在“系统参数设置”中改正。")
+                                  .arg(wrongParameters.join(QStringLiteral("、"))));
 
     QPointer<Frm_active> splash = new Frm_active;
     QPointer<Form_main> mainWindow;

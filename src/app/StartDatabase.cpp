@@ -3,6 +3,7 @@
 #include "base/DbPlace.h"
 #include "base/Messages.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 std::optional<DbLocation> startDatabase(const QString& path, const QString& data, const QString& programFolder,
@@ -13,9 +14,10 @@ std::optional<DbLocation> startDatabase(const QString& path, const QString& data
     if (!place.toMake)
         return place.location;
     if (!Messages::ask(
-            QStringLiteral("文件夹 ") + place.location.DbFolder + QStringLiteral(" 中还没有 Tavoro 的数据文件 ") +
-            place.location.DbFileName +
-            QStringLiteral("。\n要在那里用随程序提供的空数据库建立它吗？\n选“否”则程序结束，不建立任何文件。")))
+            QCoreApplication::translate("StartDatabase",
+                                        "文件夹 %1 中还没有 Tavoro 的数据文件 %2。\n"
+                                        "要在那里用随程序提供的空数据库建立它吗？\n选“否”则程序结束，不建立任何文件。")
+                .arg(place.location.DbFolder, place.location.DbFileName)))
         return std::nullopt;
     const Result made = makeFromTemplate(shippedTemplates(programFolder), place.location.DbFullName);
     if (!made) {

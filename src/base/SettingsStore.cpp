@@ -5,7 +5,8 @@
 
 namespace {
 const QString Group = QStringLiteral("main_path");
-}
+const QString LanguageKey = QStringLiteral("ui/language");
+} // namespace
 
 DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
 {
@@ -48,6 +49,17 @@ void SettingsStore::save(const QString& path, const QString& data)
 {
     m_settings->setValue(Group + QStringLiteral("/path"), path);
     m_settings->setValue(Group + QStringLiteral("/data"), data);
+    m_settings->sync();
+}
+
+QString SettingsStore::language() const
+{
+    return m_settings->value(LanguageKey).toString();
+}
+
+void SettingsStore::setLanguage(const QString& language)
+{
+    m_settings->setValue(LanguageKey, language);
     m_settings->sync();
 }
 

@@ -48,6 +48,11 @@ public:
     // name; empty otherwise.
     QString printerPort(const QString& name) const;
 
+    // The language the operator chose for this counter ("zh_CN" or "en");
+    // empty to follow the system's.
+    QString language() const;
+    void setLanguage(const QString& language);
+
 private:
     QSettings* m_settings;
     bool m_owned;

@@ -48,9 +48,10 @@ icon="$(sed -n 's/^Icon=//p' "$root/$desktop")"
 [[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ]] || fail "the desktop entry's icon '$icon' is missing"
 
 # Every package that owns a library a program links must be a dependency.
-# The plugin and the fonts are loaded while running, so no linker names them.
+# The plugin, Qt's translations and the fonts are loaded while running, so no
+# linker names them.
 mapfile -t depends < <(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/([^)]*)//; s/[[:space:]]//g')
-needs=(libqt6sql6-sqlite fonts-noto-cjk fonts-wqy-microhei)
+needs=(libqt6sql6-sqlite qt6-translations-l10n fonts-noto-cjk fonts-wqy-microhei)
 multiarch="$(gcc -print-multiarch)" # not the lib32 copies of libc6-i386
 for program in "${programs[@]}"; do
     for soname in $(readelf -d "$root/usr/bin/$program" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p'); do

@@ -1,6 +1,7 @@
 #include "GalleryHall.h"
 #include "GalleryScreens.h"
 #include "SilentPresenter.h"
+#include "app/Language.h"
 #include "base/FixedClock.h"
 #include "base/SettingsStore.h"
 
@@ -86,10 +87,21 @@ int main(int argc, char* argv[])
                                         QStringLiteral("Make the demo hall in FOLDER instead of a temporary folder."),
                                         QStringLiteral("FOLDER"));
     parser.addOption(hallOption);
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("Render in LANGUAGE: zh_CN (the default) or en."),
+                                        QStringLiteral("LANGUAGE"), languageSetting(Language::Chinese));
+    parser.addOption(langOption);
     parser.addPositionalArgument(QStringLiteral("OUTPUT_FOLDER"), QStringLiteral("Where the pictures go."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
+
+    // The pictures must not depend on the language of the machine they are
+    // rendered on.
+    if (!installLanguage(app, chooseLanguage(parser.value(langOption), QLocale(QLocale::Chinese)))) {
+        std::fprintf(stderr, "cannot load the translation for %s\n", qUtf8Printable(parser.value(langOption)));
+        return 1;
+    }
 
     const QDir out(parser.positionalArguments().first());
     if (!QDir().mkpath(out.path())) {
