@@ -78,6 +78,21 @@
     </message>
 </context>
 <context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>界面语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Tavoro 下次启动时使用所选的语言。</source>
+        <translation>Tavoro uses the chosen language from its next start.</translation>
+    </message>
+    <message>
+        <source>跟随系统语言</source>
+        <translation>The system&apos;s language</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>

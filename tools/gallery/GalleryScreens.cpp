@@ -16,6 +16,7 @@
 #include "app/Form_main.h"
 #include "app/Frm_active.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageChoice.h"
 #include "base/AppState.h"
 #include "base/Clock.h"
 #include "base/DateText.h"
@@ -471,6 +472,10 @@ QList<GalleryScreen> galleryScreens()
         {QStringLiteral("AboutBox"),
          [](GalleryContext&) {
              return std::make_unique<AboutBox>();
+         }},
+        {QStringLiteral("LanguageChoice"),
+         [](GalleryContext& context) {
+             return std::make_unique<LanguageChoice>(context.settings);
          }},
     };
 }
