@@ -1118,7 +1118,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
     <message>
         <source>期间：</source>
-        <translation>Period:</translation>
+        <translation>Period: </translation>
     </message>
     <message>
         <source>编码</source>
