@@ -2,6 +2,7 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace CatalogueImport {
@@ -30,8 +31,9 @@ Imported run(QSqlDatabase& db)
             missing.append(table);
     }
     if (!missing.isEmpty()) {
-        imported.refusal = Notice::exclamation(QStringLiteral("数据库中没有旧的商品表 %1，无法转换，没有写入任何数据。")
-                                                   .arg(missing.join(QStringLiteral("、"))));
+        imported.refusal = Notice::exclamation(
+            QCoreApplication::translate("CatalogueImport", "数据库中没有旧的商品表 %1，无法转换，没有写入任何数据。")
+                .arg(missing.join(QCoreApplication::translate("CatalogueImport", "、", "between table names"))));
         return imported;
     }
     // Codes are compared trimmed, as they are written; a code repeated within

@@ -17,7 +17,7 @@ Form_dmcz1::Form_dmcz1(const QSqlDatabase& db, QWidget* parent)
     , m_listly(new QListView(this))
 {
     setObjectName(QStringLiteral("Form_dmcz1"));
-    setWindowTitle(QStringLiteral("商品帮助"));
+    setWindowTitle(tr("商品帮助"));
     m_model->setQuery(GoodsLookup::HelpList, db);
     if (m_model->lastError().isValid())
         ShowErr(Result::fromSqlError(m_model->lastError()));
@@ -29,11 +29,11 @@ Form_dmcz1::Form_dmcz1(const QSqlDatabase& db, QWidget* parent)
         m_listly->setCurrentIndex(m_model->index(0, 0));
     connect(m_listly, &QListView::doubleClicked, this, &Form_dmcz1::CmdYes_Click);
 
-    auto* yes = new QPushButton(QStringLiteral("&Y.确定"), this);
+    auto* yes = new QPushButton(tr("&Y.确定"), this);
     yes->setObjectName(QStringLiteral("CmdYes"));
     yes->setAutoDefault(false);
     connect(yes, &QPushButton::clicked, this, &Form_dmcz1::CmdYes_Click);
-    auto* no = new QPushButton(QStringLiteral("&C.放弃"), this);
+    auto* no = new QPushButton(tr("&C.放弃"), this);
     no->setObjectName(QStringLiteral("CmdNo"));
     no->setAutoDefault(false);
     connect(no, &QPushButton::clicked, this, &QDialog::reject);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,8 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("收发结存");
+// The screen's name in the operator log: data, Chinese whatever language is shown.
+const QString LogName = QStringLiteral("收发结存");
 
 // The total boxes Txtdate_2 to Txtdate_9 in order, each with the figure it shows.
 struct TotalBox
@@ -39,10 +41,14 @@ struct TotalBox
     StockBalance::Figure figure;
 };
 const TotalBox TotalBoxes[] = {
-    {"上期数量", StockBalance::OpeningCount},  {"入库数量", StockBalance::InCount},
-    {"销售数量", StockBalance::OutCount},      {"结存数量", StockBalance::ClosingCount},
-    {"上期金额", StockBalance::OpeningAmount}, {"入库金额", StockBalance::InAmount},
-    {"销售金额", StockBalance::OutAmount},     {"结存金额", StockBalance::ClosingAmount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "上期数量"), StockBalance::OpeningCount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "入库数量"), StockBalance::InCount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "销售数量"), StockBalance::OutCount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "结存数量"), StockBalance::ClosingCount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "上期金额"), StockBalance::OpeningAmount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "入库金额"), StockBalance::InAmount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "销售金额"), StockBalance::OutAmount},
+    {QT_TRANSLATE_NOOP("Form_sfjcJs", "结存金额"), StockBalance::ClosingAmount},
 };
 
 } // namespace
@@ -50,7 +56,7 @@ const TotalBox TotalBoxes[] = {
 Form_sfjcJs::Form_sfjcJs(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
 {
     if (!m_log.opened())
         ShowErr(m_log.opened());
@@ -71,19 +77,19 @@ void Form_sfjcJs::done(int result)
 void Form_sfjcJs::buildScreen()
 {
     setObjectName(QStringLiteral("Form_sfjcJs"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("收发结存"));
     resize(1000, 620);
 
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->addKey("PrintView", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
-    toolbar->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
-    toolbar->addKey("Find", QStringLiteral("查询"), QStyle::SP_BrowserReload, [this] { sfjc(); });
-    toolbar->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    toolbar->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
+    toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
+    toolbar->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { sfjc(); });
+    toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
-    toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
-    auto* title = new QLabel(QStringLiteral("商品结存账"), this);
+    auto* title = new QLabel(tr("商品结存账"), this);
     title->setObjectName(QStringLiteral("Label1"));
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
@@ -93,8 +99,7 @@ void Form_sfjcJs::buildScreen()
 
     m_grid = new QTableWidget(0, 1 + StockBalance::FigureCount, this);
     m_grid->setObjectName(QStringLiteral("FlGridZb"));
-    m_grid->setHorizontalHeader(new StockGridHeader(
-        {QStringLiteral(" 上期"), QStringLiteral(" 领入"), QStringLiteral(" 销售"), QStringLiteral(" 结余")}, m_grid));
+    m_grid->setHorizontalHeader(new StockGridHeader({tr(" 上期"), tr(" 领入"), tr(" 销售"), tr(" 结余")}, m_grid));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->verticalHeader()->setDefaultSectionSize(24);
@@ -116,12 +121,12 @@ QWidget* Form_sfjcJs::buildChoices()
     m_start = datePicker(QStringLiteral("DTP1"), first, pane);
     m_end = datePicker(QStringLiteral("DTP2"), first.addMonths(1).addDays(-1), pane);
 
-    m_byStore = new QRadioButton(QStringLiteral("按仓库"), pane);
+    m_byStore = new QRadioButton(tr("按仓库"), pane);
     m_byStore->setObjectName(QStringLiteral("Optick"));
     m_byStore->setChecked(true);
-    auto* byCategory = new QRadioButton(QStringLiteral("按商品分类"), pane);
+    auto* byCategory = new QRadioButton(tr("按商品分类"), pane);
     byCategory->setObjectName(QStringLiteral("Optisp"));
-    m_includeZero = new QCheckBox(QStringLiteral("包括为零的数据"), pane);
+    m_includeZero = new QCheckBox(tr("包括为零的数据"), pane);
     m_includeZero->setObjectName(QStringLiteral("Check_ck"));
 
     // The name box and its button select nothing: the balance covers every goods item.
@@ -133,9 +138,9 @@ QWidget* Form_sfjcJs::buildChoices()
 
     auto* row = new QHBoxLayout(pane);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new QLabel(QStringLiteral("开始日期"), pane));
+    row->addWidget(new QLabel(tr("开始日期"), pane));
     row->addWidget(m_start);
-    row->addWidget(new QLabel(QStringLiteral("结束日期"), pane));
+    row->addWidget(new QLabel(tr("结束日期"), pane));
     row->addWidget(m_end);
     row->addSpacing(16);
     row->addWidget(m_byStore);
@@ -143,7 +148,7 @@ QWidget* Form_sfjcJs::buildChoices()
     row->addSpacing(16);
     row->addWidget(m_includeZero);
     row->addSpacing(16);
-    row->addWidget(new QLabel(QStringLiteral("商品名称"), pane));
+    row->addWidget(new QLabel(tr("商品名称"), pane));
     row->addWidget(name);
     row->addWidget(nameButton);
     row->addStretch();
@@ -160,7 +165,7 @@ QWidget* Form_sfjcJs::buildTotals()
         box->setObjectName(QStringLiteral("Txtdate_") + QString::number(i + 2));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
-        auto* label = new QLabel(QString::fromUtf8(TotalBoxes[i].label), pane);
+        auto* label = new QLabel(QCoreApplication::translate("Form_sfjcJs", TotalBoxes[i].label), pane);
         label->setBuddy(box);
         grid->addWidget(label, i / 4, 2 * (i % 4));
         grid->addWidget(box, i / 4, 2 * (i % 4) + 1);
@@ -183,7 +188,7 @@ void Form_sfjcJs::sfjc()
         return;
     }
     if (!balance.anyBusiness) {
-        Messages::exclamation(QStringLiteral("本月无业务发生！"), Caption);
+        Messages::exclamation(tr("本月无业务发生！"), tr("收发结存"));
         return;
     }
     m_balance = std::move(balance);
@@ -206,9 +211,9 @@ void Form_sfjcJs::sfjc()
 
 void Form_sfjcJs::flgrid_set()
 {
-    QStringList captions = {QStringLiteral("  商品名称")};
+    QStringList captions = {tr("  商品名称")};
     for (int group = 0; group < StockBalance::FigureCount / 2; ++group)
-        captions << QStringLiteral("数  量") << QStringLiteral("金  额");
+        captions << tr("数  量") << tr("金  额");
     m_grid->setHorizontalHeaderLabels(captions);
     m_grid->setColumnWidth(0, 180);
     for (int c = 1; c < m_grid->columnCount(); ++c)
@@ -226,13 +231,13 @@ void Form_sfjcJs::print_set(int print_lx)
     const ReportDocument document = Report_sfjc(m_balance, m_shownStart.isValid() ? m_shownStart : m_start->date(),
                                                 m_shownEnd.isValid() ? m_shownEnd : m_end->date());
     if (print_lx == 1)
-        previewReport(document, QStringLiteral("收发结存表"), this);
+        previewReport(document, tr("收发结存表"), this);
     else if (!printReport(document))
-        Messages::exclamation(QStringLiteral("收发结存表没有打印：打印机不能使用。"), Caption);
+        Messages::exclamation(tr("收发结存表没有打印：打印机不能使用。"), tr("收发结存"));
 }
 
 void Form_sfjcJs::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"));
+        Messages::exclamation(tr("没有找到计算器程序。"));
 }

@@ -11,7 +11,7 @@ Form_spFind::Form_spFind(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form_spFind"));
-    setWindowTitle(QStringLiteral("查找"));
+    setWindowTitle(tr("查找"));
     auto* grid = new QGridLayout;
     const auto addBox = [this, grid](int row, int column, const QString& label) {
         auto* box = new QLineEdit(this);
@@ -21,17 +21,17 @@ Form_spFind::Form_spFind(QWidget* parent)
         grid->addWidget(box, row, column);
         m_boxes.append(box);
     };
-    addBox(0, 1, QStringLiteral("仓库编码"));
-    addBox(1, 1, QStringLiteral("商品编码"));
-    grid->addWidget(new QLabel(QStringLiteral("至"), this), 1, 2);
+    addBox(0, 1, tr("仓库编码"));
+    addBox(1, 1, tr("商品编码"));
+    grid->addWidget(new QLabel(tr("至"), this), 1, 2);
     addBox(1, 3, QString());
-    addBox(2, 1, QStringLiteral("商品名称"));
+    addBox(2, 1, tr("商品名称"));
     grid->addWidget(m_boxes[3], 2, 1, 1, 3);
 
-    auto* yes = new QPushButton(QStringLiteral("&Y.确定"), this);
+    auto* yes = new QPushButton(tr("&Y.确定"), this);
     yes->setObjectName(QStringLiteral("CmdYes"));
     yes->setDefault(true);
-    auto* no = new QPushButton(QStringLiteral("&N.放弃"), this);
+    auto* no = new QPushButton(tr("&N.放弃"), this);
     no->setObjectName(QStringLiteral("CmdNo"));
     no->setAutoDefault(false);
     connect(yes, &QPushButton::clicked, this, [this] {

@@ -14,6 +14,7 @@
 #include "goods/Report_spbm.h"
 #include "printing/ReportPreview.h"
 
+#include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,7 +33,8 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("商品编码");
+// The screen's name in the operator log: data, Chinese whatever language is shown.
+const QString LogName = QStringLiteral("商品编码");
 
 struct BoxText
 {
@@ -42,15 +44,24 @@ struct BoxText
 };
 
 // Text1's boxes in the order they stand; 9 shows the department's name.
-const BoxText Boxes[] = {{0, "headcode", " 商品编码"}, {1, "name", " 商品名称"},    {2, "spjm", " 商品简码"},
-                         {3, "spdw", " 计量单位"},     {15, "spdj", " 商品单价"},   {5, "sp_max", " 会员优惠 "},
-                         {6, "sp_mix", "非会员优惠"},  {7, "spgg", " 规格型号"},    {8, "spcd", " 产    地"},
-                         {4, "bm_sort", " 仓库编码"},  {9, "bm_name", " 仓库名称"}, {13, "point_h", " 编码级别"}};
+const BoxText Boxes[] = {{0, "headcode", QT_TRANSLATE_NOOP("Form_spbmdy", " 商品编码")},
+                         {1, "name", QT_TRANSLATE_NOOP("Form_spbmdy", " 商品名称")},
+                         {2, "spjm", QT_TRANSLATE_NOOP("Form_spbmdy", " 商品简码")},
+                         {3, "spdw", QT_TRANSLATE_NOOP("Form_spbmdy", " 计量单位")},
+                         {15, "spdj", QT_TRANSLATE_NOOP("Form_spbmdy", " 商品单价")},
+                         {5, "sp_max", QT_TRANSLATE_NOOP("Form_spbmdy", " 会员优惠 ")},
+                         {6, "sp_mix", QT_TRANSLATE_NOOP("Form_spbmdy", "非会员优惠")},
+                         {7, "spgg", QT_TRANSLATE_NOOP("Form_spbmdy", " 规格型号")},
+                         {8, "spcd", QT_TRANSLATE_NOOP("Form_spbmdy", " 产    地")},
+                         {4, "bm_sort", QT_TRANSLATE_NOOP("Form_spbmdy", " 仓库编码")},
+                         {9, "bm_name", QT_TRANSLATE_NOOP("Form_spbmdy", " 仓库名称")},
+                         {13, "point_h", QT_TRANSLATE_NOOP("Form_spbmdy", " 编码级别")}};
 
-const char* const Notes =
+const char* const Notes = QT_TRANSLATE_NOOP(
+    "Form_spbmdy",
     "【会员优惠】 与 【非会员优惠】使用说明\n"
     "会员优惠：如果【商品单价】10 元 会员优惠 为 2  在商品销售时如果为会员购买则此种商品价格将为 8 元\n"
-    "非会员优惠：如果【商品单价】10 元 非会员优惠 为 1  在商品销售时如果是非会员购买，则此种商品价格将为 9 元";
+    "非会员优惠：如果【商品单价】10 元 非会员优惠 为 1  在商品销售时如果是非会员购买，则此种商品价格将为 9 元");
 
 QTableView* grid(const QString& name, QWidget* parent)
 {
@@ -69,10 +80,10 @@ QTableView* grid(const QString& name, QWidget* parent)
 Form_spbmdy::Form_spbmdy(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
 {
     setObjectName(QStringLiteral("Form_spbmdy"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("商品编码"));
     resize(960, 640);
     if (!m_log.opened())
         ShowErr(m_log.opened());
@@ -100,31 +111,31 @@ void Form_spbmdy::done(int result)
 void Form_spbmdy::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
-    const auto key = [this, toolbar](const char* name, const char* caption, QStyle::StandardPixmap icon, auto slot) {
-        m_keys.insert(QLatin1String(name), toolbar->addKey(name, QString::fromUtf8(caption), icon, slot));
+    const auto key = [this, toolbar](const char* name, const QString& caption, QStyle::StandardPixmap icon, auto slot) {
+        m_keys.insert(QLatin1String(name), toolbar->addKey(name, caption, icon, slot));
     };
-    key("PrintView", "预览", QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
-    key("print", "打印", QStyle::SP_DialogSaveButton, [this] { print_set(2); });
+    key("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
+    key("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
     toolbar->addSeparator();
-    key("Add", "增加", QStyle::SP_FileDialogNewFolder, [this] { spbm_add(); });
-    key("Edit", "修改", QStyle::SP_FileDialogDetailedView, [this] { edit(); });
-    key("Save", "保存", QStyle::SP_DialogApplyButton, [this] { sp_save(); });
-    key("Cancel", "撤消", QStyle::SP_DialogCancelButton, [this] { qy_upda(); });
-    key("Find", "查询", QStyle::SP_FileDialogStart, [this] { find(); });
-    key("Dele", "删除", QStyle::SP_TrashIcon, [this] { sp_dele(); });
+    key("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { spbm_add(); });
+    key("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); });
+    key("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { sp_save(); });
+    key("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); });
+    key("Find", tr("查询"), QStyle::SP_FileDialogStart, [this] { find(); });
+    key("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); });
     toolbar->addSeparator();
-    key("Help", "帮助", QStyle::SP_DialogHelpButton, [] {});
-    key("Calc", "计算器", QStyle::SP_ComputerIcon, [this] { startCalculator(); });
-    key("Quit", "退出", QStyle::SP_DialogCloseButton, [this] { reject(); });
+    key("Help", tr("帮助"), QStyle::SP_DialogHelpButton, [] {});
+    key("Calc", tr("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    key("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     m_model = new GoodsCatalogueModel(this, m_state.DbConn);
-    const char* const headers[][2] = {{"headcode", "商品编码"},
-                                      {"name", "商品名称"},
-                                      {"spjm", "商品简码"},
-                                      {"spdw", "计量单位"},
-                                      {"spdj", "商品单价"}};
+    const char* const headers[][2] = {{"headcode", QT_TRANSLATE_NOOP("Form_spbmdy", "商品编码")},
+                                      {"name", QT_TRANSLATE_NOOP("Form_spbmdy", "商品名称")},
+                                      {"spjm", QT_TRANSLATE_NOOP("Form_spbmdy", "商品简码")},
+                                      {"spdw", QT_TRANSLATE_NOOP("Form_spbmdy", "计量单位")},
+                                      {"spdj", QT_TRANSLATE_NOOP("Form_spbmdy", "商品单价")}};
     for (const auto& [name, header] : headers)
-        m_model->setHeaderData(column(name), Qt::Horizontal, QString::fromUtf8(header));
+        m_model->setHeaderData(column(name), Qt::Horizontal, QCoreApplication::translate("Form_spbmdy", header));
 
     m_dy = grid(QStringLiteral("daGridDy"), this);
     m_dy->setModel(m_model);
@@ -143,17 +154,17 @@ void Form_spbmdy::buildScreen()
     });
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->addTab(m_dy, QStringLiteral("商品编码"));
-    tabs->addTab(m_ly, QStringLiteral("商品列表"));
+    tabs->addTab(m_dy, tr("商品编码"));
+    tabs->addTab(m_ly, tr("商品列表"));
 
-    auto* update = new QPushButton(QStringLiteral("更新"), this);
+    auto* update = new QPushButton(tr("更新"), this);
     update->setObjectName(QStringLiteral("Command1"));
     update->setAutoDefault(false);
     connect(update, &QPushButton::clicked, this, [this] { dr1(); });
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildBoxes());
-    auto* notes = new QLabel(QString::fromUtf8(Notes), this);
+    auto* notes = new QLabel(QCoreApplication::translate("Form_spbmdy", Notes), this);
     notes->setWordWrap(true);
     right->addWidget(notes);
     right->addStretch();
@@ -191,7 +202,7 @@ QWidget* Form_spbmdy::buildBoxes()
         auto* box = new QLineEdit(pane);
         box->setObjectName(QStringLiteral("Text1_") + QString::number(text.index));
         box->installEventFilter(this);
-        auto* label = new QLabel(QString::fromUtf8(text.label), pane);
+        auto* label = new QLabel(QCoreApplication::translate("Form_spbmdy", text.label), pane);
         label->setBuddy(box);
         boxes->addWidget(label, line / 2, (line % 2) * 2);
         boxes->addWidget(box, line / 2, (line % 2) * 2 + 1);
@@ -315,7 +326,7 @@ void Form_spbmdy::sp_dele()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    if (!Messages::ask(QStringLiteral("是否删除当前记录"), Messages::AppTitle))
+    if (!Messages::ask(tr("是否删除当前记录"), Messages::AppTitle))
         return;
     const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
     const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_state.DbConn, code);
@@ -342,7 +353,7 @@ void Form_spbmdy::find_set(const GoodsCatalogue::FindCondition& condition)
         return;
     }
     if (m_model->rowCount() == 0) {
-        Messages::information(QStringLiteral("无符合条件的记录!"), Messages::AppTitle);
+        Messages::information(tr("无符合条件的记录!"), Messages::AppTitle);
         m_model->setCondition({});
         if (!m_model->select())
             ShowErr(Result::fromSqlError(m_model->lastError()));
@@ -377,14 +388,14 @@ void Form_spbmdy::print_set(int lx)
 {
     const ReportDocument document = Report_spbm(*m_model);
     if (lx == 1)
-        previewReport(document, Caption, this);
+        previewReport(document, tr("商品编码"), this);
     else if (!printReport(document))
-        Messages::exclamation(QStringLiteral("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
+        Messages::exclamation(tr("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
 }
 
 void Form_spbmdy::dr1()
 {
-    if (!Messages::ask(QStringLiteral("数据转换,如果你已执行一次，请不要再次执行。"), Messages::AppTitle))
+    if (!Messages::ask(tr("数据转换,如果你已执行一次，请不要再次执行。"), Messages::AppTitle))
         return;
     const CatalogueImport::Imported imported = CatalogueImport::run(m_state.DbConn);
     if (ShowStopped(imported.result, imported.refusal))
@@ -394,14 +405,14 @@ void Form_spbmdy::dr1()
         ShowErr(Result::fromSqlError(m_model->lastError()));
     goToRow(m_model->rowCount() - 1);
     Messages::information(
-        QStringLiteral("数据转换完成! 新增商品 %1 条，仓库 %2 条。").arg(imported.goods).arg(imported.departments),
+        tr("数据转换完成! 新增商品 %1 条，仓库 %2 条。").arg(imported.goods).arg(imported.departments),
         Messages::AppTitle);
 }
 
 void Form_spbmdy::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"), Messages::AppTitle);
+        Messages::exclamation(tr("没有找到计算器程序。"), Messages::AppTitle);
 }
 
 void Form_spbmdy::goToRow(int row)
@@ -461,7 +472,7 @@ void Form_spbmdy::enterPressed(int index)
     }
     case 1:
         if (box(1)->text().trimmed().isEmpty())
-            Messages::critical(QStringLiteral("商品名称不能为空"), Messages::AppTitle);
+            Messages::critical(tr("商品名称不能为空"), Messages::AppTitle);
         else
             box(2)->setFocus();
         return;
@@ -471,7 +482,7 @@ void Form_spbmdy::enterPressed(int index)
         return;
     case 3:
         if (box(3)->text().trimmed().isEmpty())
-            Messages::exclamation(QStringLiteral("计量单位不能为空"), Messages::AppTitle);
+            Messages::exclamation(tr("计量单位不能为空"), Messages::AppTitle);
         else
             box(15)->setFocus();
         return;
@@ -487,7 +498,7 @@ void Form_spbmdy::enterPressed(int index)
         return;
     }
     if (box(3)->text().trimmed().isEmpty()) {
-        Messages::exclamation(QStringLiteral("计量单位不能为空"), Messages::AppTitle);
+        Messages::exclamation(tr("计量单位不能为空"), Messages::AppTitle);
         return;
     }
     if (box(0)->text().trimmed().isEmpty())

@@ -16,6 +16,7 @@
 #include "goods/GoodsLookup.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,7 +33,10 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("商品进货");
+// The screen's name in the operator log: data, Chinese whatever language is shown.
+const QString LogName = QStringLiteral("商品进货");
+// The payment ways as fkfs stores them; Combo1 shows them translated and keeps
+// these as its items' data.
 const QString Cash = QStringLiteral("现金");
 const QString Card = QStringLiteral("刷卡");
 
@@ -43,9 +47,12 @@ struct BoxText
 };
 
 // Txtzzd by index; 9, the payment, is shown through Combo1.
-const BoxText Boxes[] = {{"单据号", "dj_id"}, {"日  期", "rc"},     {"商品名称", "wlcode"}, {"数  量", "count"},
-                         {"单  价", "price"}, {"金  额", "amount"}, {"经手人", "jsr"},      {"制  单", "czyname"},
-                         {"备  注", "abs"},   {"付款方式", "fkfs"}};
+const BoxText Boxes[] = {
+    {QT_TRANSLATE_NOOP("Form_spgl", "单据号"), "dj_id"},    {QT_TRANSLATE_NOOP("Form_spgl", "日  期"), "rc"},
+    {QT_TRANSLATE_NOOP("Form_spgl", "商品名称"), "wlcode"}, {QT_TRANSLATE_NOOP("Form_spgl", "数  量"), "count"},
+    {QT_TRANSLATE_NOOP("Form_spgl", "单  价"), "price"},    {QT_TRANSLATE_NOOP("Form_spgl", "金  额"), "amount"},
+    {QT_TRANSLATE_NOOP("Form_spgl", "经手人"), "jsr"},      {QT_TRANSLATE_NOOP("Form_spgl", "制  单"), "czyname"},
+    {QT_TRANSLATE_NOOP("Form_spgl", "备  注"), "abs"},      {QT_TRANSLATE_NOOP("Form_spgl", "付款方式"), "fkfs"}};
 constexpr int BoxCount = int(std::size(Boxes));
 
 QPushButton* smallButton(const QString& name, const QString& text, QWidget* parent)
@@ -62,11 +69,11 @@ QPushButton* smallButton(const QString& name, const QString& text, QWidget* pare
 Form_spgl::Form_spgl(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
     , m_kind(GoodsDocument::kindOfMode(state.GoodsMode))
 {
     setObjectName(QStringLiteral("Form_spgl"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("商品进货"));
     if (!m_log.opened())
         ShowErr(m_log.opened());
     buildScreen();
@@ -88,33 +95,28 @@ void Form_spgl::done(int result)
 void Form_spgl::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
-    const auto inert = [toolbar](const char* key, const char* caption, QStyle::StandardPixmap icon) {
+    const auto inert = [toolbar](const char* key, const QString& caption, QStyle::StandardPixmap icon) {
         // Keys the documents share with the other record screens but do not use.
-        toolbar->addKey(key, QString::fromUtf8(caption), icon, [] {})->setEnabled(false);
+        toolbar->addKey(key, caption, icon, [] {})->setEnabled(false);
     };
-    inert("PrintView", "预览", QStyle::SP_FileDialogContentsView);
-    inert("print", "打印", QStyle::SP_DialogSaveButton);
+    inert("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView);
+    inert("print", tr("打印"), QStyle::SP_DialogSaveButton);
     toolbar->addSeparator();
-    m_browseActions = {
-        toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { xs_add(); }),
-        toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
-    m_editActions = {
-        toolbar->addKey("Save", QStringLiteral("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
-        toolbar->addKey("Cancel", QStringLiteral("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    m_browseActions = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { xs_add(); }),
+                       toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    m_editActions = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
+                     toolbar->addKey("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
     // With Ctrl+N to start and Enter from box to box, ending on the table
     // with a save, a sale needs no mouse.
     m_browseActions.first()->setShortcut(QKeySequence::New);
-    inert("Find", "查询", QStyle::SP_FileDialogListView);
-    m_browseActions.append(toolbar->addKey("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { dj_del(); }));
+    inert("Find", tr("查询"), QStyle::SP_FileDialogListView);
+    m_browseActions.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { dj_del(); }));
     toolbar->addSeparator();
-    inert("Help", "帮助", QStyle::SP_DialogHelpButton);
-    m_browseActions.append(
-        toolbar->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); }));
-    m_browseActions.append(
-        toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
+    inert("Help", tr("帮助"), QStyle::SP_DialogHelpButton);
+    m_browseActions.append(toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); }));
+    m_browseActions.append(toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
 
-    auto* title = new QLabel(
-        m_kind == GoodsDocument::Kind::Sale ? QStringLiteral("商品销售管理 ") : QStringLiteral("商品进货管理 "), this);
+    auto* title = new QLabel(m_kind == GoodsDocument::Kind::Sale ? tr("商品销售管理 ") : tr("商品进货管理 "), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setAlignment(Qt::AlignCenter);
     QFont font = title->font();
@@ -174,7 +176,7 @@ QWidget* Form_spgl::buildBoxes()
         return caption;
     };
     const auto label = [](int i) {
-        return QString::fromUtf8(Boxes[i].label);
+        return QCoreApplication::translate("Form_spgl", Boxes[i].label);
     };
     place(0, 0, label(0), box(0));
     place(0, 3, label(1), box(1), m_cmdDate);
@@ -197,8 +199,8 @@ QWidget* Form_spgl::buildBoxes()
     m_labJz->setObjectName(QStringLiteral("LabJz"));
     m_labJz->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     QLabel* payment = place(5, 0, label(9), m_combo1);
-    QLabel* table = place(5, 3, QStringLiteral("选择台号"), m_combzhao);
-    auto* settled = new QLabel(QStringLiteral("是否结账"), pane);
+    QLabel* table = place(5, 3, tr("选择台号"), m_combzhao);
+    auto* settled = new QLabel(tr("是否结账"), pane);
     grid->addWidget(settled, 6, 0);
     grid->addWidget(m_labJz, 6, 1);
     if (m_kind == GoodsDocument::Kind::Purchase) {
@@ -208,14 +210,14 @@ QWidget* Form_spgl::buildBoxes()
             hidden->hide();
     }
     connect(m_combo1, &QComboBox::activated, this, [this] {
-        box(9)->setText(m_combo1->currentText());
-        if (m_combo1->currentText() == Cash)
+        box(9)->setText(m_combo1->currentData().toString());
+        if (m_combo1->currentData().toString() == Cash)
             m_combzhao->setCurrentIndex(0);
     });
     connect(m_combzhao, &QComboBox::activated, this, [this] {
         if (m_combzhao->currentText().isEmpty())
             return;
-        m_combo1->setCurrentText(Card);
+        m_combo1->setCurrentIndex(m_combo1->findData(Card));
         box(9)->setText(Card);
     });
     return pane;
@@ -244,7 +246,8 @@ void Form_spgl::zzdset()
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     if (m_kind != GoodsDocument::Kind::Sale)
         return;
-    m_combo1->addItems({Cash, Card});
+    m_combo1->addItem(tr("现金"), Cash);
+    m_combo1->addItem(tr("刷卡"), Card);
     QStringList tables;
     if (const Result result = GoodsDocument::openTables(m_state.DbConn, &tables); !result)
         ShowErr(result);
@@ -309,23 +312,22 @@ void Form_spgl::showRowState()
     if (currentId() == 0) {
         m_labJz->clear();
         m_combzhao->setCurrentIndex(0);
-        m_combo1->setCurrentText(Cash);
+        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
         return;
     }
     const QSqlRecord record = m_model->record(row);
-    m_labJz->setText(record.value(QStringLiteral("jzbj")).toInt() != 0 ? QStringLiteral("已结账")
-                                                                       : QStringLiteral("未结账"));
+    m_labJz->setText(record.value(QStringLiteral("jzbj")).toInt() != 0 ? tr("已结账") : tr("未结账"));
     const QString zhao = record.value(QStringLiteral("zhao")).toString();
     if (zhao.isEmpty()) {
         m_combzhao->setCurrentIndex(0);
-        m_combo1->setCurrentText(Cash);
+        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
         return;
     }
     // A settled table is no longer offered, but its rows still name it.
     if (m_combzhao->findText(zhao) < 0)
         m_combzhao->addItem(zhao);
     m_combzhao->setCurrentText(zhao);
-    m_combo1->setCurrentText(Card);
+    m_combo1->setCurrentIndex(m_combo1->findData(Card));
 }
 
 void Form_spgl::xs_add()
@@ -347,7 +349,7 @@ void Form_spgl::xs_add()
     box(1)->setText(DateText::date(m_state.BusinessDate));
     if (m_kind == GoodsDocument::Kind::Sale) {
         box(9)->setText(Cash);
-        m_combo1->setCurrentText(Cash);
+        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
         m_combzhao->setCurrentIndex(0);
         m_labJz->clear();
     }
@@ -360,7 +362,7 @@ bool Form_spgl::stoppedAsSettled(qint64 id, const QString& refusal)
 {
     bool settled = false;
     const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled);
-    return ShowStopped(result, settled ? Notice::information(refusal) : Notice());
+    return ShowStopped(result, settled ? Notice::information(GoodsDocument::translated(refusal)) : Notice());
 }
 
 void Form_spgl::edit()
@@ -419,7 +421,7 @@ void Form_spgl::dj_del()
     const qint64 id = currentId();
     if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoDelete))
         return;
-    if (!Messages::ask(QStringLiteral("确认删除当前数据吗？")))
+    if (!Messages::ask(tr("确认删除当前数据吗？")))
         return;
     bool refused = false;
     if (const Result result = GoodsDocument::remove(m_state.DbConn, m_kind, id, &refused); !result) {
@@ -427,7 +429,7 @@ void Form_spgl::dj_del()
         return;
     }
     if (refused)
-        Messages::information(GoodsDocument::SettledNoDelete);
+        Messages::information(GoodsDocument::translated(GoodsDocument::SettledNoDelete));
     const int row = m_mapper->currentIndex();
     reload();
     goToRow(std::min(row, m_model->rowCount() - 1));
@@ -449,7 +451,7 @@ bool Form_spgl::sp_find()
         return false;
     }
     if (!found) {
-        Messages::information(QStringLiteral("商品输入错误，请重新输入!"));
+        Messages::information(tr("商品输入错误，请重新输入!"));
         box(2)->setFocus();
         return false;
     }
@@ -516,7 +518,7 @@ void Form_spgl::cmd_yd()
 void Form_spgl::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"), Caption);
+        Messages::exclamation(tr("没有找到计算器程序。"), tr("商品进货"));
 }
 
 bool Form_spgl::eventFilter(QObject* watched, QEvent* event)

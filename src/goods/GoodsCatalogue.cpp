@@ -3,6 +3,8 @@
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
+
 namespace GoodsCatalogue {
 
 namespace {
@@ -57,28 +59,31 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
         if (!checked.result)
             return checked;
         if (locked)
-            return refuse(Code, Notice::exclamation(QStringLiteral("此商品是商品类别或已有进货，编码不能修改。")));
+            return refuse(Code, Notice::exclamation(QCoreApplication::translate(
+                                    "GoodsCatalogue", "此商品是商品类别或已有进货，编码不能修改。")));
     }
     if (boxes[Name].trimmed().isEmpty())
-        return refuse(Name, Notice::critical(QStringLiteral("商品名称不能为空")));
+        return refuse(Name, Notice::critical(QCoreApplication::translate("GoodsCatalogue", "商品名称不能为空")));
     if (boxes[Unit].trimmed().isEmpty())
-        return refuse(Unit, Notice::exclamation(QStringLiteral("计量单位不能为空")));
+        return refuse(Unit, Notice::exclamation(QCoreApplication::translate("GoodsCatalogue", "计量单位不能为空")));
     const auto amount = [](const QString& text) {
         return text.trimmed().isEmpty() ? std::optional<double>(0) : typedNumber(text, 2);
     };
     const std::optional<double> price = amount(boxes[Price]);
     if (!price)
-        return refuse(Price, Notice::critical(QStringLiteral("商品单价应为不小于 0 的数，最多两位小数。")));
+        return refuse(Price, Notice::critical(QCoreApplication::translate(
+                                 "GoodsCatalogue", "商品单价应为不小于 0 的数，最多两位小数。")));
     const std::optional<double> memberReduction = amount(boxes[MemberReduction]);
     const std::optional<double> guestReduction = amount(boxes[GuestReduction]);
     if (!memberReduction || !guestReduction) {
-        return refuse(memberReduction ? GuestReduction : MemberReduction,
-                      Notice::critical(QStringLiteral("优惠应为不小于 0 的数，最多两位小数。")));
+        return refuse(
+            memberReduction ? GuestReduction : MemberReduction,
+            Notice::critical(QCoreApplication::translate("GoodsCatalogue", "优惠应为不小于 0 的数，最多两位小数。")));
     }
     // A reduction above the price would sell the item below nothing.
     if (*memberReduction > *price || *guestReduction > *price) {
         return refuse(*memberReduction > *price ? MemberReduction : GuestReduction,
-                      Notice::critical(QStringLiteral("优惠不能大于商品单价。")));
+                      Notice::critical(QCoreApplication::translate("GoodsCatalogue", "优惠不能大于商品单价。")));
     }
     Checked checked;
     const QString department = boxes[Department].trimmed();
@@ -136,7 +141,8 @@ Removal remove(QSqlDatabase& db, const QString& code)
         const Result checked = isProtected(db, code, &locked);
         if (!checked || locked) {
             if (locked)
-                removal.refusal = Notice::exclamation(QStringLiteral("此商品是商品类别或已有进货，不能删除。"));
+                removal.refusal = Notice::exclamation(
+                    QCoreApplication::translate("GoodsCatalogue", "此商品是商品类别或已有进货，不能删除。"));
             return checked;
         }
         return Sql::exec(db, QStringLiteral("delete from spzd where headcode = ?"), {code});

@@ -2,6 +2,8 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
+
 namespace GoodsCode {
 
 int Structure::cumulative(int level) const
@@ -36,20 +38,20 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
     Checked checked;
     const int first = structure.cumulative(1);
     if (code.size() < first) {
-        checked.refusal = Notice::critical(QStringLiteral("商品长度应为") + QString::number(first));
+        checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "商品长度应为%1").arg(first));
         return checked;
     }
     if (code.size() > structure.total()) {
-        checked.refusal =
-            Notice::critical(QStringLiteral("编码长度超过定义总长度") + QString::number(structure.total()));
+        checked.refusal = Notice::critical(
+            QCoreApplication::translate("GoodsCode", "编码长度超过定义总长度%1").arg(structure.total()));
         return checked;
     }
     checked.level = structure.levelOf(code);
     if (checked.level == 0) {
         for (int level = 1; level <= structure.levels; ++level) {
             if (code.size() < structure.cumulative(level)) {
-                checked.refusal =
-                    Notice::critical(QStringLiteral("编码长度应为") + QString::number(structure.cumulative(level)));
+                checked.refusal = Notice::critical(
+                    QCoreApplication::translate("GoodsCode", "编码长度应为%1").arg(structure.cumulative(level)));
                 return checked;
             }
         }
@@ -61,7 +63,7 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
         if (!checked.result)
             return checked;
         if (!found.isValid()) {
-            checked.refusal = Notice::critical(QStringLiteral("上级商品未定义！"));
+            checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "上级商品未定义！"));
             return checked;
         }
     }
@@ -69,7 +71,7 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
         Sql::scalar(db, QStringLiteral("select count(*) from spzd where headcode = ? and (? = '' or headcode <> ?)"),
                     {code, original, original}, &checked.result);
     if (checked.result && others.toInt() > 0)
-        checked.refusal = Notice::critical(QStringLiteral("商品编码重复！"));
+        checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "商品编码重复！"));
     return checked;
 }
 

@@ -7,6 +7,7 @@
 #include "goods/DocumentNumber.h"
 #include "members/RechargeRecord.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace GoodsDocument {
@@ -55,18 +56,18 @@ Saved refused(const QString& text, int box = -1)
 Saved check(const Typed& typed, Row* row)
 {
     if (typed.wlcode.trimmed().isEmpty())
-        return refused(QStringLiteral("商品不能为空，请输入，再保存"), Goods);
+        return refused(QCoreApplication::translate("GoodsDocument", "商品不能为空，请输入，再保存"), Goods);
     // A document without a date would fall out of every stock period.
     const std::optional<QDate> date = DateText::parseDate(typed.rc.trimmed());
     if (!date)
-        return refused(QStringLiteral("日期格式错误，请重新输入，再保存"), Date);
+        return refused(QCoreApplication::translate("GoodsDocument", "日期格式错误，请重新输入，再保存"), Date);
     row->rc = DateText::date(*date);
     if (!readNumber(typed.count, CountDecimals, &row->count))
-        return refused(QStringLiteral("数量 请输入数字，请重新输入，再保存"), Count);
+        return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入数字，请重新输入，再保存"), Count);
     if (!readNumber(typed.price, PriceDecimals, &row->price))
-        return refused(QStringLiteral("单价 请输入数字，请重新输入，再保存"), Price);
+        return refused(QCoreApplication::translate("GoodsDocument", "单价 请输入数字，请重新输入，再保存"), Price);
     if (!readNumber(typed.amount, AmountDecimals, &row->amount))
-        return refused(QStringLiteral("金额 请输入数字，请重新输入，再保存"), Amount);
+        return refused(QCoreApplication::translate("GoodsDocument", "金额 请输入数字，请重新输入，再保存"), Amount);
     return {};
 }
 
@@ -95,7 +96,8 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     if (!saved.result)
         return saved;
     if (visit.isNull())
-        return refused(QStringLiteral("%1 号台已结账或未开台，不能记入该台！").arg(table));
+        return refused(
+            QCoreApplication::translate("GoodsDocument", "%1 号台已结账或未开台，不能记入该台！").arg(table));
     row->zhao = QString::number(zhao);
     row->hyid = visit.toString();
     row->fkfs = QStringLiteral("刷卡");
@@ -138,6 +140,11 @@ Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& r
 }
 
 } // namespace
+
+QString translated(const QString& sourceText)
+{
+    return QCoreApplication::translate("GoodsDocument", sourceText.toUtf8().constData());
+}
 
 Kind kindOfMode(const QString& goodsMode)
 {
@@ -194,7 +201,7 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
                     return read;
             }
             if (settled) {
-                saved.refusal = Notice::critical(SettledNoEdit);
+                saved.refusal = Notice::critical(translated(SettledNoEdit));
                 return Result::failure(saved.refusal.text);
             }
             const Saved booked = bookSale(db, typed, booking, &row);

@@ -84,8 +84,11 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
 // Whether the row is a settled sale, which can be neither edited nor deleted.
 Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled);
 
-inline const QString SettledNoEdit = QStringLiteral("当前数据已结帐不能修改！");
-inline const QString SettledNoDelete = QStringLiteral("当前数据已结帐不能删除！");
+// The refusals on a settled sale in the source language; shown through translated().
+inline const QString SettledNoEdit = QString::fromUtf8(QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能修改！"));
+inline const QString SettledNoDelete =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能删除！"));
+QString translated(const QString& sourceText);
 
 // dj_del: deletes the row unless it is a settled sale (then *refused).
 Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused);

@@ -1,5 +1,6 @@
 #include "goods/Report_spbm.h"
 
+#include <QCoreApplication>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 
@@ -7,12 +8,12 @@ ReportDocument Report_spbm(const QSqlQueryModel& rows)
 {
     ReportDocument document;
     document.name = QStringLiteral("Report_spbm");
-    document.title.caption = QStringLiteral("商品编码");
-    document.columns = {{QStringLiteral("商品编码"), 10, ReportColumn::Align::Left},
-                        {QStringLiteral("商品名称"), 20, ReportColumn::Align::Left},
-                        {QStringLiteral("商品简码"), 10, ReportColumn::Align::Left},
-                        {QStringLiteral("计量单位"), 8, ReportColumn::Align::Centre},
-                        {QStringLiteral("商品单价"), 10, ReportColumn::Align::Right}};
+    document.title.caption = QCoreApplication::translate("Report_spbm", "商品编码");
+    document.columns = {{QCoreApplication::translate("Report_spbm", "商品编码"), 10, ReportColumn::Align::Left},
+                        {QCoreApplication::translate("Report_spbm", "商品名称"), 20, ReportColumn::Align::Left},
+                        {QCoreApplication::translate("Report_spbm", "商品简码"), 10, ReportColumn::Align::Left},
+                        {QCoreApplication::translate("Report_spbm", "计量单位"), 8, ReportColumn::Align::Centre},
+                        {QCoreApplication::translate("Report_spbm", "商品单价"), 10, ReportColumn::Align::Right}};
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QSqlRecord record = rows.record(row);
         document.rows.append(

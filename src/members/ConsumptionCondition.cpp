@@ -4,6 +4,7 @@
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace ConsumptionCondition {
@@ -75,7 +76,8 @@ Result clauseOf(const Field& field, const QString& op, const QString& text, Clau
         const std::optional<QDateTime> moment =
             type == QLatin1String("DATETIME") ? DateText::parseDateTime(value) : std::nullopt;
         if (!moment)
-            return Result::failure(QStringLiteral("日期输入错误"), Result::TypeMismatch);
+            return Result::failure(QCoreApplication::translate("ConsumptionCondition", "日期输入错误"),
+                                   Result::TypeMismatch);
         *clause = {field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), DateText::dateTime(*moment),
                    DateText::dateTime(*moment)};
         return Result::success();
@@ -84,12 +86,14 @@ Result clauseOf(const Field& field, const QString& op, const QString& text, Clau
         type == QLatin1String("BFL")) {
         const std::optional<double> number = signedNumber(value, type == QLatin1String("INT") ? 0 : NumberDecimals);
         if (!number)
-            return Result::failure(QStringLiteral("请输入数字"), Result::TypeMismatch);
+            return Result::failure(QCoreApplication::translate("ConsumptionCondition", "请输入数字"),
+                                   Result::TypeMismatch);
         *clause = {field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), *number, value};
         return Result::success();
     }
     return Result::failure(
-        QStringLiteral("条件“%1”的类型“%2”不能用来查询，请检查数据字典。").arg(field.caption, field.type),
+        QCoreApplication::translate("ConsumptionCondition", "条件“%1”的类型“%2”不能用来查询，请检查数据字典。")
+            .arg(field.caption, field.type),
         Result::TypeMismatch);
 }
 
@@ -132,25 +136,31 @@ Result strtjset(const QList<Row>& rows, const QList<Field>& fields, Condition* c
         };
         const Field* field = fieldOf(fields, row.caption);
         if (!field)
-            return refuse(
-                Result::failure(QStringLiteral("“%1”不是可以查询的条件，请从列表中选择。").arg(row.caption.trimmed()),
-                                Result::TypeMismatch));
+            return refuse(Result::failure(
+                QCoreApplication::translate("ConsumptionCondition", "“%1”不是可以查询的条件，请从列表中选择。")
+                    .arg(row.caption.trimmed()),
+                Result::TypeMismatch));
         if (!isColumnName(field->code))
-            return refuse(Result::failure(QStringLiteral("条件“%1”在数据字典中的字段名“%2”不可用，请检查数据字典。")
-                                              .arg(field->caption, field->code),
-                                          Result::TypeMismatch));
+            return refuse(
+                Result::failure(QCoreApplication::translate("ConsumptionCondition",
+                                                            "条件“%1”在数据字典中的字段名“%2”不可用，请检查数据字典。")
+                                    .arg(field->caption, field->code),
+                                Result::TypeMismatch));
         const QString op = row.op.trimmed().toLower();
         if (!operators().contains(op))
-            return refuse(Result::failure(QStringLiteral("“%1”不是可用的比较符，请选择 %2 之一。")
-                                              .arg(row.op, operators().join(QStringLiteral(" "))),
-                                          Result::TypeMismatch));
+            return refuse(Result::failure(
+                QCoreApplication::translate("ConsumptionCondition", "“%1”不是可用的比较符，请选择 %2 之一。")
+                    .arg(row.op, operators().join(QStringLiteral(" "))),
+                Result::TypeMismatch));
         Clause clause;
         if (const Result made = clauseOf(*field, op, row.value, &clause); !made)
             return refuse(made);
 
         if (!joiner.isEmpty()) {
             built.sql += QLatin1Char(' ') + joiner + QLatin1Char(' ');
-            built.readable += joiner == QLatin1String("or") ? QStringLiteral(" 或者 ") : QStringLiteral(" 并且 ");
+            built.readable += joiner == QLatin1String("or")
+                                  ? QCoreApplication::translate("ConsumptionCondition", " 或者 ")
+                                  : QCoreApplication::translate("ConsumptionCondition", " 并且 ");
         }
         built.sql += clause.sql;
         built.values.append(clause.value);

@@ -25,14 +25,15 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("会员管理");
+// The screen's name in the operator log: data, Chinese whatever language is shown.
+const QString LogName = QStringLiteral("会员管理");
 
 } // namespace
 
 Form_hyzl::Form_hyzl(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
 {
     if (!m_log.opened())
         ShowErr(m_log.opened());
@@ -61,14 +62,14 @@ void Form_hyzl::showEvent(QShowEvent* event)
 void Form_hyzl::buildScreen()
 {
     setObjectName(QStringLiteral("Form_hyzl"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("会员管理"));
     resize(1000, 600);
 
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     addToolbarKeys(toolbar);
 
-    auto* title = new QLabel(QStringLiteral("会员名单"), this);
+    auto* title = new QLabel(tr("会员名单"), this);
     title->setObjectName(QStringLiteral("Label1"));
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
@@ -106,20 +107,20 @@ void Form_hyzl::addToolbarKeys(KeyToolbar* toolbar)
     const auto noAction = [](QAction* action) {
         action->setEnabled(false);
     };
-    noAction(toolbar->addKey("Prinview", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [] {}));
-    noAction(toolbar->addKey("Print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [] {}));
-    toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileIcon, [this] { Add(); });
-    toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogInfoView, [this] { Edit(); });
-    toolbar->addKey("Del", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
-    toolbar->addKey("AddMoney", QStringLiteral("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
+    noAction(toolbar->addKey("Prinview", tr("预览"), QStyle::SP_FileDialogContentsView, [] {}));
+    noAction(toolbar->addKey("Print", tr("打印"), QStyle::SP_DialogSaveButton, [] {}));
+    toolbar->addKey("Add", tr("增加"), QStyle::SP_FileIcon, [this] { Add(); });
+    toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogInfoView, [this] { Edit(); });
+    toolbar->addKey("Del", tr("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
+    toolbar->addKey("AddMoney", tr("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
     toolbar->addSeparator();
-    QAction* find = toolbar->addKey("Find", QStringLiteral("查询"), QStyle::SP_FileDialogDetailedView, [] {});
-    find->setToolTip(QStringLiteral("查找"));
+    QAction* find = toolbar->addKey("Find", tr("查询"), QStyle::SP_FileDialogDetailedView, [] {});
+    find->setToolTip(tr("查找"));
     noAction(find);
-    noAction(toolbar->addKey("Help", QStringLiteral("帮助"), QStyle::SP_DialogHelpButton, [] {}));
-    toolbar->addKey("Calc", QStringLiteral("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    noAction(toolbar->addKey("Help", tr("帮助"), QStyle::SP_DialogHelpButton, [] {}));
+    toolbar->addKey("Calc", tr("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
-    toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 }
 
 void Form_hyzl::refresh()
@@ -186,7 +187,7 @@ void Form_hyzl::Del()
     if (currentRow() < 0)
         return;
     const QString name = currentName();
-    if (!Messages::ask(QStringLiteral("确实要删除会员 '") + name + QStringLiteral("' ?")))
+    if (!Messages::ask(tr("确实要删除会员 '%1' ?").arg(name)))
         return;
     const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, currentCard(), name);
     if (ShowStopped(removal.result, removal.refusal))
@@ -198,7 +199,7 @@ void Form_hyzl::Del()
 void Form_hyzl::AddMoney()
 {
     if (currentRow() < 0) {
-        Messages::exclamation(QStringLiteral("没有会员可以存款！"));
+        Messages::exclamation(tr("没有会员可以存款！"));
         return;
     }
     Form_kl prompt(m_state, this);
@@ -206,7 +207,7 @@ void Form_hyzl::AddMoney()
     if (prompt.exec() != QDialog::Accepted)
         return;
     if (!MemberTopUp::passwordMatches(m_state)) {
-        Messages::critical(QStringLiteral("口令错误，请重新输入！"));
+        Messages::critical(tr("口令错误，请重新输入！"));
         return;
     }
     Form_hyzl_addmoney screen(m_state, currentCard(), currentName(), this);
@@ -217,5 +218,5 @@ void Form_hyzl::AddMoney()
 void Form_hyzl::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"));
+        Messages::exclamation(tr("没有找到计算器程序。"));
 }

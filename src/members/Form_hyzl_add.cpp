@@ -26,8 +26,6 @@
 
 namespace {
 
-const QString AddCaption = QStringLiteral("增加");
-const QString EditCaption = QStringLiteral("修改");
 constexpr int BoxCount = 19;
 
 // The bound text boxes and their columns; 3 (the password typed again) is
@@ -41,13 +39,13 @@ const Bound BoundBoxes[] = {{0, "khao"}, {1, "yhm"},  {2, "mm"},    {4, "sfzh"},
                             {7, "yk"},   {8, "js"},   {9, "zt"},    {10, "yxrc"}, {11, "zk"},  {12, "jbr"},
                             {13, "bz"},  {14, "klx"}, {15, "jelj"}, {18, "jslj"}};
 
-// Chooses the text in a combo, keeping a stored value the list lacks so that
-// saving does not silently change it.
+// Chooses the stored value in a combo whose items carry it as data, keeping a
+// value the list lacks so that saving does not silently change it.
 void choose(QComboBox* combo, const QString& text)
 {
-    int index = combo->findText(text);
+    int index = combo->findData(text);
     if (index < 0 && !text.isEmpty()) {
-        combo->addItem(text);
+        combo->addItem(text, text);
         index = combo->count() - 1;
     }
     combo->setCurrentIndex(index);
@@ -71,7 +69,7 @@ Form_hyzl_add::Form_hyzl_add(AppState& state, const QString& editedCard, QWidget
     buildScreen();
     zzdset();
     if (!editedCard.isEmpty() && readMember(editedCard)) {
-        setWindowTitle(EditCaption);
+        setWindowTitle(tr("修改"));
         showMember();
         setButtons(true);
         m_command4->setEnabled(true);
@@ -97,8 +95,8 @@ void Form_hyzl_add::buildScreen()
     layout->setContentsMargins(14, 12, 14, 12);
     layout->setSpacing(10);
     layout->addWidget(buildBoxes());
-    auto* note = new QLabel(QStringLiteral("注意:会员卡如果为【现金卡】或【现金优惠卡】结帐时,只有球费从卡中递减，"
-                                           "会员如购商品则另外付费。"),
+    auto* note = new QLabel(tr("注意:会员卡如果为【现金卡】或【现金优惠卡】结帐时,只有球费从卡中递减，"
+                               "会员如购商品则另外付费。"),
                             this);
     note->setObjectName(QStringLiteral("Label_note"));
     note->setWordWrap(true);
@@ -131,11 +129,11 @@ QWidget* Form_hyzl_add::buildBoxes()
     }
     box(0)->setMaxLength(MemberRecord::CardLength);
     box(4)->setMaxLength(MemberRecord::MobileLength);
-    box(4)->setToolTip(QStringLiteral("身份证号在15-18之间"));
+    box(4)->setToolTip(tr("身份证号在15-18之间"));
     box(2)->setEchoMode(QLineEdit::Password);
     box(3)->setEchoMode(QLineEdit::Password);
-    box(9)->setToolTip(QStringLiteral("1为 正常；2为 禁用； 3为挂失；4为透支"));
-    box(14)->setToolTip(QStringLiteral("1为 现金卡； 2为机时卡；3为包月卡"));
+    box(9)->setToolTip(tr("1为 正常；2为 禁用； 3为挂失；4为透支"));
+    box(14)->setToolTip(tr("1为 现金卡； 2为机时卡；3为包月卡"));
     box(9)->hide();
     box(14)->hide();
     // The accumulations follow the balance and time; nobody types them.
@@ -151,9 +149,10 @@ QWidget* Form_hyzl_add::buildBoxes()
     m_combo1 = combo("Combo1");
     m_combozt = combo("Combozt");
     m_combklx = combo("Combklx");
-    connect(m_combozt, &QComboBox::currentTextChanged, box(9), &QLineEdit::setText);
+    connect(m_combozt, &QComboBox::currentIndexChanged, box(9),
+            [this] { box(9)->setText(m_combozt->currentData().toString()); });
     connect(m_combklx, &QComboBox::currentTextChanged, box(14), &QLineEdit::setText);
-    m_check1 = new QCheckBox(QStringLiteral("空为非会员"), pane);
+    m_check1 = new QCheckBox(tr("空为非会员"), pane);
     m_check1->setObjectName(QStringLiteral("Check1"));
 
     auto* cmddate = new QPushButton(QStringLiteral("..."), pane);
@@ -173,8 +172,9 @@ QWidget* Form_hyzl_add::buildBoxes()
     validity->addWidget(box(10), 1);
     validity->addWidget(cmddate);
 
-    const auto row = [grid, pane](int line, int column, const char* label, QWidget* field, QLayout* fields = nullptr) {
-        auto* caption = new QLabel(QString::fromUtf8(label), pane);
+    const auto row = [grid, pane](int line, int column, const QString& label, QWidget* field,
+                                  QLayout* fields = nullptr) {
+        auto* caption = new QLabel(label, pane);
         grid->addWidget(caption, line, column);
         if (fields)
             grid->addLayout(fields, line, column + 1);
@@ -182,28 +182,28 @@ QWidget* Form_hyzl_add::buildBoxes()
             grid->addWidget(field, line, column + 1);
         caption->setBuddy(field);
     };
-    row(0, 0, "卡  号", box(0));
-    row(1, 0, "姓  名", box(1));
-    row(2, 0, "密  码", box(2));
-    row(3, 0, "确认密码", box(3));
-    row(4, 0, "手机号", box(4));
-    row(5, 0, "出生日期", box(5));
-    row(6, 0, "性  别", m_combo1);
-    row(7, 0, "住  址", box(6));
-    row(8, 0, "会员类型", m_check1);
-    row(0, 3, "金  额", box(7));
-    row(1, 3, "时  长", box(8));
-    row(2, 3, "性  质", m_combozt);
-    row(3, 3, "有效日期", box(10), validity);
-    row(4, 3, "折  扣", box(11));
-    row(5, 3, "经办人", box(12));
-    row(6, 3, "备   注", box(13));
-    row(7, 3, "卡类型", m_combklx);
+    row(0, 0, tr("卡  号"), box(0));
+    row(1, 0, tr("姓  名"), box(1));
+    row(2, 0, tr("密  码"), box(2));
+    row(3, 0, tr("确认密码"), box(3));
+    row(4, 0, tr("手机号"), box(4));
+    row(5, 0, tr("出生日期"), box(5));
+    row(6, 0, tr("性  别"), m_combo1);
+    row(7, 0, tr("住  址"), box(6));
+    row(8, 0, tr("会员类型"), m_check1);
+    row(0, 3, tr("金  额"), box(7));
+    row(1, 3, tr("时  长"), box(8));
+    row(2, 3, tr("性  质"), m_combozt);
+    row(3, 3, tr("有效日期"), box(10), validity);
+    row(4, 3, tr("折  扣"), box(11));
+    row(5, 3, tr("经办人"), box(12));
+    row(6, 3, tr("备   注"), box(13));
+    row(7, 3, tr("卡类型"), m_combklx);
     auto* totals = new QHBoxLayout;
     totals->addWidget(box(15));
-    totals->addWidget(new QLabel(QStringLiteral("累计机时"), pane));
+    totals->addWidget(new QLabel(tr("累计机时"), pane));
     totals->addWidget(box(18));
-    row(8, 3, "累计金额", box(15), totals);
+    row(8, 3, tr("累计金额"), box(15), totals);
     grid->addWidget(m_monthView1, 9, 3, 1, 2);
     return pane;
 }
@@ -214,17 +214,17 @@ QWidget* Form_hyzl_add::buildButtons()
     auto* layout = new QHBoxLayout(pane);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    const auto button = [this, pane, layout](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), pane);
+    const auto button = [this, pane, layout](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, pane);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         layout->addWidget(b);
         return b;
     };
-    m_command2 = button("Command2", "保存(S)");
-    m_command3 = button("Command3", "取消(&E)");
-    m_command4 = button("Command4", "增加(&A)");
-    QPushButton* command5 = button("Command5", "退出(&Q)");
+    m_command2 = button("Command2", tr("保存(S)"));
+    m_command3 = button("Command3", tr("取消(&E)"));
+    m_command4 = button("Command4", tr("增加(&A)"));
+    QPushButton* command5 = button("Command5", tr("退出(&Q)"));
     // Enter on "保存(S)", where the card type's Enter leads, saves.
     m_command2->setAutoDefault(true);
     connect(m_command2, &QPushButton::clicked, this, &Form_hyzl_add::Command2_Click);
@@ -236,16 +236,20 @@ QWidget* Form_hyzl_add::buildButtons()
 
 void Form_hyzl_add::zzdset()
 {
-    m_combo1->addItems({QStringLiteral("男"), QStringLiteral("女")});
-    m_combozt->addItems(
-        {QStringLiteral("正常"), QStringLiteral("禁用"), QStringLiteral("挂失"), QStringLiteral("透支")});
+    // Sex and state are stored in Chinese; the combos show them translated.
+    m_combo1->addItem(tr("男"), QStringLiteral("男"));
+    m_combo1->addItem(tr("女"), QStringLiteral("女"));
+    m_combozt->addItem(tr("正常"), QStringLiteral("正常"));
+    m_combozt->addItem(tr("禁用"), QStringLiteral("禁用"));
+    m_combozt->addItem(tr("挂失"), QStringLiteral("挂失"));
+    m_combozt->addItem(tr("透支"), QStringLiteral("透支"));
     QSqlQuery query(m_state.DbConn);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select klx from klx"));
     if (!result)
         ShowErr(result);
     while (query.next())
-        m_combklx->addItem(query.value(0).toString());
+        m_combklx->addItem(query.value(0).toString(), query.value(0).toString());
 }
 
 void Form_hyzl_add::zzdlock(bool lockbj)
@@ -268,7 +272,7 @@ bool Form_hyzl_add::readMember(const QString& card)
         return false;
     }
     if (m_model->rowCount() == 0) {
-        Messages::critical(QStringLiteral("会员卡号 %1 已不在会员名单中。").arg(card));
+        Messages::critical(tr("会员卡号 %1 已不在会员名单中。").arg(card));
         return false;
     }
     m_originalCard = card;
@@ -297,7 +301,7 @@ void Form_hyzl_add::startRow(const QString& cardType)
 {
     m_originalCard.clear();
     m_mapper->clearMapping();
-    setWindowTitle(AddCaption);
+    setWindowTitle(tr("增加"));
     for (QLineEdit* edit : std::as_const(m_boxes))
         if (edit)
             edit->clear();
@@ -359,11 +363,11 @@ void Form_hyzl_add::enterIn(int index)
         if (card_check(text))
             box(1)->setFocus();
         else
-            Messages::critical(QStringLiteral("卡号重复,请重新输入！"));
+            Messages::critical(tr("卡号重复,请重新输入！"));
         return;
     case 1:
         if (text.trimmed().isEmpty())
-            Messages::critical(QStringLiteral("用户姓名不能为空!"));
+            Messages::critical(tr("用户姓名不能为空!"));
         else
             box(2)->setFocus();
         return;
@@ -371,7 +375,7 @@ void Form_hyzl_add::enterIn(int index)
         if (box(2)->text().isEmpty() || text.isEmpty())
             return;
         if (box(2)->text() != text)
-            Messages::critical(QStringLiteral("密码输入错误，请重新输入！"));
+            Messages::critical(tr("密码输入错误，请重新输入！"));
         else
             box(4)->setFocus();
         return;
@@ -390,7 +394,7 @@ void Form_hyzl_add::enterIn(int index)
         if (MemberRecord::isFutureDate(text))
             box(11)->setFocus();
         else
-            Messages::critical(QStringLiteral("日期必须大天当前日期"));
+            Messages::critical(tr("日期必须大天当前日期"));
         return;
     case 13:
         m_combklx->setFocus();
@@ -415,11 +419,11 @@ void Form_hyzl_add::Command2_Click()
     typed.mm = box(2)->text();
     typed.sfzh = box(4)->text();
     typed.csrc = box(5)->text();
-    typed.xb = m_combo1->currentText();
+    typed.xb = m_combo1->currentData().toString();
     typed.zz = box(6)->text();
     typed.yk = box(7)->text();
     typed.js = box(8)->text();
-    typed.zt = m_combozt->currentText();
+    typed.zt = m_combozt->currentData().toString();
     typed.yxrc = box(10)->text();
     typed.zk = box(11)->text();
     typed.jbr = box(12)->text();

@@ -32,7 +32,7 @@ Form_hyzl_addmoney::Form_hyzl_addmoney(AppState& state, const QString& khao, con
     , m_txtSFje(box("TxtSFje", this))
 {
     setObjectName(QStringLiteral("Form_hyzl_addmoney"));
-    setWindowTitle(QStringLiteral("会员增加款"));
+    setWindowTitle(tr("会员增加款"));
     m_txtkhao->setText(khao);
     m_txtkhao->setReadOnly(true);
     m_txtyhm->setText(yhm);
@@ -40,14 +40,14 @@ Form_hyzl_addmoney::Form_hyzl_addmoney(AppState& state, const QString& khao, con
 
     auto* form = new QFormLayout;
     form->setVerticalSpacing(12);
-    form->addRow(QStringLiteral("卡  号"), m_txtkhao);
-    form->addRow(QStringLiteral("姓  名"), m_txtyhm);
-    form->addRow(QStringLiteral("存入卡中金额"), m_txtje);
-    form->addRow(QStringLiteral("实付金额"), m_txtSFje);
+    form->addRow(tr("卡  号"), m_txtkhao);
+    form->addRow(tr("姓  名"), m_txtyhm);
+    form->addRow(tr("存入卡中金额"), m_txtje);
+    form->addRow(tr("实付金额"), m_txtSFje);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const QString captions[] = {QStringLiteral("确定(&Y)"), QStringLiteral("退出(&C)")};
+    const QString captions[] = {tr("确定(&Y)"), tr("退出(&C)")};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(captions[i], this);
         button->setObjectName(QStringLiteral("Com_key_") + QString::number(i));

@@ -23,9 +23,6 @@
 
 namespace {
 
-const QString And = QStringLiteral("并且");
-const QString Or = QStringLiteral("或者");
-
 QString indexed(const char* name, int i)
 {
     return QLatin1String(name) + QLatin1Char('_') + QString::number(i);
@@ -42,15 +39,15 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 
 } // namespace
 
-FrmHYxfScreen::FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& caption, QWidget* parent)
+FrmHYxfScreen::FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& logName, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_kind(kind)
-    , m_log(state, caption)
+    , m_log(state, logName)
 {
     if (!m_log.opened())
         ShowErr(m_log.opened());
-    buildScreen(caption);
+    buildScreen();
     enablePrinting(false);
     loadConditionFields();
     if (parent)
@@ -65,24 +62,22 @@ void FrmHYxfScreen::done(int result)
     QDialog::done(result);
 }
 
-void FrmHYxfScreen::buildScreen(const QString& caption)
+void FrmHYxfScreen::buildScreen()
 {
-    setWindowTitle(caption);
     resize(900, 560);
 
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->addKey("find", QStringLiteral("查询"), QStyle::SP_FileDialogContentsView, [this] { find(); });
-    m_printKeys = {
-        toolbar->addKey("printview", QStringLiteral("预览"), QStyle::SP_FileDialogInfoView, [this] { printView(); }),
-        toolbar->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print(); })};
+    toolbar->addKey("find", tr("查询"), QStyle::SP_FileDialogContentsView, [this] { find(); });
+    m_printKeys = {toolbar->addKey("printview", tr("预览"), QStyle::SP_FileDialogInfoView, [this] { printView(); }),
+                   toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print(); })};
     toolbar->addSeparator();
-    toolbar->addKey("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("exit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildConditionTab(), QStringLiteral("查询条件"));
-    m_tabs->addTab(buildResultTab(), QStringLiteral("查询结果"));
+    m_tabs->addTab(buildConditionTab(), tr("查询条件"));
+    m_tabs->addTab(buildResultTab(), tr("查询结果"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 4, 10, 10);
@@ -96,8 +91,7 @@ QWidget* FrmHYxfScreen::buildConditionTab()
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setColumnStretch(2, 1);
-    const QStringList headers = {QStringLiteral("条件"), QStringLiteral("比较"), QStringLiteral("数据"),
-                                 QStringLiteral("关系")};
+    const QStringList headers = {tr("条件"), tr("比较"), tr("数据"), tr("关系")};
     for (int c = 0; c < headers.size(); ++c)
         grid->addWidget(new QLabel(headers.at(c), tab), 0, c);
     for (int i = 0; i < ConditionRows; ++i)
@@ -107,19 +101,19 @@ QWidget* FrmHYxfScreen::buildConditionTab()
     m_text4->setObjectName(QStringLiteral("Text4"));
     m_text4->setReadOnly(true);
     auto* shown = new QHBoxLayout;
-    shown->addWidget(new QLabel(QStringLiteral("查询条件："), tab));
+    shown->addWidget(new QLabel(tr("查询条件："), tab));
     shown->addWidget(m_text4, 1);
 
-    auto* cmdfind = button("cmdfind", QStringLiteral("查询(&F)"), tab);
+    auto* cmdfind = button("cmdfind", tr("查询(&F)"), tab);
     connect(cmdfind, &QPushButton::clicked, this, [this] { find(); });
-    auto* clear = button("cmdclear", QStringLiteral("清除(&C)"), tab);
+    auto* clear = button("cmdclear", tr("清除(&C)"), tab);
     connect(clear, &QPushButton::clicked, this, [this] { txtsjclear(); });
-    auto* cmdview = button("cmdview", QStringLiteral("预览(&V)"), tab);
+    auto* cmdview = button("cmdview", tr("预览(&V)"), tab);
     connect(cmdview, &QPushButton::clicked, this, [this] { printView(); });
-    auto* cmdprint = button("Cmdprint", QStringLiteral("打印(&P)"), tab);
+    auto* cmdprint = button("Cmdprint", tr("打印(&P)"), tab);
     connect(cmdprint, &QPushButton::clicked, this, [this] { print(); });
     m_printButtons = {cmdview, cmdprint};
-    auto* cmdquit = button("Cmdquit", QStringLiteral("退出(&X)"), tab);
+    auto* cmdquit = button("Cmdquit", tr("退出(&X)"), tab);
     connect(cmdquit, &QPushButton::clicked, this, [this] { reject(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -152,7 +146,8 @@ void FrmHYxfScreen::addConditionRow(QGridLayout* grid, int i)
     value->setObjectName(indexed("txtsj", i));
     auto* joiner = new QComboBox(tab);
     joiner->setObjectName(indexed("Combljtj", i));
-    joiner->addItems({And, Or});
+    joiner->addItem(tr("并且"), QStringLiteral("and"));
+    joiner->addItem(tr("或者"), QStringLiteral("or"));
     joiner->setEnabled(false);
     auto* hidden = new QLineEdit(QStringLiteral("and"), tab);
     hidden->setObjectName(indexed("Txttj", i));
@@ -160,9 +155,8 @@ void FrmHYxfScreen::addConditionRow(QGridLayout* grid, int i)
 
     connect(value, &QLineEdit::textChanged, joiner,
             [joiner](const QString& text) { joiner->setEnabled(!text.trimmed().isEmpty()); });
-    connect(joiner, &QComboBox::currentTextChanged, hidden, [hidden](const QString& text) {
-        hidden->setText(text == And ? QStringLiteral("and") : QStringLiteral("or"));
-    });
+    connect(joiner, &QComboBox::currentIndexChanged, hidden,
+            [hidden, joiner] { hidden->setText(joiner->currentData().toString()); });
 
     grid->addWidget(field, i + 1, 0);
     grid->addWidget(op, i + 1, 1);
@@ -249,7 +243,7 @@ bool FrmHYxfScreen::find()
     }
     enablePrinting(m_rows->rowCount() > 0);
     if (m_rows->rowCount() == 0) {
-        Messages::information(QStringLiteral("没有符合条件的记录。"), windowTitle());
+        Messages::information(tr("没有符合条件的记录。"), windowTitle());
         return true;
     }
     ModBtHelp::layOut(m_msFl, m_state.DbConn, ConsumptionQuery::listCode(m_kind));

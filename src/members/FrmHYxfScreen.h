@@ -35,12 +35,13 @@ public:
     void done(int result) override;
 
 protected:
-    FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& caption, QWidget* parent);
+    // logName names the screen in the operator log; the subclass sets the title shown.
+    FrmHYxfScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& logName, QWidget* parent);
 
     AppState& m_state;
 
 private:
-    void buildScreen(const QString& caption);
+    void buildScreen();
     QWidget* buildConditionTab();
     QWidget* buildResultTab();
     void addConditionRow(QGridLayout* grid, int i);

@@ -3,6 +3,8 @@
 #include "base/Sql.h"
 #include "members/CardInUse.h"
 
+#include <QCoreApplication>
+
 namespace MemberDeletion {
 
 Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
@@ -15,7 +17,8 @@ Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
             return result;
         if (table.isValid()) {
             removal.refusal = Notice::exclamation(
-                QStringLiteral("会员 '%1' 的卡正在 %2 号台使用，不能删除！").arg(name, table.toString()));
+                QCoreApplication::translate("MemberDeletion", "会员 '%1' 的卡正在 %2 号台使用，不能删除！")
+                    .arg(name, table.toString()));
             return Result::success();
         }
         return Sql::exec(db, QStringLiteral("delete from user_lb where khao = ?"), {khao});

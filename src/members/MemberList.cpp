@@ -2,6 +2,7 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace {
@@ -11,8 +12,14 @@ constexpr int PageSize = 200;
 // through the whole hall does not keep the whole hall in memory.
 constexpr int KeptPages = 64;
 
-const char* const Captions[] = {"姓 名", "性 别", "开户日期", "有效日期", "卡号", "余  款",   "剩余机时",
-                                "性质",  "折扣",  "卡类型",   "经办人",   "备注", "累计机时", "累计金额"};
+const char* const Captions[] = {
+    QT_TRANSLATE_NOOP("MemberList", "姓 名"),    QT_TRANSLATE_NOOP("MemberList", "性 别"),
+    QT_TRANSLATE_NOOP("MemberList", "开户日期"), QT_TRANSLATE_NOOP("MemberList", "有效日期"),
+    QT_TRANSLATE_NOOP("MemberList", "卡号"),     QT_TRANSLATE_NOOP("MemberList", "余  款"),
+    QT_TRANSLATE_NOOP("MemberList", "剩余机时"), QT_TRANSLATE_NOOP("MemberList", "性质"),
+    QT_TRANSLATE_NOOP("MemberList", "折扣"),     QT_TRANSLATE_NOOP("MemberList", "卡类型"),
+    QT_TRANSLATE_NOOP("MemberList", "经办人"),   QT_TRANSLATE_NOOP("MemberList", "备注"),
+    QT_TRANSLATE_NOOP("MemberList", "累计机时"), QT_TRANSLATE_NOOP("MemberList", "累计金额")};
 
 const QString Columns = QStringLiteral("yhm, xb, khrc, yxrc, khao, yk, js, zt, zk, klx, jbr, bz, jslj, jelj");
 
@@ -135,5 +142,5 @@ QVariant MemberList::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(Captions[section]);
+    return QCoreApplication::translate("MemberList", Captions[section]);
 }

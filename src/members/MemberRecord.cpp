@@ -8,6 +8,7 @@
 #include "members/CardInUse.h"
 #include "members/RechargeRecord.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -58,22 +59,26 @@ Saved check(const Typed& typed, Values* values)
 {
     using Messages::Icon;
     if (Notation::Trim(typed.khao).isEmpty())
-        return refuse(QStringLiteral("会员卡号不能为空！"), Icon::Critical, Card);
+        return refuse(QCoreApplication::translate("MemberRecord", "会员卡号不能为空！"), Icon::Critical, Card);
     if (Notation::Trim(typed.yhm).isEmpty())
-        return refuse(QStringLiteral("会员姓名不能为空！"), Icon::Critical, Name);
+        return refuse(QCoreApplication::translate("MemberRecord", "会员姓名不能为空！"), Icon::Critical, Name);
     if (!readDate(typed.csrc, &values->csrc))
-        return refuse(QStringLiteral("会员出生日期格式错误，请输入年-月-日 格式 ！"), Icon::Critical, Birth);
+        return refuse(QCoreApplication::translate("MemberRecord", "会员出生日期格式错误，请输入年-月-日 格式 ！"),
+                      Icon::Critical, Birth);
     if (!readDate(typed.yxrc, &values->yxrc))
-        return refuse(QStringLiteral("会员卡有效日期格式错误，请输入年-月-日 格式 ！"), Icon::Exclamation, Validity);
+        return refuse(QCoreApplication::translate("MemberRecord", "会员卡有效日期格式错误，请输入年-月-日 格式 ！"),
+                      Icon::Exclamation, Validity);
     const std::optional<double> yk = numberOrZero(typed.yk, 2);
     if (!yk)
-        return refuse(QStringLiteral("金额请输入数字 ！"), Icon::Exclamation, Balance, true);
+        return refuse(QCoreApplication::translate("MemberRecord", "金额请输入数字 ！"), Icon::Exclamation, Balance,
+                      true);
     const std::optional<double> js = numberOrZero(typed.js, 0);
     if (!js || *js > std::numeric_limits<int>::max())
-        return refuse(QStringLiteral("时长请输入数字 ！"), Icon::Exclamation, Time, true);
+        return refuse(QCoreApplication::translate("MemberRecord", "时长请输入数字 ！"), Icon::Exclamation, Time, true);
     const std::optional<double> zk = numberOrZero(typed.zk, 2);
     if (!zk)
-        return refuse(QStringLiteral("折扣请输入数字 ！"), Icon::Exclamation, Discount, true);
+        return refuse(QCoreApplication::translate("MemberRecord", "折扣请输入数字 ！"), Icon::Exclamation, Discount,
+                      true);
     values->yk = Notation::roundHalfEven(*yk, 2);
     values->js = int(*js);
     values->zk = *zk;
@@ -108,12 +113,14 @@ Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& va
     if (!result)
         return result;
     if (query.numRowsAffected() != 1)
-        return Result::failure(QStringLiteral("会员卡号 %1 已不在会员名单中，未保存。").arg(originalCard));
+        return Result::failure(
+            QCoreApplication::translate("MemberRecord", "会员卡号 %1 已不在会员名单中，未保存。").arg(originalCard));
     result = Sql::exec(query, QStringLiteral("select yk, js from user_lb where khao=?"), {Notation::Trim(typed.khao)});
     if (!result)
         return result;
     if (!query.next())
-        return Result::failure(QStringLiteral("保存后找不到会员卡号 %1。").arg(Notation::Trim(typed.khao)));
+        return Result::failure(
+            QCoreApplication::translate("MemberRecord", "保存后找不到会员卡号 %1。").arg(Notation::Trim(typed.khao)));
     current->yk = query.value(0).toDouble();
     current->js = query.value(1).toInt();
     return result;
@@ -153,7 +160,8 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
         if (!result)
             return result;
         if (!free) {
-            saved = refuse(QStringLiteral("卡号重复,请重新输入！"), Messages::Icon::Critical, Card);
+            saved = refuse(QCoreApplication::translate("MemberRecord", "卡号重复,请重新输入！"),
+                           Messages::Icon::Critical, Card);
             return Result::failure(saved.refusal.text);
         }
         if (!originalCard.isEmpty() && Notation::Trim(typed.khao).toUpper() != originalCard.toUpper()) {
@@ -162,9 +170,10 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
             if (!result)
                 return result;
             if (table.isValid()) {
-                saved = refuse(QStringLiteral("会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！")
-                                   .arg(originalCard, table.toString()),
-                               Messages::Icon::Exclamation, Card);
+                saved = refuse(
+                    QCoreApplication::translate("MemberRecord", "会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！")
+                        .arg(originalCard, table.toString()),
+                    Messages::Icon::Exclamation, Card);
                 return Result::failure(saved.refusal.text);
             }
         }

@@ -6,6 +6,8 @@
 #include "base/TypedNumber.h"
 #include "members/RechargeRecord.h"
 
+#include <QCoreApplication>
+
 namespace MemberTopUp {
 
 bool passwordMatches(const AppState& state)
@@ -18,16 +20,18 @@ Outcome topUp(AppState& state, const Request& request)
     Outcome outcome;
     const std::optional<double> credited = typedNumber(request.credited, 2);
     if (!credited || *credited <= 0) {
-        outcome.refusal = Notice::exclamation(QStringLiteral("存入卡中金额请输入大于 0 的数字，最多两位小数！"));
+        outcome.refusal = Notice::exclamation(
+            QCoreApplication::translate("MemberTopUp", "存入卡中金额请输入大于 0 的数字，最多两位小数！"));
         return outcome;
     }
     if (request.paid.trimmed().isEmpty()) {
-        outcome.refusal = Notice::exclamation(QStringLiteral("请输入实付金额！"));
+        outcome.refusal = Notice::exclamation(QCoreApplication::translate("MemberTopUp", "请输入实付金额！"));
         return outcome;
     }
     const std::optional<double> paid = typedNumber(request.paid, 2);
     if (!paid) {
-        outcome.refusal = Notice::exclamation(QStringLiteral("实付金额请输入不小于 0 的数字，最多两位小数！"));
+        outcome.refusal = Notice::exclamation(
+            QCoreApplication::translate("MemberTopUp", "实付金额请输入不小于 0 的数字，最多两位小数！"));
         return outcome;
     }
     QSqlDatabase db = state.DbConn;
@@ -38,8 +42,8 @@ Outcome topUp(AppState& state, const Request& request)
         if (!result)
             return result;
         if (!balance.isValid()) {
-            outcome.refusal =
-                Notice::critical(QStringLiteral("卡号 %1 的会员已不存在，存款没有记入。").arg(request.khao));
+            outcome.refusal = Notice::critical(
+                QCoreApplication::translate("MemberTopUp", "卡号 %1 的会员已不存在，存款没有记入。").arg(request.khao));
             return Result::success();
         }
         result = Sql::exec(db, QStringLiteral("update user_lb set yk = ? where khao = ?"),
