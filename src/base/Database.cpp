@@ -3,6 +3,7 @@
 #include "base/Schema.h"
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,8 @@ const QByteArray SqliteHeader("SQLite format 3", 16);
 
 Result refuse(const QString& fullName, const QString& cause, qint64 number = Result::DatabaseFailure)
 {
-    return Result::failure(QStringLiteral("无法打开数据文件 ") + fullName + QStringLiteral("：") + cause, number);
+    return Result::failure(QCoreApplication::translate("Database", "无法打开数据文件 %1：%2").arg(fullName, cause),
+                           number);
 }
 
 // The cause in the operator's words, followed by what SQLite said.
@@ -27,7 +29,7 @@ Result refuse(const QString& fullName, const Result& failed)
     const QString cause = Result::cause(failed.number());
     return refuse(fullName,
                   cause.isEmpty() ? failed.message()
-                                  : cause + QStringLiteral("（") + failed.message() + QStringLiteral("）"),
+                                  : QCoreApplication::translate("Database", "%1（%2）").arg(cause, failed.message()),
                   failed.number());
 }
 
@@ -70,9 +72,10 @@ Result requireWal(const QString& fullName, const QString& mode)
 {
     if (mode.compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0)
         return Result::success();
-    return refuse(fullName, QStringLiteral("所在位置不支持 WAL 日志模式（SQLite 只给出“%1”模式），"
-                                           "请把数据文件放在本机磁盘上")
-                                .arg(mode));
+    return refuse(fullName,
+                  QCoreApplication::translate(
+                      "Database", "所在位置不支持 WAL 日志模式（SQLite 只给出“%1”模式），请把数据文件放在本机磁盘上")
+                      .arg(mode));
 }
 
 // Backups lie beside the database as data*.bak; their names have changed
@@ -82,18 +85,19 @@ QString restoreAdvice(const QString& fullName)
     const QFileInfoList backups =
         QFileInfo(fullName).dir().entryInfoList({QStringLiteral("data*.bak")}, QDir::Files, QDir::Time);
     if (backups.isEmpty())
-        return QStringLiteral("。文件夹中没有备份（data*.bak），请与维护人员联系");
+        return QCoreApplication::translate("Database", "。文件夹中没有备份（data*.bak），请与维护人员联系");
     const QFileInfo& latest = backups.first();
-    return QStringLiteral("。请退出程序，用最近的备份 ") + latest.absoluteFilePath() + QStringLiteral("（") +
-           latest.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")) + QStringLiteral(" 保存）替换它后再启动");
+    return QCoreApplication::translate("Database", "。请退出程序，用最近的备份 %1（%2 保存）替换它后再启动")
+        .arg(latest.absoluteFilePath(), latest.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 Result refuseDamaged(const QString& fullName, const QString& finding)
 {
-    return refuse(fullName,
-                  Result::cause(Result::DatabaseDamaged) + QStringLiteral("（") + finding + QStringLiteral("）") +
-                      restoreAdvice(fullName),
-                  Result::DatabaseDamaged);
+    return refuse(
+        fullName,
+        QCoreApplication::translate("Database", "%1（%2）").arg(Result::cause(Result::DatabaseDamaged), finding) +
+            restoreAdvice(fullName),
+        Result::DatabaseDamaged);
 }
 
 // A file in WAL mode whose log is missing is in no one's use, and SQLite
@@ -120,9 +124,11 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     file.close();
     const QString notOurs = Result::cause(Result::NotTavoroDatabase);
     if (header.isEmpty())
-        return refuse(fullName, notOurs + QStringLiteral("：文件是空的"), Result::NotTavoroDatabase);
+        return refuse(fullName, QCoreApplication::translate("Database", "%1：文件是空的").arg(notOurs),
+                      Result::NotTavoroDatabase);
     if (!header.startsWith(SqliteHeader))
-        return refuse(fullName, notOurs + QStringLiteral("：不是 SQLite 数据库文件"), Result::NotTavoroDatabase);
+        return refuse(fullName, QCoreApplication::translate("Database", "%1：不是 SQLite 数据库文件").arg(notOurs),
+                      Result::NotTavoroDatabase);
 
     QSqlDatabase db;
     Result result = connect(fullName, connectionName, readOnlyParameters(fullName, header), &db);
@@ -146,9 +152,11 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     if (finding != QLatin1String("ok"))
         return refuseDamaged(fullName, finding);
     if (missing.size() == Schema::requiredTables().size())
-        return refuse(fullName, notOurs + QStringLiteral("：其中没有 Tavoro 的数据表"), Result::NotTavoroDatabase);
+        return refuse(fullName, QCoreApplication::translate("Database", "%1：其中没有 Tavoro 的数据表").arg(notOurs),
+                      Result::NotTavoroDatabase);
     if (!missing.isEmpty())
-        return refuse(fullName, QStringLiteral("缺少数据表 ") + missing.join(QStringLiteral(", ")));
+        return refuse(fullName,
+                      QCoreApplication::translate("Database", "缺少数据表 %1").arg(missing.join(QStringLiteral(", "))));
     return Result::success();
 }
 
@@ -160,17 +168,17 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
 {
     const QFileInfo info(fullName);
     if (!info.exists())
-        return refuse(fullName, QStringLiteral("文件不存在"));
+        return refuse(fullName, QCoreApplication::translate("Database", "文件不存在"));
     if (!info.isFile())
-        return refuse(fullName, QStringLiteral("不是一个文件"));
+        return refuse(fullName, QCoreApplication::translate("Database", "不是一个文件"));
     if (!info.isReadable())
-        return refuse(fullName, QStringLiteral("没有读取这个文件的权限"));
+        return refuse(fullName, QCoreApplication::translate("Database", "没有读取这个文件的权限"));
     if (!info.isWritable())
         return refuse(fullName, Result::cause(Result::DatabaseReadOnly), Result::DatabaseReadOnly);
     if (!QFileInfo(info.absolutePath()).isWritable())
         return refuse(fullName,
-                      QStringLiteral("所在文件夹 ") + info.absolutePath() +
-                          QStringLiteral(" 是只读的，无法在其中建立日志文件"),
+                      QCoreApplication::translate("Database", "所在文件夹 %1 是只读的，无法在其中建立日志文件")
+                          .arg(info.absolutePath()),
                       Result::DatabaseReadOnly);
 
     Result result = inspect(fullName, connectionName + QStringLiteral("-inspect"));
@@ -192,19 +200,19 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
 Result openReadOnly(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
 {
     if (!QFileInfo(fullName).isFile())
-        return refuse(fullName, QStringLiteral("文件不存在"));
+        return refuse(fullName, QCoreApplication::translate("Database", "文件不存在"));
     return inspect(fullName, connectionName, db);
 }
 
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
 {
     if (QFileInfo::exists(fullName))
-        return Result::failure(QStringLiteral("文件已存在，不会覆盖：") + fullName);
+        return Result::failure(QCoreApplication::translate("Database", "文件已存在，不会覆盖：%1").arg(fullName));
     {
         QFile file(fullName);
         if (!file.open(QIODevice::WriteOnly))
-            return Result::failure(QStringLiteral("无法创建文件 ") + fullName + QStringLiteral("：") +
-                                   file.errorString());
+            return Result::failure(
+                QCoreApplication::translate("Database", "无法创建文件 %1：%2").arg(fullName, file.errorString()));
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     Result result = connect(fullName, connectionName, QStringLiteral("mode=rw"), db);

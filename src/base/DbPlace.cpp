@@ -1,5 +1,6 @@
 #include "base/DbPlace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,23 +31,24 @@ Result makeFromTemplate(const QStringList& templates, const QString& fullName)
         }
     }
     if (source.isEmpty())
-        return Result::failure(QStringLiteral("找不到随程序提供的空数据库（查找过 ") +
-                               templates.join(QStringLiteral("、")) + QStringLiteral("），无法建立数据文件 ") +
-                               fullName + QStringLiteral("。请重新安装 Tavoro。"));
+        return Result::failure(
+            QCoreApplication::translate(
+                "DbPlace", "找不到随程序提供的空数据库（查找过 %1），无法建立数据文件 %2。请重新安装 Tavoro。")
+                .arg(templates.join(QCoreApplication::translate("DbPlace", "、")), fullName));
     const QString folder = QFileInfo(fullName).absolutePath();
     if (!QDir().mkpath(folder))
-        return Result::failure(QStringLiteral("无法建立文件夹 ") + folder + QStringLiteral("，数据文件 ") + fullName +
-                               QStringLiteral(" 没有建立。"));
+        return Result::failure(
+            QCoreApplication::translate("DbPlace", "无法建立文件夹 %1，数据文件 %2 没有建立。").arg(folder, fullName));
     // The copy is written under a temporary name and renamed, so a power cut
     // leaves either the whole file or none. The template is world-readable;
     // the hall's data must not be.
     QFile file(source);
     if (!file.copy(fullName))
-        return Result::failure(QStringLiteral("无法从 ") + source + QStringLiteral(" 建立数据文件 ") + fullName +
-                               QStringLiteral("：") + file.errorString());
+        return Result::failure(QCoreApplication::translate("DbPlace", "无法从 %1 建立数据文件 %2：%3")
+                                   .arg(source, fullName, file.errorString()));
     if (!QFile::setPermissions(fullName, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         QFile::remove(fullName);
-        return Result::failure(QStringLiteral("无法设置数据文件 ") + fullName + QStringLiteral(" 的权限。"));
+        return Result::failure(QCoreApplication::translate("DbPlace", "无法设置数据文件 %1 的权限。").arg(fullName));
     }
     return Result::success();
 }

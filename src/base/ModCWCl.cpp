@@ -2,16 +2,17 @@
 
 #include "base/Messages.h"
 
+#include <QCoreApplication>
+
 QString errorText(qint64 number, const QString& description)
 {
     const QString cause = Result::cause(number);
     if (!cause.isEmpty())
         return cause + QLatin1Char('\n') + QString::number(number) + QLatin1Char(' ') + description;
     if (number == Result::DatabaseFailure)
-        return QStringLiteral("数据有误，请重新输入!") + QLatin1Char('\n') + QString::number(number) +
-               QLatin1Char(' ') + description;
-    return QStringLiteral("错误号 ") + QString::number(number) + QLatin1Char(' ') + description +
-           QStringLiteral("，退出");
+        return QCoreApplication::translate("ModCWCl", "数据有误，请重新输入!") + QLatin1Char('\n') +
+               QString::number(number) + QLatin1Char(' ') + description;
+    return QCoreApplication::translate("ModCWCl", "错误号 %1 %2，退出").arg(QString::number(number), description);
 }
 
 void ShowErr(qint64 number, const QString& description)

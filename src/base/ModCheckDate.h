@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/DateText.h"
+#include "base/ShownText.h"
 
 // What the operator is told when CheckDate refuses (with the exclamation icon).
-inline const QString WrongDateFormat =
-    QStringLiteral("请在“控制面板”中的“区域设置” 中“日期”中设置“短日期样式”为：yyyy-mm-dd");
+inline constexpr ShownText WrongDateFormat = {
+    "ModCheckDate",
+    QT_TRANSLATE_NOOP("ModCheckDate", "请在“控制面板”中的“区域设置” 中“日期”中设置“短日期样式”为：yyyy-mm-dd")};
 
 // True when today's date written in the given short-date format is at least
 // nine characters long (2005-01-05 passes, 2005-1-5 does not); otherwise the

@@ -1,5 +1,6 @@
 #include "base/Result.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -51,17 +52,17 @@ QString Result::cause(qint64 number)
 {
     switch (number) {
     case DiskFull:
-        return QStringLiteral("磁盘已满，请先腾出磁盘空间");
+        return QCoreApplication::translate("Result", "磁盘已满，请先腾出磁盘空间");
     case DatabaseReadOnly:
-        return QStringLiteral("数据文件是只读的，无法写入");
+        return QCoreApplication::translate("Result", "数据文件是只读的，无法写入");
     case DiskError:
-        return QStringLiteral("读写磁盘出错，请检查磁盘");
+        return QCoreApplication::translate("Result", "读写磁盘出错，请检查磁盘");
     case DatabaseLocked:
-        return QStringLiteral("数据文件被其他程序锁定，请关闭正在使用它的程序后再试");
+        return QCoreApplication::translate("Result", "数据文件被其他程序锁定，请关闭正在使用它的程序后再试");
     case DatabaseDamaged:
-        return QStringLiteral("数据文件已损坏");
+        return QCoreApplication::translate("Result", "数据文件已损坏");
     case NotTavoroDatabase:
-        return QStringLiteral("不是 Tavoro 数据库");
+        return QCoreApplication::translate("Result", "不是 Tavoro 数据库");
     default:
         return QString();
     }
@@ -71,7 +72,7 @@ Result Result::fromSqlError(const QSqlError& error)
 {
     QString text = error.text();
     if (text.trimmed().isEmpty())
-        text = QStringLiteral("数据库操作失败");
+        text = QCoreApplication::translate("Result", "数据库操作失败");
     return failure(text, numberOfCode(codeOf(error)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -25,10 +26,10 @@ Result create(const QSqlDatabase& db)
     // exec runs them all in one go.
     sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().data());
     if (!handle)
-        return Result::failure(QStringLiteral("数据库没有打开"));
+        return Result::failure(QCoreApplication::translate("Schema", "数据库没有打开"));
     const QByteArray text = sql().toUtf8();
     if (text.isEmpty())
-        return Result::failure(QStringLiteral("找不到数据库结构定义"));
+        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
     char* error = nullptr;
     const int rc = sqlite3_exec(handle, text.constData(), nullptr, nullptr, &error);
     if (rc != SQLITE_OK) {

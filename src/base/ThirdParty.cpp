@@ -1,5 +1,6 @@
 #include "base/ThirdParty.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,15 +11,16 @@ QList<ThirdParty> ThirdParty::all()
 {
     return {
         {QStringLiteral("Qt"), QString::fromLatin1(qVersion()),
-         QStringLiteral("GNU LGPL 3.0（Qt Charts：GNU GPL 3.0）"),
-         QStringLiteral(
+         QCoreApplication::translate("ThirdParty", "GNU LGPL 3.0（Qt Charts：GNU GPL 3.0）"),
+         QCoreApplication::translate(
+             "ThirdParty",
              "Qt 的 Core、Gui、Widgets、Sql、SerialPort、PrintSupport 模块按 GNU 宽通用公共许可证第 3 版使用，"
              "Qt Charts 按 GNU 通用公共许可证第 3 版使用；使用的是系统中的共享库，可以换成同一版本系列的"
              "其他构建。许可证全文见 https://www.gnu.org/licenses/ ，Debian 系统中在 "
              "/usr/share/common-licenses/LGPL-3 和 GPL-3；Qt 的源代码见 https://download.qt.io/ 。"
              "Copyright (C) The Qt Company Ltd. and other contributors.")},
         {QStringLiteral("SQLite"), QString::fromLatin1(sqlite3_libversion()),
-         QStringLiteral("公有领域 (public domain)"),
+         QCoreApplication::translate("ThirdParty", "公有领域 (public domain)"),
          QStringLiteral("The author disclaims copyright to this source code. In place of a legal notice, here is "
                         "a blessing: May you do good and not evil. May you find forgiveness for yourself and "
                         "forgive others. May you share freely, never taking more than you give.")},

@@ -3,6 +3,7 @@
 #include "board/BoardModel.h"
 #include "board/BoardPictures.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QKeyEvent>
@@ -165,9 +166,9 @@ QList<int> BoardGrid::columnWidths(int pointSize) const
                                  QStringLiteral("120.5"),
                                  QStringLiteral("9999.00"),
                                  QStringLiteral("8000000001"),
-                                 QStringLiteral("使用"),
+                                 QCoreApplication::translate("BoardModel", "使用"),
                                  QStringLiteral("斯诺克10"),
-                                 QStringLiteral("120 分钟已到")};
+                                 QCoreApplication::translate("BoardRows", "%1 分钟已到").arg(120)};
     QFont bold = font();
     bold.setPointSize(pointSize);
     bold.setBold(true);

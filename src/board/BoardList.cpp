@@ -3,14 +3,19 @@
 #include "board/BoardModel.h"
 #include "board/BoardPictures.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
 
+#include <iterator>
+
 namespace {
 
-const QStringList Captions = {QStringLiteral("台号"),   QStringLiteral("开始日期"), QStringLiteral("结束日期"),
-                              QStringLiteral("时长"),   QStringLiteral("元/小时"),  QStringLiteral("合计"),
-                              QStringLiteral("会员号"), QStringLiteral("状态")};
+const char* const Captions[] = {QT_TRANSLATE_NOOP("BoardList", "台号"),     QT_TRANSLATE_NOOP("BoardList", "开始日期"),
+                                QT_TRANSLATE_NOOP("BoardList", "结束日期"), QT_TRANSLATE_NOOP("BoardList", "时长"),
+                                QT_TRANSLATE_NOOP("BoardList", "元/小时"),  QT_TRANSLATE_NOOP("BoardList", "合计"),
+                                QT_TRANSLATE_NOOP("BoardList", "会员号"),   QT_TRANSLATE_NOOP("BoardList", "状态")};
+constexpr int CaptionCount = int(std::size(Captions));
 
 class ListLook final : public QSortFilterProxyModel
 {
@@ -38,13 +43,13 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Captions.size())
-            return Captions.at(section);
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < CaptionCount)
+            return QCoreApplication::translate("BoardList", Captions[section]);
         return QSortFilterProxyModel::headerData(section, orientation, role);
     }
 
 protected:
-    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column < Captions.size(); }
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column < CaptionCount; }
 
 private:
     QIcon m_free;

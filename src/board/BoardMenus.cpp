@@ -71,23 +71,23 @@ void BoardMenus::buildToolbar()
     m_toolbar->setFont(big);
     m_board->addToolBar(m_toolbar);
 
-    addButton(QStringLiteral("js"), QStringLiteral("计时"), QStringLiteral("开始计时"));
-    addButton(QStringLiteral("jz"), QStringLiteral("结账"), QStringLiteral("结账计时停止"));
-    addButton(QStringLiteral("yjd"), QStringLiteral("预结"), QStringLiteral("预结单（不结帐）"));
-    addButton(QStringLiteral("zhuantai"), QStringLiteral("转台"), QString());
-    addButton(QStringLiteral("Xs"), QStringLiteral("销售"), QStringLiteral("商品销售"));
+    addButton(QStringLiteral("js"), tr("计时"), tr("开始计时"));
+    addButton(QStringLiteral("jz"), tr("结账"), tr("结账计时停止"));
+    addButton(QStringLiteral("yjd"), tr("预结"), tr("预结单（不结帐）"));
+    addButton(QStringLiteral("zhuantai"), tr("转台"), QString());
+    addButton(QStringLiteral("Xs"), tr("销售"), tr("商品销售"));
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("Sd"), QStringLiteral("锁定"), QStringLiteral("锁定计算机"));
+    addButton(QStringLiteral("Sd"), tr("锁定"), tr("锁定计算机"));
     // Unlocking happens on the lock screen itself; the key does nothing here.
-    addButton(QStringLiteral("Js"), QStringLiteral("解锁"), QStringLiteral("解除锁定计算机"));
+    addButton(QStringLiteral("Js"), tr("解锁"), tr("解除锁定计算机"));
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("Refh"), QStringLiteral("刷新"), QStringLiteral("刷新"));
-    addButton(QStringLiteral("Showtp"), QStringLiteral("显示"), QStringLiteral("显示桌面"));
-    m_print = addButton(QStringLiteral("print"), QStringLiteral("打印"), QStringLiteral("选中后结账后自动打印账单"));
+    addButton(QStringLiteral("Refh"), tr("刷新"), tr("刷新"));
+    addButton(QStringLiteral("Showtp"), tr("显示"), tr("显示桌面"));
+    m_print = addButton(QStringLiteral("print"), tr("打印"), tr("选中后结账后自动打印账单"));
     m_print->setCheckable(true);
-    addButton(QStringLiteral("tx"), QStringLiteral("提醒"), QStringLiteral("客人到时提醒时间录入"));
-    addButton(QStringLiteral("yj"), QStringLiteral("押金"), QStringLiteral("输入押金"));
-    addButton(QStringLiteral("hh"), QStringLiteral("互换"), QStringLiteral("台位互换"));
+    addButton(QStringLiteral("tx"), tr("提醒"), tr("客人到时提醒时间录入"));
+    addButton(QStringLiteral("yj"), tr("押金"), tr("输入押金"));
+    addButton(QStringLiteral("hh"), tr("互换"), tr("台位互换"));
 }
 
 QAction* BoardMenus::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot)
@@ -107,51 +107,49 @@ void BoardMenus::buildMenus()
 {
     QMenuBar* bar = m_board->menuBar();
 
-    QMenu* set = bar->addMenu(QStringLiteral("基础数据设置(&S)"));
+    QMenu* set = bar->addMenu(tr("基础数据设置(&S)"));
     set->setObjectName(QStringLiteral("menu_set"));
-    addItem(set, QStringLiteral("mset_0"), QStringLiteral("&1.锁定计算机"), [this] {
+    addItem(set, QStringLiteral("mset_0"), tr("&1.锁定计算机"), [this] {
         m_run(QStringLiteral("Sd"));
     })->setShortcut(Qt::Key_F12);
-    guard(addItem(set, QStringLiteral("mset_1"), QStringLiteral("&2.台位设置"), [this] { open<Form_whdy>(); }),
+    guard(addItem(set, QStringLiteral("mset_1"), tr("&2.台位设置"), [this] { open<Form_whdy>(); }),
           &OperatorRights::zhda, 'B');
     set->addSeparator();
-    addItem(set, QStringLiteral("mset_3"), QStringLiteral("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
-    guard(
-        addItem(set, QStringLiteral("mset_4"), QStringLiteral("&4.台位时段收费标准设置"), [this] { open<FrmsFbz>(); }),
-        &OperatorRights::zhda, 'C');
-    guard(addItem(set, QStringLiteral("mset_5"), QStringLiteral("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),
+    addItem(set, QStringLiteral("mset_3"), tr("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
+    guard(addItem(set, QStringLiteral("mset_4"), tr("&4.台位时段收费标准设置"), [this] { open<FrmsFbz>(); }),
+          &OperatorRights::zhda, 'C');
+    guard(addItem(set, QStringLiteral("mset_5"), tr("&5.系统参数设置"), [this] { open<FrmstcsSET>(); }),
           &OperatorRights::zhda, 'E');
-    guard(addItem(set, QStringLiteral("mset_6"), QStringLiteral("&6.清空历史数据"), [this] { open<FrmClearData>(); }),
+    guard(addItem(set, QStringLiteral("mset_6"), tr("&6.清空历史数据"), [this] { open<FrmClearData>(); }),
           &OperatorRights::zhda, 'D');
     set->addSeparator();
-    guard(addItem(set, QStringLiteral("mset_9"), QStringLiteral("&8.计费方案设定"), [this] { open<FrmsFbzFA>(); }),
+    guard(addItem(set, QStringLiteral("mset_9"), tr("&8.计费方案设定"), [this] { open<FrmsFbzFA>(); }),
           &OperatorRights::zhda, 'F');
-    addItem(set, QStringLiteral("mset_10"), QStringLiteral("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
-    addItem(set, QStringLiteral("mset_11"), QStringLiteral("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
-    addItem(set, QStringLiteral("mset_12"), QStringLiteral("退出系统"), [this] { Q_EMIT exitRequested(); });
+    addItem(set, QStringLiteral("mset_10"), tr("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
+    addItem(set, QStringLiteral("mset_11"), tr("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
+    addItem(set, QStringLiteral("mset_12"), tr("退出系统"), [this] { Q_EMIT exitRequested(); });
 
-    QMenu* members = bar->addMenu(QStringLiteral("会员管理(&M)"));
+    QMenu* members = bar->addMenu(tr("会员管理(&M)"));
     members->setObjectName(QStringLiteral("menu_mage"));
-    guard(addItem(members, QStringLiteral("gl_0"), QStringLiteral("&1.会员登记"), [this] { open<Form_hyzl>(); }),
+    guard(addItem(members, QStringLiteral("gl_0"), tr("&1.会员登记"), [this] { open<Form_hyzl>(); }),
           &OperatorRights::zhda, 'A');
 
-    QMenu* business = bar->addMenu(QStringLiteral("营业管理"));
+    QMenu* business = bar->addMenu(tr("营业管理"));
     business->setObjectName(QStringLiteral("menu_yy"));
-    addItem(business, QStringLiteral("menu_yygl_1"), QStringLiteral("&1.台位计时"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_1"), tr("&1.台位计时"), [this] {
         m_run(QStringLiteral("js"));
     })->setShortcut(Qt::Key_F2);
-    addItem(business, QStringLiteral("menu_yygl_2"), QStringLiteral("&2.台位结帐"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_2"), tr("&2.台位结帐"), [this] {
         m_run(QStringLiteral("jz"));
     })->setShortcut(Qt::Key_F3);
-    addItem(business, QStringLiteral("menu_yygl_3"), QStringLiteral("&3.转    台"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_3"), tr("&3.转    台"), [this] {
         m_run(QStringLiteral("zhuantai"));
     })->setShortcut(Qt::Key_F6);
-    addItem(business, QStringLiteral("menu_yygl_4"), QStringLiteral("&4.刷新台位状态"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_4"), tr("&4.刷新台位状态"), [this] {
         m_run(QStringLiteral("Refh"));
     })->setShortcut(Qt::Key_F5);
-    addItem(business, QStringLiteral("menu_yygl_5"), QStringLiteral("&5.显示背景图"),
-            [this] { m_run(QStringLiteral("Showtp")); });
-    QAction* autoPrint = business->addAction(QStringLiteral("&6.是否自动打印"));
+    addItem(business, QStringLiteral("menu_yygl_5"), tr("&5.显示背景图"), [this] { m_run(QStringLiteral("Showtp")); });
+    QAction* autoPrint = business->addAction(tr("&6.是否自动打印"));
     autoPrint->setObjectName(QStringLiteral("menu_yygl_6"));
     autoPrint->setCheckable(true);
     // The item and the button are one switch: either changes both.
@@ -159,76 +157,71 @@ void BoardMenus::buildMenus()
     connect(m_print, &QAction::toggled, autoPrint, &QAction::setChecked);
     m_print->setChecked(true);
     // Unlike their buttons, these two items open for a free table as well.
-    addItem(business, QStringLiteral("menu_yygl_7"), QStringLiteral("&7.客人提醒"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_7"), tr("&7.客人提醒"), [this] {
         Q_EMIT reminderRequested();
     })->setShortcut(Qt::Key_F9);
-    addItem(business, QStringLiteral("menu_yygl_8"), QStringLiteral("&8.客人押金录入"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_8"), tr("&8.客人押金录入"), [this] {
         Q_EMIT depositRequested();
     })->setShortcut(Qt::Key_F10);
-    addItem(business, QStringLiteral("menu_yygl_9"), QStringLiteral("&9.台位互换"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_9"), tr("&9.台位互换"), [this] {
         m_run(QStringLiteral("hh"));
     })->setShortcut(Qt::Key_F7);
     // Open to whoever may settle a table, as the settle item is.
-    addItem(business, QStringLiteral("menu_yygl_10"), QStringLiteral("&A.重打上一张小票"),
-            [this] { Q_EMIT reprintRequested(); });
-    addItem(business, QStringLiteral("menu_yygl_11"), QStringLiteral("&B.预结单（非正式收据）"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_10"), tr("&A.重打上一张小票"), [this] { Q_EMIT reprintRequested(); });
+    addItem(business, QStringLiteral("menu_yygl_11"), tr("&B.预结单（非正式收据）"), [this] {
         m_run(QStringLiteral("yjd"));
     })->setShortcut(Qt::Key_F4);
     // The sale of the toolbar, open to everyone as its button is.
-    addItem(business, QStringLiteral("menu_yygl_12"), QStringLiteral("&C.商品销售"), [this] {
+    addItem(business, QStringLiteral("menu_yygl_12"), tr("&C.商品销售"), [this] {
         m_run(QStringLiteral("Xs"));
     })->setShortcut(Qt::Key_F8);
 
-    QMenu* goods = bar->addMenu(QStringLiteral("商品管理(&D)"));
+    QMenu* goods = bar->addMenu(tr("商品管理(&D)"));
     goods->setObjectName(QStringLiteral("menuspgl"));
-    guard(addItem(goods, QStringLiteral("spgl_0"), QStringLiteral("&1.商品类别设置"), [this] { open<Form_spbmdy>(); }),
+    guard(addItem(goods, QStringLiteral("spgl_0"), tr("&1.商品类别设置"), [this] { open<Form_spbmdy>(); }),
           &OperatorRights::fjda, 'A');
     goods->addSeparator();
-    guard(addItem(goods, QStringLiteral("spgl_2"), QStringLiteral("&2.商品进货"), [this] { openDocuments("sr"); }),
+    guard(addItem(goods, QStringLiteral("spgl_2"), tr("&2.商品进货"), [this] { openDocuments("sr"); }),
           &OperatorRights::fjda, 'B');
     goods->addSeparator();
-    guard(addItem(goods, QStringLiteral("spgl_4"), QStringLiteral("&3.商品销售"), [this] { openDocuments("zc"); }),
+    guard(addItem(goods, QStringLiteral("spgl_4"), tr("&3.商品销售"), [this] { openDocuments("zc"); }),
           &OperatorRights::fjda, 'C');
     goods->addSeparator();
-    addItem(goods, QStringLiteral("spgl_6"), QStringLiteral("&4.商品盘点"), [this] { open<Form_sfjcJs>(); });
+    addItem(goods, QStringLiteral("spgl_6"), tr("&4.商品盘点"), [this] { open<Form_sfjcJs>(); });
 
-    QMenu* queries = bar->addMenu(QStringLiteral("数据查询(&F)"));
+    QMenu* queries = bar->addMenu(tr("数据查询(&F)"));
     queries->setObjectName(QStringLiteral("menu_FIND"));
-    guard(addItem(queries, QStringLiteral("find_0"), QStringLiteral("&1.当前班次营业报告"),
-                  [this] { open<Form_dtrb>(); }),
+    guard(addItem(queries, QStringLiteral("find_0"), tr("&1.当前班次营业报告"), [this] { open<Form_dtrb>(); }),
           &OperatorRights::xtgl, 'A');
-    guard(addItem(queries, QStringLiteral("find_1"), QStringLiteral("&2.当日营业报告"), [this] { open<Form_rb>(); }),
+    guard(addItem(queries, QStringLiteral("find_1"), tr("&2.当日营业报告"), [this] { open<Form_rb>(); }),
           &OperatorRights::xtgl, 'B');
     queries->addSeparator();
-    guard(addItem(queries, QStringLiteral("find_3"), QStringLiteral("&3.营业收入统计"), [this] { open<Form_yyfx>(); }),
+    guard(addItem(queries, QStringLiteral("find_3"), tr("&3.营业收入统计"), [this] { open<Form_yyfx>(); }),
           &OperatorRights::xtgl, 'C');
-    guard(
-        addItem(queries, QStringLiteral("find_4"), QStringLiteral("&4.商品销售统计"), [this] { open<Form_yyfxsp>(); }),
-        &OperatorRights::xtgl, 'D');
+    guard(addItem(queries, QStringLiteral("find_4"), tr("&4.商品销售统计"), [this] { open<Form_yyfxsp>(); }),
+          &OperatorRights::xtgl, 'D');
     queries->addSeparator();
-    addItem(queries, QStringLiteral("find_6"), QStringLiteral("&5.会员消费明细"), [this] { open<FrmHYxfFind>(); });
-    addItem(queries, QStringLiteral("find_7"), QStringLiteral("&6.会员消费汇总"), [this] { open<FrmHYxfHz>(); });
+    addItem(queries, QStringLiteral("find_6"), tr("&5.会员消费明细"), [this] { open<FrmHYxfFind>(); });
+    addItem(queries, QStringLiteral("find_7"), tr("&6.会员消费汇总"), [this] { open<FrmHYxfHz>(); });
 
-    QMenu* operators = bar->addMenu(QStringLiteral("操作员管理(&O)"));
+    QMenu* operators = bar->addMenu(tr("操作员管理(&O)"));
     operators->setObjectName(QStringLiteral("menuczy"));
-    guard(addItem(operators, QStringLiteral("czygl_0"), QStringLiteral("&1.操作员设置"),
-                  [this] { open<Frm_czy_setup>(); }),
+    guard(addItem(operators, QStringLiteral("czygl_0"), tr("&1.操作员设置"), [this] { open<Frm_czy_setup>(); }),
           &OperatorRights::zwcl, 'A');
     operators->addSeparator();
-    addItem(operators, QStringLiteral("czygl_2"), QStringLiteral("&2.操作员口令变更"),
-            [this] { open<frm_czy_password>(); });
-    guard(addItem(operators, QStringLiteral("czygl_3"), QStringLiteral("&3.操员日志"), [this] { open<Frm_czyrz>(); }),
+    addItem(operators, QStringLiteral("czygl_2"), tr("&2.操作员口令变更"), [this] { open<frm_czy_password>(); });
+    guard(addItem(operators, QStringLiteral("czygl_3"), tr("&3.操员日志"), [this] { open<Frm_czyrz>(); }),
           &OperatorRights::zwcl, 'B');
 
-    QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
+    QMenu* help = bar->addMenu(tr("帮助(&H)"));
     help->setObjectName(QStringLiteral("menu_help"));
-    addItem(help, QStringLiteral("help_0"), QStringLiteral("&1.帮助"), [] { HelpWindow::open(); });
-    addItem(help, QStringLiteral("help_1"), QStringLiteral("&2.搜索有关帮助的信息"),
+    addItem(help, QStringLiteral("help_0"), tr("&1.帮助"), [] { HelpWindow::open(); });
+    addItem(help, QStringLiteral("help_1"), tr("&2.搜索有关帮助的信息"),
             [] { HelpWindow::open(HelpWindow::Page::Search); });
-    addItem(help, QStringLiteral("help_2"), QStringLiteral("&3.常见问题回答"),
+    addItem(help, QStringLiteral("help_2"), tr("&3.常见问题回答"),
             [] { HelpWindow::open(HelpWindow::Page::Questions); });
     help->addSeparator();
-    addItem(help, QStringLiteral("help_4"), QStringLiteral("&4.关于 Tavoro"), [this] {
+    addItem(help, QStringLiteral("help_4"), tr("&4.关于 Tavoro"), [this] {
         AboutBox box(m_board);
         box.exec();
     });

@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString InUse = QStringLiteral("使用");
-
 QString rateText(double rate)
 {
     return QString::number(rate, 'g', 7);
@@ -108,7 +106,7 @@ void BoardModel::showInUse(Row& row, const QDateTime& now, const PriceRow& price
     row.cells[Rate] = rateText(visit.dj1);
     // A visit without a card shows none, not the card of an earlier guest.
     row.cells[Card] = visit.khao;
-    row.cells[Status] = InUse;
+    row.cells[Status] = tr("使用");
     const BoardRows::Reminder reminder = BoardRows::reminder(row.table.tx, visit.ksrc, now);
     row.cells[Reminder] = reminder.text;
     row.due = reminder.due;
@@ -173,11 +171,13 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const
 
 QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QStringList captions = {QStringLiteral("台号"), QStringLiteral("开始日期"), QStringLiteral("结束日期"),
-                                         QStringLiteral("时长"), QStringLiteral("元/小时"),  QStringLiteral("合计"),
-                                         QStringLiteral("卡号"), QStringLiteral("状态"),     QStringLiteral("位名称"),
-                                         QStringLiteral("提醒")};
+    static const char* const captions[ColumnCount] = {
+        QT_TRANSLATE_NOOP("BoardModel", "台号"),     QT_TRANSLATE_NOOP("BoardModel", "开始日期"),
+        QT_TRANSLATE_NOOP("BoardModel", "结束日期"), QT_TRANSLATE_NOOP("BoardModel", "时长"),
+        QT_TRANSLATE_NOOP("BoardModel", "元/小时"),  QT_TRANSLATE_NOOP("BoardModel", "合计"),
+        QT_TRANSLATE_NOOP("BoardModel", "卡号"),     QT_TRANSLATE_NOOP("BoardModel", "状态"),
+        QT_TRANSLATE_NOOP("BoardModel", "位名称"),   QT_TRANSLATE_NOOP("BoardModel", "提醒")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return QVariant();
-    return captions.at(section);
+    return tr(captions[section]);
 }

@@ -61,11 +61,11 @@ BoardPanel::BoardPanel(QWidget* parent)
     Txtpassword = box("Txtpassword", QString(), this);
     Txtpassword->setEchoMode(QLineEdit::Password);
     Txtzk = box("Txtzk", QStringLiteral("0"), this);
-    Txtzk->setToolTip(QStringLiteral("0 为不打折 ，请输入大于 0 小于10的数字。"));
+    Txtzk->setToolTip(tr("0 为不打折 ，请输入大于 0 小于10的数字。"));
     Txttx = box("Txttx", QStringLiteral("0"), this);
-    Txttx->setToolTip(QStringLiteral("0不提醒  如顾客要求1小时提醒 则数如 1 即可"));
+    Txttx->setToolTip(tr("0不提醒  如顾客要求1小时提醒 则数如 1 即可"));
     Txtyj = box("Txtyj", QStringLiteral("50"), this);
-    Txtyj->setToolTip(QStringLiteral("客人所付押金,请输入整数。如 5元输入 5即可。"));
+    Txtyj->setToolTip(tr("客人所付押金,请输入整数。如 5元输入 5即可。"));
 
     Txtmony = shown("Txtmony", this);
     TxtCkv_zc = shown("TxtCkv_zc", this);
@@ -78,24 +78,24 @@ BoardPanel::BoardPanel(QWidget* parent)
     Text2 = shown("Text2", this);
     Text3 = shown("Text3", this);
 
-    Command3 = new QPushButton(QStringLiteral("全部台位灯光"), this);
+    Command3 = new QPushButton(tr("全部台位灯光"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->hide();
 
     auto* entry = new QFormLayout;
     entry->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    entry->addRow(QStringLiteral("台位号"), DataCombo1);
-    entry->addRow(QStringLiteral("会员卡号"), Txtkhao);
-    entry->addRow(QStringLiteral("密 码"), Txtpassword);
-    entry->addRow(QStringLiteral("折扣率"), Txtzk);
-    entry->addRow(QStringLiteral("提醒时长/分钟"), Txttx);
-    entry->addRow(QStringLiteral("客户所付押金"), Txtyj);
+    entry->addRow(tr("台位号"), DataCombo1);
+    entry->addRow(tr("会员卡号"), Txtkhao);
+    entry->addRow(tr("密 码"), Txtpassword);
+    entry->addRow(tr("折扣率"), Txtzk);
+    entry->addRow(tr("提醒时长/分钟"), Txttx);
+    entry->addRow(tr("客户所付押金"), Txtyj);
 
     auto* amounts = new QFormLayout;
     amounts->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amounts->addRow(QStringLiteral("计时消费金额"), Txtmony);
-    amounts->addRow(QStringLiteral("商品消费金额"), TxtCkv_zc);
-    amounts->addRow(QStringLiteral("消费总金额合计:"), TxtHj);
+    amounts->addRow(tr("计时消费金额"), Txtmony);
+    amounts->addRow(tr("商品消费金额"), TxtCkv_zc);
+    amounts->addRow(tr("消费总金额合计:"), TxtHj);
 
     auto* footer = new QHBoxLayout;
     footer->addWidget(Text2, 1);

@@ -6,6 +6,7 @@
 #include "billing/ModGETPrice.h"
 #include "board/BoardQueries.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -95,7 +96,7 @@ Reminder reminder(double tx, const QDateTime& start, const QDateTime& now)
     const QString minutes = QString::number(tx, 'g', 15);
     if (!start.isValid() || tx > GetFzs(start, now))
         return {minutes, false};
-    return {minutes + QStringLiteral(" 分钟已到"), true};
+    return {QCoreApplication::translate("BoardRows", "%1 分钟已到").arg(minutes), true};
 }
 
 } // namespace BoardRows

@@ -24,7 +24,7 @@ Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, doubl
 Receipt provisionalReceipt(const AppState& state, const Checkout::Bill& bill, double deposit)
 {
     Receipt receipt = checkoutReceipt(state, bill, deposit);
-    receipt.heading = ProvisionalHeading;
+    receipt.heading = QString(ProvisionalHeading);
     for (const BilledSegment& segment : bill.charge.segments)
         receipt.segments.append({segment.start, segment.end, double(segment.dj), segment.time.H * 60 + segment.time.R,
                                  storedNumber(segment.je)});

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "base/ShownText.h"
 #include "billing/Checkout.h"
 #include "printing/Receipt.h"
 
 struct AppState;
 
-inline const QString ProvisionalHeading = QStringLiteral("预结单（非正式收据）");
+inline constexpr ShownText ProvisionalHeading = {"CheckoutReceipt",
+                                                 QT_TRANSLATE_NOOP("CheckoutReceipt", "预结单（非正式收据）")};
 
 // The receipt of a settled bill, with the deposit the guest paid at opening.
 Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, double deposit);

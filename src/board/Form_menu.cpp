@@ -165,7 +165,7 @@ void Form_menu::buildScreen()
     connect(m_lampRound, &LampRound::notice, this, lightStatus);
     m_typedStatus = statusLabel(QStringLiteral("tableNumberStatus"));
     connect(m_grid, &BoardGrid::typedNumberChanged, this, [this](const QString& digits) {
-        m_typedStatus(digits.isEmpty() ? QString() : QStringLiteral("台号：") + digits);
+        m_typedStatus(digits.isEmpty() ? QString() : tr("台号：%1").arg(digits));
     });
     connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
 
@@ -311,8 +311,8 @@ void Form_menu::remind(const DueReminder& reminder)
     for (int i = 0; i < 4; ++i)
         QApplication::beep();
     const Messages::Answer answer =
-        Messages::show({QString::number(reminder.zhao) + QStringLiteral("台位是否结帐"), Messages::Icon::Exclamation,
-                        Messages::AppTitle, Messages::Buttons::YesNo});
+        Messages::show({tr("%1台位是否结帐").arg(reminder.zhao), Messages::Icon::Exclamation, Messages::AppTitle,
+                        Messages::Buttons::YesNo});
     if (answer == Messages::Answer::Yes) {
         m_answeredYes.insert(reminder.visitId);
         runCommand(CheckoutKey);
@@ -400,7 +400,7 @@ void Form_menu::selectTyped(const QString& digits)
     const std::optional<qint16> zhao = tableOf(digits);
     const int row = zhao ? m_model->rowOf(*zhao) : -1;
     if (row < 0) {
-        m_typedStatus(QStringLiteral("没有") + digits + QStringLiteral("号台"));
+        m_typedStatus(tr("没有%1号台").arg(digits));
         return;
     }
     FlGrid_Click(row);
@@ -514,7 +514,7 @@ void Form_menu::js()
     case TableOpening::Outcome::AlreadyOpen:
         return;
     case TableOpening::Outcome::CardRefused:
-        Messages::information(QStringLiteral("会员卡号错误，请重新输入 "));
+        Messages::information(tr("会员卡号错误，请重新输入 "));
         p.Txtkhao->setFocus();
         return;
     case TableOpening::Outcome::ReminderRefused:
@@ -575,7 +575,7 @@ void Form_menu::showProvisionalBill()
     const Checkout::Bill bill =
         Checkout::quote(m_state, {currentTable(), p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
     if (bill.outcome == Checkout::Outcome::NoOpenVisit) {
-        Messages::information(currentTable() + QStringLiteral("号台没有开台，没有预结单。"));
+        Messages::information(tr("%1号台没有开台，没有预结单。").arg(currentTable()));
         return;
     }
     Messages::tell(Checkout::notice(bill));
@@ -630,11 +630,9 @@ void Form_menu::Txtkhao_Enter()
         selectRow(row);
         const QString number = QString::number(found->zhao);
         if (IsZhUse(m_state.DbConn, number)) {
-            if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral(" ' ") + found->mc +
-                              QStringLiteral(" 是否结帐？")))
+            if (Messages::ask(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->mc)))
                 runCommand(CheckoutKey);
-        } else if (Messages::ask(QStringLiteral("此为定位卡 台号为  ") + number + QStringLiteral("  ’名称为 ") +
-                                 found->mc + QStringLiteral(" 是否开台 ?"))) {
+        } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->mc))) {
             runCommand(OpeningKey);
         }
     }

@@ -36,7 +36,7 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("位号设置");
+const char* const Caption = QT_TRANSLATE_NOOP("Form_whdy", "位号设置");
 
 // zhdy has no primary key of its own; its unique number serves, so that a
 // row is found by the number it was read with, also when it is renumbered.
@@ -62,18 +62,25 @@ struct BoxText
 };
 
 const BoxText Boxes[] = {
-    {" 位    号", nullptr},
-    {" 名    称", nullptr},
-    {" 使用标记", nullptr},
-    {" 服务费率：", nullptr},
-    {"最小计费分钟", "   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。"},
-    {"最低消费分钟 ", "   最低消费分钟：如设成0，则不计最低消费，如最低消费60 "
-                      "客人消费不足60分钟按60分钟计算超过则按时间时间计算。"},
-    {"开台结帐卡号", "开台卡号输入：此卡号不能是会员卡，只能是是会员卡中没有此卡号，"
-                     "在营业界面中刷此卡后回车，自动执行开台或结帐操作。"},
+    {QT_TRANSLATE_NOOP("Form_whdy", " 位    号"), nullptr},
+    {QT_TRANSLATE_NOOP("Form_whdy", " 名    称"), nullptr},
+    {QT_TRANSLATE_NOOP("Form_whdy", " 使用标记"), nullptr},
+    {QT_TRANSLATE_NOOP("Form_whdy", " 服务费率："), nullptr},
+    {QT_TRANSLATE_NOOP("Form_whdy", "最小计费分钟"),
+     QT_TRANSLATE_NOOP("Form_whdy", "   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。")},
+    {QT_TRANSLATE_NOOP("Form_whdy", "最低消费分钟 "),
+     QT_TRANSLATE_NOOP("Form_whdy", "   最低消费分钟：如设成0，则不计最低消费，如最低消费60 "
+                                    "客人消费不足60分钟按60分钟计算超过则按时间时间计算。")},
+    {QT_TRANSLATE_NOOP("Form_whdy", "开台结帐卡号"),
+     QT_TRANSLATE_NOOP("Form_whdy", "开台卡号输入：此卡号不能是会员卡，只能是是会员卡中没有此卡号，"
+                                    "在营业界面中刷此卡后回车，自动执行开台或结帐操作。")},
 };
 
-const char* const Headers[] = {"位号", "名称", "使用标记", "服务费率", "最小计费分钟", "最低消费分钟", "开台结帐卡号"};
+const char* const Headers[] = {
+    QT_TRANSLATE_NOOP("Form_whdy", "位号"),         QT_TRANSLATE_NOOP("Form_whdy", "名称"),
+    QT_TRANSLATE_NOOP("Form_whdy", "使用标记"),     QT_TRANSLATE_NOOP("Form_whdy", "服务费率"),
+    QT_TRANSLATE_NOOP("Form_whdy", "最小计费分钟"), QT_TRANSLATE_NOOP("Form_whdy", "最低消费分钟"),
+    QT_TRANSLATE_NOOP("Form_whdy", "开台结帐卡号")};
 
 QTableView* grid(const QString& name, QWidget* parent)
 {
@@ -93,15 +100,15 @@ Form_whdy::Form_whdy(AppState& state, QWidget* parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("Form_whdy"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr(Caption));
     resize(900, 600);
     bool upgraded = false;
     if (const Result result = TableDefinitions::upgrade(m_state.DbConn, &upgraded); !result)
         ShowErr(result);
     else if (upgraded)
-        Messages::exclamation(QStringLiteral("数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，"
-                                             "现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。"),
-                              Caption);
+        Messages::exclamation(tr("数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，"
+                                 "现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。"),
+                              tr(Caption));
     buildScreen();
     zd_star();
 }
@@ -109,20 +116,16 @@ Form_whdy::Form_whdy(AppState& state, QWidget* parent)
 void Form_whdy::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
-    m_browseActions = {
-        toolbar->addKey("Add", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { sp_add(); }),
-        toolbar->addKey("Edit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
-    m_editActions = {
-        toolbar->addKey("Save", QStringLiteral("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
-        toolbar->addKey("Cancel", QStringLiteral("取消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); })};
-    m_browseActions.append(
-        toolbar->addKey("Dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); }));
+    m_browseActions = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { sp_add(); }),
+                       toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    m_editActions = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
+                     toolbar->addKey("Cancel", tr("取消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); })};
+    m_browseActions.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); }));
     toolbar->addSeparator();
-    m_browseActions.append(
-        toolbar->addKey("Find", QStringLiteral("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
-    toolbar->addKey("Calc", QStringLiteral("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    m_browseActions.append(toolbar->addKey("Find", tr("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
+    toolbar->addKey("Calc", tr("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
-    toolbar->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     m_combzd = new QComboBox(this);
     m_combzd->setObjectName(QStringLiteral("Combzd"));
@@ -135,14 +138,13 @@ void Form_whdy::buildScreen()
             zd_star();
     });
     auto* chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("台位类型"), this));
+    chooser->addWidget(new QLabel(tr("台位类型"), this));
     chooser->addWidget(m_combzd);
     chooser->addStretch();
 
     m_model = new TableRows(this, m_state.DbConn);
     for (int i = 0; i < int(TableDefinitions::Columns.size()); ++i)
-        m_model->setHeaderData(column(TableDefinitions::Columns[std::size_t(i)]), Qt::Horizontal,
-                               QString::fromUtf8(Headers[i]));
+        m_model->setHeaderData(column(TableDefinitions::Columns[std::size_t(i)]), Qt::Horizontal, tr(Headers[i]));
     m_list = grid(QStringLiteral("DaGridLy"), this);
     m_list->setModel(m_model);
     m_list->setMinimumWidth(200);
@@ -189,7 +191,7 @@ QWidget* Form_whdy::buildBoxes()
         cmd_yd();
     });
     for (int i = 0; i < int(std::size(Boxes)); ++i) {
-        auto* label = new QLabel(QString::fromUtf8(Boxes[i].label), pane);
+        auto* label = new QLabel(tr(Boxes[i].label), pane);
         auto* box = new QLineEdit(pane);
         box->setObjectName(QStringLiteral("Text1_") + QString::number(i));
         box->installEventFilter(this);
@@ -197,7 +199,7 @@ QWidget* Form_whdy::buildBoxes()
         boxes->addWidget(label, i, 0);
         boxes->addWidget(box, i, 1);
         if (Boxes[i].hint) {
-            auto* hint = new QLabel(QString::fromUtf8(Boxes[i].hint), pane);
+            auto* hint = new QLabel(tr(Boxes[i].hint), pane);
             hint->setWordWrap(true);
             hint->setForegroundRole(QPalette::PlaceholderText);
             boxes->addWidget(hint, i, 2);
@@ -325,7 +327,7 @@ void Form_whdy::sp_dele()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    if (!Messages::ask(QStringLiteral("确认删除当前记录"), Caption))
+    if (!Messages::ask(tr("确认删除当前记录"), tr(Caption)))
         return;
     const int zhao = m_model->data(m_model->index(row, column("zhao"))).toInt();
     const TableDefinitions::Removal removal = TableDefinitions::remove(m_state.DbConn, zhao);
@@ -339,8 +341,8 @@ void Form_whdy::sp_dele()
 void Form_whdy::find()
 {
     bool answered = false;
-    const QString number = QInputDialog::getText(this, QStringLiteral("查询"), QStringLiteral("请输入位号:"),
-                                                 QLineEdit::Normal, QString(), &answered);
+    const QString number =
+        QInputDialog::getText(this, tr("查询"), tr("请输入位号:"), QLineEdit::Normal, QString(), &answered);
     if (answered && !number.trimmed().isEmpty())
         find_set(number);
 }
@@ -349,7 +351,7 @@ void Form_whdy::find_set(const QString& number)
 {
     const int row = rowOfNumber(number.trimmed());
     if (row < 0) {
-        Messages::exclamation(QStringLiteral("无符合条件记录"), Caption);
+        Messages::exclamation(tr("无符合条件记录"), tr(Caption));
         return;
     }
     goToRow(row);
@@ -380,7 +382,7 @@ void Form_whdy::goToRow(int row)
 void Form_whdy::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"), Caption);
+        Messages::exclamation(tr("没有找到计算器程序。"), tr(Caption));
 }
 
 void Form_whdy::kongjian_enabled(bool editing)
@@ -419,9 +421,9 @@ bool Form_whdy::eventFilter(QObject* watched, QEvent* event)
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QDialog::eventFilter(watched, event);
     if (i == 0 && m_boxes[0]->text().trimmed().isEmpty())
-        Messages::critical(QStringLiteral("位号不能为空"), Caption);
+        Messages::critical(tr("位号不能为空"), tr(Caption));
     else if (i == 1 && m_boxes[1]->text().trimmed().isEmpty())
-        Messages::critical(QStringLiteral("名称不能为空"), Caption);
+        Messages::critical(tr("名称不能为空"), tr(Caption));
     else if (i + 1 < m_boxes.size())
         m_boxes[i + 1]->setFocus();
     return true;

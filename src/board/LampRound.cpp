@@ -28,7 +28,7 @@ LampRound::LampRound(const AppState& state, LightController* light, QObject* par
 void LampRound::start()
 {
     m_last = Clock::now();
-    runAndTell(QStringLiteral("启动灯光校正"));
+    runAndTell(QT_TR_NOOP("启动灯光校正"));
     if (m_state.params.lampRoundMinutes > 0)
         m_timer->start();
 }
@@ -45,7 +45,7 @@ void LampRound::check()
     if (m_last.secsTo(now) < qint64(minutes) * 60)
         return;
     m_last = now;
-    runAndTell(QStringLiteral("灯光巡检"));
+    runAndTell(QT_TR_NOOP("灯光巡检"));
 }
 
 Result LampRound::run(const QString& logPrefix, Count* count)
@@ -77,8 +77,8 @@ Result LampRound::run(const QString& logPrefix, Count* count)
                         .arg(sent.off));
 }
 
-void LampRound::runAndTell(const QString& logPrefix)
+void LampRound::runAndTell(const char* logPrefix)
 {
-    if (const Result result = run(logPrefix); !result)
-        Q_EMIT notice(logPrefix + QStringLiteral("没有完成：") + result.message());
+    if (const Result result = run(QString::fromUtf8(logPrefix)); !result)
+        Q_EMIT notice(tr("%1没有完成：%2").arg(tr(logPrefix), result.message()));
 }

@@ -47,7 +47,9 @@ Q_SIGNALS:
     void notice(const QString& text);
 
 private:
-    void runAndTell(const QString& logPrefix);
+    // The prefix goes into the operator log as it is and is translated only
+    // for the notice.
+    void runAndTell(const char* logPrefix);
 
     const AppState& m_state;
     LightController* m_light;

@@ -23,9 +23,9 @@ ProvisionalBillScreen::ProvisionalBillScreen(const Receipt& receipt, QWidget* pa
     QFont big = Txtyjd->font();
     big.setPointSize(12);
     Txtyjd->setFont(big);
-    Cmdprint = new QPushButton(QStringLiteral("打印"), this);
+    Cmdprint = new QPushButton(tr("打印"), this);
     Cmdprint->setObjectName(QStringLiteral("Cmdprint"));
-    Cmdclose = new QPushButton(QStringLiteral("关闭"), this);
+    Cmdclose = new QPushButton(tr("关闭"), this);
     Cmdclose->setObjectName(QStringLiteral("Cmdclose"));
     Cmdclose->setDefault(true);
 

@@ -4,6 +4,7 @@
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 
 namespace TableDefinitions {
@@ -62,7 +63,7 @@ Result upgrade(QSqlDatabase& db, bool* upgraded)
     *upgraded = false;
     const QSqlRecord present = db.record(QStringLiteral("zhdy"));
     if (present.isEmpty())
-        return Result::failure(QStringLiteral("数据库中没有台位表 zhdy。"));
+        return Result::failure(QCoreApplication::translate("TableDefinitions", "数据库中没有台位表 zhdy。"));
     const QList<AddedColumn> columns = {
         {"ktkh", "varchar(20)", QVariant()}, {"zxjffz", "smallint", 15}, {"zdxffz", "smallint", 60}};
     QList<AddedColumn> missing;
@@ -106,27 +107,34 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
 {
     const QString numberText = Notation::Trim(typed[Number]);
     if (numberText.isEmpty())
-        return refuse(Number, QStringLiteral("位号不能为空"));
+        return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号不能为空"));
     const std::optional<double> number = typedNumber(numberText, 0);
     if (!number || *number < 1 || *number > LargestNumber)
         return refuse(Number,
-                      QStringLiteral("位号必须是 1 到 %1 之间的整数，“%2”不是。").arg(LargestNumber).arg(numberText));
+                      QCoreApplication::translate("TableDefinitions", "位号必须是 1 到 %1 之间的整数，“%2”不是。")
+                          .arg(QString::number(LargestNumber), numberText));
     const int zhao = int(*number);
     const QString name = Notation::Trim(typed[Name]);
     if (name.isEmpty())
-        return refuse(Name, QStringLiteral("名称不能为空"));
+        return refuse(Name, QCoreApplication::translate("TableDefinitions", "名称不能为空"));
     const std::optional<double> inUse = typedNumber(typed[InUse], 0);
     if (!inUse || *inUse > 1)
-        return refuse(InUse, QStringLiteral("使用标记只能是 0（空闲）或 1（使用中）。"));
+        return refuse(InUse,
+                      QCoreApplication::translate("TableDefinitions", "使用标记只能是 0（空闲）或 1（使用中）。"));
     const std::optional<double> deposit = typedNumber(typed[Deposit], 2);
     if (!deposit)
-        return refuse(Deposit, QStringLiteral("服务费率必须是不小于 0 的数，最多两位小数。"));
+        return refuse(Deposit,
+                      QCoreApplication::translate("TableDefinitions", "服务费率必须是不小于 0 的数，最多两位小数。"));
     const std::optional<int> unit = wholeMinutes(typed[BillingUnit]);
     if (!unit)
-        return refuse(BillingUnit, QStringLiteral("最小计费分钟必须是 0 到 %1 之间的整数。").arg(MinutesPerDay));
+        return refuse(BillingUnit,
+                      QCoreApplication::translate("TableDefinitions", "最小计费分钟必须是 0 到 %1 之间的整数。")
+                          .arg(MinutesPerDay));
     const std::optional<int> minimum = wholeMinutes(typed[Minimum]);
     if (!minimum)
-        return refuse(Minimum, QStringLiteral("最低消费分钟必须是 0 到 %1 之间的整数。").arg(MinutesPerDay));
+        return refuse(Minimum,
+                      QCoreApplication::translate("TableDefinitions", "最低消费分钟必须是 0 到 %1 之间的整数。")
+                          .arg(MinutesPerDay));
     const QString card = Notation::Trim(typed[PositioningCard]);
 
     // A row being renumbered is itself no duplicate: compare with the others.
@@ -137,9 +145,8 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
         if (!result)
             return failed(result);
         if (taken.isValid())
-            return refuse(
-                Number,
-                QStringLiteral("位号 %1 已经是台位“%2”，不能重复。").arg(zhao).arg(Notation::Trim(taken.toString())));
+            return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号 %1 已经是台位“%2”，不能重复。")
+                                      .arg(QString::number(zhao), Notation::Trim(taken.toString())));
     }
     if (original && *original != zhao) {
         const QVariant open = Sql::scalar(
@@ -147,7 +154,9 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
         if (!result)
             return failed(result);
         if (open.toInt() > 0)
-            return refuse(Number, QStringLiteral("%1 号台正在使用，不能改位号，请结帐后再改。").arg(*original));
+            return refuse(Number,
+                          QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能改位号，请结帐后再改。")
+                              .arg(*original));
     }
     if (!card.isEmpty()) {
         const QVariant member =
@@ -156,14 +165,16 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
             return failed(result);
         if (member.isValid())
             return refuse(PositioningCard,
-                          QStringLiteral("开台结帐卡号 %1 是会员卡号，不能作开台卡。").arg(member.toString()));
+                          QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 是会员卡号，不能作开台卡。")
+                              .arg(member.toString()));
         const QVariant other = Sql::scalar(
             db, QStringLiteral("select zhao from zhdy where ktkh=? and zhao<>? order by zhao"), {card, self}, &result);
         if (!result)
             return failed(result);
         if (other.isValid())
             return refuse(PositioningCard,
-                          QStringLiteral("开台结帐卡号 %1 已用于 %2 号台。").arg(card).arg(other.toInt()));
+                          QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 已用于 %2 号台。")
+                              .arg(card, QString::number(other.toInt())));
     }
 
     Checked checked;
@@ -187,7 +198,8 @@ Removal remove(QSqlDatabase& db, int zhao)
         if (!result)
             return result;
         if (open.toInt() > 0) {
-            removal.refusal = Notice::exclamation(QStringLiteral("%1 号台正在使用，不能删除，请先结帐。").arg(zhao));
+            removal.refusal = Notice::exclamation(
+                QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能删除，请先结帐。").arg(zhao));
             return Result::success();
         }
         return Sql::exec(db, QStringLiteral("delete from zhdy where zhao=?"), {zhao});

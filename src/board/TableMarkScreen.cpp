@@ -24,10 +24,10 @@ TableMarkScreen::TableMarkScreen(const Kind& kind, AppState& state, const QStrin
     TextBox2->setReadOnly(true);
     Txttx = new QLineEdit(value, this);
     Txttx->setObjectName(QStringLiteral("Txttx"));
-    CommandButton1 = new QPushButton(QStringLiteral("保存"), this);
+    CommandButton1 = new QPushButton(tr("保存"), this);
     CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
     CommandButton1->setDefault(true);
-    CommandButton2 = new QPushButton(QStringLiteral("取消"), this);
+    CommandButton2 = new QPushButton(tr("取消"), this);
     CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
 
     auto* hint = new QLabel(kind.hint, this);
@@ -35,7 +35,7 @@ TableMarkScreen::TableMarkScreen(const Kind& kind, AppState& state, const QStrin
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("桌 台 号："), TextBox2);
+    form->addRow(tr("桌 台 号："), TextBox2);
     form->addRow(kind.label, Txttx);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
@@ -68,6 +68,6 @@ void TableMarkScreen::save()
         ShowErr(saved);
         return;
     }
-    Messages::information(TextBox2->text() + m_kind.saved.arg(Txttx->text().trimmed()));
+    Messages::information(m_kind.saved.arg(TextBox2->text(), Txttx->text().trimmed()));
     accept();
 }

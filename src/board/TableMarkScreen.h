@@ -29,7 +29,7 @@ public:
         std::optional<double> (*read)(const QString& text);
         QString (*refused)();
         Result (*save)(const QSqlDatabase& db, qint16 zhao, double value);
-        QString saved; // the message after the table number and the value
+        QString saved; // the message, with %1 for the table number and %2 for the value
     };
 
     QLineEdit* TextBox2;

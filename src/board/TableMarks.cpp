@@ -3,6 +3,8 @@
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
+
 namespace TableMarks {
 
 namespace {
@@ -23,7 +25,7 @@ Result save(const QSqlDatabase& db, const QString& text, qint16 zhao, double val
     QSqlQuery query(db);
     const Result result = Sql::exec(query, text, {value, zhao});
     if (result && query.numRowsAffected() != 1)
-        return Result::failure(QStringLiteral("没有台号为 ") + QString::number(zhao) + QStringLiteral(" 的台位"));
+        return Result::failure(QCoreApplication::translate("TableMarks", "没有台号为 %1 的台位").arg(zhao));
     return result;
 }
 
@@ -41,12 +43,12 @@ std::optional<double> deposit(const QString& text)
 
 QString reminderRefused()
 {
-    return QStringLiteral("提醒时长请输入 0 到 1440 之间的整数分钟。");
+    return QCoreApplication::translate("TableMarks", "提醒时长请输入 0 到 1440 之间的整数分钟。");
 }
 
 QString depositRefused()
 {
-    return QStringLiteral("押金请输入 0 到 100000 之间、最多两位小数的金额。");
+    return QCoreApplication::translate("TableMarks", "押金请输入 0 到 100000 之间、最多两位小数的金额。");
 }
 
 Result saveReminder(const QSqlDatabase& db, qint16 zhao, double minutes)

@@ -3,6 +3,7 @@
 #include "base/Sql.h"
 #include "billing/ModuseCheck.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace TableMove {
@@ -138,9 +139,9 @@ QString refusal(Transfer outcome, qint16 source, qint16 target)
 {
     switch (outcome) {
     case Transfer::SourceClosed:
-        return QString::number(source) + QStringLiteral(" 号台已没有未结账的客人，转台未完成。");
+        return QCoreApplication::translate("TableMove", "%1 号台已没有未结账的客人，转台未完成。").arg(source);
     case Transfer::TargetTaken:
-        return QString::number(target) + QStringLiteral(" 号台已不是空台，转台未完成，请另选台位。");
+        return QCoreApplication::translate("TableMove", "%1 号台已不是空台，转台未完成，请另选台位。").arg(target);
     case Transfer::Moved:
         break;
     }

@@ -13,6 +13,7 @@
 #include "billing/TableNumber.h"
 #include "board/TableMarks.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace TableOpening {
@@ -22,8 +23,9 @@ namespace {
 Result noSuchTable(const QString& table)
 {
     if (Notation::Trim(table).isEmpty())
-        return Result::failure(QStringLiteral("请先选择台位"));
-    return Result::failure(QStringLiteral("没有台号为 ") + Notation::Trim(table) + QStringLiteral(" 的台位"));
+        return Result::failure(QCoreApplication::translate("TableOpening", "请先选择台位"));
+    return Result::failure(
+        QCoreApplication::translate("TableOpening", "没有台号为 %1 的台位").arg(Notation::Trim(table)));
 }
 
 // The table's row in zhdy; nothing when there is none.

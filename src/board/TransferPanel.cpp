@@ -16,8 +16,9 @@
 
 namespace {
 
-const QString ConfirmOut = QStringLiteral("转出确认");
-const QString CancelOut = QStringLiteral("取消转出");
+// The button's caption says which of the two steps it takes next.
+const char* const ConfirmOut = QT_TRANSLATE_NOOP("TransferPanel", "转出确认");
+const char* const CancelOut = QT_TRANSLATE_NOOP("TransferPanel", "取消转出");
 
 QPushButton* button(const char* name, const QString& caption, QWidget* parent)
 {
@@ -38,7 +39,7 @@ QLineEdit* shown(const char* name, QWidget* parent)
 } // namespace
 
 TransferPanel::TransferPanel(AppState& state, LightController* light, QWidget* parent)
-    : QGroupBox(QStringLiteral("转台"), parent)
+    : QGroupBox(tr("转台"), parent)
     , m_state(state)
     , m_light(light)
 {
@@ -48,15 +49,15 @@ TransferPanel::TransferPanel(AppState& state, LightController* light, QWidget* p
     TextBox2 = shown("TextBox2", this);
     Combozt = new QComboBox(this);
     Combozt->setObjectName(QStringLiteral("Combozt"));
-    CommandButton1 = button("CommandButton1", ConfirmOut, this);
-    CommandButton3 = button("CommandButton3", QStringLiteral("转入确认"), this);
-    CommandButton2 = button("CommandButton2", QStringLiteral("关闭"), this);
+    CommandButton1 = button("CommandButton1", tr(ConfirmOut), this);
+    CommandButton3 = button("CommandButton3", tr("转入确认"), this);
+    CommandButton2 = button("CommandButton2", tr("关闭"), this);
 
-    auto* hint = new QLabel(QStringLiteral("先转出确认,选择台位后,点[转入确认]按钮."), this);
+    auto* hint = new QLabel(tr("先转出确认,选择台位后,点[转入确认]按钮."), this);
     hint->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("现 桌 台："), TextBox2);
-    form->addRow(QStringLiteral("换入桌台："), Combozt);
+    form->addRow(tr("现 桌 台："), TextBox2);
+    form->addRow(tr("换入桌台："), Combozt);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(CommandButton1);
     buttons->addWidget(CommandButton3);
@@ -84,7 +85,7 @@ void TransferPanel::prepare(qint16 table)
         return;
     TextBox1->setText(QString::number(table));
     TextBox2->setText(TextBox1->text());
-    CommandButton1->setText(ConfirmOut);
+    CommandButton1->setText(tr(ConfirmOut));
     CommandButton3->setEnabled(false);
     show();
 }
@@ -105,10 +106,10 @@ bool TransferPanel::fillFreeTables()
 
 void TransferPanel::toggleTransferOut()
 {
-    const bool confirming = CommandButton1->text() == ConfirmOut;
+    const bool confirming = CommandButton1->text() == tr(ConfirmOut);
     CommandButton3->setEnabled(confirming);
     light(confirming ? 0 : 1, TextBox2->text());
-    CommandButton1->setText(confirming ? CancelOut : ConfirmOut);
+    CommandButton1->setText(tr(confirming ? CancelOut : ConfirmOut));
 }
 
 // A refused transfer leaves the transfer-out confirmed, so the operator can
@@ -135,8 +136,7 @@ void TransferPanel::transferIn()
         }
         return;
     }
-    Messages::information(TextBox2->text() + QStringLiteral(" 号桌的客人的账单已改为  ") + Combozt->currentText() +
-                          QStringLiteral("  号台。"));
+    Messages::information(tr("%1 号桌的客人的账单已改为  %2  号台。").arg(TextBox2->text(), Combozt->currentText()));
     light(1, Combozt->currentText());
     hide();
     Q_EMIT moved();

@@ -17,7 +17,7 @@ frmzt::frmzt(AppState& state, const QString& table, QWidget* parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("frmzt"));
-    setWindowTitle(QStringLiteral("台位互换"));
+    setWindowTitle(tr("台位互换"));
     TextBox1 = new QLineEdit(this);
     TextBox1->setObjectName(QStringLiteral("TextBox1"));
     TextBox1->hide();
@@ -26,14 +26,14 @@ frmzt::frmzt(AppState& state, const QString& table, QWidget* parent)
     TextBox2->setReadOnly(true);
     Combozt = new QComboBox(this);
     Combozt->setObjectName(QStringLiteral("Combozt"));
-    CommandButton1 = new QPushButton(QStringLiteral("互换"), this);
+    CommandButton1 = new QPushButton(tr("互换"), this);
     CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    CommandButton2 = new QPushButton(QStringLiteral("取消"), this);
+    CommandButton2 = new QPushButton(tr("取消"), this);
     CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("现 桌 台："), TextBox2);
-    form->addRow(QStringLiteral("换入桌台："), Combozt);
+    form->addRow(tr("现 桌 台："), TextBox2);
+    form->addRow(tr("换入桌台："), Combozt);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(CommandButton1);
@@ -72,7 +72,7 @@ void frmzt::swap()
         return;
     }
     if (swapped)
-        Messages::information(TextBox2->text() + QStringLiteral(" 号桌的客人的账单已改为  ") + Combozt->currentText() +
-                              QStringLiteral("  号台。"));
+        Messages::information(
+            tr("%1 号桌的客人的账单已改为  %2  号台。").arg(TextBox2->text(), Combozt->currentText()));
     accept();
 }
