@@ -93,6 +93,14 @@ Cause: %2</translation>
         <source>解除锁定</source>
         <translation>Unlock</translation>
     </message>
+    <message>
+        <source>System Control</source>
+        <translation>System Control</translation>
+    </message>
+    <message>
+        <source>%1  Seconds time to write a password.</source>
+        <translation>%1 seconds left to type the password.</translation>
+    </message>
 </context>
 <context>
     <name>FrmClearData</name>

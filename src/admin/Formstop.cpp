@@ -61,7 +61,7 @@ void Formstop::buildScreen(const QString& hint)
     panel->setStyleSheet(QStringLiteral("#Panel { background: rgba(20, 30, 40, 215); border-radius: 10px; }"
                                         "QLabel { color: #e8eef2; }"));
 
-    QLabel* title = label("Label3", QStringLiteral("System Control"), panel);
+    QLabel* title = label("Label3", tr("System Control"), panel);
     QFont big = title->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
@@ -113,7 +113,7 @@ void Formstop::Timer1_Timer()
 void Formstop::Timer2_Timer()
 {
     --m_secondsLeft;
-    m_label2->setText(QString::number(m_secondsLeft) + QStringLiteral("  Seconds time to write a password."));
+    m_label2->setText(tr("%1  Seconds time to write a password.").arg(m_secondsLeft));
     m_text1->setFocus();
     // Checking a password hash takes a noticeable moment: only a changed text is checked again.
     const QString typed = m_text1->text();
