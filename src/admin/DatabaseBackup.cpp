@@ -4,6 +4,7 @@
 #include "base/AppState.h"
 #include "base/Messages.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 
@@ -14,11 +15,12 @@ void databaseBackup(const AppState& state)
     QGuiApplication::restoreOverrideCursor();
 
     if (outcome.result)
-        Messages::exclamation(QStringLiteral("数据备份完成!备份后的文件名称为： ") + outcome.target +
-                              QStringLiteral("!"));
+        Messages::exclamation(
+            QCoreApplication::translate("DatabaseBackup", "数据备份完成!备份后的文件名称为： %1!").arg(outcome.target));
     else
-        Messages::critical(QStringLiteral("数据备份失败!备份文件 ") + outcome.target +
-                           QStringLiteral(" 没有写成。\n原因：") + outcome.result.message());
+        Messages::critical(
+            QCoreApplication::translate("DatabaseBackup", "数据备份失败!备份文件 %1 没有写成。\n原因：%2")
+                .arg(outcome.target, outcome.result.message()));
 }
 
 void backupOnExit(const AppState& state)

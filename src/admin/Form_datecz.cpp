@@ -14,17 +14,17 @@ Form_datecz::Form_datecz(AppState& state, QWidget* parent)
     , m_monthdate(new QCalendarWidget(this))
 {
     setObjectName(QStringLiteral("Form_datecz"));
-    setWindowTitle(QStringLiteral("日期"));
+    setWindowTitle(tr("日期"));
 
     m_monthdate->setObjectName(QStringLiteral("monthdate"));
     m_monthdate->setGridVisible(true);
     m_monthdate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_monthdate->setSelectedDate(m_state.PickedDate.isValid() ? m_state.PickedDate : Clock::today());
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("Cmddate_0"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("Cmddate_1"));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &Form_datecz::Cmddate_0_Click);

@@ -14,19 +14,19 @@ Form_kl::Form_kl(AppState& state, QWidget* parent)
     , m_text1(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Form_kl"));
-    setWindowTitle(QStringLiteral("口令"));
+    setWindowTitle(tr("口令"));
 
-    auto* label1 = new QLabel(QStringLiteral("请输入口令："), this);
+    auto* label1 = new QLabel(tr("请输入口令："), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setBuddy(m_text1);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setEchoMode(QLineEdit::Password);
     m_text1->setMinimumWidth(180);
 
-    auto* confirm = new QPushButton(QStringLiteral("确认"), this);
+    auto* confirm = new QPushButton(tr("确认"), this);
     confirm->setObjectName(QStringLiteral("Command1"));
     confirm->setDefault(true);
-    auto* quit = new QPushButton(QStringLiteral("退出"), this);
+    auto* quit = new QPushButton(tr("退出"), this);
     quit->setObjectName(QStringLiteral("Command2"));
     quit->setAutoDefault(false);
     connect(confirm, &QPushButton::clicked, this, &Form_kl::Command1_Click);

@@ -43,9 +43,8 @@ Formstop::Formstop(AppState& state, QWidget* parent)
     setWindowState(Qt::WindowFullScreen);
     setModal(true);
 
-    buildScreen(m_code.usesFallback()
-                    ? QStringLiteral("当前操作员没有口令，请输入系统解锁码。")
-                    : QStringLiteral("请输入操作员 ") + state.OperatorName + QStringLiteral(" 的口令。"));
+    buildScreen(m_code.usesFallback() ? tr("当前操作员没有口令，请输入系统解锁码。")
+                                      : tr("请输入操作员 %1 的口令。").arg(state.OperatorName));
 
     m_timer1 = timer("Timer1", 10, this);
     m_timer2 = timer("Timer2", 1000, this);
@@ -62,15 +61,15 @@ void Formstop::buildScreen(const QString& hint)
     panel->setStyleSheet(QStringLiteral("#Panel { background: rgba(20, 30, 40, 215); border-radius: 10px; }"
                                         "QLabel { color: #e8eef2; }"));
 
-    QLabel* title = label("Label3", QStringLiteral("System Control"), panel);
+    QLabel* title = label("Label3", tr("System Control"), panel);
     QFont big = title->font();
     big.setPointSize(big.pointSize() * 2);
     big.setBold(true);
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
 
-    QLabel* enterHint = label("Label4", QStringLiteral("按 ENTER 键入密码："), panel);
-    QLabel* codeLabel = label("Label1", QStringLiteral("退出口令:"), panel);
+    QLabel* enterHint = label("Label4", tr("按 ENTER 键入密码："), panel);
+    QLabel* codeLabel = label("Label1", tr("退出口令:"), panel);
     m_text1 = new QLineEdit(panel);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setEchoMode(QLineEdit::Password);
@@ -81,7 +80,7 @@ void Formstop::buildScreen(const QString& hint)
     QLabel* hintLine = label("Label5", hint, panel);
     m_label2 = label("Label2", QString::number(Seconds), panel);
 
-    m_command1 = new QPushButton(QStringLiteral("解除锁定"), panel);
+    m_command1 = new QPushButton(tr("解除锁定"), panel);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setEnabled(false);
     m_command1->setAutoDefault(false);
@@ -114,7 +113,7 @@ void Formstop::Timer1_Timer()
 void Formstop::Timer2_Timer()
 {
     --m_secondsLeft;
-    m_label2->setText(QString::number(m_secondsLeft) + QStringLiteral("  Seconds time to write a password."));
+    m_label2->setText(tr("%1  Seconds time to write a password.").arg(m_secondsLeft));
     m_text1->setFocus();
     // Checking a password hash takes a noticeable moment: only a changed text is checked again.
     const QString typed = m_text1->text();

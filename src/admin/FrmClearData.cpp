@@ -21,18 +21,18 @@ FrmClearData::FrmClearData(AppState& state, QWidget* parent)
     , m_background(programPicture(QStringLiteral("bOOK.wmf")))
 {
     setObjectName(QStringLiteral("FrmClearData"));
-    setWindowTitle(QStringLiteral("清除历史数据"));
+    setWindowTitle(tr("清除历史数据"));
 
-    auto* label1 = new QLabel(QStringLiteral("清除此日期以前的数据:"), this);
+    auto* label1 = new QLabel(tr("清除此日期以前的数据:"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setBuddy(m_dJzrc);
     m_dJzrc->setObjectName(QStringLiteral("dJzrc"));
     m_dJzrc->setDisplayFormat(DateText::DateFormat);
     m_dJzrc->setCalendarPopup(true);
 
-    auto* ok = new QPushButton(QStringLiteral("确定(&Y)"), this);
+    auto* ok = new QPushButton(tr("确定(&Y)"), this);
     ok->setObjectName(QStringLiteral("Cmddate_0"));
-    auto* quit = new QPushButton(QStringLiteral("退出"), this);
+    auto* quit = new QPushButton(tr("退出"), this);
     quit->setObjectName(QStringLiteral("Cmddate_1"));
     quit->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &FrmClearData::Cmddate_0_Click);
@@ -56,8 +56,8 @@ void FrmClearData::Cmddate_0_Click()
     const HistoryClearing::Outcome planned = HistoryClearing::count(m_state, before);
     if (!told(planned))
         return;
-    const QString question = QStringLiteral("将删除 %1 以前已结账的 %2 条台位记录和 %3 条商品记录，删除前先备份数据库。"
-                                            "\n确认删除吗?")
+    const QString question = tr("将删除 %1 以前已结账的 %2 条台位记录和 %3 条商品记录，删除前先备份数据库。"
+                                "\n确认删除吗?")
                                  .arg(DateText::date(before))
                                  .arg(planned.counts.visits)
                                  .arg(planned.counts.goods);
@@ -68,22 +68,22 @@ void FrmClearData::Cmddate_0_Click()
     const HistoryClearing::Outcome cleared = HistoryClearing::clearBefore(m_state, before);
     if (!told(cleared))
         return;
-    Messages::information(QStringLiteral("数据清除完成，删除了 %1 条台位记录和 %2 条商品记录。\n备份文件：")
+    Messages::information(tr("数据清除完成，删除了 %1 条台位记录和 %2 条商品记录。\n备份文件：%3")
                               .arg(cleared.counts.visits)
-                              .arg(cleared.counts.goods) +
-                          cleared.backup);
+                              .arg(cleared.counts.goods)
+                              .arg(cleared.backup));
 }
 
 bool FrmClearData::told(const HistoryClearing::Outcome& outcome)
 {
     switch (outcome.refusal) {
     case HistoryClearing::Refusal::AfterBusinessDate:
-        Messages::exclamation(QStringLiteral("清除日期不能晚于业务日期 ") + DateText::date(m_state.BusinessDate) +
-                              QStringLiteral("，没有删除任何数据！"));
+        Messages::exclamation(
+            tr("清除日期不能晚于业务日期 %1，没有删除任何数据！").arg(DateText::date(m_state.BusinessDate)));
         return false;
     case HistoryClearing::Refusal::BackupFailed:
-        Messages::critical(QStringLiteral("数据库备份失败，没有删除任何数据！\n备份文件：") + outcome.backup +
-                           QStringLiteral("\n原因：") + outcome.result.message());
+        Messages::critical(tr("数据库备份失败，没有删除任何数据！\n备份文件：%1\n原因：%2")
+                               .arg(outcome.backup, outcome.result.message()));
         return false;
     case HistoryClearing::Refusal::None:
         break;

@@ -12,28 +12,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const QString Caption = QStringLiteral("权限设置");
-}
-
 Frm_czy_add::Frm_czy_add(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("Frm_czy_add"));
-    setWindowTitle(QStringLiteral("增加操作员"));
+    setWindowTitle(tr("增加操作员"));
 
-    auto* label = new QLabel(QStringLiteral("操作员姓名:"), this);
+    auto* label = new QLabel(tr("操作员姓名:"), this);
     label->setObjectName(QStringLiteral("Label1"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setMinimumWidth(200);
     label->setBuddy(m_text);
 
-    auto* ok = new QPushButton(QStringLiteral("确定(&Y)"), this);
+    auto* ok = new QPushButton(tr("确定(&Y)"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消(&C)"), this);
+    auto* cancel = new QPushButton(tr("取消(&C)"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &Frm_czy_add::addOperator);
@@ -64,15 +60,13 @@ void Frm_czy_add::addOperator()
         return;
     }
     if (outcome.refusal == OperatorStore::Refusal::EmptyName) {
-        Messages::exclamation(QStringLiteral("操作员姓名不可以为空！"), Caption);
+        Messages::exclamation(tr("操作员姓名不可以为空！"), tr("权限设置"));
     } else if (outcome.refusal == OperatorStore::Refusal::NameTooLong) {
-        Messages::exclamation(QStringLiteral("操作员姓名不可以超过 ") + QString::number(OperatorStore::MaxNameLength) +
-                                  QStringLiteral(" 个字！"),
-                              Caption);
+        Messages::exclamation(tr("操作员姓名不可以超过 %1 个字！").arg(OperatorStore::MaxNameLength), tr("权限设置"));
     } else if (outcome.refusal == OperatorStore::Refusal::NameHasControlCharacters) {
-        Messages::exclamation(QStringLiteral("操作员姓名不可以含有换行、制表等控制字符或不可见的格式字符！"), Caption);
+        Messages::exclamation(tr("操作员姓名不可以含有换行、制表等控制字符或不可见的格式字符！"), tr("权限设置"));
     } else if (outcome.refusal == OperatorStore::Refusal::DuplicateName) {
-        Messages::exclamation(QStringLiteral("操作员姓名不可以重复！"), Caption);
+        Messages::exclamation(tr("操作员姓名不可以重复！"), tr("权限设置"));
     } else {
         Q_EMIT operatorAdded(added);
         accept();

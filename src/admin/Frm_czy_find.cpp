@@ -14,7 +14,7 @@ Frm_czy_find::Frm_czy_find(QWidget* parent)
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Raised);
-    auto* label = new QLabel(QStringLiteral("正在读入操作员信息，请稍候..."), frame);
+    auto* label = new QLabel(tr("正在读入操作员信息，请稍候..."), frame);
     label->setObjectName(QStringLiteral("Label1"));
     label->setAlignment(Qt::AlignCenter);
     auto* frameLayout = new QVBoxLayout(frame);

@@ -29,8 +29,8 @@
 
 namespace {
 
-const QString ScreenName = QStringLiteral("操作员权限设置");
-const QString MessageCaption = QStringLiteral("权限设置");
+// The screen's name in the operator log, which stays Chinese whatever the language.
+const QString LogName = QStringLiteral("操作员权限设置");
 constexpr int NameRole = Qt::UserRole;
 constexpr int GroupRole = Qt::UserRole + 1;
 constexpr int OperatorNode = -1;
@@ -45,7 +45,7 @@ int groupOf(const QTreeWidgetItem* item)
 Frm_czy_setup::Frm_czy_setup(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, ScreenName)
+    , m_log(state, LogName)
     , m_store(state.DbConn)
 {
     if (!m_log.opened())
@@ -67,7 +67,7 @@ void Frm_czy_setup::done(int result)
 void Frm_czy_setup::buildScreen()
 {
     setObjectName(QStringLiteral("Frm_czy_setup"));
-    setWindowTitle(ScreenName);
+    setWindowTitle(tr("操作员权限设置"));
     resize(860, 580);
 
     auto* layout = new QVBoxLayout(this);
@@ -86,30 +86,29 @@ void Frm_czy_setup::buildScreen()
 QWidget* Frm_czy_setup::buildToolbarAndMenu()
 {
     auto* toolbar = new KeyToolbar(this);
-    toolbar->addKey("append", QStringLiteral("增加"), QStyle::SP_FileDialogNewFolder, [this] { addOperator(); });
-    toolbar->addKey("dele", QStringLiteral("删除"), QStyle::SP_TrashIcon, [this] { deleteOperator(); });
-    toolbar->addKey("password", QStringLiteral("清除口令"), QStyle::SP_DialogResetButton, [this] { clearPassword(); });
+    toolbar->addKey("append", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { addOperator(); });
+    toolbar->addKey("dele", tr("删除"), QStyle::SP_TrashIcon, [this] { deleteOperator(); });
+    toolbar->addKey("password", tr("清除口令"), QStyle::SP_DialogResetButton, [this] { clearPassword(); });
     toolbar->addSeparator();
-    toolbar->addKey("exit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar->addKey("exit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* file = menuBar->addMenu(QStringLiteral("文件(&F)"));
+    QMenu* file = menuBar->addMenu(tr("文件(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
     const auto item = [this, file](int index, const QString& caption, auto slot) {
         QAction* result = file->addAction(caption, this, slot);
         result->setObjectName(QStringLiteral("mnuFile_") + QString::number(index));
     };
-    item(0, QStringLiteral("增加"), [this] { addOperator(); });
-    item(1, QStringLiteral("删除"), [this] { deleteOperator(); });
-    item(2, QStringLiteral("清除操作员口令"), [this] { clearPassword(); });
+    item(0, tr("增加"), [this] { addOperator(); });
+    item(1, tr("删除"), [this] { deleteOperator(); });
+    item(2, tr("清除操作员口令"), [this] { clearPassword(); });
     file->addSeparator();
-    item(3, QStringLiteral("计算器"), [this] { startCalculator(); });
+    item(3, tr("计算器"), [this] { startCalculator(); });
     file->addSeparator();
-    item(4, QStringLiteral("退出"), [this] { reject(); });
-    QMenu* help = menuBar->addMenu(QStringLiteral("帮助(&H)"));
+    item(4, tr("退出"), [this] { reject(); });
+    QMenu* help = menuBar->addMenu(tr("帮助(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(QStringLiteral("使用说明"), this, [this] { showHelp(); })
-        ->setObjectName(QStringLiteral("mnuHelp_0"));
+    help->addAction(tr("使用说明"), this, [this] { showHelp(); })->setObjectName(QStringLiteral("mnuHelp_0"));
     this->layout()->setMenuBar(menuBar);
     return toolbar;
 }
@@ -117,7 +116,7 @@ QWidget* Frm_czy_setup::buildToolbarAndMenu()
 QWidget* Frm_czy_setup::buildTreePane()
 {
     auto* pane = new QWidget(this);
-    auto* label = new QLabel(QStringLiteral("操作员列表:"), pane);
+    auto* label = new QLabel(tr("操作员列表:"), pane);
     label->setObjectName(QStringLiteral("Label1"));
     m_tree = new QTreeWidget(pane);
     m_tree->setObjectName(QStringLiteral("Tree"));
@@ -137,7 +136,7 @@ QWidget* Frm_czy_setup::buildTreePane()
 QWidget* Frm_czy_setup::buildRightsPane()
 {
     auto* pane = new QWidget(this);
-    auto* groups = new QGroupBox(QStringLiteral("授权的权限组"), pane);
+    auto* groups = new QGroupBox(tr("授权的权限组"), pane);
     groups->setObjectName(QStringLiteral("Frame_groups"));
     auto* groupsLayout = new QHBoxLayout(groups);
     groupsLayout->setContentsMargins(12, 10, 12, 10);
@@ -145,8 +144,8 @@ QWidget* Frm_czy_setup::buildRightsPane()
 
     m_stack = new QStackedWidget(pane);
     m_stack->setObjectName(QStringLiteral("Frames"));
-    auto* hint = new QLabel(QStringLiteral("在左边的操作员列表中选择操作员下的权限组，即可设置该组的权限。\n"
-                                           "勾选或取消上面的权限组，即授予或收回该组。"),
+    auto* hint = new QLabel(tr("在左边的操作员列表中选择操作员下的权限组，即可设置该组的权限。\n"
+                               "勾选或取消上面的权限组，即授予或收回该组。"),
                             m_stack);
     hint->setObjectName(QStringLiteral("Label4"));
     hint->setAlignment(Qt::AlignCenter);
@@ -156,7 +155,7 @@ QWidget* Frm_czy_setup::buildRightsPane()
 
     for (int i = 0; i < rightsGroups().size(); ++i) {
         const RightsGroup& group = rightsGroups().at(i);
-        auto* box = new QCheckBox(group.caption, groups);
+        auto* box = new QCheckBox(group.shownCaption(), groups);
         box->setObjectName(QStringLiteral("Check_") + QString::number(i));
         box->setEnabled(false);
         connect(box, &QCheckBox::clicked, this, [this, i](bool checked) { grantGroup(i, checked); });
@@ -182,20 +181,20 @@ QWidget* Frm_czy_setup::buildDiscountPane()
 {
     auto* pane = new QGroupBox(this);
     pane->setObjectName(QStringLiteral("Frame_zk"));
-    auto* label = new QLabel(QStringLiteral("折扣率"), pane);
+    auto* label = new QLabel(tr("折扣率"), pane);
     label->setObjectName(QStringLiteral("Label3"));
     m_txtzk = new QLineEdit(pane);
     m_txtzk->setObjectName(QStringLiteral("Txtzk"));
     m_txtzk->setFixedWidth(90);
     m_txtzk->setEnabled(false);
     label->setBuddy(m_txtzk);
-    m_command1 = new QPushButton(QStringLiteral("保存折扣率"), pane);
+    m_command1 = new QPushButton(tr("保存折扣率"), pane);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setAutoDefault(false);
     m_command1->setEnabled(false);
     connect(m_command1, &QPushButton::clicked, this, &Frm_czy_setup::Command1_Click);
-    auto* help = new QLabel(QStringLiteral("0 为不打折 ，请输入大于 0 小于10的小数。先点击要设置的操作员:"
-                                           "如8.5  为最高打折权限八五折。"),
+    auto* help = new QLabel(tr("0 为不打折 ，请输入大于 0 小于10的小数。先点击要设置的操作员:"
+                               "如8.5  为最高打折权限八五折。"),
                             pane);
     help->setObjectName(QStringLiteral("Label2"));
     help->setWordWrap(true);
@@ -243,7 +242,7 @@ void Frm_czy_setup::addGroupNode(QTreeWidgetItem* operatorNode, int group)
     int position = 0;
     while (position < operatorNode->childCount() && groupOf(operatorNode->child(position)) < group)
         ++position;
-    auto* node = new QTreeWidgetItem({rightsGroups().at(group).caption});
+    auto* node = new QTreeWidgetItem({rightsGroups().at(group).shownCaption()});
     node->setData(0, NameRole, operatorNode->data(0, NameRole));
     node->setData(0, GroupRole, group);
     node->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
@@ -335,7 +334,7 @@ void Frm_czy_setup::Command1_Click()
         return;
     const OperatorStore::Outcome outcome = m_store.saveDiscountLimit(m_current->name, m_txtzk->text());
     if (outcome.refusal == OperatorStore::Refusal::LimitOutOfRange) {
-        Messages::exclamation(QStringLiteral("折扣率设置错误，请重新设置。"));
+        Messages::exclamation(tr("折扣率设置错误，请重新设置。"));
         m_txtzk->setFocus();
         m_txtzk->selectAll();
         return;
@@ -344,7 +343,7 @@ void Frm_czy_setup::Command1_Click()
         ShowErr(outcome.result);
         return;
     }
-    Messages::information(Notation::Trim(m_current->name) + QStringLiteral(" 最大折扣率保存完成。"));
+    Messages::information(tr("%1 最大折扣率保存完成。").arg(Notation::Trim(m_current->name)));
     showSelection();
 }
 
@@ -373,11 +372,11 @@ void Frm_czy_setup::deleteOperator()
     if (!m_current || !node)
         return;
     if (m_current->isSystem) {
-        Messages::exclamation(QStringLiteral("不可以删除系统管理员！"), MessageCaption);
+        Messages::exclamation(tr("不可以删除系统管理员！"), tr("权限设置"));
         return;
     }
     const QString name = Notation::Trim(m_current->name);
-    if (!Messages::ask(QStringLiteral("是否删除操作员'") + name + QStringLiteral("'？"), MessageCaption))
+    if (!Messages::ask(tr("是否删除操作员'%1'？").arg(name), tr("权限设置")))
         return;
     const OperatorStore::Outcome outcome = m_store.remove(m_current->name);
     if (!outcome.result) {
@@ -393,11 +392,11 @@ void Frm_czy_setup::clearPassword()
     if (!m_current)
         return;
     if (m_current->isSystem) {
-        Messages::exclamation(QStringLiteral("不可以清除系统管理员的口令！"), MessageCaption);
+        Messages::exclamation(tr("不可以清除系统管理员的口令！"), tr("权限设置"));
         return;
     }
     const QString name = Notation::Trim(m_current->name);
-    if (!Messages::ask(QStringLiteral("是否清除操作员'") + name + QStringLiteral("'的口令？"), MessageCaption))
+    if (!Messages::ask(tr("是否清除操作员'%1'的口令？").arg(name), tr("权限设置")))
         return;
     const OperatorStore::Outcome outcome = m_store.clearPassword(m_current->name);
     if (!outcome.result)
@@ -407,14 +406,14 @@ void Frm_czy_setup::clearPassword()
 void Frm_czy_setup::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"));
+        Messages::exclamation(tr("没有找到计算器程序。"));
 }
 
 void Frm_czy_setup::showHelp()
 {
-    Messages::information(QStringLiteral("先在左边的操作员列表中选择操作员：勾选权限组即授予该组，取消即收回；"
-                                         "选择操作员下的权限组，勾选其中的权限，改动立即保存。\n"
-                                         "折扣率为该操作员可给的最低折扣（如 8.5 为八五折，0 为不打折），"
-                                         "输入后点击“保存折扣率”。"),
-                          ScreenName);
+    Messages::information(tr("先在左边的操作员列表中选择操作员：勾选权限组即授予该组，取消即收回；"
+                             "选择操作员下的权限组，勾选其中的权限，改动立即保存。\n"
+                             "折扣率为该操作员可给的最低折扣（如 8.5 为八五折，0 为不打折），"
+                             "输入后点击“保存折扣率”。"),
+                          tr("操作员权限设置"));
 }

@@ -22,7 +22,8 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("操作员日志");
+// The screen's name in the operator log, which stays Chinese whatever the language.
+const QString LogName = QStringLiteral("操作员日志");
 
 QLabel* label(const char* name, const QString& text, QWidget* parent)
 {
@@ -36,12 +37,12 @@ QLabel* label(const char* name, const QString& text, QWidget* parent)
 Frm_czyrz::Frm_czyrz(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
 {
     if (!m_log.opened())
         ShowErr(m_log.opened());
     setObjectName(QStringLiteral("Frm_czyrz"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("操作员日志"));
     buildScreen();
     list(m_filter);
 }
@@ -56,18 +57,18 @@ void Frm_czyrz::buildScreen()
         a->setObjectName(QLatin1String(key));
         return a;
     };
-    action("find", QStringLiteral("查询"), [this] { find(); });
-    action("delete", QStringLiteral("删除"), [this] { deleteAll(); });
+    action("find", tr("查询"), [this] { find(); });
+    action("delete", tr("删除"), [this] { deleteAll(); });
     // Printing the log is not offered; the button stays to keep the toolbar familiar.
-    action("printer_view", QStringLiteral("预览"), [] {})->setEnabled(false);
-    action("exit", QStringLiteral("退出"), [this] { close(); });
+    action("printer_view", tr("预览"), [] {})->setEnabled(false);
+    action("exit", tr("退出"), [this] { close(); });
 
     auto* picture = label("Image1", QString(), this);
     const QPixmap book = programPicture(QStringLiteral("book.wmf"));
     if (!book.isNull())
         picture->setPixmap(book.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    QLabel* title = label("Label1", QStringLiteral("员工工作情况"), this);
+    QLabel* title = label("Label1", tr("员工工作情况"), this);
     QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
@@ -75,7 +76,7 @@ void Frm_czyrz::buildScreen()
 
     m_txtname = new QLineEdit(this);
     m_txtname->setObjectName(QStringLiteral("txtname"));
-    QLabel* nameLabel = label("Label2", QStringLiteral("姓名"), this);
+    QLabel* nameLabel = label("Label2", tr("姓名"), this);
     nameLabel->setBuddy(m_txtname);
 
     // The date counts only while it is ticked, as a date picker with a check box.
@@ -88,13 +89,12 @@ void Frm_czyrz::buildScreen()
     m_txtkssj->setMinimumWidth(120);
     m_txtkssj->setEnabled(false);
     connect(m_checkkssj, &QCheckBox::toggled, m_txtkssj, &QDateEdit::setEnabled);
-    QLabel* dateLabel = label("Label3", QStringLiteral("开始日期"), this);
+    QLabel* dateLabel = label("Label3", tr("开始日期"), this);
     dateLabel->setBuddy(m_checkkssj);
 
     m_grid = new QTableWidget(0, 5, this);
     m_grid->setObjectName(QStringLiteral("MSGrid"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("操作员姓名"), QStringLiteral("内  容"),
-                                       QStringLiteral("开始时间"), QStringLiteral("结束时间")});
+    m_grid->setHorizontalHeaderLabels({tr("序号"), tr("操作员姓名"), tr("内  容"), tr("开始时间"), tr("结束时间")});
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(true);
@@ -157,7 +157,7 @@ void Frm_czyrz::find()
 
 void Frm_czyrz::deleteAll()
 {
-    if (!Messages::ask(QStringLiteral("确认删除所有日志吗?")))
+    if (!Messages::ask(tr("确认删除所有日志吗?")))
         return;
     const Result deleted = OperatorLogList::deleteClosed(m_state.DbConn);
     if (!deleted) {

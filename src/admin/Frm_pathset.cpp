@@ -38,14 +38,14 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidge
     , m_background(programPicture(QStringLiteral("back.BMP")))
 {
     setObjectName(QStringLiteral("Frm_pathset"));
-    setWindowTitle(QStringLiteral("设置数据文件"));
+    setWindowTitle(tr("设置数据文件"));
 
-    auto* label1 = new QLabel(QStringLiteral("选择路径:名称为JSsfServer.MDB 的文件"), this);
+    auto* label1 = new QLabel(tr("选择路径:名称为JSsfServer.MDB 的文件"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setReadOnly(true);
     m_text1->setMinimumWidth(360);
-    auto* label2 = new QLabel(QStringLiteral("系统操作员口令:"), this);
+    auto* label2 = new QLabel(tr("系统操作员口令:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setBuddy(m_password);
     m_password->setObjectName(QStringLiteral("TxtPassword"));
@@ -56,9 +56,9 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidge
     m_dig->setNameFilter(QStringLiteral("*.mdb"));
     m_dig->setOption(QFileDialog::DontUseNativeDialog);
 
-    QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), QStringLiteral("浏览..."), this);
-    QPushButton* ok = button(QStringLiteral("cmdOK"), QStringLiteral("确定(&Y)"), this);
-    QPushButton* cancel = button(QStringLiteral("cmdCancel"), QStringLiteral("关闭(&C)"), this);
+    QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), tr("浏览..."), this);
+    QPushButton* ok = button(QStringLiteral("cmdOK"), tr("确定(&Y)"), this);
+    QPushButton* cancel = button(QStringLiteral("cmdCancel"), tr("关闭(&C)"), this);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
@@ -98,7 +98,7 @@ void Frm_pathset::chooseFile(const QString& fullName)
     std::optional<QDate> lastSettled;
     Result result = lastSettledVisit(fullName, &lastSettled);
     if (result && !QFileInfo(fullName).isWritable())
-        result = Result::failure(QStringLiteral("数据文件 ") + fullName + QStringLiteral(" 没有写权限"));
+        result = Result::failure(tr("数据文件 %1 没有写权限").arg(fullName));
     if (!result) {
         Messages::exclamation(result.message(), windowTitle());
         return;
@@ -112,16 +112,17 @@ void Frm_pathset::chooseFile(const QString& fullName)
         return;
     }
     if (!check.matched || !check.isSystemOperator) {
-        Messages::exclamation(QStringLiteral("系统操作员口令不正确，数据库位置没有改变！"), windowTitle());
+        Messages::exclamation(tr("系统操作员口令不正确，数据库位置没有改变！"), windowTitle());
         m_password->setFocus();
         return;
     }
 
-    const QString settled = lastSettled ? QStringLiteral("最后一笔结账在 ") + DateText::date(*lastSettled)
-                                        : QStringLiteral("其中没有结账记录");
-    if (!Messages::ask(QStringLiteral("下次启动时将使用数据文件\n") + fullName + QStringLiteral("\n") + settled +
-                           QStringLiteral("，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?"),
-                       windowTitle()))
+    const QString settled =
+        lastSettled ? tr("最后一笔结账在 %1").arg(DateText::date(*lastSettled)) : tr("其中没有结账记录");
+    if (!Messages::ask(
+            tr("下次启动时将使用数据文件\n%1\n%2，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?")
+                .arg(fullName, settled),
+            windowTitle()))
         return;
     m_text1->setText(fullName);
     const ChosenFile chosen = splitChosenFile(fullName);

@@ -4,6 +4,8 @@
 #include "base/Notation.h"
 #include "base/Sql.h"
 
+#include <QCoreApplication>
+
 DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, DiscountRate rate)
 {
     QSqlQuery query(db);
@@ -17,14 +19,16 @@ DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, Di
         return {};
     const QVariant zk = query.value(0);
     if (zk.isNull())
-        return {false, Notice::exclamation(QStringLiteral("折扣率权限未设定，请重新设定。"))};
+        return {false,
+                Notice::exclamation(QCoreApplication::translate("ModZkCheck", "折扣率权限未设定，请重新设定。"))};
     // A typed rate has at most two decimals: the limit is taken to two as
     // well, so that one stored as the float 8.69999981 admits the rate 8.7.
     const double limit = double(qRound64(zk.toDouble() * 100)) / 100;
     if (!rate.discounts() || limit <= rate.tenths())
         return {true, {}};
-    return {false, Notice::exclamation(QStringLiteral("折扣率超过你的最大折扣权限") + discountText(zk.toDouble()) +
-                                       QStringLiteral("  ，请重新设定。"))};
+    return {false, Notice::exclamation(
+                       QCoreApplication::translate("ModZkCheck", "折扣率超过你的最大折扣权限%1  ，请重新设定。")
+                           .arg(discountText(zk.toDouble())))};
 }
 
 QString discountText(double zk)

@@ -3,6 +3,7 @@
 #include "base/AppState.h"
 #include "base/Clock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlDriver>
@@ -104,7 +105,7 @@ Result backup(const QSqlDatabase& db, const QString& target)
 {
     sqlite3* source = handleOf(db);
     if (!source)
-        return Result::failure(QStringLiteral("数据库没有打开"));
+        return Result::failure(QCoreApplication::translate("Modulback", "数据库没有打开"));
 
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);

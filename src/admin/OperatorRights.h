@@ -27,11 +27,16 @@ Result loadOperatorRights(const QSqlDatabase& db, const QString& operatorName, O
 // One of the five rights groups, in the order of the group check boxes.
 struct RightsGroup
 {
-    QString column;     // the column of czyzd holding the group's letters
-    QString caption;    // caption of the group check box, the frame and the tree node
-    QString array;      // objectName stem of the group's check-box array
-    QStringList rights; // captions of the boxes; box i stands for the letter 'A' + i
-    int storedCount;    // boxes from this index on are shown but never stored
+    QString column;            // the column of czyzd holding the group's letters
+    const char* caption;       // caption of the group check box, the frame and the tree node
+    QString array;             // objectName stem of the group's check-box array
+    QList<const char*> rights; // captions of the boxes; box i stands for the letter 'A' + i
+    int storedCount;           // boxes from this index on are shown but never stored
+
+    // The captions in the operator's language, looked up when shown because
+    // the table is built before a translator may be installed.
+    QString shownCaption() const;
+    QString shownRight(int element) const;
 
     static QChar letter(int element) { return QChar(u'A' + element); }
 };

@@ -37,10 +37,10 @@ bool PasswordChange::repeatMatches(const QString& newPassword, const QString& re
 Result PasswordChange::store(const QSqlDatabase& db, const QString& newPassword)
 {
     if (!found())
-        return Result::failure(QStringLiteral("找不到操作员的记录"));
+        return Result::failure(tr("找不到操作员的记录"));
     const QString hashed = PasswordHash::hash(newPassword);
     if (hashed.isEmpty())
-        return Result::failure(QStringLiteral("口令加密失败"));
+        return Result::failure(tr("口令加密失败"));
     const Result result =
         Sql::exec(db, QStringLiteral("update czyzd set czy_pass = ? where rowid = ?"), {hashed, m_rowid});
     if (result)

@@ -2,6 +2,7 @@
 
 #include "base/Result.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -12,6 +13,8 @@
 // surrounding blanks ignored); the new one is stored as its hash.
 class PasswordChange
 {
+    Q_DECLARE_TR_FUNCTIONS(PasswordChange)
+
 public:
     enum class OldPassword
     {

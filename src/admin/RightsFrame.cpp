@@ -6,7 +6,7 @@
 #include <QGridLayout>
 
 RightsFrame::RightsFrame(const RightsGroup& group, QWidget* parent)
-    : QGroupBox(group.caption, parent)
+    : QGroupBox(group.shownCaption(), parent)
     , m_storedCount(group.storedCount)
 {
     setObjectName(QStringLiteral("Frame_") + group.column);
@@ -16,7 +16,7 @@ RightsFrame::RightsFrame(const RightsGroup& group, QWidget* parent)
     grid->setVerticalSpacing(10);
     const int rows = int(group.rights.size() + 1) / 2;
     for (int i = 0; i < group.rights.size(); ++i) {
-        auto* box = new QCheckBox(group.rights.at(i), this);
+        auto* box = new QCheckBox(group.shownRight(i), this);
         box->setObjectName(group.array + QLatin1Char('_') + QString::number(i));
         box->setEnabled(false);
         connect(box, &QCheckBox::clicked, this, &RightsFrame::rightsClicked);

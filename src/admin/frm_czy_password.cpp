@@ -14,15 +14,15 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("操作员口令变更");
-const QString MessageCaption = QStringLiteral("口令变更");
+// The screen's name in the operator log, which stays Chinese whatever the language.
+const QString LogName = QStringLiteral("操作员口令变更");
 
 } // namespace
 
 frm_czy_password::frm_czy_password(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_log(state, Caption)
+    , m_log(state, LogName)
 {
     if (!m_log.opened())
         ShowErr(m_log.opened());
@@ -31,9 +31,8 @@ frm_czy_password::frm_czy_password(AppState& state, QWidget* parent)
     if (!loaded)
         ShowErr(loaded);
     else if (!m_change.found())
-        Messages::exclamation(QStringLiteral("找不到操作员'") + Notation::Trim(m_state.OperatorName) +
-                                  QStringLiteral("'，无法变更口令!"),
-                              MessageCaption);
+        Messages::exclamation(tr("找不到操作员'%1'，无法变更口令!").arg(Notation::Trim(m_state.OperatorName)),
+                              tr("口令变更"));
     if (!m_change.found()) {
         for (QLineEdit* box : m_txtPassword)
             box->setEnabled(false);
@@ -43,13 +42,13 @@ frm_czy_password::frm_czy_password(AppState& state, QWidget* parent)
 void frm_czy_password::buildScreen()
 {
     setObjectName(QStringLiteral("frm_czy_password"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("操作员口令变更"));
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(10);
-    const QString labels[3] = {QStringLiteral("原 口 令:"), QStringLiteral("新 口 令:"), QStringLiteral("验证口令:")};
+    const QString labels[3] = {tr("原 口 令:"), tr("新 口 令:"), tr("验证口令:")};
     for (int i = 0; i < 3; ++i) {
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Txt_password_") + QString::number(i));
@@ -65,11 +64,11 @@ void frm_czy_password::buildScreen()
     // The confirm button waits for the repeat; a mouse user typing it enables it too.
     connect(m_txtPassword[2], &QLineEdit::textEdited, this, [this] { m_confirm->setEnabled(true); });
 
-    m_confirm = new QPushButton(QStringLiteral("变更口令确认(&Y)"), this);
+    m_confirm = new QPushButton(tr("变更口令确认(&Y)"), this);
     m_confirm->setObjectName(QStringLiteral("com_password_0"));
     m_confirm->setAutoDefault(false);
     m_confirm->setEnabled(false);
-    auto* cancel = new QPushButton(QStringLiteral("变更口令取消(&N)"), this);
+    auto* cancel = new QPushButton(tr("变更口令取消(&N)"), this);
     cancel->setObjectName(QStringLiteral("com_password_1"));
     cancel->setAutoDefault(false);
     connect(m_confirm, &QPushButton::clicked, this, &frm_czy_password::confirm);
@@ -121,14 +120,13 @@ bool frm_czy_password::oldPasswordAccepted()
         m_acceptedOld = typed;
         return true;
     case PasswordChange::OldPassword::Wrong:
-        Messages::exclamation(QStringLiteral("输入原口令不正确,请重新输入!"), MessageCaption);
+        Messages::exclamation(tr("输入原口令不正确,请重新输入!"), tr("口令变更"));
         m_txtPassword[0]->setFocus();
         m_txtPassword[0]->selectAll();
         return false;
     case PasswordChange::OldPassword::Refused:
-        Messages::critical(QStringLiteral("对不起,您无权变更操作员'") + Notation::Trim(m_state.OperatorName) +
-                               QStringLiteral("'的口令!"),
-                           MessageCaption);
+        Messages::critical(tr("对不起,您无权变更操作员'%1'的口令!").arg(Notation::Trim(m_state.OperatorName)),
+                           tr("口令变更"));
         reject();
         return false;
     }
@@ -140,7 +138,7 @@ void frm_czy_password::confirm()
     if (!oldPasswordAccepted())
         return;
     if (!PasswordChange::repeatMatches(m_txtPassword[1]->text(), m_txtPassword[2]->text())) {
-        Messages::exclamation(QStringLiteral("新口令两次不一致,请重新输入!"), MessageCaption);
+        Messages::exclamation(tr("新口令两次不一致,请重新输入!"), tr("口令变更"));
         m_confirm->setEnabled(false);
         m_txtPassword[1]->setFocus();
         m_txtPassword[1]->selectAll();
@@ -151,6 +149,6 @@ void frm_czy_password::confirm()
         ShowErr(stored);
         return;
     }
-    Messages::information(QStringLiteral("变更口令成功，按任意键返回！"), MessageCaption);
+    Messages::information(tr("变更口令成功，按任意键返回！"), tr("口令变更"));
     accept();
 }

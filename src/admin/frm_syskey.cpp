@@ -26,9 +26,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("系统登录");
-const QString NoOperators = QStringLiteral("系统中没有操作员，无法登录！");
-
 // Stands in for the decoration picture when the program folder has none.
 QPixmap drawnDecoration()
 {
@@ -88,13 +85,13 @@ frm_syskey::frm_syskey(AppState& state, QWidget* splash, QWidget* parent)
         // The splash stays on top and would hide the message.
         if (m_splash)
             m_splash->close();
-        Messages::critical(NoOperators, Caption);
+        Messages::critical(tr("系统中没有操作员，无法登录！"), tr("系统登录"));
     }
 }
 
 void frm_syskey::buildScreen()
 {
-    setWindowTitle(Caption);
+    setWindowTitle(tr("系统登录"));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     auto* frame = new QFrame(this);
@@ -111,7 +108,7 @@ void frm_syskey::buildScreen()
     frameLayout->setContentsMargins(6, 6, 6, 6);
     frameLayout->addWidget(picture);
 
-    auto* instruction = new QLabel(QStringLiteral("选择操作员,输入对应的口令"), this);
+    auto* instruction = new QLabel(tr("选择操作员,输入对应的口令"), this);
     instruction->setObjectName(QStringLiteral("Label2"));
     QFont bold = instruction->font();
     bold.setBold(true);
@@ -140,22 +137,21 @@ void frm_syskey::buildScreen()
         fields->addWidget(label, row, 0);
         fields->addWidget(field, row, 1);
     };
-    addRow(0, "Label1", QStringLiteral("操作员姓名:"), m_comb);
-    addRow(1, "Label3", QStringLiteral("操作员口令:"), m_text);
-    addRow(2, "Label4", QStringLiteral("操作员班次:"), m_cmbbc);
-    addRow(3, "Label5", QStringLiteral("业务日期:"), m_txtdate);
+    addRow(0, "Label1", tr("操作员姓名:"), m_comb);
+    addRow(1, "Label3", tr("操作员口令:"), m_text);
+    addRow(2, "Label4", tr("操作员班次:"), m_cmbbc);
+    addRow(3, "Label5", tr("业务日期:"), m_txtdate);
     fields->setColumnMinimumWidth(1, 170);
 
-    m_hint = new QLabel(QStringLiteral("初始操作员 ") + ShippedRows::SystemOperator + QStringLiteral("，口令 ") +
-                            ShippedRows::InitialPassword,
-                        this);
+    m_hint =
+        new QLabel(tr("初始操作员 %1，口令 %2").arg(ShippedRows::SystemOperator, ShippedRows::InitialPassword), this);
     m_hint->setObjectName(QStringLiteral("Label6"));
     m_hint->setForegroundRole(QPalette::PlaceholderText);
 
-    auto* logInButton = new QPushButton(QStringLiteral("确定(&Y)"), this);
+    auto* logInButton = new QPushButton(tr("确定(&Y)"), this);
     logInButton->setObjectName(QStringLiteral("Com_key_0"));
     logInButton->setDefault(true);
-    auto* giveUpButton = new QPushButton(QStringLiteral("放弃(&C)"), this);
+    auto* giveUpButton = new QPushButton(tr("放弃(&C)"), this);
     giveUpButton->setObjectName(QStringLiteral("Com_key_1"));
     giveUpButton->setAutoDefault(false);
     connect(logInButton, &QPushButton::clicked, this, &frm_syskey::logIn);
@@ -246,13 +242,13 @@ void frm_syskey::onTimer()
 void frm_syskey::logIn()
 {
     if (m_comb->count() == 0) {
-        Messages::critical(NoOperators, Caption);
+        Messages::critical(tr("系统中没有操作员，无法登录！"), tr("系统登录"));
         return;
     }
     // The date is checked first, so that a mistyped date never costs one of the three attempts.
     const std::optional<QDate> date = LoginLogic::businessDate(m_txtdate->text());
     if (!date) {
-        Messages::exclamation(QStringLiteral("业务日期不正确，请按 yyyy-mm-dd 的格式输入！"), Caption);
+        Messages::exclamation(tr("业务日期不正确，请按 yyyy-mm-dd 的格式输入！"), tr("系统登录"));
         m_txtdate->setFocus();
         m_txtdate->selectAll();
         return;
@@ -267,7 +263,7 @@ void frm_syskey::logIn()
         return;
     }
     if (wait > 0) {
-        Messages::exclamation(QStringLiteral("口令错误次数过多，请等待 %1 秒后再登录！").arg(wait), Caption);
+        Messages::exclamation(tr("口令错误次数过多，请等待 %1 秒后再登录！").arg(wait), tr("系统登录"));
         return;
     }
 
@@ -284,11 +280,11 @@ void frm_syskey::logIn()
         ShowErr(recorded);
     if (!check.matched) {
         if (m_failures >= 2) {
-            Messages::critical(QStringLiteral("对不起，您无权进入本系统！"), Caption);
+            Messages::critical(tr("对不起，您无权进入本系统！"), tr("系统登录"));
             endWith();
             return;
         }
-        Messages::critical(QStringLiteral("操作员口令不合法！"), Caption);
+        Messages::critical(tr("操作员口令不合法！"), tr("系统登录"));
         ++m_failures;
         m_text->clear();
         m_text->setFocus();

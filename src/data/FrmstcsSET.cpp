@@ -43,20 +43,19 @@ FrmstcsSET::FrmstcsSET(AppState& state, QWidget* parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("FrmstcsSET"));
-    setWindowTitle(QStringLiteral("参数设置"));
+    setWindowTitle(tr("参数设置"));
     resize(760, 560);
     QFont base = font();
     base.setPointSize(11);
     setFont(base);
 
-    auto* title = label(QStringLiteral("Label1"), QStringLiteral("参数设置"), this);
+    auto* title = label(QStringLiteral("Label1"), tr("参数设置"), this);
     QFont titleFont = base;
     titleFont.setPointSize(16);
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
-    auto* note =
-        label(QStringLiteral("Label2"), QStringLiteral("系统参数设置所做的改变，只有在下次进入时生效。"), this);
+    auto* note = label(QStringLiteral("Label2"), tr("系统参数设置所做的改变，只有在下次进入时生效。"), this);
     note->setStyleSheet(QStringLiteral("color: #a33;"));
 
     auto* area = new QScrollArea(this);
@@ -73,8 +72,8 @@ FrmstcsSET::FrmstcsSET(AppState& state, QWidget* parent)
     rowsLayout->addStretch();
     area->setWidget(rows);
 
-    auto* save = button(QStringLiteral("Cmduser"), QStringLiteral("保存设置的参数"), this);
-    auto* close = button(QStringLiteral("Command1"), QStringLiteral("关 闭"), this);
+    auto* save = button(QStringLiteral("Cmduser"), tr("保存设置的参数"), this);
+    auto* close = button(QStringLiteral("Command1"), tr("关 闭"), this);
     connect(save, &QPushButton::clicked, this, &FrmstcsSET::Cmduser_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -132,10 +131,10 @@ void FrmstcsSET::Cmduser_Click()
     QStringList refused;
     const Result result = ParameterEditor::save(m_state.DbConn, edits, refused);
     for (const QString& name : std::as_const(refused))
-        Messages::exclamation(name + QStringLiteral("参数不能为空！"));
+        Messages::exclamation(tr("%1参数不能为空！").arg(name));
     if (!result) {
         ShowErr(result);
         return;
     }
-    Messages::exclamation(QStringLiteral("正确参数保存完成！"));
+    Messages::exclamation(tr("正确参数保存完成！"));
 }

@@ -4,6 +4,8 @@
 #include "base/PasswordHash.h"
 #include "base/Sql.h"
 
+#include <QCoreApplication>
+
 namespace ShippedRows {
 
 namespace {
@@ -21,7 +23,7 @@ Result writeSystemOperator(const QSqlDatabase& db)
 {
     const QString hashed = PasswordHash::hash(InitialPassword);
     if (hashed.isEmpty())
-        return Result::failure(QStringLiteral("无法生成操作员口令"));
+        return Result::failure(QCoreApplication::translate("ShippedRows", "无法生成操作员口令"));
     return Sql::exec(db,
                      QStringLiteral("INSERT INTO czyzd (czy_name, czy_pass, sys_tag, zhda, fjda, zwcl, bbsc, xtgl, zk) "
                                     "VALUES (?, ?, 1, ?, ?, ?, ?, ?, 0)"),

@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString Device = QStringLiteral("读卡器");
 const QString InUseRow = QStringLiteral("串口读卡器使用标记");
 const QString PortRow = QStringLiteral("读卡器串口号设置");
 const QString LineRow = QStringLiteral("读卡器传输速率");
@@ -46,9 +45,9 @@ bool isCardCharacter(char c)
 
 CardReader::CardReader(QObject* parent)
     : QObject(parent)
-    , m_link(new SerialLink(Device, this))
+    , m_link(new SerialLink(tr("读卡器"), this))
     , m_pause(new QTimer(this))
-    , m_lastError(QStringLiteral("读卡器没有设置"))
+    , m_lastError(tr("读卡器没有设置"))
 {
     m_pause->setSingleShot(true);
     m_pause->setInterval(DefaultSwipePause);
@@ -76,17 +75,17 @@ bool CardReader::stardkqset(const QSqlDatabase& db)
     if (result && rows.contains(InUseRow)) {
         inUse = Notation::CBool(rows[InUseRow]);
         if (!inUse)
-            result = Result::failure(QStringLiteral("参数“%1”的值“%2”不能用").arg(InUseRow, rows[InUseRow]));
+            result = Result::failure(tr("参数“%1”的值“%2”不能用").arg(InUseRow, rows[InUseRow]));
     }
     if (result && !*inUse) {
-        m_lastError = QStringLiteral("读卡器没有启用（“%1”不是 1）").arg(InUseRow);
+        m_lastError = tr("读卡器没有启用（“%1”不是 1）").arg(InUseRow);
         return false;
     }
     SerialSettings settings;
     if (result)
         result = applyRows(rows, settings);
     if (!result)
-        Q_EMIT notice(Device + QStringLiteral("：") + result.message());
+        Q_EMIT notice(tr("读卡器：%1").arg(result.message()));
     else
         result = m_link->open(settings);
     m_lastError = result.message();

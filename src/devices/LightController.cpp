@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString Device = QStringLiteral("灯光控制器");
 constexpr quint8 Confirmation = 0x88;
 constexpr int FirstTable = 1;
 constexpr int LastTable = 48;
@@ -19,9 +18,9 @@ constexpr int DefaultEchoTimeout = 500;
 
 LightController::LightController(QObject* parent)
     : QObject(parent)
-    , m_link(new SerialLink(Device, this))
+    , m_link(new SerialLink(tr("灯光控制器"), this))
     , m_echoTimer(new QTimer(this))
-    , m_lastError(QStringLiteral("灯光控制器的串口没有打开"))
+    , m_lastError(tr("灯光控制器的串口没有打开"))
 {
     m_echoTimer->setSingleShot(true);
     m_echoTimer->setInterval(DefaultEchoTimeout);
@@ -53,7 +52,7 @@ bool LightController::stardkset(const QSqlDatabase& db)
             result = settings.setLine(row, value);
     }
     if (!result)
-        Q_EMIT notice(Device + QStringLiteral("：") + result.message());
+        Q_EMIT notice(tr("灯光控制器：%1").arg(result.message()));
     else
         result = m_link->open(settings);
     m_lastError = result.message();
@@ -94,9 +93,7 @@ bool LightController::SendDAta(int command, const QString& table)
     const auto byte = dataZh(command, table);
     if (!byte)
         return true;
-    const QString what =
-        QStringLiteral("%1号台%2")
-            .arg(Notation::Trim(table), command == 1 ? QStringLiteral("开灯") : QStringLiteral("关灯"));
+    const QString what = (command == 1 ? tr("%1号台开灯") : tr("%1号台关灯")).arg(Notation::Trim(table));
     enqueue({*byte, what});
     return true;
 }
@@ -105,7 +102,7 @@ bool LightController::sendAllTables()
 {
     if (!m_link->isOpen())
         return false;
-    enqueue({*dataAll2(0), QStringLiteral("全部台")});
+    enqueue({*dataAll2(0), tr("全部台")});
     return true;
 }
 
@@ -161,7 +158,7 @@ void LightController::onEchoMissing()
         m_echoTimer->start();
         return;
     }
-    Q_EMIT notice(QStringLiteral("灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光").arg(m_inFlight->what));
+    Q_EMIT notice(tr("灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光").arg(m_inFlight->what));
     m_inFlight.reset();
     sendNext();
 }

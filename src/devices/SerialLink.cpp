@@ -28,7 +28,7 @@ Result SerialLink::open(const SerialSettings& settings)
     m_settings = settings;
     const Result result = m_settings.open(*m_port);
     if (!result) {
-        Q_EMIT notice(QStringLiteral("%1：%2，正在重试").arg(m_device, result.message()));
+        Q_EMIT notice(tr("%1：%2，正在重试").arg(m_device, result.message()));
         m_retry->start();
     }
     return result;
@@ -69,9 +69,8 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
     if (!lost || !m_port->isOpen())
         return;
     m_port->close();
-    const QString cause =
-        error == QSerialPort::WriteError ? QStringLiteral("写不出数据") : QStringLiteral("读不到数据");
-    Q_EMIT notice(QStringLiteral("%1：串口 %2 断开（%3），正在重试").arg(m_device, m_settings.portName(), cause));
+    const QString cause = error == QSerialPort::WriteError ? tr("写不出数据") : tr("读不到数据");
+    Q_EMIT notice(tr("%1：串口 %2 断开（%3），正在重试").arg(m_device, m_settings.portName(), cause));
     m_retry->start();
 }
 
@@ -80,5 +79,5 @@ void SerialLink::retry()
     if (!m_settings.open(*m_port))
         return;
     m_retry->stop();
-    Q_EMIT notice(QStringLiteral("%1：串口 %2 已重新打开").arg(m_device, m_settings.portName()));
+    Q_EMIT notice(tr("%1：串口 %2 已重新打开").arg(m_device, m_settings.portName()));
 }

@@ -6,7 +6,7 @@ namespace {
 
 Result refused(const QString& row, const QString& value)
 {
-    return Result::failure(QStringLiteral("参数“%1”的值“%2”不能用").arg(row, value));
+    return Result::failure(QCoreApplication::translate("SerialSettings", "参数“%1”的值“%2”不能用").arg(row, value));
 }
 
 std::optional<QSerialPort::Parity> parity(const QString& letter)
@@ -49,9 +49,9 @@ QString openFailure(const QSerialPort& port)
 {
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("找不到设备");
+        return QCoreApplication::translate("SerialSettings", "找不到设备");
     case QSerialPort::PermissionError:
-        return QStringLiteral("无权使用或被别的程序占用");
+        return QCoreApplication::translate("SerialSettings", "无权使用或被别的程序占用");
     default:
         return port.errorString();
     }
@@ -123,6 +123,6 @@ Result SerialSettings::open(QSerialPort& port) const
     port.setFlowControl(QSerialPort::NoFlowControl);
     port.setReadBufferSize(m_readBufferSize);
     if (!port.open(QIODevice::ReadWrite))
-        return Result::failure(QStringLiteral("无法打开串口 %1：%2").arg(m_portName, openFailure(port)));
+        return Result::failure(tr("无法打开串口 %1：%2").arg(m_portName, openFailure(port)));
     return Result::success();
 }

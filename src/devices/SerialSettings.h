@@ -2,6 +2,7 @@
 
 #include "base/Result.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // no row sets keeps the serial port's usual default (first port, 9600,n,8,1).
 class SerialSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(SerialSettings)
+
 public:
     struct Line
     {
