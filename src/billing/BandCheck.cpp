@@ -3,6 +3,8 @@
 #include "base/DateText.h"
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString span(const RateBand& band)
@@ -20,30 +22,30 @@ QString refusal(Owner owner, const TypedBand& typed, const QList<SavedBand>& oth
     if (owner == Owner::Table) {
         const std::optional<double> zhao = typedNumber(typed.zhao, 0);
         if (!zhao || *zhao < 1 || *zhao > 32767)
-            return QStringLiteral("台号必须是大于0的整数！");
+            return QCoreApplication::translate("BandCheck", "台号必须是大于0的整数！");
         const std::optional<double> units = typedNumber(typed.jfdw, 0);
         if (!units || *units < 1 || *units > 9999)
-            return QStringLiteral("计费单位必须是大于0的整数！");
+            return QCoreApplication::translate("BandCheck", "计费单位必须是大于0的整数！");
         result.zhao = static_cast<int>(*zhao);
         result.jfdw = static_cast<int>(*units);
     }
     const std::optional<QTime> start = DateText::parseTime(typed.kssj.trimmed());
     const std::optional<QTime> end = DateText::parseTime(typed.jssj.trimmed());
     if (!start || !end)
-        return QStringLiteral("开始时间和结束时间必须是一天中的时间（如 08:00:00）！");
+        return QCoreApplication::translate("BandCheck", "开始时间和结束时间必须是一天中的时间（如 08:00:00）！");
     if (!(*start < *end))
-        return QStringLiteral("开始时间必须早于结束时间！");
+        return QCoreApplication::translate("BandCheck", "开始时间必须早于结束时间！");
     const std::optional<double> hybz = typedNumber(typed.hybz, 2);
     const std::optional<double> fhybz = typedNumber(typed.fhybz, 2);
     if (!hybz || !fhybz)
-        return QStringLiteral("会员价和非会员价必须是不小于0的数字（最多两位小数）！");
+        return QCoreApplication::translate("BandCheck", "会员价和非会员价必须是不小于0的数字（最多两位小数）！");
 
     const RateBand band{*start, *end, 0, 0};
     for (const SavedBand& other : others) {
         if (!typed.id.isNull() && typed.id.toLongLong() == other.id)
             continue;
         if (band.kssj < other.band.jssj && other.band.kssj < band.jssj)
-            return QStringLiteral("时段 %1 与已有时段 %2（编号 %3）重叠！")
+            return QCoreApplication::translate("BandCheck", "时段 %1 与已有时段 %2（编号 %3）重叠！")
                 .arg(span(band), span(other.band), QString::number(other.id));
     }
     result.kssj = *start;

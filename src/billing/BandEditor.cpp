@@ -31,9 +31,8 @@ BandEditor::BandEditor(const BandStore& store, QWidget* parent)
     , m_model(new QStandardItemModel(this))
     , m_grid(new QTableView(this))
 {
-    m_model->setHorizontalHeaderLabels({QStringLiteral("台号"), QStringLiteral("会员价(元/小时)"),
-                                        QStringLiteral("非会员价(元/小时)"), QStringLiteral("开始时间"),
-                                        QStringLiteral("结束时间"), QStringLiteral("计费单位(小时)")});
+    m_model->setHorizontalHeaderLabels({tr("台号"), tr("会员价(元/小时)"), tr("非会员价(元/小时)"), tr("开始时间"),
+                                        tr("结束时间"), tr("计费单位(小时)")});
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -44,25 +43,25 @@ BandEditor::BandEditor(const BandStore& store, QWidget* parent)
     m_grid->setColumnHidden(Jfdw, scheme);
 
     auto* buttons = new QGridLayout;
-    const auto browse = [this](const char* name, const char* caption) {
-        QPushButton* button = addButton(QString::fromLatin1(name), QString::fromUtf8(caption));
+    const auto browse = [this](const char* name, const QString& caption) {
+        QPushButton* button = addButton(QString::fromLatin1(name), caption);
         m_browseButtons.append(button);
         return button;
     };
-    connect(browse("cmdmove1", "首记录"), &QPushButton::clicked, this, [this] { moveTo(0); });
-    connect(browse("cmdmove2", "上一条"), &QPushButton::clicked, this,
+    connect(browse("cmdmove1", tr("首记录")), &QPushButton::clicked, this, [this] { moveTo(0); });
+    connect(browse("cmdmove2", tr("上一条")), &QPushButton::clicked, this,
             [this] { moveTo(qMax(0, m_grid->currentIndex().row() - 1)); });
-    connect(browse("cmdmove3", "下一条"), &QPushButton::clicked, this,
+    connect(browse("cmdmove3", tr("下一条")), &QPushButton::clicked, this,
             [this] { moveTo(qMin(m_model->rowCount() - 1, m_grid->currentIndex().row() + 1)); });
-    connect(browse("cmdmove4", "末记录"), &QPushButton::clicked, this, [this] { moveTo(m_model->rowCount() - 1); });
-    connect(browse("cmdzj", "增 加"), &QPushButton::clicked, this, &BandEditor::cmdzj_Click);
-    connect(browse("cmdxg", "修 改"), &QPushButton::clicked, this, &BandEditor::cmdxg_Click);
-    m_editButtons.append(addButton(QStringLiteral("cmdbc"), QStringLiteral("保 存")));
-    m_editButtons.append(addButton(QStringLiteral("cmdqx"), QStringLiteral("取 消")));
+    connect(browse("cmdmove4", tr("末记录")), &QPushButton::clicked, this, [this] { moveTo(m_model->rowCount() - 1); });
+    connect(browse("cmdzj", tr("增 加")), &QPushButton::clicked, this, &BandEditor::cmdzj_Click);
+    connect(browse("cmdxg", tr("修 改")), &QPushButton::clicked, this, &BandEditor::cmdxg_Click);
+    m_editButtons.append(addButton(QStringLiteral("cmdbc"), tr("保 存")));
+    m_editButtons.append(addButton(QStringLiteral("cmdqx"), tr("取 消")));
     connect(m_editButtons.at(0), &QPushButton::clicked, this, &BandEditor::cmdbc_Click);
     connect(m_editButtons.at(1), &QPushButton::clicked, this, &BandEditor::reload);
-    connect(browse("cmdsc", "删 除"), &QPushButton::clicked, this, &BandEditor::cmdsc_Click);
-    connect(browse("cmdtc", "退 出"), &QPushButton::clicked, this, &BandEditor::closeRequested);
+    connect(browse("cmdsc", tr("删 除")), &QPushButton::clicked, this, &BandEditor::cmdsc_Click);
+    connect(browse("cmdtc", tr("退 出")), &QPushButton::clicked, this, &BandEditor::closeRequested);
     const QList<QPushButton*> order = findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     for (int i = 0; i < order.size(); ++i)
         buttons->addWidget(order.at(i), i / 5, i % 5);
@@ -187,7 +186,7 @@ void BandEditor::cmdsc_Click()
     const int row = m_grid->currentIndex().row();
     if (row < 0 || row >= m_rows.size())
         return;
-    if (!Messages::ask(QStringLiteral("是否真的删除此条记录？")))
+    if (!Messages::ask(tr("是否真的删除此条记录？")))
         return;
     if (const Result result = m_store.remove(m_rows.at(row).id); !result)
         ShowErr(result);

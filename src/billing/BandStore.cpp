@@ -3,6 +3,8 @@
 #include "base/DateText.h"
 #include "base/Sql.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString rateText(const QVariant& value)
@@ -75,7 +77,7 @@ Result BandStore::others(int zhao, QList<SavedBand>& bands) const
 Result BandStore::save(TypedBand& row, QString* refusal) const
 {
     if (m_owner == BandCheck::Owner::Scheme && m_scheme.isEmpty()) {
-        *refusal = QStringLiteral("请先新增或选择一个计费方案！");
+        *refusal = QCoreApplication::translate("BandStore", "请先新增或选择一个计费方案！");
         return Result::success();
     }
     CheckedBand checked;

@@ -142,8 +142,9 @@ Result Settlement::freeTable() const
 
 QString noBandNowText(float rate)
 {
-    return QStringLiteral("当前时间不在任何计费时段内，本次按开台时的单价 ") + QString::number(rate) +
-           QStringLiteral(" 元/小时一段计费。");
+    return QCoreApplication::translate("Checkout",
+                                       "当前时间不在任何计费时段内，本次按开台时的单价 %1 元/小时一段计费。")
+        .arg(QString::number(rate));
 }
 
 // The table's open visit and the typed discount within the operator's
@@ -165,8 +166,10 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
     }
     bill->zhao = *zhao;
     const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
-    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
-                                         : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
+    const DiscountCheck discount =
+        typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
+              : DiscountCheck{false,
+                              Notice::exclamation(QCoreApplication::translate("DiscountRate", DiscountTypingSource))};
     if (!discount.allowed) {
         bill->outcome = Outcome::DiscountRefused;
         bill->discountRefusal = discount.notice;
@@ -230,13 +233,14 @@ Notice notice(const Bill& bill)
 {
     switch (bill.outcome) {
     case Outcome::CardRefused:
-        return Notice::information(CardRefusedText);
+        return Notice::information(QCoreApplication::translate("Checkout", CardRefusedText));
     case Outcome::ShortBalance:
-        return Notice::exclamation(ShortBalanceText);
+        return Notice::exclamation(QCoreApplication::translate("Checkout", ShortBalanceText));
     case Outcome::Failed:
-        return Notice::critical(
-            (bill.provisional ? QStringLiteral("预结单没有算出。\n") : QStringLiteral("结帐未完成，本台继续计时。\n")) +
-            errorText(bill.error.number(), bill.error.message()));
+        return Notice::critical((bill.provisional
+                                     ? QCoreApplication::translate("Checkout", "预结单没有算出。\n")
+                                     : QCoreApplication::translate("Checkout", "结帐未完成，本台继续计时。\n")) +
+                                errorText(bill.error.number(), bill.error.message()));
     case Outcome::Settled:
     case Outcome::Quoted:
         return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().dj)) : Notice();

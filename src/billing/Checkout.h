@@ -7,6 +7,7 @@
 #include "billing/StoredNumber.h"
 #include "billing/TableGoods.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -63,8 +64,9 @@ struct Bill
     double timeCharge() const { return storedNumber(charge.total); }
 };
 
-inline const QString CardRefusedText = QStringLiteral("会员卡错误或密码错误,请重新输入!");
-inline const QString ShortBalanceText = QStringLiteral("金额不足，请先存款！");
+// Translated where they are shown, once the translator is installed.
+inline constexpr char CardRefusedText[] = QT_TRANSLATE_NOOP("Checkout", "会员卡错误或密码错误,请重新输入!");
+inline constexpr char ShortBalanceText[] = QT_TRANSLATE_NOOP("Checkout", "金额不足，请先存款！");
 
 // Settles the table's first open visit at the clock's present moment for the
 // logged-in operator. The typed discount is read once (DiscountRate::parse),

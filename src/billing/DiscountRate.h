@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -27,5 +28,8 @@ private:
     double m_tenths = 0;
 };
 
-inline const QString DiscountTypingText =
-    QStringLiteral("折扣率只能输入 0（不打折）或小于 10、最多两位小数的数字，如 8.5，请重新设定。");
+// The refusal of a typed discount, translated where it is shown; the text
+// itself is the untranslated wording.
+inline constexpr char DiscountTypingSource[] =
+    QT_TRANSLATE_NOOP("DiscountRate", "折扣率只能输入 0（不打折）或小于 10、最多两位小数的数字，如 8.5，请重新设定。");
+inline const QString DiscountTypingText = QString::fromUtf8(DiscountTypingSource);

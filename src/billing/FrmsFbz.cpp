@@ -13,13 +13,13 @@ FrmsFbz::FrmsFbz(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_editor(new BandEditor(BandStore::tables(state.DbConn), this))
-    , m_cmdgy(new QPushButton(QStringLiteral("刷 新"), this))
+    , m_cmdgy(new QPushButton(tr("刷 新"), this))
 {
     setObjectName(QStringLiteral("FrmsFbz"));
-    setWindowTitle(QStringLiteral("设定时段收费"));
+    setWindowTitle(tr("设定时段收费"));
     resize(820, 560);
 
-    auto* title = new QLabel(QStringLiteral("台位时段收费标准设置"), this);
+    auto* title = new QLabel(tr("台位时段收费标准设置"), this);
     QFont titleFont = title->font();
     titleFont.setPointSize(16);
     titleFont.setBold(true);
@@ -28,7 +28,7 @@ FrmsFbz::FrmsFbz(AppState& state, QWidget* parent)
 
     m_cmdgy->setObjectName(QStringLiteral("cmdgy"));
     m_cmdgy->setAutoDefault(false);
-    auto* schemes = new QPushButton(QStringLiteral("设定计费方案"), this);
+    auto* schemes = new QPushButton(tr("设定计费方案"), this);
     schemes->setObjectName(QStringLiteral("Command1"));
     schemes->setAutoDefault(false);
     connect(m_cmdgy, &QPushButton::clicked, this, &FrmsFbz::openRS);

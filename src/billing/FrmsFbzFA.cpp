@@ -33,13 +33,13 @@ FrmsFbzFA::FrmsFbzFA(AppState& state, QWidget* parent)
     , m_tabs(new QTabWidget(this))
 {
     setObjectName(QStringLiteral("FrmsFbzFA"));
-    setWindowTitle(QStringLiteral("设定计费方案"));
+    setWindowTitle(tr("设定计费方案"));
     resize(820, 560);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
 
     GXje();
-    m_tabs->addTab(buildSchemeTab(), QStringLiteral("计费方案"));
-    m_tabs->addTab(buildTablesTab(), QStringLiteral("分配到台位"));
+    m_tabs->addTab(buildSchemeTab(), tr("计费方案"));
+    m_tabs->addTab(buildTablesTab(), tr("分配到台位"));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab == 1)
             getZh();
@@ -59,17 +59,17 @@ QWidget* FrmsFbzFA::buildSchemeTab()
     m_txtFa = new QLineEdit(tab);
     m_txtFa->setObjectName(QStringLiteral("TxtFa"));
     m_txtFa->setMaxLength(15);
-    QPushButton* save = button(QStringLiteral("Command3"), QStringLiteral("保存计费方案"), tab);
+    QPushButton* save = button(QStringLiteral("Command3"), tr("保存计费方案"), tab);
     connect(m_dataFA, &QComboBox::currentIndexChanged, this, &FrmsFbzFA::OpenFa);
     connect(m_editor, &BandEditor::closeRequested, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &FrmsFbzFA::Command3_Click);
 
     auto* chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel(QStringLiteral("计费方案："), tab));
+    chooser->addWidget(new QLabel(tr("计费方案："), tab));
     chooser->addWidget(m_dataFA);
     chooser->addStretch();
     auto* adding = new QHBoxLayout;
-    adding->addWidget(new QLabel(QStringLiteral("新增计费方案名称："), tab));
+    adding->addWidget(new QLabel(tr("新增计费方案名称："), tab));
     adding->addWidget(m_txtFa);
     adding->addWidget(save);
     adding->addStretch();
@@ -86,8 +86,8 @@ QWidget* FrmsFbzFA::buildTablesTab()
     m_listVzh = new QTreeWidget(tab);
     m_listVzh->setObjectName(QStringLiteral("ListVzh"));
     m_listVzh->setRootIsDecorated(false);
-    m_listVzh->setHeaderLabels({QStringLiteral("台位")});
-    QPushButton* assign = button(QStringLiteral("Command4"), QStringLiteral("保存当前设定计费方案"), tab);
+    m_listVzh->setHeaderLabels({tr("台位")});
+    QPushButton* assign = button(QStringLiteral("Command4"), tr("保存当前设定计费方案"), tab);
     connect(assign, &QPushButton::clicked, this, &FrmsFbzFA::Command4_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -146,10 +146,10 @@ void FrmsFbzFA::Command3_Click()
         return;
     }
     if (existed) {
-        Messages::exclamation(QStringLiteral("计费方案“%1”已经存在！").arg(name));
+        Messages::exclamation(tr("计费方案“%1”已经存在！").arg(name));
         return;
     }
-    Messages::exclamation(QStringLiteral("新方案保存完成！"));
+    Messages::exclamation(tr("新方案保存完成！"));
     m_txtFa->clear();
     getFa();
 }
@@ -157,7 +157,7 @@ void FrmsFbzFA::Command3_Click()
 void FrmsFbzFA::Command4_Click()
 {
     const QString name = m_dataFA->currentText();
-    if (name.isEmpty() || !Messages::ask(name + QStringLiteral("分配给选中台位吗？")))
+    if (name.isEmpty() || !Messages::ask(tr("%1分配给选中台位吗？").arg(name)))
         return;
     QList<int> tables;
     for (int i = 0; i < m_listVzh->topLevelItemCount(); ++i) {
@@ -174,5 +174,5 @@ void FrmsFbzFA::Command4_Click()
         Messages::exclamation(refusal);
         return;
     }
-    Messages::information(QStringLiteral("方案设定完成！"));
+    Messages::information(tr("方案设定完成！"));
 }

@@ -2,6 +2,7 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 
 namespace RateSchemes {
@@ -82,7 +83,7 @@ Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, Q
         if (!result)
             return result;
         if (!hasBands) {
-            *refusal = QStringLiteral("计费方案“%1”没有任何时段，不能分配！").arg(name);
+            *refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
             return Result::success();
         }
         for (int zhao : tables) {

@@ -43,23 +43,23 @@ QString cause(int error, std::chrono::milliseconds timeout)
 {
     switch (error) {
     case ENXIO:
-        return QStringLiteral("没有设备在接收：打印机没有开，或没有连上。");
+        return QCoreApplication::translate("ClsPrint", "没有设备在接收：打印机没有开，或没有连上。");
     case ENOENT:
     case ENODEV:
-        return QStringLiteral("不存在：没有这个设备。");
+        return QCoreApplication::translate("ClsPrint", "不存在：没有这个设备。");
     case EACCES:
     case EPERM:
-        return QStringLiteral("不能写：没有写这个设备的权限。");
+        return QCoreApplication::translate("ClsPrint", "不能写：没有写这个设备的权限。");
     case EBUSY:
-        return QStringLiteral("正被别的程序占用。");
+        return QCoreApplication::translate("ClsPrint", "正被别的程序占用。");
     case ETIMEDOUT:
-        return QStringLiteral("在 %1 秒内没有收下小票：打印机可能缺纸、卡纸或脱机。")
+        return QCoreApplication::translate("ClsPrint", "在 %1 秒内没有收下小票：打印机可能缺纸、卡纸或脱机。")
             .arg(QString::number(double(timeout.count()) / 1000));
     case EPIPE:
     case EIO:
-        return QStringLiteral("在打印中断开了。");
+        return QCoreApplication::translate("ClsPrint", "在打印中断开了。");
     default:
-        return QStringLiteral("不能用：") + qt_error_string(error);
+        return QCoreApplication::translate("ClsPrint", "不能用：%1").arg(qt_error_string(error));
     }
 }
 
@@ -81,7 +81,7 @@ bool ClsPrint::OpenPort(const QString& strlx)
     m_error.clear();
     m_port = PrinterPort::portName(strlx);
     if (m_port.isEmpty()) {
-        m_error = QStringLiteral("没有代码为 %1 的端口。").arg(strlx);
+        m_error = tr("没有代码为 %1 的端口。").arg(strlx);
         return false;
     }
     // A printer unplugged in the middle of a receipt must fail the write
@@ -187,6 +187,6 @@ bool ClsPrint::writeLine(const QByteArray& bytes)
 
 void ClsPrint::fail(int error)
 {
-    m_error = QStringLiteral("端口 %1（%2）").arg(m_port, m_devices.value(m_port)) + cause(error, m_timeout);
+    m_error = tr("端口 %1（%2）").arg(m_port, m_devices.value(m_port)) + cause(error, m_timeout);
     ClosePort();
 }

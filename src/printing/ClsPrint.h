@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QString>
@@ -17,6 +18,8 @@ class SettingsStore;
 // dropped: a missing receipt never stops the counter.
 class ClsPrint
 {
+    Q_DECLARE_TR_FUNCTIONS(ClsPrint)
+
 public:
     static constexpr std::chrono::milliseconds Timeout = std::chrono::seconds(5);
 

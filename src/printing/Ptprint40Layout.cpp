@@ -3,6 +3,8 @@
 #include "base/Notation.h"
 #include "printing/Receipt.h"
 
+#include <QCoreApplication>
+
 qint16 ptprint40FontSize(qint16 parameter)
 {
     if (parameter < 1)
@@ -18,33 +20,34 @@ ReportDocument ptprint40Layout(const Receipt& r, qint16 fontSize)
         lines.append(r.heading);
     lines += {
         r.companyName,
-        QStringLiteral("欢迎光临"),
-        QStringLiteral("操作员") + r.operatorName,
-        QStringLiteral("台位") + QString::number(r.table),
-        QStringLiteral("会员卡号") + r.cardNumber,
+        QCoreApplication::translate("Ptprint40Layout", "欢迎光临"),
+        QCoreApplication::translate("Ptprint40Layout", "操作员%1").arg(r.operatorName),
+        QCoreApplication::translate("Ptprint40Layout", "台位%1").arg(QString::number(r.table)),
+        QCoreApplication::translate("Ptprint40Layout", "会员卡号%1").arg(r.cardNumber),
         QStringLiteral("-------"),
-        QStringLiteral("开始时间") + Trim(receiptTime(r.start)),
-        r.endPrompt() + Trim(receiptTime(r.end)),
-        QStringLiteral("所用时间") + Trim(r.timeUsed),
+        QCoreApplication::translate("Ptprint40Layout", "开始时间%1").arg(Trim(receiptTime(r.start))),
+        //: The end prompt and the end time, side by side
+        QCoreApplication::translate("Ptprint40Layout", "%1%2").arg(r.endPrompt(), Trim(receiptTime(r.end))),
+        QCoreApplication::translate("Ptprint40Layout", "所用时间%1").arg(Trim(r.timeUsed)),
     };
     for (const ReceiptSegment& segment : r.segments)
         lines.append(receiptSegmentText(segment));
-    lines.append(QStringLiteral("折扣") + receiptNumber(r.discount) + QStringLiteral("台球消费") +
-                 receiptNumber(r.timeCharge) + QStringLiteral("元"));
+    lines.append(QCoreApplication::translate("Ptprint40Layout", "折扣%1台球消费%2元")
+                     .arg(receiptNumber(r.discount), receiptNumber(r.timeCharge)));
     // The checkout's bill on this printer shows the time charge alone; the
     // provisional one is asked for the whole amount due.
     if (r.provisional()) {
         for (const ReceiptGoods& line : r.goods)
             lines.append(line.wlcode + QLatin1Char(' ') + receiptNumber(line.count) + QLatin1Char(' ') +
-                         receiptNumber(line.amount) + QStringLiteral("元"));
-        lines.append(QStringLiteral("商品消费") + receiptNumber(r.goodsTotal) + QStringLiteral("元"));
-        lines.append(QStringLiteral("合计") + receiptNumber(r.grandTotal) + QStringLiteral("元"));
+                         QCoreApplication::translate("Ptprint40Layout", "%1元").arg(receiptNumber(line.amount)));
+        lines.append(QCoreApplication::translate("Ptprint40Layout", "商品消费%1元").arg(receiptNumber(r.goodsTotal)));
+        lines.append(QCoreApplication::translate("Ptprint40Layout", "合计%1元").arg(receiptNumber(r.grandTotal)));
     }
     if (r.deposit != 0) {
-        lines.append(QStringLiteral("押金") + receiptNumber(r.deposit));
-        lines.append(QStringLiteral("找零") + receiptNumber(r.change()));
+        lines.append(QCoreApplication::translate("Ptprint40Layout", "押金%1").arg(receiptNumber(r.deposit)));
+        lines.append(QCoreApplication::translate("Ptprint40Layout", "找零%1").arg(receiptNumber(r.change())));
     }
-    lines.append(QStringLiteral("电话") + r.telephone.right(8));
+    lines.append(QCoreApplication::translate("Ptprint40Layout", "电话%1").arg(r.telephone.right(8)));
     for (int i = 0; i < 4; ++i)
         lines.append(QString());
 

@@ -2,6 +2,8 @@
 
 #include "base/AppState.h"
 
+#include <QCoreApplication>
+
 QString printableText(const QString& text)
 {
     QString kept;
@@ -15,15 +17,16 @@ QString printableText(const QString& text)
 
 QString Receipt::endPrompt() const
 {
-    return provisional() ? QStringLiteral("预结时间") : QStringLiteral("结束时间");
+    return provisional() ? QCoreApplication::translate("Receipt", "预结时间")
+                         : QCoreApplication::translate("Receipt", "结束时间");
 }
 
 QString receiptSegmentText(const ReceiptSegment& segment)
 {
     const QString hhmm = QStringLiteral("HH:mm");
-    return segment.start.toString(hhmm) + QLatin1Char('-') + segment.end.toString(hhmm) + QLatin1Char(' ') +
-           receiptNumber(segment.rate) + QStringLiteral("元/小时 ") + QString::number(segment.minutes) +
-           QStringLiteral("分 ") + receiptNumber(segment.amount) + QStringLiteral("元");
+    return QCoreApplication::translate("Receipt", "%1-%2 %3元/小时 %4分 %5元")
+        .arg(segment.start.toString(hhmm), segment.end.toString(hhmm), receiptNumber(segment.rate),
+             QString::number(segment.minutes), receiptNumber(segment.amount));
 }
 
 Receipt newReceipt(const AppState& state)

@@ -10,6 +10,7 @@
 #include "printing/Report_zd.h"
 #include "printing/Zdprint.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -22,7 +23,8 @@ constexpr qint64 PrinterError = 482;
 
 Result printerFailure()
 {
-    return Result::failure(QStringLiteral("账单没有打印：打印机不能使用。"), PrinterError);
+    return Result::failure(QCoreApplication::translate("ReceiptPrinter", "账单没有打印：打印机不能使用。"),
+                           PrinterError);
 }
 
 } // namespace
@@ -54,7 +56,7 @@ void ReceiptPrinter::reprint(const SettingsStore& settings)
     if (m_last)
         printLast(settings);
     else
-        Q_EMIT printed(Result::failure(QStringLiteral("没有可以重打的小票：这次开机以来还没有结过账。")));
+        Q_EMIT printed(Result::failure(tr("没有可以重打的小票：这次开机以来还没有结过账。")));
 }
 
 void ReceiptPrinter::printProvisional(const Receipt& receipt, const SettingsStore& settings)

@@ -2,13 +2,14 @@
 
 #include "printing/ReportRenderer.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 std::unique_ptr<QPrintPreviewDialog> makeReportPreview(const ReportDocument& document, QWidget* parent)
 {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->setObjectName(document.name);
-    dialog->setWindowTitle(QStringLiteral("打印预览"));
+    dialog->setWindowTitle(QCoreApplication::translate("ReportPreview", "打印预览"));
     dialog->resize(820, 720);
     const ReportRenderer renderer(document);
     dialog->printer()->setPageOrientation(renderer.orientation());

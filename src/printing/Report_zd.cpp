@@ -2,20 +2,22 @@
 
 #include "printing/Receipt.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString moment(const QString& prompt, const QDateTime& at)
 {
-    return prompt + receiptDay(at) + QStringLiteral("日") + receiptTime(at);
+    return prompt + QCoreApplication::translate("Report_zd", "%1日%2").arg(receiptDay(at), receiptTime(at));
 }
 
 QString total(const Receipt& r)
 {
-    const QString grand = QStringLiteral("总计:") + receiptNumber(r.grandTotal);
+    const QString grand = QCoreApplication::translate("Report_zd", "总计:%1").arg(receiptNumber(r.grandTotal));
     if (r.deposit == 0)
         return grand;
-    return grand + QStringLiteral("押金:") + receiptNumber(r.deposit) + QStringLiteral(" 找零:") +
-           receiptNumber(r.change());
+    return grand + QCoreApplication::translate("Report_zd", "押金:%1 找零:%2")
+                       .arg(receiptNumber(r.deposit), receiptNumber(r.change()));
 }
 
 } // namespace
@@ -24,30 +26,31 @@ ReportDocument Report_zd(const Receipt& r)
 {
     ReportDocument report;
     report.name = QStringLiteral("Report_zd");
-    report.title = {QStringLiteral("labelctmc"), r.companyName + QStringLiteral("欢迎光临"), QString()};
+    report.title = {QStringLiteral("labelctmc"),
+                    QCoreApplication::translate("Report_zd", "%1欢迎光临").arg(r.companyName), QString()};
 
     QStringList visit = {
-        moment(QStringLiteral("开始时间 "), r.start),
+        moment(QCoreApplication::translate("Report_zd", "开始时间 "), r.start),
         moment(r.endPrompt() + QLatin1Char(' '), r.end),
-        QStringLiteral("所用时间 ") + r.timeUsed + QStringLiteral(" 折扣率:") + receiptNumber(r.discount),
+        QCoreApplication::translate("Report_zd", "所用时间 %1 折扣率:%2").arg(r.timeUsed, receiptNumber(r.discount)),
     };
     for (const ReceiptSegment& segment : r.segments)
         visit.append(receiptSegmentText(segment));
-    visit.append(QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"));
+    visit.append(QCoreApplication::translate("Report_zd", "台球消费 %1 元").arg(receiptNumber(r.timeCharge)));
     if (r.provisional())
         report.header.append({QStringLiteral("labyjd"), r.heading, QString()});
     report.header += {
-        {QStringLiteral("labdjlx"), r.operatorName, QStringLiteral("操作员:")},
-        {QStringLiteral("labeltableno"), QString::number(r.table), QStringLiteral("台位号:")},
-        {QStringLiteral("labmxczy"), r.cardNumber, QStringLiteral("会员卡号:")},
+        {QStringLiteral("labdjlx"), r.operatorName, QCoreApplication::translate("Report_zd", "操作员:")},
+        {QStringLiteral("labeltableno"), QString::number(r.table), QCoreApplication::translate("Report_zd", "台位号:")},
+        {QStringLiteral("labmxczy"), r.cardNumber, QCoreApplication::translate("Report_zd", "会员卡号:")},
         {QStringLiteral("labtf"), visit.join(QLatin1Char('\n')), QString()},
     };
 
     if (!r.goods.isEmpty()) {
         report.columns = {
-            {QStringLiteral("商品"), 16, ReportColumn::Align::Left},
-            {QStringLiteral("数量"), 6, ReportColumn::Align::Right},
-            {QStringLiteral("金额"), 8, ReportColumn::Align::Right},
+            {QCoreApplication::translate("Report_zd", "商品"), 16, ReportColumn::Align::Left},
+            {QCoreApplication::translate("Report_zd", "数量"), 6, ReportColumn::Align::Right},
+            {QCoreApplication::translate("Report_zd", "金额"), 8, ReportColumn::Align::Right},
         };
         for (const ReceiptGoods& line : r.goods)
             report.rows.append({line.wlcode, receiptNumber(line.count), receiptNumber(line.amount)});
@@ -55,8 +58,8 @@ ReportDocument Report_zd(const Receipt& r)
 
     report.footer = {
         {QStringLiteral("label14"), total(r), QString()},
-        {QStringLiteral("labdh"), QStringLiteral("电话:") + r.telephone, QString()},
-        {QStringLiteral("labdz"), QStringLiteral("地址:") + r.address, QString()},
+        {QStringLiteral("labdh"), QCoreApplication::translate("Report_zd", "电话:%1").arg(r.telephone), QString()},
+        {QStringLiteral("labdz"), QCoreApplication::translate("Report_zd", "地址:%1").arg(r.address), QString()},
     };
     return report;
 }

@@ -4,6 +4,8 @@
 #include "printing/ClsPrint.h"
 #include "printing/Receipt.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The error number of an unavailable device.
@@ -11,7 +13,7 @@ constexpr qint64 DeviceUnavailable = 68;
 
 QString moment(const QString& prompt, const QDateTime& at)
 {
-    return prompt + receiptDay(at) + QStringLiteral("日") + receiptTime(at);
+    return prompt + QCoreApplication::translate("Zdprint", "%1日%2").arg(receiptDay(at), receiptTime(at));
 }
 
 } // namespace
@@ -22,37 +24,37 @@ QStringList zdprintLines(const Receipt& r, const QDateTime& printedAt)
     if (r.provisional())
         lines.append(r.heading);
     lines += {
-        r.companyName + QStringLiteral("      ") + QStringLiteral(" 欢迎光临"),
-        QStringLiteral("营业员:") + r.operatorName,
+        QCoreApplication::translate("Zdprint", "%1       欢迎光临").arg(r.companyName),
+        QCoreApplication::translate("Zdprint", "营业员:%1").arg(r.operatorName),
         QString(29, QLatin1Char('=')),
-        QStringLiteral("台 位 号 ") + QString::number(r.table) + QStringLiteral("  会员卡号") + r.cardNumber,
-        moment(QStringLiteral("开始时间 "), r.start),
+        QCoreApplication::translate("Zdprint", "台 位 号 %1  会员卡号%2").arg(QString::number(r.table), r.cardNumber),
+        moment(QCoreApplication::translate("Zdprint", "开始时间 "), r.start),
         moment(r.endPrompt() + QLatin1Char(' '), r.end),
-        QStringLiteral("所用时间 ") + r.timeUsed,
+        QCoreApplication::translate("Zdprint", "所用时间 %1").arg(r.timeUsed),
     };
     for (const ReceiptSegment& segment : r.segments)
         lines.append(receiptSegmentText(segment));
     lines += {
-        QStringLiteral("折扣率：") + receiptNumber(r.discount),
-        QStringLiteral("台球消费 ") + receiptNumber(r.timeCharge) + QStringLiteral(" 元"),
+        QCoreApplication::translate("Zdprint", "折扣率：%1").arg(receiptNumber(r.discount)),
+        QCoreApplication::translate("Zdprint", "台球消费 %1 元").arg(receiptNumber(r.timeCharge)),
     };
     for (const ReceiptGoods& line : r.goods) {
         lines.append(line.wlcode + QStringLiteral("  ") + receiptNumber(line.count) + QStringLiteral("  ") +
-                     receiptNumber(line.amount) + QStringLiteral(" 元"));
+                     QCoreApplication::translate("Zdprint", "%1 元").arg(receiptNumber(line.amount)));
     }
     lines += {
-        QStringLiteral("商品消费:") + receiptNumber(r.goodsTotal) + QStringLiteral(" 元"),
-        QStringLiteral("合计:") + receiptNumber(r.grandTotal) + QStringLiteral("元"),
+        QCoreApplication::translate("Zdprint", "商品消费:%1 元").arg(receiptNumber(r.goodsTotal)),
+        QCoreApplication::translate("Zdprint", "合计:%1元").arg(receiptNumber(r.grandTotal)),
     };
     // The checkout's bill on this printer never showed the deposit.
     if (r.provisional() && r.deposit != 0) {
-        lines.append(QStringLiteral("押金:") + receiptNumber(r.deposit) + QStringLiteral(" 找零:") +
-                     receiptNumber(r.change()));
+        lines.append(QCoreApplication::translate("Zdprint", "押金:%1 找零:%2")
+                         .arg(receiptNumber(r.deposit), receiptNumber(r.change())));
     }
     lines += {
         QString(30, QLatin1Char('=')),
-        QStringLiteral("电话:") + r.telephone,
-        QStringLiteral("地址:") + r.address,
+        QCoreApplication::translate("Zdprint", "电话:%1").arg(r.telephone),
+        QCoreApplication::translate("Zdprint", "地址:%1").arg(r.address),
         DateText::dateTime(printedAt),
     };
     for (int i = 0; i < 6; ++i)
@@ -70,6 +72,7 @@ Result Zdprint(const Receipt& receipt, const QDateTime& printedAt, ClsPrint& pri
         printer.ClosePort();
     }
     if (!printer.error().isEmpty())
-        return Result::failure(QStringLiteral("小票没有打印：") + printer.error(), DeviceUnavailable);
+        return Result::failure(QCoreApplication::translate("Zdprint", "小票没有打印：%1").arg(printer.error()),
+                               DeviceUnavailable);
     return Result::success();
 }

@@ -14,6 +14,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSqlError>
 #include <QStyledItemDelegate>
@@ -23,7 +24,10 @@
 
 namespace {
 
-const char* const Headers[] = {"日  期", "台 位 号", "时  长", "单  价", "金  额"};
+const char* const Headers[] = {
+    QT_TRANSLATE_NOOP("DailyTakingsScreen", "日  期"), QT_TRANSLATE_NOOP("DailyTakingsScreen", "台 位 号"),
+    QT_TRANSLATE_NOOP("DailyTakingsScreen", "时  长"), QT_TRANSLATE_NOOP("DailyTakingsScreen", "单  价"),
+    QT_TRANSLATE_NOOP("DailyTakingsScreen", "金  额")};
 
 // Rates, prices and amounts with their cents, right-aligned, as every
 // other money column of the program.
@@ -48,12 +52,12 @@ protected:
 } // namespace
 
 DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* parent)
-    : TakingsScreen(state, kind == Kind::Shift ? QStringLiteral("操作员营业日报") : QStringLiteral("营业日报"),
-                    kind == Kind::Shift ? QStringLiteral("营业报告") : QStringLiteral("营业日报"), parent)
+    : TakingsScreen(state, kind == Kind::Shift ? tr("操作员营业日报") : tr("营业日报"),
+                    kind == Kind::Shift ? tr("营业报告") : tr("营业日报"), parent)
     , m_kind(kind)
 {
     m_slipPrinter.setMaxThreadCount(1);
-    m_check1 = new QCheckBox(QStringLiteral("使用专用打印机"), this);
+    m_check1 = new QCheckBox(tr("使用专用打印机"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     choices()->addStretch();
     choices()->addWidget(m_check1);
@@ -69,14 +73,14 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     }
 
     KeyToolbar* keys = toolbar();
-    keys->addKey("PrintView", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView, [this] { preview(); });
-    keys->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { print(); });
+    keys->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { preview(); });
+    keys->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print(); });
     if (kind == Kind::Day)
-        keys->addKey("Find", QStringLiteral("查询"), QStyle::SP_BrowserReload, [this] { query(); });
-    keys->addKey("Add", QStringLiteral("结账"), QStyle::SP_DialogApplyButton, [this] { settle(); });
-    keys->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+        keys->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { query(); });
+    keys->addKey("Add", tr("结账"), QStyle::SP_DialogApplyButton, [this] { settle(); });
+    keys->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     keys->addSeparator();
-    keys->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    keys->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 }
 
 DailyTakingsScreen::~DailyTakingsScreen()
@@ -113,7 +117,8 @@ void DailyTakingsScreen::query()
         return;
     }
     for (int column = 0; column < int(std::size(Headers)); ++column)
-        m_rows.setHeaderData(column, Qt::Horizontal, QString::fromUtf8(Headers[column]));
+        m_rows.setHeaderData(column, Qt::Horizontal,
+                             QCoreApplication::translate("DailyTakingsScreen", Headers[column]));
 }
 
 void DailyTakingsScreen::preview()
@@ -126,7 +131,7 @@ void DailyTakingsScreen::print()
 {
     if (!m_check1->isChecked()) {
         if (!printReport(Report_rb(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver)))
-            Messages::exclamation(QStringLiteral("报表没有打印：打印机不能使用。"));
+            Messages::exclamation(tr("报表没有打印：打印机不能使用。"));
         return;
     }
     // The receipt printer is written off the screen's thread: one that is
@@ -166,10 +171,9 @@ void DailyTakingsScreen::settle()
     const Result result = m_kind == Kind::Shift ? DayTakings::settleShift(m_state.DbConn, m_state.OperatorName)
                                                 : DayTakings::settleDay(m_state.DbConn);
     if (!result) {
-        Messages::critical(QStringLiteral("账务没有结清，什么也没有改动：") +
-                           errorText(result.number(), result.message()));
+        Messages::critical(tr("账务没有结清，什么也没有改动：%1").arg(errorText(result.number(), result.message())));
         return;
     }
-    Messages::information(m_kind == Kind::Shift ? QStringLiteral("当前营业员，账务已结清，可以下班了!")
-                                                : QStringLiteral("当前营业日，账务已结清，可以下班了!"));
+    Messages::information(m_kind == Kind::Shift ? tr("当前营业员，账务已结清，可以下班了!")
+                                                : tr("当前营业日，账务已结清，可以下班了!"));
 }

@@ -6,6 +6,7 @@
 #include "printing/Receipt.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace DayTakings {
@@ -145,7 +146,7 @@ Result settleShift(QSqlDatabase& db, const QString& operatorName)
 {
     // Without a name the statements would settle every operator's rows.
     if (operatorName.isEmpty())
-        return Result::failure(QStringLiteral("没有登录的营业员，不能结清班次账务。"));
+        return Result::failure(QCoreApplication::translate("DayTakings", "没有登录的营业员，不能结清班次账务。"));
     return settle(db, QStringLiteral("1"), QStringLiteral("2"), operatorName);
 }
 

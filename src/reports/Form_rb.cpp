@@ -27,13 +27,13 @@ Form_rb::Form_rb(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("Form_rb"));
     m_drc = picker(QStringLiteral("drc"), state.BusinessDate, this);
     m_drc1 = picker(QStringLiteral("Drc1"), state.BusinessDate, this);
-    m_chckTime = new QCheckBox(QStringLiteral("营业日日报使用时间条件"), this);
+    m_chckTime = new QCheckBox(tr("营业日日报使用时间条件"), this);
     m_chckTime->setObjectName(QStringLiteral("ChckTime"));
     connect(m_chckTime, &QCheckBox::toggled, this, &Form_rb::useTimeRange);
 
-    auto* from = new QLabel(QStringLiteral("日期从"), this);
+    auto* from = new QLabel(tr("日期从"), this);
     from->setBuddy(m_drc);
-    auto* to = new QLabel(QStringLiteral("到"), this);
+    auto* to = new QLabel(tr("到"), this);
     to->setBuddy(m_drc1);
     QBoxLayout* row = choices();
     row->insertWidget(0, from);

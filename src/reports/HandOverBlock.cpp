@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 HandOverBlock::HandOverBlock(QWidget* parent)
-    : QGroupBox(ShiftHandOver::Heading, parent)
+    : QGroupBox(ShiftHandOver::heading(), parent)
 {
     setObjectName(QStringLiteral("HandOver"));
     setMaximumWidth(260);

@@ -5,6 +5,8 @@
 #include "printing/ReportPreview.h"
 #include "reports/ListingReport.h"
 
+#include <QCoreApplication>
+
 namespace ModReport {
 
 void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mode mode, QWidget* parent)
@@ -17,9 +19,9 @@ void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mo
     }
     const ReportDocument document = ListingReport::document(dictionary, rows);
     if (mode == Mode::Preview)
-        previewReport(document, QStringLiteral("报表打印"), parent);
+        previewReport(document, QCoreApplication::translate("ModReport", "报表打印"), parent);
     else if (!printReport(document))
-        Messages::exclamation(QStringLiteral("报表没有打印：打印机不能使用。"));
+        Messages::exclamation(QCoreApplication::translate("ModReport", "报表没有打印：打印机不能使用。"));
 }
 
 } // namespace ModReport

@@ -1,11 +1,16 @@
 #include "reports/PeriodChoice.h"
 
+#include <QCoreApplication>
+
 namespace PeriodChoice {
 
 QStringList captions()
 {
-    return {QStringLiteral("当天"), QStringLiteral("当月迄今"), QStringLiteral("本月"),  QStringLiteral("当年迄今"),
-            QStringLiteral("本年"), QStringLiteral("全部"),     QStringLiteral("自定义")};
+    return {
+        QCoreApplication::translate("PeriodChoice", "当天"),  QCoreApplication::translate("PeriodChoice", "当月迄今"),
+        QCoreApplication::translate("PeriodChoice", "本月"),  QCoreApplication::translate("PeriodChoice", "当年迄今"),
+        QCoreApplication::translate("PeriodChoice", "本年"),  QCoreApplication::translate("PeriodChoice", "全部"),
+        QCoreApplication::translate("PeriodChoice", "自定义")};
 }
 
 int f_Daysfunc(int year, int month)

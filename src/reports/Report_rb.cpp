@@ -1,25 +1,27 @@
 #include "reports/Report_rb.h"
 
+#include <QCoreApplication>
+
 ReportDocument Report_rb(const QList<QStringList>& rows, const QString& clerk, const QString& tableFees,
                          const QString& other, const QString& total, const ShiftHandOver::Lines& handOver)
 {
     ReportDocument report;
     report.name = QStringLiteral("Report_rb");
-    report.title = {QStringLiteral("title"), QStringLiteral("营业报告"), QString()};
-    report.header = {{QStringLiteral("label1"), clerk, QStringLiteral("营业员：")}};
+    report.title = {QStringLiteral("title"), QCoreApplication::translate("Report_rb", "营业报告"), QString()};
+    report.header = {{QStringLiteral("label1"), clerk, QCoreApplication::translate("Report_rb", "营业员：")}};
     using Align = ReportColumn::Align;
-    report.columns = {{QStringLiteral("日  期"), 10, Align::Left},
-                      {QStringLiteral("台 位 号"), 10, Align::Left},
-                      {QStringLiteral("时  长"), 8, Align::Right},
-                      {QStringLiteral("单  价"), 8, Align::Right},
-                      {QStringLiteral("金  额"), 9, Align::Right}};
+    report.columns = {{QCoreApplication::translate("Report_rb", "日  期"), 10, Align::Left},
+                      {QCoreApplication::translate("Report_rb", "台 位 号"), 10, Align::Left},
+                      {QCoreApplication::translate("Report_rb", "时  长"), 8, Align::Right},
+                      {QCoreApplication::translate("Report_rb", "单  价"), 8, Align::Right},
+                      {QCoreApplication::translate("Report_rb", "金  额"), 9, Align::Right}};
     report.rows = rows;
-    report.footer = {{QStringLiteral("label16"), tableFees, QStringLiteral("台位费用现金：")},
-                     {QStringLiteral("label15"), other, QStringLiteral("其他销费：")},
-                     {QStringLiteral("label18"), total, QStringLiteral("合  计：")}};
+    report.footer = {{QStringLiteral("label16"), tableFees, QCoreApplication::translate("Report_rb", "台位费用现金：")},
+                     {QStringLiteral("label15"), other, QCoreApplication::translate("Report_rb", "其他销费：")},
+                     {QStringLiteral("label18"), total, QCoreApplication::translate("Report_rb", "合  计：")}};
     if (!handOver.isEmpty())
-        report.footer.append({QStringLiteral("handover"), QString(), ShiftHandOver::Heading});
+        report.footer.append({QStringLiteral("handover"), QString(), ShiftHandOver::heading()});
     for (const auto& [caption, amount] : handOver)
-        report.footer.append({QString(), amount, caption + QStringLiteral("：")});
+        report.footer.append({QString(), amount, QCoreApplication::translate("Report_rb", "%1：").arg(caption)});
     return report;
 }

@@ -2,24 +2,28 @@
 
 #include "base/DateText.h"
 
+#include <QCoreApplication>
+
 using IncomeAnalysis::Grouping;
 using IncomeAnalysis::Subject;
 
 QString groupCaption(const IncomeAnalysis::Question& question)
 {
     if (question.grouping == Grouping::ByDay)
-        return QStringLiteral("日  期");
-    return question.subject == Subject::Goods ? QStringLiteral("商品名称") : QStringLiteral("台位号");
+        return QCoreApplication::translate("Report_yyfx", "日  期");
+    return question.subject == Subject::Goods ? QCoreApplication::translate("Report_yyfx", "商品名称")
+                                              : QCoreApplication::translate("Report_yyfx", "台位号");
 }
 
 ReportChart amountChart(const IncomeAnalysis::Analysis& analysis, const IncomeAnalysis::Question& question)
 {
-    const QString subject =
-        question.subject == Subject::Goods ? QStringLiteral("商品销售") : QStringLiteral("台位费用");
-    const QString grouping = question.grouping == Grouping::ByDay ? QStringLiteral("按日期")
-                             : question.subject == Subject::Goods ? QStringLiteral("按商品")
-                                                                  : QStringLiteral("按台位号");
-    ReportChart chart{subject + QStringLiteral("（") + grouping + QStringLiteral("）"), {}};
+    const QString subject = question.subject == Subject::Goods ? QCoreApplication::translate("Report_yyfx", "商品销售")
+                                                               : QCoreApplication::translate("Report_yyfx", "台位费用");
+    const QString grouping = question.grouping == Grouping::ByDay ? QCoreApplication::translate("Report_yyfx", "按日期")
+                             : question.subject == Subject::Goods
+                                 ? QCoreApplication::translate("Report_yyfx", "按商品")
+                                 : QCoreApplication::translate("Report_yyfx", "按台位号");
+    ReportChart chart{QCoreApplication::translate("Report_yyfx", "%1（%2）").arg(subject, grouping), {}};
     for (const IncomeAnalysis::Row& row : analysis.rows)
         chart.bars.append({row.hzrc, row.sumje});
     return chart;
@@ -30,19 +34,20 @@ ReportDocument Report_yyfx(const IncomeAnalysis::Analysis& analysis, const Incom
 {
     ReportDocument report;
     report.name = QStringLiteral("Report_yyfx");
-    report.title = {QStringLiteral("title"), QStringLiteral("营业报告"), QString()};
-    report.header = {{QStringLiteral("label1"), clerk, QStringLiteral("营业员：")},
+    report.title = {QStringLiteral("title"), QCoreApplication::translate("Report_yyfx", "营业报告"), QString()};
+    report.header = {{QStringLiteral("label1"), clerk, QCoreApplication::translate("Report_yyfx", "营业员：")},
                      {QStringLiteral("label2"),
-                      QStringLiteral("日期从 ") + DateText::date(question.start) + QStringLiteral(" 至 ") +
-                          DateText::date(question.end),
+                      QCoreApplication::translate("Report_yyfx", "日期从 %1 至 %2")
+                          .arg(DateText::date(question.start), DateText::date(question.end)),
                       QString()}};
     using Align = ReportColumn::Align;
-    report.columns = {{groupCaption(question), 20, Align::Left}, {QStringLiteral("金  额"), 12, Align::Right}};
+    report.columns = {{groupCaption(question), 20, Align::Left},
+                      {QCoreApplication::translate("Report_yyfx", "金  额"), 12, Align::Right}};
     for (const IncomeAnalysis::Row& row : analysis.rows)
         report.rows.append({row.hzrc, IncomeAnalysis::money(row.sumje)});
-    report.totals = {QStringLiteral("合  计"), IncomeAnalysis::money(analysis.amount())};
-    report.footer = {
-        {QStringLiteral("label16"), IncomeAnalysis::money(analysis.tableFees), QStringLiteral("台位费用现金：")}};
+    report.totals = {QCoreApplication::translate("Report_yyfx", "合  计"), IncomeAnalysis::money(analysis.amount())};
+    report.footer = {{QStringLiteral("label16"), IncomeAnalysis::money(analysis.tableFees),
+                      QCoreApplication::translate("Report_yyfx", "台位费用现金：")}};
     report.chart = amountChart(analysis, question);
     return report;
 }

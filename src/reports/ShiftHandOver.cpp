@@ -5,6 +5,8 @@
 #include "base/Sql.h"
 #include "reports/DayTakings.h"
 
+#include <QCoreApplication>
+
 namespace ShiftHandOver {
 
 namespace {
@@ -76,12 +78,21 @@ Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString&
 Lines lines(const Figures& figures)
 {
     const auto line = [](const char* caption, double amount) {
-        return std::pair(QString::fromUtf8(caption), DayTakings::amountText(amount));
+        return std::pair(QCoreApplication::translate("ShiftHandOver", caption), DayTakings::amountText(amount));
     };
-    return {line("现金台费", figures.cashTableFees),  line("会员卡台费", figures.cardTableFees),
-            line("吧台商品", figures.counterGoods),   line("台位商品", figures.tableGoods),
-            line("会员充值实收", figures.topUpsPaid), line("会员充值到账", figures.topUpsCredited),
-            line("未结台押金", figures.depositsHeld), line("应有现金", figures.cashDue())};
+    return {line(QT_TRANSLATE_NOOP("ShiftHandOver", "现金台费"), figures.cashTableFees),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "会员卡台费"), figures.cardTableFees),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "吧台商品"), figures.counterGoods),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "台位商品"), figures.tableGoods),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "会员充值实收"), figures.topUpsPaid),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "会员充值到账"), figures.topUpsCredited),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "未结台押金"), figures.depositsHeld),
+            line(QT_TRANSLATE_NOOP("ShiftHandOver", "应有现金"), figures.cashDue())};
+}
+
+QString heading()
+{
+    return QCoreApplication::translate("ShiftHandOver", "交班汇总");
 }
 
 } // namespace ShiftHandOver

@@ -39,6 +39,7 @@ Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString&
 using Lines = QList<std::pair<QString, QString>>;
 Lines lines(const Figures& figures);
 
-inline const QString Heading = QStringLiteral("交班汇总");
+// The hand-over's title where it is shown or printed.
+QString heading();
 
 } // namespace ShiftHandOver

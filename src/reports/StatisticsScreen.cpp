@@ -34,16 +34,15 @@ constexpr int EmptyRows = 10;
 
 StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subject, const QString& title,
                                    const QString& byItemCaption, QWidget* parent)
-    : TakingsScreen(state, QStringLiteral("营业收入分析"), title, parent)
+    : TakingsScreen(state, tr("营业收入分析"), title, parent)
     , m_subject(subject)
 {
-    toolbar()->addKey("PrintView", QStringLiteral("预览"), QStyle::SP_FileDialogContentsView,
-                      [this] { showReport(true); });
-    toolbar()->addKey("print", QStringLiteral("打印"), QStyle::SP_DialogSaveButton, [this] { showReport(false); });
-    toolbar()->addKey("Find", QStringLiteral("查询"), QStyle::SP_BrowserReload, [this] { query(); });
-    toolbar()->addKey("Calc", QStringLiteral("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    toolbar()->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { showReport(true); });
+    toolbar()->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { showReport(false); });
+    toolbar()->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { query(); });
+    toolbar()->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar()->addSeparator();
-    toolbar()->addKey("Quit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    toolbar()->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("CmdKind"));
@@ -53,7 +52,7 @@ StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subj
     m_end = datePicker(QStringLiteral("Pfinish"), today, this);
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    m_byDay = new QRadioButton(QStringLiteral("按日期"), frame);
+    m_byDay = new QRadioButton(tr("按日期"), frame);
     m_byDay->setObjectName(QStringLiteral("Option1"));
     m_byDay->setChecked(true);
     auto* byItem = new QRadioButton(byItemCaption, frame);
@@ -70,8 +69,8 @@ StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subj
         choices()->addWidget(box);
     };
     choices()->addWidget(m_kind);
-    addLabelled(QStringLiteral("日期从"), m_start);
-    addLabelled(QStringLiteral("到"), m_end);
+    addLabelled(tr("日期从"), m_start);
+    addLabelled(tr("到"), m_end);
     choices()->addWidget(frame);
     choices()->addStretch();
 
@@ -124,7 +123,7 @@ void StatisticsScreen::showRows()
     }
     if (m_analysis.rows.isEmpty())
         m_rows->setRowCount(EmptyRows);
-    m_rows->setHorizontalHeaderLabels({groupCaption(m_question), QStringLiteral("金  额")});
+    m_rows->setHorizontalHeaderLabels({groupCaption(m_question), tr("金  额")});
 
     QChart* previous = m_chart->chart();
     const ReportChart chart = amountChart(m_analysis, m_question);
@@ -137,7 +136,7 @@ void StatisticsScreen::showReport(bool preview)
 {
     const ReportDocument document = Report_yyfx(m_analysis, m_question, clerk());
     if (preview)
-        previewReport(document, QStringLiteral("营业报告"), this);
+        previewReport(document, tr("营业报告"), this);
     else if (!printReport(document))
-        Messages::exclamation(QStringLiteral("营业报告没有打印：打印机不能使用。"), windowTitle());
+        Messages::exclamation(tr("营业报告没有打印：打印机不能使用。"), windowTitle());
 }

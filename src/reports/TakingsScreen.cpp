@@ -80,10 +80,10 @@ TakingsScreen::TakingsScreen(AppState& state, const QString& caption, const QStr
         totals->addWidget(label, 0, 2 * column, Qt::AlignRight);
         totals->addWidget(box, 0, 2 * column + 1);
     };
-    addBox(0, QStringLiteral("营业员"), m_text5);
-    addBox(1, QStringLiteral("台位费用现金"), m_text2);
-    addBox(2, QStringLiteral("其他销费"), m_text1);
-    addBox(3, QStringLiteral("合  计"), m_text4);
+    addBox(0, tr("营业员"), m_text5);
+    addBox(1, tr("台位费用现金"), m_text2);
+    addBox(2, tr("其他销费"), m_text1);
+    addBox(3, tr("合  计"), m_text4);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 4, 10, 10);
@@ -116,5 +116,5 @@ QString TakingsScreen::clerk() const
 void TakingsScreen::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(QStringLiteral("没有找到计算器程序。"));
+        Messages::exclamation(tr("没有找到计算器程序。"));
 }

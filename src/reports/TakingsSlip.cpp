@@ -4,27 +4,30 @@
 #include "printing/ClsPrint.h"
 #include "printing/Receipt.h"
 
+#include <QCoreApplication>
+
 QStringList TakingsSlip::lines() const
 {
-    QStringList lines = {isShift() ? QStringLiteral("=====") + companyName + QStringLiteral("台球对账单=====")
-                                   : QStringLiteral("====") + companyName + QStringLiteral("台球日报===="),
+    QStringList lines = {isShift()
+                             ? QCoreApplication::translate("TakingsSlip", "=====%1台球对账单=====").arg(companyName)
+                             : QCoreApplication::translate("TakingsSlip", "====%1台球日报====").arg(companyName),
                          DateText::date(businessDate) + QStringLiteral("  ") + DateText::time(printedAt)};
     if (isShift())
-        lines.append(QStringLiteral("操作员： ") + operatorName);
+        lines.append(QCoreApplication::translate("TakingsSlip", "操作员： %1").arg(operatorName));
     if (!rows.isEmpty())
-        lines.append(QStringLiteral("位号  时长  单价  金额"));
+        lines.append(QCoreApplication::translate("TakingsSlip", "位号  时长  单价  金额"));
     for (const QStringList& row : rows) {
         lines.append(row.value(0) + QStringLiteral("     ") + row.value(1) + QStringLiteral("   ") + row.value(2) +
                      QStringLiteral("   ") + row.value(3));
     }
-    lines +=
-        {QStringLiteral("台位费：      ") + tableFees + QStringLiteral(" 元"),
-         QStringLiteral("其他费：      ") + other + QStringLiteral(" 元"), QStringLiteral("========================"),
-         QStringLiteral("合  计：      ") + total + QStringLiteral(" 元")};
+    lines += {QCoreApplication::translate("TakingsSlip", "台位费：      %1 元").arg(tableFees),
+              QCoreApplication::translate("TakingsSlip", "其他费：      %1 元").arg(other),
+              QStringLiteral("========================"),
+              QCoreApplication::translate("TakingsSlip", "合  计：      %1 元").arg(total)};
     if (!handOver.isEmpty())
-        lines.append(QStringLiteral("-----") + ShiftHandOver::Heading + QStringLiteral("-----"));
+        lines.append(QStringLiteral("-----") + ShiftHandOver::heading() + QStringLiteral("-----"));
     for (const auto& [caption, amount] : handOver)
-        lines.append(caption + QStringLiteral("：  ") + amount + QStringLiteral(" 元"));
+        lines.append(QCoreApplication::translate("TakingsSlip", "%1：  %2 元").arg(caption, amount));
     for (int i = 0; i < 4; ++i)
         lines.append(QStringLiteral(" "));
     return lines;
@@ -39,6 +42,6 @@ Result printTakingsSlip(const TakingsSlip& slip, ClsPrint& printer)
         printer.ClosePort();
     }
     if (!printer.error().isEmpty())
-        return Result::failure(QStringLiteral("报表没有打印：") + printer.error());
+        return Result::failure(QCoreApplication::translate("TakingsSlip", "报表没有打印：%1").arg(printer.error()));
     return Result::success();
 }
