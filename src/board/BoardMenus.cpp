@@ -8,6 +8,7 @@
 #include "admin/frm_czy_password.h"
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageChoice.h"
 #include "base/AppState.h"
 #include "base/SettingsStore.h"
 #include "billing/FrmsFbz.h"
@@ -224,6 +225,12 @@ void BoardMenus::buildMenus()
     addItem(help, QStringLiteral("help_4"), tr("&4.关于 Tavoro"), [this] {
         AboutBox box(m_board);
         box.exec();
+    });
+    // Named in both languages, for an operator who cannot read the one shown.
+    addItem(help, QStringLiteral("help_5"), tr("&5.界面语言 Language"), [this] {
+        SettingsStore settings;
+        LanguageChoice choice(settings, m_board);
+        choice.exec();
     });
 }
 

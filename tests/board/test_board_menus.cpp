@@ -148,6 +148,7 @@ void TestBoardMenus::everyEntry_data()
     entry("help_1", "&2.搜索有关帮助的信息", "", "window HelpWindow");
     entry("help_2", "&3.常见问题回答", "", "window HelpWindow");
     entry("help_4", "&4.关于 Tavoro", "", "screen AboutBox");
+    entry("help_5", "&5.界面语言 Language", "", "screen LanguageChoice");
 }
 
 void TestBoardMenus::everyEntry()
