@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
     <name>AboutBox</name>
@@ -62,7 +63,7 @@
     </message>
     <message>
         <source>非会员价(元/小时)</source>
-        <translation>Non-member (yuan/h)</translation>
+        <translation>Guest (yuan/h)</translation>
     </message>
     <message>
         <source>开始时间</source>
@@ -590,11 +591,11 @@
     </message>
     <message>
         <source>参数“%1”的值“%2”不能用</source>
-        <translation>The value "%2" of the parameter "%1" cannot be used</translation>
+        <translation>The value &quot;%2&quot; of the parameter &quot;%1&quot; cannot be used</translation>
     </message>
     <message>
         <source>读卡器没有启用（“%1”不是 1）</source>
-        <translation>The card reader is not in use ("%1" is not 1)</translation>
+        <translation>The card reader is not in use (&quot;%1&quot; is not 1)</translation>
     </message>
     <message>
         <source>读卡器：%1</source>
@@ -698,19 +699,19 @@
     </message>
     <message>
         <source>条件“%1”的类型“%2”不能用来查询，请检查数据字典。</source>
-        <translation>The condition "%1" has the type "%2", which cannot be searched. Please check the data dictionary.</translation>
+        <translation>The condition &quot;%1&quot; has the type &quot;%2&quot;, which cannot be searched. Please check the data dictionary.</translation>
     </message>
     <message>
         <source>“%1”不是可以查询的条件，请从列表中选择。</source>
-        <translation>"%1" is not a condition you can search by. Please choose one from the list.</translation>
+        <translation>&quot;%1&quot; is not a condition you can search by. Please choose one from the list.</translation>
     </message>
     <message>
         <source>条件“%1”在数据字典中的字段名“%2”不可用，请检查数据字典。</source>
-        <translation>The field name "%2" of the condition "%1" in the data dictionary cannot be used. Please check the data dictionary.</translation>
+        <translation>The field name &quot;%2&quot; of the condition &quot;%1&quot; in the data dictionary cannot be used. Please check the data dictionary.</translation>
     </message>
     <message>
         <source>“%1”不是可用的比较符，请选择 %2 之一。</source>
-        <translation>"%1" is not a comparison you can use. Please choose one of %2.</translation>
+        <translation>&quot;%1&quot; is not a comparison you can use. Please choose one of %2.</translation>
     </message>
     <message>
         <source> 或者 </source>
@@ -745,7 +746,7 @@
     </message>
     <message>
         <source>操作员营业日报</source>
-        <translation>Operator's daily takings</translation>
+        <translation>Operator&apos;s daily takings</translation>
     </message>
     <message>
         <source>营业日报</source>
@@ -793,11 +794,11 @@
     </message>
     <message>
         <source>当前营业员，账务已结清，可以下班了!</source>
-        <translation>The operator's accounts are settled; the shift may end!</translation>
+        <translation>The operator&apos;s accounts are settled; the shift may end!</translation>
     </message>
     <message>
         <source>当前营业日，账务已结清，可以下班了!</source>
-        <translation>The business day's accounts are settled; the shift may end!</translation>
+        <translation>The business day&apos;s accounts are settled; the shift may end!</translation>
     </message>
 </context>
 <context>
@@ -812,7 +813,7 @@
     </message>
     <message>
         <source>所在位置不支持 WAL 日志模式（SQLite 只给出“%1”模式），请把数据文件放在本机磁盘上</source>
-        <translation>its location does not support WAL journal mode (SQLite only gives "%1" mode); put the data file on a local disk</translation>
+        <translation>its location does not support WAL journal mode (SQLite only gives &quot;%1&quot; mode); put the data file on a local disk</translation>
     </message>
     <message>
         <source>。文件夹中没有备份（data*.bak），请与维护人员联系</source>
@@ -880,7 +881,7 @@ Cause: %2</translation>
     <name>DayTakings</name>
     <message>
         <source>没有登录的营业员，不能结清班次账务。</source>
-        <translation>No operator is logged in: the shift's accounts cannot be settled.</translation>
+        <translation>No operator is logged in: the shift&apos;s accounts cannot be settled.</translation>
     </message>
 </context>
 <context>
@@ -998,8 +999,8 @@ Cause: %2</translation>
         <translation>Exit</translation>
     </message>
     <message>
-        <source>确实要删除会员 '%1' ?</source>
-        <translation>Delete the member '%1'?</translation>
+        <source>确实要删除会员 &apos;%1&apos; ?</source>
+        <translation>Delete the member &apos;%1&apos;?</translation>
     </message>
     <message>
         <source>没有会员可以存款！</source>
@@ -1022,7 +1023,7 @@ Cause: %2</translation>
     </message>
     <message>
         <source>注意:会员卡如果为【现金卡】或【现金优惠卡】结帐时,只有球费从卡中递减，会员如购商品则另外付费。</source>
-        <translation>Note: with a "现金卡" or "现金优惠卡" card, settling takes only the table fee from the card; goods the member buys are paid separately.</translation>
+        <translation>Note: with a &quot;现金卡&quot; or &quot;现金优惠卡&quot; card, settling takes only the table fee from the card; goods the member buys are paid separately.</translation>
     </message>
     <message>
         <source>身份证号在15-18之间</source>
@@ -1170,7 +1171,7 @@ Cause: %2</translation>
     </message>
     <message>
         <source>用户姓名不能为空!</source>
-        <translation>The member's name must not be empty.</translation>
+        <translation>The member&apos;s name must not be empty.</translation>
     </message>
     <message>
         <source>密码输入错误，请重新输入！</source>
@@ -1273,7 +1274,7 @@ Cause: %2</translation>
         <translation>Table %1 is not open, so there is no provisional bill.</translation>
     </message>
     <message>
-        <source>此为定位卡 台号为  %1 ' %2 是否结帐？</source>
+        <source>此为定位卡 台号为  %1 &apos; %2 是否结帐？</source>
         <translation>This is the table card of table %1 (%2). Settle it?</translation>
     </message>
     <message>
@@ -1780,7 +1781,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
     <message>
         <source>最小计费分钟</source>
-        <translation>Billing unit (min)</translation>
+        <translation>Unit (min)</translation>
     </message>
     <message>
         <source>   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。</source>
@@ -1820,7 +1821,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
     <message>
         <source>最低消费分钟</source>
-        <translation>Minimum (min)</translation>
+        <translation>Min. (min)</translation>
     </message>
     <message>
         <source>数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。</source>
@@ -2218,16 +2219,16 @@ Tick or clear a group above to grant or withdraw it.</translation>
         <translation>Rights</translation>
     </message>
     <message>
-        <source>是否删除操作员'%1'？</source>
-        <translation>Delete operator '%1'?</translation>
+        <source>是否删除操作员&apos;%1&apos;？</source>
+        <translation>Delete operator &apos;%1&apos;?</translation>
     </message>
     <message>
         <source>不可以清除系统管理员的口令！</source>
-        <translation>The system administrator's password cannot be cleared!</translation>
+        <translation>The system administrator&apos;s password cannot be cleared!</translation>
     </message>
     <message>
-        <source>是否清除操作员'%1'的口令？</source>
-        <translation>Clear the password of operator '%1'?</translation>
+        <source>是否清除操作员&apos;%1&apos;的口令？</source>
+        <translation>Clear the password of operator &apos;%1&apos;?</translation>
     </message>
     <message>
         <source>没有找到计算器程序。</source>
@@ -2237,7 +2238,7 @@ Tick or clear a group above to grant or withdraw it.</translation>
         <source>先在左边的操作员列表中选择操作员：勾选权限组即授予该组，取消即收回；选择操作员下的权限组，勾选其中的权限，改动立即保存。
 折扣率为该操作员可给的最低折扣（如 8.5 为八五折，0 为不打折），输入后点击“保存折扣率”。</source>
         <translation>First select an operator in the list on the left: tick a rights group to grant it, clear it to withdraw it; select a rights group under the operator and tick its rights; changes are saved at once.
-The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 is no discount); enter it and click "Save discount".</translation>
+The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 is no discount); enter it and click &quot;Save discount&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2407,7 +2408,7 @@ Change the database and exit the program?</translation>
     </message>
     <message>
         <source>计费方案“%1”已经存在！</source>
-        <translation>The rate scheme "%1" already exists!</translation>
+        <translation>The rate scheme &quot;%1&quot; already exists!</translation>
     </message>
     <message>
         <source>新方案保存完成！</source>
@@ -2592,7 +2593,7 @@ Change the database and exit the program?</translation>
     </message>
     <message>
         <source>跟随系统语言</source>
-        <translation>The system's language</translation>
+        <translation>The system&apos;s language</translation>
     </message>
 </context>
 <context>
@@ -2603,7 +2604,7 @@ Change the database and exit the program?</translation>
     </message>
     <message>
         <source>灯光控制器的串口没有打开</source>
-        <translation>The light controller's serial port is not open</translation>
+        <translation>The light controller&apos;s serial port is not open</translation>
     </message>
     <message>
         <source>灯光控制器：%1</source>
@@ -2623,7 +2624,7 @@ Change the database and exit the program?</translation>
     </message>
     <message>
         <source>灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光</source>
-        <translation>The light controller did not answer the command "%1" (sent twice); please check the lights</translation>
+        <translation>The light controller did not answer the command &quot;%1&quot; (sent twice); please check the lights</translation>
     </message>
 </context>
 <context>
@@ -2632,7 +2633,7 @@ Change the database and exit the program?</translation>
         <source>
 数据文件的位置记录在 %1（main_path 组的 path 和 data）。</source>
         <translation>
-The data file's location is kept in %1 (path and data of group main_path).</translation>
+The data file&apos;s location is kept in %1 (path and data of group main_path).</translation>
     </message>
     <message>
         <source>下列参数的值无法识别，本次运行使用初始值：
@@ -2640,14 +2641,14 @@ The data file's location is kept in %1 (path and data of group main_path).</tran
 请在“系统参数设置”中改正。</source>
         <translation>The values of these parameters could not be read; this run uses their initial values:
 %1
-Please correct them in "System parameters".</translation>
+Please correct them in &quot;System parameters&quot;.</translation>
     </message>
 </context>
 <context>
     <name>MemberDeletion</name>
     <message>
-        <source>会员 '%1' 的卡正在 %2 号台使用，不能删除！</source>
-        <translation>The card of member '%1' is in use at table %2 and cannot be deleted.</translation>
+        <source>会员 &apos;%1&apos; 的卡正在 %2 号台使用，不能删除！</source>
+        <translation>The card of member &apos;%1&apos; is in use at table %2 and cannot be deleted.</translation>
     </message>
 </context>
 <context>
@@ -2717,7 +2718,7 @@ Please correct them in "System parameters".</translation>
     </message>
     <message>
         <source>会员姓名不能为空！</source>
-        <translation>The member's name must not be empty.</translation>
+        <translation>The member&apos;s name must not be empty.</translation>
     </message>
     <message>
         <source>会员出生日期格式错误，请输入年-月-日 格式 ！</source>
@@ -2725,7 +2726,7 @@ Please correct them in "System parameters".</translation>
     </message>
     <message>
         <source>会员卡有效日期格式错误，请输入年-月-日 格式 ！</source>
-        <translation>The card's valid-until date is not valid. Please enter it as year-month-day.</translation>
+        <translation>The card&apos;s valid-until date is not valid. Please enter it as year-month-day.</translation>
     </message>
     <message>
         <source>金额请输入数字 ！</source>
@@ -2985,7 +2986,7 @@ Please correct them in "System parameters".</translation>
     <name>PasswordChange</name>
     <message>
         <source>找不到操作员的记录</source>
-        <translation>The operator's record was not found</translation>
+        <translation>The operator&apos;s record was not found</translation>
     </message>
     <message>
         <source>口令加密失败</source>
@@ -3098,7 +3099,7 @@ Please correct them in "System parameters".</translation>
     <name>RateSchemes</name>
     <message>
         <source>计费方案“%1”没有任何时段，不能分配！</source>
-        <translation>The rate scheme "%1" has no periods and cannot be assigned!</translation>
+        <translation>The rate scheme &quot;%1&quot; has no periods and cannot be assigned!</translation>
     </message>
 </context>
 <context>
@@ -3462,7 +3463,7 @@ Please correct them in "System parameters".</translation>
     <name>SerialSettings</name>
     <message>
         <source>参数“%1”的值“%2”不能用</source>
-        <translation>The value "%2" of the parameter "%1" cannot be used</translation>
+        <translation>The value &quot;%2&quot; of the parameter &quot;%1&quot; cannot be used</translation>
     </message>
     <message>
         <source>找不到设备</source>
@@ -3531,7 +3532,7 @@ Please correct them in "System parameters".</translation>
 选“否”则程序结束，不建立任何文件。</source>
         <translation>The folder %1 has no Tavoro data file %2 yet.
 Make it there from the empty database shipped with the program?
-Choose "No" to end the program without making any file.</translation>
+Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
@@ -3597,7 +3598,7 @@ Choose "No" to end the program without making any file.</translation>
     </message>
     <message>
         <source>位号必须是 1 到 %1 之间的整数，“%2”不是。</source>
-        <translation>The table number must be a whole number from 1 to %1; "%2" is not.</translation>
+        <translation>The table number must be a whole number from 1 to %1; &quot;%2&quot; is not.</translation>
     </message>
     <message>
         <source>名称不能为空</source>
@@ -3621,7 +3622,7 @@ Choose "No" to end the program without making any file.</translation>
     </message>
     <message>
         <source>位号 %1 已经是台位“%2”，不能重复。</source>
-        <translation>Table number %1 is already table "%2" and cannot be used twice.</translation>
+        <translation>Table number %1 is already table &quot;%2&quot; and cannot be used twice.</translation>
     </message>
     <message>
         <source>%1 号台正在使用，不能改位号，请结帐后再改。</source>
@@ -3762,7 +3763,7 @@ Choose "No" to end the program without making any file.</translation>
     </message>
     <message>
         <source>Qt 的 Core、Gui、Widgets、Sql、SerialPort、PrintSupport 模块按 GNU 宽通用公共许可证第 3 版使用，Qt Charts 按 GNU 通用公共许可证第 3 版使用；使用的是系统中的共享库，可以换成同一版本系列的其他构建。许可证全文见 https://www.gnu.org/licenses/ ，Debian 系统中在 /usr/share/common-licenses/LGPL-3 和 GPL-3；Qt 的源代码见 https://download.qt.io/ 。Copyright (C) The Qt Company Ltd. and other contributors.</source>
-        <translation>Qt's Core, Gui, Widgets, Sql, SerialPort and PrintSupport modules are used under the GNU Lesser General Public License version 3, and Qt Charts under the GNU General Public License version 3. The program uses the system's shared libraries, which can be replaced by another build of the same version series. The full licence texts are at https://www.gnu.org/licenses/ and, on Debian, in /usr/share/common-licenses/LGPL-3 and GPL-3; Qt's source code is at https://download.qt.io/ . Copyright (C) The Qt Company Ltd. and other contributors.</translation>
+        <translation>Qt&apos;s Core, Gui, Widgets, Sql, SerialPort and PrintSupport modules are used under the GNU Lesser General Public License version 3, and Qt Charts under the GNU General Public License version 3. The program uses the system&apos;s shared libraries, which can be replaced by another build of the same version series. The full licence texts are at https://www.gnu.org/licenses/ and, on Debian, in /usr/share/common-licenses/LGPL-3 and GPL-3; Qt&apos;s source code is at https://download.qt.io/ . Copyright (C) The Qt Company Ltd. and other contributors.</translation>
     </message>
     <message>
         <source>公有领域 (public domain)</source>
@@ -3805,7 +3806,7 @@ Choose "No" to end the program without making any file.</translation>
     </message>
     <message>
         <source>%1 号桌的客人的账单已改为  %2  号台。</source>
-        <translation>The bill of table %1's guest now belongs to table %2.</translation>
+        <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
     </message>
 </context>
 <context>
@@ -3912,8 +3913,8 @@ Choose "No" to end the program without making any file.</translation>
 <context>
     <name>frm_czy_password</name>
     <message>
-        <source>找不到操作员'%1'，无法变更口令!</source>
-        <translation>Operator '%1' was not found; the password cannot be changed!</translation>
+        <source>找不到操作员&apos;%1&apos;，无法变更口令!</source>
+        <translation>Operator &apos;%1&apos; was not found; the password cannot be changed!</translation>
     </message>
     <message>
         <source>口令变更</source>
@@ -3948,8 +3949,8 @@ Choose "No" to end the program without making any file.</translation>
         <translation>The old password is wrong; please enter it again!</translation>
     </message>
     <message>
-        <source>对不起,您无权变更操作员'%1'的口令!</source>
-        <translation>Sorry, you may not change the password of operator '%1'!</translation>
+        <source>对不起,您无权变更操作员&apos;%1&apos;的口令!</source>
+        <translation>Sorry, you may not change the password of operator &apos;%1&apos;!</translation>
     </message>
     <message>
         <source>新口令两次不一致,请重新输入!</source>
@@ -4043,7 +4044,7 @@ Choose "No" to end the program without making any file.</translation>
     </message>
     <message>
         <source>%1 号桌的客人的账单已改为  %2  号台。</source>
-        <translation>The bill of table %1's guest now belongs to table %2.</translation>
+        <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
     </message>
 </context>
 </TS>
