@@ -13,6 +13,8 @@
 #include "billing/TableNumber.h"
 #include "billing/VisitRows.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace Checkout {
@@ -166,10 +168,8 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
     }
     bill->zhao = *zhao;
     const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
-    const DiscountCheck discount =
-        typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
-              : DiscountCheck{false,
-                              Notice::exclamation(QCoreApplication::translate("DiscountRate", DiscountTypingSource))};
+    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
+                                         : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
     if (!discount.allowed) {
         bill->outcome = Outcome::DiscountRefused;
         bill->discountRefusal = discount.notice;
@@ -233,9 +233,9 @@ Notice notice(const Bill& bill)
 {
     switch (bill.outcome) {
     case Outcome::CardRefused:
-        return Notice::information(QCoreApplication::translate("Checkout", CardRefusedText));
+        return Notice::information(CardRefusedText);
     case Outcome::ShortBalance:
-        return Notice::exclamation(QCoreApplication::translate("Checkout", ShortBalanceText));
+        return Notice::exclamation(ShortBalanceText);
     case Outcome::Failed:
         return Notice::critical((bill.provisional
                                      ? QCoreApplication::translate("Checkout", "预结单没有算出。\n")

@@ -3,11 +3,11 @@
 #include "base/AppState.h"
 #include "base/Notice.h"
 #include "base/Result.h"
+#include "base/ShownText.h"
 #include "billing/CheckoutPricing.h"
 #include "billing/StoredNumber.h"
 #include "billing/TableGoods.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -64,9 +64,9 @@ struct Bill
     double timeCharge() const { return storedNumber(charge.total); }
 };
 
-// Translated where they are shown, once the translator is installed.
-inline constexpr char CardRefusedText[] = QT_TRANSLATE_NOOP("Checkout", "会员卡错误或密码错误,请重新输入!");
-inline constexpr char ShortBalanceText[] = QT_TRANSLATE_NOOP("Checkout", "金额不足，请先存款！");
+inline constexpr ShownText CardRefusedText = {"Checkout",
+                                              QT_TRANSLATE_NOOP("Checkout", "会员卡错误或密码错误,请重新输入!")};
+inline constexpr ShownText ShortBalanceText = {"Checkout", QT_TRANSLATE_NOOP("Checkout", "金额不足，请先存款！")};
 
 // Settles the table's first open visit at the clock's present moment for the
 // logged-in operator. The typed discount is read once (DiscountRate::parse),

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
+#include "base/ShownText.h"
+
 #include <QString>
 
 #include <optional>
@@ -28,8 +29,7 @@ private:
     double m_tenths = 0;
 };
 
-// The refusal of a typed discount, translated where it is shown; the text
-// itself is the untranslated wording.
-inline constexpr char DiscountTypingSource[] =
-    QT_TRANSLATE_NOOP("DiscountRate", "折扣率只能输入 0（不打折）或小于 10、最多两位小数的数字，如 8.5，请重新设定。");
-inline const QString DiscountTypingText = QString::fromUtf8(DiscountTypingSource);
+// The refusal of a typed discount.
+inline constexpr ShownText DiscountTypingText = {
+    "DiscountRate",
+    QT_TRANSLATE_NOOP("DiscountRate", "折扣率只能输入 0（不打折）或小于 10、最多两位小数的数字，如 8.5，请重新设定。")};

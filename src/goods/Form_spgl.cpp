@@ -362,7 +362,7 @@ bool Form_spgl::stoppedAsSettled(qint64 id, const QString& refusal)
 {
     bool settled = false;
     const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled);
-    return ShowStopped(result, settled ? Notice::information(GoodsDocument::translated(refusal)) : Notice());
+    return ShowStopped(result, settled ? Notice::information(refusal) : Notice());
 }
 
 void Form_spgl::edit()
@@ -429,7 +429,7 @@ void Form_spgl::dj_del()
         return;
     }
     if (refused)
-        Messages::information(GoodsDocument::translated(GoodsDocument::SettledNoDelete));
+        Messages::information(GoodsDocument::SettledNoDelete);
     const int row = m_mapper->currentIndex();
     reload();
     goToRow(std::min(row, m_model->rowCount() - 1));

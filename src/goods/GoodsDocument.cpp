@@ -141,11 +141,6 @@ Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& r
 
 } // namespace
 
-QString translated(const QString& sourceText)
-{
-    return QCoreApplication::translate("GoodsDocument", sourceText.toUtf8().constData());
-}
-
 Kind kindOfMode(const QString& goodsMode)
 {
     return goodsMode == QStringLiteral("zc") ? Kind::Sale : Kind::Purchase;
@@ -201,7 +196,7 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
                     return read;
             }
             if (settled) {
-                saved.refusal = Notice::critical(translated(SettledNoEdit));
+                saved.refusal = Notice::critical(SettledNoEdit);
                 return Result::failure(saved.refusal.text);
             }
             const Saved booked = bookSale(db, typed, booking, &row);

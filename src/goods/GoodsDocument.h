@@ -2,6 +2,7 @@
 
 #include "base/Notice.h"
 #include "base/Result.h"
+#include "base/ShownText.h"
 
 #include <QDate>
 #include <QSqlDatabase>
@@ -84,11 +85,11 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
 // Whether the row is a settled sale, which can be neither edited nor deleted.
 Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled);
 
-// The refusals on a settled sale in the source language; shown through translated().
-inline const QString SettledNoEdit = QString::fromUtf8(QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能修改！"));
-inline const QString SettledNoDelete =
-    QString::fromUtf8(QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能删除！"));
-QString translated(const QString& sourceText);
+// The refusals on a settled sale.
+inline constexpr ShownText SettledNoEdit = {"GoodsDocument",
+                                            QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能修改！")};
+inline constexpr ShownText SettledNoDelete = {"GoodsDocument",
+                                              QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能删除！")};
 
 // dj_del: deletes the row unless it is a settled sale (then *refused).
 Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused);

@@ -205,7 +205,7 @@ void DocumentsTest::settledSaleNeitherEditedNorDeleted()
     QVERIFY(saved.done());
     const GoodsDocument::Saved edited = save(Kind::Sale, sale(QStringLiteral("20")), saved.id);
     QVERIFY(edited.result);
-    QCOMPARE(edited.refusal.text, GoodsDocument::SettledNoEdit);
+    QCOMPARE(edited.refusal.text, QString(GoodsDocument::SettledNoEdit));
     bool refused = false;
     QVERIFY(GoodsDocument::remove(m_hall->hall.db(), Kind::Sale, saved.id, &refused));
     QVERIFY(refused);
