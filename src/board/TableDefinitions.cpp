@@ -148,16 +148,25 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
             return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号 %1 已经是台位“%2”，不能重复。")
                                       .arg(QString::number(zhao), Notation::Trim(taken.toString())));
     }
-    if (original && *original != zhao) {
-        const QVariant open = Sql::scalar(
-            db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {*original}, &result);
-        if (!result)
-            return failed(result);
-        if (open.toInt() > 0)
-            return refuse(Number,
-                          QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能改位号，请结帐后再改。")
-                              .arg(*original));
-    }
+    const int held = original.value_or(zhao);
+    const bool open =
+        Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {held}, &result)
+            .toInt() > 0;
+    if (!result)
+        return failed(result);
+    if (open && held != zhao)
+        return refuse(
+            Number,
+            QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能改位号，请结帐后再改。").arg(held));
+    // The board, the transfer panel and the hand-over's deposits all trust
+    // the mark, so it may only say what the visits say.
+    if (open != (*inUse == 1))
+        return refuse(InUse, open ? QCoreApplication::translate("TableDefinitions",
+                                                                "%1 号台有未结账的开台，使用标记只能是 1（使用中）。")
+                                        .arg(held)
+                                  : QCoreApplication::translate("TableDefinitions",
+                                                                "%1 号台没有未结账的开台，使用标记只能是 0（空闲）。")
+                                        .arg(held));
     if (!card.isEmpty()) {
         const QVariant member =
             Sql::scalar(db, QStringLiteral("select khao from user_lb where upper(khao)=upper(?)"), {card}, &result);

@@ -43,7 +43,8 @@ struct Checked
 
 // Checks the typed row before it is saved. `original` is the number the row
 // had when it was read (nothing for a new row): renumbering a table in use
-// would leave its open visit without a table.
+// would leave its open visit without a table, and the in-use mark must say
+// what the table's visits say.
 Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::optional<int> original);
 
 struct Removal

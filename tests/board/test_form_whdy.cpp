@@ -1,6 +1,7 @@
 #include "board/Form_menu.h"
 #include "board/Form_whdy.h"
 #include "board/TableDefinitions.h"
+#include "board/TableMarks.h"
 #include "support/HallFixture.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void refusedRowIsNotSaved_data();
     void refusedRowIsNotSaved();
     void addedRowIsSavedOnlyOnSave();
+    void editKeepsWhatTheBoardWroteMeanwhile();
     void tableInUseIsNotDeleted();
     void rightsLetterB();
 };
@@ -91,24 +93,29 @@ void TestFormWhdy::refusedRowIsNotSaved_data()
     QTest::addColumn<int>("boxIndex");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("named"); // a word of the message; empty: the row is saved
+    QTest::addColumn<bool>("open");     // the edited table has an open visit
     QTest::newRow("duplicate number") << 0 << "1"
-                                      << "不能重复";
+                                      << "不能重复" << false;
     QTest::newRow("number with letters") << 0 << "2a"
-                                         << "整数";
+                                         << "整数" << false;
     QTest::newRow("renumbering the table in use") << 0 << "7"
-                                                  << "正在使用";
+                                                  << "正在使用" << true;
     QTest::newRow("billing unit not a number") << 4 << "abc"
-                                               << "最小计费分钟";
+                                               << "最小计费分钟" << false;
     QTest::newRow("negative minimum") << 5 << "-60"
-                                      << "最低消费分钟";
+                                      << "最低消费分钟" << false;
     QTest::newRow("deposit with exponent") << 3 << "1e3"
-                                           << "服务费率";
+                                           << "服务费率" << false;
     QTest::newRow("member card as positioning card") << 6 << "8000000001"
-                                                     << "会员卡号";
+                                                     << "会员卡号" << false;
     QTest::newRow("positioning card of another table") << 6 << "K1"
-                                                       << "1 号台";
+                                                       << "1 号台" << false;
+    QTest::newRow("free table marked in use") << 2 << "1"
+                                              << "使用标记" << false;
+    QTest::newRow("table in use marked free") << 2 << "0"
+                                              << "使用标记" << true;
     QTest::newRow("billing unit of a free table") << 4 << "30"
-                                                  << "";
+                                                  << "" << false;
 }
 
 void TestFormWhdy::refusedRowIsNotSaved()
@@ -116,14 +123,14 @@ void TestFormWhdy::refusedRowIsNotSaved()
     QFETCH(int, boxIndex);
     QFETCH(QString, typed);
     QFETCH(QString, named);
+    QFETCH(bool, open);
     HallFixture f;
     QVERIFY(f.ready());
     QVERIFY(f.addTables(3));
     QVERIFY(f.addMember(QStringLiteral("8000000001"), QString(), QStringLiteral("金卡")));
     QVERIFY(f.hall.exec(QStringLiteral("update zhdy set ktkh='K1' where zhao=1")));
-    // Table 2 is in use only where renumbering is the point.
-    const int edited = named == QStringLiteral("正在使用") ? 2 : 3;
-    if (edited == 2)
+    const int edited = open ? 2 : 3;
+    if (open)
         QVERIFY(f.openVisit(2, today("19:00:00")));
     const QString row = QStringLiteral("select group_concat(zhao||mc||sybj||fwfl||zxjffz||zdxffz||coalesce(ktkh,''))"
                                        " from zhdy");
@@ -166,6 +173,23 @@ void TestFormWhdy::addedRowIsSavedOnlyOnSave()
     QCOMPARE(f.value(QStringLiteral("select mc||zxjffz||zdxffz from zhdy where zhao=110")).toString(),
              QStringLiteral("斯诺克1560"));
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("110"));
+}
+
+// The board takes a deposit on the open table while its row is being
+// edited: saving the new name must not put the old deposit back.
+void TestFormWhdy::editKeepsWhatTheBoardWroteMeanwhile()
+{
+    HallFixture f;
+    QVERIFY(f.ready() && f.addTables(3) && f.openVisit(2, today("19:00:00"), QString(), 30, 0, 50));
+    Form_whdy screen(f.hall.state);
+    goTo(screen, 1);
+    run(screen, "Edit");
+    QVERIFY(TableMarks::saveDeposit(f.hall.db(), 2, 80));
+    box(screen, 1)->setText(QStringLiteral("二号台"));
+    run(screen, "Save");
+    QCOMPARE(f.messages.texts(), QStringList());
+    QCOMPARE(f.value(QStringLiteral("select mc||'|'||sybj||'|'||fwfl from zhdy where zhao=2")).toString(),
+             QStringLiteral("二号台|1|80.0"));
 }
 
 void TestFormWhdy::tableInUseIsNotDeleted()
