@@ -13,6 +13,7 @@
 #include "base/ModCWCl.h"
 #include "base/ModCheckDate.h"
 #include "base/ProgramFolder.h"
+#include "base/Schema.h"
 #include "base/SettingsStore.h"
 #include "data/Modstcs.h"
 
@@ -92,6 +93,13 @@ int Main(int argc, char* argv[])
     const Result opened = Database::open(state.DbFullName, Database::ConnectionName, &state.DbConn);
     if (!opened) {
         Messages::critical(startFailure(opened, settings));
+        return 1;
+    }
+
+    // Every later statement may write the columns an older file lacks.
+    QStringList addedColumns;
+    if (const Result upgraded = Schema::addMissingColumns(state.DbConn, &addedColumns); !upgraded) {
+        ShowErr(upgraded);
         return 1;
     }
 

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <sqlite3.h>
 
@@ -93,6 +94,44 @@ Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
     if (!created)
         added->clear();
     return created;
+}
+
+Result addMissingColumns(const QSqlDatabase& db, QStringList* added)
+{
+    struct AddedColumn
+    {
+        const char* table;
+        const char* column;
+        const char* type;
+        const char* fill;
+    };
+    // A top-up counts in the hand-over of the one shift that took it. Older
+    // top-ups are left to be counted as before, by their date and operator,
+    // until their operator's next shift settle.
+    static const AddedColumn columns[] = {
+        {"srmx", "dzbj", "TEXT", "UPDATE srmx SET dzbj = '1' WHERE xm = '加款'"},
+    };
+    added->clear();
+    QSqlDatabase connection = db;
+    const Result result = Sql::transaction(connection, [&] {
+        for (const AddedColumn& column : columns) {
+            const QString table = QLatin1String(column.table);
+            const QString name = QLatin1String(column.column);
+            if (db.record(table).contains(name))
+                continue;
+            Result step = Sql::exec(db, QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + name +
+                                            QLatin1Char(' ') + QLatin1String(column.type));
+            if (step)
+                step = Sql::exec(db, QString::fromUtf8(column.fill));
+            if (!step)
+                return step;
+            added->append(table + QLatin1Char('.') + name);
+        }
+        return Result::success();
+    });
+    if (!result)
+        added->clear();
+    return result;
 }
 
 } // namespace Schema

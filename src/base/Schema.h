@@ -24,4 +24,9 @@ QStringList missingTables(const QSqlDatabase& db);
 // answers the reports as fast as a new one; names them in `added`.
 Result addMissingIndexes(const QSqlDatabase& db, QStringList* added);
 
+// Adds the columns that the program writes from its first statement on to
+// an older file that lacks them, and gives its existing rows the value that
+// keeps them counted as before; names them in `added`. All or nothing.
+Result addMissingColumns(const QSqlDatabase& db, QStringList* added);
+
 } // namespace Schema

@@ -147,6 +147,10 @@ CREATE TABLE klx (
     klx TEXT
 );
 
+-- dzbj: "1" while the money is in the drawer of the shift that took it,
+-- "2" once that shift is settled, "3" once the day is; empty for rows the
+-- hand-over does not count: a member's edit carries no new money, and a
+-- counter sale is counted by its goods row.
 CREATE TABLE srmx (
     rc TEXT,
     czyname TEXT,
@@ -154,7 +158,8 @@ CREATE TABLE srmx (
     js REAL,
     xm TEXT,
     khao TEXT,
-    kzje REAL
+    kzje REAL,
+    dzbj TEXT
 );
 CREATE INDEX srmx_khao ON srmx (khao);
 

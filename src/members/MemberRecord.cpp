@@ -182,8 +182,11 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
                                         : updateMember(db, typed, values, originalCard, &written);
         if (!result)
             return result;
-        return RechargeRecord::srmx_insert(db, {opening.rc, opening.czyname, written.yk, written.js,
-                                                QStringLiteral("开户"), Notation::Trim(typed.khao)});
+        // Every save records the balance, but only a new card's brings money
+        // into the drawer.
+        return RechargeRecord::srmx_insert(db,
+                                           {opening.rc, opening.czyname, written.yk, written.js, QStringLiteral("开户"),
+                                            Notation::Trim(typed.khao), originalCard.isEmpty()});
     });
     if (!saved.refusal.isEmpty())
         saved.result = Result::success();

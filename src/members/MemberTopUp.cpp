@@ -50,7 +50,7 @@ Outcome topUp(AppState& state, const Request& request)
                            {Notation::roundHalfEven(balance.toDouble() + *credited, 2), request.khao});
         if (result)
             result = RechargeRecord::srmx_insert_kzje(
-                db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.khao},
+                db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.khao, true},
                 *credited);
         return result;
     });

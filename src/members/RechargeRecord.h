@@ -19,6 +19,9 @@ struct Row
     int js = 0;      // the time credited
     QString xm;      // the item: "开户", "加款", ...
     QString khao;    // the card
+    // Money taken into the drawer that the shift's hand-over counts: a
+    // top-up, or the balance a card is opened with.
+    bool handedOver = false;
 };
 
 // A row without a credited amount, as account openings write it.

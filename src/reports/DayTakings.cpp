@@ -75,9 +75,9 @@ Result listGoods(const QSqlDatabase& db, const Filter& filter)
                          rows);
 }
 
-// The pair of updates of a settle, committed together: a shift settle that
-// marked the visits but not the goods would have the next one count the
-// goods again.
+// The updates of a settle, committed together: a shift settle that marked
+// the visits but not the goods or the top-ups would have the next one count
+// them again.
 Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QString& operatorName)
 {
     return Sql::transaction(db, [&] {
@@ -92,6 +92,8 @@ Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QS
         if (result)
             result = Sql::exec(db, QStringLiteral("UPDATE ckv_zc SET dzbj = ? WHERE dzbj = ? AND jzbj = 1") + condition,
                                values);
+        if (result)
+            result = Sql::exec(db, QStringLiteral("UPDATE srmx SET dzbj = ? WHERE dzbj = ?") + condition, values);
         return result;
     });
 }

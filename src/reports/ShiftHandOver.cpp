@@ -14,19 +14,17 @@ namespace {
 // The shift is what the shift report counts for the operator, the rows of
 // the business date, narrowed to those no shift settle has reconciled yet
 // (dzbj still "1"): a second shift of the same operator on the same date
-// hands over its own money, not the first one's again. The recharge record
-// carries no such mark, so top-ups are the operator's of the business date.
+// hands over its own money, not the first one's again. In the recharge
+// record only top-ups and a new card's opening balance carry the mark, so a
+// member's edit, which records the whole balance again, is never counted.
 const QString ShiftVisits =
     QStringLiteral(" FROM waimxd WHERE jsrc IS NOT NULL AND rc = ? AND czyname = ? AND dzbj = ?");
 const QString ShiftGoods = QStringLiteral(" FROM ckv_zc WHERE jzbj = 1 AND rc = ? AND czyname = ? AND dzbj = ?");
-const QString ShiftTopUps = QStringLiteral(" FROM srmx WHERE rc = ? AND czyname = ? AND xm = ?");
+const QString ShiftTopUps = QStringLiteral(" FROM srmx WHERE rc = ? AND czyname = ? AND dzbj = ?");
 
 // What checkout writes for a time charge taken from the card's balance;
 // every other visit, a member with a discount card included, paid in cash.
 const QString PaidByCard = QStringLiteral("刷卡");
-// Only a top-up is money put on a card: the member form writes an "开户"
-// row with the whole balance at every save, and a counter sale its own row.
-const QString TopUp = QStringLiteral("加款");
 
 struct Figure
 {
@@ -45,7 +43,6 @@ double Figures::cashDue() const
 Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName, Figures* figures)
 {
     const QVariantList shift = {DateText::date(businessDate), operatorName, QStringLiteral("1")};
-    const QVariantList topUps = {DateText::date(businessDate), operatorName, TopUp};
     // Goods sold to a table are paid with its bill in cash, a card guest's
     // too: checkout takes only the time charge from the balance.
     const Figure all[] = {
@@ -58,8 +55,9 @@ Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString&
          QStringLiteral("SELECT SUM(amount)") + ShiftGoods + QStringLiteral(" AND COALESCE(zhao, '') = ''"), shift},
         {&Figures::tableGoods,
          QStringLiteral("SELECT SUM(amount)") + ShiftGoods + QStringLiteral(" AND COALESCE(zhao, '') <> ''"), shift},
-        {&Figures::topUpsPaid, QStringLiteral("SELECT SUM(je)") + ShiftTopUps, topUps},
-        {&Figures::topUpsCredited, QStringLiteral("SELECT SUM(kzje)") + ShiftTopUps, topUps},
+        {&Figures::topUpsPaid, QStringLiteral("SELECT SUM(je)") + ShiftTopUps, shift},
+        // A card opened with a balance is credited what was paid.
+        {&Figures::topUpsCredited, QStringLiteral("SELECT SUM(COALESCE(kzje, je))") + ShiftTopUps, shift},
         // Held in the drawer until the table is settled, whoever took it.
         {&Figures::depositsHeld, QStringLiteral("SELECT SUM(fwfl) FROM zhdy WHERE sybj <> 0"), {}},
     };

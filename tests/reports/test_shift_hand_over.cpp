@@ -1,8 +1,12 @@
 #include "base/DateText.h"
+#include "base/Schema.h"
 #include "billing/Checkout.h"
 #include "goods/GoodsDocument.h"
+#include "members/MemberRecord.h"
 #include "members/MemberTopUp.h"
+#include "reports/DayTakings.h"
 #include "reports/Form_dtrb.h"
+#include "reports/ShiftHandOver.h"
 #include "support/HallFixture.h"
 
 #include <QLineEdit>
@@ -14,7 +18,28 @@ class TestShiftHandOver : public QObject
 
 private Q_SLOTS:
     void figuresOfAHandBuiltShift();
+    void cardMoneyCountsInOneShift();
+    void olderFileKeepsItsTopUpsCounted();
 };
+
+namespace {
+
+// The card money of the hand-over, "paid/credited/cash due".
+QString cardMoney(const HallFixture& f)
+{
+    ShiftHandOver::Figures figures;
+    if (!ShiftHandOver::figures(f.hall.state.DbConn, f.hall.state.BusinessDate, f.hall.state.OperatorName, &figures))
+        return QStringLiteral("failed");
+    return QStringLiteral("%1/%2/%3").arg(figures.topUpsPaid).arg(figures.topUpsCredited).arg(figures.cashDue());
+}
+
+bool topUp(HallFixture& f, const char* card, const char* credited, const char* paid)
+{
+    return MemberTopUp::topUp(f.hall.state, {QLatin1String(card), QLatin1String(credited), QLatin1String(paid)})
+        .refusal.isEmpty();
+}
+
+} // namespace
 
 // A shift worked through the program's own paths, beside rows not its money:
 // another operator's, a settled shift's, an account opening, goods still open.
@@ -64,6 +89,52 @@ void TestShiftHandOver::figuresOfAHandBuiltShift()
         shown.append(control<QLineEdit>(&screen, QStringLiteral("HandOver_%1").arg(i))->text());
     // Cash fees: an hour each of the cash guest and of the card paying cash.
     QCOMPARE(shown.join(QLatin1Char(',')), QStringLiteral("50,15,12.35,10,139.99,150,70.5,282.84"));
+}
+
+// A card opened with money, edited twice (each edit records the whole
+// balance again), and topped up before and after the operator settles the
+// shift on the same business date: each amount counts once, in its shift.
+void TestShiftHandOver::cardMoneyCountsInOneShift()
+{
+    HallFixture f;
+    auto& state = f.hall.state;
+    QVERIFY(f.ready());
+    MemberRecord::Typed member;
+    member.khao = QStringLiteral("N1");
+    member.yhm = QStringLiteral("新会员");
+    member.yk = QStringLiteral("200.05");
+    member.klx = QStringLiteral("现金卡");
+    const MemberRecord::Opening opening{state.BusinessDate, state.OperatorName};
+    QVERIFY(MemberRecord::save(state.DbConn, opening, member, QString()).done());
+    member.yhm = QStringLiteral("改名");
+    QVERIFY(MemberRecord::save(state.DbConn, opening, member, QStringLiteral("N1")).done());
+    QVERIFY(topUp(f, "N1", "100", "89.99"));
+    QCOMPARE(cardMoney(f), QStringLiteral("290.04/300.05/290.04"));
+
+    QVERIFY(DayTakings::settleShift(state.DbConn, state.OperatorName));
+    QCOMPARE(cardMoney(f), QStringLiteral("0/0/0"));
+    QVERIFY(MemberRecord::save(state.DbConn, opening, member, QStringLiteral("N1")).done());
+    QVERIFY(topUp(f, "N1", "50.5", "50.5"));
+    QCOMPARE(cardMoney(f), QStringLiteral("50.5/50.5/50.5"));
+    QCOMPARE(f.value(QStringLiteral("select yk from user_lb where khao='N1'")).toDouble(), 350.55);
+}
+
+// A file from before the shift mark: its top-ups of the day still count
+// until the shift settles, and new ones are written with the mark.
+void TestShiftHandOver::olderFileKeepsItsTopUpsCounted()
+{
+    HallFixture f;
+    QVERIFY(f.ready() && f.addMember(QStringLiteral("C1"), QVariant(), QStringLiteral("现金卡")));
+    QVERIFY(f.hall.exec(QStringLiteral("alter table srmx drop column dzbj")));
+    QVERIFY(f.hall.exec(QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao, kzje) VALUES "
+                                       "('2026-12-06', 'system', 30, 0, '加款', 'C1', 35), "
+                                       "('2026-12-06', 'system', 80, 0, '开户', 'C1', NULL)")));
+    QStringList added;
+    QVERIFY(Schema::addMissingColumns(f.hall.state.DbConn, &added));
+    QCOMPARE(added, QStringList{QStringLiteral("srmx.dzbj")});
+    QVERIFY(topUp(f, "C1", "10", "10"));
+    QCOMPARE(cardMoney(f), QStringLiteral("40/45/40"));
+    QVERIFY(Schema::addMissingColumns(f.hall.state.DbConn, &added) && added.isEmpty());
 }
 
 QTEST_MAIN(TestShiftHandOver)

@@ -57,6 +57,10 @@ int upgrade(const QString& fileName)
     QStringList added;
     if (result)
         result = Schema::addMissingIndexes(db, &added);
+    QStringList columns;
+    if (result)
+        result = Schema::addMissingColumns(db, &columns);
+    added += columns;
     db = QSqlDatabase();
     Database::close(connection);
     if (!result) {
@@ -66,8 +70,8 @@ int upgrade(const QString& fileName)
     if (added.isEmpty())
         say(stdout, fileName + QStringLiteral(" is up to date"));
     else
-        say(stdout,
-            QStringLiteral("indexes added to ") + fileName + QStringLiteral(": ") + added.join(QStringLiteral(", ")));
+        say(stdout, QStringLiteral("indexes and columns added to ") + fileName + QStringLiteral(": ") +
+                        added.join(QStringLiteral(", ")));
     return Ok;
 }
 
@@ -84,9 +88,9 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Add a demo hall to try the program on."));
     parser.addOption(demo);
-    const QCommandLineOption upgrading(QStringLiteral("upgrade"),
-                                       QStringLiteral("Add to an existing database what this version needs of it "
-                                                      "(the indexes of the reports), keeping its rows."));
+    const QCommandLineOption upgrading(
+        QStringLiteral("upgrade"), QStringLiteral("Add to an existing database what this version needs of it "
+                                                  "(the indexes of the reports, newer columns), keeping its rows."));
     parser.addOption(upgrading);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The database file to create or upgrade."));
 
