@@ -421,7 +421,7 @@ void Form_spgl::dj_del()
     const qint64 id = currentId();
     if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoDelete))
         return;
-    if (!Messages::ask(tr("确认删除当前数据吗？")))
+    if (!Messages::askDefaultNo(tr("确认删除当前数据吗？")))
         return;
     bool refused = false;
     if (const Result result = GoodsDocument::remove(m_state.DbConn, m_kind, id, &refused); !result) {
