@@ -512,6 +512,9 @@ void Form_menu::js()
     }
     switch (opened.outcome) {
     case TableOpening::Outcome::AlreadyOpen:
+        // Opened from another counter since the board was read: show it as it is.
+        Messages::information(tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table));
+        usersubGridStar();
         return;
     case TableOpening::Outcome::CardRefused:
         Messages::information(tr("会员卡号错误，请重新输入 "));
