@@ -723,6 +723,13 @@
     </message>
 </context>
 <context>
+    <name>ConsumptionQuery</name>
+    <message>
+        <source>未结账</source>
+        <translation>Not settled</translation>
+    </message>
+</context>
+<context>
     <name>DailyTakingsScreen</name>
     <message>
         <source>日  期</source>
@@ -999,10 +1006,6 @@ Cause: %2</translation>
         <translation>Exit</translation>
     </message>
     <message>
-        <source>确实要删除会员 &apos;%1&apos; ?</source>
-        <translation>Delete the member &apos;%1&apos;?</translation>
-    </message>
-    <message>
         <source>没有会员可以存款！</source>
         <translation>There is no member to top up.</translation>
     </message>
@@ -1250,6 +1253,12 @@ Cause: %2</translation>
         <source>是否退出%1？</source>
         <translation>Exit %1?</translation>
     </message>
+    <message>
+        <source>还有 %1 张台没有结账，退出后它们继续计时。
+是否退出%2？</source>
+        <translation>%1 table(s) are not settled yet; they keep running after you exit.
+Exit %2?</translation>
+    </message>
 </context>
 <context>
     <name>Form_menu</name>
@@ -1280,6 +1289,10 @@ Cause: %2</translation>
     <message>
         <source>此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?</source>
         <translation>This is the table card of table %1 (%2). Open it?</translation>
+    </message>
+    <message>
+        <source>%1号台已经开台（可能是在另一台电脑上），台位已刷新。</source>
+        <translation>Table %1 is already open (perhaps from another computer). The board has been refreshed.</translation>
     </message>
 </context>
 <context>
@@ -1755,6 +1768,10 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     <message>
         <source>没有找到计算器程序。</source>
         <translation>No calculator program was found.</translation>
+    </message>
+    <message>
+        <source>商品销售</source>
+        <translation>Goods sales</translation>
     </message>
 </context>
 <context>
@@ -2352,6 +2369,10 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
 (%2); member balances and business records will then come from it.
 Change the database and exit the program?</translation>
     </message>
+    <message>
+        <source>还没有选择数据文件，请先用“浏览...”选择。</source>
+        <translation>No data file has been chosen. Choose one with &quot;Browse...&quot; first.</translation>
+    </message>
 </context>
 <context>
     <name>FrmsFbz</name>
@@ -2649,6 +2670,12 @@ Please correct them in &quot;System parameters&quot;.</translation>
     <message>
         <source>会员 &apos;%1&apos; 的卡正在 %2 号台使用，不能删除！</source>
         <translation>The card of member &apos;%1&apos; is in use at table %2 and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>确实要删除会员 &apos;%1&apos; 吗？
+卡上余额 %2 元将随会员删除（充值记录保留）。</source>
+        <translation>Delete the member &apos;%1&apos;?
+The balance of %2 yuan on the card is deleted with the member (the top-up records are kept).</translation>
     </message>
 </context>
 <context>

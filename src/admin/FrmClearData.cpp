@@ -61,8 +61,8 @@ void FrmClearData::Cmddate_0_Click()
                                  .arg(DateText::date(before))
                                  .arg(planned.counts.visits)
                                  .arg(planned.counts.goods);
-    const Messages::Answer answer =
-        Messages::show({question, Messages::Icon::Exclamation, Messages::AppTitle, Messages::Buttons::YesNo});
+    const Messages::Answer answer = Messages::show(
+        {question, Messages::Icon::Exclamation, Messages::AppTitle, Messages::Buttons::YesNo, Messages::Answer::No});
     if (answer != Messages::Answer::Yes)
         return;
     const HistoryClearing::Outcome cleared = HistoryClearing::clearBefore(m_state, before);

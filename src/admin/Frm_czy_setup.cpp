@@ -376,7 +376,7 @@ void Frm_czy_setup::deleteOperator()
         return;
     }
     const QString name = Notation::Trim(m_current->name);
-    if (!Messages::ask(tr("是否删除操作员'%1'？").arg(name), tr("权限设置")))
+    if (!Messages::askDefaultNo(tr("是否删除操作员'%1'？").arg(name), tr("权限设置")))
         return;
     const OperatorStore::Outcome outcome = m_store.remove(m_current->name);
     if (!outcome.result) {
@@ -396,7 +396,7 @@ void Frm_czy_setup::clearPassword()
         return;
     }
     const QString name = Notation::Trim(m_current->name);
-    if (!Messages::ask(tr("是否清除操作员'%1'的口令？").arg(name), tr("权限设置")))
+    if (!Messages::askDefaultNo(tr("是否清除操作员'%1'的口令？").arg(name), tr("权限设置")))
         return;
     const OperatorStore::Outcome outcome = m_store.clearPassword(m_current->name);
     if (!outcome.result)

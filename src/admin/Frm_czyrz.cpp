@@ -157,7 +157,7 @@ void Frm_czyrz::find()
 
 void Frm_czyrz::deleteAll()
 {
-    if (!Messages::ask(tr("确认删除所有日志吗?")))
+    if (!Messages::askDefaultNo(tr("确认删除所有日志吗?")))
         return;
     const Result deleted = OperatorLogList::deleteClosed(m_state.DbConn);
     if (!deleted) {

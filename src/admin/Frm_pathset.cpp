@@ -59,6 +59,8 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidge
     QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), tr("浏览..."), this);
     QPushButton* ok = button(QStringLiteral("cmdOK"), tr("确定(&Y)"), this);
     QPushButton* cancel = button(QStringLiteral("cmdCancel"), tr("关闭(&C)"), this);
+    // The password is typed last: Enter in its box is "确定".
+    ok->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
@@ -75,11 +77,8 @@ Frm_pathset::Frm_pathset(SettingsStore& settings, const QSqlDatabase& db, QWidge
     layout->addLayout(buttons, 4, 0, 1, 2);
 
     connect(browseButton, &QPushButton::clicked, this, &Frm_pathset::browse);
-    connect(ok, &QPushButton::clicked, this, &Frm_pathset::close);
-    connect(cancel, &QPushButton::clicked, this, [this] {
-        close();
-        Q_EMIT endProgram();
-    });
+    connect(ok, &QPushButton::clicked, this, &Frm_pathset::confirm);
+    connect(cancel, &QPushButton::clicked, this, &Frm_pathset::reject);
 }
 
 void Frm_pathset::browse()
@@ -93,6 +92,17 @@ void Frm_pathset::chooseFile(const QString& fullName)
 {
     if (fullName.isEmpty())
         return;
+    m_text1->setText(fullName);
+    m_password->setFocus();
+}
+
+void Frm_pathset::confirm()
+{
+    const QString fullName = m_text1->text();
+    if (fullName.isEmpty()) {
+        Messages::exclamation(tr("还没有选择数据文件，请先用“浏览...”选择。"), windowTitle());
+        return;
+    }
     // A file the program cannot open would stop every later start before any
     // screen could point elsewhere, so it is checked while there is a choice.
     std::optional<QDate> lastSettled;
@@ -119,15 +129,14 @@ void Frm_pathset::chooseFile(const QString& fullName)
 
     const QString settled =
         lastSettled ? tr("最后一笔结账在 %1").arg(DateText::date(*lastSettled)) : tr("其中没有结账记录");
-    if (!Messages::ask(
+    if (!Messages::askDefaultNo(
             tr("下次启动时将使用数据文件\n%1\n%2，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?")
                 .arg(fullName, settled),
             windowTitle()))
         return;
-    m_text1->setText(fullName);
     const ChosenFile chosen = splitChosenFile(fullName);
     m_settings.save(chosen.folder, chosen.fileName);
-    close();
+    accept();
     Q_EMIT endProgram();
 }
 

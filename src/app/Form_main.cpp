@@ -4,6 +4,7 @@
 #include "base/AppState.h"
 #include "base/DateText.h"
 #include "base/Messages.h"
+#include "billing/ModuseCheck.h"
 #include "board/Form_menu.h"
 
 #include <QCloseEvent>
@@ -100,7 +101,14 @@ void Form_main::onTimer()
 
 void Form_main::closeEvent(QCloseEvent* event)
 {
-    if (!Messages::ask(tr("是否退出%1？").arg(Messages::AppTitle))) {
+    // A count that cannot be read still leaves the question; the board shows the tables.
+    int open = 0;
+    const Result counted = countOpenTables(m_state.DbConn, &open);
+    const QString question =
+        counted && open > 0
+            ? tr("还有 %1 张台没有结账，退出后它们继续计时。\n是否退出%2？").arg(open).arg(Messages::AppTitle)
+            : tr("是否退出%1？").arg(Messages::AppTitle);
+    if (!Messages::askDefaultNo(question)) {
         event->ignore();
         return;
     }

@@ -40,6 +40,22 @@ Messages::Answer MessageBoxPresenter::present(const Messages::Message& message)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
+    if (message.defaultAnswer) {
+        switch (*message.defaultAnswer) {
+        case Answer::Ok:
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case Answer::Yes:
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case Answer::No:
+            box.setDefaultButton(QMessageBox::No);
+            break;
+        case Answer::Cancel:
+            box.setDefaultButton(QMessageBox::Cancel);
+            break;
+        }
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

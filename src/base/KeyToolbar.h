@@ -18,4 +18,9 @@ public:
         action->setObjectName(QLatin1String(key));
         return action;
     }
+
+    // Gives every key the same width, so that a key sits in the same place
+    // whatever language is shown: an operator who learnt where "存款" is must
+    // not find "Delete" there in English. For screens wide enough to hold it.
+    void alignKeys();
 };

@@ -49,4 +49,9 @@ bool ask(const QString& text, const QString& caption)
     return show({text, Icon::Question, caption, Buttons::YesNo}) == Answer::Yes;
 }
 
+bool askDefaultNo(const QString& text, const QString& caption)
+{
+    return show({text, Icon::Question, caption, Buttons::YesNo, Answer::No}) == Answer::Yes;
+}
+
 } // namespace Messages

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Every message box and Yes/No question of the program goes through here.
 // The core asks; whoever installed the presenter (the screens, or a test's
 // recorder) decides how it is shown and answered.
@@ -32,6 +34,8 @@ struct Message
     Icon icon = Icon::Information;
     QString caption = AppTitle;
     Buttons buttons = Buttons::Ok;
+    // The button Enter presses; none named: the first (Yes or Ok).
+    std::optional<Answer> defaultAnswer = std::nullopt;
 };
 
 class Presenter
@@ -54,5 +58,8 @@ void critical(const QString& text, const QString& caption = AppTitle);
 void tell(const Notice& notice);
 // A Yes/No question with the question icon; true when answered Yes.
 bool ask(const QString& text, const QString& caption = AppTitle);
+// A question whose Yes deletes, settles or ends something: No is the default,
+// so that a stray Enter keeps what is there. The text names what is at stake.
+bool askDefaultNo(const QString& text, const QString& caption = AppTitle);
 
 } // namespace Messages

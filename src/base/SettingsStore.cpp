@@ -10,8 +10,11 @@ const QString LanguageKey = QStringLiteral("ui/language");
 
 DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
 {
-    if (!path.isEmpty())
-        return {path, data, path + QLatin1Char('/') + data};
+    // The chosen folder is stored with its closing separator.
+    if (!path.isEmpty()) {
+        const QString folder = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+        return {path, data, folder + data};
+    }
     return {programFolder, DefaultDbFileName, programFolder + QLatin1Char('/') + DefaultDbFileName};
 }
 

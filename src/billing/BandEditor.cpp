@@ -186,7 +186,7 @@ void BandEditor::cmdsc_Click()
     const int row = m_grid->currentIndex().row();
     if (row < 0 || row >= m_rows.size())
         return;
-    if (!Messages::ask(tr("是否真的删除此条记录？")))
+    if (!Messages::askDefaultNo(tr("是否真的删除此条记录？")))
         return;
     if (const Result result = m_store.remove(m_rows.at(row).id); !result)
         ShowErr(result);

@@ -24,3 +24,11 @@ bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result)
         *result = found;
     return visit.has_value();
 }
+
+Result countOpenTables(const QSqlDatabase& db, int* count)
+{
+    Result result = Result::success();
+    *count = Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where jsrc is null"), {}, &result)
+                 .toInt();
+    return result;
+}

@@ -26,3 +26,6 @@ Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisi
 // True when the table named by the text has an open visit. A text that names
 // no table, or a failed query, gives false and is described in *result.
 bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result = nullptr);
+
+// How many tables have an open visit: what leaving the program leaves running.
+Result countOpenTables(const QSqlDatabase& db, int* count);

@@ -312,7 +312,7 @@ void Form_menu::remind(const DueReminder& reminder)
         QApplication::beep();
     const Messages::Answer answer =
         Messages::show({tr("%1台位是否结帐").arg(reminder.zhao), Messages::Icon::Exclamation, Messages::AppTitle,
-                        Messages::Buttons::YesNo});
+                        Messages::Buttons::YesNo, Messages::Answer::No});
     if (answer == Messages::Answer::Yes) {
         m_answeredYes.insert(reminder.visitId);
         runCommand(CheckoutKey);
@@ -512,6 +512,9 @@ void Form_menu::js()
     }
     switch (opened.outcome) {
     case TableOpening::Outcome::AlreadyOpen:
+        // Opened from another counter since the board was read: show it as it is.
+        Messages::information(tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table));
+        usersubGridStar();
         return;
     case TableOpening::Outcome::CardRefused:
         Messages::information(tr("会员卡号错误，请重新输入 "));
@@ -630,7 +633,7 @@ void Form_menu::Txtkhao_Enter()
         selectRow(row);
         const QString number = QString::number(found->zhao);
         if (IsZhUse(m_state.DbConn, number)) {
-            if (Messages::ask(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->mc)))
+            if (Messages::askDefaultNo(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->mc)))
                 runCommand(CheckoutKey);
         } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->mc))) {
             runCommand(OpeningKey);

@@ -332,7 +332,7 @@ void Form_whdy::sp_dele()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    if (!Messages::ask(tr("确认删除当前记录"), tr(Caption)))
+    if (!Messages::askDefaultNo(tr("确认删除当前记录"), tr(Caption)))
         return;
     const int zhao = m_model->data(m_model->index(row, column("zhao"))).toInt();
     const TableDefinitions::Removal removal = TableDefinitions::remove(m_state.DbConn, zhao);

@@ -326,7 +326,7 @@ void Form_spbmdy::sp_dele()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    if (!Messages::ask(tr("是否删除当前记录"), Messages::AppTitle))
+    if (!Messages::askDefaultNo(tr("是否删除当前记录"), Messages::AppTitle))
         return;
     const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
     const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_state.DbConn, code);

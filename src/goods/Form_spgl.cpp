@@ -73,7 +73,7 @@ Form_spgl::Form_spgl(AppState& state, QWidget* parent)
     , m_kind(GoodsDocument::kindOfMode(state.GoodsMode))
 {
     setObjectName(QStringLiteral("Form_spgl"));
-    setWindowTitle(tr("商品进货"));
+    setWindowTitle(m_kind == GoodsDocument::Kind::Sale ? tr("商品销售") : tr("商品进货"));
     if (!m_log.opened())
         ShowErr(m_log.opened());
     buildScreen();
@@ -421,7 +421,7 @@ void Form_spgl::dj_del()
     const qint64 id = currentId();
     if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoDelete))
         return;
-    if (!Messages::ask(tr("确认删除当前数据吗？")))
+    if (!Messages::askDefaultNo(tr("确认删除当前数据吗？")))
         return;
     bool refused = false;
     if (const Result result = GoodsDocument::remove(m_state.DbConn, m_kind, id, &refused); !result) {
@@ -518,7 +518,7 @@ void Form_spgl::cmd_yd()
 void Form_spgl::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
-        Messages::exclamation(tr("没有找到计算器程序。"), tr("商品进货"));
+        Messages::exclamation(tr("没有找到计算器程序。"), windowTitle());
 }
 
 bool Form_spgl::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "base/Sql.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
@@ -18,11 +19,17 @@ QString conditionCode(Kind kind)
     return kind == Kind::Detail ? QStringLiteral("hyxftj") : QStringLiteral("hyxflj");
 }
 
+QString openVisit()
+{
+    return QCoreApplication::translate("ConsumptionQuery", "未结账");
+}
+
 QString statement(Kind kind, const ConsumptionCondition::Condition& condition)
 {
     QString text =
         kind == Kind::Detail
-            ? QStringLiteral("SELECT waimxd.id, waimxd.ksrc, waimxd.jsrc, waimxd.sc, user_lb.yhm, user_lb.khao, "
+            ? QStringLiteral("SELECT waimxd.id, waimxd.ksrc, COALESCE(waimxd.jsrc, ?) AS jsrc, waimxd.sc, user_lb.yhm, "
+                             "user_lb.khao, "
                              "user_lb.sfzh, user_lb.xb, user_lb.csrc, waimxd.dj, waimxd.je, waimxd.czyname, "
                              "waimxd.rc, waimxd.sc1 FROM user_lb INNER JOIN waimxd ON user_lb.khao = waimxd.khao")
             : QStringLiteral("select * from user_lb");
@@ -34,7 +41,10 @@ QString statement(Kind kind, const ConsumptionCondition::Condition& condition)
 Result run(const QSqlDatabase& db, Kind kind, const ConsumptionCondition::Condition& condition, QSqlQueryModel* model)
 {
     QSqlQuery query(db);
-    const Result result = Sql::exec(query, statement(kind, condition), condition.values);
+    QVariantList values = condition.values;
+    if (kind == Kind::Detail)
+        values.prepend(openVisit());
+    const Result result = Sql::exec(query, statement(kind, condition), values);
     if (!result)
         return result;
     model->setQuery(std::move(query));

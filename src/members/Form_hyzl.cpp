@@ -68,6 +68,7 @@ void Form_hyzl::buildScreen()
     auto* toolbar = new KeyToolbar(this);
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     addToolbarKeys(toolbar);
+    toolbar->alignKeys();
 
     auto* title = new QLabel(tr("会员名单"), this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -112,6 +113,8 @@ void Form_hyzl::addToolbarKeys(KeyToolbar* toolbar)
     toolbar->addKey("Add", tr("增加"), QStyle::SP_FileIcon, [this] { Add(); });
     toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogInfoView, [this] { Edit(); });
     toolbar->addKey("Del", tr("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
+    // Set apart, so that a hand reaching for the top-up does not land on the deletion.
+    toolbar->addSeparator();
     toolbar->addKey("AddMoney", tr("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
     toolbar->addSeparator();
     QAction* find = toolbar->addKey("Find", tr("查询"), QStyle::SP_FileDialogDetailedView, [] {});
@@ -187,9 +190,15 @@ void Form_hyzl::Del()
     if (currentRow() < 0)
         return;
     const QString name = currentName();
-    if (!Messages::ask(tr("确实要删除会员 '%1' ?").arg(name)))
+    const QString card = currentCard();
+    QString question;
+    if (const Result asked = MemberDeletion::question(m_state.DbConn, card, name, &question); !asked) {
+        ShowErr(asked);
         return;
-    const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, currentCard(), name);
+    }
+    if (!Messages::askDefaultNo(question))
+        return;
+    const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, card, name);
     if (ShowStopped(removal.result, removal.refusal))
         return;
     refresh();

@@ -26,4 +26,16 @@ Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
     return removal;
 }
 
+Result question(const QSqlDatabase& db, const QString& khao, const QString& name, QString* text)
+{
+    Result result = Result::success();
+    const QVariant yk = Sql::scalar(db, QStringLiteral("select yk from user_lb where khao = ?"), {khao}, &result);
+    if (!result)
+        return result;
+    *text = QCoreApplication::translate("MemberDeletion",
+                                        "确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
+                .arg(name, QString::number(yk.toDouble(), 'f', 2));
+    return result;
+}
+
 } // namespace MemberDeletion

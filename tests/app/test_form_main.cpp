@@ -1,8 +1,10 @@
 #include "app/Form_main.h"
+#include "app/MessageBoxPresenter.h"
 #include "board/Form_menu.h"
 #include "support/HallFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -18,28 +20,40 @@ private Q_SLOTS:
     void closeAsksFirst_data();
     void closeAsksFirst();
     void eachLoginGetsItsOwnBoard();
+    void strayEnterKeepsWhatIsThere_data();
+    void strayEnterKeepsWhatIsThere();
 };
 
 void TestFormMain::closeAsksFirst_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::addColumn<bool>("backupOnExit");
-    QTest::newRow("No keeps the window") << false << true;
-    QTest::newRow("Yes closes it") << true << false;
-    QTest::newRow("Yes closes it with a backup") << true << true;
+    QTest::addColumn<QString>("question");
+    const QString plain = QStringLiteral("是否退出Tavoro？");
+    const QString open = QStringLiteral("还有 1 张台没有结账，退出后它们继续计时。\n是否退出Tavoro？");
+    QTest::newRow("No keeps the window") << false << true << open;
+    QTest::newRow("Yes closes it") << true << false << plain;
+    QTest::newRow("Yes closes it with a backup") << true << true << plain;
 }
 
 void TestFormMain::closeAsksFirst()
 {
     QFETCH(bool, yes);
     QFETCH(bool, backupOnExit);
+    QFETCH(QString, question);
     HallFixture hall(today("23:40:00"));
+    QVERIFY(hall.addTables(2));
+    if (question.contains(QStringLiteral("结账")))
+        QVERIFY(hall.openVisit(2, today("22:00:00")));
     hall.messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
     hall.hall.state.params.BackupOnExit = backupOnExit;
     Form_main window(hall.hall.state);
     window.show();
     QCOMPARE(window.close(), yes);
-    QCOMPARE(hall.messages.messages().first().buttons, Messages::Buttons::YesNo);
+    const Messages::Message& asked = hall.messages.messages().first();
+    QCOMPARE(asked.text, question);
+    QCOMPARE(asked.buttons, Messages::Buttons::YesNo);
+    QCOMPARE(asked.defaultAnswer, std::optional(Messages::Answer::No));
     QCOMPARE(QFile::exists(hall.hall.folder() + QStringLiteral("/data2026120623.bak")), yes && backupOnExit);
 }
 
@@ -77,6 +91,39 @@ void TestFormMain::eachLoginGetsItsOwnBoard()
     QCOMPARE(shiftChange.count(), 1);
     QVERIFY(!window.board());
     QVERIFY(window.mdiArea()->subWindowList().isEmpty());
+}
+
+void TestFormMain::strayEnterKeepsWhatIsThere_data()
+{
+    QTest::addColumn<bool>("defaultNo");
+    QTest::newRow("question that deletes") << true;
+    QTest::newRow("question that does not") << false;
+}
+
+// The box the operator sees: Enter presses the default the question asked for.
+void TestFormMain::strayEnterKeepsWhatIsThere()
+{
+    QFETCH(bool, defaultNo);
+    MessageBoxPresenter presenter;
+    Messages::Presenter* previous = Messages::presenter();
+    Messages::setPresenter(&presenter);
+    bool pressed = false;
+    QTimer::singleShot(0, this, [&pressed] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            QTest::keyClick(box, Qt::Key_Return);
+            pressed = !box->isVisible();
+        }
+    });
+    // Should Enter close nothing, the test fails rather than waits.
+    QTimer::singleShot(3000, this, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    const QString question = QStringLiteral("确实要删除会员 'x' 吗？");
+    const bool yes = defaultNo ? Messages::askDefaultNo(question) : Messages::ask(question);
+    Messages::setPresenter(previous);
+    QVERIFY(pressed);
+    QCOMPARE(yes, !defaultNo);
 }
 
 QTEST_MAIN(TestFormMain)

@@ -42,9 +42,11 @@ void TestStartup::location_data()
     QTest::newRow("development build") << QString() << QString() << true << beside << false;
     QTest::newRow("data without path is ignored") << QString() << QStringLiteral("shop.mdb") << true << beside << false;
     QTest::newRow("folder with its separator") << QStringLiteral("/srv/hall/") << QStringLiteral("shop.mdb") << true
-                                               << QStringLiteral("/srv/hall//shop.mdb") << false;
+                                               << QStringLiteral("/srv/hall/shop.mdb") << false;
+    QTest::newRow("folder without its separator") << QStringLiteral("/srv/hall") << QStringLiteral("shop.mdb") << true
+                                                  << QStringLiteral("/srv/hall/shop.mdb") << false;
     QTest::newRow("installed, location chosen") << QStringLiteral("/srv/hall/") << QStringLiteral("shop.mdb") << false
-                                                << QStringLiteral("/srv/hall//shop.mdb") << false;
+                                                << QStringLiteral("/srv/hall/shop.mdb") << false;
     QTest::newRow("installed, nothing chosen")
         << QString() << QStringLiteral("shop.mdb") << false << QStringLiteral("/nowhere/Tavoro/jssfserver.mdb") << true;
 }
@@ -59,7 +61,7 @@ void TestStartup::location()
     const DbPlace place =
         placeDatabase(path, data, QStringLiteral("/opt/tavoro"), writable, QStringLiteral("/nowhere/Tavoro"));
     QCOMPARE(place.location.DbFullName, fullName);
-    QCOMPARE(place.location.DbFolder + QLatin1Char('/') + place.location.DbFileName, fullName);
+    QCOMPARE(QDir(place.location.DbFolder).filePath(place.location.DbFileName), fullName);
     QCOMPARE(place.toMake, toMake);
 }
 

@@ -83,27 +83,30 @@ void TestFormMenu::commands_data()
 {
     QTest::addColumn<QString>("command"); // an action, or "P2" typed into Txtkhao
     QTest::addColumn<bool>("tableOpen");  // table 2, before the command
-    QTest::newRow("js opens") << "js" << false;
-    QTest::newRow("F2 opens") << "menu_yygl_1" << false;
-    QTest::newRow("jz settles") << "jz" << true;
-    QTest::newRow("positioning card, Yes opens") << "P2" << false;
-    QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false;
+    QTest::addColumn<bool>("elsewhere");  // table 2 opened by another counter after the board read it
+    QTest::newRow("js opens") << "js" << false << false;
+    QTest::newRow("F2 opens") << "menu_yygl_1" << false << false;
+    QTest::newRow("jz settles") << "jz" << true << false;
+    QTest::newRow("positioning card, Yes opens") << "P2" << false << false;
+    QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false << true;
+    QTest::newRow("F2 on a table opened elsewhere") << "menu_yygl_1" << false << true;
 }
 
 // Tables 1 and 3 stay open through every command on table 2, and only a
-// refresh of the whole board (Refh, and the one a positioning card ends with)
+// refresh of the whole board (Refh, the one a positioning card ends with, and
+// the one after an opening refused because another counter opened the table)
 // tells the views about their rows.
 void TestFormMenu::commands()
 {
     QFETCH(QString, command);
     QFETCH(bool, tableOpen);
-    const bool refresh = command == QLatin1String("Refh");
+    QFETCH(bool, elsewhere);
     QVERIFY(f->openVisit(1, today("19:00:00")) && f->openVisit(3, today("19:30:00")));
     if (tableOpen)
         QVERIFY(f->openVisit(2, today("19:00:00")));
     click(1);
     f->messages.setDefaultAnswer(Messages::Answer::Yes);
-    if (refresh)
+    if (elsewhere)
         QVERIFY(f->openVisit(2, today("19:00:00")));
     QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
     QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
@@ -123,7 +126,10 @@ void TestFormMenu::commands()
         QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
     QVERIFY(inUse(0) && inUse(2));
     QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
-    if (!refresh && command != QLatin1String("P2")) {
+    if (elsewhere && command != QLatin1String("Refh"))
+        QCOMPARE(f->messages.texts(),
+                 QStringList{QStringLiteral("2号台已经开台（可能是在另一台电脑上），台位已刷新。")});
+    if (!elsewhere && command != QLatin1String("P2")) {
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
         QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);

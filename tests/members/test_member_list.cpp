@@ -205,6 +205,8 @@ void TestMemberList::deletion_data()
     QTest::newRow("answered No") << "B200" << false << 3 << "";
 }
 
+// A stray Enter must not delete a card with money on it: the question
+// defaults to No and names the balance; a deleted card's money records stay.
 void TestMemberList::deletion()
 {
     QFETCH(QString, card);
@@ -212,8 +214,11 @@ void TestMemberList::deletion()
     QFETCH(int, members);
     QFETCH(QString, told);
     QVERIFY(addMember(QStringLiteral("A100"), QStringLiteral("张三"), 10));
-    QVERIFY(addMember(QStringLiteral("B200"), QStringLiteral("李四"), 20));
+    QVERIFY(addMember(QStringLiteral("B200"), QStringLiteral("李四"), 1235167.89));
     QVERIFY(addMember(QStringLiteral("C300"), QStringLiteral("王五"), 30));
+    QVERIFY(f->hall.exec(QStringLiteral("insert into srmx (rc, czyname, je, js, xm, khao, kzje) values "
+                                        "('2026-12-01', 'system', 0, 0, '开户', 'B200', null), "
+                                        "('2026-12-02', 'system', 1235000, 0, '加款', 'B200', 1235167.89)")));
     QVERIFY(f->addTables(2));
     // Typed in another letter case at the opening: still this member's card.
     QVERIFY(f->openVisit(2, today("19:00:00"), QStringLiteral("a100")));
@@ -222,9 +227,17 @@ void TestMemberList::deletion()
     f->messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
     control<QAction>(&screen, QStringLiteral("Del"))->trigger();
 
-    const QString name = card == QStringLiteral("A100") ? QStringLiteral("张三") : QStringLiteral("李四");
-    QCOMPARE(f->messages.messages().first().text, QStringLiteral("确实要删除会员 '") + name + QStringLiteral("' ?"));
+    const bool a100 = card == QStringLiteral("A100");
+    const QString question = QStringLiteral("确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
+                                 .arg(a100 ? QStringLiteral("张三") : QStringLiteral("李四"),
+                                      a100 ? QStringLiteral("10.00") : QStringLiteral("1235167.89"));
+    const Messages::Message& asked = f->messages.messages().first();
+    QCOMPARE(asked.text, question);
+    QCOMPARE(asked.buttons, Messages::Buttons::YesNo);
+    QCOMPARE(asked.defaultAnswer, std::optional(Messages::Answer::No));
     QCOMPARE(f->value(QStringLiteral("select count(*) from user_lb")).toInt(), members);
+    QCOMPARE(f->value(QStringLiteral("select count(*) || '|' || sum(kzje) from srmx where khao='B200'")).toString(),
+             QStringLiteral("2|1235167.89"));
     QCOMPARE(model(screen)->rowCount(), members);
     QCOMPARE(f->messages.count(), told.isEmpty() ? 1 : 2);
     if (!told.isEmpty())
