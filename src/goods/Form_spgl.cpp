@@ -387,8 +387,16 @@ void Form_spgl::save()
                                box(6)->text(), box(7)->text(), box(8)->text(), box(9)->text(), QString()};
     if (m_kind == GoodsDocument::Kind::Sale)
         typed.zhao = m_combzhao->currentText();
-    const GoodsDocument::Saved saved =
-        GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, {m_state.BusinessDate, m_state.OperatorName});
+    GoodsDocument::Booking booking{m_state.BusinessDate, m_state.OperatorName};
+    GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
+    if (!saved.dateQuestion.isEmpty()) {
+        if (!Messages::ask(saved.dateQuestion, windowTitle())) {
+            box(saved.box)->setFocus();
+            return;
+        }
+        booking.farDateConfirmed = true;
+        saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
+    }
     if (!saved.result) {
         ShowErr(saved.result);
         return;
