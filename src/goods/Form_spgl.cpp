@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/MoveButtons.h"
+#include "base/NumberDelegate.h"
 #include "base/ProgramFolder.h"
 #include "base/Sql.h"
 #include "goods/DocumentNumber.h"
@@ -243,6 +244,7 @@ void Form_spgl::zzdset()
     m_model = new QSqlQueryModel(this);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
+    NumberDelegate::install(m_mapper);
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     if (m_kind != GoodsDocument::Kind::Sale)
         return;
