@@ -43,12 +43,12 @@
         <translation>The start time must be before the end time!</translation>
     </message>
     <message>
-        <source>会员价和非会员价必须是不小于0的数字（最多两位小数）！</source>
-        <translation>Member and non-member rates must be numbers of 0 or more (at most two decimals)!</translation>
-    </message>
-    <message>
         <source>时段 %1 与已有时段 %2（编号 %3）重叠！</source>
         <translation>Period %1 overlaps the saved period %2 (no. %3)!</translation>
+    </message>
+    <message>
+        <source>会员价和非会员价</source>
+        <translation>Member and non-member rates</translation>
     </message>
 </context>
 <context>
@@ -2486,10 +2486,6 @@ Change the database and exit the program?</translation>
         <translation>The unit must not be empty.</translation>
     </message>
     <message>
-        <source>商品单价应为不小于 0 的数，最多两位小数。</source>
-        <translation>The unit price must be a number not below 0, with at most two decimals.</translation>
-    </message>
-    <message>
         <source>优惠应为不小于 0 的数，最多两位小数。</source>
         <translation>A discount must be a number not below 0, with at most two decimals.</translation>
     </message>
@@ -2500,6 +2496,10 @@ Change the database and exit the program?</translation>
     <message>
         <source>此商品是商品类别或已有进货，不能删除。</source>
         <translation>This item is a goods category or has purchases: it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>商品单价</source>
+        <translation>Unit price</translation>
     </message>
 </context>
 <context>
@@ -2558,6 +2558,26 @@ Change the database and exit the program?</translation>
     <message>
         <source>当前数据已结帐不能删除！</source>
         <translation>This record is settled and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>%1 不能超过 %2，请重新输入，再保存</source>
+        <translation>%1 cannot exceed %2. Please correct it, then save.</translation>
+    </message>
+    <message>
+        <source>数量 请输入大于 0 的数字，请重新输入，再保存</source>
+        <translation>Quantity: please enter a number above 0, then save.</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？</source>
+        <translation>The document date %1 is far from the business date %2. Save it with this date?</translation>
     </message>
 </context>
 <context>
@@ -2756,16 +2776,8 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
         <translation>The card&apos;s valid-until date is not valid. Please enter it as year-month-day.</translation>
     </message>
     <message>
-        <source>金额请输入数字 ！</source>
-        <translation>Amount: please enter a number.</translation>
-    </message>
-    <message>
         <source>时长请输入数字 ！</source>
         <translation>Time: please enter a number.</translation>
-    </message>
-    <message>
-        <source>折扣请输入数字 ！</source>
-        <translation>Discount: please enter a number.</translation>
     </message>
     <message>
         <source>会员卡号 %1 已不在会员名单中，未保存。</source>
@@ -2783,24 +2795,28 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
         <source>会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！</source>
         <translation>Member card %1 is in use at table %2. Its number can be changed only after checkout.</translation>
     </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
 </context>
 <context>
     <name>MemberTopUp</name>
-    <message>
-        <source>存入卡中金额请输入大于 0 的数字，最多两位小数！</source>
-        <translation>Credit to card: please enter a number above 0, with at most two decimals.</translation>
-    </message>
     <message>
         <source>请输入实付金额！</source>
         <translation>Please enter the amount paid.</translation>
     </message>
     <message>
-        <source>实付金额请输入不小于 0 的数字，最多两位小数！</source>
-        <translation>Amount paid: please enter a number not below 0, with at most two decimals.</translation>
-    </message>
-    <message>
         <source>卡号 %1 的会员已不存在，存款没有记入。</source>
         <translation>The member with card %1 no longer exists. The top-up was not recorded.</translation>
+    </message>
+    <message>
+        <source>存入卡中金额请输入大于 0、不超过 %1 的数字，最多两位小数！</source>
+        <translation>Credit to card: please enter a number above 0 and not above %1, with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>实付金额</source>
+        <translation>Amount paid</translation>
     </message>
 </context>
 <context>
@@ -3694,8 +3710,8 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
         <translation>Enter the reminder as a whole number of minutes from 0 to 1440.</translation>
     </message>
     <message>
-        <source>押金请输入 0 到 100000 之间、最多两位小数的金额。</source>
-        <translation>Enter the deposit as an amount from 0 to 100000 with at most two decimals.</translation>
+        <source>押金</source>
+        <translation>Deposit</translation>
     </message>
 </context>
 <context>
@@ -3834,6 +3850,13 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     <message>
         <source>%1 号桌的客人的账单已改为  %2  号台。</source>
         <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TypedNumber</name>
+    <message>
+        <source>%1请输入 0 到 %2 之间、最多两位小数的金额。</source>
+        <translation>%1: please enter an amount from 0 to %2 with at most two decimals.</translation>
     </message>
 </context>
 <context>

@@ -182,4 +182,24 @@ double roundHalfEven(double value, int places)
     return rounded / pow10(places);
 }
 
+QString moneyText(double value)
+{
+    return numberText(value, 2, 2);
+}
+
+QString numberText(double value, int fewest, int most)
+{
+    // Adding 0.0 turns a rounded -0 into 0.
+    QString text = QString::number(roundHalfEven(value, most) + 0.0, 'f', most);
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return text;
+    qsizetype end = text.size();
+    while (end > point + 1 + fewest && text.at(end - 1) == QLatin1Char('0'))
+        --end;
+    if (end == point + 1)
+        --end;
+    return text.left(end);
+}
+
 } // namespace Notation

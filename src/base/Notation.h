@@ -44,4 +44,12 @@ QString UCase(const QString& text);
 // form lies a hair off it.
 double roundHalfEven(double value, int places);
 
+// Money as every grid and report shows it: two decimals, rounded half to
+// even, without grouping, never an exponent and never "-0.00".
+QString moneyText(double value);
+
+// Any other stored number (a quantity, hours, a four-decimal price) with the
+// decimals it has: at least `fewest`, at most `most`, never an exponent.
+QString numberText(double value, int fewest = 0, int most = 4);
+
 } // namespace Notation

@@ -1,5 +1,6 @@
 #include "base/TypedNumber.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -19,4 +20,18 @@ std::optional<double> typedNumber(const QString& text, int decimals)
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<double> typedAmount(const QString& text, int decimals)
+{
+    const std::optional<double> value = typedNumber(text, decimals);
+    if (!value || *value > LargestAmount)
+        return std::nullopt;
+    return value;
+}
+
+QString amountRule(const QString& what)
+{
+    return QCoreApplication::translate("TypedNumber", "%1请输入 0 到 %2 之间、最多两位小数的金额。")
+        .arg(what, QString::number(LargestAmount, 'f', 0));
 }

@@ -35,10 +35,10 @@ QString refusal(Owner owner, const TypedBand& typed, const QList<SavedBand>& oth
         return QCoreApplication::translate("BandCheck", "开始时间和结束时间必须是一天中的时间（如 08:00:00）！");
     if (!(*start < *end))
         return QCoreApplication::translate("BandCheck", "开始时间必须早于结束时间！");
-    const std::optional<double> hybz = typedNumber(typed.hybz, 2);
-    const std::optional<double> fhybz = typedNumber(typed.fhybz, 2);
+    const std::optional<double> hybz = typedAmount(typed.hybz);
+    const std::optional<double> fhybz = typedAmount(typed.fhybz);
     if (!hybz || !fhybz)
-        return QCoreApplication::translate("BandCheck", "会员价和非会员价必须是不小于0的数字（最多两位小数）！");
+        return amountRule(QCoreApplication::translate("BandCheck", "会员价和非会员价"));
 
     const RateBand band{*start, *end, 0, 0};
     for (const SavedBand& other : others) {

@@ -10,7 +10,6 @@ namespace TableMarks {
 namespace {
 
 constexpr double LongestReminder = 1440;
-constexpr double LargestDeposit = 100000;
 
 std::optional<double> bounded(const QString& text, int decimals, double largest)
 {
@@ -38,7 +37,7 @@ std::optional<double> reminderMinutes(const QString& text)
 
 std::optional<double> deposit(const QString& text)
 {
-    return bounded(text, 2, LargestDeposit);
+    return bounded(text, 2, LargestAmount);
 }
 
 QString reminderRefused()
@@ -48,7 +47,7 @@ QString reminderRefused()
 
 QString depositRefused()
 {
-    return QCoreApplication::translate("TableMarks", "押金请输入 0 到 100000 之间、最多两位小数的金额。");
+    return amountRule(QCoreApplication::translate("TableMarks", "押金"));
 }
 
 Result saveReminder(const QSqlDatabase& db, qint16 zhao, double minutes)

@@ -15,7 +15,7 @@ namespace TableMarks {
 
 // Whole minutes from 0 to 1440; nothing for any other text.
 std::optional<double> reminderMinutes(const QString& text);
-// An amount from 0 to 100000 with at most two decimals, kept as typed;
+// An amount from 0 to LargestAmount with at most two decimals, kept as typed;
 // nothing for any other text.
 std::optional<double> deposit(const QString& text);
 

@@ -29,7 +29,7 @@ struct Request
     QString card;  // empty for a guest without card
     QString password;
     QString reminderMinutes; // Txttx: whole minutes up to 1440; empty counts as "0"
-    QString deposit;         // Txtyj: up to 100000 with cents; empty counts as "0"
+    QString deposit;         // Txtyj: up to LargestAmount with cents; empty counts as "0"
 };
 
 enum class Outcome
@@ -37,7 +37,7 @@ enum class Outcome
     AlreadyOpen,     // the table has an open visit: nothing was written
     CardRefused,     // the member check failed: nothing was written
     ReminderRefused, // the reminder minutes are no whole number from 0 to 1440: nothing was written
-    DepositRefused,  // the deposit is no amount from 0 to 100000 with cents: nothing was written
+    DepositRefused,  // the deposit is no amount from 0 to LargestAmount with cents: nothing was written
     Opened,          // the table is marked in use and the visit inserted
 };
 

@@ -195,13 +195,13 @@ void Form_sfjcJs::sfjc()
     m_shownStart = start;
     m_shownEnd = end;
     for (int i = 0; i < int(std::size(TotalBoxes)); ++i)
-        m_totals[i]->setText(stockFigure(m_balance.totals[std::size_t(TotalBoxes[i].figure)]));
+        m_totals[i]->setText(stockFigure(m_balance.totals[std::size_t(TotalBoxes[i].figure)], TotalBoxes[i].figure));
     m_grid->setRowCount(int(m_balance.lines.size()));
     for (int row = 0; row < m_grid->rowCount(); ++row) {
         const StockBalance::Line& line = m_balance.lines[row];
         m_grid->setItem(row, 0, new QTableWidgetItem(line.name));
         for (int f = 0; f < StockBalance::FigureCount; ++f) {
-            auto* item = new QTableWidgetItem(stockFigure(line.figures[std::size_t(f)]));
+            auto* item = new QTableWidgetItem(stockFigure(line.figures[std::size_t(f)], StockBalance::Figure(f)));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_grid->setItem(row, 1 + f, item);
         }

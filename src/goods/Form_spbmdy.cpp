@@ -6,6 +6,7 @@
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/MoveButtons.h"
+#include "base/NumberDelegate.h"
 #include "base/ProgramFolder.h"
 #include "goods/CatalogueImport.h"
 #include "goods/CatalogueUpkeep.h"
@@ -141,6 +142,7 @@ void Form_spbmdy::buildScreen()
     m_dy->setModel(m_model);
     m_ly = grid(QStringLiteral("DaGridLy"), this);
     m_ly->setModel(m_model);
+    NumberDelegate::install(m_ly, {column("spdj")});
     for (int c = 0; c < m_model->record().count(); ++c) {
         m_dy->setColumnHidden(c, c != column("headcode") && c != column("name"));
         m_ly->setColumnHidden(c, c != column("headcode") && c != column("name") && c != column("spjm") &&
@@ -189,6 +191,7 @@ QWidget* Form_spbmdy::buildBoxes()
     boxes->setContentsMargins(0, 0, 0, 0);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
+    NumberDelegate::install(m_mapper);
     // The boxes reach the model only through the checked values of sp_save().
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     connect(m_mapper, &QDataWidgetMapper::currentIndexChanged, this, [this](int row) {

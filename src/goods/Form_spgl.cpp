@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
 #include "base/MoveButtons.h"
+#include "base/NumberDelegate.h"
 #include "base/ProgramFolder.h"
 #include "base/Sql.h"
 #include "goods/DocumentNumber.h"
@@ -243,6 +244,7 @@ void Form_spgl::zzdset()
     m_model = new QSqlQueryModel(this);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
+    NumberDelegate::install(m_mapper);
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     if (m_kind != GoodsDocument::Kind::Sale)
         return;
@@ -387,8 +389,16 @@ void Form_spgl::save()
                                box(6)->text(), box(7)->text(), box(8)->text(), box(9)->text(), QString()};
     if (m_kind == GoodsDocument::Kind::Sale)
         typed.zhao = m_combzhao->currentText();
-    const GoodsDocument::Saved saved =
-        GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, {m_state.BusinessDate, m_state.OperatorName});
+    GoodsDocument::Booking booking{m_state.BusinessDate, m_state.OperatorName};
+    GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
+    if (!saved.dateQuestion.isEmpty()) {
+        if (!Messages::ask(saved.dateQuestion, windowTitle())) {
+            box(saved.box)->setFocus();
+            return;
+        }
+        booking.farDateConfirmed = true;
+        saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
+    }
     if (!saved.result) {
         ShowErr(saved.result);
         return;

@@ -67,12 +67,11 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
     if (boxes[Unit].trimmed().isEmpty())
         return refuse(Unit, Notice::exclamation(QCoreApplication::translate("GoodsCatalogue", "计量单位不能为空")));
     const auto amount = [](const QString& text) {
-        return text.trimmed().isEmpty() ? std::optional<double>(0) : typedNumber(text, 2);
+        return text.trimmed().isEmpty() ? std::optional<double>(0) : typedAmount(text);
     };
     const std::optional<double> price = amount(boxes[Price]);
     if (!price)
-        return refuse(Price, Notice::critical(QCoreApplication::translate(
-                                 "GoodsCatalogue", "商品单价应为不小于 0 的数，最多两位小数。")));
+        return refuse(Price, Notice::critical(amountRule(QCoreApplication::translate("GoodsCatalogue", "商品单价"))));
     const std::optional<double> memberReduction = amount(boxes[MemberReduction]);
     const std::optional<double> guestReduction = amount(boxes[GuestReduction]);
     if (!memberReduction || !guestReduction) {

@@ -52,8 +52,15 @@ Saved refused(const QString& text, int box = -1)
     return saved;
 }
 
+Saved aboveLargest(const QString& what, int box)
+{
+    return refused(QCoreApplication::translate("GoodsDocument", "%1 不能超过 %2，请重新输入，再保存")
+                       .arg(what, QString::number(LargestAmount, 'f', 0)),
+                   box);
+}
+
 // The checks of "Save" in order; the first that fails is the refusal.
-Saved check(const Typed& typed, Row* row)
+Saved check(const Typed& typed, const Booking& booking, Row* row)
 {
     if (typed.wlcode.trimmed().isEmpty())
         return refused(QCoreApplication::translate("GoodsDocument", "商品不能为空，请输入，再保存"), Goods);
@@ -64,10 +71,26 @@ Saved check(const Typed& typed, Row* row)
     row->rc = DateText::date(*date);
     if (!readNumber(typed.count, CountDecimals, &row->count))
         return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入数字，请重新输入，再保存"), Count);
+    // Nothing moves in or out with a quantity of 0, yet its amount would.
+    if (row->count.isNull() || row->count.toDouble() <= 0)
+        return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入大于 0 的数字，请重新输入，再保存"),
+                       Count);
     if (!readNumber(typed.price, PriceDecimals, &row->price))
         return refused(QCoreApplication::translate("GoodsDocument", "单价 请输入数字，请重新输入，再保存"), Price);
+    if (row->price.toDouble() > LargestAmount)
+        return aboveLargest(QCoreApplication::translate("GoodsDocument", "单价"), Price);
     if (!readNumber(typed.amount, AmountDecimals, &row->amount))
         return refused(QCoreApplication::translate("GoodsDocument", "金额 请输入数字，请重新输入，再保存"), Amount);
+    if (row->amount.toDouble() > LargestAmount)
+        return aboveLargest(QCoreApplication::translate("GoodsDocument", "金额"), Amount);
+    if (!booking.farDateConfirmed && isFarDate(*date, booking.businessDate)) {
+        Saved ask;
+        ask.dateQuestion =
+            QCoreApplication::translate("GoodsDocument", "单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？")
+                .arg(row->rc, DateText::date(booking.businessDate));
+        ask.box = Date;
+        return ask;
+    }
     return {};
 }
 
@@ -146,6 +169,11 @@ Kind kindOfMode(const QString& goodsMode)
     return goodsMode == QStringLiteral("zc") ? Kind::Sale : Kind::Purchase;
 }
 
+bool isFarDate(const QDate& date, const QDate& businessDate)
+{
+    return date > businessDate || date < businessDate.addDays(-DaysBackWithoutQuestion);
+}
+
 QString tableOf(Kind kind)
 {
     return kind == Kind::Sale ? QStringLiteral("ckv_zc") : QStringLiteral("ckv_sr");
@@ -185,7 +213,7 @@ QString amountText(double amount)
 Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, const Booking& booking)
 {
     Row row;
-    Saved saved = check(typed, &row);
+    Saved saved = check(typed, booking, &row);
     if (!saved.done())
         return saved;
     saved.result = Sql::transaction(db, [&]() -> Result {

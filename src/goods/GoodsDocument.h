@@ -49,7 +49,18 @@ struct Booking
 {
     QDate businessDate;
     QString operatorName;
+    // The operator answered Yes to the question on a date far from the
+    // business day.
+    bool farDateConfirmed = false;
 };
+
+// How far before the business day a document's date may lie without a
+// question; any day after it asks.
+inline constexpr int DaysBackWithoutQuestion = 30;
+
+// Whether a document dated `date` is to be confirmed first: a slip of the
+// year or month would put it into a stock period nobody looks at.
+bool isFarDate(const QDate& date, const QDate& businessDate);
 
 struct Saved
 {
@@ -57,9 +68,13 @@ struct Saved
     // A refusal and the box to correct (-1: none); nothing has been written.
     Notice refusal;
     int box = -1;
+    // The date is far from the business day and not confirmed: nothing has
+    // been written; the question to ask before saving again with
+    // Booking::farDateConfirmed.
+    QString dateQuestion;
     qint64 id = 0; // the row written
 
-    bool done() const { return result && refusal.isEmpty(); }
+    bool done() const { return result && refusal.isEmpty() && dateQuestion.isEmpty(); }
 };
 
 // The rows the documents screen browses, oldest first.
@@ -76,7 +91,8 @@ QString amountText(double amount);
 
 // Checks the typed row and writes it, as a new document (editedId 0, numbered
 // when written) or over the row editedId, in one transaction. Quantities and
-// prices are plain unsigned numbers: a return is not a negative sale. A sale
+// prices are plain unsigned numbers: a return is not a negative sale; the
+// quantity is above 0, the price and the amount at most LargestAmount. A sale
 // to a table takes that table's open visit, checked in the transaction; a
 // counter sale writes its srmx row and its settled row together. A sale that
 // became settled since it was read is refused.

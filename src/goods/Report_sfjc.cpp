@@ -5,9 +5,12 @@
 
 #include <QCoreApplication>
 
-QString stockFigure(double value)
+QString stockFigure(double value, StockBalance::Figure figure)
 {
-    return QString::number(Notation::roundHalfEven(value, 2) + 0.0, 'f', 2);
+    using namespace StockBalance;
+    const bool count = figure == OpeningCount || figure == InCount || figure == OutCount || figure == ClosingCount;
+    // A document's quantity keeps three decimals.
+    return count ? Notation::numberText(value, 2, 3) : Notation::moneyText(value);
 }
 
 ReportDocument Report_sfjc(const StockBalance::Balance& balance, const QDate& start, const QDate& end)
@@ -35,12 +38,12 @@ ReportDocument Report_sfjc(const StockBalance::Balance& balance, const QDate& st
                       {QCoreApplication::translate("Report_sfjc", "结存金额"), 9, Align::Right}};
     for (const StockBalance::Line& line : balance.lines) {
         QStringList row = {line.headcode, line.name, line.unit};
-        for (const double figure : line.figures)
-            row.append(stockFigure(figure));
+        for (int f = 0; f < StockBalance::FigureCount; ++f)
+            row.append(stockFigure(line.figures[std::size_t(f)], StockBalance::Figure(f)));
         report.rows.append(row);
     }
     report.totals = {QCoreApplication::translate("Report_sfjc", "合计"), QString(), QString()};
-    for (const double figure : balance.totals)
-        report.totals.append(stockFigure(figure));
+    for (int f = 0; f < StockBalance::FigureCount; ++f)
+        report.totals.append(stockFigure(balance.totals[std::size_t(f)], StockBalance::Figure(f)));
     return report;
 }

@@ -7,5 +7,6 @@
 // with its code, name and unit, and the totals of the balance.
 ReportDocument Report_sfjc(const StockBalance::Balance& balance, const QDate& start, const QDate& end);
 
-// A figure as the stock balance shows it: two decimals, no grouping, never "-0.00".
-QString stockFigure(double value);
+// A figure as the stock balance shows it, no grouping, never "-0.00": an
+// amount with two decimals, a quantity with the decimals it has, at least two.
+QString stockFigure(double value, StockBalance::Figure figure);

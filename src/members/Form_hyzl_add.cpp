@@ -5,6 +5,7 @@
 #include "base/DateText.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "base/NumberDelegate.h"
 #include "base/Sql.h"
 #include "members/MemberRecord.h"
 
@@ -89,6 +90,7 @@ void Form_hyzl_add::buildScreen()
     m_model = new QSqlQueryModel(this);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
+    NumberDelegate::install(m_mapper);
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
 
     auto* layout = new QVBoxLayout(this);

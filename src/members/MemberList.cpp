@@ -1,5 +1,6 @@
 #include "members/MemberList.h"
 
+#include "base/Notation.h"
 #include "base/Sql.h"
 
 #include <QCoreApplication>
@@ -133,9 +134,11 @@ QVariant MemberList::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     const QVariant stored = value(index.row(), Column(index.column()));
-    if (isMoney(index.column()) && !stored.isNull())
-        return QString::number(stored.toDouble(), 'f', 2);
-    return stored;
+    bool number = false;
+    const double figure = stored.toDouble(&number);
+    if (stored.isNull() || !number || !isNumber(index.column()))
+        return stored;
+    return isMoney(index.column()) ? Notation::moneyText(figure) : Notation::numberText(figure);
 }
 
 QVariant MemberList::headerData(int section, Qt::Orientation orientation, int role) const

@@ -5,6 +5,7 @@
 #include "base/Notation.h"
 #include "base/Sql.h"
 #include "base/TypedNumber.h"
+#include "billing/DiscountRate.h"
 #include "members/CardInUse.h"
 #include "members/RechargeRecord.h"
 
@@ -55,7 +56,7 @@ bool readDate(const QString& text, QVariant* value)
     return date.has_value();
 }
 
-Saved check(const Typed& typed, Values* values)
+Saved check(const Typed& typed, bool adding, Values* values)
 {
     using Messages::Icon;
     if (Notation::Trim(typed.khao).isEmpty())
@@ -68,20 +69,22 @@ Saved check(const Typed& typed, Values* values)
     if (!readDate(typed.yxrc, &values->yxrc))
         return refuse(QCoreApplication::translate("MemberRecord", "会员卡有效日期格式错误，请输入年-月-日 格式 ！"),
                       Icon::Exclamation, Validity);
-    const std::optional<double> yk = numberOrZero(typed.yk, 2);
+    // An edit leaves the balance as it is, however far top-ups have taken it.
+    const std::optional<double> yk = !adding || typed.yk.trimmed().isEmpty() ? 0.0 : typedAmount(typed.yk);
     if (!yk)
-        return refuse(QCoreApplication::translate("MemberRecord", "金额请输入数字 ！"), Icon::Exclamation, Balance,
+        return refuse(amountRule(QCoreApplication::translate("MemberRecord", "金额")), Icon::Exclamation, Balance,
                       true);
     const std::optional<double> js = numberOrZero(typed.js, 0);
     if (!js || *js > std::numeric_limits<int>::max())
         return refuse(QCoreApplication::translate("MemberRecord", "时长请输入数字 ！"), Icon::Exclamation, Time, true);
-    const std::optional<double> zk = numberOrZero(typed.zk, 2);
+    // The card's rate is priced at checkout as a typed discount would be, so
+    // it is read as one.
+    const std::optional<DiscountRate> zk = DiscountRate::parse(typed.zk);
     if (!zk)
-        return refuse(QCoreApplication::translate("MemberRecord", "折扣请输入数字 ！"), Icon::Exclamation, Discount,
-                      true);
+        return refuse(DiscountTypingText, Icon::Exclamation, Discount, true);
     values->yk = Notation::roundHalfEven(*yk, 2);
     values->js = int(*js);
-    values->zk = *zk;
+    values->zk = zk->tenths();
     return {};
 }
 
@@ -151,7 +154,7 @@ bool isFutureDate(const QString& typed)
 Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const QString& originalCard)
 {
     Values values;
-    Saved saved = check(typed, &values);
+    Saved saved = check(typed, originalCard.isEmpty(), &values);
     if (!saved.refusal.isEmpty())
         return saved;
     saved.result = Sql::transaction(db, [&]() -> Result {

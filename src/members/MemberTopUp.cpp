@@ -18,20 +18,20 @@ bool passwordMatches(const AppState& state)
 Outcome topUp(AppState& state, const Request& request)
 {
     Outcome outcome;
-    const std::optional<double> credited = typedNumber(request.credited, 2);
+    const std::optional<double> credited = typedAmount(request.credited);
     if (!credited || *credited <= 0) {
         outcome.refusal = Notice::exclamation(
-            QCoreApplication::translate("MemberTopUp", "存入卡中金额请输入大于 0 的数字，最多两位小数！"));
+            QCoreApplication::translate("MemberTopUp", "存入卡中金额请输入大于 0、不超过 %1 的数字，最多两位小数！")
+                .arg(QString::number(LargestAmount, 'f', 0)));
         return outcome;
     }
     if (request.paid.trimmed().isEmpty()) {
         outcome.refusal = Notice::exclamation(QCoreApplication::translate("MemberTopUp", "请输入实付金额！"));
         return outcome;
     }
-    const std::optional<double> paid = typedNumber(request.paid, 2);
+    const std::optional<double> paid = typedAmount(request.paid);
     if (!paid) {
-        outcome.refusal = Notice::exclamation(
-            QCoreApplication::translate("MemberTopUp", "实付金额请输入不小于 0 的数字，最多两位小数！"));
+        outcome.refusal = Notice::exclamation(amountRule(QCoreApplication::translate("MemberTopUp", "实付金额")));
         return outcome;
     }
     QSqlDatabase db = state.DbConn;

@@ -30,7 +30,7 @@ struct Outcome
 
 // Checks both amounts before anything is written (the credited amount a
 // number above 0, the paid amount present and not below 0, both with at most
-// cents), then raises the member's balance by the credited amount and writes
+// cents and not above LargestAmount), then raises the member's balance by the credited amount and writes
 // the "加款" recharge record with the business date and the operator, in one
 // transaction. A member deleted meanwhile is refused and nothing is written.
 Outcome topUp(AppState& state, const Request& request);

@@ -5,6 +5,7 @@
 #include "base/KeyToolbar.h"
 #include "base/Messages.h"
 #include "base/ModCWCl.h"
+#include "base/NumberDelegate.h"
 #include "base/SettingsStore.h"
 #include "printing/ClsPrint.h"
 #include "printing/ReportPreview.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QSqlError>
-#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <memory>
@@ -28,26 +28,6 @@ const char* const Headers[] = {
     QT_TRANSLATE_NOOP("DailyTakingsScreen", "日  期"), QT_TRANSLATE_NOOP("DailyTakingsScreen", "台 位 号"),
     QT_TRANSLATE_NOOP("DailyTakingsScreen", "时  长"), QT_TRANSLATE_NOOP("DailyTakingsScreen", "单  价"),
     QT_TRANSLATE_NOOP("DailyTakingsScreen", "金  额")};
-
-// Rates, prices and amounts with their cents, right-aligned, as every
-// other money column of the program.
-class MoneyColumn : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QString displayText(const QVariant& value, const QLocale&) const override
-    {
-        return value.isNull() ? QString() : QString::number(value.toDouble(), 'f', 2);
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
-    }
-};
 
 } // namespace
 
@@ -63,9 +43,7 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     choices()->addWidget(m_check1);
 
     grid()->setModel(&m_rows);
-    auto* money = new MoneyColumn(this);
-    grid()->setItemDelegateForColumn(3, money);
-    grid()->setItemDelegateForColumn(4, money);
+    NumberDelegate::install(grid(), {3, 4});
     grid()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     if (kind == Kind::Shift) {
         m_handOverBlock = new HandOverBlock(this);

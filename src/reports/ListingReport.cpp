@@ -1,6 +1,7 @@
 #include "reports/ListingReport.h"
 
 #include "base/DateText.h"
+#include "base/Notation.h"
 
 #include <QSqlQueryModel>
 #include <QSqlRecord>
@@ -32,7 +33,7 @@ QString cellText(const QVariant& value, const QString& type)
     if (value.isNull())
         return QString();
     if (type == QLatin1String("MON"))
-        return QString::number(value.toDouble(), 'f', 2);
+        return Notation::moneyText(value.toDouble());
     if (type == QLatin1String("BFL"))
         return QString::number(value.toDouble(), 'f', 2) + QLatin1Char('%');
     if (type == QLatin1String("INT"))
@@ -41,6 +42,8 @@ QString cellText(const QVariant& value, const QString& type)
         const auto moment = DateText::parseDateTime(value.toString());
         return moment ? moment->toString(QStringLiteral("yyyy-MM-dd HH:mm")) : value.toString();
     }
+    if (value.typeId() == QMetaType::Double)
+        return Notation::numberText(value.toDouble());
     return value.toString();
 }
 

@@ -1,5 +1,6 @@
 #include "reports/ModBtHelp.h"
 
+#include "base/NumberDelegate.h"
 #include "reports/ReportDictionary.h"
 
 #include <QSqlQueryModel>
@@ -23,16 +24,21 @@ void layOut(QTableView* grid, const QSqlDatabase& db, const QString& code)
     auto* model = qobject_cast<QSqlQueryModel*>(grid->model());
     if (model == nullptr || !ReportDictionary::read(db, code, false, &dictionary))
         return;
+    auto* numbers = qobject_cast<NumberDelegate*>(grid->itemDelegate());
+    if (numbers == nullptr)
+        numbers = NumberDelegate::install(grid);
     const QSqlRecord fields = model->record();
     for (int column = 0; column < fields.count(); ++column) {
         const QString field = fields.fieldName(column).toLower();
         const auto entry = std::find_if(dictionary.columns.cbegin(), dictionary.columns.cend(),
                                         [&field](const DictionaryColumn& c) { return c.code.toLower() == field; });
         if (entry == dictionary.columns.cend()) {
+            numbers->setMoney(column, false);
             grid->setColumnHidden(column, true);
             continue;
         }
         grid->setColumnHidden(column, false);
+        numbers->setMoney(column, entry->type == QLatin1String("MON"));
         model->setHeaderData(column, Qt::Horizontal, entry->caption, Qt::DisplayRole);
         // The dictionary's width is a floor: a card number or a moment cut
         // to "80000…" tells the operator nothing.

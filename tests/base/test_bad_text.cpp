@@ -6,6 +6,7 @@
 #include "billing/DiscountRate.h"
 #include "billing/MemberCard.h"
 #include "billing/TableNumber.h"
+#include "board/TableMarks.h"
 #include "goods/GoodsCatalogue.h"
 #include "goods/GoodsDocument.h"
 #include "goods/GoodsLookup.h"
@@ -65,7 +66,19 @@ bool fill(HallFixture& hall)
            hall.hall.exec(QStringLiteral("insert into spzd (headcode, name, spdj) values ('0101', '可乐', 5)"));
 }
 
+// The boxes whose typing becomes money or stock.
+enum class Bounded
+{
+    MemberDiscount,
+    OpeningBalance,
+    Deposit,
+    TopUp,
+    Quantity
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Bounded)
 
 class BadTextTest : public QObject
 {
@@ -82,6 +95,8 @@ private slots:
     void lookupsFindNothing();
     void numbersAndDatesRefused_data();
     void numbersAndDatesRefused();
+    void boundsShared_data();
+    void boundsShared();
     void receiptStillPrints_data() { addTexts(); }
     void receiptStillPrints();
 };
@@ -249,6 +264,103 @@ void BadTextTest::numbersAndDatesRefused()
     QVERIFY(!tableNumber(text));
     QVERIFY(!DateText::parseDate(text));
     QVERIFY(!LoginLogic::businessDate(text));
+}
+
+void BadTextTest::boundsShared_data()
+{
+    QTest::addColumn<Bounded>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("taken");
+    const std::pair<const char*, Bounded> money[] = {
+        {"balance", Bounded::OpeningBalance}, {"deposit", Bounded::Deposit}, {"top-up", Bounded::TopUp}};
+    for (const auto& [name, box] : money) {
+        const auto row = [name](const char* what) -> QTestData& {
+            return QTest::addRow("%s %s", name, what);
+        };
+        row("1e-50") << box << QStringLiteral("1e-50") << false;
+        row("-1") << box << QStringLiteral("-1") << false;
+        row("0") << box << QStringLiteral("0") << (box != Bounded::TopUp);
+        row("the bound") << box << QStringLiteral("100000") << true;
+        row("a cent above") << box << QStringLiteral("100000.01") << false;
+        row("huge") << box << QStringLiteral("99999999999") << false;
+    }
+    // A card's rate is priced as a typed discount: below 10, 0 for none.
+    QTest::newRow("discount 1e-50") << Bounded::MemberDiscount << QStringLiteral("1e-50") << false;
+    QTest::newRow("discount -1") << Bounded::MemberDiscount << QStringLiteral("-1") << false;
+    QTest::newRow("discount 0") << Bounded::MemberDiscount << QStringLiteral("0") << true;
+    QTest::newRow("discount 9.99") << Bounded::MemberDiscount << QStringLiteral("9.99") << true;
+    QTest::newRow("discount 10") << Bounded::MemberDiscount << QStringLiteral("10") << false;
+    QTest::newRow("discount 11") << Bounded::MemberDiscount << QStringLiteral("11") << false;
+    QTest::newRow("discount huge") << Bounded::MemberDiscount << QStringLiteral("99999999999") << false;
+    QTest::newRow("quantity 1e-50") << Bounded::Quantity << QStringLiteral("1e-50") << false;
+    QTest::newRow("quantity -1") << Bounded::Quantity << QStringLiteral("-1") << false;
+    QTest::newRow("quantity 0") << Bounded::Quantity << QStringLiteral("0") << false;
+    QTest::newRow("quantity none") << Bounded::Quantity << QString() << false;
+    QTest::newRow("quantity 0.001") << Bounded::Quantity << QStringLiteral("0.001") << true;
+}
+
+// What one box takes another takes too: a value refused is not written.
+void BadTextTest::boundsShared()
+{
+    QFETCH(Bounded, box);
+    QFETCH(QString, text);
+    QFETCH(bool, taken);
+    HallFixture hall;
+    QVERIFY2(fill(hall), qPrintable(hall.error()));
+    QSqlDatabase db = hall.hall.db();
+    const QStringList before = everyRow(db);
+    bool accepted = false;
+    switch (box) {
+    case Bounded::MemberDiscount:
+    case Bounded::OpeningBalance: {
+        MemberRecord::Typed typed;
+        typed.khao = QStringLiteral("N1");
+        typed.yhm = QStringLiteral("新会员");
+        (box == Bounded::OpeningBalance ? typed.yk : typed.zk) = text;
+        const MemberRecord::Saved saved =
+            MemberRecord::save(db, {hall.hall.state.BusinessDate, QStringLiteral("system")}, typed, {});
+        QVERIFY2(saved.result, qPrintable(saved.result.message()));
+        accepted = saved.done();
+        break;
+    }
+    case Bounded::Deposit:
+        accepted = TableMarks::deposit(text).has_value();
+        if (accepted)
+            QVERIFY(TableMarks::saveDeposit(db, 1, *TableMarks::deposit(text)));
+        break;
+    case Bounded::TopUp: {
+        const MemberTopUp::Outcome outcome = MemberTopUp::topUp(hall.hall.state, {QStringLiteral("M1"), text, text});
+        QVERIFY2(outcome.result, qPrintable(outcome.result.message()));
+        accepted = outcome.refusal.isEmpty();
+        break;
+    }
+    case Bounded::Quantity: {
+        const GoodsDocument::Typed typed{QStringLiteral("2026-12-06"),
+                                         QStringLiteral("可乐"),
+                                         text,
+                                         QStringLiteral("5"),
+                                         QStringLiteral("5"),
+                                         QString(),
+                                         QStringLiteral("system"),
+                                         QString(),
+                                         QString(),
+                                         QString()};
+        const GoodsDocument::Saved saved = GoodsDocument::save(
+            db, GoodsDocument::Kind::Purchase, typed, 0, {hall.hall.state.BusinessDate, QStringLiteral("system")});
+        QVERIFY2(saved.result, qPrintable(saved.result.message()));
+        accepted = saved.done();
+        break;
+    }
+    }
+    QCOMPARE(accepted, taken);
+    if (!taken) {
+        QCOMPARE(everyRow(db), before);
+    } else if (box == Bounded::MemberDiscount || box == Bounded::OpeningBalance) {
+        const char* column = box == Bounded::OpeningBalance ? "yk" : "zk";
+        QCOMPARE(
+            hall.value(QStringLiteral("select %1 from user_lb where khao='N1'").arg(QLatin1String(column))).toDouble(),
+            text.toDouble());
+    }
 }
 
 // The receipt prints with the texts the hall typed: a character GBK lacks

@@ -15,6 +15,7 @@
 #include <QTest>
 
 using GoodsDocument::Kind;
+Q_DECLARE_METATYPE(Messages::Answer)
 
 namespace {
 
@@ -54,6 +55,8 @@ private slots:
     void lookup();
     void helpListKeepsCents();
     void screenEntersCounterSale();
+    void farDateAskedFirst_data();
+    void farDateAskedFirst();
 
 private:
     GoodsDocument::Saved save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId = 0);
@@ -121,6 +124,8 @@ void DocumentsTest::typedRowsRefused_data()
                                        << QStringLiteral("数量 请输入数字，请重新输入，再保存");
     QTest::newRow("exponent") << 4 << QStringLiteral("1e-50") << QStringLiteral("单价 请输入数字，请重新输入，再保存");
     QTest::newRow("sub-cent") << 5 << QStringLiteral("12.001") << QStringLiteral("金额 请输入数字，请重新输入，再保存");
+    QTest::newRow("amount a cent above the bound")
+        << 5 << QStringLiteral("100000.01") << QStringLiteral("金额 不能超过 100000，请重新输入，再保存");
 }
 
 // A refused row writes nothing, the counter's money least of all.
@@ -273,6 +278,42 @@ void DocumentsTest::screenEntersCounterSale()
     QCOMPARE(m_hall->value(QStringLiteral("select je from srmx")).toDouble(), 7.5);
     // Saving starts the next document at once.
     QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_0"))->text(), QStringLiteral("2"));
+}
+
+void DocumentsTest::farDateAskedFirst_data()
+{
+    QTest::addColumn<int>("days"); // from the business date
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<Messages::Answer>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("30 days back") << -30 << false << Messages::Answer::No << true;
+    QTest::newRow("31 days back, No") << -31 << true << Messages::Answer::No << false;
+    QTest::newRow("tomorrow, No") << 1 << true << Messages::Answer::No << false;
+    QTest::newRow("four years on, Yes") << 1461 << true << Messages::Answer::Yes << true;
+}
+
+// A slip of the year books stock into a period nobody looks at.
+void DocumentsTest::farDateAskedFirst()
+{
+    QFETCH(int, days);
+    QFETCH(bool, asked);
+    QFETCH(Messages::Answer, answer);
+    QFETCH(bool, saved);
+    Form_spgl screen(m_hall->hall.state);
+    screen.show();
+    control<QAction>(&screen, QStringLiteral("Add"))->trigger();
+    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
+    QTest::keyClicks(goods, QStringLiteral("PJ"));
+    QTest::keyClick(goods, Qt::Key_Return);
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("2"));
+    const QString date = m_hall->hall.state.BusinessDate.addDays(days).toString(Qt::ISODate);
+    control<QLineEdit>(&screen, QStringLiteral("Txtzzd_1"))->setText(date);
+    m_hall->messages.answerNext(answer);
+    control<QAction>(&screen, QStringLiteral("Save"))->trigger();
+    QCOMPARE(m_hall->messages.count(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(m_hall->messages.last().buttons, Messages::Buttons::YesNo);
+    QCOMPARE(m_hall->value(QStringLiteral("select count(*) from ckv_sr where rc=?"), {date}).toInt(), saved ? 1 : 0);
 }
 
 QTEST_MAIN(DocumentsTest)

@@ -41,8 +41,8 @@ bool addCatalogue(HallFixture& f)
 QString figures(const StockBalance::Figures& values)
 {
     QStringList texts;
-    for (const double value : values)
-        texts.append(stockFigure(value));
+    for (int f = 0; f < StockBalance::FigureCount; ++f)
+        texts.append(stockFigure(values[std::size_t(f)], StockBalance::Figure(f)));
     return texts.join(QLatin1Char(' '));
 }
 

@@ -1,3 +1,4 @@
+#include "base/NumberDelegate.h"
 #include "members/ConsumptionCondition.h"
 #include "members/FrmHYxfFind.h"
 #include "members/FrmHYxfHz.h"
@@ -8,7 +9,9 @@
 #include <QLineEdit>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 class TestConsumptionQuery : public QObject
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void onlyDictionaryFieldsAndListedOperators_data();
     void onlyDictionaryFieldsAndListedOperators();
     void detailColumnsAddedOnce();
+    void summaryShowsMoneyWithCents();
 
 private:
     std::unique_ptr<HallFixture> m_f;
@@ -205,6 +209,30 @@ void TestConsumptionQuery::detailColumnsAddedOnce()
                  .toInt(),
              3);
     QCOMPARE(m_f->messages.count(), 0);
+}
+
+// The grid's text, as its delegate draws the cell.
+QString shown(const QTableView* grid, const QModelIndex& index)
+{
+    if (const auto* numbers = qobject_cast<const NumberDelegate*>(grid->itemDelegate()))
+        return numbers->cellText(index.data(), index.column());
+    return qobject_cast<const QStyledItemDelegate*>(grid->itemDelegate())->displayText(index.data(), QLocale());
+}
+
+// "1.23517e+06" tells the counter nothing about a member's money.
+void TestConsumptionQuery::summaryShowsMoneyWithCents()
+{
+    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yk=?, jelj=?, jslj=? where khao=?"),
+                           {1235167.89, 99999999999.0, 12.345, QStringLiteral("8000000001")}));
+    FrmHYxfHz screen(m_f->hall.state);
+    typeConditions(screen, rowsOf({"卡号|=|8000000001"}));
+    control<QAction>(&screen, QStringLiteral("find"))->trigger();
+    const auto* grid = control<QTableView>(&screen, QStringLiteral("MsFl"));
+    QStringList texts;
+    for (const char* field : {"yk", "jelj", "jslj"})
+        texts.append(shown(grid, screen.rows()->index(0, screen.rows()->record().indexOf(QLatin1String(field)))));
+    QCOMPARE(texts,
+             (QStringList{QStringLiteral("1235167.89"), QStringLiteral("99999999999.00"), QStringLiteral("12.345")}));
 }
 
 QTEST_MAIN(TestConsumptionQuery)

@@ -1,3 +1,4 @@
+#include "billing/DiscountRate.h"
 #include "members/Form_hyzl_add.h"
 #include "support/HallFixture.h"
 
@@ -122,13 +123,14 @@ void TestMemberForm::refusedSaveWritesNothing_data()
     QTest::newRow("validity not a date") << Typing{{0, card}, {1, name}, {10, QStringLiteral("明年")}}
                                          << "会员卡有效日期格式错误，请输入年-月-日 格式 ！" << Icon::Exclamation << -1;
     QTest::newRow("tiny exponent balance")
-        << Typing{{0, card}, {1, name}, {7, QStringLiteral("1e-50")}} << "金额请输入数字 ！" << Icon::Exclamation << 7;
-    QTest::newRow("comma balance") << Typing{{0, card}, {1, name}, {7, QStringLiteral("8,5")}} << "金额请输入数字 ！"
-                                   << Icon::Exclamation << 7;
+        << Typing{{0, card}, {1, name}, {7, QStringLiteral("1e-50")}}
+        << "金额请输入 0 到 100000 之间、最多两位小数的金额。" << Icon::Exclamation << 7;
+    QTest::newRow("comma balance") << Typing{{0, card}, {1, name}, {7, QStringLiteral("8,5")}}
+                                   << "金额请输入 0 到 100000 之间、最多两位小数的金额。" << Icon::Exclamation << 7;
     QTest::newRow("fractional time") << Typing{{0, card}, {1, name}, {8, QStringLiteral("1.5")}} << "时长请输入数字 ！"
                                      << Icon::Exclamation << 8;
-    QTest::newRow("text discount") << Typing{{0, card}, {1, name}, {11, QStringLiteral("九折")}} << "折扣请输入数字 ！"
-                                   << Icon::Exclamation << 11;
+    QTest::newRow("text discount") << Typing{{0, card}, {1, name}, {11, QStringLiteral("九折")}}
+                                   << QString(DiscountTypingText) << Icon::Exclamation << 11;
 }
 
 void TestMemberForm::refusedSaveWritesNothing()
