@@ -1,4 +1,5 @@
 #include "BenchStats.h"
+#include "FiveYearHistory.h"
 #include "base/Database.h"
 #include "base/Sql.h"
 #include "reports/DayTakings.h"
@@ -18,44 +19,11 @@
 namespace {
 
 constexpr double TargetRatio = 1.5;
-constexpr int Tables = 48;
-constexpr int Visits = 550000;
-constexpr int GoodsRows = 1000000;
-constexpr int Goods = 200;
-constexpr int Days = 1826;
-const QDate First(2022, 1, 1);
+using namespace FiveYearHistory;
 
 void fail(const QString& text)
 {
     std::fprintf(stderr, "bench-reports: %s\n", qUtf8Printable(text));
-}
-
-// Five years of a busy hall, spread evenly over the days: most rows
-// reconciled by a day report ("3"), some by a shift report ("2") and some
-// only settled ("1"); a few goods rows still unpaid.
-Result addHistory(QSqlDatabase& db)
-{
-    Result result = Sql::exec(
-        db,
-        QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < ?) "
-                       "insert into waimxd (zhao, ksrc, jsrc, sc, sc1, dj, je, rc, czyname, fkfs, dzbj) "
-                       "select i % ? + 1, date(?, '+' || (i % ?) || ' days') || ' 14:00:00', "
-                       "date(?, '+' || (i % ?) || ' days') || ' 15:30:00', 1.5, '1:30', 20, (i % 9 + 1) * 7.5, "
-                       "date(?, '+' || (i % ?) || ' days'), 'bench', '现金', "
-                       "case i % 20 when 0 then '1' when 1 then '2' else '3' end from n"),
-        {Visits - 1, Tables, First.toString(Qt::ISODate), Days, First.toString(Qt::ISODate), Days,
-         First.toString(Qt::ISODate), Days});
-    if (result)
-        result = Sql::exec(
-            db,
-            QStringLiteral("with recursive n(i) as (select 0 union all select i + 1 from n where i < ?) "
-                           "insert into ckv_zc (dj_id, rc, wlcode, count, price, amount, czyname, fkfs, zhao, jzbj, "
-                           "dzbj) "
-                           "select i, date(?, '+' || (i % ?) || ' days'), '商品' || (i % ? + 1), i % 3 + 1, 4.5, "
-                           "(i % 3 + 1) * 4.5, 'bench', '现金', i % ? + 1, i % 100 <> 0, "
-                           "case i % 20 when 0 then '1' when 1 then '2' else '3' end from n"),
-            {GoodsRows - 1, First.toString(Qt::ISODate), Days, Goods, Tables});
-    return result;
 }
 
 // A statement run directly: its text and its values in placeholder order.
@@ -218,7 +186,7 @@ int main(int argc, char* argv[])
     timer.start();
     Result result = Database::create(file, QStringLiteral("bench"), &db);
     if (result)
-        result = Sql::transaction(db, [&] { return addHistory(db); });
+        result = Sql::transaction(db, [&] { return addVisitsAndGoods(db); });
     if (!result) {
         fail(result.message());
         return Failed;

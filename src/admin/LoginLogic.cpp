@@ -6,6 +6,8 @@
 #include "base/Sql.h"
 #include "data/ShippedRows.h"
 
+#include <QCryptographicHash>
+
 namespace LoginLogic {
 
 namespace {
@@ -119,13 +121,22 @@ PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, c
     return check;
 }
 
-Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce)
+Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce, CheckedPassword* checked)
 {
     *inForce = false;
     std::optional<OperatorRow> row;
     const Result result = findOperator(db, ShippedRows::SystemOperator, &row);
-    if (result && row)
-        *inForce = PasswordHash::verify(row->stored, ShippedRows::InitialPassword) != PasswordHash::Check::Mismatch;
+    if (!result || !row)
+        return result;
+    const QString digest =
+        QString::fromLatin1(QCryptographicHash::hash(row->stored.toUtf8(), QCryptographicHash::Sha256).toHex());
+    if (checked && checked->digest == digest) {
+        *inForce = checked->initial;
+        return result;
+    }
+    *inForce = PasswordHash::verify(row->stored, ShippedRows::InitialPassword) != PasswordHash::Check::Mismatch;
+    if (checked)
+        *checked = {digest, *inForce};
     return result;
 }
 

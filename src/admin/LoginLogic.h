@@ -45,8 +45,16 @@ PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, c
 
 // Whether the shipped system operator (found by its trimmed name) still has
 // the password it was shipped with, so that the login may name both as a
-// hint; false once the password was changed or the operator is gone.
-Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce);
+// hint; false once the password was changed or the operator is gone. The
+// answer depends on the stored password alone: given *checked, a digest of
+// the stored password last checked and its answer, a hash checked before is
+// not checked again, and *checked is updated.
+struct CheckedPassword
+{
+    QString digest;
+    bool initial = false;
+};
+Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce, CheckedPassword* checked = nullptr);
 
 // The business date typed at login; nothing when it is not a real date.
 std::optional<QDate> businessDate(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "base/AppState.h"
 #include "base/Clock.h"
+#include "base/SqliteHandle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,16 +14,6 @@
 namespace Modulback {
 
 namespace {
-
-sqlite3* handleOf(const QSqlDatabase& db)
-{
-    if (!db.isOpen())
-        return nullptr;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
 
 Result sqliteFailure(sqlite3* db, int rc)
 {
@@ -103,7 +94,7 @@ QString target(const AppState& state, const QDateTime& moment)
 
 Result backup(const QSqlDatabase& db, const QString& target)
 {
-    sqlite3* source = handleOf(db);
+    sqlite3* source = sqliteHandle(db);
     if (!source)
         return Result::failure(QCoreApplication::translate("Modulback", "数据库没有打开"));
 

@@ -10,6 +10,7 @@
 #include "base/ModCheckDate.h"
 #include "base/Notation.h"
 #include "base/ProgramFolder.h"
+#include "base/SettingsStore.h"
 #include "data/ShippedRows.h"
 
 #include <QComboBox>
@@ -191,7 +192,13 @@ void frm_syskey::buildScreen()
 void frm_syskey::showHint()
 {
     bool inForce = false;
-    const Result checked = LoginLogic::initialPasswordInForce(m_state.DbConn, &inForce);
+    SettingsStore settings;
+    LoginLogic::CheckedPassword last;
+    last.digest = settings.checkedPassword(&last.initial);
+    const LoginLogic::CheckedPassword before = last;
+    const Result checked = LoginLogic::initialPasswordInForce(m_state.DbConn, &inForce, &last);
+    if (checked && (last.digest != before.digest || last.initial != before.initial))
+        settings.setCheckedPassword(last.digest, last.initial);
     if (!checked)
         ShowErr(checked);
     m_hint->setHidden(!inForce);
@@ -253,6 +260,8 @@ void frm_syskey::logIn()
         m_txtdate->selectAll();
         return;
     }
+    if (m_beforeAttempt && !m_beforeAttempt())
+        return;
 
     // The pause is measured, never slept, so the screen stays alive; an
     // attempt during it is refused before the password is looked at.

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
+
 struct AppState;
 class QComboBox;
 class QLabel;
@@ -24,6 +26,10 @@ public:
 
     // Closing the window or pressing Escape gives up, as the give-up button does.
     void reject() override;
+
+    // Asked as each attempt begins, before the attempt touches the database;
+    // false drops the attempt (the program is ending).
+    void setBeforeAttempt(std::function<bool()> mayGoOn) { m_beforeAttempt = std::move(mayGoOn); }
 
 Q_SIGNALS:
     void loggedIn();
@@ -50,4 +56,5 @@ private:
     QLabel* m_hint;
     QTimer* m_timer;
     qint16 m_failures = 0;
+    std::function<bool()> m_beforeAttempt;
 };

@@ -23,6 +23,7 @@
 #include <QSettings>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -90,11 +91,42 @@ int Main(int argc, char* argv[])
     state.DbFolder = location->DbFolder;
     state.DbFileName = location->DbFileName;
     state.DbFullName = location->DbFullName;
-    const Result opened = Database::open(state.DbFullName, Database::ConnectionName, &state.DbConn);
+    // Reading a grown file through for damage takes longer than the rest of
+    // the start: it goes on while the login screen shows.
+    std::unique_ptr<Database::IntegrityCheck> check;
+    const Result opened =
+        Database::openCheckingLater(state.DbFullName, Database::ConnectionName, &state.DbConn, &check);
     if (!opened) {
         Messages::critical(startFailure(opened, settings));
         return 1;
     }
+    if (!check) {
+        const Result mended = mendParameterHelpTexts(state.DbConn);
+        if (!mended) {
+            ShowErr(mended);
+            return 1;
+        }
+    }
+    // The first login writes: it waits for the file to be found sound, and a
+    // damaged file ends the program as it would have at start.
+    const std::function<bool()> fileSound = [&]() {
+        if (!check)
+            return true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const Result verdict = check->verdict();
+        QApplication::restoreOverrideCursor();
+        const Result mended = verdict ? mendParameterHelpTexts(state.DbConn) : verdict;
+        if (!verdict)
+            Messages::critical(startFailure(verdict, settings));
+        else if (!mended)
+            ShowErr(mended);
+        if (!mended) {
+            QCoreApplication::exit(1);
+            return false;
+        }
+        check.reset();
+        return true;
+    };
 
     // Every later statement may write the columns an older file lacks.
     QStringList addedColumns;
@@ -120,6 +152,7 @@ int Main(int argc, char* argv[])
     std::function<frm_syskey*()> showLogin = [&]() {
         auto* login = new frm_syskey(state, splash);
         login->setAttribute(Qt::WA_DeleteOnClose);
+        login->setBeforeAttempt(fileSound);
         QObject::connect(login, &frm_syskey::loggedIn, &app, [&] {
             if (!mainWindow) {
                 mainWindow = new Form_main(state, splash);

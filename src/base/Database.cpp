@@ -2,14 +2,22 @@
 
 #include "base/Schema.h"
 #include "base/Sql.h"
+#include "base/SqliteHandle.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
+
+#include <optional>
+#include <sqlite3.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace Database {
 
@@ -100,28 +108,59 @@ Result refuseDamaged(const QString& fullName, const QString& finding)
         Result::DatabaseDamaged);
 }
 
-// A file in WAL mode whose log is missing is in no one's use, and SQLite
-// reads it as immutable without creating a log or shared memory beside it;
-// any other file it reads with the usual locks, which a read creates nothing
-// for.
-QString readOnlyParameters(const QString& fullName, const QByteArray& header)
+// A file in WAL mode whose log is missing is in no one's use.
+bool inNoOnesUse(const QString& fullName, const QByteArray& header)
 {
-    const bool walUnused =
-        header.size() > 19 && header.at(18) == 2 && !QFileInfo::exists(fullName + QStringLiteral("-wal"));
-    return walUnused ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro");
+    return header.size() > 19 && header.at(18) == 2 && !QFileInfo::exists(fullName + QStringLiteral("-wal"));
 }
 
+// A file in no one's use SQLite reads as immutable without creating a log or
+// shared memory beside it; any other file it reads with the usual locks,
+// which a read creates nothing for.
+QString readOnlyParameters(const QString& fullName, const QByteArray& header)
+{
+    return inNoOnesUse(fullName, header) ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro");
+}
+
+QByteArray headerOf(QFile& file)
+{
+    const QByteArray header = file.read(100);
+    file.close();
+    return header;
+}
+
+// What the damage check found, as open() refuses it: SQLite may report
+// damage as the failure of the check itself.
+Result judgeIntegrity(const QString& fullName, const Result& ran, const QString& finding)
+{
+    if (!ran && ran.number() == Result::DatabaseDamaged)
+        return refuseDamaged(fullName, ran.message());
+    if (!ran)
+        return refuse(fullName, ran);
+    if (finding != QLatin1String("ok"))
+        return refuseDamaged(fullName, finding);
+    return Result::success();
+}
+
+// Reading the whole file for damage takes time that grows with the file.
+enum class DamageCheck
+{
+    Now,
+    Later
+};
+
 // Checks the file through a read-only connection of its own: it is a
-// database, sound, and has the program's tables. Nothing is written, so a
-// file refused here is left exactly as it was. With `kept`, a file that
-// passes stays open there under the connection name.
-Result inspect(const QString& fullName, const QString& connectionName, QSqlDatabase* kept = nullptr)
+// database, sound (unless that is left for later), and has the program's
+// tables. Nothing is written, so a file refused here is left exactly as it
+// was. With `kept`, a file that passes stays open there under the
+// connection name.
+Result inspect(const QString& fullName, const QString& connectionName, QSqlDatabase* kept = nullptr,
+               DamageCheck damage = DamageCheck::Now)
 {
     QFile file(fullName);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(fullName, file.errorString());
-    const QByteArray header = file.read(100);
-    file.close();
+    const QByteArray header = headerOf(file);
     const QString notOurs = Result::cause(Result::NotTavoroDatabase);
     if (header.isEmpty())
         return refuse(fullName, QCoreApplication::translate("Database", "%1：文件是空的").arg(notOurs),
@@ -132,9 +171,9 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
 
     QSqlDatabase db;
     Result result = connect(fullName, connectionName, readOnlyParameters(fullName, header), &db);
-    QString finding;
+    QString finding = QStringLiteral("ok");
     QStringList missing;
-    if (result)
+    if (result && damage == DamageCheck::Now)
         finding = Sql::scalar(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
     if (result && finding == QLatin1String("ok"))
         missing = Schema::missingTables(db);
@@ -145,12 +184,9 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     db = QSqlDatabase();
     close(connectionName);
 
-    if (!result && result.number() == Result::DatabaseDamaged)
-        return refuseDamaged(fullName, result.message());
-    if (!result)
-        return refuse(fullName, result);
-    if (finding != QLatin1String("ok"))
-        return refuseDamaged(fullName, finding);
+    const Result sound = judgeIntegrity(fullName, result, finding);
+    if (!sound)
+        return sound;
     if (missing.size() == Schema::requiredTables().size())
         return refuse(fullName, QCoreApplication::translate("Database", "%1：其中没有 Tavoro 的数据表").arg(notOurs),
                       Result::NotTavoroDatabase);
@@ -160,11 +196,9 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     return Result::success();
 }
 
-} // namespace
-
 // The permissions are checked before SQLite sees the file: a read-only file
 // or folder otherwise shows as an error of the first statement that reads.
-Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
+Result checkPlace(const QString& fullName)
 {
     const QFileInfo info(fullName);
     if (!info.exists())
@@ -180,8 +214,23 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
                       QCoreApplication::translate("Database", "所在文件夹 %1 是只读的，无法在其中建立日志文件")
                           .arg(info.absolutePath()),
                       Result::DatabaseReadOnly);
+    return Result::success();
+}
 
-    Result result = inspect(fullName, connectionName + QStringLiteral("-inspect"));
+// Only a file in no one's use is checked later: its connection is the only
+// writer, and query_only keeps it from writing. A log left by a crash or by
+// another program would be copied into the file when the connection closes,
+// so such a file is checked before it is opened for writing.
+// *checkLater says whether the damage check was left to the caller.
+Result openChecked(const QString& fullName, const QString& connectionName, QSqlDatabase* db, bool* checkLater)
+{
+    Result result = checkPlace(fullName);
+    if (!result)
+        return result;
+    QFile file(fullName);
+    *checkLater = *checkLater && file.open(QIODevice::ReadOnly) && inNoOnesUse(fullName, headerOf(file));
+    result = inspect(fullName, connectionName + QStringLiteral("-inspect"), nullptr,
+                     *checkLater ? DamageCheck::Later : DamageCheck::Now);
     if (!result)
         return result;
     result = connect(fullName, connectionName, QStringLiteral("mode=rw"), db);
@@ -190,11 +239,121 @@ Result open(const QString& fullName, const QString& connectionName, QSqlDatabase
     QString mode;
     result = prepareConnection(*db, &mode);
     result = result ? requireWal(fullName, mode) : refuse(fullName, result);
+    if (result && *checkLater) {
+        result = Sql::exec(*db, QStringLiteral("PRAGMA query_only=1"));
+        if (!result)
+            result = refuse(fullName, result);
+    }
     if (!result) {
         *db = QSqlDatabase();
         close(connectionName);
     }
     return result;
+}
+
+} // namespace
+
+struct IntegrityCheck::Run
+{
+    QString fullName;
+    QString connectionName;
+    QSqlDatabase db;
+    std::unique_ptr<QThread> thread;
+    // The worker's connection while its check runs, to interrupt it.
+    QMutex mutex;
+    sqlite3* checking = nullptr;
+    bool stopped = false;
+    // Written by the worker, read once it has ended.
+    Result ran = Result::success();
+    QString finding;
+    std::optional<Result> verdict;
+
+    void check()
+    {
+        // Under contention the program's own start goes first: on a counter
+        // with one core the check would otherwise slow the login screen.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        const QString name = connectionName + QStringLiteral("-check");
+        {
+            // The program's connection holds the file open now: its log
+            // and locks keep this read consistent.
+            QSqlDatabase conn;
+            ran = connect(fullName, name, QStringLiteral("mode=ro"), &conn);
+            if (!ran)
+                return;
+            bool go = false;
+            {
+                const QMutexLocker lock(&mutex);
+                go = !stopped;
+                checking = go ? sqliteHandle(conn) : nullptr;
+            }
+            if (go)
+                finding = Sql::scalar(conn, QStringLiteral("PRAGMA quick_check(1)"), {}, &ran).toString();
+            const QMutexLocker lock(&mutex);
+            checking = nullptr;
+        }
+        close(name);
+    }
+};
+
+IntegrityCheck::IntegrityCheck(std::unique_ptr<Run> run)
+    : m_run(std::move(run))
+{}
+
+std::unique_ptr<IntegrityCheck> IntegrityCheck::start(const QString& fullName, const QString& connectionName,
+                                                      const QSqlDatabase& db)
+{
+    auto run = std::make_unique<Run>();
+    run->fullName = fullName;
+    run->connectionName = connectionName;
+    run->db = db;
+    Run* worker = run.get();
+    run->thread.reset(QThread::create([worker] { worker->check(); }));
+    run->thread->start();
+    return std::unique_ptr<IntegrityCheck>(new IntegrityCheck(std::move(run)));
+}
+
+IntegrityCheck::~IntegrityCheck()
+{
+    {
+        const QMutexLocker lock(&m_run->mutex);
+        m_run->stopped = true;
+        if (m_run->checking)
+            sqlite3_interrupt(m_run->checking);
+    }
+    m_run->thread->wait();
+}
+
+Result IntegrityCheck::verdict()
+{
+    if (!m_run->verdict) {
+        m_run->thread->wait();
+        Result found = judgeIntegrity(m_run->fullName, m_run->ran, m_run->finding);
+        if (found) {
+            found = Sql::exec(m_run->db, QStringLiteral("PRAGMA query_only=0"));
+            if (!found)
+                found = refuse(m_run->fullName, found);
+        }
+        m_run->verdict = found;
+    }
+    return *m_run->verdict;
+}
+
+Result open(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
+{
+    bool checkLater = false;
+    return openChecked(fullName, connectionName, db, &checkLater);
+}
+
+Result openCheckingLater(const QString& fullName, const QString& connectionName, QSqlDatabase* db,
+                         std::unique_ptr<IntegrityCheck>* check)
+{
+    check->reset();
+    bool checkLater = true;
+    const Result opened = openChecked(fullName, connectionName, db, &checkLater);
+    if (opened && checkLater)
+        *check = IntegrityCheck::start(fullName, connectionName, *db);
+    return opened;
 }
 
 Result openReadOnly(const QString& fullName, const QString& connectionName, QSqlDatabase* db)

@@ -6,6 +6,8 @@
 namespace {
 const QString Group = QStringLiteral("main_path");
 const QString LanguageKey = QStringLiteral("ui/language");
+const QString CheckedPasswordKey = QStringLiteral("login/checked_password");
+const QString CheckedInitialKey = QStringLiteral("login/checked_initial");
 } // namespace
 
 DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
@@ -63,6 +65,19 @@ QString SettingsStore::language() const
 void SettingsStore::setLanguage(const QString& language)
 {
     m_settings->setValue(LanguageKey, language);
+    m_settings->sync();
+}
+
+QString SettingsStore::checkedPassword(bool* initial) const
+{
+    *initial = m_settings->value(CheckedInitialKey).toBool();
+    return m_settings->value(CheckedPasswordKey).toString();
+}
+
+void SettingsStore::setCheckedPassword(const QString& stored, bool initial)
+{
+    m_settings->setValue(CheckedPasswordKey, stored);
+    m_settings->setValue(CheckedInitialKey, initial);
     m_settings->sync();
 }
 

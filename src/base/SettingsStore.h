@@ -53,6 +53,12 @@ public:
     QString language() const;
     void setLanguage(const QString& language);
 
+    // A digest of the system operator's stored password last checked against
+    // the shipped one, and whether it was that one: checking a hash takes
+    // longer than the rest of the start.
+    QString checkedPassword(bool* initial) const;
+    void setCheckedPassword(const QString& stored, bool initial);
+
 private:
     QSettings* m_settings;
     bool m_owned;

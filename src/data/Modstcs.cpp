@@ -68,8 +68,10 @@ const QHash<QString, Loader>& loaders()
     return table;
 }
 
+} // namespace
+
 // A help text an owner edited is theirs; one left as shipped is ours to put right.
-Result mendHelpTexts(const QSqlDatabase& db)
+Result mendParameterHelpTexts(const QSqlDatabase& db)
 {
     for (const ParameterRow& row : parameterRows()) {
         if (row.formerHelpText.isEmpty())
@@ -83,17 +85,12 @@ Result mendHelpTexts(const QSqlDatabase& db)
     return Result::success();
 }
 
-} // namespace
-
 Result Modstcs(const QSqlDatabase& db, Parameters& params, QStringList* wrongNames)
 {
     params.freeMinutes = 5;
-    Result result = mendHelpTexts(db);
-    if (!result)
-        return result;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    result =
+    const Result result =
         Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=? order by id"), {QStringLiteral("st")});
     if (!result)
         return result;

@@ -9,6 +9,8 @@
 // Loads the general parameters from their rows. A value that does not
 // convert to what its parameter needs keeps the starting value, and its
 // name is listed in *wrongNames so that the operator can be told once.
-// Help texts still as an earlier version shipped them wrong are put right
-// first.
+// Reads only.
 Result Modstcs(const QSqlDatabase& db, Parameters& params, QStringList* wrongNames);
+
+// Puts right the help texts still as an earlier version shipped them wrong.
+Result mendParameterHelpTexts(const QSqlDatabase& db);

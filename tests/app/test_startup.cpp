@@ -28,6 +28,8 @@ private Q_SLOTS:
     void dataFolder();
     void openRefuses_data();
     void openRefuses();
+    void checkedWhileStarting_data();
+    void checkedWhileStarting();
     void operatorLog();
 };
 
@@ -239,6 +241,50 @@ void TestStartup::openRefuses()
              qPrintable(result.message()));
     QVERIFY(!QSqlDatabase::contains(QStringLiteral("probe")));
     QCOMPARE(snapshot(name), before);
+}
+
+void TestStartup::checkedWhileStarting_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("sound") << false;
+    QTest::newRow("a page overwritten") << true;
+}
+
+// A file opened at once and checked meanwhile takes no write until the check
+// has found it sound; a damaged one is refused as open() refuses it and is
+// left exactly as it was.
+void TestStartup::checkedWhileStarting()
+{
+    QFETCH(bool, damaged);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("jssfserver.mdb"));
+    QVERIFY(makeHall(name, QStringLiteral("insert into klx (klx) values ('金卡')")));
+    QFile file(name);
+    if (damaged) {
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 8192 * 4096));
+        file.write(QByteArray(4096, '\xa5'));
+        file.close();
+    }
+    const QString before = snapshot(name);
+    const QString write = QStringLiteral("insert into klx (klx) values ('银卡')");
+
+    QSqlDatabase db;
+    std::unique_ptr<Database::IntegrityCheck> check;
+    const Result opened = Database::openCheckingLater(name, QStringLiteral("probe"), &db, &check);
+    QVERIFY2(opened.ok() && check, qPrintable(opened.message()));
+    QVERIFY(!Sql::exec(db, write));
+    const Result verdict = check->verdict();
+    QCOMPARE(verdict.ok(), !damaged);
+    QCOMPARE(Sql::exec(db, write).ok(), !damaged);
+    check.reset();
+    db = QSqlDatabase();
+    Database::close(QStringLiteral("probe"));
+    if (!damaged)
+        return;
+    QCOMPARE(snapshot(name), before);
+    const Result refused = Database::open(name, QStringLiteral("probe"), &db);
+    QCOMPARE(verdict.message(), refused.message());
+    QCOMPARE(verdict.number(), Result::DatabaseDamaged);
 }
 
 // Tags count on from the largest; closing a screen closes only that

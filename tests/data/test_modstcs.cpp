@@ -131,8 +131,7 @@ void ModstcsTest::wrongHelpTextMended()
     QVERIFY(hall.exec(
         QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values ('打印机类型 ','0','st',"
                        "'0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式'), ('结算精度设置','0','st','3分!')")));
-    Parameters params;
-    QVERIFY(Modstcs(hall.db(), params, nullptr));
+    QVERIFY(mendParameterHelpTexts(hall.db()));
     const QString texts = Sql::scalar(hall.db(), QStringLiteral("select group_concat(tooltiptext, '|') from "
                                                                 "(select * from stcs order by id)"))
                               .toString();
