@@ -3683,6 +3683,14 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
         <source>%1 号台正在使用，不能删除，请先结帐。</source>
         <translation>Table %1 is in use and cannot be deleted; settle it first.</translation>
     </message>
+    <message>
+        <source>%1 号台有未结账的开台，使用标记只能是 1（使用中）。</source>
+        <translation>Table %1 has an open visit: its in-use mark can only be 1 (in use).</translation>
+    </message>
+    <message>
+        <source>%1 号台没有未结账的开台，使用标记只能是 0（空闲）。</source>
+        <translation>Table %1 has no open visit: its in-use mark can only be 0 (free).</translation>
+    </message>
 </context>
 <context>
     <name>TableMarkScreen</name>

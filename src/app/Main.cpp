@@ -59,6 +59,16 @@ QString startFailure(const Result& opened, const SettingsStore& settings)
     return text;
 }
 
+// Written once the file is known to be sound, before anything else is: the
+// columns an older file lacks, which later statements write, and the
+// parameters' help texts.
+Result bringUpToDate(const QSqlDatabase& db)
+{
+    QStringList added;
+    const Result result = Schema::addMissingColumns(db, &added);
+    return result ? mendParameterHelpTexts(db) : result;
+}
+
 } // namespace
 
 int Main(int argc, char* argv[])
@@ -101,7 +111,7 @@ int Main(int argc, char* argv[])
         return 1;
     }
     if (!check) {
-        const Result mended = mendParameterHelpTexts(state.DbConn);
+        const Result mended = bringUpToDate(state.DbConn);
         if (!mended) {
             ShowErr(mended);
             return 1;
@@ -115,7 +125,7 @@ int Main(int argc, char* argv[])
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const Result verdict = check->verdict();
         QApplication::restoreOverrideCursor();
-        const Result mended = verdict ? mendParameterHelpTexts(state.DbConn) : verdict;
+        const Result mended = verdict ? bringUpToDate(state.DbConn) : verdict;
         if (!verdict)
             Messages::critical(startFailure(verdict, settings));
         else if (!mended)
@@ -127,13 +137,6 @@ int Main(int argc, char* argv[])
         check.reset();
         return true;
     };
-
-    // Every later statement may write the columns an older file lacks.
-    QStringList addedColumns;
-    if (const Result upgraded = Schema::addMissingColumns(state.DbConn, &addedColumns); !upgraded) {
-        ShowErr(upgraded);
-        return 1;
-    }
 
     QStringList wrongParameters;
     const Result loaded = Modstcs(state.DbConn, state.params, &wrongParameters);
