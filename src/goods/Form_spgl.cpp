@@ -392,7 +392,7 @@ void Form_spgl::save()
     GoodsDocument::Booking booking{m_state.BusinessDate, m_state.OperatorName};
     GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
     if (!saved.dateQuestion.isEmpty()) {
-        if (!Messages::ask(saved.dateQuestion, windowTitle())) {
+        if (!Messages::askDefaultNo(saved.dateQuestion, windowTitle())) {
             box(saved.box)->setFocus();
             return;
         }

@@ -1,5 +1,6 @@
 #include "members/MemberDeletion.h"
 
+#include "base/Notation.h"
 #include "base/Sql.h"
 #include "members/CardInUse.h"
 
@@ -34,7 +35,7 @@ Result question(const QSqlDatabase& db, const QString& khao, const QString& name
         return result;
     *text = QCoreApplication::translate("MemberDeletion",
                                         "确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
-                .arg(name, QString::number(yk.toDouble(), 'f', 2));
+                .arg(name, Notation::moneyText(yk.toDouble()));
     return result;
 }
 

@@ -50,8 +50,8 @@ void RateSchemesTest::bandCheckedBeforeSaving_data()
     row("moved onto its neighbour", 7, "3|8|10|08:00|19:00|1", "（编号 8）", unchanged);
     row("start after end", {}, "3|9|9|23:59:30|00:01|1", "开始时间必须早于结束时间", unchanged);
     row("not a time of day", {}, "3|9|9|24:00|23:59:59|1", "一天中的时间", unchanged);
-    row("negative rate", {}, "3|-5|9|00:01|08:00|1", "不小于0", unchanged);
-    row("rate not a number", {}, "3|8|1e-50|00:01|08:00|1", "不小于0", unchanged);
+    row("negative rate", {}, "3|-5|9|00:01|08:00|1", "0 到 100000", unchanged);
+    row("rate not a number", {}, "3|8|1e-50|00:01|08:00|1", "0 到 100000", unchanged);
     row("no units", {}, "3|8|9|00:01|08:00|0", "计费单位", unchanged);
     row("part of a unit", {}, "3|8|9|00:01|08:00|1.5", "计费单位", unchanged);
     row("table not a number", {}, "三|8|9|00:01|08:00|1", "台号", unchanged);
