@@ -3,6 +3,25 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+
+QMessageBox::StandardButton buttonOf(Messages::Answer answer)
+{
+    switch (answer) {
+    case Messages::Answer::Yes:
+        return QMessageBox::Yes;
+    case Messages::Answer::No:
+        return QMessageBox::No;
+    case Messages::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Messages::Answer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
 Messages::Answer MessageBoxPresenter::present(const Messages::Message& message)
 {
     using Messages::Answer;
@@ -40,22 +59,8 @@ Messages::Answer MessageBoxPresenter::present(const Messages::Message& message)
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
-    if (message.defaultAnswer) {
-        switch (*message.defaultAnswer) {
-        case Answer::Ok:
-            box.setDefaultButton(QMessageBox::Ok);
-            break;
-        case Answer::Yes:
-            box.setDefaultButton(QMessageBox::Yes);
-            break;
-        case Answer::No:
-            box.setDefaultButton(QMessageBox::No);
-            break;
-        case Answer::Cancel:
-            box.setDefaultButton(QMessageBox::Cancel);
-            break;
-        }
-    }
+    if (message.defaultAnswer)
+        box.setDefaultButton(buttonOf(*message.defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
