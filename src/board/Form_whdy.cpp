@@ -297,14 +297,9 @@ void Form_whdy::save()
         m_boxes[checked.box]->selectAll();
         return;
     }
-    // Only what the operator changed is written: another counter may have
-    // opened the table, or taken a deposit on it, since the row was read.
     const int row = m_mapper->currentIndex();
-    for (int i = 0; i < checked.values.size(); ++i) {
-        const QModelIndex cell = m_model->index(row, column(TableDefinitions::Columns[std::size_t(i)]));
-        if (m_adding || m_model->data(cell) != checked.values.at(i))
-            m_model->setData(cell, checked.values.at(i));
-    }
+    for (int i = 0; i < checked.values.size(); ++i)
+        m_model->setData(m_model->index(row, column(TableDefinitions::Columns[std::size_t(i)])), checked.values.at(i));
     if (!m_model->submitAll()) {
         ShowErr(Result::fromSqlError(m_model->lastError()));
         return;

@@ -1,7 +1,6 @@
 #include "board/Form_menu.h"
 #include "board/Form_whdy.h"
 #include "board/TableDefinitions.h"
-#include "board/TableMarks.h"
 #include "support/HallFixture.h"
 
 #include <QAction>
@@ -22,7 +21,6 @@ private Q_SLOTS:
     void refusedRowIsNotSaved_data();
     void refusedRowIsNotSaved();
     void addedRowIsSavedOnlyOnSave();
-    void editKeepsWhatTheBoardWroteMeanwhile();
     void tableInUseIsNotDeleted();
     void rightsLetterB();
 };
@@ -173,23 +171,6 @@ void TestFormWhdy::addedRowIsSavedOnlyOnSave()
     QCOMPARE(f.value(QStringLiteral("select mc||zxjffz||zdxffz from zhdy where zhao=110")).toString(),
              QStringLiteral("斯诺克1560"));
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("110"));
-}
-
-// The board takes a deposit on the open table while its row is being
-// edited: saving the new name must not put the old deposit back.
-void TestFormWhdy::editKeepsWhatTheBoardWroteMeanwhile()
-{
-    HallFixture f;
-    QVERIFY(f.ready() && f.addTables(3) && f.openVisit(2, today("19:00:00"), QString(), 30, 0, 50));
-    Form_whdy screen(f.hall.state);
-    goTo(screen, 1);
-    run(screen, "Edit");
-    QVERIFY(TableMarks::saveDeposit(f.hall.db(), 2, 80));
-    box(screen, 1)->setText(QStringLiteral("二号台"));
-    run(screen, "Save");
-    QCOMPARE(f.messages.texts(), QStringList());
-    QCOMPARE(f.value(QStringLiteral("select mc||'|'||sybj||'|'||fwfl from zhdy where zhao=2")).toString(),
-             QStringLiteral("二号台|1|80.0"));
 }
 
 void TestFormWhdy::tableInUseIsNotDeleted()
