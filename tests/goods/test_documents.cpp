@@ -252,18 +252,28 @@ void DocumentsTest::helpListKeepsCents()
     QCOMPARE(GoodsLookup::priceText(list.chosen()->price), QStringLiteral("6.5"));
 }
 
+namespace {
+
+// A new document on the shown screen, its goods found by typing "PJ" and Enter.
+void startWithBeer(Form_spgl& screen)
+{
+    screen.show();
+    control<QAction>(&screen, QStringLiteral("Add"))->trigger();
+    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
+    QTest::keyClicks(goods, QStringLiteral("PJ"));
+    QTest::keyClick(goods, Qt::Key_Return);
+}
+
+} // namespace
+
 // The screen's own path: the code looked up on Enter, the amount following
 // quantity and price, and the save booking the counter sale.
 void DocumentsTest::screenEntersCounterSale()
 {
     m_hall->hall.state.GoodsMode = QStringLiteral("zc");
     Form_spgl screen(m_hall->hall.state);
-    screen.show();
-    control<QAction>(&screen, QStringLiteral("Add"))->trigger();
-    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
-    QTest::keyClicks(goods, QStringLiteral("PJ"));
-    QTest::keyClick(goods, Qt::Key_Return);
-    QCOMPARE(goods->text(), QStringLiteral("啤酒"));
+    startWithBeer(screen);
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"))->text(), QStringLiteral("啤酒"));
     QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"))->text(), QStringLiteral("6.5"));
     auto* price = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"));
     price->clear();
@@ -300,19 +310,17 @@ void DocumentsTest::farDateAskedFirst()
     QFETCH(Messages::Answer, answer);
     QFETCH(bool, saved);
     Form_spgl screen(m_hall->hall.state);
-    screen.show();
-    control<QAction>(&screen, QStringLiteral("Add"))->trigger();
-    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
-    QTest::keyClicks(goods, QStringLiteral("PJ"));
-    QTest::keyClick(goods, Qt::Key_Return);
+    startWithBeer(screen);
     QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("2"));
     const QString date = m_hall->hall.state.BusinessDate.addDays(days).toString(Qt::ISODate);
     control<QLineEdit>(&screen, QStringLiteral("Txtzzd_1"))->setText(date);
     m_hall->messages.answerNext(answer);
     control<QAction>(&screen, QStringLiteral("Save"))->trigger();
     QCOMPARE(m_hall->messages.count(), asked ? 1 : 0);
-    if (asked)
+    if (asked) {
         QCOMPARE(m_hall->messages.last().buttons, Messages::Buttons::YesNo);
+        QCOMPARE(m_hall->messages.last().defaultAnswer, std::optional(Messages::Answer::No));
+    }
     QCOMPARE(m_hall->value(QStringLiteral("select count(*) from ckv_sr where rc=?"), {date}).toInt(), saved ? 1 : 0);
 }
 
