@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -23,12 +25,31 @@ protected:
     }
 };
 
+// The least any login in the hall's font must pay for: the font's regular
+// and bold faces loaded and a line of each shaped, as the splash shows them.
+void addHallText(QWidget* window)
+{
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPointSize(10);
+    QApplication::setFont(font);
+    auto* title = new QLabel(QStringLiteral("Tavoro"), window);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(40);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(title);
+    layout->addWidget(new QLabel(QStringLiteral("台球厅计费管理系统"), window));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--hall-text")))
+        addHallText(&window);
     window.resize(400, 300);
     window.installEventFilter(new QuitWhenPainted(&app));
     window.show();

@@ -122,7 +122,8 @@ bool StartupRuns::prepareFiveYears(const QString& file, bool* made, QString* err
     return writeSettings(configHomeOf(m_dir, Hall::FiveYears), m_fiveYearFile, error);
 }
 
-std::optional<double> StartupRuns::timeOnce(const QString& program, Hall hall, QString* error) const
+std::optional<double> StartupRuns::timeOnce(const QString& program, Hall hall, QString* error,
+                                            const QStringList& arguments) const
 {
     QProcessEnvironment environment = m_environment;
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHomeOf(m_dir, hall));
@@ -131,7 +132,7 @@ std::optional<double> StartupRuns::timeOnce(const QString& program, Hall hall, Q
     process.setProcessChannelMode(QProcess::MergedChannels);
     QElapsedTimer clock;
     clock.start();
-    process.start(program, {});
+    process.start(program, arguments);
     const bool finished = process.waitForFinished(RunTimeoutMs);
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     if (!finished) {

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -32,7 +33,8 @@ public:
 
     // Milliseconds of one run; nothing, with the reason, when the program
     // fails or does not end in time (a message box left waiting, say).
-    std::optional<double> timeOnce(const QString& program, Hall hall, QString* error) const;
+    std::optional<double> timeOnce(const QString& program, Hall hall, QString* error,
+                                   const QStringList& arguments = {}) const;
 
     // The Qt platform the programs run on.
     QString platform() const { return m_environment.value(QStringLiteral("QT_QPA_PLATFORM")); }
