@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/Result.h"
-#include "base/Sql.h"
+#include "core/base/Result.h"
+#include "core/base/Sql.h"
 
 #include <QDate>
 #include <QSqlDatabase>

@@ -649,7 +649,7 @@
     </message>
 </context>
 <context>
-    <name>ClsPrint</name>
+    <name>RawReceiptPrinter</name>
     <message>
         <source>没有设备在接收：打印机没有开，或没有连上。</source>
         <translation>has no device receiving: the printer is off or not connected.</translation>
@@ -922,7 +922,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_datecz</name>
+    <name>DateDialog</name>
     <message>
         <source>日期</source>
         <translation>Date</translation>
@@ -937,7 +937,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_dmcz1</name>
+    <name>GoodsPickList</name>
     <message>
         <source>商品帮助</source>
         <translation>Goods list</translation>
@@ -952,7 +952,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_hyzl</name>
+    <name>MemberListScreen</name>
     <message>
         <source>会员管理</source>
         <translation>Members</translation>
@@ -1019,7 +1019,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_hyzl_add</name>
+    <name>MemberFormScreen</name>
     <message>
         <source>修改</source>
         <translation>Edit member</translation>
@@ -1186,7 +1186,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_hyzl_addmoney</name>
+    <name>TopUpDialog</name>
     <message>
         <source>会员增加款</source>
         <translation>Member top-up</translation>
@@ -1217,7 +1217,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_kl</name>
+    <name>PasswordDialog</name>
     <message>
         <source>口令</source>
         <translation>Password</translation>
@@ -1236,7 +1236,7 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Form_main</name>
+    <name>MainWindow</name>
     <message>
         <source>日期:%1</source>
         <translation>Date: %1</translation>
@@ -1261,7 +1261,7 @@ Exit %2?</translation>
     </message>
 </context>
 <context>
-    <name>Form_menu</name>
+    <name>BoardScreen</name>
     <message>
         <source>台号：%1</source>
         <translation>Table: %1</translation>
@@ -1296,7 +1296,7 @@ Exit %2?</translation>
     </message>
 </context>
 <context>
-    <name>Form_rb</name>
+    <name>DayReportScreen</name>
     <message>
         <source>营业日日报使用时间条件</source>
         <translation>Day report by time range</translation>
@@ -1311,7 +1311,7 @@ Exit %2?</translation>
     </message>
 </context>
 <context>
-    <name>Form_sfjcJs</name>
+    <name>StockBalanceScreen</name>
     <message>
         <source>上期数量</source>
         <translation>Opening qty</translation>
@@ -1442,7 +1442,7 @@ Exit %2?</translation>
     </message>
 </context>
 <context>
-    <name>Form_spFind</name>
+    <name>GoodsFindDialog</name>
     <message>
         <source>查找</source>
         <translation>Find</translation>
@@ -1473,7 +1473,7 @@ Exit %2?</translation>
     </message>
 </context>
 <context>
-    <name>Form_spbmdy</name>
+    <name>CatalogueScreen</name>
     <message>
         <source> 商品编码</source>
         <translation> Goods code</translation>
@@ -1636,7 +1636,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>Form_spgl</name>
+    <name>GoodsDocumentsScreen</name>
     <message>
         <source>单据号</source>
         <translation>Doc no.</translation>
@@ -1775,7 +1775,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>Form_whdy</name>
+    <name>TableDefinitionsScreen</name>
     <message>
         <source>位号设置</source>
         <translation>Tables</translation>
@@ -1910,7 +1910,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>Form_yyfx</name>
+    <name>IncomeStatisticsScreen</name>
     <message>
         <source>营业分析报告</source>
         <translation>Takings analysis</translation>
@@ -1921,7 +1921,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>Form_yyfxsp</name>
+    <name>GoodsStatisticsScreen</name>
     <message>
         <source>商品销售分析报告</source>
         <translation>Goods sales analysis</translation>
@@ -1932,7 +1932,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>Formstop</name>
+    <name>LockScreen</name>
     <message>
         <source>当前操作员没有口令，请输入系统解锁码。</source>
         <translation>The current operator has no password; enter the system unlock code.</translation>
@@ -1963,7 +1963,7 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     </message>
 </context>
 <context>
-    <name>FrmClearData</name>
+    <name>HistoryClearingScreen</name>
     <message>
         <source>清除历史数据</source>
         <translation>Clear history</translation>
@@ -2006,21 +2006,21 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>FrmHYxfFind</name>
+    <name>ConsumptionDetailScreen</name>
     <message>
         <source>会员消费查询列表</source>
         <translation>Member consumption</translation>
     </message>
 </context>
 <context>
-    <name>FrmHYxfHz</name>
+    <name>ConsumptionTotalsScreen</name>
     <message>
         <source>会员消费汇总查询列表</source>
         <translation>Member consumption summary</translation>
     </message>
 </context>
 <context>
-    <name>FrmHYxfScreen</name>
+    <name>ConsumptionScreen</name>
     <message>
         <source>查询</source>
         <translation>Find</translation>
@@ -2099,14 +2099,14 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Frm_active</name>
+    <name>SplashScreen</name>
     <message>
         <source>台球厅计费管理系统</source>
         <translation>Billiards hall billing system</translation>
     </message>
 </context>
 <context>
-    <name>Frm_czy_add</name>
+    <name>OperatorAddDialog</name>
     <message>
         <source>增加操作员</source>
         <translation>Add operator</translation>
@@ -2145,14 +2145,14 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>Frm_czy_find</name>
+    <name>OperatorLoadingNotice</name>
     <message>
         <source>正在读入操作员信息，请稍候...</source>
         <translation>Reading the operators, please wait...</translation>
     </message>
 </context>
 <context>
-    <name>Frm_czy_setup</name>
+    <name>OperatorRightsScreen</name>
     <message>
         <source>操作员权限设置</source>
         <translation>Operator rights</translation>
@@ -2259,7 +2259,7 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     </message>
 </context>
 <context>
-    <name>Frm_czyrz</name>
+    <name>OperatorLogScreen</name>
     <message>
         <source>操作员日志</source>
         <translation>Operator log</translation>
@@ -2318,7 +2318,7 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     </message>
 </context>
 <context>
-    <name>Frm_pathset</name>
+    <name>DatabaseFileDialog</name>
     <message>
         <source>设置数据文件</source>
         <translation>Data file</translation>
@@ -2375,7 +2375,7 @@ Change the database and exit the program?</translation>
     </message>
 </context>
 <context>
-    <name>FrmsFbz</name>
+    <name>RateBandsScreen</name>
     <message>
         <source>刷 新</source>
         <translation>Refresh</translation>
@@ -2394,7 +2394,7 @@ Change the database and exit the program?</translation>
     </message>
 </context>
 <context>
-    <name>FrmsFbzFA</name>
+    <name>RateSchemesScreen</name>
     <message>
         <source>设定计费方案</source>
         <translation>Rate schemes</translation>
@@ -2445,7 +2445,7 @@ Change the database and exit the program?</translation>
     </message>
 </context>
 <context>
-    <name>FrmstcsSET</name>
+    <name>ParametersScreen</name>
     <message>
         <source>参数设置</source>
         <translation>Parameters</translation>
@@ -2831,14 +2831,14 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>ModCheckDate</name>
+    <name>DateFormatCheck</name>
     <message>
         <source>请在“控制面板”中的“区域设置” 中“日期”中设置“短日期样式”为：yyyy-mm-dd</source>
         <translation>Please set the short date format to yyyy-mm-dd in the regional settings of the system.</translation>
     </message>
 </context>
 <context>
-    <name>ModReport</name>
+    <name>ListingPrint</name>
     <message>
         <source>报表打印</source>
         <translation>Print report</translation>
@@ -2860,7 +2860,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Modulback</name>
+    <name>BackupCopies</name>
     <message>
         <source>数据库没有打开</source>
         <translation>The database is not open</translation>
@@ -3179,7 +3179,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Report_rb</name>
+    <name>takingsReport</name>
     <message>
         <source>营业报告</source>
         <translation>Takings report</translation>
@@ -3226,7 +3226,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Report_sfjc</name>
+    <name>stockBalanceReport</name>
     <message>
         <source>收发结存表</source>
         <translation>Stock balance sheet</translation>
@@ -3289,7 +3289,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Report_spbm</name>
+    <name>catalogueReport</name>
     <message>
         <source>商品编码</source>
         <translation>Goods code</translation>
@@ -3312,7 +3312,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Report_yyfx</name>
+    <name>statisticsReport</name>
     <message>
         <source>日  期</source>
         <translation>Date</translation>
@@ -3375,7 +3375,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Report_zd</name>
+    <name>billReport</name>
     <message>
         <source>%1日%2</source>
         <translation>day %1 %2</translation>
@@ -3868,7 +3868,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>Zdprint</name>
+    <name>ReceiptLines</name>
     <message>
         <source>%1日%2</source>
         <translation>day %1 %2</translation>
@@ -3931,7 +3931,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>frmTX</name>
+    <name>ReminderDialog</name>
     <message>
         <source>客人提醒时间录入</source>
         <translation>Guest reminder</translation>
@@ -3950,7 +3950,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>frmYj</name>
+    <name>DepositDialog</name>
     <message>
         <source>客人押金录入</source>
         <translation>Guest deposit</translation>
@@ -3969,7 +3969,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>frm_czy_password</name>
+    <name>PasswordChangeDialog</name>
     <message>
         <source>找不到操作员&apos;%1&apos;，无法变更口令!</source>
         <translation>Operator &apos;%1&apos; was not found; the password cannot be changed!</translation>
@@ -4020,7 +4020,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>frm_syskey</name>
+    <name>LoginScreen</name>
     <message>
         <source>系统中没有操作员，无法登录！</source>
         <translation>There are no operators; nobody can log in!</translation>
@@ -4079,7 +4079,7 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>frmzt</name>
+    <name>TableSwapDialog</name>
     <message>
         <source>台位互换</source>
         <translation>Swap tables</translation>

@@ -1,7 +1,7 @@
 #include "BenchHall.h"
 
-#include "base/Database.h"
-#include "base/Sql.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
 
 #include <QAtomicInt>
 

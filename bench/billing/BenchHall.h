@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/AppState.h"
-#include "base/Result.h"
+#include "core/base/AppState.h"
+#include "core/base/Result.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 #include "BenchHall.h"
 #include "BenchStats.h"
-#include "base/Clock.h"
-#include "base/FixedClock.h"
-#include "billing/ClsDQje.h"
-#include "billing/ModuseCheck.h"
+#include "core/base/Clock.h"
+#include "core/base/FixedClock.h"
+#include "core/billing/OpenVisit.h"
+#include "core/billing/RunningCharge.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -90,7 +90,7 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
         calls,
         [&](int i) {
             const int table = i % BenchHall::OpenTables + 1;
-            ClsDQje charge(hall.state);
+            RunningCharge charge(hall.state);
             charge.setStrkh(BenchHall::cardOf(table));
             charge.setStrZh(QString::number(table));
             return charge.GETJe().ok() && charge.intzje() > 0;

@@ -1,10 +1,10 @@
 #include "BenchStats.h"
 #include "BoardHall.h"
-#include "base/AppState.h"
-#include "base/Sql.h"
-#include "board/BoardModel.h"
-#include "board/BoardPricing.h"
-#include "board/BoardQueries.h"
+#include "core/base/AppState.h"
+#include "core/base/Sql.h"
+#include "core/board/BoardModel.h"
+#include "core/board/BoardPricing.h"
+#include "core/board/BoardQueries.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

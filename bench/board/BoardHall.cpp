@@ -1,7 +1,7 @@
 #include "BoardHall.h"
 
-#include "base/Database.h"
-#include "base/Sql.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
 
 #include <QAtomicInt>
 

@@ -1,9 +1,9 @@
 #include "BenchHall.h"
 #include "BenchStats.h"
-#include "base/Clock.h"
-#include "base/FixedClock.h"
-#include "base/Sql.h"
-#include "billing/Checkout.h"
+#include "core/base/Clock.h"
+#include "core/base/FixedClock.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

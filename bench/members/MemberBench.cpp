@@ -1,9 +1,9 @@
 #include "BenchStats.h"
-#include "base/AppState.h"
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "members/ConsumptionQuery.h"
-#include "members/Form_hyzl.h"
+#include "core/base/AppState.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/members/ConsumptionQuery.h"
+#include "ui/members/MemberListScreen.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -98,7 +98,7 @@ int main(int argc, char* argv[])
         QElapsedTimer timer;
         timer.start();
         {
-            Form_hyzl screen(state);
+            MemberListScreen screen(state);
             screen.show();
             QApplication::processEvents();
             auto* grid = screen.findChild<QTableView*>(QStringLiteral("Grid_user"));

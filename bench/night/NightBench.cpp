@@ -3,7 +3,7 @@
 #include "NightClock.h"
 #include "NightHall.h"
 #include "NightRun.h"
-#include "board/BoardModel.h"
+#include "core/board/BoardModel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

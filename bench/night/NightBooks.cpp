@@ -1,8 +1,8 @@
 #include "NightBooks.h"
 
-#include "base/DateText.h"
-#include "base/Sql.h"
-#include "reports/DayTakings.h"
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
+#include "core/reports/DayTakings.h"
 
 #include <QSet>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Clock.h"
+#include "core/base/Clock.h"
 
 // A stopped clock that only the night's program moves, one step at a time,
 // so that a run repeats to the second.

@@ -1,10 +1,10 @@
 #include "NightHall.h"
 
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "data/Modstcs.h"
-#include "data/ShippedRows.h"
-#include "members/MemberRecord.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/data/ParameterLoading.h"
+#include "core/data/ShippedRows.h"
+#include "core/members/MemberRecord.h"
 
 namespace {
 
@@ -140,7 +140,7 @@ Result NightHall::fill(const QDate& businessDate)
         result = addMembers(state.DbConn, businessDate);
     QStringList wrongNames;
     if (result)
-        result = Modstcs(state.DbConn, state.params, &wrongNames);
+        result = loadParameters(state.DbConn, state.params, &wrongNames);
     if (result && !wrongNames.isEmpty())
         result = Result::failure(QStringLiteral("parameters not read: ") + wrongNames.join(QStringLiteral(", ")));
     state.BusinessDate = businessDate;

@@ -1,15 +1,15 @@
 #include "NightRun.h"
 
 #include "NightHall.h"
-#include "base/AppState.h"
-#include "base/Clock.h"
-#include "base/DateText.h"
-#include "billing/Checkout.h"
-#include "board/TableMove.h"
-#include "board/TableOpening.h"
-#include "goods/GoodsDocument.h"
-#include "members/MemberTopUp.h"
-#include "reports/DayTakings.h"
+#include "core/base/AppState.h"
+#include "core/base/Clock.h"
+#include "core/base/DateText.h"
+#include "core/billing/Checkout.h"
+#include "core/board/TableMove.h"
+#include "core/board/TableOpening.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/members/MemberTopUp.h"
+#include "core/reports/DayTakings.h"
 
 #include <cmath>
 

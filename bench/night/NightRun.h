@@ -1,8 +1,8 @@
 #pragma once
 
 #include "NightTally.h"
-#include "base/Result.h"
-#include "board/BoardModel.h"
+#include "core/base/Result.h"
+#include "core/board/BoardModel.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
 #include "BenchStats.h"
 #include "FiveYearHistory.h"
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "reports/DayTakings.h"
-#include "reports/IncomeAnalysis.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/reports/DayTakings.h"
+#include "core/reports/IncomeAnalysis.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "StartupRuns.h"
 
 #include "FiveYearHistory.h"
-#include "base/Database.h"
-#include "base/Sql.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
 
 #include <QDir>
 #include <QElapsedTimer>

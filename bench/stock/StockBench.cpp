@@ -1,7 +1,7 @@
 #include "BenchStats.h"
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "goods/StockBalance.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/goods/StockBalance.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "app/HelpKey.h"
 
-#include "app/HelpWindow.h"
+#include "ui/program/HelpWindow.h"
 
 #include <QKeyEvent>
 

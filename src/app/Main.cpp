@@ -1,21 +1,21 @@
 #include "app/Main.h"
 
-#include "admin/frm_syskey.h"
-#include "app/Form_main.h"
-#include "app/Frm_active.h"
 #include "app/HelpKey.h"
-#include "app/Language.h"
+#include "app/MainWindow.h"
 #include "app/MessageBoxPresenter.h"
+#include "app/SplashScreen.h"
 #include "app/StartDatabase.h"
-#include "base/AppState.h"
-#include "base/Database.h"
-#include "base/Messages.h"
-#include "base/ModCWCl.h"
-#include "base/ModCheckDate.h"
-#include "base/ProgramFolder.h"
-#include "base/Schema.h"
-#include "base/SettingsStore.h"
-#include "data/Modstcs.h"
+#include "core/base/AppState.h"
+#include "core/base/Database.h"
+#include "core/base/DateFormatCheck.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Messages.h"
+#include "core/base/Schema.h"
+#include "core/base/SettingsStore.h"
+#include "core/data/ParameterLoading.h"
+#include "ui/admin/LoginScreen.h"
+#include "ui/base/ProgramFolder.h"
+#include "ui/program/Language.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -88,7 +88,7 @@ int Main(int argc, char* argv[])
     HelpKey helpKey;
     app.installEventFilter(&helpKey);
 
-    if (!CheckDate()) {
+    if (!checkDateFormat()) {
         Messages::exclamation(WrongDateFormat);
         return 1;
     }
@@ -113,7 +113,7 @@ int Main(int argc, char* argv[])
     if (!check) {
         const Result mended = bringUpToDate(state.DbConn);
         if (!mended) {
-            ShowErr(mended);
+            showError(mended);
             return 1;
         }
     }
@@ -129,7 +129,7 @@ int Main(int argc, char* argv[])
         if (!verdict)
             Messages::critical(startFailure(verdict, settings));
         else if (!mended)
-            ShowErr(mended);
+            showError(mended);
         if (!mended) {
             QCoreApplication::exit(1);
             return false;
@@ -139,9 +139,9 @@ int Main(int argc, char* argv[])
     };
 
     QStringList wrongParameters;
-    const Result loaded = Modstcs(state.DbConn, state.params, &wrongParameters);
+    const Result loaded = loadParameters(state.DbConn, state.params, &wrongParameters);
     if (!loaded) {
-        ShowErr(loaded);
+        showError(loaded);
         return 1;
     }
     if (!wrongParameters.isEmpty())
@@ -149,20 +149,20 @@ int Main(int argc, char* argv[])
                                   "Main", "下列参数的值无法识别，本次运行使用初始值：\n%1\n请在“系统参数设置”中改正。")
                                   .arg(wrongParameters.join(QStringLiteral("、"))));
 
-    QPointer<Frm_active> splash = new Frm_active;
-    QPointer<Form_main> mainWindow;
+    QPointer<SplashScreen> splash = new SplashScreen;
+    QPointer<MainWindow> mainWindow;
     // The same login serves the start and every change of shift.
-    std::function<frm_syskey*()> showLogin = [&]() {
-        auto* login = new frm_syskey(state, splash);
+    std::function<LoginScreen*()> showLogin = [&]() {
+        auto* login = new LoginScreen(state, splash);
         login->setAttribute(Qt::WA_DeleteOnClose);
         login->setBeforeAttempt(fileSound);
-        QObject::connect(login, &frm_syskey::loggedIn, &app, [&] {
+        QObject::connect(login, &LoginScreen::loggedIn, &app, [&] {
             if (!mainWindow) {
-                mainWindow = new Form_main(state, splash);
+                mainWindow = new MainWindow(state, splash);
                 mainWindow->setAttribute(Qt::WA_DeleteOnClose);
-                QObject::connect(mainWindow, &Form_main::shiftChangeRequested, &app, [&] { showLogin(); });
+                QObject::connect(mainWindow, &MainWindow::shiftChangeRequested, &app, [&] { showLogin(); });
                 QObject::connect(
-                    mainWindow, &Form_main::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+                    mainWindow, &MainWindow::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             }
             mainWindow->applyLogin();
             mainWindow->showMaximized();
@@ -171,12 +171,12 @@ int Main(int argc, char* argv[])
             mainWindow->activateWindow();
         });
         QObject::connect(
-            login, &frm_syskey::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            login, &LoginScreen::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         login->show();
         return login;
     };
 
-    frm_syskey* login = showLogin();
+    LoginScreen* login = showLogin();
     if (qEnvironmentVariableIntValue("TAVORO_QUIT_WHEN_SHOWN") == 1)
         login->installEventFilter(new QuitWhenPainted(&app));
     return app.exec();

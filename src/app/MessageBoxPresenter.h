@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Messages.h"
+#include "core/base/Messages.h"
 
 // Shows the program's messages as modal message boxes over the active window.
 class MessageBoxPresenter final : public Messages::Presenter

@@ -1,7 +1,7 @@
 #include "app/StartDatabase.h"
 
-#include "base/DbPlace.h"
-#include "base/Messages.h"
+#include "core/base/DbPlace.h"
+#include "core/base/Messages.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

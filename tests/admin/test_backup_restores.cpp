@@ -1,6 +1,6 @@
-#include "admin/Modulback.h"
-#include "base/Database.h"
-#include "base/Sql.h"
+#include "core/admin/BackupCopies.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
 #include "support/HallFixture.h"
 
 #include <QProcess>
@@ -106,7 +106,7 @@ void BackupRestoresTest::backupWhileAnotherProcessSettles()
     for (int copy = 1; copy <= Backups; ++copy) {
         QTRY_VERIFY_WITH_TIMEOUT(f.value(ClosedBills).toInt() > closed, 60000);
         const QString target = f.hall.folder() + QStringLiteral("/copy%1.bak").arg(copy);
-        const Result result = Modulback::backup(f.hall.db(), target);
+        const Result result = BackupCopies::backup(f.hall.db(), target);
         QVERIFY2(result, qPrintable(result.message()));
         int held = 0;
         const QString problem = checkBackup(target, f.hall.db(), &held);

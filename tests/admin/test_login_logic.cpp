@@ -1,6 +1,6 @@
-#include "admin/LoginLogic.h"
-#include "admin/LoginPause.h"
-#include "base/PasswordHash.h"
+#include "core/admin/LoginLogic.h"
+#include "core/admin/LoginPause.h"
+#include "core/base/PasswordHash.h"
 #include "support/HallFixture.h"
 
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "admin/Frm_czy_setup.h"
-#include "admin/Frm_czyrz.h"
-#include "admin/frm_czy_password.h"
 #include "support/HallFixture.h"
+#include "ui/admin/OperatorLogScreen.h"
+#include "ui/admin/OperatorRightsScreen.h"
+#include "ui/admin/PasswordChangeDialog.h"
 
 #include <QTest>
 
@@ -11,11 +11,11 @@ namespace {
 
 std::unique_ptr<QDialog> openScreen(const QString& screen, AppState& state)
 {
-    if (screen == QLatin1String("Frm_czy_setup"))
-        return std::make_unique<Frm_czy_setup>(state);
-    if (screen == QLatin1String("Frm_czyrz"))
-        return std::make_unique<Frm_czyrz>(state);
-    return std::make_unique<frm_czy_password>(state);
+    if (screen == QLatin1String("OperatorRightsScreen"))
+        return std::make_unique<OperatorRightsScreen>(state);
+    if (screen == QLatin1String("OperatorLogScreen"))
+        return std::make_unique<OperatorLogScreen>(state);
+    return std::make_unique<PasswordChangeDialog>(state);
 }
 
 } // namespace
@@ -36,9 +36,9 @@ void TestScreenLogs::writtenOnOpenClosedOnce_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("rights") << "Frm_czy_setup" << QStringLiteral("操作员权限设置");
-    QTest::newRow("log viewer") << "Frm_czyrz" << QStringLiteral("操作员日志");
-    QTest::newRow("password change") << "frm_czy_password" << QStringLiteral("操作员口令变更");
+    QTest::newRow("rights") << "OperatorRightsScreen" << QStringLiteral("操作员权限设置");
+    QTest::newRow("log viewer") << "OperatorLogScreen" << QStringLiteral("操作员日志");
+    QTest::newRow("password change") << "PasswordChangeDialog" << QStringLiteral("操作员口令变更");
 }
 
 void TestScreenLogs::writtenOnOpenClosedOnce()
@@ -67,7 +67,7 @@ void TestScreenLogs::closingFailureIsShown()
     HallFixture f;
     QVERIFY(f.hall.exec(QStringLiteral("create trigger refuse before update on czyrzh "
                                        "begin select raise(abort, 'log refused'); end")));
-    Frm_czyrz screen(f.hall.state);
+    OperatorLogScreen screen(f.hall.state);
     screen.reject();
     QCOMPARE(f.messages.count(), 1);
     QVERIFY2(f.messages.last().text.contains(QStringLiteral("log refused")), qPrintable(f.messages.last().text));

@@ -1,7 +1,7 @@
-#include "admin/Form_datecz.h"
-#include "admin/Form_kl.h"
-#include "base/AppState.h"
+#include "core/base/AppState.h"
 #include "support/HallFixture.h"
+#include "ui/admin/DateDialog.h"
+#include "ui/admin/PasswordDialog.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ void TestSmallDialogs::passwordPrompt()
     QFETCH(bool, confirmed);
     AppState state;
     state.EnteredPassword = QStringLiteral("earlier");
-    Form_kl prompt(state);
+    PasswordDialog prompt(state);
     prompt.show();
     auto* text1 = control<QLineEdit>(&prompt, QStringLiteral("Text1"));
     QCOMPARE(text1->echoMode(), QLineEdit::Password);
@@ -53,7 +53,7 @@ void TestSmallDialogs::dateDialog()
     QFETCH(bool, confirmed);
     AppState state;
     state.PickedDate = QDate(2026, 3, 15);
-    Form_datecz dialog(state);
+    DateDialog dialog(state);
     dialog.show();
     auto* calendar = control<QCalendarWidget>(&dialog, QStringLiteral("monthdate"));
     QCOMPARE(calendar->selectedDate(), state.PickedDate);

@@ -1,9 +1,9 @@
 #include "app/StartDatabase.h"
-#include "base/Database.h"
-#include "base/DbPlace.h"
-#include "base/OperatorLog.h"
-#include "base/SettingsStore.h"
-#include "base/Sql.h"
+#include "core/base/Database.h"
+#include "core/base/DbPlace.h"
+#include "core/base/OperatorLog.h"
+#include "core/base/SettingsStore.h"
+#include "core/base/Sql.h"
 #include "support/HallFixture.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "admin/frm_syskey.h"
-#include "app/Language.h"
-#include "app/LanguageChoice.h"
-#include "base/SettingsStore.h"
-#include "board/Form_menu.h"
+#include "core/base/SettingsStore.h"
 #include "support/HallFixture.h"
+#include "ui/admin/LoginScreen.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/program/Language.h"
+#include "ui/program/LanguageChoice.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -174,9 +174,9 @@ void TestTranslations::screensInEnglish()
     QVERIFY2(f.ready() && f.addTables(3), qPrintable(f.error()));
     QVERIFY(f.openVisit(2, today("19:00:00")));
 
-    frm_syskey login(f.hall.state);
+    LoginScreen login(f.hall.state);
     login.show();
-    Form_menu board(f.hall.state);
+    BoardScreen board(f.hall.state);
     board.show();
 
     QStringList chinese;

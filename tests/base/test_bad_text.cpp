@@ -1,22 +1,22 @@
-#include "admin/LoginLogic.h"
-#include "admin/PasswordChange.h"
-#include "base/DateText.h"
-#include "base/Sql.h"
-#include "base/TypedNumber.h"
-#include "billing/DiscountRate.h"
-#include "billing/MemberCard.h"
-#include "billing/TableNumber.h"
-#include "board/TableMarks.h"
-#include "goods/GoodsCatalogue.h"
-#include "goods/GoodsDocument.h"
-#include "goods/GoodsLookup.h"
-#include "members/ConsumptionCondition.h"
-#include "members/MemberRecord.h"
-#include "members/MemberTopUp.h"
-#include "printing/ClsPrint.h"
+#include "core/admin/LoginLogic.h"
+#include "core/admin/PasswordChange.h"
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
+#include "core/base/TypedNumber.h"
+#include "core/billing/DiscountRate.h"
+#include "core/billing/MemberCard.h"
+#include "core/billing/TableNumber.h"
+#include "core/board/TableMarks.h"
+#include "core/goods/GoodsCatalogue.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/goods/GoodsLookup.h"
+#include "core/members/ConsumptionCondition.h"
+#include "core/members/MemberRecord.h"
+#include "core/members/MemberTopUp.h"
+#include "core/printing/RawReceiptPrinter.h"
+#include "core/printing/ReceiptLines.h"
 #include "printing/PortFile.h"
 #include "printing/SampleReceipt.h"
-#include "printing/Zdprint.h"
 #include "support/HallFixture.h"
 
 #include <QSqlQuery>
@@ -373,8 +373,9 @@ void BadTextTest::receiptStillPrints()
     receipt.operatorName = text;
     receipt.goods.first().wlcode = text;
     PortFile ports;
-    ClsPrint printer(ports.settings());
-    const Result printed = Zdprint(printableReceipt(receipt), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer);
+    RawReceiptPrinter printer(ports.settings());
+    const Result printed =
+        printRawReceipt(printableReceipt(receipt), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer);
     QVERIFY2(printed, qPrintable(printed.message()));
     const QStringList lines = PortFile::printedLines(ports.bytes());
     QString expected = text;

@@ -1,5 +1,5 @@
-#include "base/ModCWCl.h"
-#include "base/Notation.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Notation.h"
 
 #include <QSqlError>
 #include <QTest>

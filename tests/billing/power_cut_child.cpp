@@ -5,17 +5,17 @@
 // (reopening a settled table, unreconciling settled rows) is a transaction of
 // its own, so it is wholly there or wholly absent too.
 
-#include "base/Clock.h"
-#include "base/Database.h"
-#include "base/FixedClock.h"
-#include "base/Sql.h"
-#include "billing/Checkout.h"
-#include "billing/ModuseCheck.h"
-#include "billing/RateSchemes.h"
-#include "board/TableMove.h"
-#include "goods/GoodsDocument.h"
-#include "members/MemberTopUp.h"
-#include "reports/DayTakings.h"
+#include "core/base/Clock.h"
+#include "core/base/Database.h"
+#include "core/base/FixedClock.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
+#include "core/billing/OpenVisit.h"
+#include "core/billing/RateSchemes.h"
+#include "core/board/TableMove.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/members/MemberTopUp.h"
+#include "core/reports/DayTakings.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "billing/BandSplit.h"
+#include "core/billing/BandSplit.h"
 #include "support/HallFixture.h"
 
 #include <QTest>

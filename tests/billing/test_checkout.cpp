@@ -1,6 +1,6 @@
-#include "base/Sql.h"
-#include "billing/Checkout.h"
-#include "billing/DiscountRate.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
+#include "core/billing/DiscountRate.h"
 #include "support/HallFixture.h"
 
 #include <QSqlQuery>

@@ -1,9 +1,9 @@
-#include "base/Database.h"
-#include "base/ModCWCl.h"
-#include "base/Sql.h"
-#include "billing/Checkout.h"
-#include "goods/GoodsDocument.h"
-#include "members/MemberTopUp.h"
+#include "core/base/Database.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/members/MemberTopUp.h"
 #include "support/HallFixture.h"
 
 #include <QSqlQuery>

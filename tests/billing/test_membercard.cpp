@@ -1,4 +1,4 @@
-#include "billing/MemberCard.h"
+#include "core/billing/MemberCard.h"
 #include "support/HallFixture.h"
 
 #include <QTest>

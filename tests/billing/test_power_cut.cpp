@@ -1,5 +1,5 @@
-#include "base/Database.h"
-#include "base/Sql.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
 #include "support/HallFixture.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "billing/CheckoutCustomer.h"
-#include "billing/CheckoutPricing.h"
-#include "billing/ClsDQje.h"
+#include "core/billing/CheckoutCustomer.h"
+#include "core/billing/CheckoutPricing.h"
+#include "core/billing/RunningCharge.h"
 #include "support/HallFixture.h"
 
 #include <QTest>
@@ -11,7 +11,7 @@ const QString OneBand = QStringLiteral("00:01:00-23:59:00=8/10");
 const QString DayAndEvening = QStringLiteral("08:00:00-18:00:00=8/10;18:00:00-23:59:00=12/15");
 
 // "22 = 7 + 15" across a change, else "20".
-QString boardText(const ClsDQje& charge)
+QString boardText(const RunningCharge& charge)
 {
     if (charge.intQdje() == 0 && charge.intHdje() == 0)
         return QString::number(charge.intzje());
@@ -140,7 +140,7 @@ void PricingTest::price()
     state.params.crossBandMinimumMode = qint16(rules.at(2));
     state.params.settlementPrecision = qint16(rules.at(3));
 
-    ClsDQje running(state);
+    RunningCharge running(state);
     running.setStrkh(card);
     running.setStrZh(QStringLiteral("1"));
     QVERIFY(running.GETJe());

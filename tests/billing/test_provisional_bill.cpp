@@ -1,9 +1,9 @@
 #include "../printing/PortFile.h"
-#include "base/Parameters.h"
-#include "billing/Checkout.h"
-#include "board/CheckoutReceipt.h"
-#include "printing/ReceiptPrinting.h"
+#include "core/base/Parameters.h"
+#include "core/billing/Checkout.h"
+#include "core/board/CheckoutReceipt.h"
 #include "support/HallFixture.h"
+#include "ui/printing/ReceiptPrinting.h"
 
 #include <QDebug>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "billing/FrmsFbz.h"
-#include "billing/FrmsFbzFA.h"
-#include "board/Form_menu.h"
 #include "support/HallFixture.h"
+#include "ui/billing/RateBandsScreen.h"
+#include "ui/billing/RateSchemesScreen.h"
+#include "ui/board/BoardScreen.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -44,7 +44,7 @@ void RateEditorsTest::typedBandSavedOnlyWhenChecked()
     HallFixture hall;
     QVERIFY(hall.ready() && hall.addTables(1) &&
             hall.addBands(2, QStringLiteral("7@08:00:00-12:00:00=8/10;8@18:00:00-23:59:00=12/15")));
-    FrmsFbz screen(hall.hall.state);
+    RateBandsScreen screen(hall.hall.state);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto* grid = control<QTableView>(&screen, QStringLiteral("DataGrid1"));
@@ -75,7 +75,7 @@ void RateEditorsTest::checkedTablesGetTheScheme()
             hall.addBands(2, QStringLiteral("00:00:00-23:59:59=20/30")) &&
             hall.addBands(3, QStringLiteral("00:00:00-23:59:59=20/30")) &&
             hall.hall.exec(QStringLiteral("insert into zhdy(zhao, mc) values(2, '2号台'), (3, '3号台')")));
-    FrmsFbzFA screen(hall.hall.state);
+    RateSchemesScreen screen(hall.hall.state);
     control<QTabWidget>(&screen, QStringLiteral("SSTab1"))->setCurrentIndex(1);
     control<QTreeWidget>(&screen, QStringLiteral("ListVzh"))->topLevelItem(2)->setCheckState(0, Qt::Checked);
     QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Command4")), Qt::LeftButton);
@@ -110,7 +110,7 @@ void RateEditorsTest::onlyTheirLettersOpenTheEditors()
     QVERIFY(hall.ready() &&
             hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
     hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    const Form_menu board(hall.hall.state);
+    const BoardScreen board(hall.hall.state);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_9"))->isEnabled(), schemes);
 }

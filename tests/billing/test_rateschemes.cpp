@@ -1,5 +1,5 @@
-#include "billing/BandStore.h"
-#include "billing/RateSchemes.h"
+#include "core/billing/BandStore.h"
+#include "core/billing/RateSchemes.h"
 #include "support/HallFixture.h"
 
 #include <QTest>

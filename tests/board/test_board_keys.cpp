@@ -1,5 +1,5 @@
-#include "board/Form_menu.h"
 #include "support/HallFixture.h"
+#include "ui/board/BoardScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +23,7 @@ private:
     static void press(int key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(qApp->focusWidget(), Qt::Key(key), m); }
 
     std::unique_ptr<HallFixture> f;
-    std::unique_ptr<Form_menu> m_board; // after the hall whose recorder it reports to
+    std::unique_ptr<BoardScreen> m_board; // after the hall whose recorder it reports to
 };
 
 void TestBoardKeys::init()
@@ -31,7 +31,7 @@ void TestBoardKeys::init()
     m_board.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
-    m_board = std::make_unique<Form_menu>(f->hall.state);
+    m_board = std::make_unique<BoardScreen>(f->hall.state);
     control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
     m_board->show();
 }

@@ -1,8 +1,8 @@
 #include "app/HelpKey.h"
-#include "app/HelpWindow.h"
-#include "board/BoardMenus.h"
-#include "board/Form_menu.h"
 #include "support/HallFixture.h"
+#include "ui/board/BoardMenus.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/program/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,7 +68,7 @@ void TestBoardMenus::operatorRow()
                                            "values ('clerk', ?, ?, ?, ?, ?)"),
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    const Form_menu board(f.hall.state);
+    const BoardScreen board(f.hall.state);
     const QStringList guarded =
         QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3 find_0 find_1 find_3 find_4")
             .split(QLatin1Char(' '));
@@ -112,15 +112,15 @@ void TestBoardMenus::everyEntry_data()
     entry("yj", "押金", "", "key yj");
     entry("hh", "互换", "", "key hh");
     entry("mset_0", "&1.锁定计算机", "", "key Sd");
-    entry("mset_1", "&2.台位设置", "zhda B", "screen Form_whdy");
+    entry("mset_1", "&2.台位设置", "zhda B", "screen TableDefinitionsScreen");
     entry("mset_3", "&3.换    班", "", "signal shiftChangeRequested");
-    entry("mset_4", "&4.台位时段收费标准设置", "zhda C", "screen FrmsFbz");
-    entry("mset_5", "&5.系统参数设置", "zhda E", "screen FrmstcsSET");
-    entry("mset_6", "&6.清空历史数据", "zhda D", "screen FrmClearData");
-    entry("mset_9", "&8.计费方案设定", "zhda F", "screen FrmsFbzFA");
-    entry("mset_10", "&9.选择数据库位置", "", "screen Frm_pathset");
+    entry("mset_4", "&4.台位时段收费标准设置", "zhda C", "screen RateBandsScreen");
+    entry("mset_5", "&5.系统参数设置", "zhda E", "screen ParametersScreen");
+    entry("mset_6", "&6.清空历史数据", "zhda D", "screen HistoryClearingScreen");
+    entry("mset_9", "&8.计费方案设定", "zhda F", "screen RateSchemesScreen");
+    entry("mset_10", "&9.选择数据库位置", "", "screen DatabaseFileDialog");
     entry("mset_12", "退出系统", "", "signal exitRequested");
-    entry("gl_0", "&1.会员登记", "zhda A", "screen Form_hyzl");
+    entry("gl_0", "&1.会员登记", "zhda A", "screen MemberListScreen");
     entry("menu_yygl_1", "&1.台位计时", "", "key js");
     entry("menu_yygl_2", "&2.台位结帐", "", "key jz");
     entry("menu_yygl_3", "&3.转    台", "", "key zhuantai");
@@ -131,19 +131,19 @@ void TestBoardMenus::everyEntry_data()
     entry("menu_yygl_9", "&9.台位互换", "", "key hh");
     entry("menu_yygl_11", "&B.预结单（非正式收据）", "", "key yjd");
     entry("menu_yygl_12", "&C.商品销售", "", "key Xs");
-    entry("spgl_0", "&1.商品类别设置", "fjda A", "screen Form_spbmdy");
-    entry("spgl_2", "&2.商品进货", "fjda B", "screen Form_spgl");
-    entry("spgl_4", "&3.商品销售", "fjda C", "screen Form_spgl");
-    entry("spgl_6", "&4.商品盘点", "", "screen Form_sfjcJs");
-    entry("find_0", "&1.当前班次营业报告", "xtgl A", "screen Form_dtrb");
-    entry("find_1", "&2.当日营业报告", "xtgl B", "screen Form_rb");
-    entry("find_3", "&3.营业收入统计", "xtgl C", "screen Form_yyfx");
-    entry("find_4", "&4.商品销售统计", "xtgl D", "screen Form_yyfxsp");
-    entry("find_6", "&5.会员消费明细", "", "screen FrmHYxfFind");
-    entry("find_7", "&6.会员消费汇总", "", "screen FrmHYxfHz");
-    entry("czygl_0", "&1.操作员设置", "zwcl A", "screen Frm_czy_setup");
-    entry("czygl_2", "&2.操作员口令变更", "", "screen frm_czy_password");
-    entry("czygl_3", "&3.操员日志", "zwcl B", "screen Frm_czyrz");
+    entry("spgl_0", "&1.商品类别设置", "fjda A", "screen CatalogueScreen");
+    entry("spgl_2", "&2.商品进货", "fjda B", "screen GoodsDocumentsScreen");
+    entry("spgl_4", "&3.商品销售", "fjda C", "screen GoodsDocumentsScreen");
+    entry("spgl_6", "&4.商品盘点", "", "screen StockBalanceScreen");
+    entry("find_0", "&1.当前班次营业报告", "xtgl A", "screen ShiftReportScreen");
+    entry("find_1", "&2.当日营业报告", "xtgl B", "screen DayReportScreen");
+    entry("find_3", "&3.营业收入统计", "xtgl C", "screen IncomeStatisticsScreen");
+    entry("find_4", "&4.商品销售统计", "xtgl D", "screen GoodsStatisticsScreen");
+    entry("find_6", "&5.会员消费明细", "", "screen ConsumptionDetailScreen");
+    entry("find_7", "&6.会员消费汇总", "", "screen ConsumptionTotalsScreen");
+    entry("czygl_0", "&1.操作员设置", "zwcl A", "screen OperatorRightsScreen");
+    entry("czygl_2", "&2.操作员口令变更", "", "screen PasswordChangeDialog");
+    entry("czygl_3", "&3.操员日志", "zwcl B", "screen OperatorLogScreen");
     entry("help_0", "&1.帮助", "", "window HelpWindow");
     entry("help_1", "&2.搜索有关帮助的信息", "", "window HelpWindow");
     entry("help_2", "&3.常见问题回答", "", "window HelpWindow");

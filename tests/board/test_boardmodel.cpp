@@ -1,6 +1,6 @@
-#include "billing/Checkout.h"
-#include "board/BoardModel.h"
-#include "board/BoardPricing.h"
+#include "core/billing/Checkout.h"
+#include "core/board/BoardModel.h"
+#include "core/board/BoardPricing.h"
 #include "support/HallFixture.h"
 
 #include <QAbstractItemModelTester>

@@ -1,4 +1,4 @@
-#include "board/BoardRows.h"
+#include "core/board/BoardRows.h"
 #include "support/HallFixture.h"
 
 #include <QTest>

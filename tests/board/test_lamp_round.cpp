@@ -1,6 +1,6 @@
-#include "board/LampRound.h"
-#include "devices/LightController.h"
-#include "devices/PseudoTerminal.h"
+#include "core/board/LampRound.h"
+#include "core/devices/LightController.h"
+#include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
 #include <QSocketNotifier>

@@ -1,8 +1,8 @@
-#include "board/BoardModel.h"
-#include "board/Form_menu.h"
-#include "board/TableMove.h"
-#include "devices/PseudoTerminal.h"
+#include "core/board/BoardModel.h"
+#include "core/board/TableMove.h"
+#include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
+#include "ui/board/BoardScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,10 +30,10 @@ private Q_SLOTS:
     void tableMarks();
 
 private:
-    Form_menu& board()
+    BoardScreen& board()
     {
         if (!m_board) {
-            m_board = std::make_unique<Form_menu>(f->hall.state);
+            m_board = std::make_unique<BoardScreen>(f->hall.state);
             m_board->show();
         }
         return *m_board;
@@ -57,7 +57,7 @@ private:
     }
 
     std::unique_ptr<HallFixture> f;
-    std::unique_ptr<Form_menu> m_board;
+    std::unique_ptr<BoardScreen> m_board;
 };
 
 void TestTableMoves::init()

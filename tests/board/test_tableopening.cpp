@@ -1,4 +1,4 @@
-#include "board/TableOpening.h"
+#include "core/board/TableOpening.h"
 #include "support/HallFixture.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "base/Parameters.h"
-#include "base/Sql.h"
-#include "data/ParameterEditor.h"
+#include "core/base/Parameters.h"
+#include "core/base/Sql.h"
+#include "core/data/ParameterEditor.h"
 #include "support/TestHall.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "devices/CardReader.h"
-#include "devices/LightController.h"
-#include "devices/PseudoTerminal.h"
+#include "core/devices/CardReader.h"
+#include "core/devices/LightController.h"
+#include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "devices/CardReader.h"
-#include "devices/PseudoTerminal.h"
+#include "core/devices/CardReader.h"
+#include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
 #include <QSerialPort>

@@ -1,5 +1,5 @@
-#include "devices/LightController.h"
-#include "devices/PseudoTerminal.h"
+#include "core/devices/LightController.h"
+#include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "devices/SerialSettings.h"
+#include "core/devices/SerialSettings.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "goods/CatalogueImport.h"
-#include "goods/Form_spbmdy.h"
-#include "goods/GoodsCatalogue.h"
-#include "goods/GoodsCatalogueModel.h"
+#include "core/goods/CatalogueImport.h"
+#include "core/goods/GoodsCatalogue.h"
+#include "core/goods/GoodsCatalogueModel.h"
 #include "support/HallFixture.h"
+#include "ui/goods/CatalogueScreen.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -87,7 +87,7 @@ void TestCatalogue::codeCheck()
 void TestCatalogue::enterChainSavesAndStartsTheNext()
 {
     QVERIFY(addEntry(QStringLiteral("001"), QStringLiteral("矿泉水")));
-    Form_spbmdy screen(m_f->hall.state);
+    CatalogueScreen screen(m_f->hall.state);
     control<QAction>(&screen, QStringLiteral("Add"))->trigger();
     const auto box = [&screen](int i) {
         return control<QLineEdit>(&screen, QStringLiteral("Text1_%1").arg(i));
@@ -142,7 +142,7 @@ void TestCatalogue::protectedEntriesStay()
     QVERIFY(m_f->hall.exec(QStringLiteral("insert into ckv_sr (wlcode, count, price, amount) values "
                                           "('可乐', 10, 3, 30), ('003', 5, 2, 10)")));
     {
-        Form_spbmdy screen(m_f->hall.state);
+        CatalogueScreen screen(m_f->hall.state);
         auto* dele = control<QAction>(&screen, QStringLiteral("Dele"));
         for (int row = 0;; ++row) {
             auto* view = screen.findChild<QAbstractItemView*>(QStringLiteral("daGridDy"));
@@ -170,7 +170,7 @@ void TestCatalogue::closingDropsNamelessAndSetsFlags()
     QVERIFY(addEntry(QStringLiteral("004"), QStringLiteral("饮料"), 0));
     QVERIFY(addEntry(QStringLiteral("004001"), QStringLiteral("橙汁"), 0));
     {
-        Form_spbmdy screen(m_f->hall.state);
+        CatalogueScreen screen(m_f->hall.state);
         screen.reject();
     }
     QCOMPARE(m_f->value(QStringLiteral("select group_concat(headcode || ':' || zzbj || ':' || coalesce(point_h, '-'), "

@@ -1,10 +1,10 @@
-#include "billing/Checkout.h"
-#include "goods/DocumentNumber.h"
-#include "goods/Form_dmcz1.h"
-#include "goods/Form_spgl.h"
-#include "goods/GoodsDocument.h"
-#include "goods/GoodsLookup.h"
+#include "core/billing/Checkout.h"
+#include "core/goods/DocumentNumber.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/goods/GoodsLookup.h"
 #include "support/HallFixture.h"
+#include "ui/goods/GoodsDocumentsScreen.h"
+#include "ui/goods/GoodsPickList.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -243,7 +243,7 @@ void DocumentsTest::lookup()
 
 void DocumentsTest::helpListKeepsCents()
 {
-    Form_dmcz1 list(m_hall->hall.db());
+    GoodsPickList list(m_hall->hall.db());
     control<QListView>(&list, QStringLiteral("Listly"))
         ->setCurrentIndex(control<QListView>(&list, QStringLiteral("Listly"))->model()->index(0, 0));
     control<QPushButton>(&list, QStringLiteral("CmdYes"))->click();
@@ -255,7 +255,7 @@ void DocumentsTest::helpListKeepsCents()
 namespace {
 
 // A new document on the shown screen, its goods found by typing "PJ" and Enter.
-void startWithBeer(Form_spgl& screen)
+void startWithBeer(GoodsDocumentsScreen& screen)
 {
     screen.show();
     control<QAction>(&screen, QStringLiteral("Add"))->trigger();
@@ -271,7 +271,7 @@ void startWithBeer(Form_spgl& screen)
 void DocumentsTest::screenEntersCounterSale()
 {
     m_hall->hall.state.GoodsMode = QStringLiteral("zc");
-    Form_spgl screen(m_hall->hall.state);
+    GoodsDocumentsScreen screen(m_hall->hall.state);
     startWithBeer(screen);
     QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"))->text(), QStringLiteral("啤酒"));
     QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"))->text(), QStringLiteral("6.5"));
@@ -309,7 +309,7 @@ void DocumentsTest::farDateAskedFirst()
     QFETCH(bool, asked);
     QFETCH(Messages::Answer, answer);
     QFETCH(bool, saved);
-    Form_spgl screen(m_hall->hall.state);
+    GoodsDocumentsScreen screen(m_hall->hall.state);
     startWithBeer(screen);
     QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("2"));
     const QString date = m_hall->hall.state.BusinessDate.addDays(days).toString(Qt::ISODate);

@@ -1,8 +1,8 @@
-#include "goods/Form_sfjcJs.h"
-#include "goods/Report_sfjc.h"
-#include "goods/StockBalance.h"
-#include "printing/ReportRenderer.h"
+#include "core/goods/StockBalance.h"
+#include "core/goods/StockBalanceReport.h"
 #include "support/HallFixture.h"
+#include "ui/goods/StockBalanceScreen.h"
+#include "ui/printing/ReportRenderer.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -163,7 +163,7 @@ void TestStock::screenShowsTheMonth()
     QVERIFY(addCatalogue(f));
     QVERIFY(addDocuments(f, QStringLiteral("sr 2026-11-20 可乐 10 30; zc 2026-11-25 可乐 4 20; "
                                            "sr 2026-12-06 雪碧 24 48; zc 2026-12-31 雪碧 3 7.5")));
-    Form_sfjcJs screen(f.hall.state);
+    StockBalanceScreen screen(f.hall.state);
     QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("DTP1"))->date(), QDate(2026, 12, 1));
     QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("DTP2"))->date(), QDate(2026, 12, 31));
 
@@ -199,7 +199,7 @@ void TestStock::reportAsPdf()
         StockBalance::sfjc(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, false, &balance));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
-    QVERIFY(ReportRenderer(Report_sfjc(balance, QDate(2026, 12, 1), QDate(2026, 12, 31))).writePdf(pdf));
+    QVERIFY(ReportRenderer(stockBalanceReport(balance, QDate(2026, 12, 1), QDate(2026, 12, 31))).writePdf(pdf));
 
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

@@ -1,8 +1,8 @@
-#include "base/NumberDelegate.h"
-#include "members/ConsumptionCondition.h"
-#include "members/FrmHYxfFind.h"
-#include "members/FrmHYxfHz.h"
+#include "core/members/ConsumptionCondition.h"
 #include "support/HallFixture.h"
+#include "ui/base/NumberDelegate.h"
+#include "ui/members/ConsumptionDetailScreen.h"
+#include "ui/members/ConsumptionTotalsScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -38,7 +38,7 @@ namespace {
 const QString Injection = QStringLiteral("' or '1'='1");
 
 // Rows as "caption|operator|value|joiner" into the screen's condition rows.
-void typeConditions(FrmHYxfScreen& screen, const QStringList& rows)
+void typeConditions(ConsumptionScreen& screen, const QStringList& rows)
 {
     for (int i = 0; i < rows.size(); ++i) {
         const QStringList parts = rows.at(i).split(QLatin1Char('|'));
@@ -59,7 +59,7 @@ QStringList rowsOf(std::initializer_list<const char*> rows)
 }
 
 // The first column named `field` of every row found, joined by commas.
-QString found(const FrmHYxfScreen& screen, const QString& field)
+QString found(const ConsumptionScreen& screen, const QString& field)
 {
     const QSqlQueryModel* rows = screen.rows();
     const int column = rows->record().indexOf(field);
@@ -123,11 +123,11 @@ void TestConsumptionQuery::conditions()
     QFETCH(bool, summary);
     QFETCH(QStringList, rows);
     QFETCH(QString, expected);
-    std::unique_ptr<FrmHYxfScreen> screen;
+    std::unique_ptr<ConsumptionScreen> screen;
     if (summary)
-        screen = std::make_unique<FrmHYxfHz>(m_f->hall.state);
+        screen = std::make_unique<ConsumptionTotalsScreen>(m_f->hall.state);
     else
-        screen = std::make_unique<FrmHYxfFind>(m_f->hall.state);
+        screen = std::make_unique<ConsumptionDetailScreen>(m_f->hall.state);
     typeConditions(*screen, rows);
 
     control<QAction>(screen.get(), QStringLiteral("find"))->trigger();
@@ -157,7 +157,7 @@ void TestConsumptionQuery::refusedValuesRunNothing()
 {
     QFETCH(QString, row);
     QFETCH(QString, message);
-    FrmHYxfFind screen(m_f->hall.state);
+    ConsumptionDetailScreen screen(m_f->hall.state);
     typeConditions(screen, {QStringLiteral("姓名|=|张三"), row});
     control<QAction>(&screen, QStringLiteral("find"))->trigger();
     QCOMPARE(m_f->messages.texts(), QStringList{message});
@@ -203,7 +203,7 @@ void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators()
 void TestConsumptionQuery::detailColumnsAddedOnce()
 {
     for (int i = 0; i < 2; ++i)
-        FrmHYxfFind screen(m_f->hall.state);
+        ConsumptionDetailScreen screen(m_f->hall.state);
     QCOMPARE(m_f->value(QStringLiteral("select count(*) from pr_codedict where table_code='hyxf' and "
                                        "colm_code in ('ksrc', 'jsrc', 'sc')"))
                  .toInt(),
@@ -224,7 +224,7 @@ void TestConsumptionQuery::summaryShowsMoneyWithCents()
 {
     QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yk=?, jelj=?, jslj=? where khao=?"),
                            {1235167.89, 99999999999.0, 12.345, QStringLiteral("8000000001")}));
-    FrmHYxfHz screen(m_f->hall.state);
+    ConsumptionTotalsScreen screen(m_f->hall.state);
     typeConditions(screen, rowsOf({"卡号|=|8000000001"}));
     control<QAction>(&screen, QStringLiteral("find"))->trigger();
     const auto* grid = control<QTableView>(&screen, QStringLiteral("MsFl"));

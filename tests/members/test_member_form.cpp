@@ -1,6 +1,6 @@
-#include "billing/DiscountRate.h"
-#include "members/Form_hyzl_add.h"
+#include "core/billing/DiscountRate.h"
 #include "support/HallFixture.h"
+#include "ui/members/MemberFormScreen.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,18 +14,18 @@ namespace {
 
 using Typing = QList<std::pair<int, QString>>;
 
-void type(Form_hyzl_add& form, const Typing& typing)
+void type(MemberFormScreen& form, const Typing& typing)
 {
     for (const auto& [index, text] : typing)
         control<QLineEdit>(&form, QStringLiteral("Txtzzd_%1").arg(index))->setText(text);
 }
 
-QLineEdit* box(Form_hyzl_add& form, int index)
+QLineEdit* box(MemberFormScreen& form, int index)
 {
     return control<QLineEdit>(&form, QStringLiteral("Txtzzd_%1").arg(index));
 }
 
-void save(Form_hyzl_add& form)
+void save(MemberFormScreen& form)
 {
     control<QPushButton>(&form, QStringLiteral("Command2"))->click();
 }
@@ -79,7 +79,7 @@ void TestMemberForm::addingSavesMemberAndOpening()
     QFETCH(QString, js);
     QFETCH(QString, zk);
     QFETCH(QList<double>, saved);
-    Form_hyzl_add form(m_f->hall.state, QString());
+    MemberFormScreen form(m_f->hall.state, QString());
     type(form, {{0, QStringLiteral(" B002 ")}, {1, QStringLiteral("张三")}, {7, yk}, {8, js}, {11, zk}});
     save(form);
     QCOMPARE(m_f->messages.texts(), QStringList());
@@ -139,7 +139,7 @@ void TestMemberForm::refusedSaveWritesNothing()
     QFETCH(QString, message);
     QFETCH(Icon, icon);
     QFETCH(int, clearedBox);
-    Form_hyzl_add form(m_f->hall.state, QString());
+    MemberFormScreen form(m_f->hall.state, QString());
     type(form, typing);
     save(form);
     QCOMPARE(m_f->messages.texts(), QStringList{message});
@@ -154,7 +154,7 @@ void TestMemberForm::editKeepsBalanceAndMovesTheCard()
 {
     QVERIFY(m_f->addMember(QStringLiteral("z9"), QVariant(), QStringLiteral("优惠卡"), 0, 5));
     QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm='王五', js=3 where khao='a001'")));
-    Form_hyzl_add form(m_f->hall.state, QStringLiteral("a001"));
+    MemberFormScreen form(m_f->hall.state, QStringLiteral("a001"));
     QCOMPARE(box(form, 1)->text(), QStringLiteral("王五"));
     QTest::keyClicks(box(form, 7), QStringLiteral("999"));
     QTest::keyClicks(box(form, 8), QStringLiteral("9"));
@@ -186,7 +186,7 @@ void TestMemberForm::failedOpeningRowLeavesNoMember()
 {
     QVERIFY(m_f->hall.exec(QStringLiteral("create temp trigger no_srmx before insert on srmx "
                                           "begin select raise(abort, 'srmx refused'); end")));
-    Form_hyzl_add form(m_f->hall.state, QString());
+    MemberFormScreen form(m_f->hall.state, QString());
     type(form, {{0, QStringLiteral("c7")}, {1, QStringLiteral("赵六")}, {7, QStringLiteral("50")}});
     save(form);
     QCOMPARE(m_f->messages.count(), 1);
@@ -212,7 +212,7 @@ void TestMemberForm::enterChecks()
     QFETCH(int, index);
     QFETCH(QString, text);
     QFETCH(QStringList, messages);
-    Form_hyzl_add form(m_f->hall.state, QString());
+    MemberFormScreen form(m_f->hall.state, QString());
     box(form, index)->setText(text);
     QTest::keyClick(box(form, index), Qt::Key_Return);
     QCOMPARE(m_f->messages.texts(), messages);

@@ -1,6 +1,6 @@
-#include "members/Form_hyzl.h"
-#include "members/MemberList.h"
+#include "core/members/MemberList.h"
 #include "support/HallFixture.h"
+#include "ui/members/MemberListScreen.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -28,8 +28,8 @@ private slots:
 
 private:
     bool addMember(const QString& card, const QString& name, double yk);
-    MemberList* model(Form_hyzl& screen) { return screen.findChild<MemberList*>(); }
-    void standOn(Form_hyzl& screen, const QString& card);
+    MemberList* model(MemberListScreen& screen) { return screen.findChild<MemberList*>(); }
+    void standOn(MemberListScreen& screen, const QString& card);
 
     std::unique_ptr<HallFixture> f;
 };
@@ -51,7 +51,7 @@ bool TestMemberList::addMember(const QString& card, const QString& name, double 
            f->hall.exec(QStringLiteral("update user_lb set yhm=? where khao=?"), {name, card});
 }
 
-void TestMemberList::standOn(Form_hyzl& screen, const QString& card)
+void TestMemberList::standOn(MemberListScreen& screen, const QString& card)
 {
     auto* grid = control<QTableView>(&screen, QStringLiteral("Grid_user"));
     grid->setCurrentIndex(model(screen)->index(model(screen)->rowOfCard(card), 0));
@@ -66,7 +66,7 @@ void TestMemberList::opensOnLastRowAcrossPages()
         QVERIFY2(
             addMember(QStringLiteral("M%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("会员%1").arg(i), i + 0.5),
             qPrintable(f->error()));
-    Form_hyzl screen(f->hall.state);
+    MemberListScreen screen(f->hall.state);
     MemberList* list = model(screen);
     QAbstractItemModelTester tester(list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(list->rowCount(), 450);
@@ -151,7 +151,7 @@ void TestMemberList::topUp()
     QVERIFY(addMember(QStringLiteral("A100"), QStringLiteral("张三"), 50));
     QVERIFY(addMember(QStringLiteral("B200"), QStringLiteral("李四"), 0));
     f->hall.state.params.depositPassword = parameter;
-    Form_hyzl screen(f->hall.state);
+    MemberListScreen screen(f->hall.state);
     standOn(screen, QStringLiteral("A100"));
 
     bool filled = false;
@@ -160,7 +160,7 @@ void TestMemberList::topUp()
         QVERIFY(prompt);
         QTimer::singleShot(0, &screen, [&] {
             auto* topUp = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!topUp || topUp->objectName() != QStringLiteral("Form_hyzl_addmoney"))
+            if (!topUp || topUp->objectName() != QStringLiteral("TopUpDialog"))
                 return;
             filled = control<QLineEdit>(topUp, QStringLiteral("Txtkhao"))->text() == QStringLiteral("A100") &&
                      control<QLineEdit>(topUp, QStringLiteral("Txtyhm"))->text() == QStringLiteral("张三");
@@ -222,7 +222,7 @@ void TestMemberList::deletion()
     QVERIFY(f->addTables(2));
     // Typed in another letter case at the opening: still this member's card.
     QVERIFY(f->openVisit(2, today("19:00:00"), QStringLiteral("a100")));
-    Form_hyzl screen(f->hall.state);
+    MemberListScreen screen(f->hall.state);
     standOn(screen, card);
     f->messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
     control<QAction>(&screen, QStringLiteral("Del"))->trigger();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/SettingsStore.h"
+#include "core/base/SettingsStore.h"
 
 #include <QFile>
 #include <QSettings>

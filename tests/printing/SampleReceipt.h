@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/Receipt.h"
+#include "core/printing/Receipt.h"
 
 // A member's bill for table 5: 1 h 47 min at 20 % off, two goods rows and
 // a deposit of 50.

@@ -1,9 +1,9 @@
 #include "PortFile.h"
 #include "SampleReceipt.h"
-#include "printing/ClsPrint.h"
-#include "printing/ReceiptOutputs.h"
-#include "printing/Report_zd.h"
-#include "printing/Zdprint.h"
+#include "core/printing/BillReport.h"
+#include "core/printing/RawReceiptPrinter.h"
+#include "core/printing/ReceiptLines.h"
+#include "core/printing/ReceiptOutputs.h"
 
 #include <QTest>
 
@@ -25,8 +25,8 @@ private Q_SLOTS:
 void TestReceiptLayouts::zdprintSendsTheReceiptInGbk()
 {
     PortFile ports;
-    ClsPrint printer(ports.settings());
-    QVERIFY(Zdprint(sampleReceipt(), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer));
+    RawReceiptPrinter printer(ports.settings());
+    QVERIFY(printRawReceipt(sampleReceipt(), QDateTime(QDate(2026, 12, 6), QTime(20, 30, 5)), printer));
     const QByteArray bytes = ports.bytes();
     QVERIFY(bytes.startsWith(QByteArray::fromHex("1b6301 0d0a 1b5702 0d0a 1b3102 0d0a")));
     const QString expected = QStringLiteral(
@@ -51,7 +51,7 @@ void TestReceiptLayouts::reportTotal()
     QFETCH(QString, total);
     Receipt receipt = sampleReceipt();
     receipt.deposit = deposit;
-    QCOMPARE(Report_zd(receipt).caption(QStringLiteral("label14")), total);
+    QCOMPARE(billReport(receipt).caption(QStringLiteral("label14")), total);
 }
 
 void TestReceiptLayouts::outputs_data()
@@ -60,10 +60,10 @@ void TestReceiptLayouts::outputs_data()
     QTest::addColumn<QString>("printerType");
     QTest::addColumn<bool>("printPressed");
     QTest::addColumn<Outputs>("outputs");
-    QTest::newRow("1 receipt printer") << QStringLiteral("1") << true << Outputs{ReceiptOutput::Zdprint};
+    QTest::newRow("1 receipt printer") << QStringLiteral("1") << true << Outputs{ReceiptOutput::RawPrinter};
     QTest::newRow("2 system printer") << QStringLiteral("2") << true << Outputs{ReceiptOutput::ptprint40};
     QTest::newRow("3 receipt printer, then report")
-        << QStringLiteral("3") << true << Outputs{ReceiptOutput::Zdprint, ReceiptOutput::ptprint};
+        << QStringLiteral("3") << true << Outputs{ReceiptOutput::RawPrinter, ReceiptOutput::ptprint};
     QTest::newRow("empty report") << QString() << true << Outputs{ReceiptOutput::ptprint};
     QTest::newRow("toggle off") << QStringLiteral("3") << false << Outputs{};
 }

@@ -1,11 +1,11 @@
 #include "PortFile.h"
 #include "SampleReceipt.h"
-#include "base/Parameters.h"
-#include "printing/PrinterPort.h"
-#include "printing/ReceiptPrinting.h"
-#include "printing/ReportRenderer.h"
-#include "printing/Report_zd.h"
+#include "core/base/Parameters.h"
+#include "core/printing/BillReport.h"
+#include "core/printing/PrinterPort.h"
 #include "support/TestClock.h"
+#include "ui/printing/ReceiptPrinting.h"
+#include "ui/printing/ReportRenderer.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -33,7 +33,7 @@ void TestReceiptPrinting::pdfText_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("manyPages");
     QTest::newRow("bill")
-        << QStringLiteral("Report_zd")
+        << QStringLiteral("billReport")
         << QStringLiteral("结束时间 06日20:30:00|所用时间|台球消费 16 元|香烟|15.5|金额|总计:41.5押金:50 找零:8.5")
         << false;
     QTest::newRow("system printer") << QStringLiteral("ptprint40")
@@ -58,7 +58,7 @@ void TestReceiptPrinting::pdfText()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("receipt.pdf")));
-    ReportDocument report = Report_zd(sampleReceipt());
+    ReportDocument report = billReport(sampleReceipt());
     if (layout == QLatin1String("ptprint40")) {
         Parameters params;
         params.printer2FontSize = 12;
@@ -86,7 +86,7 @@ void TestReceiptPrinting::printReceipt_data()
     QTest::addColumn<QString>("port");    // a file, a missing device, a FIFO nobody reads or one that is read
     QTest::addColumn<QString>("failure"); // empty: the receipt reaches the port
     QTest::addColumn<QStringList>("previews");
-    const QStringList preview = {QStringLiteral("Report_zd")};
+    const QStringList preview = {QStringLiteral("billReport")};
     QTest::newRow("receipt, then preview") << QStringLiteral("3") << QStringLiteral("file") << QString() << preview;
     QTest::newRow("a missing device") << QStringLiteral("1") << QStringLiteral("missing") << QStringLiteral("不存在")
                                       << QStringList();

@@ -1,7 +1,7 @@
-#include "printing/ReportRenderer.h"
-#include "reports/ListingReport.h"
-#include "reports/ModBtHelp.h"
+#include "core/reports/ListingReport.h"
 #include "support/HallFixture.h"
+#include "ui/printing/ReportRenderer.h"
+#include "ui/reports/ListingGrid.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -125,7 +125,7 @@ void TestListingReport::gridShowsOnlyTheDictionarysFields()
     const int khao = rows.record().indexOf(QStringLiteral("khao"));
     const int mm = rows.record().indexOf(QStringLiteral("mm"));
     for (int pass = 0; pass < 2; ++pass) {
-        ModBtHelp::layOut(&grid, f.hall.db(), QStringLiteral("hyxflj"));
+        ListingGrid::layOut(&grid, f.hall.db(), QStringLiteral("hyxflj"));
         QVERIFY(!grid.isColumnHidden(khao));
         QVERIFY(grid.isColumnHidden(mm));
         QCOMPARE(rows.headerData(khao, Qt::Horizontal).toString(), QStringLiteral("卡号"));

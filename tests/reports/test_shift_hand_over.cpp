@@ -1,13 +1,13 @@
-#include "base/DateText.h"
-#include "base/Schema.h"
-#include "billing/Checkout.h"
-#include "goods/GoodsDocument.h"
-#include "members/MemberRecord.h"
-#include "members/MemberTopUp.h"
-#include "reports/DayTakings.h"
-#include "reports/Form_dtrb.h"
-#include "reports/ShiftHandOver.h"
+#include "core/base/DateText.h"
+#include "core/base/Schema.h"
+#include "core/billing/Checkout.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/members/MemberRecord.h"
+#include "core/members/MemberTopUp.h"
+#include "core/reports/DayTakings.h"
+#include "core/reports/ShiftHandOver.h"
 #include "support/HallFixture.h"
+#include "ui/reports/ShiftReportScreen.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -83,7 +83,7 @@ void TestShiftHandOver::figuresOfAHandBuiltShift()
                                        "('2026-12-06', 'li', 30, 0, '加款', 'Y1', 30), "
                                        "('2026-12-05', 'system', 60, 0, '加款', 'C1', 70), "
                                        "('2026-12-06', 'system', 200, 0, '开户', 'C1', NULL)")));
-    Form_dtrb screen(f.hall.state);
+    ShiftReportScreen screen(f.hall.state);
     QStringList shown;
     for (int i = 0; i < 8; ++i)
         shown.append(control<QLineEdit>(&screen, QStringLiteral("HandOver_%1").arg(i))->text());

@@ -1,9 +1,9 @@
-#include "printing/ReportRenderer.h"
-#include "reports/Form_yyfx.h"
-#include "reports/IncomeAnalysis.h"
-#include "reports/PeriodChoice.h"
-#include "reports/Report_yyfx.h"
+#include "core/reports/IncomeAnalysis.h"
+#include "core/reports/PeriodChoice.h"
+#include "core/reports/StatisticsReport.h"
 #include "support/HallFixture.h"
+#include "ui/printing/ReportRenderer.h"
+#include "ui/reports/IncomeStatisticsScreen.h"
 
 #include <QAbstractItemModel>
 #include <QChartView>
@@ -199,7 +199,7 @@ void TestStatistics::screenShowsPeriodAndMark()
     QVERIFY(f.ready());
     QVERIFY2(addTakings(f), qPrintable(f.error()));
     f.hall.state.params.reportsUseMark = useMark;
-    Form_yyfx screen(f.hall.state);
+    IncomeStatisticsScreen screen(f.hall.state);
     const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
     auto* text2 = control<QLineEdit>(&screen, QStringLiteral("Text2"));
     QCOMPARE(rows->rowCount(), 10);
@@ -231,7 +231,7 @@ void TestStatistics::reportAsPdfWithChart()
                                             QDate(2026, 12, 31)};
     IncomeAnalysis::Analysis analysis;
     QVERIFY(IncomeAnalysis::run(f.hall.db(), question, &analysis));
-    const ReportDocument report = Report_yyfx(analysis, question, QStringLiteral("system"));
+    const ReportDocument report = statisticsReport(analysis, question, QStringLiteral("system"));
     QCOMPARE(report.chart.bars.size(), 2);
 
     QTemporaryDir dir;

@@ -1,11 +1,11 @@
-#include "base/Messages.h"
-#include "printing/ClsPrint.h"
-#include "printing/ReportRenderer.h"
-#include "reports/DayTakings.h"
-#include "reports/Form_dtrb.h"
-#include "reports/Form_rb.h"
-#include "reports/Report_rb.h"
+#include "core/base/Messages.h"
+#include "core/printing/RawReceiptPrinter.h"
+#include "core/reports/DayTakings.h"
+#include "core/reports/TakingsReport.h"
 #include "support/HallFixture.h"
+#include "ui/printing/ReportRenderer.h"
+#include "ui/reports/DayReportScreen.h"
+#include "ui/reports/ShiftReportScreen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,9 +60,9 @@ void press(QWidget* screen, const char* key)
 
 std::unique_ptr<QWidget> openScreen(HallFixture& f, const QString& name)
 {
-    if (name == QLatin1String("Form_dtrb"))
-        return std::make_unique<Form_dtrb>(f.hall.state);
-    return std::make_unique<Form_rb>(f.hall.state);
+    if (name == QLatin1String("ShiftReportScreen"))
+        return std::make_unique<ShiftReportScreen>(f.hall.state);
+    return std::make_unique<DayReportScreen>(f.hall.state);
 }
 
 QString box(const QWidget* screen, const char* name)
@@ -116,14 +116,16 @@ void TestTakingsReports::settles_data()
     QTest::addColumn<bool>("lastFails");  // the goods refuse the last settle's update
     QTest::addColumn<QString>("marks");
     const QString shiftClosed = QStringLiteral("2,2,1,2|2,1,");
-    QTest::newRow("a shift takes its own paid rows of every date") << "Form_dtrb" << false << shiftClosed;
-    QTest::newRow("a second shift settle changes nothing") << "Form_dtrb,Form_dtrb" << false << shiftClosed;
-    QTest::newRow("a day settle before the shifts moves nothing") << "Form_rb" << false << "1,1,1,1|1,1,";
-    QTest::newRow("the day takes what the shifts closed") << "Form_dtrb,Form_rb" << false << "3,3,1,3|3,1,";
+    QTest::newRow("a shift takes its own paid rows of every date") << "ShiftReportScreen" << false << shiftClosed;
+    QTest::newRow("a second shift settle changes nothing")
+        << "ShiftReportScreen,ShiftReportScreen" << false << shiftClosed;
+    QTest::newRow("a day settle before the shifts moves nothing") << "DayReportScreen" << false << "1,1,1,1|1,1,";
+    QTest::newRow("the day takes what the shifts closed")
+        << "ShiftReportScreen,DayReportScreen" << false << "3,3,1,3|3,1,";
     // The visits must not stay marked without their goods: the next settle
     // would split the night.
-    QTest::newRow("a failed shift settle") << "Form_dtrb" << true << "1,1,1,1|1,1,";
-    QTest::newRow("a failed day settle") << "Form_dtrb,Form_rb" << true << shiftClosed;
+    QTest::newRow("a failed shift settle") << "ShiftReportScreen" << true << "1,1,1,1|1,1,";
+    QTest::newRow("a failed day settle") << "ShiftReportScreen,DayReportScreen" << true << shiftClosed;
 }
 
 void TestTakingsReports::settles()
@@ -145,7 +147,7 @@ void TestTakingsReports::settles()
     QCOMPARE(f.messages.count(), screens.size());
     QCOMPARE(f.messages.last().icon, lastFails ? Messages::Icon::Critical : Messages::Icon::Information);
     if (!lastFails)
-        QCOMPARE(f.messages.last().text, screens.last() == QLatin1String("Form_dtrb")
+        QCOMPARE(f.messages.last().text, screens.last() == QLatin1String("ShiftReportScreen")
                                              ? QStringLiteral("当前营业员，账务已结清，可以下班了!")
                                              : QStringLiteral("当前营业日，账务已结清，可以下班了!"));
 }
@@ -158,14 +160,16 @@ void TestTakingsReports::listsAndTotals_data()
     QTest::addColumn<QString>("shown");
     const QDateTime opened;
     QTest::newRow("shift: the operator's day in the order it ended")
-        << "Form_dtrb" << opened << opened << "1 2:00,2 1:30,可乐 2.00,=75.5,=10,=85.5";
-    QTest::newRow("day: every operator") << "Form_rb" << opened << opened
+        << "ShiftReportScreen" << opened << opened << "1 2:00,2 1:30,可乐 2.00,=75.5,=10,=85.5";
+    QTest::newRow("day: every operator") << "DayReportScreen" << opened << opened
                                          << "1 2:00,3 1:00,2 1:30,可乐 2.00,香烟 1.00,=95.5,=25.5,=121";
-    QTest::newRow("a range takes its last minute whole")
-        << "Form_rb" << today("19:00:00") << today("21:15:00") << "3 1:00,2 1:30,可乐 2.00,香烟 1.00,=95.5,=25.5,=121";
+    QTest::newRow("a range takes its last minute whole") << "DayReportScreen" << today("19:00:00") << today("21:15:00")
+                                                         << "3 1:00,2 1:30,可乐 2.00,香烟 1.00,=95.5,=25.5,=121";
     QTest::newRow("a range over midnight: the totals stay with the date")
-        << "Form_rb" << QDateTime(QDate(2026, 12, 5), QTime(23, 0)) << today("15:00:00") << "4 0:30,1 2:00,=12,=,=12";
-    QTest::newRow("an empty day") << "Form_rb" << QDateTime(QDate(2026, 12, 7), QTime(0, 0)) << opened << "=,=,=0";
+        << "DayReportScreen" << QDateTime(QDate(2026, 12, 5), QTime(23, 0)) << today("15:00:00")
+        << "4 0:30,1 2:00,=12,=,=12";
+    QTest::newRow("an empty day") << "DayReportScreen" << QDateTime(QDate(2026, 12, 7), QTime(0, 0)) << opened
+                                  << "=,=,=0";
 }
 
 void TestTakingsReports::listsAndTotals()
@@ -195,11 +199,11 @@ void TestTakingsReports::slipOnTheReceiptPrinter_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("lines");
     QTest::newRow("an empty day has no column header")
-        << "Form_rb" << QDate(2026, 12, 7)
+        << "DayReportScreen" << QDate(2026, 12, 7)
         << "====星光台球日报====|2026-12-07  20:00:00|台位费：       元|其他费：       元|"
            "========================|合  计：      0 元| | | | ";
     QTest::newRow("a shift")
-        << "Form_dtrb" << QDate(2026, 12, 6)
+        << "ShiftReportScreen" << QDate(2026, 12, 6)
         << "=====星光台球对账单=====|2026-12-06  20:00:00|操作员： system|"
            "位号  时长  单价  金额|1     2:00   15   30|2     1:30   30   45.5|可乐     2.00   5   10|"
            "台位费：      75.5 元|其他费：      10 元|========================|合  计：      85.5 元|"
@@ -230,7 +234,7 @@ void TestTakingsReports::slipOnTheReceiptPrinter()
     } // closing the screen waits for its slip
     QByteArray expected("\x1B\x63\x01\r\n\x1B\x57\x02\r\n", 10);
     for (const QString& line : lines.split(QLatin1Char('|')))
-        expected += ClsPrint::converted(line) + "\r\n";
+        expected += RawReceiptPrinter::converted(line) + "\r\n";
     QFile printed(lpt1);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QCOMPARE(printed.readAll(), expected);
@@ -247,12 +251,12 @@ void TestTakingsReports::reportAsPdf()
     HallFixture f;
     QVERIFY(f.ready());
     QVERIFY(addNight(f));
-    Form_rb screen(f.hall.state);
+    DayReportScreen screen(f.hall.state);
     const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("day.pdf"));
-    QVERIFY(ReportRenderer(Report_rb(DayTakings::rowTexts(*rows), box(&screen, "Text5"), box(&screen, "Text2"),
-                                     box(&screen, "Text1"), box(&screen, "Text4")))
+    QVERIFY(ReportRenderer(takingsReport(DayTakings::rowTexts(*rows), box(&screen, "Text5"), box(&screen, "Text2"),
+                                         box(&screen, "Text1"), box(&screen, "Text4")))
                 .writePdf(pdf));
 
     QProcess process;

@@ -1,7 +1,7 @@
 #include "support/HallFixture.h"
 
-#include "base/DateText.h"
-#include "base/Sql.h"
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
 
 #include <QStringList>
 

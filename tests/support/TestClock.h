@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Clock.h"
+#include "core/base/Clock.h"
 
 // A clock that stands still until the test sets or moves it. Installed on
 // construction, the system clock is back on destruction.

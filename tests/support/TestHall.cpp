@@ -1,8 +1,8 @@
 #include "support/TestHall.h"
 
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "data/ShippedRows.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/data/ShippedRows.h"
 
 #include <QAtomicInt>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/AppState.h"
+#include "core/base/AppState.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

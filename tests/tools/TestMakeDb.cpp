@@ -1,7 +1,7 @@
-#include "admin/LoginLogic.h"
-#include "base/Database.h"
-#include "base/Sql.h"
-#include "data/ShippedRows.h"
+#include "core/admin/LoginLogic.h"
+#include "core/base/Database.h"
+#include "core/base/Sql.h"
+#include "core/data/ShippedRows.h"
 
 #include <QFile>
 #include <QProcess>

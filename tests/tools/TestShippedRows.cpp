@@ -1,6 +1,6 @@
-#include "base/Parameters.h"
-#include "base/Sql.h"
-#include "data/ShippedRows.h"
+#include "core/base/Parameters.h"
+#include "core/base/Sql.h"
+#include "core/data/ShippedRows.h"
 #include "support/TestHall.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devices/PseudoTerminal.h"
+#include "core/devices/PseudoTerminal.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

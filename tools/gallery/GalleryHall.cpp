@@ -1,11 +1,11 @@
 #include "GalleryHall.h"
 
-#include "admin/LoginLogic.h"
-#include "base/Clock.h"
-#include "base/Database.h"
-#include "base/SettingsStore.h"
-#include "data/Modstcs.h"
-#include "data/ShippedRows.h"
+#include "core/admin/LoginLogic.h"
+#include "core/base/Clock.h"
+#include "core/base/Database.h"
+#include "core/base/SettingsStore.h"
+#include "core/data/ParameterLoading.h"
+#include "core/data/ShippedRows.h"
 
 #include <QDir>
 #include <QProcess>
@@ -43,7 +43,7 @@ Result GalleryHall::open(const QString& makedbProgram, const QString& folder)
     m_opened = true;
 
     QStringList wrongParameters;
-    result = Modstcs(m_state.DbConn, m_state.params, &wrongParameters);
+    result = loadParameters(m_state.DbConn, m_state.params, &wrongParameters);
     if (!result)
         return result;
     if (!wrongParameters.isEmpty())

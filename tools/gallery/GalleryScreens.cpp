@@ -1,66 +1,66 @@
 #include "GalleryScreens.h"
 
 #include "GalleryShift.h"
-#include "admin/Form_datecz.h"
-#include "admin/Form_kl.h"
-#include "admin/Formstop.h"
-#include "admin/FrmClearData.h"
-#include "admin/Frm_czy_add.h"
-#include "admin/Frm_czy_find.h"
-#include "admin/Frm_czy_setup.h"
-#include "admin/Frm_czyrz.h"
-#include "admin/Frm_pathset.h"
-#include "admin/frm_czy_password.h"
-#include "admin/frm_syskey.h"
-#include "app/AboutBox.h"
-#include "app/Form_main.h"
-#include "app/Frm_active.h"
-#include "app/HelpWindow.h"
-#include "app/LanguageChoice.h"
-#include "base/AppState.h"
-#include "base/Clock.h"
-#include "base/DateText.h"
-#include "base/Sql.h"
-#include "billing/Checkout.h"
-#include "billing/FrmsFbz.h"
-#include "billing/FrmsFbzFA.h"
-#include "board/CheckoutReceipt.h"
-#include "board/Form_menu.h"
-#include "board/Form_whdy.h"
-#include "board/ProvisionalBillScreen.h"
-#include "board/TableOpening.h"
-#include "board/frmTX.h"
-#include "board/frmYj.h"
-#include "board/frmzt.h"
-#include "data/FrmstcsSET.h"
-#include "goods/Form_dmcz1.h"
-#include "goods/Form_sfjcJs.h"
-#include "goods/Form_spFind.h"
-#include "goods/Form_spbmdy.h"
-#include "goods/Form_spgl.h"
-#include "goods/GoodsCatalogueModel.h"
-#include "goods/Report_sfjc.h"
-#include "goods/Report_spbm.h"
-#include "goods/StockBalance.h"
-#include "members/ConsumptionDictionary.h"
-#include "members/ConsumptionQuery.h"
-#include "members/Form_hyzl.h"
-#include "members/Form_hyzl_add.h"
-#include "members/Form_hyzl_addmoney.h"
-#include "members/FrmHYxfFind.h"
-#include "members/FrmHYxfHz.h"
-#include "printing/Receipt.h"
-#include "printing/ReportPreview.h"
-#include "printing/Report_zd.h"
-#include "reports/DayTakings.h"
-#include "reports/Form_dtrb.h"
-#include "reports/Form_rb.h"
-#include "reports/Form_yyfx.h"
-#include "reports/Form_yyfxsp.h"
-#include "reports/ListingReport.h"
-#include "reports/PeriodChoice.h"
-#include "reports/Report_rb.h"
-#include "reports/Report_yyfx.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
+#include "core/base/AppState.h"
+#include "core/base/Clock.h"
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
+#include "core/board/CheckoutReceipt.h"
+#include "core/board/TableOpening.h"
+#include "core/goods/CatalogueReport.h"
+#include "core/goods/GoodsCatalogueModel.h"
+#include "core/goods/StockBalance.h"
+#include "core/goods/StockBalanceReport.h"
+#include "core/members/ConsumptionDictionary.h"
+#include "core/members/ConsumptionQuery.h"
+#include "core/printing/BillReport.h"
+#include "core/printing/Receipt.h"
+#include "core/reports/DayTakings.h"
+#include "core/reports/ListingReport.h"
+#include "core/reports/PeriodChoice.h"
+#include "core/reports/StatisticsReport.h"
+#include "core/reports/TakingsReport.h"
+#include "ui/admin/DatabaseFileDialog.h"
+#include "ui/admin/DateDialog.h"
+#include "ui/admin/HistoryClearingScreen.h"
+#include "ui/admin/LockScreen.h"
+#include "ui/admin/LoginScreen.h"
+#include "ui/admin/OperatorAddDialog.h"
+#include "ui/admin/OperatorLoadingNotice.h"
+#include "ui/admin/OperatorLogScreen.h"
+#include "ui/admin/OperatorRightsScreen.h"
+#include "ui/admin/PasswordChangeDialog.h"
+#include "ui/admin/PasswordDialog.h"
+#include "ui/billing/RateBandsScreen.h"
+#include "ui/billing/RateSchemesScreen.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/board/DepositDialog.h"
+#include "ui/board/ProvisionalBillScreen.h"
+#include "ui/board/ReminderDialog.h"
+#include "ui/board/TableDefinitionsScreen.h"
+#include "ui/board/TableSwapDialog.h"
+#include "ui/data/ParametersScreen.h"
+#include "ui/goods/CatalogueScreen.h"
+#include "ui/goods/GoodsDocumentsScreen.h"
+#include "ui/goods/GoodsFindDialog.h"
+#include "ui/goods/GoodsPickList.h"
+#include "ui/goods/StockBalanceScreen.h"
+#include "ui/members/ConsumptionDetailScreen.h"
+#include "ui/members/ConsumptionTotalsScreen.h"
+#include "ui/members/MemberFormScreen.h"
+#include "ui/members/MemberListScreen.h"
+#include "ui/members/TopUpDialog.h"
+#include "ui/printing/ReportPreview.h"
+#include "ui/program/AboutBox.h"
+#include "ui/program/HelpWindow.h"
+#include "ui/program/LanguageChoice.h"
+#include "ui/reports/DayReportScreen.h"
+#include "ui/reports/GoodsStatisticsScreen.h"
+#include "ui/reports/IncomeStatisticsScreen.h"
+#include "ui/reports/ShiftReportScreen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -91,7 +91,7 @@ GalleryScreen fromState(const char* name)
 // typed, the amount following.
 std::unique_ptr<QWidget> goodsDocument(AppState& state, const QString& quantity)
 {
-    auto screen = std::make_unique<Form_spgl>(state);
+    auto screen = std::make_unique<GoodsDocumentsScreen>(state);
     if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
         add->trigger();
     QSqlQuery first(state.DbConn);
@@ -138,10 +138,10 @@ void openDemoTables(const AppState& state)
 // The member at table 3 about to move, before or after the transfer-out.
 std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
 {
-    auto screen = std::make_unique<Form_main>(state);
+    auto screen = std::make_unique<MainWindow>(state);
     screen->applyLogin();
     screen->setWindowState(Qt::WindowMaximized);
-    Form_menu* board = screen->board();
+    BoardScreen* board = screen->board();
     if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
         grid->setCurrentIndex(grid->model()->index(2, 0));
     board->runCommand(QStringLiteral("zhuantai"));
@@ -200,27 +200,27 @@ std::unique_ptr<QWidget> statisticsOfMonth(AppState& state, bool byItem)
 QList<GalleryScreen> galleryScreens()
 {
     return {
-        {QStringLiteral("Frm_active"),
+        {QStringLiteral("SplashScreen"),
          [](GalleryContext&) {
-             return std::make_unique<Frm_active>();
+             return std::make_unique<SplashScreen>();
          }},
-        fromState<frm_syskey>("frm_syskey"),
-        {QStringLiteral("Frm_pathset"),
+        fromState<LoginScreen>("LoginScreen"),
+        {QStringLiteral("DatabaseFileDialog"),
          [](GalleryContext& c) {
-             return std::make_unique<Frm_pathset>(c.settings, c.state.DbConn);
+             return std::make_unique<DatabaseFileDialog>(c.settings, c.state.DbConn);
          }},
-        fromState<FrmstcsSET>("FrmstcsSET"),
-        {QStringLiteral("Form_main"),
+        fromState<ParametersScreen>("ParametersScreen"),
+        {QStringLiteral("MainWindow"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<Form_main>(c.state);
+             auto screen = std::make_unique<MainWindow>(c.state);
              screen->applyLogin();
              screen->setWindowState(Qt::WindowMaximized);
              return screen;
          }},
-        {QStringLiteral("Form_menu"),
+        {QStringLiteral("BoardScreen"),
          [](GalleryContext& c) {
              openDemoTables(c.state);
-             auto screen = std::make_unique<Form_main>(c.state);
+             auto screen = std::make_unique<MainWindow>(c.state);
              screen->applyLogin();
              screen->setWindowState(Qt::WindowMaximized);
              // The member's table at 3 selected, as the operator would with the arrow keys.
@@ -228,12 +228,12 @@ QList<GalleryScreen> galleryScreens()
                  grid->setCurrentIndex(grid->model()->index(2, 0));
              return screen;
          }},
-        {QStringLiteral("Form_menu-checkout"),
+        {QStringLiteral("BoardScreen-checkout"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<Form_main>(c.state);
+             auto screen = std::make_unique<MainWindow>(c.state);
              screen->applyLogin();
              screen->setWindowState(Qt::WindowMaximized);
-             Form_menu* board = screen->board();
+             BoardScreen* board = screen->board();
              // The cash guest at table 6 settled, without a printer to print on.
              if (auto* print = board->findChild<QAction*>(QStringLiteral("print")))
                  print->setChecked(false);
@@ -242,34 +242,34 @@ QList<GalleryScreen> galleryScreens()
              board->runCommand(QStringLiteral("jz"));
              return screen;
          }},
-        {QStringLiteral("Form_menu-transfer"),
+        {QStringLiteral("BoardScreen-transfer"),
          [](GalleryContext& c) {
              return boardTransferring(c.state, false);
          }},
-        {QStringLiteral("Form_menu-transfer-confirmed"),
+        {QStringLiteral("BoardScreen-transfer-confirmed"),
          [](GalleryContext& c) {
              return boardTransferring(c.state, true);
          }},
-        {QStringLiteral("frmzt"),
+        {QStringLiteral("TableSwapDialog"),
          [](GalleryContext& c) {
-             return std::make_unique<frmzt>(c.state, QStringLiteral("3"));
+             return std::make_unique<TableSwapDialog>(c.state, QStringLiteral("3"));
          }},
         {QStringLiteral("ProvisionalBillScreen"),
          [](GalleryContext& c) {
              return provisionalBill(c.state);
          }},
-        {QStringLiteral("frmTX"),
+        {QStringLiteral("ReminderDialog"),
          [](GalleryContext& c) {
-             return std::make_unique<frmTX>(c.state, QStringLiteral("3"), QStringLiteral("60"));
+             return std::make_unique<ReminderDialog>(c.state, QStringLiteral("3"), QStringLiteral("60"));
          }},
-        {QStringLiteral("frmYj"),
+        {QStringLiteral("DepositDialog"),
          [](GalleryContext& c) {
-             return std::make_unique<frmYj>(c.state, QStringLiteral("3"), QStringLiteral("100"));
+             return std::make_unique<DepositDialog>(c.state, QStringLiteral("3"), QStringLiteral("100"));
          }},
-        fromState<Form_whdy>("Form_whdy-browse"),
-        {QStringLiteral("Form_whdy-edit"),
+        fromState<TableDefinitionsScreen>("TableDefinitionsScreen-browse"),
+        {QStringLiteral("TableDefinitionsScreen-edit"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<Form_whdy>(c.state);
+             auto screen = std::make_unique<TableDefinitionsScreen>(c.state);
              // A new table being added after the last one, its name still to type.
              if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add"))) {
                  if (auto* last = screen->findChild<QPushButton*>(QStringLiteral("CmdMove_3")))
@@ -278,31 +278,31 @@ QList<GalleryScreen> galleryScreens()
              }
              return screen;
          }},
-        {QStringLiteral("Form_hyzl_add-adding"),
+        {QStringLiteral("MemberFormScreen-adding"),
          [](GalleryContext& c) {
-             return std::make_unique<Form_hyzl_add>(c.state, QString());
+             return std::make_unique<MemberFormScreen>(c.state, QString());
          }},
-        {QStringLiteral("Form_hyzl_add-editing"),
+        {QStringLiteral("MemberFormScreen-editing"),
          [](GalleryContext& c) {
-             return std::make_unique<Form_hyzl_add>(c.state, QStringLiteral("8000000001"));
+             return std::make_unique<MemberFormScreen>(c.state, QStringLiteral("8000000001"));
          }},
-        fromState<Frm_czy_setup>("Frm_czy_setup"),
-        fromState<Frm_czy_add>("Frm_czy_add"),
-        {QStringLiteral("Frm_czy_find"),
+        fromState<OperatorRightsScreen>("OperatorRightsScreen"),
+        fromState<OperatorAddDialog>("OperatorAddDialog"),
+        {QStringLiteral("OperatorLoadingNotice"),
          [](GalleryContext&) {
-             return std::make_unique<Frm_czy_find>();
+             return std::make_unique<OperatorLoadingNotice>();
          }},
-        fromState<frm_czy_password>("frm_czy_password"),
-        fromState<Formstop>("Formstop"),
-        fromState<FrmClearData>("FrmClearData"),
-        fromState<Form_kl>("Form_kl"),
-        fromState<Form_datecz>("Form_datecz"),
-        fromState<Frm_czyrz>("Frm_czyrz"),
-        fromState<FrmsFbz>("FrmsFbz"),
-        fromState<FrmsFbzFA>("FrmsFbzFA"),
-        {QStringLiteral("FrmsFbzFA-tables"),
+        fromState<PasswordChangeDialog>("PasswordChangeDialog"),
+        fromState<LockScreen>("LockScreen"),
+        fromState<HistoryClearingScreen>("HistoryClearingScreen"),
+        fromState<PasswordDialog>("PasswordDialog"),
+        fromState<DateDialog>("DateDialog"),
+        fromState<OperatorLogScreen>("OperatorLogScreen"),
+        fromState<RateBandsScreen>("RateBandsScreen"),
+        fromState<RateSchemesScreen>("RateSchemesScreen"),
+        {QStringLiteral("RateSchemesScreen-tables"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<FrmsFbzFA>(c.state);
+             auto screen = std::make_unique<RateSchemesScreen>(c.state);
              screen->tabs()->setCurrentIndex(1);
              // The first three tables checked, as before an assignment.
              if (auto* list = screen->findChild<QTreeWidget*>(QStringLiteral("ListVzh"))) {
@@ -311,44 +311,44 @@ QList<GalleryScreen> galleryScreens()
              }
              return screen;
          }},
-        {QStringLiteral("Form_spgl-purchase"),
+        {QStringLiteral("GoodsDocumentsScreen-purchase"),
          [](GalleryContext& c) {
              c.state.GoodsMode = QStringLiteral("sr");
              return goodsDocument(c.state, QStringLiteral("10"));
          }},
-        {QStringLiteral("Form_spgl-sale"),
+        {QStringLiteral("GoodsDocumentsScreen-sale"),
          [](GalleryContext& c) {
              c.state.GoodsMode = QStringLiteral("zc");
              return goodsDocument(c.state, QStringLiteral("3"));
          }},
-        {QStringLiteral("Form_dmcz1"),
+        {QStringLiteral("GoodsPickList"),
          [](GalleryContext& c) {
-             return std::make_unique<Form_dmcz1>(c.state.DbConn);
+             return std::make_unique<GoodsPickList>(c.state.DbConn);
          }},
-        fromState<Form_hyzl>("Form_hyzl"),
-        {QStringLiteral("Form_hyzl_addmoney"),
+        fromState<MemberListScreen>("MemberListScreen"),
+        {QStringLiteral("TopUpDialog"),
          [](GalleryContext& c) {
              // The last member of the demo hall, where the list opens.
              QSqlQuery last(c.state.DbConn);
              const bool found =
                  last.exec(QStringLiteral("select khao, yhm from user_lb order by rowid desc limit 1")) && last.next();
-             auto screen = std::make_unique<Form_hyzl_addmoney>(c.state, found ? last.value(0).toString() : QString(),
-                                                                found ? last.value(1).toString() : QString());
+             auto screen = std::make_unique<TopUpDialog>(c.state, found ? last.value(0).toString() : QString(),
+                                                         found ? last.value(1).toString() : QString());
              screen->findChild<QLineEdit*>(QStringLiteral("Txtje"))->setText(QStringLiteral("500"));
              screen->findChild<QLineEdit*>(QStringLiteral("TxtSFje"))->setText(QStringLiteral("450"));
              return screen;
          }},
-        fromState<FrmHYxfFind>("FrmHYxfFind-conditions"),
-        {QStringLiteral("FrmHYxfFind-results"),
+        fromState<ConsumptionDetailScreen>("ConsumptionDetailScreen-conditions"),
+        {QStringLiteral("ConsumptionDetailScreen-results"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<FrmHYxfFind>(c.state);
+             auto screen = std::make_unique<ConsumptionDetailScreen>(c.state);
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
              return screen;
          }},
-        {QStringLiteral("FrmHYxfHz"),
+        {QStringLiteral("ConsumptionTotalsScreen"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<FrmHYxfHz>(c.state);
+             auto screen = std::make_unique<ConsumptionTotalsScreen>(c.state);
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("find")))
                  find->trigger();
              return screen;
@@ -365,14 +365,14 @@ QList<GalleryScreen> galleryScreens()
              preview->setWindowTitle(QStringLiteral("报表打印"));
              return preview;
          }},
-        {QStringLiteral("Form_sfjcJs"),
+        {QStringLiteral("StockBalanceScreen"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<Form_sfjcJs>(c.state);
+             auto screen = std::make_unique<StockBalanceScreen>(c.state);
              if (auto* find = screen->findChild<QAction*>(QStringLiteral("Find")))
                  find->trigger();
              return screen;
          }},
-        {QStringLiteral("Report_sfjc"),
+        {QStringLiteral("stockBalanceReport"),
          [](GalleryContext& c) {
              const QDate first(c.state.BusinessDate.year(), c.state.BusinessDate.month(), 1);
              const QDate last = first.addMonths(1).addDays(-1);
@@ -381,13 +381,13 @@ QList<GalleryScreen> galleryScreens()
                  StockBalance::sfjc(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
              if (!result)
                  std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
-             return makeReportPreview(Report_sfjc(balance, first, last));
+             return makeReportPreview(stockBalanceReport(balance, first, last));
          }},
-        {QStringLiteral("Form_yyfx"),
+        {QStringLiteral("IncomeStatisticsScreen"),
          [](GalleryContext& c) {
-             return statisticsOfMonth<Form_yyfx>(c.state, false);
+             return statisticsOfMonth<IncomeStatisticsScreen>(c.state, false);
          }},
-        {QStringLiteral("Form_yyfxsp"),
+        {QStringLiteral("GoodsStatisticsScreen"),
          [](GalleryContext& c) {
              // The goods count once a shift report has reconciled them: shown as
              // if it had, and left as the demo hall has them.
@@ -397,11 +397,11 @@ QList<GalleryScreen> galleryScreens()
                                  Sql::exec(db, QStringLiteral("update waimxd set dzbj = '2' where dzbj = '1'"));
              if (!marked)
                  std::fprintf(stderr, "cannot reconcile the demo hall's takings\n");
-             auto screen = statisticsOfMonth<Form_yyfxsp>(c.state, true);
+             auto screen = statisticsOfMonth<GoodsStatisticsScreen>(c.state, true);
              db.rollback();
              return screen;
          }},
-        {QStringLiteral("Report_yyfx"),
+        {QStringLiteral("statisticsReport"),
          [](GalleryContext& c) {
              const auto month = PeriodChoice::period(PeriodChoice::Kind::ThisMonth, c.state.BusinessDate);
              const IncomeAnalysis::Question question{IncomeAnalysis::Subject::TableFees,
@@ -411,45 +411,45 @@ QList<GalleryScreen> galleryScreens()
              const Result result = IncomeAnalysis::run(c.state.DbConn, question, &analysis);
              if (!result)
                  std::fprintf(stderr, "cannot sum the month's takings: %s\n", qUtf8Printable(result.message()));
-             return makeReportPreview(Report_yyfx(analysis, question, c.state.OperatorName));
+             return makeReportPreview(statisticsReport(analysis, question, c.state.OperatorName));
          }},
-        fromState<Form_spbmdy>("Form_spbmdy-browse"),
-        {QStringLiteral("Form_spbmdy-adding"),
+        fromState<CatalogueScreen>("CatalogueScreen-browse"),
+        {QStringLiteral("CatalogueScreen-adding"),
          [](GalleryContext& c) {
-             auto screen = std::make_unique<Form_spbmdy>(c.state);
+             auto screen = std::make_unique<CatalogueScreen>(c.state);
              // The next drink being added after the last one, its name still to type.
              if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
                  add->trigger();
              return screen;
          }},
-        {QStringLiteral("Form_spFind"),
+        {QStringLiteral("GoodsFindDialog"),
          [](GalleryContext&) {
-             return std::make_unique<Form_spFind>();
+             return std::make_unique<GoodsFindDialog>();
          }},
-        {QStringLiteral("Report_spbm"),
+        {QStringLiteral("catalogueReport"),
          [](GalleryContext& c) {
              GoodsCatalogueModel goods(nullptr, c.state.DbConn);
              goods.select();
-             return makeReportPreview(Report_spbm(goods));
+             return makeReportPreview(catalogueReport(goods));
          }},
-        {QStringLiteral("Form_dtrb"),
+        {QStringLiteral("ShiftReportScreen"),
          [](GalleryContext& c) {
              stageShift(c.state);
-             return std::make_unique<Form_dtrb>(c.state);
+             return std::make_unique<ShiftReportScreen>(c.state);
          }},
-        fromState<Form_rb>("Form_rb"),
-        {QStringLiteral("Report_rb"),
+        fromState<DayReportScreen>("DayReportScreen"),
+        {QStringLiteral("takingsReport"),
          [](GalleryContext& c) {
              // The day report's preview, as its "PrintView" key shows it.
-             Form_rb screen(c.state);
+             DayReportScreen screen(c.state);
              const QAbstractItemModel* rows = screen.findChild<QTableView*>(QStringLiteral("MSGrid"))->model();
              const auto box = [&](const char* name) {
                  return screen.findChild<QLineEdit*>(QLatin1String(name))->text();
              };
              return makeReportPreview(
-                 Report_rb(DayTakings::rowTexts(*rows), box("Text5"), box("Text2"), box("Text1"), box("Text4")));
+                 takingsReport(DayTakings::rowTexts(*rows), box("Text5"), box("Text2"), box("Text1"), box("Text4")));
          }},
-        {QStringLiteral("Report_zd"),
+        {QStringLiteral("billReport"),
          [](GalleryContext& c) {
              Receipt receipt = newReceipt(c.state);
              receipt.table = 5;
@@ -463,7 +463,7 @@ QList<GalleryScreen> galleryScreens()
              receipt.goodsTotal = 25.5;
              receipt.grandTotal = 41.5;
              receipt.deposit = 50;
-             return makeReportPreview(Report_zd(receipt));
+             return makeReportPreview(billReport(receipt));
          }},
         {QStringLiteral("HelpWindow"),
          [](GalleryContext&) {

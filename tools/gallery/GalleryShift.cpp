@@ -1,12 +1,12 @@
 #include "GalleryShift.h"
 
-#include "base/AppState.h"
-#include "base/DateText.h"
-#include "base/Sql.h"
-#include "billing/Checkout.h"
-#include "board/TableOpening.h"
-#include "goods/GoodsDocument.h"
-#include "members/MemberTopUp.h"
+#include "core/base/AppState.h"
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
+#include "core/board/TableOpening.h"
+#include "core/goods/GoodsDocument.h"
+#include "core/members/MemberTopUp.h"
 
 #include <cstdio>
 

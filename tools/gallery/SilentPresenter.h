@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Messages.h"
+#include "core/base/Messages.h"
 
 // Keeps message boxes off the pictures: each message is written to the
 // error output instead, and questions are answered as a closed box would be.

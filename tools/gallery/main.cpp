@@ -1,9 +1,9 @@
 #include "GalleryHall.h"
 #include "GalleryScreens.h"
 #include "SilentPresenter.h"
-#include "app/Language.h"
-#include "base/FixedClock.h"
-#include "base/SettingsStore.h"
+#include "core/base/FixedClock.h"
+#include "core/base/SettingsStore.h"
+#include "ui/program/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

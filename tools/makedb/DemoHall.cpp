@@ -1,11 +1,11 @@
 #include "DemoHall.h"
 
-#include "base/Clock.h"
-#include "base/DateText.h"
-#include "base/Notation.h"
-#include "base/PasswordHash.h"
-#include "base/Sql.h"
-#include "data/ShippedRows.h"
+#include "core/base/Clock.h"
+#include "core/base/DateText.h"
+#include "core/base/Notation.h"
+#include "core/base/PasswordHash.h"
+#include "core/base/Sql.h"
+#include "core/data/ShippedRows.h"
 
 namespace DemoHall {
 

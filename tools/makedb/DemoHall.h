@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Result.h"
+#include "core/base/Result.h"
 
 #include <QSqlDatabase>
 

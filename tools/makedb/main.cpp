@@ -1,7 +1,7 @@
 #include "DemoHall.h"
-#include "base/Database.h"
-#include "base/Schema.h"
-#include "data/ShippedRows.h"
+#include "core/base/Database.h"
+#include "core/base/Schema.h"
+#include "core/data/ShippedRows.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/base/Parameters.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+// The run-time state of one run of the program, under the names the rest of
+// the code knows it by. Start-up fills the database part and the parameters,
+// a login fills the operator part; screens are handed the state they work on.
+struct AppState
+{
+    QSqlDatabase DbConn;
+    QString DbFolder;
+    QString DbFileName;
+    QString DbFullName;
+
+    QString OperatorName;
+    QString ShiftName;
+    QDate BusinessDate;
+    bool IsSystemOperator = false;
+
+    Parameters params;
+
+    // Answers of the small dialogs, read by the screen that opened them.
+    QString EnteredPassword;
+    QDate PickedDate;
+
+    // "sr" purchase, "zc" sale, set by whoever opens the documents screen.
+    QString GoodsMode;
+};

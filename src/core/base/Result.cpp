@@ -1,0 +1,82 @@
+#include "core/base/Result.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace {
+
+qint64 numberOfCode(int code)
+{
+    switch (code) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Result::DatabaseLocked;
+    case SQLITE_READONLY:
+        return Result::DatabaseReadOnly;
+    case SQLITE_FULL:
+        return Result::DiskFull;
+    case SQLITE_IOERR:
+        return Result::DiskError;
+    case SQLITE_CORRUPT:
+        return Result::DatabaseDamaged;
+    case SQLITE_NOTADB:
+        return Result::NotTavoroDatabase;
+    default:
+        return Result::DatabaseFailure;
+    }
+}
+
+// Qt passes no code on for a failed BEGIN or COMMIT, where a full disk shows
+// first in WAL mode; SQLite's own text for the code still names it.
+int codeOf(const QSqlError& error)
+{
+    bool known = false;
+    const int code = error.nativeErrorCode().toInt(&known);
+    if (known)
+        return code & 0xff;
+    const QString text = error.databaseText().trimmed();
+    for (int candidate :
+         {SQLITE_BUSY, SQLITE_LOCKED, SQLITE_READONLY, SQLITE_FULL, SQLITE_IOERR, SQLITE_CORRUPT, SQLITE_NOTADB}) {
+        if (text == QLatin1String(sqlite3_errstr(candidate)))
+            return candidate;
+    }
+    return SQLITE_ERROR;
+}
+
+} // namespace
+
+QString Result::cause(qint64 number)
+{
+    switch (number) {
+    case DiskFull:
+        return QCoreApplication::translate("Result", "磁盘已满，请先腾出磁盘空间");
+    case DatabaseReadOnly:
+        return QCoreApplication::translate("Result", "数据文件是只读的，无法写入");
+    case DiskError:
+        return QCoreApplication::translate("Result", "读写磁盘出错，请检查磁盘");
+    case DatabaseLocked:
+        return QCoreApplication::translate("Result", "数据文件被其他程序锁定，请关闭正在使用它的程序后再试");
+    case DatabaseDamaged:
+        return QCoreApplication::translate("Result", "数据文件已损坏");
+    case NotTavoroDatabase:
+        return QCoreApplication::translate("Result", "不是 Tavoro 数据库");
+    default:
+        return QString();
+    }
+}
+
+Result Result::fromSqlError(const QSqlError& error)
+{
+    QString text = error.text();
+    if (text.trimmed().isEmpty())
+        text = QCoreApplication::translate("Result", "数据库操作失败");
+    return failure(text, numberOfCode(codeOf(error)));
+}
+
+Result Result::fromQuery(const QSqlQuery& query)
+{
+    return fromSqlError(query.lastError());
+}

@@ -1,0 +1,137 @@
+#include "core/base/Schema.h"
+
+#include "core/base/Sql.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+namespace Schema {
+
+QString sql()
+{
+    QFile file(QStringLiteral(":/data/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+Result create(const QSqlDatabase& db)
+{
+    // The schema is many statements; Qt runs one per query, SQLite's own
+    // exec runs them all in one go.
+    sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().data());
+    if (!handle)
+        return Result::failure(QCoreApplication::translate("Schema", "数据库没有打开"));
+    const QByteArray text = sql().toUtf8();
+    if (text.isEmpty())
+        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
+    char* error = nullptr;
+    const int rc = sqlite3_exec(handle, text.constData(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error ? error : "unknown error");
+        sqlite3_free(error);
+        return Result::failure(message);
+    }
+    return Result::success();
+}
+
+QStringList requiredTables()
+{
+    static const QRegularExpression table(QStringLiteral("^CREATE TABLE (\\w+)"), QRegularExpression::MultilineOption);
+    QStringList names;
+    auto it = table.globalMatch(sql());
+    while (it.hasNext())
+        names.append(it.next().captured(1));
+    names.removeAll(QStringLiteral("jfbzfa"));
+    return names;
+}
+
+QStringList missingTables(const QSqlDatabase& db)
+{
+    const QStringList present = db.tables(QSql::Tables);
+    QStringList missing;
+    for (const QString& name : requiredTables()) {
+        if (!present.contains(name, Qt::CaseInsensitive))
+            missing.append(name);
+    }
+    return missing;
+}
+
+Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
+{
+    static const QRegularExpression index(QStringLiteral("^CREATE INDEX (\\w+) ON [^;]+"),
+                                          QRegularExpression::MultilineOption);
+    added->clear();
+    QStringList statements;
+    auto it = index.globalMatch(sql());
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        Result looked = Result::success();
+        const QVariant found =
+            Sql::scalar(db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"),
+                        {match.captured(1)}, &looked);
+        if (!looked)
+            return looked;
+        if (!found.isValid()) {
+            added->append(match.captured(1));
+            statements.append(match.captured(0));
+        }
+    }
+    QSqlDatabase connection = db;
+    const Result created = Sql::transaction(connection, [&] {
+        for (const QString& statement : std::as_const(statements)) {
+            if (Result done = Sql::exec(db, statement); !done)
+                return done;
+        }
+        return Result::success();
+    });
+    if (!created)
+        added->clear();
+    return created;
+}
+
+Result addMissingColumns(const QSqlDatabase& db, QStringList* added)
+{
+    struct AddedColumn
+    {
+        const char* table;
+        const char* column;
+        const char* type;
+        const char* fill;
+    };
+    // A top-up counts in the hand-over of the one shift that took it. Older
+    // top-ups are left to be counted as before, by their date and operator,
+    // until their operator's next shift settle.
+    static const AddedColumn columns[] = {
+        {"srmx", "dzbj", "TEXT", "UPDATE srmx SET dzbj = '1' WHERE xm = '加款'"},
+    };
+    added->clear();
+    QSqlDatabase connection = db;
+    const Result result = Sql::transaction(connection, [&] {
+        for (const AddedColumn& column : columns) {
+            const QString table = QLatin1String(column.table);
+            const QString name = QLatin1String(column.column);
+            if (db.record(table).contains(name))
+                continue;
+            Result step = Sql::exec(db, QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + name +
+                                            QLatin1Char(' ') + QLatin1String(column.type));
+            if (step)
+                step = Sql::exec(db, QString::fromUtf8(column.fill));
+            if (!step)
+                return step;
+            added->append(table + QLatin1Char('.') + name);
+        }
+        return Result::success();
+    });
+    if (!result)
+        added->clear();
+    return result;
+}
+
+} // namespace Schema

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+// The database's tables, views and indexes, from the one schema file.
+namespace Schema {
+
+QString sql();
+
+// Creates every table, view and index on an empty database.
+Result create(const QSqlDatabase& db);
+
+// The tables a file must have for the program to work on it. The rate
+// scheme table is left out: the rate-scheme editor adds it to older files.
+QStringList requiredTables();
+
+// The tables of the given file that are missing from the required ones.
+QStringList missingTables(const QSqlDatabase& db);
+
+// Creates the indexes of the schema that an older file lacks, so that it
+// answers the reports as fast as a new one; names them in `added`.
+Result addMissingIndexes(const QSqlDatabase& db, QStringList* added);
+
+// Adds the columns that the program writes from its first statement on to
+// an older file that lacks them, and gives its existing rows the value that
+// keeps them counted as before; names them in `added`. All or nothing.
+Result addMissingColumns(const QSqlDatabase& db, QStringList* added);
+
+} // namespace Schema

@@ -1,0 +1,87 @@
+#include "core/base/SettingsStore.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+const QString Group = QStringLiteral("main_path");
+const QString LanguageKey = QStringLiteral("ui/language");
+const QString CheckedPasswordKey = QStringLiteral("login/checked_password");
+const QString CheckedInitialKey = QStringLiteral("login/checked_initial");
+} // namespace
+
+DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
+{
+    // The chosen folder is stored with its closing separator.
+    if (!path.isEmpty()) {
+        const QString folder = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+        return {path, data, folder + data};
+    }
+    return {programFolder, DefaultDbFileName, programFolder + QLatin1Char('/') + DefaultDbFileName};
+}
+
+ChosenFile splitChosenFile(const QString& fullName)
+{
+    const QString name = QDir::fromNativeSeparators(fullName);
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QString(), name};
+    return {name.left(slash + 1).trimmed(), name.mid(slash + 1)};
+}
+
+SettingsStore::SettingsStore(QSettings* settings)
+    : m_settings(settings ? settings : new QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")))
+    , m_owned(settings == nullptr)
+{}
+
+SettingsStore::~SettingsStore()
+{
+    if (m_owned)
+        delete m_settings;
+}
+
+QString SettingsStore::path() const
+{
+    return m_settings->value(Group + QStringLiteral("/path")).toString();
+}
+
+QString SettingsStore::data() const
+{
+    return m_settings->value(Group + QStringLiteral("/data")).toString();
+}
+
+void SettingsStore::save(const QString& path, const QString& data)
+{
+    m_settings->setValue(Group + QStringLiteral("/path"), path);
+    m_settings->setValue(Group + QStringLiteral("/data"), data);
+    m_settings->sync();
+}
+
+QString SettingsStore::language() const
+{
+    return m_settings->value(LanguageKey).toString();
+}
+
+void SettingsStore::setLanguage(const QString& language)
+{
+    m_settings->setValue(LanguageKey, language);
+    m_settings->sync();
+}
+
+QString SettingsStore::checkedPassword(bool* initial) const
+{
+    *initial = m_settings->value(CheckedInitialKey).toBool();
+    return m_settings->value(CheckedPasswordKey).toString();
+}
+
+void SettingsStore::setCheckedPassword(const QString& stored, bool initial)
+{
+    m_settings->setValue(CheckedPasswordKey, stored);
+    m_settings->setValue(CheckedInitialKey, initial);
+    m_settings->sync();
+}
+
+QString SettingsStore::printerPort(const QString& name) const
+{
+    return m_settings->value(QStringLiteral("printer_ports/") + name).toString();
+}

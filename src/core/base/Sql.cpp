@@ -1,0 +1,51 @@
+#include "core/base/Sql.h"
+
+#include <QSqlError>
+
+namespace Sql {
+
+Result exec(QSqlQuery& query, const QString& text, const QVariantList& values)
+{
+    if (!query.prepare(text))
+        return Result::fromQuery(query);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return Result::fromQuery(query);
+    return Result::success();
+}
+
+Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& values)
+{
+    QSqlQuery query(db);
+    return exec(query, text, values);
+}
+
+Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
+{
+    QSqlQuery query(db);
+    if (!query.prepare(text))
+        return Result::fromQuery(query);
+    for (const QVariantList& values : rows) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values.at(i));
+        if (!query.exec())
+            return Result::fromQuery(query);
+    }
+    return Result::success();
+}
+
+QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values, Result* result)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    Result r = exec(query, text, values);
+    QVariant value;
+    if (r.ok() && query.next())
+        value = query.value(0);
+    if (result)
+        *result = r;
+    return value;
+}
+
+} // namespace Sql

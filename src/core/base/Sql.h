@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <QVariantList>
+
+// Prepared statements with every value bound: nothing an operator types is
+// ever spliced into SQL text.
+namespace Sql {
+
+// Prepares the text on the query's database, binds the values in order to
+// its '?' placeholders and executes it.
+Result exec(QSqlQuery& query, const QString& text, const QVariantList& values = {});
+
+// The same on a fresh query of the connection, for statements without rows.
+Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
+
+// Runs the statement once for each list of values, stopping at the first
+// failure (run it inside a transaction to keep all or nothing).
+Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);
+
+// The first column of the first row, or an invalid QVariant when there is
+// no row; failures are reported in *result when given.
+QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {}, Result* result = nullptr);
+
+// Runs work inside one transaction: committed when it succeeds, rolled back
+// (leaving nothing half-written) when it fails or throws.
+template <typename Work>
+Result transaction(QSqlDatabase& db, Work&& work)
+{
+    if (!db.transaction())
+        return Result::fromSqlError(db.lastError());
+    Result result = Result::success();
+    try {
+        result = work();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!result.ok()) {
+        db.rollback();
+        return result;
+    }
+    if (!db.commit()) {
+        const Result failed = Result::fromSqlError(db.lastError());
+        db.rollback();
+        return failed;
+    }
+    return result;
+}
+
+} // namespace Sql

@@ -1,0 +1,35 @@
+#include "core/billing/CheckoutCustomer.h"
+
+#include "core/base/Notation.h"
+#include "core/billing/CardRate.h"
+#include "core/billing/MemberCard.h"
+
+QString CheckoutCustomer::fkfs() const
+{
+    return paysFromBalance ? QStringLiteral("刷卡") : CardRate::Cash;
+}
+
+Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, const QString& password,
+                                  std::optional<CheckoutCustomer>* customer)
+{
+    customer->reset();
+    if (Notation::Trim(card).isEmpty() && Notation::Trim(password).isEmpty()) {
+        CheckoutCustomer cash;
+        cash.cardType = CardRate::Cash;
+        *customer = cash;
+        return Result::success();
+    }
+    std::optional<MemberCard> member;
+    const Result result = findMemberCard(db, card, &member);
+    if (!result || !member || !member->accepts(password))
+        return result;
+    CheckoutCustomer found;
+    found.card = member->khao;
+    found.cardType = member->klx;
+    found.kind = member->kind();
+    found.paysFromBalance = member->paysFromBalance();
+    found.discount = member->zk;
+    found.yk = member->yk;
+    *customer = found;
+    return result;
+}

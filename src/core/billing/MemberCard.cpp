@@ -1,0 +1,47 @@
+#include "core/billing/MemberCard.h"
+
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+#include "core/billing/CardRate.h"
+
+#include <QSqlQuery>
+
+RateKind MemberCard::kind() const
+{
+    return CardRate::kindOf(klx);
+}
+
+bool MemberCard::paysFromBalance() const
+{
+    const QString type = Notation::Trim(klx);
+    return type == QStringLiteral("现金卡") || type == QStringLiteral("现金优惠卡");
+}
+
+bool MemberCard::accepts(const QString& password) const
+{
+    return mm.isNull() || Notation::Trim(mm.toString()) == Notation::Trim(password);
+}
+
+Result findMemberCard(const QSqlDatabase& db, const QString& number, std::optional<MemberCard>* card)
+{
+    card->reset();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // Two cards that differ only in letter case cannot both be meant; the
+    // one written first answers, as it always has.
+    const Result result = Sql::exec(query,
+                                    QStringLiteral("select khao, klx, mm, zk, yk from user_lb "
+                                                   "where upper(khao)=upper(?) order by khao limit 1"),
+                                    {Notation::Trim(number)});
+    if (!result || !query.next())
+        return result;
+    MemberCard found;
+    found.khao = query.value(0).toString();
+    found.klx = query.isNull(1) ? CardRate::Cash : query.value(1).toString();
+    found.mm = query.value(2);
+    if (!query.isNull(3) && query.value(3).toDouble() != 0)
+        found.zk = query.value(3).toDouble();
+    found.yk = query.value(4).toDouble();
+    *card = found;
+    return result;
+}

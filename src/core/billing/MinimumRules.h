@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/base/AppState.h"
+#include "core/base/Result.h"
+#include "core/billing/BilledTime.h"
+
+// A table's minimum rules from its definition in zhdy: the billing unit
+// (zxjffz) and the minimum consumption (zdxffz), both in minutes, 0 = none,
+// with the free minutes of the parameters. The state must outlive the object.
+class MinimumRules
+{
+public:
+    explicit MinimumRules(const AppState& state);
+
+    // Reads both values of the table named by the text: a table without a
+    // row gives 0 for both, a null column leaves its value as it was.
+    Result GetZdxf(const QString& table);
+    // The two values as GetZdxf reads them, read by the caller for many tables at once.
+    void setZdxf(float zxjffz, float zdxffz)
+    {
+        m_zxjffz = zxjffz;
+        m_zdxffz = zdxffz;
+    }
+
+    // Reads the table's values as GetZdxf, then rounds the minutes to billing
+    // units (see roundToUnits); the result is also kept in jsmm. A failure
+    // gives 0 and is described in *result when given.
+    qint32 getZDjffz(qint16 minutes, const QString& table, Result* result = nullptr);
+
+    // The minimum rules of one segment, with the values read last. A segment
+    // shorter than the minimum costs nothing up to the free minutes, else
+    // counts as the minimum; a longer one has R taken to the half hour (no
+    // billing unit) or rounded to whole units.
+    Result applyMinimum(BilledTime* time);
+
+    float zxjffz() const { return m_zxjffz; }
+    float zdxffz() const { return m_zdxffz; }
+    qint32 jsmm() const { return m_jsmm; }
+
+private:
+    // Whole units of zxjffz minutes, a started unit counting only from the
+    // free minutes on; unchanged without a unit. Sets jsmm.
+    Result roundToUnits(qint16 minutes);
+
+    const AppState& m_state;
+    float m_zxjffz = 0;
+    float m_zdxffz = 0;
+    qint32 m_jsmm = 0;
+};

@@ -1,0 +1,34 @@
+#include "core/billing/OpenVisit.h"
+
+#include "core/base/Sql.h"
+#include "core/billing/BillingErrors.h"
+#include "core/billing/TableNumber.h"
+
+Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisit>* visit)
+{
+    visit->reset();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, OpenVisitQuery, {zhao});
+    if (result && query.next())
+        *visit = OpenVisit{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()};
+    return result;
+}
+
+bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result)
+{
+    const std::optional<qint16> zhao = tableNumber(table);
+    std::optional<OpenVisit> visit;
+    const Result found = zhao ? findOpenVisit(db, *zhao, &visit) : BillingErrors::typeMismatch();
+    if (result)
+        *result = found;
+    return visit.has_value();
+}
+
+Result countOpenTables(const QSqlDatabase& db, int* count)
+{
+    Result result = Result::success();
+    *count = Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where jsrc is null"), {}, &result)
+                 .toInt();
+    return result;
+}

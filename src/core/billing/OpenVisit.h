@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+// The open visit of a table: a waimxd row whose jsrc is still null.
+struct OpenVisit
+{
+    qint64 id = 0;
+    QString khao;
+    QString ksrc;
+};
+
+// Served by the partial index waimxd_open, which holds open visits only, so
+// the lookup costs the same however much settled history the hall keeps.
+inline const QString OpenVisitQuery =
+    QStringLiteral("select id, khao, ksrc from waimxd where zhao=? and jsrc is null order by id limit 1");
+
+// The open visit of the table with the lowest id, or nothing.
+Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisit>* visit);
+
+// True when the table named by the text has an open visit. A text that names
+// no table, or a failed query, gives false and is described in *result.
+bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result = nullptr);
+
+// How many tables have an open visit: what leaving the program leaves running.
+Result countOpenTables(const QSqlDatabase& db, int* count);

@@ -1,0 +1,72 @@
+#include "core/billing/RateBands.h"
+
+#include "core/base/DateText.h"
+#include "core/base/Sql.h"
+
+float RateBand::rate(RateKind kind) const
+{
+    switch (kind) {
+    case RateKind::Member:
+        return hybz;
+    case RateKind::NonMember:
+        return fhybz;
+    case RateKind::None:
+        break;
+    }
+    return 0;
+}
+
+Result RateBands::load(const QSqlDatabase& db, qint16 zhao)
+{
+    m_bands.clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select kssj, jssj, hybz, fhybz from jfbz where zhao=? order by id"), {zhao});
+    if (!result)
+        return result;
+    QHash<QString, std::optional<QTime>> times;
+    while (query.next())
+        append(query, 0, &times);
+    return Result::success();
+}
+
+Result RateBands::loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* bands)
+{
+    bands->clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select zhao, kssj, jssj, hybz, fhybz from jfbz where zhao in "
+                                        "(select zhao from waimxd where jsrc is null) order by id"));
+    if (!result)
+        return result;
+    QHash<QString, std::optional<QTime>> times;
+    while (query.next())
+        (*bands)[qint16(query.value(0).toInt())].append(query, 1, &times);
+    return Result::success();
+}
+
+void RateBands::append(const QSqlQuery& query, int column, QHash<QString, std::optional<QTime>>* times)
+{
+    const auto parsed = [times](const QString& text) {
+        auto found = times->constFind(text);
+        if (found == times->cend())
+            found = times->insert(text, DateText::parseTime(text));
+        return *found;
+    };
+    const std::optional<QTime> start = parsed(query.value(column).toString());
+    const std::optional<QTime> end = parsed(query.value(column + 1).toString());
+    if (start && end)
+        m_bands.append({*start, *end, query.value(column + 2).toFloat(), query.value(column + 3).toFloat()});
+}
+
+std::optional<RateBand> RateBands::inForce(const QTime& timeOfDay) const
+{
+    const QTime t(timeOfDay.hour(), timeOfDay.minute(), timeOfDay.second());
+    for (const RateBand& band : m_bands) {
+        if (band.kssj < t && t < band.jssj)
+            return band;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,104 @@
+#include "core/billing/RateSchemes.h"
+
+#include "core/base/Sql.h"
+
+#include <QCoreApplication>
+#include <QSqlRecord>
+
+namespace RateSchemes {
+
+Result upgrade(QSqlDatabase& db)
+{
+    return Sql::transaction(db, [&db]() -> Result {
+        if (!db.tables(QSql::Tables).contains(QStringLiteral("jfbzfa"), Qt::CaseInsensitive)) {
+            if (const Result result = Sql::exec(
+                    db, QStringLiteral("create table jfbzfa (id integer primary key autoincrement, hybz real, "
+                                       "fhybz real, kssj text, jssj text, zhao integer, name text, lx text)"));
+                !result)
+                return result;
+        }
+        const QSqlRecord columns = db.record(QStringLiteral("jfbzfa"));
+        for (const QString& column : {QStringLiteral("name"), QStringLiteral("lx")}) {
+            if (columns.contains(column))
+                continue;
+            if (const Result result =
+                    Sql::exec(db, QStringLiteral("alter table jfbzfa add column ") + column + QStringLiteral(" text"));
+                !result)
+                return result;
+        }
+        // A hall without any scheme yet starts from the bands of its first table.
+        Result result = Result::success();
+        const bool empty = !Sql::scalar(db, QStringLiteral("select 1 from jfbzfa"), {}, &result).isValid();
+        if (result && empty)
+            result =
+                Sql::exec(db, QStringLiteral("insert into jfbzfa(hybz, fhybz, kssj, jssj, zhao) select hybz, fhybz, "
+                                             "kssj, jssj, zhao from jfbz where zhao=1 order by id"));
+        if (result)
+            result = Sql::exec(db, QStringLiteral("update jfbzfa set name=? where name is null"), {FirstScheme});
+        if (result)
+            result = Sql::exec(db, QStringLiteral("update jfbzfa set lx=? where lx is null"), {QStringLiteral("标准")});
+        return result;
+    });
+}
+
+Result names(const QSqlDatabase& db, QStringList& names)
+{
+    names.clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, QStringLiteral("select name from jfbzfa group by name order by min(id)"));
+    while (result && query.next())
+        names.append(query.value(0).toString());
+    return result;
+}
+
+Result add(const QSqlDatabase& db, const QString& name, bool* existed)
+{
+    Result result = Result::success();
+    *existed = Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
+    if (!result || *existed)
+        return result;
+    return Sql::exec(db,
+                     QStringLiteral("insert into jfbzfa(name, lx, hybz, fhybz, kssj, jssj) values(?, ?, ?, ?, ?, ?)"),
+                     {name, QStringLiteral("标准"), 10, 10, QStringLiteral("00:01:00"), QStringLiteral("23:59:00")});
+}
+
+Result tables(const QSqlDatabase& db, QList<Table>& tables)
+{
+    tables.clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, QStringLiteral("select zhao, mc from zhdy order by zhao"));
+    while (result && query.next())
+        tables.append({query.value(0).toInt(), query.value(1).toString()});
+    return result;
+}
+
+Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, QString* refusal)
+{
+    return Sql::transaction(db, [&]() -> Result {
+        Result result = Result::success();
+        const bool hasBands =
+            Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
+        if (!result)
+            return result;
+        if (!hasBands) {
+            *refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
+            return Result::success();
+        }
+        for (int zhao : tables) {
+            result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {zhao});
+            if (result)
+                result = Sql::exec(db,
+                                   QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
+                                                  "select ?, hybz, fhybz, kssj, jssj, 1, ? from jfbzfa "
+                                                  "where name=? order by id"),
+                                   {zhao, QStringLiteral("小时"), name});
+            if (!result)
+                return result;
+        }
+        return Result::success();
+    });
+}
+
+} // namespace RateSchemes

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QStringList>
+
+// Named rate schemes (the rows of jfbzfa sharing a name) and their
+// assignment to tables.
+namespace RateSchemes {
+
+inline const QString FirstScheme = QStringLiteral("标准方案1");
+
+struct Table
+{
+    int zhao = 0;
+    QString mc;
+};
+
+// Brings an older file up to the schemes: a file without jfbzfa gets it, a
+// hall without any scheme gets table 1's bands as the first scheme, and rows
+// without a name or kind get the first scheme's. All of it or nothing is
+// written.
+Result upgrade(QSqlDatabase& db);
+
+Result names(const QSqlDatabase& db, QStringList& names);
+
+// A new scheme starts with one band, 00:01 to 23:59, at 10 for everyone.
+// A name already in use is not added again: *existed says so.
+Result add(const QSqlDatabase& db, const QString& name, bool* existed);
+
+Result tables(const QSqlDatabase& db, QList<Table>& tables);
+
+// Replaces the bands of every given table by the scheme's bands, one hour
+// units, in one transaction: a failure leaves every table's bands as they
+// were. A scheme without bands is refused (*refusal says so), since tables
+// without bands play for nothing.
+Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, QString* refusal);
+
+} // namespace RateSchemes

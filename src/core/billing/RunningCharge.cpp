@@ -1,0 +1,158 @@
+#include "core/billing/RunningCharge.h"
+
+#include "core/base/Clock.h"
+#include "core/base/DateText.h"
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+#include "core/billing/BillingErrors.h"
+#include "core/billing/CardRate.h"
+#include "core/billing/MemberCard.h"
+#include "core/billing/MinimumRules.h"
+#include "core/billing/OpenVisit.h"
+#include "core/billing/RateBands.h"
+#include "core/billing/TableNumber.h"
+
+#include <QSqlQuery>
+
+RunningCharge::RunningCharge(const AppState& state)
+    : m_state(state)
+{}
+
+Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
+{
+    m_now = now;
+    m_minimums.clear();
+    m_cards.clear();
+    Result result = RateBands::loadInUse(db, &m_bands);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (result)
+        result = Sql::exec(query, QStringLiteral("select zhao, zxjffz, zdxffz from zhdy where zhao in "
+                                                 "(select zhao from waimxd where jsrc is null)"));
+    while (result && query.next()) {
+        // A null leaves the value GetZdxf starts from.
+        const qint16 zhao = qint16(query.value(0).toInt());
+        if (!m_minimums.contains(zhao))
+            m_minimums.insert(zhao, {query.isNull(1) ? 0.0F : query.value(1).toFloat(),
+                                     query.isNull(2) ? 0.0F : query.value(2).toFloat()});
+    }
+    // Each card matched as findMemberCard matches it: trimmed, without regard
+    // to letter case, the first in number order answering.
+    if (result)
+        result =
+            Sql::exec(query, QStringLiteral("select w.khao, u.khao, u.klx from waimxd w left join user_lb u "
+                                            "on upper(u.khao) = upper(trim(w.khao)) "
+                                            "where w.jsrc is null and w.khao is not null order by w.khao, u.khao"));
+    while (result && query.next()) {
+        const QString visitCard = query.value(0).toString();
+        if (m_cards.contains(visitCard))
+            continue;
+        MemberCard card;
+        card.klx = query.isNull(2) ? CardRate::Cash : query.value(2).toString();
+        m_cards.insert(visitCard, query.isNull(1) ? RateKind::None : card.kind());
+    }
+    return result;
+}
+
+Result RunningCharge::GETJe()
+{
+    const std::optional<qint16> zhao = tableNumber(m_strZh);
+    if (!zhao)
+        return BillingErrors::typeMismatch();
+    std::optional<OpenVisit> visit;
+    Result result = findOpenVisit(m_state.DbConn, *zhao, &visit);
+    if (!result || !visit)
+        return result;
+    const std::optional<QDateTime> start = DateText::parseDateTime(visit->ksrc);
+    if (!start)
+        return BillingErrors::typeMismatch();
+
+    RateKind kind = RateKind::NonMember;
+    result = rateKind(&kind);
+    RateBands bands;
+    if (result)
+        result = bands.load(m_state.DbConn, *zhao);
+    MinimumRules rules(m_state);
+    if (result)
+        result = rules.GetZdxf(m_strZh);
+    if (!result)
+        return result;
+    return price(bands, rules, *start, Clock::now(), kind);
+}
+
+Result RunningCharge::GETJe(const HallRates& rates, const QDateTime& start)
+{
+    const std::optional<qint16> zhao = tableNumber(m_strZh);
+    if (!zhao || !start.isValid())
+        return BillingErrors::typeMismatch();
+    RateKind kind = RateKind::NonMember;
+    Result result = Result::success();
+    if (!Notation::Trim(m_strkh).isEmpty()) {
+        const auto card = rates.m_cards.constFind(m_strkh);
+        if (card != rates.m_cards.cend())
+            kind = *card;
+        else
+            result = rateKind(&kind);
+    }
+    if (!result)
+        return result;
+    // A table without a row in zhdy has neither rule, as GetZdxf finds it.
+    const std::pair<float, float> minimums = rates.m_minimums.value(*zhao, {0.0F, 0.0F});
+    MinimumRules rules(m_state);
+    rules.setZdxf(minimums.first, minimums.second);
+    return price(rates.m_bands.value(*zhao), rules, start, rates.m_now, kind);
+}
+
+Result RunningCharge::price(const RateBands& bands, MinimumRules& rules, const QDateTime& start, const QDateTime& now,
+                            RateKind kind)
+{
+    BandSplit split;
+    Result result =
+        splitVisit(bands, start, now, kind, RateRounding::AsStored, m_state.params.crossBandMinimumMode, &split);
+    const qint16 places = m_state.params.settlementPrecision;
+    if (result)
+        result = checkSettlementPlaces(places);
+    if (!result)
+        return result;
+
+    if (!split.twoSegments()) {
+        float total = 0;
+        result = priceSegment(rules, split.segments.first(), &total);
+        if (result)
+            m_intzje = total;
+        return result;
+    }
+    float front = 0;
+    float back = 0;
+    result = priceSegment(rules, split.segments.at(0), &front);
+    if (result)
+        result = priceSegment(rules, split.segments.at(1), &back);
+    if (!result)
+        return result;
+    const float sum = back + front;
+    m_intHdje = back;
+    m_intzje = float(Notation::roundHalfEven(sum, places));
+    m_intQdje = m_intzje - m_intHdje;
+    return result;
+}
+
+Result RunningCharge::rateKind(RateKind* kind) const
+{
+    *kind = RateKind::NonMember;
+    if (Notation::Trim(m_strkh).isEmpty())
+        return Result::success();
+    std::optional<MemberCard> card;
+    const Result result = findMemberCard(m_state.DbConn, m_strkh, &card);
+    if (result)
+        *kind = card ? card->kind() : RateKind::None;
+    return result;
+}
+
+Result RunningCharge::priceSegment(MinimumRules& rules, const SplitSegment& segment, float* amount) const
+{
+    BilledTime time;
+    const Result result = segment.billedTime(rules, &time);
+    if (result)
+        *amount = time.amount(segment.rate, m_state.params.settlementPrecision);
+    return result;
+}

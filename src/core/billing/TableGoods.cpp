@@ -1,0 +1,58 @@
+#include "core/billing/TableGoods.h"
+
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+
+namespace TableGoods {
+
+namespace {
+
+Result reductionOf(const QSqlDatabase& db, const QString& wlcode, bool memberPrices, double* reduction)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query,
+                  memberPrices ? QStringLiteral("select sp_max from spzd where name=? order by rowid limit 1")
+                               : QStringLiteral("select sp_mix from spzd where name=? order by rowid limit 1"),
+                  {wlcode});
+    *reduction = result && query.next() ? query.value(0).toDouble() : 0;
+    return result;
+}
+
+} // namespace
+
+Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<SettledGoods>* goods)
+{
+    goods->clear();
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    Result result = Sql::exec(
+        rows, QStringLiteral("select id, wlcode, count, amount from ckv_zc where zhao=? and jzbj=0 order by id"),
+        {QString::number(zhao)});
+    while (result && rows.next()) {
+        SettledGoods row{rows.value(0).toLongLong(), rows.value(1).toString(), rows.value(2).toDouble(),
+                         rows.value(3).toDouble()};
+        goods->append(row);
+    }
+    for (qsizetype i = 0; result && i < goods->size(); ++i) {
+        SettledGoods& row = (*goods)[i];
+        double reduction = 0;
+        result = reductionOf(db, row.wlcode, memberPrices, &reduction);
+        row.amount = Notation::roundHalfEven(row.amount - reduction, 2);
+    }
+    return result;
+}
+
+Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& czyname)
+{
+    Result result = Result::success();
+    for (qsizetype i = 0; result && i < goods.size(); ++i) {
+        const SettledGoods& row = goods.at(i);
+        result = Sql::exec(db, QStringLiteral("update ckv_zc set amount=?, jzbj=1, czyname=?, dzbj='1' where id=?"),
+                           {row.amount, czyname, row.id});
+    }
+    return result;
+}
+
+} // namespace TableGoods

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/base/Result.h"
+#include "core/billing/CheckoutPricing.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+// The visit rows of a checkout, read and written inside its transaction.
+namespace VisitRows {
+
+struct OpenRow
+{
+    qint64 id = 0;
+    QString ksrc;
+    float dj1 = 0;
+};
+
+// The first two open visits of the table, lowest id first: the one being
+// settled, and one that a back segment is written over.
+Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows);
+
+// What every closed row carries besides its segment.
+struct Stamp
+{
+    QVariant khao; // the card number, or null to keep the row's own
+    QString rc;
+    QString czyname;
+    QString fkfs;
+};
+
+// Closes the visit `rows.first()` as the first segment. A back segment is
+// written over the second open row when there is one, else into a new row;
+// both carry the first row's id as djid. *ids gets the rows, front first.
+Result close(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, const Stamp& stamp,
+             const TimeCharge& charge, QList<qint64>* ids);
+
+} // namespace VisitRows

@@ -1,0 +1,183 @@
+#include "core/board/BoardModel.h"
+
+#include "core/base/DateText.h"
+#include "core/billing/HourlyRates.h"
+
+#include <QHash>
+
+namespace {
+
+QString rateText(double rate)
+{
+    return QString::number(rate, 'g', 7);
+}
+
+} // namespace
+
+BoardModel::BoardModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{}
+
+Result BoardModel::build(const QSqlDatabase& db)
+{
+    QList<BoardRow> tables;
+    const Result result = BoardRows::load(db, &tables);
+    beginResetModel();
+    m_rows.clear();
+    for (const BoardRow& table : tables) {
+        Row row;
+        row.table = table;
+        row.cells[Zhao] = QString::number(table.zhao);
+        row.cells[Name] = table.mc;
+        row.inUse = table.sybj;
+        m_rows.append(row);
+    }
+    endResetModel();
+    return result;
+}
+
+// A table gone from zhdy since the build finds no visit and shows free.
+Result BoardModel::refresh(const QSqlDatabase& db, const QDateTime& now)
+{
+    QList<BoardRow> tables;
+    const Result result = BoardRows::load(db, &tables);
+    if (!result || m_rows.isEmpty())
+        return result;
+    QHash<qint16, const BoardRow*> byNumber;
+    for (const BoardRow& table : tables)
+        byNumber.insert(table.zhao, &table);
+    const PriceRow price = m_pricing ? m_pricing(now) : PriceRow();
+    for (Row& row : m_rows) {
+        if (const BoardRow* table = byNumber.value(row.table.zhao))
+            row.table = *table;
+        else
+            row.table.visit.reset();
+        if (row.table.visit)
+            showInUse(row, now, price);
+        else
+            showFree(row);
+    }
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    return result;
+}
+
+Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& now, bool clearWhenFree,
+                              const Bill* bill)
+{
+    if (row < 0 || row >= m_rows.size())
+        return Result::success();
+    Row& shown = m_rows[row];
+    std::optional<BoardRow> table;
+    const Result result = BoardRows::loadOne(db, shown.table.zhao, &table);
+    if (!result)
+        return result;
+    if (bill) {
+        shown.cells[Total] = bill->total;
+        shown.cells[End] = DateText::dateTime(bill->end);
+    }
+    if (table)
+        shown.table = *table;
+    else
+        shown.table.visit.reset();
+    if (shown.table.visit) {
+        showInUse(shown, now, m_pricing ? m_pricing(now) : PriceRow());
+    } else {
+        if (clearWhenFree) {
+            for (int column = Start; column <= Card; ++column)
+                shown.cells[column].clear();
+            shown.listDuration.clear();
+            shown.listRate.clear();
+        }
+        shown.cells[Reminder].clear();
+        showFree(shown);
+    }
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    return result;
+}
+
+void BoardModel::showInUse(Row& row, const QDateTime& now, const PriceRow& price)
+{
+    const BoardRow::Visit& visit = *row.table.visit;
+    row.cells[Start] = DateText::dateTime(visit.ksrc);
+    row.cells[End].clear();
+    const std::optional<double> charge = price ? price(row.table) : std::nullopt;
+    row.cells[Total] = charge ? QString::number(*charge, 'f', 2) : QString();
+    row.cells[Duration] = BoardRows::duration(visit.ksrc, now);
+    row.cells[Rate] = rateText(visit.dj1);
+    // A visit without a card shows none, not the card of an earlier guest.
+    row.cells[Card] = visit.khao;
+    row.cells[Status] = tr("使用");
+    const BoardRows::Reminder reminder = BoardRows::reminder(row.table.tx, visit.ksrc, now);
+    row.cells[Reminder] = reminder.text;
+    row.due = reminder.due;
+    row.inUse = true;
+    if (visit.ksrc.isValid()) {
+        const qint64 minutes = qint64(minutesBetween(visit.ksrc, now));
+        row.listDuration = QString::number(minutes / 60) + QLatin1Char(':') + QString::number(minutes % 60);
+    } else {
+        row.listDuration.clear();
+    }
+    row.listRate = rateText(visit.dj);
+}
+
+void BoardModel::showFree(Row& row)
+{
+    row.cells[Status].clear();
+    row.due = false;
+    row.inUse = false;
+}
+
+int BoardModel::rowOf(qint16 zhao) const
+{
+    for (qsizetype row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).table.zhao == zhao)
+            return int(row);
+    }
+    return -1;
+}
+
+int BoardModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int BoardModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant BoardModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const Row& row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.cells.at(index.column());
+    case InUseRole:
+        return row.inUse;
+    case DueRole:
+        return index.column() == Reminder && row.due;
+    case ListTextRole:
+        if (index.column() == Duration)
+            return row.listDuration;
+        if (index.column() == Rate)
+            return row.listRate;
+        return row.cells.at(index.column());
+    default:
+        return QVariant();
+    }
+}
+
+QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char* const captions[ColumnCount] = {
+        QT_TRANSLATE_NOOP("BoardModel", "台号"),     QT_TRANSLATE_NOOP("BoardModel", "开始日期"),
+        QT_TRANSLATE_NOOP("BoardModel", "结束日期"), QT_TRANSLATE_NOOP("BoardModel", "时长"),
+        QT_TRANSLATE_NOOP("BoardModel", "元/小时"),  QT_TRANSLATE_NOOP("BoardModel", "合计"),
+        QT_TRANSLATE_NOOP("BoardModel", "卡号"),     QT_TRANSLATE_NOOP("BoardModel", "状态"),
+        QT_TRANSLATE_NOOP("BoardModel", "位名称"),   QT_TRANSLATE_NOOP("BoardModel", "提醒")};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+        return QVariant();
+    return tr(captions[section]);
+}

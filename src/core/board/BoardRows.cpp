@@ -1,0 +1,102 @@
+#include "core/board/BoardRows.h"
+
+#include "core/base/DateText.h"
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+#include "core/billing/HourlyRates.h"
+#include "core/board/BoardQueries.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace BoardRows {
+
+namespace {
+
+// A start that reads as no moment stays invalid, and the board then shows no duration.
+QDateTime startOf(const QString& text)
+{
+    return DateText::parseDateTime(text).value_or(QDateTime());
+}
+
+// The columns of BoardQueries::TableColumns.
+BoardRow readRow(const QSqlQuery& query)
+{
+    BoardRow row;
+    row.zhao = qint16(query.value(0).toInt());
+    row.mc = query.value(1).toString();
+    row.sybj = query.value(2).toInt() != 0;
+    row.tx = query.value(3).toDouble();
+    row.fwfl = query.value(4).toDouble();
+    row.ktkh = query.value(5).toString();
+    if (!query.isNull(6)) {
+        BoardRow::Visit visit;
+        visit.id = query.value(6).toLongLong();
+        visit.ksrc = startOf(query.value(7).toString());
+        visit.khao = query.value(8).toString();
+        visit.dj = query.value(9).toDouble();
+        visit.dj1 = query.value(10).toDouble();
+        row.visit = visit;
+    }
+    return row;
+}
+
+} // namespace
+
+Result load(const QSqlDatabase& db, QList<BoardRow>* rows)
+{
+    rows->clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, BoardQueries::Tables);
+    if (!result)
+        return result;
+    while (query.next())
+        rows->append(readRow(query));
+    // A damaged page ends the rows as if they were all read: the rows so far
+    // are no board.
+    if (query.lastError().isValid()) {
+        rows->clear();
+        return Result::fromQuery(query);
+    }
+    return Result::success();
+}
+
+Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row)
+{
+    row->reset();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, BoardQueries::OneTable, {zhao});
+    if (!result)
+        return result;
+    if (query.next())
+        *row = readRow(query);
+    else if (query.lastError().isValid())
+        return Result::fromQuery(query);
+    return Result::success();
+}
+
+QString duration(const QDateTime& start, const QDateTime& now)
+{
+    if (!start.isValid() || !now.isValid())
+        return QString();
+    const qint64 minutes = qint64(minutesBetween(start, now));
+    const qint64 whole = minutes < 0 ? -minutes : minutes;
+    const QString text =
+        QString::number(whole / 60) + QLatin1Char(':') + Notation::Format(double(whole % 60), QStringLiteral("00"));
+    return minutes < 0 ? QLatin1Char('-') + text : text;
+}
+
+Reminder reminder(double tx, const QDateTime& start, const QDateTime& now)
+{
+    if (tx == 0)
+        return {QStringLiteral("0"), false};
+    const QString minutes = QString::number(tx, 'g', 15);
+    if (!start.isValid() || tx > minutesBetween(start, now))
+        return {minutes, false};
+    return {QCoreApplication::translate("BoardRows", "%1 分钟已到").arg(minutes), true};
+}
+
+} // namespace BoardRows

@@ -1,0 +1,219 @@
+#include "core/board/TableDefinitions.h"
+
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+#include "core/base/TypedNumber.h"
+
+#include <QCoreApplication>
+#include <QSqlRecord>
+
+namespace TableDefinitions {
+
+namespace {
+
+// Table numbers are held as 16-bit numbers by the board and card entry.
+constexpr int LargestNumber = 32767;
+constexpr int MinutesPerDay = 1440;
+
+enum Box
+{
+    Number,
+    Name,
+    InUse,
+    Deposit,
+    BillingUnit,
+    Minimum,
+    PositioningCard
+};
+
+struct AddedColumn
+{
+    const char* name;
+    const char* type;
+    QVariant initial;
+};
+
+Checked refuse(int box, const QString& text)
+{
+    Checked checked;
+    checked.refusal = Notice::critical(text);
+    checked.box = box;
+    return checked;
+}
+
+Checked failed(const Result& result)
+{
+    Checked checked;
+    checked.result = result;
+    return checked;
+}
+
+std::optional<int> wholeMinutes(const QString& text)
+{
+    const std::optional<double> value = typedNumber(text, 0);
+    if (!value || *value > MinutesPerDay)
+        return std::nullopt;
+    return int(*value);
+}
+
+} // namespace
+
+Result upgrade(QSqlDatabase& db, bool* upgraded)
+{
+    *upgraded = false;
+    const QSqlRecord present = db.record(QStringLiteral("zhdy"));
+    if (present.isEmpty())
+        return Result::failure(QCoreApplication::translate("TableDefinitions", "数据库中没有台位表 zhdy。"));
+    const QList<AddedColumn> columns = {
+        {"ktkh", "varchar(20)", QVariant()}, {"zxjffz", "smallint", 15}, {"zdxffz", "smallint", 60}};
+    QList<AddedColumn> missing;
+    for (const AddedColumn& column : columns) {
+        if (!present.contains(QLatin1String(column.name)))
+            missing.append(column);
+    }
+    if (missing.isEmpty())
+        return Result::success();
+    const Result result = Sql::transaction(db, [&db, &missing] {
+        for (const AddedColumn& column : missing) {
+            const QString name = QLatin1String(column.name);
+            Result step = Sql::exec(db, QStringLiteral("alter table zhdy add column ") + name + QLatin1Char(' ') +
+                                            QLatin1String(column.type));
+            // Tables defined before the positioning card existed have none,
+            // rather than all sharing one card.
+            if (step && !column.initial.isNull())
+                step =
+                    Sql::exec(db, QStringLiteral("update zhdy set ") + name + QStringLiteral("=?"), {column.initial});
+            if (!step)
+                return step;
+        }
+        return Result::success();
+    });
+    *upgraded = result.ok();
+    return result;
+}
+
+QString proposedNumber(const QString& current, bool listEmpty)
+{
+    if (listEmpty)
+        return QStringLiteral("1");
+    const int length = Notation::Len(current);
+    if (length <= 1)
+        return current;
+    const double last = Notation::Val(Notation::Mid(current, length, 1));
+    return Notation::Trim(Notation::Left(current, length - 1)) + Notation::Trim(Notation::Str(last + 1));
+}
+
+Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::optional<int> original)
+{
+    const QString numberText = Notation::Trim(typed[Number]);
+    if (numberText.isEmpty())
+        return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号不能为空"));
+    const std::optional<double> number = typedNumber(numberText, 0);
+    if (!number || *number < 1 || *number > LargestNumber)
+        return refuse(Number,
+                      QCoreApplication::translate("TableDefinitions", "位号必须是 1 到 %1 之间的整数，“%2”不是。")
+                          .arg(QString::number(LargestNumber), numberText));
+    const int zhao = int(*number);
+    const QString name = Notation::Trim(typed[Name]);
+    if (name.isEmpty())
+        return refuse(Name, QCoreApplication::translate("TableDefinitions", "名称不能为空"));
+    const std::optional<double> inUse = typedNumber(typed[InUse], 0);
+    if (!inUse || *inUse > 1)
+        return refuse(InUse,
+                      QCoreApplication::translate("TableDefinitions", "使用标记只能是 0（空闲）或 1（使用中）。"));
+    const std::optional<double> deposit = typedNumber(typed[Deposit], 2);
+    if (!deposit)
+        return refuse(Deposit,
+                      QCoreApplication::translate("TableDefinitions", "服务费率必须是不小于 0 的数，最多两位小数。"));
+    const std::optional<int> unit = wholeMinutes(typed[BillingUnit]);
+    if (!unit)
+        return refuse(BillingUnit,
+                      QCoreApplication::translate("TableDefinitions", "最小计费分钟必须是 0 到 %1 之间的整数。")
+                          .arg(MinutesPerDay));
+    const std::optional<int> minimum = wholeMinutes(typed[Minimum]);
+    if (!minimum)
+        return refuse(Minimum,
+                      QCoreApplication::translate("TableDefinitions", "最低消费分钟必须是 0 到 %1 之间的整数。")
+                          .arg(MinutesPerDay));
+    const QString card = Notation::Trim(typed[PositioningCard]);
+
+    // A row being renumbered is itself no duplicate: compare with the others.
+    const int self = original.value_or(0);
+    Result result = Result::success();
+    if (!original || *original != zhao) {
+        const QVariant taken = Sql::scalar(db, QStringLiteral("select mc from zhdy where zhao=?"), {zhao}, &result);
+        if (!result)
+            return failed(result);
+        if (taken.isValid())
+            return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号 %1 已经是台位“%2”，不能重复。")
+                                      .arg(QString::number(zhao), Notation::Trim(taken.toString())));
+    }
+    const int held = original.value_or(zhao);
+    const bool open =
+        Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {held}, &result)
+            .toInt() > 0;
+    if (!result)
+        return failed(result);
+    if (open && held != zhao)
+        return refuse(
+            Number,
+            QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能改位号，请结帐后再改。").arg(held));
+    // The board, the transfer panel and the hand-over's deposits all trust
+    // the mark, so it may only say what the visits say.
+    if (open != (*inUse == 1))
+        return refuse(InUse, open ? QCoreApplication::translate("TableDefinitions",
+                                                                "%1 号台有未结账的开台，使用标记只能是 1（使用中）。")
+                                        .arg(held)
+                                  : QCoreApplication::translate("TableDefinitions",
+                                                                "%1 号台没有未结账的开台，使用标记只能是 0（空闲）。")
+                                        .arg(held));
+    if (!card.isEmpty()) {
+        const QVariant member =
+            Sql::scalar(db, QStringLiteral("select khao from user_lb where upper(khao)=upper(?)"), {card}, &result);
+        if (!result)
+            return failed(result);
+        if (member.isValid())
+            return refuse(PositioningCard,
+                          QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 是会员卡号，不能作开台卡。")
+                              .arg(member.toString()));
+        const QVariant other = Sql::scalar(
+            db, QStringLiteral("select zhao from zhdy where ktkh=? and zhao<>? order by zhao"), {card, self}, &result);
+        if (!result)
+            return failed(result);
+        if (other.isValid())
+            return refuse(PositioningCard,
+                          QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 已用于 %2 号台。")
+                              .arg(card, QString::number(other.toInt())));
+    }
+
+    Checked checked;
+    checked.values = {zhao,
+                      name,
+                      int(*inUse),
+                      *deposit,
+                      *unit,
+                      *minimum,
+                      card.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(card)};
+    return checked;
+}
+
+Removal remove(QSqlDatabase& db, int zhao)
+{
+    Removal removal;
+    removal.result = Sql::transaction(db, [&db, &removal, zhao] {
+        Result result = Result::success();
+        const QVariant open = Sql::scalar(
+            db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {zhao}, &result);
+        if (!result)
+            return result;
+        if (open.toInt() > 0) {
+            removal.refusal = Notice::exclamation(
+                QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能删除，请先结帐。").arg(zhao));
+            return Result::success();
+        }
+        return Sql::exec(db, QStringLiteral("delete from zhdy where zhao=?"), {zhao});
+    });
+    return removal;
+}
+
+} // namespace TableDefinitions

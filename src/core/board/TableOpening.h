@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QString>
+
+#include <optional>
+
+struct AppState;
+
+// Opening a table for a guest or a member, and the member card check that
+// checkout uses as well.
+namespace TableOpening {
+
+// The member check: the card must be found (findMemberCard) and accept the
+// password.
+struct MemberCheck
+{
+    bool accepted = false;
+    QString khao;                   // the card as stored, which the visit records
+    QString cardType;               // klx of the accepted card
+    std::optional<double> discount; // zk when it is set and not 0
+};
+Result hykCheck(const AppState& state, const QString& card, const QString& password, MemberCheck* check);
+
+struct Request
+{
+    QString table; // the current table, as text
+    QString card;  // empty for a guest without card
+    QString password;
+    QString reminderMinutes; // Txttx: whole minutes up to 1440; empty counts as "0"
+    QString deposit;         // Txtyj: up to LargestAmount with cents; empty counts as "0"
+};
+
+enum class Outcome
+{
+    AlreadyOpen,     // the table has an open visit: nothing was written
+    CardRefused,     // the member check failed: nothing was written
+    ReminderRefused, // the reminder minutes are no whole number from 0 to 1440: nothing was written
+    DepositRefused,  // the deposit is no amount from 0 to LargestAmount with cents: nothing was written
+    Opened,          // the table is marked in use and the visit inserted
+};
+
+struct Opened
+{
+    Outcome outcome = Outcome::AlreadyOpen;
+    MemberCheck member; // for a member card
+};
+
+// Reads the reminder and the deposit and checks the card first (nothing is
+// written for a value or card refused), then marks
+// the table in use (tx, fwfl) and inserts the open visit with the rates in
+// force now and the clock's time, in one transaction. A table that is
+// marked in use without an open visit is opened again. Lights are the
+// caller's: switch the lamp on after Opened.
+Result openTable(const AppState& state, const Request& request, Opened* opened);
+
+// A positioning card: the table whose ktkh is the card number.
+struct PositioningCard
+{
+    qint16 zhao = 0;
+    QString mc;
+};
+Result findPositioningCard(const AppState& state, const QString& card, std::optional<PositioningCard>* found);
+
+} // namespace TableOpening

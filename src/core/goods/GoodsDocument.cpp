@@ -1,0 +1,267 @@
+#include "core/goods/GoodsDocument.h"
+
+#include "core/base/DateText.h"
+#include "core/base/Notation.h"
+#include "core/base/Sql.h"
+#include "core/base/TypedNumber.h"
+#include "core/goods/DocumentNumber.h"
+#include "core/members/RechargeRecord.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace GoodsDocument {
+
+namespace {
+
+constexpr int CountDecimals = 3;
+constexpr int PriceDecimals = 4;
+constexpr int AmountDecimals = 2;
+
+const QString CounterItem = QStringLiteral("商品现金");
+const QString CounterCard = QStringLiteral("0000");
+
+// The checked values of a row, ready to be bound.
+struct Row
+{
+    QString rc;
+    QVariant count, price, amount;
+    QVariant zhao, hyid, dzbj;
+    QString fkfs;
+    bool jzbj = false;
+};
+
+// An empty box is stored as null; anything else must be a number.
+bool readNumber(const QString& text, int decimals, QVariant* value)
+{
+    if (text.trimmed().isEmpty()) {
+        *value = QVariant(QMetaType(QMetaType::Double));
+        return true;
+    }
+    const std::optional<double> number = typedNumber(text, decimals);
+    if (number)
+        *value = Notation::roundHalfEven(*number, decimals);
+    return number.has_value();
+}
+
+Saved refused(const QString& text, int box = -1)
+{
+    Saved saved;
+    saved.refusal = Notice::critical(text);
+    saved.box = box;
+    return saved;
+}
+
+Saved aboveLargest(const QString& what, int box)
+{
+    return refused(QCoreApplication::translate("GoodsDocument", "%1 不能超过 %2，请重新输入，再保存")
+                       .arg(what, QString::number(LargestAmount, 'f', 0)),
+                   box);
+}
+
+// The checks of "Save" in order; the first that fails is the refusal.
+Saved check(const Typed& typed, const Booking& booking, Row* row)
+{
+    if (typed.wlcode.trimmed().isEmpty())
+        return refused(QCoreApplication::translate("GoodsDocument", "商品不能为空，请输入，再保存"), Goods);
+    // A document without a date would fall out of every stock period.
+    const std::optional<QDate> date = DateText::parseDate(typed.rc.trimmed());
+    if (!date)
+        return refused(QCoreApplication::translate("GoodsDocument", "日期格式错误，请重新输入，再保存"), Date);
+    row->rc = DateText::date(*date);
+    if (!readNumber(typed.count, CountDecimals, &row->count))
+        return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入数字，请重新输入，再保存"), Count);
+    // Nothing moves in or out with a quantity of 0, yet its amount would.
+    if (row->count.isNull() || row->count.toDouble() <= 0)
+        return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入大于 0 的数字，请重新输入，再保存"),
+                       Count);
+    if (!readNumber(typed.price, PriceDecimals, &row->price))
+        return refused(QCoreApplication::translate("GoodsDocument", "单价 请输入数字，请重新输入，再保存"), Price);
+    if (row->price.toDouble() > LargestAmount)
+        return aboveLargest(QCoreApplication::translate("GoodsDocument", "单价"), Price);
+    if (!readNumber(typed.amount, AmountDecimals, &row->amount))
+        return refused(QCoreApplication::translate("GoodsDocument", "金额 请输入数字，请重新输入，再保存"), Amount);
+    if (row->amount.toDouble() > LargestAmount)
+        return aboveLargest(QCoreApplication::translate("GoodsDocument", "金额"), Amount);
+    if (!booking.farDateConfirmed && isFarDate(*date, booking.businessDate)) {
+        Saved ask;
+        ask.dateQuestion =
+            QCoreApplication::translate("GoodsDocument", "单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？")
+                .arg(row->rc, DateText::date(booking.businessDate));
+        ask.box = Date;
+        return ask;
+    }
+    return {};
+}
+
+// The sale's table and settlement, decided inside the transaction: the
+// table's visit may have been settled since the screen listed it.
+Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& booking, Row* row)
+{
+    const QString table = typed.zhao.trimmed();
+    if (table.isEmpty()) {
+        row->fkfs = typed.fkfs.isEmpty() ? QStringLiteral("现金") : typed.fkfs;
+        row->jzbj = true;
+        row->dzbj = QStringLiteral("1");
+        Saved saved;
+        saved.result = RechargeRecord::srmx_insert(
+            db, {booking.businessDate, booking.operatorName, row->amount.toDouble(), 0, CounterItem, CounterCard});
+        return saved;
+    }
+    Saved saved;
+    bool isNumber = false;
+    const int zhao = table.toInt(&isNumber);
+    const QVariant visit = isNumber ? Sql::scalar(db,
+                                                  QStringLiteral("select id from waimxd where zhao=? and jsrc is null "
+                                                                 "order by id limit 1"),
+                                                  {zhao}, &saved.result)
+                                    : QVariant();
+    if (!saved.result)
+        return saved;
+    if (visit.isNull())
+        return refused(
+            QCoreApplication::translate("GoodsDocument", "%1 号台已结账或未开台，不能记入该台！").arg(table));
+    row->zhao = QString::number(zhao);
+    row->hyid = visit.toString();
+    row->fkfs = QStringLiteral("刷卡");
+    return saved;
+}
+
+Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& row, qint64 editedId, qint64* id)
+{
+    const QString table = tableOf(kind);
+    QVariantList values = {
+        row.rc,     typed.wlcode,  row.count, row.price,
+        row.amount, typed.czyname, typed.jsr, kind == Kind::Sale ? QVariant(row.fkfs) : QVariant(typed.fkfs),
+        typed.abs};
+    QString columns = QStringLiteral("rc=?, wlcode=?, count=?, price=?, amount=?, czyname=?, jsr=?, fkfs=?, abs=?");
+    if (kind == Kind::Sale) {
+        values << row.zhao << row.hyid << int(row.jzbj) << row.dzbj;
+        columns += QStringLiteral(", zhao=?, hyid=?, jzbj=?, dzbj=?");
+    }
+    if (editedId != 0) {
+        *id = editedId;
+        return Sql::exec(
+            db, QStringLiteral("update ") + table + QStringLiteral(" set ") + columns + QStringLiteral(" where id=?"),
+            values << editedId);
+    }
+    qint64 number = 0;
+    Result result = DocumentNumber::next(db, table, &number);
+    if (!result)
+        return result;
+    QSqlQuery insert(db);
+    const QString names = QString(columns).remove(QStringLiteral("=?"));
+    QString marks = QStringLiteral("?");
+    for (qsizetype i = 0; i < values.size(); ++i)
+        marks += QStringLiteral(", ?");
+    result = Sql::exec(insert,
+                       QStringLiteral("insert into ") + table + QStringLiteral(" (dj_id, ") + names +
+                           QStringLiteral(") values (") + marks + QStringLiteral(")"),
+                       QVariantList{number} + values);
+    *id = insert.lastInsertId().toLongLong();
+    return result;
+}
+
+} // namespace
+
+Kind kindOfMode(const QString& goodsMode)
+{
+    return goodsMode == QStringLiteral("zc") ? Kind::Sale : Kind::Purchase;
+}
+
+bool isFarDate(const QDate& date, const QDate& businessDate)
+{
+    return date > businessDate || date < businessDate.addDays(-DaysBackWithoutQuestion);
+}
+
+QString tableOf(Kind kind)
+{
+    return kind == Kind::Sale ? QStringLiteral("ckv_zc") : QStringLiteral("ckv_sr");
+}
+
+QString listing(Kind kind)
+{
+    return QStringLiteral("select * from ") + tableOf(kind) + QStringLiteral(" order by id");
+}
+
+Result openTables(const QSqlDatabase& db, QStringList* tables)
+{
+    tables->clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select distinct zhao from waimxd where jsrc is null order by zhao"));
+    while (result && query.next())
+        tables->append(query.value(0).toString());
+    return result;
+}
+
+std::optional<double> amountOf(const QString& count, const QString& price)
+{
+    const std::optional<double> quantity = typedNumber(count, CountDecimals);
+    const std::optional<double> unitPrice = typedNumber(price, PriceDecimals);
+    if (!quantity || !unitPrice)
+        return std::nullopt;
+    return Notation::roundHalfEven(*quantity * *unitPrice, AmountDecimals);
+}
+
+QString amountText(double amount)
+{
+    return QString::number(amount, 'f', AmountDecimals).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, const Booking& booking)
+{
+    Row row;
+    Saved saved = check(typed, booking, &row);
+    if (!saved.done())
+        return saved;
+    saved.result = Sql::transaction(db, [&]() -> Result {
+        if (kind == Kind::Sale) {
+            bool settled = false;
+            if (editedId != 0) {
+                if (const Result read = isSettled(db, kind, editedId, &settled); !read)
+                    return read;
+            }
+            if (settled) {
+                saved.refusal = Notice::critical(SettledNoEdit);
+                return Result::failure(saved.refusal.text);
+            }
+            const Saved booked = bookSale(db, typed, booking, &row);
+            if (!booked.done()) {
+                saved.refusal = booked.refusal;
+                return booked.result ? Result::failure(booked.refusal.text) : booked.result;
+            }
+        }
+        return write(db, kind, typed, row, editedId, &saved.id);
+    });
+    // A refusal rolled the transaction back; it is told, not an error.
+    if (!saved.refusal.isEmpty())
+        saved.result = Result::success();
+    return saved;
+}
+
+Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled)
+{
+    *settled = false;
+    if (kind != Kind::Sale)
+        return Result::success();
+    Result result = Result::success();
+    *settled = Sql::scalar(db, QStringLiteral("select jzbj from ckv_zc where id=?"), {id}, &result).toInt() != 0;
+    return result;
+}
+
+Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused)
+{
+    *refused = false;
+    QSqlQuery query(db);
+    // The condition keeps a sale settled by another counter meanwhile.
+    const Result result = kind == Kind::Sale
+                              ? Sql::exec(query, QStringLiteral("delete from ckv_zc where id=? and jzbj=0"), {id})
+                              : Sql::exec(query, QStringLiteral("delete from ckv_sr where id=?"), {id});
+    if (result && kind == Kind::Sale && query.numRowsAffected() == 0)
+        return isSettled(db, kind, id, refused);
+    return result;
+}
+
+} // namespace GoodsDocument

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/base/Result.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+// A card on an open visit must keep its member: without it the visit would
+// be priced and settled as an unknown card. The card is matched without
+// regard to letter case, as cards are looked up.
+namespace CardInUse {
+
+// The table of the card's open visit in *table, or an invalid QVariant when
+// the card is on none.
+Result tableOf(const QSqlDatabase& db, const QString& khao, QVariant* table);
+
+} // namespace CardInUse

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "printing/ReportDocument.h"
-
-class QSqlQueryModel;
-
-// The printed catalogue: the rows the catalogue screen shows, in its order,
-// with code, name, mnemonic, unit and price.
-ReportDocument Report_spbm(const QSqlQueryModel& rows);

@@ -1,0 +1,151 @@
+#include "ui/admin/DatabaseFileDialog.h"
+
+#include "core/admin/LastSettledVisit.h"
+#include "core/admin/LoginLogic.h"
+#include "core/base/DateText.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Messages.h"
+#include "core/base/SettingsStore.h"
+#include "core/data/ShippedRows.h"
+#include "ui/base/ProgramFolder.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+DatabaseFileDialog::DatabaseFileDialog(SettingsStore& settings, const QSqlDatabase& db, QWidget* parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_db(db)
+    , m_text1(new QLineEdit(this))
+    , m_password(new QLineEdit(this))
+    , m_dig(new QFileDialog(this))
+    , m_background(programPicture(QStringLiteral("back.BMP")))
+{
+    setObjectName(QStringLiteral("DatabaseFileDialog"));
+    setWindowTitle(tr("设置数据文件"));
+
+    auto* label1 = new QLabel(tr("选择路径:名称为JSsfServer.MDB 的文件"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setReadOnly(true);
+    m_text1->setMinimumWidth(360);
+    auto* label2 = new QLabel(tr("系统操作员口令:"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setBuddy(m_password);
+    m_password->setObjectName(QStringLiteral("TxtPassword"));
+    m_password->setEchoMode(QLineEdit::Password);
+
+    m_dig->setObjectName(QStringLiteral("dig"));
+    m_dig->setFileMode(QFileDialog::ExistingFile);
+    m_dig->setNameFilter(QStringLiteral("*.mdb"));
+    m_dig->setOption(QFileDialog::DontUseNativeDialog);
+
+    QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), tr("浏览..."), this);
+    QPushButton* ok = button(QStringLiteral("cmdOK"), tr("确定(&Y)"), this);
+    QPushButton* cancel = button(QStringLiteral("cmdCancel"), tr("关闭(&C)"), this);
+    // The password is typed last: Enter in its box is "确定".
+    ok->setDefault(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(18, 18, 18, 18);
+    layout->setVerticalSpacing(12);
+    layout->addWidget(label1, 0, 0, 1, 2);
+    layout->addWidget(m_text1, 1, 0);
+    layout->addWidget(browseButton, 1, 1);
+    layout->addWidget(label2, 2, 0, 1, 2);
+    layout->addWidget(m_password, 3, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons, 4, 0, 1, 2);
+
+    connect(browseButton, &QPushButton::clicked, this, &DatabaseFileDialog::browse);
+    connect(ok, &QPushButton::clicked, this, &DatabaseFileDialog::confirm);
+    connect(cancel, &QPushButton::clicked, this, &DatabaseFileDialog::reject);
+}
+
+void DatabaseFileDialog::browse()
+{
+    if (m_dig->exec() != QDialog::Accepted || m_dig->selectedFiles().isEmpty())
+        return;
+    chooseFile(m_dig->selectedFiles().constFirst());
+}
+
+void DatabaseFileDialog::chooseFile(const QString& fullName)
+{
+    if (fullName.isEmpty())
+        return;
+    m_text1->setText(fullName);
+    m_password->setFocus();
+}
+
+void DatabaseFileDialog::confirm()
+{
+    const QString fullName = m_text1->text();
+    if (fullName.isEmpty()) {
+        Messages::exclamation(tr("还没有选择数据文件，请先用“浏览...”选择。"), windowTitle());
+        return;
+    }
+    // A file the program cannot open would stop every later start before any
+    // screen could point elsewhere, so it is checked while there is a choice.
+    std::optional<QDate> lastSettled;
+    Result result = lastSettledVisit(fullName, &lastSettled);
+    if (result && !QFileInfo(fullName).isWritable())
+        result = Result::failure(tr("数据文件 %1 没有写权限").arg(fullName));
+    if (!result) {
+        Messages::exclamation(result.message(), windowTitle());
+        return;
+    }
+
+    const LoginLogic::PasswordCheck check =
+        LoginLogic::checkPassword(m_db, ShippedRows::SystemOperator, m_password->text());
+    m_password->clear();
+    if (!check.result) {
+        showError(check.result);
+        return;
+    }
+    if (!check.matched || !check.isSystemOperator) {
+        Messages::exclamation(tr("系统操作员口令不正确，数据库位置没有改变！"), windowTitle());
+        m_password->setFocus();
+        return;
+    }
+
+    const QString settled =
+        lastSettled ? tr("最后一笔结账在 %1").arg(DateText::date(*lastSettled)) : tr("其中没有结账记录");
+    if (!Messages::askDefaultNo(
+            tr("下次启动时将使用数据文件\n%1\n%2，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?")
+                .arg(fullName, settled),
+            windowTitle()))
+        return;
+    const ChosenFile chosen = splitChosenFile(fullName);
+    m_settings.save(chosen.folder, chosen.fileName);
+    accept();
+    Q_EMIT endProgram();
+}
+
+void DatabaseFileDialog::paintEvent(QPaintEvent* event)
+{
+    if (m_background.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_background);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QSqlDatabase>
+
+class QFileDialog;
+class QLineEdit;
+class SettingsStore;
+
+// Points the program at another database file. The choice is stored in the
+// settings and used from the next start, so choosing ends the program.
+// Another file (an old backup) would replace every balance, so only the
+// system operator of the database in use (db) may choose one. Closing the
+// screen changes nothing and ends nothing: the board is still there.
+class DatabaseFileDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    DatabaseFileDialog(SettingsStore& settings, const QSqlDatabase& db, QWidget* parent = nullptr);
+
+    // Shows the chosen file; nothing is checked before "确定", so that the
+    // password can be typed after the file is chosen.
+    void chooseFile(const QString& fullName);
+    // "确定": reads the chosen file without writing to it, checks the system
+    // operator's password typed on the screen, asks the operator to confirm
+    // the file by the date of its last settled visit, then stores its folder
+    // and name and ends the program. No file chosen, a file that cannot be
+    // read or written or is not a Tavoro database, a wrong password or a "No"
+    // store nothing and are told, and the screen stays.
+    void confirm();
+
+Q_SIGNALS:
+    void endProgram();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void browse();
+
+    SettingsStore& m_settings;
+    QSqlDatabase m_db;
+    QLineEdit* m_text1;
+    QLineEdit* m_password;
+    QFileDialog* m_dig;
+    QPixmap m_background;
+};

@@ -1,0 +1,176 @@
+#include "ui/admin/OperatorLogScreen.h"
+
+#include "core/base/AppState.h"
+#include "core/base/Clock.h"
+#include "core/base/DateText.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Messages.h"
+#include "ui/base/ProgramFolder.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// The screen's name in the operator log, which stays Chinese whatever the language.
+const QString LogName = QStringLiteral("操作员日志");
+
+QLabel* label(const char* name, const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+} // namespace
+
+OperatorLogScreen::OperatorLogScreen(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, LogName)
+{
+    if (!m_log.opened())
+        showError(m_log.opened());
+    setObjectName(QStringLiteral("OperatorLogScreen"));
+    setWindowTitle(tr("操作员日志"));
+    buildScreen();
+    list(m_filter);
+}
+
+void OperatorLogScreen::buildScreen()
+{
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto action = [&](const char* key, const QString& text, auto slot) {
+        QAction* a = toolbar->addAction(text, this, slot);
+        a->setObjectName(QLatin1String(key));
+        return a;
+    };
+    action("find", tr("查询"), [this] { find(); });
+    action("delete", tr("删除"), [this] { deleteAll(); });
+    // Printing the log is not offered; the button stays to keep the toolbar familiar.
+    action("printer_view", tr("预览"), [] {})->setEnabled(false);
+    action("exit", tr("退出"), [this] { close(); });
+
+    auto* picture = label("Image1", QString(), this);
+    const QPixmap book = programPicture(QStringLiteral("book.wmf"));
+    if (!book.isNull())
+        picture->setPixmap(book.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    QLabel* title = label("Label1", tr("员工工作情况"), this);
+    QFont big = title->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    title->setFont(big);
+
+    m_txtname = new QLineEdit(this);
+    m_txtname->setObjectName(QStringLiteral("txtname"));
+    QLabel* nameLabel = label("Label2", tr("姓名"), this);
+    nameLabel->setBuddy(m_txtname);
+
+    // The date counts only while it is ticked, as a date picker with a check box.
+    m_checkkssj = new QCheckBox(this);
+    m_checkkssj->setObjectName(QStringLiteral("Checkkssj"));
+    m_txtkssj = new QDateEdit(Clock::today(), this);
+    m_txtkssj->setObjectName(QStringLiteral("txtkssj"));
+    m_txtkssj->setDisplayFormat(DateText::DateFormat);
+    m_txtkssj->setCalendarPopup(true);
+    m_txtkssj->setMinimumWidth(120);
+    m_txtkssj->setEnabled(false);
+    connect(m_checkkssj, &QCheckBox::toggled, m_txtkssj, &QDateEdit::setEnabled);
+    QLabel* dateLabel = label("Label3", tr("开始日期"), this);
+    dateLabel->setBuddy(m_checkkssj);
+
+    m_grid = new QTableWidget(0, 5, this);
+    m_grid->setObjectName(QStringLiteral("MSGrid"));
+    m_grid->setHorizontalHeaderLabels({tr("序号"), tr("操作员姓名"), tr("内  容"), tr("开始时间"), tr("结束时间")});
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    constexpr int widths[] = {60, 110, 160, 190, 190};
+    for (int column = 0; column < 5; ++column)
+        m_grid->setColumnWidth(column, widths[column]);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(picture);
+    heading->addWidget(title);
+    heading->addStretch();
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(nameLabel);
+    filters->addWidget(m_txtname);
+    filters->addSpacing(16);
+    filters->addWidget(dateLabel);
+    filters->addWidget(m_checkkssj);
+    filters->addWidget(m_txtkssj);
+    filters->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(toolbar);
+    layout->addLayout(heading);
+    layout->addLayout(filters);
+    layout->addWidget(m_grid, 1);
+    resize(760, 480);
+}
+
+void OperatorLogScreen::list(const OperatorLogList::Filter& filter)
+{
+    QList<OperatorLogList::Entry> entries;
+    const Result found = OperatorLogList::find(m_state.DbConn, filter, &entries);
+    if (!found) {
+        showError(found);
+        return;
+    }
+    m_filter = filter;
+    m_grid->setRowCount(int(entries.size()));
+    for (int row = 0; row < entries.size(); ++row) {
+        const OperatorLogList::Entry& entry = entries.at(row);
+        const QStringList cells{QString::number(entry.tag), entry.czyname, entry.czyxm, entry.initTime, entry.lastTime};
+        for (int column = 0; column < cells.size(); ++column)
+            m_grid->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+}
+
+void OperatorLogScreen::find()
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    OperatorLogList::Filter filter;
+    filter.name = m_txtname->text();
+    if (m_checkkssj->isChecked())
+        filter.from = m_txtkssj->date();
+    list(filter);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void OperatorLogScreen::deleteAll()
+{
+    if (!Messages::askDefaultNo(tr("确认删除所有日志吗?")))
+        return;
+    const Result deleted = OperatorLogList::deleteClosed(m_state.DbConn);
+    if (!deleted) {
+        showError(deleted);
+        return;
+    }
+    list(m_filter);
+}
+
+void OperatorLogScreen::done(int result)
+{
+    const Result closed = m_log.close();
+    if (!closed)
+        showError(closed);
+    QDialog::done(result);
+}

@@ -1,0 +1,178 @@
+#include "ui/billing/RateSchemesScreen.h"
+
+#include "core/base/AppState.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Messages.h"
+#include "core/billing/RateSchemes.h"
+#include "ui/billing/BandEditor.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAutoDefault(false);
+    return result;
+}
+
+} // namespace
+
+RateSchemesScreen::RateSchemesScreen(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_tabs(new QTabWidget(this))
+{
+    setObjectName(QStringLiteral("RateSchemesScreen"));
+    setWindowTitle(tr("设定计费方案"));
+    resize(820, 560);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+
+    GXje();
+    m_tabs->addTab(buildSchemeTab(), tr("计费方案"));
+    m_tabs->addTab(buildTablesTab(), tr("分配到台位"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            getZh();
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    getFa();
+}
+
+QWidget* RateSchemesScreen::buildSchemeTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    m_dataFA = new QComboBox(tab);
+    m_dataFA->setObjectName(QStringLiteral("DataFA"));
+    m_dataFA->setMinimumWidth(220);
+    m_editor = new BandEditor(BandStore::scheme(m_state.DbConn, QString()), tab);
+    m_txtFa = new QLineEdit(tab);
+    m_txtFa->setObjectName(QStringLiteral("TxtFa"));
+    m_txtFa->setMaxLength(15);
+    QPushButton* save = button(QStringLiteral("Command3"), tr("保存计费方案"), tab);
+    connect(m_dataFA, &QComboBox::currentIndexChanged, this, &RateSchemesScreen::OpenFa);
+    connect(m_editor, &BandEditor::closeRequested, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, &RateSchemesScreen::Command3_Click);
+
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(new QLabel(tr("计费方案："), tab));
+    chooser->addWidget(m_dataFA);
+    chooser->addStretch();
+    auto* adding = new QHBoxLayout;
+    adding->addWidget(new QLabel(tr("新增计费方案名称："), tab));
+    adding->addWidget(m_txtFa);
+    adding->addWidget(save);
+    adding->addStretch();
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(chooser);
+    layout->addWidget(m_editor, 1);
+    layout->addLayout(adding);
+    return tab;
+}
+
+QWidget* RateSchemesScreen::buildTablesTab()
+{
+    auto* tab = new QWidget(m_tabs);
+    m_listVzh = new QTreeWidget(tab);
+    m_listVzh->setObjectName(QStringLiteral("ListVzh"));
+    m_listVzh->setRootIsDecorated(false);
+    m_listVzh->setHeaderLabels({tr("台位")});
+    QPushButton* assign = button(QStringLiteral("Command4"), tr("保存当前设定计费方案"), tab);
+    connect(assign, &QPushButton::clicked, this, &RateSchemesScreen::Command4_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(assign);
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(m_listVzh, 1);
+    layout->addLayout(buttons);
+    return tab;
+}
+
+void RateSchemesScreen::GXje()
+{
+    if (const Result result = RateSchemes::upgrade(m_state.DbConn); !result)
+        showError(result);
+}
+
+void RateSchemesScreen::getFa()
+{
+    QStringList names;
+    if (const Result result = RateSchemes::names(m_state.DbConn, names); !result)
+        showError(result);
+    const QString chosen = m_dataFA->currentText();
+    const QSignalBlocker quiet(m_dataFA);
+    m_dataFA->clear();
+    m_dataFA->addItems(names);
+    m_dataFA->setCurrentIndex(qMax(0, names.indexOf(chosen)));
+    OpenFa();
+}
+
+void RateSchemesScreen::OpenFa()
+{
+    m_editor->setStore(BandStore::scheme(m_state.DbConn, m_dataFA->currentText()));
+}
+
+void RateSchemesScreen::getZh()
+{
+    QList<RateSchemes::Table> tables;
+    if (const Result result = RateSchemes::tables(m_state.DbConn, tables); !result)
+        showError(result);
+    m_listVzh->clear();
+    for (const RateSchemes::Table& table : std::as_const(tables)) {
+        auto* item = new QTreeWidgetItem(m_listVzh, {table.mc});
+        item->setData(0, Qt::UserRole, table.zhao);
+        item->setCheckState(0, Qt::Unchecked);
+    }
+}
+
+void RateSchemesScreen::Command3_Click()
+{
+    const QString name = m_txtFa->text().trimmed();
+    if (name.isEmpty())
+        return;
+    bool existed = false;
+    if (const Result result = RateSchemes::add(m_state.DbConn, name, &existed); !result) {
+        showError(result);
+        return;
+    }
+    if (existed) {
+        Messages::exclamation(tr("计费方案“%1”已经存在！").arg(name));
+        return;
+    }
+    Messages::exclamation(tr("新方案保存完成！"));
+    m_txtFa->clear();
+    getFa();
+}
+
+void RateSchemesScreen::Command4_Click()
+{
+    const QString name = m_dataFA->currentText();
+    if (name.isEmpty() || !Messages::ask(tr("%1分配给选中台位吗？").arg(name)))
+        return;
+    QList<int> tables;
+    for (int i = 0; i < m_listVzh->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_listVzh->topLevelItem(i);
+        if (item->checkState(0) == Qt::Checked)
+            tables.append(item->data(0, Qt::UserRole).toInt());
+    }
+    QString refusal;
+    if (const Result result = RateSchemes::assign(m_state.DbConn, name, tables, &refusal); !result) {
+        showError(result);
+        return;
+    }
+    if (!refusal.isEmpty()) {
+        Messages::exclamation(refusal);
+        return;
+    }
+    Messages::information(tr("方案设定完成！"));
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/admin/OperatorRights.h"
+
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+struct AppState;
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+// The board's menu bar and its toolbar Toolbar1. Toolbar buttons are actions
+// named by their key ("js", "Refh", ...), menu items by menu and index
+// ("mset_5", "menu_yygl_1"). The toolbar keys, and the business menu items
+// that stand for them, run through the board's command dispatch; the other
+// items open their screens here. Items governed by a rights letter start
+// disabled. Each board command has its function key on its menu item, so the
+// key works from any control of the board and from none of its modal screens.
+class BoardMenus : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Dispatch = std::function<void(const QString& key)>;
+
+    BoardMenus(AppState& state, QMainWindow* board, Dispatch run);
+
+    // Enables exactly the governed items whose letters the rights hold.
+    void applyRights(const OperatorRights& rights);
+
+    // The "print" button: pressed means the bill is printed at checkout.
+    bool autoPrint() const;
+
+Q_SIGNALS:
+    void shiftChangeRequested();
+    void exitRequested();
+    void reprintRequested();
+    // The reminder and deposit items, which open their screens for the
+    // current table whether or not it is in use.
+    void reminderRequested();
+    void depositRequested();
+    // A new database location was stored; it is used from the next start.
+    void endProgram();
+
+private:
+    struct GuardedItem
+    {
+        QAction* action;
+        QString OperatorRights::*group;
+        QChar letter;
+    };
+
+    void buildToolbar();
+    void buildMenus();
+    QAction* addButton(const QString& key, const QString& caption, const QString& toolTip);
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot);
+    void guard(QAction* action, QString OperatorRights::*group, char letter);
+    template <typename Screen>
+    void open();
+    // The goods documents in purchase ("sr") or sale ("zc") mode.
+    void openDocuments(const char* mode);
+    void openDatabaseLocation();
+
+    AppState& m_state;
+    QMainWindow* m_board;
+    Dispatch m_run;
+    QToolBar* m_toolbar;
+    QAction* m_print;
+    QList<GuardedItem> m_guarded;
+};

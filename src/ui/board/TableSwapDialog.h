@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppState;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// 台位互换: the open visits of the current table and another table in use
+// trade places. Accepted when the board should show the tables again.
+class TableSwapDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TableSwapDialog(AppState& state, const QString& table, QWidget* parent = nullptr);
+
+    QLineEdit* TextBox1;
+    QLineEdit* TextBox2;
+    QComboBox* Combozt;
+    QPushButton* CommandButton1;
+    QPushButton* CommandButton2;
+
+private:
+    void swap();
+
+    AppState& m_state;
+};

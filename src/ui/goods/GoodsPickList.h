@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/goods/GoodsLookup.h"
+
+#include <QDialog>
+#include <QSqlDatabase>
+
+#include <optional>
+
+class QListView;
+class QSqlQueryModel;
+
+// The goods help list: the catalogue's names to pick one from. Accepting
+// leaves the picked item, with its price as the catalogue holds it.
+class GoodsPickList : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit GoodsPickList(const QSqlDatabase& db, QWidget* parent = nullptr);
+
+    const std::optional<GoodsLookup::Goods>& chosen() const { return m_chosen; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CmdYes_Click();
+
+    QSqlQueryModel* m_model;
+    QListView* m_listly;
+    std::optional<GoodsLookup::Goods> m_chosen;
+};

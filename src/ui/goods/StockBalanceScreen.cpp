@@ -1,0 +1,244 @@
+#include "ui/goods/StockBalanceScreen.h"
+
+#include "core/base/AppState.h"
+#include "core/base/DesktopCalculator.h"
+#include "core/base/ErrorReporter.h"
+#include "core/base/Messages.h"
+#include "core/goods/StockBalanceReport.h"
+#include "ui/base/DatePicker.h"
+#include "ui/base/KeyToolbar.h"
+#include "ui/base/ProgramFolder.h"
+#include "ui/base/WindowPlacement.h"
+#include "ui/goods/StockGridHeader.h"
+#include "ui/printing/ReportPreview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <iterator>
+#include <utility>
+
+namespace {
+
+// The screen's name in the operator log: data, Chinese whatever language is shown.
+const QString LogName = QStringLiteral("收发结存");
+
+// The total boxes Txtdate_2 to Txtdate_9 in order, each with the figure it shows.
+struct TotalBox
+{
+    const char* label;
+    StockBalance::Figure figure;
+};
+const TotalBox TotalBoxes[] = {
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "上期数量"), StockBalance::OpeningCount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "入库数量"), StockBalance::InCount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "销售数量"), StockBalance::OutCount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "结存数量"), StockBalance::ClosingCount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "上期金额"), StockBalance::OpeningAmount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "入库金额"), StockBalance::InAmount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "销售金额"), StockBalance::OutAmount},
+    {QT_TRANSLATE_NOOP("StockBalanceScreen", "结存金额"), StockBalance::ClosingAmount},
+};
+
+} // namespace
+
+StockBalanceScreen::StockBalanceScreen(AppState& state, QWidget* parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_log(state, LogName)
+{
+    if (!m_log.opened())
+        showError(m_log.opened());
+    buildScreen();
+    flgrid_set();
+    txtdate_set();
+    centerOnScreen(this);
+}
+
+void StockBalanceScreen::done(int result)
+{
+    const Result closed = m_log.close();
+    if (!closed)
+        showError(closed);
+    QDialog::done(result);
+}
+
+void StockBalanceScreen::buildScreen()
+{
+    setObjectName(QStringLiteral("StockBalanceScreen"));
+    setWindowTitle(tr("收发结存"));
+    resize(1000, 620);
+
+    auto* toolbar = new KeyToolbar(this);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
+    toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
+    toolbar->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { sfjc(); });
+    toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
+    toolbar->addSeparator();
+    toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+
+    auto* title = new QLabel(tr("商品结存账"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    title->setFont(font);
+    title->setAlignment(Qt::AlignCenter);
+
+    m_grid = new QTableWidget(0, 1 + StockBalance::FigureCount, this);
+    m_grid->setObjectName(QStringLiteral("FlGridZb"));
+    m_grid->setHorizontalHeader(new StockGridHeader({tr(" 上期"), tr(" 领入"), tr(" 销售"), tr(" 结余")}, m_grid));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->verticalHeader()->setDefaultSectionSize(24);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 10);
+    layout->addWidget(toolbar);
+    layout->addWidget(title);
+    layout->addWidget(buildChoices());
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(buildTotals());
+}
+
+QWidget* StockBalanceScreen::buildChoices()
+{
+    auto* pane = new QWidget(this);
+    const QDate today = m_state.BusinessDate;
+    const QDate first(today.year(), today.month(), 1);
+    m_start = datePicker(QStringLiteral("DTP1"), first, pane);
+    m_end = datePicker(QStringLiteral("DTP2"), first.addMonths(1).addDays(-1), pane);
+
+    m_byStore = new QRadioButton(tr("按仓库"), pane);
+    m_byStore->setObjectName(QStringLiteral("Optick"));
+    m_byStore->setChecked(true);
+    auto* byCategory = new QRadioButton(tr("按商品分类"), pane);
+    byCategory->setObjectName(QStringLiteral("Optisp"));
+    m_includeZero = new QCheckBox(tr("包括为零的数据"), pane);
+    m_includeZero->setObjectName(QStringLiteral("Check_ck"));
+
+    // The name box and its button select nothing: the balance covers every goods item.
+    auto* name = new QLineEdit(pane);
+    name->setObjectName(QStringLiteral("Txtspname"));
+    auto* nameButton = new QPushButton(QStringLiteral("..."), pane);
+    nameButton->setObjectName(QStringLiteral("CmdName"));
+    nameButton->setFixedWidth(30);
+
+    auto* row = new QHBoxLayout(pane);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(tr("开始日期"), pane));
+    row->addWidget(m_start);
+    row->addWidget(new QLabel(tr("结束日期"), pane));
+    row->addWidget(m_end);
+    row->addSpacing(16);
+    row->addWidget(m_byStore);
+    row->addWidget(byCategory);
+    row->addSpacing(16);
+    row->addWidget(m_includeZero);
+    row->addSpacing(16);
+    row->addWidget(new QLabel(tr("商品名称"), pane));
+    row->addWidget(name);
+    row->addWidget(nameButton);
+    row->addStretch();
+    return pane;
+}
+
+QWidget* StockBalanceScreen::buildTotals()
+{
+    auto* pane = new QWidget(this);
+    auto* grid = new QGridLayout(pane);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < int(std::size(TotalBoxes)); ++i) {
+        auto* box = new QLineEdit(pane);
+        box->setObjectName(QStringLiteral("Txtdate_") + QString::number(i + 2));
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignRight);
+        auto* label = new QLabel(QCoreApplication::translate("StockBalanceScreen", TotalBoxes[i].label), pane);
+        label->setBuddy(box);
+        grid->addWidget(label, i / 4, 2 * (i % 4));
+        grid->addWidget(box, i / 4, 2 * (i % 4) + 1);
+        m_totals.append(box);
+    }
+    return pane;
+}
+
+void StockBalanceScreen::sfjc()
+{
+    const QDate start = m_start->date();
+    const QDate end = m_end->date();
+    StockBalance::Balance balance;
+    const Result result = StockBalance::sfjc(m_state.DbConn, start, end,
+                                             m_byStore->isChecked() ? StockBalance::Grouping::ByStore
+                                                                    : StockBalance::Grouping::ByCategory,
+                                             m_includeZero->isChecked(), &balance);
+    if (!result) {
+        showError(result);
+        return;
+    }
+    if (!balance.anyBusiness) {
+        Messages::exclamation(tr("本月无业务发生！"), tr("收发结存"));
+        return;
+    }
+    m_balance = std::move(balance);
+    m_shownStart = start;
+    m_shownEnd = end;
+    for (int i = 0; i < int(std::size(TotalBoxes)); ++i)
+        m_totals[i]->setText(stockFigure(m_balance.totals[std::size_t(TotalBoxes[i].figure)], TotalBoxes[i].figure));
+    m_grid->setRowCount(int(m_balance.lines.size()));
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const StockBalance::Line& line = m_balance.lines[row];
+        m_grid->setItem(row, 0, new QTableWidgetItem(line.name));
+        for (int f = 0; f < StockBalance::FigureCount; ++f) {
+            auto* item = new QTableWidgetItem(stockFigure(line.figures[std::size_t(f)], StockBalance::Figure(f)));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_grid->setItem(row, 1 + f, item);
+        }
+    }
+    flgrid_set();
+}
+
+void StockBalanceScreen::flgrid_set()
+{
+    QStringList captions = {tr("  商品名称")};
+    for (int group = 0; group < StockBalance::FigureCount / 2; ++group)
+        captions << tr("数  量") << tr("金  额");
+    m_grid->setHorizontalHeaderLabels(captions);
+    m_grid->setColumnWidth(0, 180);
+    for (int c = 1; c < m_grid->columnCount(); ++c)
+        m_grid->setColumnWidth(c, 95);
+}
+
+void StockBalanceScreen::txtdate_set()
+{
+    for (QLineEdit* box : std::as_const(m_totals))
+        box->clear();
+}
+
+void StockBalanceScreen::print_set(int print_lx)
+{
+    const ReportDocument document =
+        stockBalanceReport(m_balance, m_shownStart.isValid() ? m_shownStart : m_start->date(),
+                           m_shownEnd.isValid() ? m_shownEnd : m_end->date());
+    if (print_lx == 1)
+        previewReport(document, tr("收发结存表"), this);
+    else if (!printReport(document))
+        Messages::exclamation(tr("收发结存表没有打印：打印机不能使用。"), tr("收发结存"));
+}
+
+void StockBalanceScreen::startCalculator()
+{
+    if (!DesktopCalculator::start(programFolder()))
+        Messages::exclamation(tr("没有找到计算器程序。"));
+}

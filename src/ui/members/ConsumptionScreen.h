@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/admin/ScreenLog.h"
+#include "core/members/ConsumptionCondition.h"
+#include "core/members/ConsumptionQuery.h"
+
+#include <QDialog>
+#include <QList>
+
+struct AppState;
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QSqlQueryModel;
+class QTabWidget;
+class QTableView;
+
+// What the two member consumption queries share: eight condition rows over
+// the fields of a condition dictionary, the condition as built, and the
+// listing it finds in a grid laid out by the listing's dictionary.
+class ConsumptionScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ConditionRows = 8;
+
+    QTabWidget* tabs() const { return m_tabs; }
+    const QSqlQueryModel* rows() const { return m_rows; }
+    // The "find" key: false when a condition was refused or the query failed.
+    bool find();
+
+    void done(int result) override;
+
+protected:
+    // logName names the screen in the operator log; the subclass sets the title shown.
+    ConsumptionScreen(AppState& state, ConsumptionQuery::Kind kind, const QString& logName, QWidget* parent);
+
+    AppState& m_state;
+
+private:
+    void buildScreen();
+    QWidget* buildConditionTab();
+    QWidget* buildResultTab();
+    void addConditionRow(QGridLayout* grid, int i);
+    void loadConditionFields();
+    void txtsjclear();
+    QList<ConsumptionCondition::Row> typedRows() const;
+    bool strtjset(ConsumptionCondition::Condition* condition);
+    void enablePrinting(bool enabled);
+    void printView();
+    void print();
+
+    ConsumptionQuery::Kind m_kind;
+    ScreenLog m_log;
+    QList<ConsumptionCondition::Field> m_fields;
+
+    QTabWidget* m_tabs = nullptr;
+    QList<QComboBox*> m_dataCombo1;
+    QList<QComboBox*> m_combo1;
+    QList<QLineEdit*> m_txtsj;
+    QList<QComboBox*> m_combljtj;
+    QList<QLineEdit*> m_txttj;
+    QLineEdit* m_text4 = nullptr;
+    QTableView* m_msFl = nullptr;
+    QList<QAction*> m_printKeys;
+    QList<QPushButton*> m_printButtons;
+    QSqlQueryModel* m_rows = nullptr;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+struct AppState;
+class QLineEdit;
+class QPushButton;
+
+// The top-up of one member: the card and name as the list stood on them,
+// the amount for the card and the amount paid. Accepted once the top-up is
+// written; closed without a change otherwise.
+class TopUpDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TopUpDialog(AppState& state, const QString& khao, const QString& yhm, QWidget* parent = nullptr);
+
+private:
+    void Com_key_Click(int index);
+
+    AppState& m_state;
+    QLineEdit* m_txtkhao;
+    QLineEdit* m_txtyhm;
+    QLineEdit* m_txtje;
+    QLineEdit* m_txtSFje;
+};

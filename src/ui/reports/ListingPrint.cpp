@@ -1,0 +1,27 @@
+#include "ui/reports/ListingPrint.h"
+
+#include "core/base/AppState.h"
+#include "core/base/Messages.h"
+#include "core/reports/ListingReport.h"
+#include "ui/printing/ReportPreview.h"
+
+#include <QCoreApplication>
+
+namespace ListingPrint {
+
+void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mode mode, QWidget* parent)
+{
+    ReportDictionary dictionary;
+    const Result read = ReportDictionary::read(state.DbConn, code, true, &dictionary);
+    if (!read) {
+        Messages::critical(read.message());
+        return;
+    }
+    const ReportDocument document = ListingReport::document(dictionary, rows);
+    if (mode == Mode::Preview)
+        previewReport(document, QCoreApplication::translate("ListingPrint", "报表打印"), parent);
+    else if (!printReport(document))
+        Messages::exclamation(QCoreApplication::translate("ListingPrint", "报表没有打印：打印机不能使用。"));
+}
+
+} // namespace ListingPrint

@@ -1,0 +1,79 @@
+#include "support/HallFixture.h"
+#include "ui/admin/OperatorLogScreen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+class TestFrmCzyrz : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void find_data();
+    void find();
+    void deleteKeepsOpenEntries();
+
+private:
+    std::unique_ptr<HallFixture> m_f;
+};
+
+void TestFrmCzyrz::init()
+{
+    m_f.reset(); // its message recorder must be gone before the next one is installed
+    m_f = std::make_unique<HallFixture>();
+    QVERIFY(m_f->hall.exec(QStringLiteral("insert into czyrzh (tag, czyname, czyxm, init_time, last_time) values "
+                                          "(0, 'system', '会员管理', '2026-12-01 10:00:00', '2026-12-01 10:20:00'), "
+                                          "(1, 'system ', '商品进货', '2026-12-05 23:59:59', '2026-12-06 00:10:00'), "
+                                          "(2, '张三', '台号定义', '2026-12-06 00:00:00', '2026-12-06 09:00:00'), "
+                                          "(3, 'System', '会员管理', '2026-12-07 20:15:00', '2026-12-07 21:00:00'), "
+                                          "(4, '张三', '会员管理', '2026-12-08 08:00:00', null)")));
+}
+
+void TestFrmCzyrz::find_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QString>("tags");
+    // Only closed entries are listed: neither 4 nor the viewer's own.
+    QTest::newRow("everything") << "" << QDate() << "0,1,2,3";
+    QTest::newRow("trailing blank is part of the name") << "system " << QDate() << "1";
+    QTest::newRow("from a day, starting at midnight") << "" << QDate(2026, 12, 6) << "2,3";
+}
+
+void TestFrmCzyrz::find()
+{
+    QFETCH(QString, name);
+    QFETCH(QDate, from);
+    QFETCH(QString, tags);
+    OperatorLogScreen screen(m_f->hall.state);
+    control<QLineEdit>(&screen, QStringLiteral("txtname"))->setText(name);
+    control<QCheckBox>(&screen, QStringLiteral("Checkkssj"))->setChecked(from.isValid());
+    if (from.isValid())
+        control<QDateEdit>(&screen, QStringLiteral("txtkssj"))->setDate(from);
+    control<QAction>(&screen, QStringLiteral("find"))->trigger();
+
+    auto* grid = control<QTableWidget>(&screen, QStringLiteral("MSGrid"));
+    QStringList shown;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        shown.append(grid->item(row, 0)->text());
+    QCOMPARE(shown.join(QLatin1Char(',')), tags);
+}
+
+void TestFrmCzyrz::deleteKeepsOpenEntries()
+{
+    OperatorLogScreen screen(m_f->hall.state);
+    control<QAction>(&screen, QStringLiteral("delete"))->trigger();
+    QCOMPARE(m_f->messages.texts(), QStringList{QStringLiteral("确认删除所有日志吗?")});
+    QCOMPARE(control<QTableWidget>(&screen, QStringLiteral("MSGrid"))->rowCount(), 0);
+    QCOMPARE(m_f->value(QStringLiteral("select group_concat(czyname || '/' || czyxm) from "
+                                       "(select czyname, czyxm from czyrzh order by tag)")),
+             QVariant(QStringLiteral("张三/会员管理,system/操作员日志")));
+}
+
+QTEST_MAIN(TestFrmCzyrz)
+#include "test_operator_log_screen.moc"

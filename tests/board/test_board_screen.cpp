@@ -1,0 +1,230 @@
+#include "core/board/BoardModel.h"
+#include "core/devices/PseudoTerminal.h"
+#include "support/HallFixture.h"
+#include "ui/board/BoardScreen.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+#include <QTreeView>
+
+// The board screen's wiring: each command reaches the logic and its answer
+// is shown, and a command touches only its own table's row. Three tables at
+// 30 an hour, table 2 with the positioning card "P2"; the members "M1"
+// (优惠卡, discount 9.5, no password) and "M2" (password " 123 ").
+class TestFormMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void commands_data();
+    void commands();
+    void refusedCardLeavesTableAndLampAlone();
+    void reminderAsksUntilYes();
+    void selectionShowsChargeOrDeposit();
+    void damagedTablesAreReported();
+
+private:
+    BoardScreen& board()
+    {
+        if (!m_board) {
+            m_board = std::make_unique<BoardScreen>(f->hall.state);
+            control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
+            m_board->show();
+        }
+        return *m_board;
+    }
+    QLineEdit* box(const char* name) { return control<QLineEdit>(&board(), QLatin1String(name)); }
+    BoardModel* model() { return board().findChild<BoardModel*>(); }
+    bool inUse(int row) { return model()->index(row, 0).data(BoardModel::InUseRole).toBool(); }
+    int openVisits(int zhao)
+    {
+        return f->value(QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {zhao}).toInt();
+    }
+    void run(const char* key) { control<QAction>(&board(), QLatin1String(key))->trigger(); }
+    void click(int row)
+    {
+        auto* grid = control<QTableView>(&board(), QStringLiteral("FlGrid"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 1)).center());
+    }
+    void open(int row, const QString& card = {}, const QString& password = {}, const QString& reminder = {})
+    {
+        click(row);
+        box("Txtkhao")->setText(card);
+        box("Txtpassword")->setText(password);
+        box("Txttx")->setText(reminder);
+        run("js");
+    }
+
+    std::unique_ptr<HallFixture> f;
+    std::unique_ptr<BoardScreen> m_board;
+};
+
+void TestFormMenu::init()
+{
+    m_board.reset(); // the previous board and hall, before the next hall's recorder is installed
+    f.reset();
+    f = std::make_unique<HallFixture>();
+    QVERIFY(f->ready() && f->addTables(3));
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set ktkh='P2' where zhao=2")));
+    QVERIFY(f->addMember(QStringLiteral("M1"), QVariant(), QStringLiteral("优惠卡"), 9.5));
+    QVERIFY(f->addMember(QStringLiteral("M2"), QStringLiteral(" 123 "), QStringLiteral("现金卡")));
+    f->hall.state.params.memberDeposit = 40;
+    f->hall.state.params.cardNumberLength = 10;
+    f->hall.state.params.reminderOffersCheckout = true;
+}
+
+void TestFormMenu::commands_data()
+{
+    QTest::addColumn<QString>("command"); // an action, or "P2" typed into Txtkhao
+    QTest::addColumn<bool>("tableOpen");  // table 2, before the command
+    QTest::addColumn<bool>("elsewhere");  // table 2 opened by another counter after the board read it
+    QTest::newRow("js opens") << "js" << false << false;
+    QTest::newRow("F2 opens") << "menu_yygl_1" << false << false;
+    QTest::newRow("jz settles") << "jz" << true << false;
+    QTest::newRow("positioning card, Yes opens") << "P2" << false << false;
+    QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false << true;
+    QTest::newRow("F2 on a table opened elsewhere") << "menu_yygl_1" << false << true;
+}
+
+// Tables 1 and 3 stay open through every command on table 2, and only a
+// refresh of the whole board (Refh, the one a positioning card ends with, and
+// the one after an opening refused because another counter opened the table)
+// tells the views about their rows.
+void TestFormMenu::commands()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, tableOpen);
+    QFETCH(bool, elsewhere);
+    QVERIFY(f->openVisit(1, today("19:00:00")) && f->openVisit(3, today("19:30:00")));
+    if (tableOpen)
+        QVERIFY(f->openVisit(2, today("19:00:00")));
+    click(1);
+    f->messages.setDefaultAnswer(Messages::Answer::Yes);
+    if (elsewhere)
+        QVERIFY(f->openVisit(2, today("19:00:00")));
+    QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
+    if (command == QLatin1String("P2")) {
+        QTest::keyClicks(box("Txtkhao"), command);
+        QTest::keyClick(box("Txtkhao"), Qt::Key_Return);
+    } else {
+        run(qPrintable(command));
+    }
+    const bool open = !tableOpen;
+    QCOMPARE(openVisits(2), open ? 1 : 0);
+    QCOMPARE(inUse(1), open);
+    const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("ListView1"))->model();
+    const QModelIndex two = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("2")).value(0);
+    QCOMPARE(two.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
+    if (tableOpen)
+        QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
+    QVERIFY(inUse(0) && inUse(2));
+    QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
+    if (elsewhere && command != QLatin1String("Refh"))
+        QCOMPARE(f->messages.texts(),
+                 QStringList{QStringLiteral("2号台已经开台（可能是在另一台电脑上），台位已刷新。")});
+    if (!elsewhere && command != QLatin1String("P2")) {
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toModelIndex().row(), 1);
+        QCOMPARE(changed.at(0).at(1).toModelIndex().row(), 1);
+        QCOMPARE(reset.count(), 0);
+    }
+}
+
+// A refused card writes nothing and lights nothing; the next opening shows
+// its member's discount, lights the lamp, and a checkout puts it out.
+void TestFormMenu::refusedCardLeavesTableAndLampAlone()
+{
+    PseudoTerminal controller;
+    QVERIFY2(controller.isValid(), qPrintable(controller.error()));
+    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
+                         {controller.path()}));
+    f->hall.state.params.lightControl = true;
+    QByteArray received; // all the lamp controller got so far
+    // The board's start-up puts out the three free lamps, each answered in turn.
+    board();
+    for (const char lamp : {'\x00', '\x01', '\x02'}) {
+        QTRY_VERIFY((received += controller.readAvailable()).endsWith(lamp));
+        QVERIFY(controller.write(QByteArray(1, lamp)));
+    }
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x00\x88\x01\x88\x02\x88", 6));
+    received.clear();
+    open(2, QStringLiteral("M2"), QStringLiteral("124"), QStringLiteral("45"));
+    QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("会员卡号错误，请重新输入 ")});
+    QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd")).toInt(), 0);
+    QCOMPARE(f->value(QStringLiteral("select sybj + tx from zhdy where zhao=3")).toInt(), 0);
+    QVERIFY(!inUse(2));
+    open(2, QStringLiteral("M1"));
+    QCOMPARE(box("Txtzk")->text(), QStringLiteral("9.5"));
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42"));
+    QVERIFY(controller.write("\x42")); // the echo, without which the next command waits
+    f->clock.advanceMinutes(30);
+    run("jz");
+    QCOMPARE(openVisits(3), 0);
+    QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42\x88\x02"));
+}
+
+// A due reminder is asked about at every refresh until answered Yes, which
+// settles the table; a No gives back the table the operator was at.
+void TestFormMenu::reminderAsksUntilYes()
+{
+    open(0, QString(), QString(), QStringLiteral("60"));
+    f->clock.advanceMinutes(60);
+    click(1);
+    box("Txtkhao")->setText(QStringLiteral("M2"));
+    f->messages.answerNext(Messages::Answer::No);
+    run("Refh");
+    QCOMPARE(board().currentTable(), QStringLiteral("2"));
+    QCOMPARE(box("TxtHs")->text(), QStringLiteral("2"));
+    QCOMPARE(box("Txtkhao")->text(), QStringLiteral("M2"));
+    f->messages.answerNext(Messages::Answer::Yes);
+    run("Refh");
+    QCOMPARE(f->messages.texts(), QStringList(2, QStringLiteral("1台位是否结帐")));
+    QCOMPARE(openVisits(1), 0);
+    QCOMPARE(model()->index(0, BoardModel::Total).data().toString(), QStringLiteral("30"));
+    run("Refh");
+    QCOMPARE(f->messages.count(), 2);
+}
+
+void TestFormMenu::selectionShowsChargeOrDeposit()
+{
+    QVERIFY(f->openVisit(2, today("19:00:00"), QStringLiteral("M1"), 30, 0, 80));
+    click(1);
+    QCOMPARE(board().currentTable(), QStringLiteral("2"));
+    QCOMPARE(box("Txtmony")->text(), QStringLiteral("20.00")); // an hour at the member's 20
+    QCOMPARE(box("Txtyj")->text(), QStringLiteral("80"));
+
+    // The arrow keys select too; a free table shows the default deposit.
+    QTest::keyClick(control<QTableView>(&board(), QStringLiteral("FlGrid")), Qt::Key_Down);
+    QCOMPARE(box("TxtHs")->text(), QStringLiteral("3"));
+    QCOMPARE(box("Txtmony")->text(), QString());
+    QCOMPARE(box("Txtyj")->text(), QStringLiteral("40"));
+}
+
+// Long names spread six tables over three pages, and the last page is
+// overwritten while the hall is closed: the first tables still read, but a
+// board without the last ones must say so, when built and when refreshed.
+void TestFormMenu::damagedTablesAreReported()
+{
+    QVERIFY(f->hall.exec(QStringLiteral("insert into zhdy (zhao) values (4), (5), (6)")));
+    QVERIFY(f->hall.exec(QStringLiteral("update zhdy set mc=?"), {QString(1500, QLatin1Char('x'))}));
+    const qint64 page =
+        f->value(QStringLiteral("select pageno from dbstat where name='zhdy' order by path desc")).toLongLong();
+    f->hall.db().close();
+    QFile file(f->hall.state.DbFullName);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096) && file.write(QByteArray(4096, '\xa5')));
+    file.close();
+    QVERIFY(f->hall.db().open());
+    board();
+    run("Refh");
+    QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(QStringLiteral("数据文件已损坏")), 2);
+}
+
+QTEST_MAIN(TestFormMenu)
+#include "test_board_screen.moc"
