@@ -9,6 +9,8 @@ TAVORO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TAVORO_DEBIAN_PACKAGES=(
     build-essential
     cmake
+    clang-format
+    clang-tidy
     pkg-config
     qt6-base-dev
     libqt6sql6-sqlite

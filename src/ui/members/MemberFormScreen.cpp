@@ -216,7 +216,7 @@ QWidget* MemberFormScreen::buildButtons()
     auto* layout = new QHBoxLayout(pane);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    const auto button = [this, pane, layout](const char* name, const QString& caption) {
+    const auto button = [pane, layout](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, pane);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
