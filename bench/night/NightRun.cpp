@@ -89,14 +89,14 @@ Result NightRun::open()
     if (free.isEmpty())
         return Result::success();
     const BoardRow& table = m_board.table(pick(free));
-    TableOpening::Request request{QString::number(table.zhao), QString(), QString(), QStringLiteral("0"),
+    TableOpening::Request request{QString::number(table.number), QString(), QString(), QStringLiteral("0"),
                                   QStringLiteral("0")};
     if (std::bernoulli_distribution(0.45)(m_random)) {
         const QString card =
             NightHall::cards().at(std::uniform_int_distribution<qsizetype>(0, NightHall::cards().size() - 1)(m_random));
         bool onBoard = false;
         for (int row : rows(true))
-            onBoard = onBoard || m_board.table(row).visit->khao.compare(card, Qt::CaseInsensitive) == 0;
+            onBoard = onBoard || m_board.table(row).visit->card.compare(card, Qt::CaseInsensitive) == 0;
         if (!onBoard) {
             request.card = card;
             request.password = NightHall::password();
@@ -121,7 +121,7 @@ Result NightRun::checkoutAny()
 {
     QList<int> due;
     for (int row : rows(true)) {
-        if (m_board.table(row).visit->ksrc.secsTo(Clock::now()) >= ShortestVisit)
+        if (m_board.table(row).visit->start.secsTo(Clock::now()) >= ShortestVisit)
             due.append(row);
     }
     return due.isEmpty() ? Result::success() : checkout(pick(due));
@@ -132,8 +132,8 @@ Result NightRun::checkoutAny()
 Result NightRun::checkout(int row)
 {
     const BoardRow& table = m_board.table(row);
-    const QString card = table.visit->khao;
-    const Checkout::Request request{QString::number(table.zhao), card,
+    const QString card = table.visit->card;
+    const Checkout::Request request{QString::number(table.number), card,
                                     card.isEmpty() ? QString() : NightHall::password(), QStringLiteral("0")};
     Checkout::Bill bill = Checkout::settle(m_state, request);
     if (bill.outcome == Checkout::Outcome::ShortBalance) {
@@ -161,7 +161,7 @@ Result NightRun::sellToTable()
     const QList<int> inUse = rows(true);
     if (inUse.isEmpty())
         return Result::success();
-    const QString table = QString::number(m_board.table(pick(inUse)).zhao);
+    const QString table = QString::number(m_board.table(pick(inUse)).number);
     const qsizetype item = std::uniform_int_distribution<qsizetype>(0, NightHall::goods().size() - 1)(m_random);
     const QString count = QString::number(std::uniform_int_distribution<int>(1, 4)(m_random));
     const QString price = QString::number(4 + 3 * item);
@@ -172,7 +172,7 @@ Result NightRun::sellToTable()
     typed.price = price;
     typed.amount = GoodsDocument::amountText(GoodsDocument::amountOf(count, price).value_or(0));
     typed.czyname = m_state.OperatorName;
-    typed.zhao = table;
+    typed.number = table;
     const GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                            {m_state.BusinessDate, m_state.OperatorName});
     if (!saved.done())
@@ -218,8 +218,8 @@ Result NightRun::transfer()
     const QList<int> free = rows(false);
     if (inUse.isEmpty() || free.isEmpty())
         return Result::success();
-    const qint16 source = m_board.table(pick(inUse)).zhao;
-    const qint16 target = m_board.table(pick(free)).zhao;
+    const qint16 source = m_board.table(pick(inUse)).number;
+    const qint16 target = m_board.table(pick(free)).number;
     TableMove::Transfer outcome = TableMove::Transfer::SourceClosed;
     const Result result = TableMove::transfer(m_state.DbConn, source, target, &outcome);
     if (!result || outcome != TableMove::Transfer::Moved)
@@ -238,8 +238,8 @@ Result NightRun::swap()
     int second = first;
     while (second == first)
         second = pick(inUse);
-    const qint16 a = m_board.table(first).zhao;
-    const qint16 b = m_board.table(second).zhao;
+    const qint16 a = m_board.table(first).number;
+    const qint16 b = m_board.table(second).number;
     bool swapped = false;
     const Result result = TableMove::swap(m_state.DbConn, a, b, &swapped);
     if (!result || !swapped)

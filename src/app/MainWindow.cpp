@@ -4,6 +4,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Messages.h"
 #include "core/billing/OpenVisit.h"
+#include "core/board/BoardDevices.h"
 #include "ui/admin/DatabaseBackup.h"
 #include "ui/board/BoardScreen.h"
 
@@ -44,12 +45,12 @@ MainWindow::MainWindow(AppState& state, QWidget* splash, QWidget* parent)
     m_panels.at(2)->setText(m_state.DbFullName);
     m_panels.at(2)->setToolTip(m_state.DbFullName);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setSingleShot(true);
-    m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &MainWindow::onTimer);
-    m_timer->start();
+    m_splashTimer = new QTimer(this);
+    m_splashTimer->setObjectName(QStringLiteral("splashTimer"));
+    m_splashTimer->setSingleShot(true);
+    m_splashTimer->setInterval(1000);
+    connect(m_splashTimer, &QTimer::timeout, this, &MainWindow::closeSplash);
+    m_splashTimer->start();
 }
 
 void MainWindow::applyLogin()
@@ -68,7 +69,8 @@ BoardScreen* MainWindow::board() const
 void MainWindow::openBoard()
 {
     closeBoard();
-    auto* board = new BoardScreen(m_state);
+    m_boardDevices = new BoardDevices(m_state, this);
+    auto* board = new BoardScreen(m_state, *m_boardDevices);
     connect(board, &BoardScreen::shiftChangeRequested, this, [this] {
         closeBoard();
         Q_EMIT shiftChangeRequested();
@@ -81,7 +83,8 @@ void MainWindow::openBoard()
 }
 
 // The board may be closing from one of its own menu items: it leaves the
-// window at once and is deleted once that item has finished.
+// window at once and is deleted once that item has finished, its devices
+// (their ports closed, the lamp round stopped) after it.
 void MainWindow::closeBoard()
 {
     if (!m_boardFrame)
@@ -90,9 +93,12 @@ void MainWindow::closeBoard()
     m_boardFrame = nullptr;
     m_mdiArea->removeSubWindow(frame);
     frame->deleteLater();
+    if (m_boardDevices)
+        m_boardDevices->deleteLater();
+    m_boardDevices = nullptr;
 }
 
-void MainWindow::onTimer()
+void MainWindow::closeSplash()
 {
     if (m_splash)
         m_splash->close();

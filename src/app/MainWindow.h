@@ -4,6 +4,7 @@
 #include <QPointer>
 
 struct AppState;
+class BoardDevices;
 class BoardScreen;
 class QLabel;
 class QMdiArea;
@@ -12,8 +13,8 @@ class QTimer;
 
 // The frame window in which every other screen opens. After a login it
 // shows the table board, whose menus and toolbar are the program's for the
-// whole shift. Closing it asks first, and writes a backup when the
-// parameter says so.
+// whole shift, with the devices it drives, made afresh for each board. Closing it asks first, and writes a backup when
+// the parameter says so.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -42,12 +43,13 @@ protected:
 private:
     void openBoard();
     void closeBoard();
-    void onTimer();
+    void closeSplash();
 
     AppState& m_state;
     QPointer<QWidget> m_splash;
     QMdiArea* m_mdiArea;
     QPointer<QMdiSubWindow> m_boardFrame;
+    QPointer<BoardDevices> m_boardDevices;
     QList<QLabel*> m_panels;
-    QTimer* m_timer;
+    QTimer* m_splashTimer;
 };

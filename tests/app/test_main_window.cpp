@@ -82,7 +82,7 @@ void TestFormMain::eachLoginGetsItsOwnBoard()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTRY_VERIFY(control<QTimer>(window.board(), QStringLiteral("Timer2"))->isActive());
+    QTRY_VERIFY(control<QTimer>(window.board(), QStringLiteral("refreshTimer"))->isActive());
     QTest::keyClick(window.board(), Qt::Key_F2);
     QCOMPARE(hall.value(QStringLiteral("select count(*) from waimxd where zhao=1")).toInt(), 1);
 

@@ -1,4 +1,5 @@
 #include "core/base/SettingsStore.h"
+#include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/admin/LoginScreen.h"
 #include "ui/board/BoardScreen.h"
@@ -176,7 +177,8 @@ void TestTranslations::screensInEnglish()
 
     LoginScreen login(f.hall.state);
     login.show();
-    BoardScreen board(f.hall.state);
+    BoardDevices devices(f.hall.state);
+    BoardScreen board(f.hall.state, devices);
     board.show();
 
     QStringList chinese;

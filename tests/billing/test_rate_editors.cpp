@@ -1,3 +1,4 @@
+#include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/billing/RateBandsScreen.h"
 #include "ui/billing/RateSchemesScreen.h"
@@ -110,7 +111,8 @@ void RateEditorsTest::onlyTheirLettersOpenTheEditors()
     QVERIFY(hall.ready() &&
             hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
     hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    const BoardScreen board(hall.hall.state);
+    BoardDevices devices(hall.hall.state);
+    const BoardScreen board(hall.hall.state, devices);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_9"))->isEnabled(), schemes);
 }

@@ -1,3 +1,4 @@
+#include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/board/BoardScreen.h"
 
@@ -23,15 +24,18 @@ private:
     static void press(int key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(qApp->focusWidget(), Qt::Key(key), m); }
 
     std::unique_ptr<HallFixture> f;
+    std::unique_ptr<BoardDevices> m_devices;
     std::unique_ptr<BoardScreen> m_board; // after the hall whose recorder it reports to
 };
 
 void TestBoardKeys::init()
 {
     m_board.reset();
+    m_devices.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
-    m_board = std::make_unique<BoardScreen>(f->hall.state);
+    m_devices = std::make_unique<BoardDevices>(f->hall.state);
+    m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
     control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
     m_board->show();
 }
@@ -58,7 +62,7 @@ void TestBoardKeys::visitByKeysAlone()
     QVERIFY(f->hall.exec(QStringLiteral("insert into spzd (headcode, name, spjm, spdj, sp_max, sp_mix) "
                                         "values ('101', '啤酒', 'PJ', 6.5, 0, 0), ('102', '可乐', 'KL', 3, 0, 0)")));
     QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
-    auto* grid = control<QWidget>(m_board.get(), QStringLiteral("FlGrid"));
+    auto* grid = control<QWidget>(m_board.get(), QStringLiteral("boardGrid"));
     grid->setFocus();
     QTest::keyClicks(grid, QStringLiteral("31"));
     press(Qt::Key_Return);

@@ -1,3 +1,4 @@
+#include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
 #include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
@@ -32,7 +33,8 @@ private:
     BoardScreen& board()
     {
         if (!m_board) {
-            m_board = std::make_unique<BoardScreen>(f->hall.state);
+            m_devices = std::make_unique<BoardDevices>(f->hall.state);
+            m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
             control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
             m_board->show();
         }
@@ -41,33 +43,35 @@ private:
     QLineEdit* box(const char* name) { return control<QLineEdit>(&board(), QLatin1String(name)); }
     BoardModel* model() { return board().findChild<BoardModel*>(); }
     bool inUse(int row) { return model()->index(row, 0).data(BoardModel::InUseRole).toBool(); }
-    int openVisits(int zhao)
+    int openVisits(int number)
     {
-        return f->value(QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {zhao}).toInt();
+        return f->value(QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {number}).toInt();
     }
     void run(const char* key) { control<QAction>(&board(), QLatin1String(key))->trigger(); }
     void click(int row)
     {
-        auto* grid = control<QTableView>(&board(), QStringLiteral("FlGrid"));
+        auto* grid = control<QTableView>(&board(), QStringLiteral("boardGrid"));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->model()->index(row, 1)).center());
     }
     void open(int row, const QString& card = {}, const QString& password = {}, const QString& reminder = {})
     {
         click(row);
-        box("Txtkhao")->setText(card);
-        box("Txtpassword")->setText(password);
-        box("Txttx")->setText(reminder);
+        box("card")->setText(card);
+        box("password")->setText(password);
+        box("reminder")->setText(reminder);
         run("js");
     }
 
     std::unique_ptr<HallFixture> f;
+    std::unique_ptr<BoardDevices> m_devices;
     std::unique_ptr<BoardScreen> m_board;
 };
 
 void TestFormMenu::init()
 {
-    m_board.reset(); // the previous board and hall, before the next hall's recorder is installed
+    m_board.reset(); // the previous board, devices and hall, before the next hall's recorder is installed
+    m_devices.reset();
     f.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
@@ -81,7 +85,7 @@ void TestFormMenu::init()
 
 void TestFormMenu::commands_data()
 {
-    QTest::addColumn<QString>("command"); // an action, or "P2" typed into Txtkhao
+    QTest::addColumn<QString>("command"); // an action, or "P2" typed into card
     QTest::addColumn<bool>("tableOpen");  // table 2, before the command
     QTest::addColumn<bool>("elsewhere");  // table 2 opened by another counter after the board read it
     QTest::newRow("js opens") << "js" << false << false;
@@ -111,19 +115,19 @@ void TestFormMenu::commands()
     QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
     QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
     if (command == QLatin1String("P2")) {
-        QTest::keyClicks(box("Txtkhao"), command);
-        QTest::keyClick(box("Txtkhao"), Qt::Key_Return);
+        QTest::keyClicks(box("card"), command);
+        QTest::keyClick(box("card"), Qt::Key_Return);
     } else {
         run(qPrintable(command));
     }
     const bool open = !tableOpen;
     QCOMPARE(openVisits(2), open ? 1 : 0);
     QCOMPARE(inUse(1), open);
-    const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("ListView1"))->model();
+    const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("boardList"))->model();
     const QModelIndex two = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("2")).value(0);
     QCOMPARE(two.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
     if (tableOpen)
-        QCOMPARE(box("TxtHj")->text(), QStringLiteral("30")); // an hour at 30
+        QCOMPARE(box("grandTotal")->text(), QStringLiteral("30")); // an hour at 30
     QVERIFY(inUse(0) && inUse(2));
     QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
     if (elsewhere && command != QLatin1String("Refh"))
@@ -161,7 +165,7 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
     QCOMPARE(f->value(QStringLiteral("select sybj + tx from zhdy where zhao=3")).toInt(), 0);
     QVERIFY(!inUse(2));
     open(2, QStringLiteral("M1"));
-    QCOMPARE(box("Txtzk")->text(), QStringLiteral("9.5"));
+    QCOMPARE(box("discount")->text(), QStringLiteral("9.5"));
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42"));
     QVERIFY(controller.write("\x42")); // the echo, without which the next command waits
     f->clock.advanceMinutes(30);
@@ -177,12 +181,12 @@ void TestFormMenu::reminderAsksUntilYes()
     open(0, QString(), QString(), QStringLiteral("60"));
     f->clock.advanceMinutes(60);
     click(1);
-    box("Txtkhao")->setText(QStringLiteral("M2"));
+    box("card")->setText(QStringLiteral("M2"));
     f->messages.answerNext(Messages::Answer::No);
     run("Refh");
     QCOMPARE(board().currentTable(), QStringLiteral("2"));
-    QCOMPARE(box("TxtHs")->text(), QStringLiteral("2"));
-    QCOMPARE(box("Txtkhao")->text(), QStringLiteral("M2"));
+    QCOMPARE(box("rowNumber")->text(), QStringLiteral("2"));
+    QCOMPARE(box("card")->text(), QStringLiteral("M2"));
     f->messages.answerNext(Messages::Answer::Yes);
     run("Refh");
     QCOMPARE(f->messages.texts(), QStringList(2, QStringLiteral("1台位是否结帐")));
@@ -197,14 +201,14 @@ void TestFormMenu::selectionShowsChargeOrDeposit()
     QVERIFY(f->openVisit(2, today("19:00:00"), QStringLiteral("M1"), 30, 0, 80));
     click(1);
     QCOMPARE(board().currentTable(), QStringLiteral("2"));
-    QCOMPARE(box("Txtmony")->text(), QStringLiteral("20.00")); // an hour at the member's 20
-    QCOMPARE(box("Txtyj")->text(), QStringLiteral("80"));
+    QCOMPARE(box("timeCharge")->text(), QStringLiteral("20.00")); // an hour at the member's 20
+    QCOMPARE(box("deposit")->text(), QStringLiteral("80"));
 
     // The arrow keys select too; a free table shows the default deposit.
-    QTest::keyClick(control<QTableView>(&board(), QStringLiteral("FlGrid")), Qt::Key_Down);
-    QCOMPARE(box("TxtHs")->text(), QStringLiteral("3"));
-    QCOMPARE(box("Txtmony")->text(), QString());
-    QCOMPARE(box("Txtyj")->text(), QStringLiteral("40"));
+    QTest::keyClick(control<QTableView>(&board(), QStringLiteral("boardGrid")), Qt::Key_Down);
+    QCOMPARE(box("rowNumber")->text(), QStringLiteral("3"));
+    QCOMPARE(box("timeCharge")->text(), QString());
+    QCOMPARE(box("deposit")->text(), QStringLiteral("40"));
 }
 
 // Long names spread six tables over three pages, and the last page is

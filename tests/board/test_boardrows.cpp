@@ -41,7 +41,7 @@ void BoardRowsTest::duration()
 
 void BoardRowsTest::reminder_data()
 {
-    QTest::addColumn<double>("tx");
+    QTest::addColumn<double>("reminderMinutes");
     QTest::addColumn<int>("elapsed");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("due");
@@ -52,12 +52,12 @@ void BoardRowsTest::reminder_data()
 
 void BoardRowsTest::reminder()
 {
-    QFETCH(double, tx);
+    QFETCH(double, reminderMinutes);
     QFETCH(int, elapsed);
     QFETCH(QString, text);
     QFETCH(bool, due);
     const QDateTime start = today("10:00:30");
-    const BoardRows::Reminder shown = BoardRows::reminder(tx, start, start.addSecs(elapsed * 60));
+    const BoardRows::Reminder shown = BoardRows::reminder(reminderMinutes, start, start.addSecs(elapsed * 60));
     QCOMPARE(shown.text, text);
     QCOMPARE(shown.due, due);
 }
@@ -83,8 +83,8 @@ void BoardRowsTest::firstOpenVisitOfEachTable()
         std::optional<BoardRow> one;
         QVERIFY(BoardRows::loadOne(f.hall.db(), qint16(i + 1), &one));
         for (const BoardRow& row : {rows.at(i), *one}) {
-            QCOMPARE(row.zhao, i + 1);
-            QCOMPARE(row.visit ? row.visit->ksrc : QDateTime(), starts.at(i));
+            QCOMPARE(row.number, i + 1);
+            QCOMPARE(row.visit ? row.visit->start : QDateTime(), starts.at(i));
         }
     }
     std::optional<BoardRow> none;

@@ -28,7 +28,7 @@ void LampRoundTest::repeats()
     });
     LightController light;
     light.setEchoTimeout(10000);
-    QVERIFY2(light.stardkset(f.hall.db()), qPrintable(light.lastError()));
+    QVERIFY2(light.openPort(f.hall.db()), qPrintable(light.lastError()));
     f.hall.state.params.lightControl = true;
     LampRound round(f.hall.state, &light);
     round.start();

@@ -1,3 +1,4 @@
+#include "core/board/BoardDevices.h"
 #include "core/board/TableDefinitions.h"
 #include "support/HallFixture.h"
 #include "ui/board/BoardScreen.h"
@@ -200,7 +201,8 @@ void TestFormWhdy::rightsLetterB()
         QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"),
                             {QString::fromLatin1(letters)}));
         f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-        const BoardScreen board(f.hall.state);
+        BoardDevices devices(f.hall.state);
+        const BoardScreen board(f.hall.state, devices);
         QCOMPARE(control<QAction>(&board, QStringLiteral("mset_1"))->isEnabled(), letters[0] == 'B');
     }
 }

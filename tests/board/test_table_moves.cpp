@@ -1,3 +1,4 @@
+#include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
 #include "core/board/TableMove.h"
 #include "core/devices/PseudoTerminal.h"
@@ -33,14 +34,15 @@ private:
     BoardScreen& board()
     {
         if (!m_board) {
-            m_board = std::make_unique<BoardScreen>(f->hall.state);
+            m_devices = std::make_unique<BoardDevices>(f->hall.state);
+            m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
             m_board->show();
         }
         return *m_board;
     }
     void select(int row)
     {
-        auto* grid = control<QTableView>(&board(), QStringLiteral("FlGrid"));
+        auto* grid = control<QTableView>(&board(), QStringLiteral("boardGrid"));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                           grid->visualRect(grid->model()->index(row, 1)).center());
     }
@@ -57,12 +59,14 @@ private:
     }
 
     std::unique_ptr<HallFixture> f;
+    std::unique_ptr<BoardDevices> m_devices;
     std::unique_ptr<BoardScreen> m_board;
 };
 
 void TestTableMoves::init()
 {
     m_board.reset();
+    m_devices.reset();
     f.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(5));
@@ -180,19 +184,19 @@ void TestTableMoves::transferLights()
     received.clear();
     select(1);
     control<QAction>(&board(), QStringLiteral("menu_yygl_3"))->trigger();
-    auto* panel = control<QWidget>(&board(), QStringLiteral("FZt"));
+    auto* panel = control<QWidget>(&board(), QStringLiteral("transferPanel"));
     QVERIFY(panel->isVisible());
-    auto* targets = control<QComboBox>(panel, QStringLiteral("Combozt"));
+    auto* targets = control<QComboBox>(panel, QStringLiteral("target"));
     targets->setCurrentText(QStringLiteral("5"));
-    auto* in = control<QPushButton>(panel, QStringLiteral("CommandButton3"));
+    auto* in = control<QPushButton>(panel, QStringLiteral("transferInButton"));
     QVERIFY(!in->isEnabled());
-    control<QPushButton>(panel, QStringLiteral("CommandButton1"))->click();
+    control<QPushButton>(panel, QStringLiteral("transferOutButton"))->click();
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x01"));
     QVERIFY(controller.write("\x01"));
     if (complete)
         in->click();
     else
-        control<QPushButton>(panel, QStringLiteral("CommandButton1"))->click();
+        control<QPushButton>(panel, QStringLiteral("transferOutButton"))->click();
     QTRY_COMPARE(received += controller.readAvailable(), bytes);
     QCOMPARE(visits(), complete ? QStringLiteral("1:5,2:3") : QStringLiteral("1:2,2:3"));
     QCOMPARE(marks(), complete ? QStringLiteral("1:0,2:0,3:1/0/50,4:0,5:1/0/50")
@@ -207,8 +211,8 @@ void TestTableMoves::tableMarks_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("tx"); // of the row's table after the screen
-    QTest::addColumn<double>("fwfl");
+    QTest::addColumn<double>("reminderMinutes"); // of the row's table after the screen
+    QTest::addColumn<double>("deposit");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<bool>("due");
     QTest::newRow("reminder of 60 at minute 70") << "tx" << 1 << "60" << 60.0 << 50.0 << true << true;
@@ -229,8 +233,8 @@ void TestTableMoves::tableMarks()
     QFETCH(QString, command);
     QFETCH(int, row);
     QFETCH(QString, typed);
-    QFETCH(double, tx);
-    QFETCH(double, fwfl);
+    QFETCH(double, reminderMinutes);
+    QFETCH(double, deposit);
     QFETCH(bool, accepted);
     QFETCH(bool, due);
     f->hall.state.params.reminderOffersCheckout = false;
@@ -240,16 +244,16 @@ void TestTableMoves::tableMarks()
         auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!screen)
             return;
-        control<QLineEdit>(screen, QStringLiteral("Txttx"))->setText(typed);
-        control<QPushButton>(screen, QStringLiteral("CommandButton1"))->click();
+        control<QLineEdit>(screen, QStringLiteral("value"))->setText(typed);
+        control<QPushButton>(screen, QStringLiteral("saveButton"))->click();
         result = screen->isVisible() ? QDialog::Rejected : screen->result();
         if (screen->isVisible())
             screen->reject();
     });
     control<QAction>(&board(), command)->trigger();
     QCOMPARE(result == QDialog::Accepted, accepted);
-    QCOMPARE(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), tx);
-    QCOMPARE(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), fwfl);
+    QCOMPARE(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), reminderMinutes);
+    QCOMPARE(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), deposit);
     QCOMPARE(f->messages.count(), typed.isEmpty() || (!accepted && row == 0) ? 0 : 1);
     QCOMPARE(board().findChild<BoardModel*>()->isDue(row), due);
 }

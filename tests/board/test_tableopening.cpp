@@ -121,9 +121,9 @@ void TableOpeningTest::positioningCard()
     QFETCH(int, table);
     std::optional<PositioningCard> found;
     QVERIFY(findPositioningCard(m_hall->hall.state, card, &found));
-    QCOMPARE(found ? int(found->zhao) : 0, table);
+    QCOMPARE(found ? int(found->number) : 0, table);
     if (found)
-        QCOMPARE(found->mc, QString::number(table) + QStringLiteral("号台"));
+        QCOMPARE(found->name, QString::number(table) + QStringLiteral("号台"));
 }
 
 QTEST_GUILESS_MAIN(TableOpeningTest)

@@ -30,10 +30,10 @@ bool sendNoise(PseudoTerminal& pty, quint32 seed)
     return true;
 }
 
-bool setRows(HallFixture& hall, const QString& lx, const QList<std::pair<QString, QString>>& rows)
+bool setRows(HallFixture& hall, const QString& group, const QList<std::pair<QString, QString>>& rows)
 {
-    for (const auto& [sm, value] : rows) {
-        if (!hall.hall.exec(QStringLiteral("update stcs set valuenr=? where lx=? and sm=?"), {value, lx, sm}))
+    for (const auto& [name, value] : rows) {
+        if (!hall.hall.exec(QStringLiteral("update stcs set valuenr=? where lx=? and sm=?"), {value, group, name}))
             return false;
     }
     return true;
@@ -74,7 +74,7 @@ void BadBytesTest::cardReader()
     QVERIFY(setRows(hall, QStringLiteral("dkq"),
                     {{QStringLiteral("串口读卡器使用标记"), QStringLiteral("1")},
                      {QStringLiteral("读卡器串口号设置"), pty.path()}}));
-    QVERIFY2(reader.stardkqset(hall.hall.db()), qPrintable(reader.lastError()));
+    QVERIFY2(reader.openPort(hall.hall.db()), qPrintable(reader.lastError()));
     QSignalSpy swipes(&reader, &CardReader::swiped);
 
     QVERIFY2(sendNoise(pty, seed), qPrintable(pty.error()));
@@ -104,17 +104,17 @@ void BadBytesTest::lightController()
     LightController lights;
     lights.setEchoTimeout(Bound);
     QVERIFY(setRows(hall, QStringLiteral("dk"), {{QStringLiteral("串口号设置"), pty.path()}}));
-    QVERIFY2(lights.stardkset(hall.hall.db()), qPrintable(lights.lastError()));
+    QVERIFY2(lights.openPort(hall.hall.db()), qPrintable(lights.lastError()));
     QByteArray sent;
 
     QVERIFY2(sendNoise(pty, seed), qPrintable(pty.error()));
-    QVERIFY(lights.SendDAta(1, QStringLiteral("3")));
+    QVERIFY(lights.sendTable(1, QStringLiteral("3")));
     QTRY_COMPARE_WITH_TIMEOUT(sent += pty.readAvailable(), QByteArray::fromHex("42"), Bound);
     QVERIFY2(sendNoise(pty, seed + 100), qPrintable(pty.error()));
     QVERIFY(pty.write(QByteArray::fromHex("42")));
     QTRY_COMPARE_WITH_TIMEOUT(sent += pty.readAvailable(), QByteArray::fromHex("4288"), Bound);
 
-    QVERIFY(lights.SendDAta(0, QStringLiteral("3")));
+    QVERIFY(lights.sendTable(0, QStringLiteral("3")));
     QTRY_COMPARE_WITH_TIMEOUT(sent += pty.readAvailable(), QByteArray::fromHex("428802"), Bound);
     QVERIFY(pty.write(QByteArray::fromHex("02")));
     QTRY_COMPARE_WITH_TIMEOUT(sent += pty.readAvailable(), QByteArray::fromHex("42880288"), Bound);

@@ -52,7 +52,7 @@ void CardReaderTest::staysClosed()
     PseudoTerminal pty;
     CardReader reader;
     QVERIFY(setUp(hall, pty.path(), row, value));
-    QVERIFY(!reader.stardkqset(hall.hall.db()));
+    QVERIFY(!reader.openPort(hall.hall.db()));
     QVERIFY(!reader.isOpen());
     QVERIFY(!reader.lastError().isEmpty());
 }
@@ -90,7 +90,7 @@ void CardReaderTest::swipes()
     reader.setSwipePause(pause);
     reader.setCardLength(cardLength);
     QVERIFY(setUp(hall, pty.path()));
-    QVERIFY2(reader.stardkqset(hall.hall.db()), qPrintable(reader.lastError()));
+    QVERIFY2(reader.openPort(hall.hall.db()), qPrintable(reader.lastError()));
     QSignalSpy spy(&reader, &CardReader::swiped);
     for (const QByteArray& piece : pieces) {
         QTest::qWait(piece.isEmpty() ? 2 * pause : 20);
@@ -112,7 +112,7 @@ void CardReaderTest::lostPortIsToldOnceAndReopened()
     CardReader reader;
     reader.setRetryInterval(100);
     QVERIFY(setUp(hall, path));
-    QVERIFY2(reader.stardkqset(hall.hall.db()), qPrintable(reader.lastError()));
+    QVERIFY2(reader.openPort(hall.hall.db()), qPrintable(reader.lastError()));
     QSignalSpy notices(&reader, &CardReader::notice);
     int wakeups = 0;
     auto* port = reader.findChild<QSerialPort*>();

@@ -24,7 +24,7 @@ struct Bench
     {
         return hall.hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm=?"), {value, row});
     }
-    bool open() { return setRow(QStringLiteral("串口号设置"), pty.path()) && lights.stardkset(hall.hall.db()); }
+    bool open() { return setRow(QStringLiteral("串口号设置"), pty.path()) && lights.openPort(hall.hall.db()); }
     QByteArray sentSoFar() { return sent += pty.readAvailable(); }
 };
 
@@ -65,9 +65,9 @@ void LightControllerTest::commandByte()
     QFETCH(QByteArray, sent);
     Bench bench;
     QVERIFY2(bench.open(), qPrintable(bench.lights.lastError()));
-    QVERIFY(bench.lights.SendDAta(command, table));
+    QVERIFY(bench.lights.sendTable(command, table));
     // Bytes leave in order: table 12 arriving alone proves nothing went before it.
-    QVERIFY(bench.lights.SendDAta(1, QStringLiteral("12")));
+    QVERIFY(bench.lights.sendTable(1, QStringLiteral("12")));
     if (!sent.isEmpty()) {
         QTRY_COMPARE(bench.sentSoFar(), sent);
         QVERIFY(bench.pty.write(sent));
@@ -97,10 +97,10 @@ void LightControllerTest::echo()
     bench.lights.setEchoTimeout(300);
     QVERIFY2(bench.open(), qPrintable(bench.lights.lastError()));
     QSignalSpy notices(&bench.lights, &LightController::notice);
-    QVERIFY(bench.lights.SendDAta(1, QStringLiteral("3")));
+    QVERIFY(bench.lights.sendTable(1, QStringLiteral("3")));
     QTRY_COMPARE(bench.sentSoFar(), bytes("42"));
     QVERIFY(bench.pty.write(answer));
-    QVERIFY(bench.lights.SendDAta(1, QStringLiteral("4")));
+    QVERIFY(bench.lights.sendTable(1, QStringLiteral("4")));
     QTRY_VERIFY(bench.sentSoFar().endsWith(bytes("43")));
     QVERIFY(bench.pty.write(bytes("43")));
     QTRY_COMPARE(bench.sentSoFar(), sent + bytes("4388"));
@@ -139,14 +139,14 @@ void LightControllerTest::unusablePortSendsNothing()
     QVERIFY(bench.setRow(QStringLiteral("串口号设置"), bench.pty.path()));
     if (!row.isEmpty()) {
         QVERIFY(bench.setRow(row, value));
-        QVERIFY(!bench.lights.stardkset(bench.hall.hall.db()));
+        QVERIFY(!bench.lights.openPort(bench.hall.hall.db()));
         QCOMPARE(notices.count(), 1);
     }
     QVERIFY(!bench.lights.isOpen());
     QVERIFY(!bench.lights.lastError().isEmpty());
-    QVERIFY(!bench.lights.SendDAta(1, QStringLiteral("3")));
+    QVERIFY(!bench.lights.sendTable(1, QStringLiteral("3")));
     QVERIFY(!bench.lights.sendAllTables());
-    QVERIFY(!bench.lights.Send66H());
+    QVERIFY(!bench.lights.sendConfirmation());
     QVERIFY(bench.sentSoFar().isEmpty());
 }
 

@@ -142,12 +142,12 @@ std::unique_ptr<QWidget> boardTransferring(AppState& state, bool confirmed)
     screen->applyLogin();
     screen->setWindowState(Qt::WindowMaximized);
     BoardScreen* board = screen->board();
-    if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
+    if (auto* grid = board->findChild<QTableView*>(QStringLiteral("boardGrid")))
         grid->setCurrentIndex(grid->model()->index(2, 0));
-    board->runCommand(QStringLiteral("zhuantai"));
-    QWidget* panel = board->findChild<QWidget*>(QStringLiteral("FZt"));
+    board->runCommand(BoardCommand::Transfer);
+    QWidget* panel = board->findChild<QWidget*>(QStringLiteral("transferPanel"));
     if (confirmed && panel)
-        if (auto* out = panel->findChild<QPushButton*>(QStringLiteral("CommandButton1")))
+        if (auto* out = panel->findChild<QPushButton*>(QStringLiteral("transferOutButton")))
             out->click();
     return screen;
 }
@@ -224,7 +224,7 @@ QList<GalleryScreen> galleryScreens()
              screen->applyLogin();
              screen->setWindowState(Qt::WindowMaximized);
              // The member's table at 3 selected, as the operator would with the arrow keys.
-             if (auto* grid = screen->board()->findChild<QTableView*>(QStringLiteral("FlGrid")))
+             if (auto* grid = screen->board()->findChild<QTableView*>(QStringLiteral("boardGrid")))
                  grid->setCurrentIndex(grid->model()->index(2, 0));
              return screen;
          }},
@@ -237,9 +237,9 @@ QList<GalleryScreen> galleryScreens()
              // The cash guest at table 6 settled, without a printer to print on.
              if (auto* print = board->findChild<QAction*>(QStringLiteral("print")))
                  print->setChecked(false);
-             if (auto* grid = board->findChild<QTableView*>(QStringLiteral("FlGrid")))
+             if (auto* grid = board->findChild<QTableView*>(QStringLiteral("boardGrid")))
                  grid->setCurrentIndex(grid->model()->index(5, 0));
-             board->runCommand(QStringLiteral("jz"));
+             board->runCommand(BoardCommand::Checkout);
              return screen;
          }},
         {QStringLiteral("BoardScreen-transfer"),

@@ -27,9 +27,9 @@ Result BoardModel::build(const QSqlDatabase& db)
     for (const BoardRow& table : tables) {
         Row row;
         row.table = table;
-        row.cells[Zhao] = QString::number(table.zhao);
-        row.cells[Name] = table.mc;
-        row.inUse = table.sybj;
+        row.cells[Number] = QString::number(table.number);
+        row.cells[Name] = table.name;
+        row.inUse = table.markedInUse;
         m_rows.append(row);
     }
     endResetModel();
@@ -45,10 +45,10 @@ Result BoardModel::refresh(const QSqlDatabase& db, const QDateTime& now)
         return result;
     QHash<qint16, const BoardRow*> byNumber;
     for (const BoardRow& table : tables)
-        byNumber.insert(table.zhao, &table);
+        byNumber.insert(table.number, &table);
     const PriceRow price = m_pricing ? m_pricing(now) : PriceRow();
     for (Row& row : m_rows) {
-        if (const BoardRow* table = byNumber.value(row.table.zhao))
+        if (const BoardRow* table = byNumber.value(row.table.number))
             row.table = *table;
         else
             row.table.visit.reset();
@@ -68,7 +68,7 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
         return Result::success();
     Row& shown = m_rows[row];
     std::optional<BoardRow> table;
-    const Result result = BoardRows::loadOne(db, shown.table.zhao, &table);
+    const Result result = BoardRows::loadOne(db, shown.table.number, &table);
     if (!result)
         return result;
     if (bill) {
@@ -98,26 +98,26 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
 void BoardModel::showInUse(Row& row, const QDateTime& now, const PriceRow& price)
 {
     const BoardRow::Visit& visit = *row.table.visit;
-    row.cells[Start] = DateText::dateTime(visit.ksrc);
+    row.cells[Start] = DateText::dateTime(visit.start);
     row.cells[End].clear();
     const std::optional<double> charge = price ? price(row.table) : std::nullopt;
     row.cells[Total] = charge ? QString::number(*charge, 'f', 2) : QString();
-    row.cells[Duration] = BoardRows::duration(visit.ksrc, now);
-    row.cells[Rate] = rateText(visit.dj1);
+    row.cells[Duration] = BoardRows::duration(visit.start, now);
+    row.cells[Rate] = rateText(visit.cashRate);
     // A visit without a card shows none, not the card of an earlier guest.
-    row.cells[Card] = visit.khao;
+    row.cells[Card] = visit.card;
     row.cells[Status] = tr("使用");
-    const BoardRows::Reminder reminder = BoardRows::reminder(row.table.tx, visit.ksrc, now);
+    const BoardRows::Reminder reminder = BoardRows::reminder(row.table.reminderMinutes, visit.start, now);
     row.cells[Reminder] = reminder.text;
     row.due = reminder.due;
     row.inUse = true;
-    if (visit.ksrc.isValid()) {
-        const qint64 minutes = qint64(minutesBetween(visit.ksrc, now));
+    if (visit.start.isValid()) {
+        const qint64 minutes = qint64(minutesBetween(visit.start, now));
         row.listDuration = QString::number(minutes / 60) + QLatin1Char(':') + QString::number(minutes % 60);
     } else {
         row.listDuration.clear();
     }
-    row.listRate = rateText(visit.dj);
+    row.listRate = rateText(visit.cardRate);
 }
 
 void BoardModel::showFree(Row& row)
@@ -127,10 +127,10 @@ void BoardModel::showFree(Row& row)
     row.inUse = false;
 }
 
-int BoardModel::rowOf(qint16 zhao) const
+int BoardModel::rowOf(qint16 number) const
 {
     for (qsizetype row = 0; row < m_rows.size(); ++row) {
-        if (m_rows.at(row).table.zhao == zhao)
+        if (m_rows.at(row).table.number == number)
             return int(row);
     }
     return -1;

@@ -24,7 +24,7 @@ class BoardModel : public QAbstractTableModel
 public:
     enum Column
     {
-        Zhao,
+        Number,
         Start,
         End,
         Duration,
@@ -71,7 +71,7 @@ public:
                       const Bill* bill = nullptr);
 
     // The row of a table, or -1.
-    int rowOf(qint16 zhao) const;
+    int rowOf(qint16 number) const;
     // The table of a row as last read, its open visit included.
     const BoardRow& table(int row) const { return m_rows.at(row).table; }
     bool isDue(int row) const { return m_rows.at(row).due; }

@@ -15,11 +15,22 @@ BoardModel::Pricing boardPricing(const AppState& state)
             };
         return [&state, rates](const BoardRow& table) -> std::optional<double> {
             RunningCharge charge(state);
-            charge.setStrkh(table.visit->khao);
-            charge.setStrZh(QString::number(table.zhao));
-            if (!charge.GETJe(*rates, table.visit->ksrc))
+            charge.setStrkh(table.visit->card);
+            charge.setStrZh(QString::number(table.number));
+            if (!charge.GETJe(*rates, table.visit->start))
                 return std::nullopt;
             return double(charge.intzje());
         };
     };
+}
+
+Result runningCharge(const AppState& state, const BoardRow& table, float* charge)
+{
+    RunningCharge running(state);
+    running.setStrkh(table.visit->card);
+    running.setStrZh(QString::number(table.number));
+    const Result priced = running.GETJe();
+    if (priced)
+        *charge = running.intzje();
+    return priced;
 }

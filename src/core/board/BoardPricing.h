@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/board/BoardModel.h"
 
 struct AppState;
@@ -9,3 +10,7 @@ struct AppState;
 // the tables in use read once a refresh. Rates that cannot be read leave every total of that refresh
 // empty. The state must outlive the pricing.
 BoardModel::Pricing boardPricing(const AppState& state);
+
+// The running time charge of the table's open visit now, as the checkout
+// prices it, from rates read for this table alone.
+Result runningCharge(const AppState& state, const BoardRow& table, float* charge);

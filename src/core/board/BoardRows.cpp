@@ -24,19 +24,19 @@ QDateTime startOf(const QString& text)
 BoardRow readRow(const QSqlQuery& query)
 {
     BoardRow row;
-    row.zhao = qint16(query.value(0).toInt());
-    row.mc = query.value(1).toString();
-    row.sybj = query.value(2).toInt() != 0;
-    row.tx = query.value(3).toDouble();
-    row.fwfl = query.value(4).toDouble();
-    row.ktkh = query.value(5).toString();
+    row.number = qint16(query.value(0).toInt());
+    row.name = query.value(1).toString();
+    row.markedInUse = query.value(2).toInt() != 0;
+    row.reminderMinutes = query.value(3).toDouble();
+    row.deposit = query.value(4).toDouble();
+    row.positioningCard = query.value(5).toString();
     if (!query.isNull(6)) {
         BoardRow::Visit visit;
         visit.id = query.value(6).toLongLong();
-        visit.ksrc = startOf(query.value(7).toString());
-        visit.khao = query.value(8).toString();
-        visit.dj = query.value(9).toDouble();
-        visit.dj1 = query.value(10).toDouble();
+        visit.start = startOf(query.value(7).toString());
+        visit.card = query.value(8).toString();
+        visit.cardRate = query.value(9).toDouble();
+        visit.cashRate = query.value(10).toDouble();
         row.visit = visit;
     }
     return row;
@@ -63,12 +63,12 @@ Result load(const QSqlDatabase& db, QList<BoardRow>* rows)
     return Result::success();
 }
 
-Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row)
+Result loadOne(const QSqlDatabase& db, qint16 number, std::optional<BoardRow>* row)
 {
     row->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, BoardQueries::OneTable, {zhao});
+    const Result result = Sql::exec(query, BoardQueries::OneTable, {number});
     if (!result)
         return result;
     if (query.next())
@@ -89,12 +89,12 @@ QString duration(const QDateTime& start, const QDateTime& now)
     return minutes < 0 ? QLatin1Char('-') + text : text;
 }
 
-Reminder reminder(double tx, const QDateTime& start, const QDateTime& now)
+Reminder reminder(double reminderMinutes, const QDateTime& start, const QDateTime& now)
 {
-    if (tx == 0)
+    if (reminderMinutes == 0)
         return {QStringLiteral("0"), false};
-    const QString minutes = QString::number(tx, 'g', 15);
-    if (!start.isValid() || tx > minutesBetween(start, now))
+    const QString minutes = QString::number(reminderMinutes, 'g', 15);
+    if (!start.isValid() || reminderMinutes > minutesBetween(start, now))
         return {minutes, false};
     return {QCoreApplication::translate("BoardRows", "%1 分钟已到").arg(minutes), true};
 }

@@ -13,20 +13,20 @@
 // use, its open visit.
 struct BoardRow
 {
-    qint16 zhao = 0;
-    QString mc;
-    bool sybj = false;
-    double tx = 0;   // reminder minutes of the running visit
-    double fwfl = 0; // deposit stored at opening
-    QString ktkh;
+    qint16 number = 0;          // zhao
+    QString name;               // mc
+    bool markedInUse = false;   // sybj
+    double reminderMinutes = 0; // tx, of the running visit
+    double deposit = 0;         // fwfl, stored at opening
+    QString positioningCard;    // ktkh, the card that selects this table
 
     struct Visit
     {
         qint64 id = 0;
-        QDateTime ksrc;
-        QString khao;
-        double dj = 0;
-        double dj1 = 0;
+        QDateTime start;     // ksrc
+        QString card;        // khao, empty for a cash guest
+        double cardRate = 0; // dj, the rate the guest's card type pays
+        double cashRate = 0; // dj1, the non-member rate
     };
     std::optional<Visit> visit; // the first open visit of the table, if any
 };
@@ -39,7 +39,7 @@ namespace BoardRows {
 Result load(const QSqlDatabase& db, QList<BoardRow>* rows);
 
 // One table with its open visit; none when zhdy has no such table.
-Result loadOne(const QSqlDatabase& db, qint16 zhao, std::optional<BoardRow>* row);
+Result loadOne(const QSqlDatabase& db, qint16 number, std::optional<BoardRow>* row);
 
 // Running duration from start to now: hours ":" minutes padded to two
 // ("2:05"; 1,500 minutes "25:00").
@@ -52,6 +52,6 @@ struct Reminder
     QString text;
     bool due = false;
 };
-Reminder reminder(double tx, const QDateTime& start, const QDateTime& now);
+Reminder reminder(double reminderMinutes, const QDateTime& start, const QDateTime& now);
 
 } // namespace BoardRows

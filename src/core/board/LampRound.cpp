@@ -59,9 +59,9 @@ Result LampRound::run(const QString& logPrefix, Count* count)
     if (Result result = BoardRows::load(m_state.DbConn, &rows); !result)
         return result;
     for (const BoardRow& row : rows) {
-        const QString table = QString::number(row.zhao);
+        const QString table = QString::number(row.number);
         const int command = row.visit ? 1 : 0;
-        if (!LightController::dataZh(command, table) || !m_light->SendDAta(command, table))
+        if (!LightController::tableByte(command, table) || !m_light->sendTable(command, table))
             continue;
         ++(command == 1 ? sent.on : sent.off);
     }

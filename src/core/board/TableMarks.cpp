@@ -19,12 +19,12 @@ std::optional<double> bounded(const QString& text, int decimals, double largest)
     return value;
 }
 
-Result save(const QSqlDatabase& db, const QString& text, qint16 zhao, double value)
+Result save(const QSqlDatabase& db, const QString& text, qint16 number, double value)
 {
     QSqlQuery query(db);
-    const Result result = Sql::exec(query, text, {value, zhao});
+    const Result result = Sql::exec(query, text, {value, number});
     if (result && query.numRowsAffected() != 1)
-        return Result::failure(QCoreApplication::translate("TableMarks", "没有台号为 %1 的台位").arg(zhao));
+        return Result::failure(QCoreApplication::translate("TableMarks", "没有台号为 %1 的台位").arg(number));
     return result;
 }
 
@@ -50,14 +50,14 @@ QString depositRefused()
     return amountRule(QCoreApplication::translate("TableMarks", "押金"));
 }
 
-Result saveReminder(const QSqlDatabase& db, qint16 zhao, double minutes)
+Result saveReminder(const QSqlDatabase& db, qint16 number, double minutes)
 {
-    return save(db, QStringLiteral("update zhdy set tx=? where zhao=?"), zhao, minutes);
+    return save(db, QStringLiteral("update zhdy set tx=? where zhao=?"), number, minutes);
 }
 
-Result saveDeposit(const QSqlDatabase& db, qint16 zhao, double amount)
+Result saveDeposit(const QSqlDatabase& db, qint16 number, double amount)
 {
-    return save(db, QStringLiteral("update zhdy set fwfl=? where zhao=?"), zhao, amount);
+    return save(db, QStringLiteral("update zhdy set fwfl=? where zhao=?"), number, amount);
 }
 
 } // namespace TableMarks

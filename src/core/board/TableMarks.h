@@ -25,7 +25,7 @@ QString depositRefused();
 
 // Write the value to the table's row; a table that has no row is a failure
 // that names it.
-Result saveReminder(const QSqlDatabase& db, qint16 zhao, double minutes);
-Result saveDeposit(const QSqlDatabase& db, qint16 zhao, double amount);
+Result saveReminder(const QSqlDatabase& db, qint16 number, double minutes);
+Result saveDeposit(const QSqlDatabase& db, qint16 number, double amount);
 
 } // namespace TableMarks

@@ -23,22 +23,22 @@ Result tables(const QSqlDatabase& db, const QString& text, const QVariantList& v
 
 // Free: marked free and without an open visit, as a row written by hand
 // or left by a power cut may be marked free and still hold one.
-Result isFree(const QSqlDatabase& db, qint16 zhao, bool* free)
+Result isFree(const QSqlDatabase& db, qint16 number, bool* free)
 {
     Result result = Result::success();
-    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {zhao}, &result);
+    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
     *free = false;
     if (!result || !mark.isValid() || mark.toInt() != 0)
         return result;
     std::optional<OpenVisit> visit;
-    result = findOpenVisit(db, zhao, &visit);
+    result = findOpenVisit(db, number, &visit);
     *free = result && !visit;
     return result;
 }
 
-Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 zhao)
+Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 number)
 {
-    return Sql::exec(db, QStringLiteral("update waimxd set zhao=? where id=?"), {zhao, visitId});
+    return Sql::exec(db, QStringLiteral("update waimxd set zhao=? where id=?"), {number, visitId});
 }
 
 // The goods sold to a table and not yet settled are settled by the checkout
@@ -66,24 +66,24 @@ Result swapGoods(const QSqlDatabase& db, qint16 first, qint16 second)
 // table they play at: they go wherever the visit goes.
 struct GuestMarks
 {
-    QVariant tx;
-    QVariant fwfl;
+    QVariant reminderMinutes;
+    QVariant deposit;
 };
 
-Result readGuestMarks(const QSqlDatabase& db, qint16 zhao, GuestMarks* marks)
+Result readGuestMarks(const QSqlDatabase& db, qint16 number, GuestMarks* marks)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select tx, fwfl from zhdy where zhao=?"), {zhao});
+    const Result result = Sql::exec(query, QStringLiteral("select tx, fwfl from zhdy where zhao=?"), {number});
     if (result && query.next())
         *marks = {query.value(0), query.value(1)};
     return result;
 }
 
-Result writeTable(const QSqlDatabase& db, qint16 zhao, int sybj, const GuestMarks& marks)
+Result writeTable(const QSqlDatabase& db, qint16 number, int markedInUse, const GuestMarks& marks)
 {
     return Sql::exec(db, QStringLiteral("update zhdy set sybj=?, tx=?, fwfl=? where zhao=?"),
-                     {sybj, marks.tx, marks.fwfl, zhao});
+                     {markedInUse, marks.reminderMinutes, marks.deposit, number});
 }
 
 } // namespace
@@ -98,10 +98,10 @@ Result tablesInUseExcept(const QSqlDatabase& db, qint16 except, QList<qint16>* f
     return tables(db, QStringLiteral("select zhao from zhdy where sybj<>0 and zhao<>? order by zhao"), {except}, found);
 }
 
-Result isMarkedInUse(const QSqlDatabase& db, qint16 zhao, bool* inUse)
+Result isMarkedInUse(const QSqlDatabase& db, qint16 number, bool* inUse)
 {
     Result result = Result::success();
-    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {zhao}, &result);
+    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
     *inUse = result && mark.isValid() && mark.toInt() != 0;
     return result;
 }

@@ -16,7 +16,7 @@ Result freeTables(const QSqlDatabase& db, QList<qint16>* tables);
 // The tables marked in use other than `except`, in table order.
 Result tablesInUseExcept(const QSqlDatabase& db, qint16 except, QList<qint16>* tables);
 // Whether the table is marked in use.
-Result isMarkedInUse(const QSqlDatabase& db, qint16 zhao, bool* inUse);
+Result isMarkedInUse(const QSqlDatabase& db, qint16 number, bool* inUse);
 
 enum class Transfer
 {

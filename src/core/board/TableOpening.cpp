@@ -29,9 +29,9 @@ Result noSuchTable(const QString& table)
 }
 
 // The table's row in zhdy; nothing when there is none.
-Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qint16>* zhao)
+Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qint16>* stored)
 {
-    zhao->reset();
+    stored->reset();
     const std::optional<qint16> number = tableNumber(table);
     if (!number)
         return noSuchTable(table);
@@ -41,29 +41,29 @@ Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qin
         return result;
     if (!found.isValid())
         return noSuchTable(table);
-    *zhao = number;
+    *stored = number;
     return result;
 }
 
 struct VisitRates
 {
-    double dj = 0;
-    double dj1 = 0;
+    double cardRate = 0;
+    double cashRate = 0;
 };
 
-// The rates in force now: dj1 is the non-member rate; dj is the rate the
+// The rates in force now: cashRate (dj1) is the non-member rate; cardRate (dj) the rate the
 // guest's card type pays, so that a card type the rules do not name is
 // priced as a cash guest, as the running charge and checkout price it.
-Result ratesNow(const QSqlDatabase& db, qint16 zhao, const QTime& timeOfDay, RateKind kind, VisitRates* rates)
+Result ratesNow(const QSqlDatabase& db, qint16 number, const QTime& timeOfDay, RateKind kind, VisitRates* rates)
 {
     RateBands bands;
-    const Result result = bands.load(db, zhao);
+    const Result result = bands.load(db, number);
     if (!result)
         return result;
     const std::optional<RateBand> band = bands.inForce(timeOfDay);
     if (band) {
-        rates->dj = storedNumber(band->rate(kind));
-        rates->dj1 = storedNumber(band->fhybz);
+        rates->cardRate = storedNumber(band->rate(kind));
+        rates->cashRate = storedNumber(band->fhybz);
     }
     return result;
 }
@@ -96,29 +96,29 @@ std::optional<Outcome> readMarks(const Request& request, Marks* marks)
     return std::nullopt;
 }
 
-Result markInUse(const QSqlDatabase& db, qint16 zhao, const Request& request, const Marks& marks)
+Result markInUse(const QSqlDatabase& db, qint16 number, const Request& request, const Marks& marks)
 {
     QSqlQuery query(db);
     const Result result = Sql::exec(query, QStringLiteral("update zhdy set sybj=1, tx=?, fwfl=? where zhao=?"),
-                                    {marks.reminderMinutes, marks.deposit, zhao});
+                                    {marks.reminderMinutes, marks.deposit, number});
     if (result && query.numRowsAffected() != 1)
         return noSuchTable(request.table);
     return result;
 }
 
-Result insertVisit(const AppState& state, qint16 zhao, const QString& card, const QDateTime& now,
+Result insertVisit(const AppState& state, qint16 number, const QString& card, const QDateTime& now,
                    const VisitRates& rates)
 {
     return Sql::exec(
         state.DbConn,
         QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname) values (?, ?, ?, ?, ?, ?)"),
-        {zhao, card.isEmpty() ? QVariant() : QVariant(card), DateText::dateTime(now), rates.dj, rates.dj1,
+        {number, card.isEmpty() ? QVariant() : QVariant(card), DateText::dateTime(now), rates.cardRate, rates.cashRate,
          state.OperatorName});
 }
 
 } // namespace
 
-Result hykCheck(const AppState& state, const QString& card, const QString& password, MemberCheck* check)
+Result checkMember(const AppState& state, const QString& card, const QString& password, MemberCheck* check)
 {
     *check = MemberCheck();
     std::optional<MemberCard> member;
@@ -126,7 +126,7 @@ Result hykCheck(const AppState& state, const QString& card, const QString& passw
     if (!result || !member || !member->accepts(password))
         return result;
     check->accepted = true;
-    check->khao = member->khao;
+    check->card = member->khao;
     check->cardType = member->klx;
     check->discount = member->zk;
     return result;
@@ -135,12 +135,12 @@ Result hykCheck(const AppState& state, const QString& card, const QString& passw
 Result openTable(const AppState& state, const Request& request, Opened* opened)
 {
     *opened = Opened();
-    std::optional<qint16> zhao;
-    Result result = findTable(state.DbConn, request.table, &zhao);
+    std::optional<qint16> number;
+    Result result = findTable(state.DbConn, request.table, &number);
     if (!result)
         return result;
     std::optional<OpenVisit> visit;
-    result = findOpenVisit(state.DbConn, *zhao, &visit);
+    result = findOpenVisit(state.DbConn, *number, &visit);
     if (!result || visit)
         return result;
     Marks marks;
@@ -151,7 +151,7 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
 
     RateKind kind = RateKind::NonMember;
     if (!request.card.isEmpty()) {
-        result = hykCheck(state, request.card, request.password, &opened->member);
+        result = checkMember(state, request.card, request.password, &opened->member);
         if (!result)
             return result;
         if (!opened->member.accepted) {
@@ -163,14 +163,14 @@ Result openTable(const AppState& state, const Request& request, Opened* opened)
 
     const QDateTime now = Clock::now();
     VisitRates rates;
-    result = ratesNow(state.DbConn, *zhao, now.time(), kind, &rates);
+    result = ratesNow(state.DbConn, *number, now.time(), kind, &rates);
     if (!result)
         return result;
     QSqlDatabase db = state.DbConn;
     result = Sql::transaction(db, [&] {
-        Result step = markInUse(db, *zhao, request, marks);
+        Result step = markInUse(db, *number, request, marks);
         if (step)
-            step = insertVisit(state, *zhao, opened->member.khao, now, rates);
+            step = insertVisit(state, *number, opened->member.card, now, rates);
         return step;
     });
     if (result)

@@ -17,19 +17,19 @@ namespace TableOpening {
 struct MemberCheck
 {
     bool accepted = false;
-    QString khao;                   // the card as stored, which the visit records
+    QString card;                   // the card as stored, which the visit records
     QString cardType;               // klx of the accepted card
     std::optional<double> discount; // zk when it is set and not 0
 };
-Result hykCheck(const AppState& state, const QString& card, const QString& password, MemberCheck* check);
+Result checkMember(const AppState& state, const QString& card, const QString& password, MemberCheck* check);
 
 struct Request
 {
     QString table; // the current table, as text
     QString card;  // empty for a guest without card
     QString password;
-    QString reminderMinutes; // Txttx: whole minutes up to 1440; empty counts as "0"
-    QString deposit;         // Txtyj: up to LargestAmount with cents; empty counts as "0"
+    QString reminderMinutes; // whole minutes up to 1440; empty counts as "0"
+    QString deposit;         // up to LargestAmount with cents; empty counts as "0"
 };
 
 enum class Outcome
@@ -58,8 +58,8 @@ Result openTable(const AppState& state, const Request& request, Opened* opened);
 // A positioning card: the table whose ktkh is the card number.
 struct PositioningCard
 {
-    qint16 zhao = 0;
-    QString mc;
+    qint16 number = 0;
+    QString name;
 };
 Result findPositioningCard(const AppState& state, const QString& card, std::optional<PositioningCard>* found);
 

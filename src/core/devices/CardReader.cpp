@@ -58,7 +58,7 @@ CardReader::CardReader(QObject* parent)
 
 CardReader::~CardReader() = default;
 
-bool CardReader::stardkqset(const QSqlDatabase& db)
+bool CardReader::openPort(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);

@@ -20,7 +20,7 @@ public:
 
     // Reads the "dkq" parameter rows and, when the reader is in use, opens
     // its port. Returns whether it is open.
-    bool stardkqset(const QSqlDatabase& db);
+    bool openPort(const QSqlDatabase& db);
     bool isOpen() const;
     // Why the port is closed (not in use, a bad parameter, the port refused);
     // the board works on without the reader.

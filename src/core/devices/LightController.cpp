@@ -31,7 +31,7 @@ LightController::LightController(QObject* parent)
 
 LightController::~LightController() = default;
 
-bool LightController::stardkset(const QSqlDatabase& db)
+bool LightController::openPort(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -64,7 +64,7 @@ bool LightController::isOpen() const
     return m_link->isOpen();
 }
 
-std::optional<quint8> LightController::dataZh(int command, const QString& table)
+std::optional<quint8> LightController::tableByte(int command, const QString& table)
 {
     const auto n = Notation::CInt(Notation::Val(table));
     if (!n || *n < FirstTable || *n > LastTable)
@@ -76,7 +76,7 @@ std::optional<quint8> LightController::dataZh(int command, const QString& table)
     return std::nullopt;
 }
 
-std::optional<quint8> LightController::dataAll2(int kind)
+std::optional<quint8> LightController::allTablesByte(int kind)
 {
     if (kind == 0)
         return quint8(0x90);
@@ -85,12 +85,12 @@ std::optional<quint8> LightController::dataAll2(int kind)
     return std::nullopt;
 }
 
-bool LightController::SendDAta(int command, const QString& table)
+bool LightController::sendTable(int command, const QString& table)
 {
     if (!m_link->isOpen())
         return false;
     // Converting "no byte" to a byte would switch table 1 off.
-    const auto byte = dataZh(command, table);
+    const auto byte = tableByte(command, table);
     if (!byte)
         return true;
     const QString what = (command == 1 ? tr("%1号台开灯") : tr("%1号台关灯")).arg(Notation::Trim(table));
@@ -102,11 +102,11 @@ bool LightController::sendAllTables()
 {
     if (!m_link->isOpen())
         return false;
-    enqueue({*dataAll2(0), tr("全部台")});
+    enqueue({*allTablesByte(0), tr("全部台")});
     return true;
 }
 
-bool LightController::Send66H()
+bool LightController::sendConfirmation()
 {
     return m_link->write(QByteArray(1, static_cast<char>(Confirmation)));
 }
@@ -140,7 +140,7 @@ void LightController::onReceived(const QByteArray& bytes)
         return;
     m_echoTimer->stop();
     m_inFlight.reset();
-    Send66H();
+    sendConfirmation();
     sendNext();
 }
 

@@ -12,8 +12,8 @@ class SerialLink;
 // The table-light controller on its serial port: one command byte per lamp
 // change, echoed by the controller and confirmed with 0x88. One command is
 // in flight at a time and the rest wait their turn; a command whose echo
-// does not come in time is sent once more, then told and given up. The board
-// owns one instance for its lifetime.
+// does not come in time is sent once more, then told and given up. The program
+// makes one for each table board it opens.
 class LightController : public QObject
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     // Reads the "dk" parameter rows and opens the port (closing it first
     // when it was open). A port that cannot be opened is told and retried;
     // returns whether it is open.
-    bool stardkset(const QSqlDatabase& db);
+    bool openPort(const QSqlDatabase& db);
     bool isOpen() const;
     // Whether a command is waiting for its echo or for its turn.
     bool isSending() const { return m_inFlight || !m_queue.isEmpty(); }
@@ -34,17 +34,17 @@ public:
 
     // The command byte of a table: on (command 1) 0x3F + n, off (command 0)
     // n - 1, for tables 1 to 48; nothing otherwise.
-    static std::optional<quint8> dataZh(int command, const QString& table);
+    static std::optional<quint8> tableByte(int command, const QString& table);
     // The all-tables byte: 0x90 for kind 0, 0x91 for kind 1, nothing otherwise.
-    static std::optional<quint8> dataAll2(int kind);
+    static std::optional<quint8> allTablesByte(int kind);
 
     // Queues one table command. A table outside 1 to 48 sends nothing.
     // Returns false when the port is closed.
-    bool SendDAta(int command, const QString& table);
-    // The all-tables command (the board's Command3 button).
+    bool sendTable(int command, const QString& table);
+    // The all-tables command (the board's allLights button).
     bool sendAllTables();
     // The confirmation byte 0x88.
-    bool Send66H();
+    bool sendConfirmation();
 
     void setEchoTimeout(int milliseconds);
 

@@ -37,9 +37,9 @@ public:
         case Qt::BackgroundRole:
             return inUse(index) ? BoardGrid::InUseColour : BoardGrid::FreeColour;
         case Qt::DecorationRole:
-            return column == BoardModel::Zhao ? QVariant(inUse(index) ? m_inUse : m_free) : QVariant();
+            return column == BoardModel::Number ? QVariant(inUse(index) ? m_inUse : m_free) : QVariant();
         case Qt::TextAlignmentRole: {
-            const bool centred = column == BoardModel::Zhao || column == BoardModel::Duration ||
+            const bool centred = column == BoardModel::Number || column == BoardModel::Duration ||
                                  column == BoardModel::Rate || column == BoardModel::Total ||
                                  column == BoardModel::Status;
             return int(Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
@@ -90,7 +90,7 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         const bool due = index.data(BoardModel::DueRole).toBool();
-        if (index.column() == BoardModel::Zhao || index.column() == BoardModel::Duration || due)
+        if (index.column() == BoardModel::Number || index.column() == BoardModel::Duration || due)
             option->font.setBold(true);
         if (due)
             option->palette.setColor(QPalette::Text, QColor(0xb0, 0x00, 0x20));
@@ -109,7 +109,7 @@ BoardGrid::BoardGrid(QWidget* parent)
     m_typingPause->setSingleShot(true);
     m_typingPause->setInterval(TypingPauseMs);
     connect(m_typingPause, &QTimer::timeout, this, [this] { setTypedNumber(QString()); });
-    setObjectName(QStringLiteral("FlGrid"));
+    setObjectName(QStringLiteral("boardGrid"));
     setItemDelegate(new RowDelegate(this));
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);
@@ -177,7 +177,7 @@ QList<int> BoardGrid::columnWidths(int pointSize) const
     for (int column = 0; column < BoardModel::ColumnCount; ++column) {
         const QString caption = model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
         int needed = std::max(metrics.horizontalAdvance(longest.at(column)), metrics.horizontalAdvance(caption)) + 14;
-        if (column == BoardModel::Zhao)
+        if (column == BoardModel::Number)
             needed += iconSize().width() + 6;
         widths.append(std::max(twips[column] / 15, needed));
     }

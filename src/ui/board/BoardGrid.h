@@ -7,7 +7,7 @@ class QTimer;
 class BoardModel;
 struct BoardPictures;
 
-// FlGrid, the board: a view of the board's rows under ten columns, each row
+// The board: a view of the board's rows under ten columns, each row
 // painted free or in use (picture in the first cell, colour across the
 // row), in the same row order as the model. Digits typed on it make a table
 // number instead of searching the rows; Backspace takes one back, Escape, any

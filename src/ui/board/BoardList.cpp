@@ -35,7 +35,7 @@ public:
         case Qt::ForegroundRole:
             return inUse ? QColor(255, 0, 0) : QColor(0, 0, 255);
         case Qt::DecorationRole:
-            return index.column() == BoardModel::Zhao ? QVariant(inUse ? m_inUse : m_free) : QVariant();
+            return index.column() == BoardModel::Number ? QVariant(inUse ? m_inUse : m_free) : QVariant();
         default:
             return QSortFilterProxyModel::data(index, role);
         }
@@ -61,7 +61,7 @@ private:
 BoardList::BoardList(QWidget* parent)
     : QTreeView(parent)
 {
-    setObjectName(QStringLiteral("ListView1"));
+    setObjectName(QStringLiteral("boardList"));
     setRootIsDecorated(false);
     setEditTriggers(NoEditTriggers);
 }

@@ -5,7 +5,7 @@
 class BoardModel;
 struct BoardPictures;
 
-// ListView1, the second presentation of the board's rows: eight columns,
+// The second presentation of the board's rows: eight columns,
 // the member rate and the minutes without a leading zero, red text for a
 // table in use and blue for a free one; a header click sorts by that column.
 class BoardList : public QTreeView

@@ -52,10 +52,11 @@ bool BoardMenus::autoPrint() const
     return m_print->isChecked();
 }
 
-QAction* BoardMenus::addButton(const QString& key, const QString& caption, const QString& toolTip)
+QAction* BoardMenus::addButton(BoardCommand command, const QString& name, const QString& caption,
+                               const QString& toolTip)
 {
-    QAction* action = m_toolbar->addAction(caption, this, [this, key] { m_run(key); });
-    action->setObjectName(key);
+    QAction* action = m_toolbar->addAction(caption, this, [this, command] { m_run(command); });
+    action->setObjectName(name);
     action->setToolTip(toolTip);
     return action;
 }
@@ -63,7 +64,7 @@ QAction* BoardMenus::addButton(const QString& key, const QString& caption, const
 void BoardMenus::buildToolbar()
 {
     m_toolbar = new QToolBar(m_board);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setObjectName(QStringLiteral("boardToolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -72,23 +73,23 @@ void BoardMenus::buildToolbar()
     m_toolbar->setFont(big);
     m_board->addToolBar(m_toolbar);
 
-    addButton(QStringLiteral("js"), tr("计时"), tr("开始计时"));
-    addButton(QStringLiteral("jz"), tr("结账"), tr("结账计时停止"));
-    addButton(QStringLiteral("yjd"), tr("预结"), tr("预结单（不结帐）"));
-    addButton(QStringLiteral("zhuantai"), tr("转台"), QString());
-    addButton(QStringLiteral("Xs"), tr("销售"), tr("商品销售"));
+    addButton(BoardCommand::StartTiming, QStringLiteral("js"), tr("计时"), tr("开始计时"));
+    addButton(BoardCommand::Checkout, QStringLiteral("jz"), tr("结账"), tr("结账计时停止"));
+    addButton(BoardCommand::ProvisionalBill, QStringLiteral("yjd"), tr("预结"), tr("预结单（不结帐）"));
+    addButton(BoardCommand::Transfer, QStringLiteral("zhuantai"), tr("转台"), QString());
+    addButton(BoardCommand::Sale, QStringLiteral("Xs"), tr("销售"), tr("商品销售"));
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("Sd"), tr("锁定"), tr("锁定计算机"));
+    addButton(BoardCommand::Lock, QStringLiteral("Sd"), tr("锁定"), tr("锁定计算机"));
     // Unlocking happens on the lock screen itself; the key does nothing here.
-    addButton(QStringLiteral("Js"), tr("解锁"), tr("解除锁定计算机"));
+    addButton(BoardCommand::Unlock, QStringLiteral("Js"), tr("解锁"), tr("解除锁定计算机"));
     m_toolbar->addSeparator();
-    addButton(QStringLiteral("Refh"), tr("刷新"), tr("刷新"));
-    addButton(QStringLiteral("Showtp"), tr("显示"), tr("显示桌面"));
-    m_print = addButton(QStringLiteral("print"), tr("打印"), tr("选中后结账后自动打印账单"));
+    addButton(BoardCommand::Refresh, QStringLiteral("Refh"), tr("刷新"), tr("刷新"));
+    addButton(BoardCommand::ShowBackground, QStringLiteral("Showtp"), tr("显示"), tr("显示桌面"));
+    m_print = addButton(BoardCommand::AutoPrint, QStringLiteral("print"), tr("打印"), tr("选中后结账后自动打印账单"));
     m_print->setCheckable(true);
-    addButton(QStringLiteral("tx"), tr("提醒"), tr("客人到时提醒时间录入"));
-    addButton(QStringLiteral("yj"), tr("押金"), tr("输入押金"));
-    addButton(QStringLiteral("hh"), tr("互换"), tr("台位互换"));
+    addButton(BoardCommand::Reminder, QStringLiteral("tx"), tr("提醒"), tr("客人到时提醒时间录入"));
+    addButton(BoardCommand::Deposit, QStringLiteral("yj"), tr("押金"), tr("输入押金"));
+    addButton(BoardCommand::Swap, QStringLiteral("hh"), tr("互换"), tr("台位互换"));
 }
 
 QAction* BoardMenus::addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot)
@@ -111,7 +112,7 @@ void BoardMenus::buildMenus()
     QMenu* set = bar->addMenu(tr("基础数据设置(&S)"));
     set->setObjectName(QStringLiteral("menu_set"));
     addItem(set, QStringLiteral("mset_0"), tr("&1.锁定计算机"), [this] {
-        m_run(QStringLiteral("Sd"));
+        m_run(BoardCommand::Lock);
     })->setShortcut(Qt::Key_F12);
     guard(addItem(set, QStringLiteral("mset_1"), tr("&2.台位设置"), [this] { open<TableDefinitionsScreen>(); }),
           &OperatorRights::zhda, 'B');
@@ -138,18 +139,19 @@ void BoardMenus::buildMenus()
     QMenu* business = bar->addMenu(tr("营业管理"));
     business->setObjectName(QStringLiteral("menu_yy"));
     addItem(business, QStringLiteral("menu_yygl_1"), tr("&1.台位计时"), [this] {
-        m_run(QStringLiteral("js"));
+        m_run(BoardCommand::StartTiming);
     })->setShortcut(Qt::Key_F2);
     addItem(business, QStringLiteral("menu_yygl_2"), tr("&2.台位结帐"), [this] {
-        m_run(QStringLiteral("jz"));
+        m_run(BoardCommand::Checkout);
     })->setShortcut(Qt::Key_F3);
     addItem(business, QStringLiteral("menu_yygl_3"), tr("&3.转    台"), [this] {
-        m_run(QStringLiteral("zhuantai"));
+        m_run(BoardCommand::Transfer);
     })->setShortcut(Qt::Key_F6);
     addItem(business, QStringLiteral("menu_yygl_4"), tr("&4.刷新台位状态"), [this] {
-        m_run(QStringLiteral("Refh"));
+        m_run(BoardCommand::Refresh);
     })->setShortcut(Qt::Key_F5);
-    addItem(business, QStringLiteral("menu_yygl_5"), tr("&5.显示背景图"), [this] { m_run(QStringLiteral("Showtp")); });
+    addItem(business, QStringLiteral("menu_yygl_5"), tr("&5.显示背景图"),
+            [this] { m_run(BoardCommand::ShowBackground); });
     QAction* autoPrint = business->addAction(tr("&6.是否自动打印"));
     autoPrint->setObjectName(QStringLiteral("menu_yygl_6"));
     autoPrint->setCheckable(true);
@@ -165,16 +167,16 @@ void BoardMenus::buildMenus()
         Q_EMIT depositRequested();
     })->setShortcut(Qt::Key_F10);
     addItem(business, QStringLiteral("menu_yygl_9"), tr("&9.台位互换"), [this] {
-        m_run(QStringLiteral("hh"));
+        m_run(BoardCommand::Swap);
     })->setShortcut(Qt::Key_F7);
     // Open to whoever may settle a table, as the settle item is.
     addItem(business, QStringLiteral("menu_yygl_10"), tr("&A.重打上一张小票"), [this] { Q_EMIT reprintRequested(); });
     addItem(business, QStringLiteral("menu_yygl_11"), tr("&B.预结单（非正式收据）"), [this] {
-        m_run(QStringLiteral("yjd"));
+        m_run(BoardCommand::ProvisionalBill);
     })->setShortcut(Qt::Key_F4);
     // The sale of the toolbar, open to everyone as its button is.
     addItem(business, QStringLiteral("menu_yygl_12"), tr("&C.商品销售"), [this] {
-        m_run(QStringLiteral("Xs"));
+        m_run(BoardCommand::Sale);
     })->setShortcut(Qt::Key_F8);
 
     QMenu* goods = bar->addMenu(tr("商品管理(&D)"));

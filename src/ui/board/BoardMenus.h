@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/admin/OperatorRights.h"
+#include "ui/board/BoardCommand.h"
 
 #include <QList>
 #include <QObject>
@@ -13,10 +14,11 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 
-// The board's menu bar and its toolbar Toolbar1. Toolbar buttons are actions
-// named by their key ("js", "Refh", ...), menu items by menu and index
-// ("mset_5", "menu_yygl_1"). The toolbar keys, and the business menu items
-// that stand for them, run through the board's command dispatch; the other
+// The board's menu bar and its toolbar. Toolbar buttons are actions
+// named by their old key ("js", "Refh", ...), menu items by menu and index
+// ("mset_5", "menu_yygl_1"): tests and the gallery find them by these names.
+// The toolbar's commands, and the business menu items that stand for them,
+// run through the board's command dispatch; the other
 // items open their screens here. Items governed by a rights letter start
 // disabled. Each board command has its function key on its menu item, so the
 // key works from any control of the board and from none of its modal screens.
@@ -25,7 +27,7 @@ class BoardMenus : public QObject
     Q_OBJECT
 
 public:
-    using Dispatch = std::function<void(const QString& key)>;
+    using Dispatch = std::function<void(BoardCommand command)>;
 
     BoardMenus(AppState& state, QMainWindow* board, Dispatch run);
 
@@ -56,7 +58,7 @@ private:
 
     void buildToolbar();
     void buildMenus();
-    QAction* addButton(const QString& key, const QString& caption, const QString& toolTip);
+    QAction* addButton(BoardCommand command, const QString& name, const QString& caption, const QString& toolTip);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption, std::function<void()> slot);
     void guard(QAction* action, QString OperatorRights::*group, char letter);
     template <typename Screen>

@@ -46,67 +46,67 @@ QFrame* rule(QWidget* parent)
 BoardPanel::BoardPanel(QWidget* parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("boardPanel"));
     setFrameShape(QFrame::StyledPanel);
     setFont(sized(font(), 12, false));
 
-    DataCombo1 = new QComboBox(this);
-    DataCombo1->setObjectName(QStringLiteral("DataCombo1"));
-    DataCombo1->setFont(sized(font(), 18, true));
-    DataCombo1->setMinimumContentsLength(4);
-    TxtHs = box("TxtHs", QStringLiteral("1"), this);
-    TxtHs->hide();
+    tableChoice = new QComboBox(this);
+    tableChoice->setObjectName(QStringLiteral("tableChoice"));
+    tableChoice->setFont(sized(font(), 18, true));
+    tableChoice->setMinimumContentsLength(4);
+    rowNumber = box("rowNumber", QStringLiteral("1"), this);
+    rowNumber->hide();
 
-    Txtkhao = box("Txtkhao", QString(), this);
-    Txtpassword = box("Txtpassword", QString(), this);
-    Txtpassword->setEchoMode(QLineEdit::Password);
-    Txtzk = box("Txtzk", QStringLiteral("0"), this);
-    Txtzk->setToolTip(tr("0 为不打折 ，请输入大于 0 小于10的数字。"));
-    Txttx = box("Txttx", QStringLiteral("0"), this);
-    Txttx->setToolTip(tr("0不提醒  如顾客要求1小时提醒 则数如 1 即可"));
-    Txtyj = box("Txtyj", QStringLiteral("50"), this);
-    Txtyj->setToolTip(tr("客人所付押金,请输入整数。如 5元输入 5即可。"));
+    card = box("card", QString(), this);
+    password = box("password", QString(), this);
+    password->setEchoMode(QLineEdit::Password);
+    discount = box("discount", QStringLiteral("0"), this);
+    discount->setToolTip(tr("0 为不打折 ，请输入大于 0 小于10的数字。"));
+    reminder = box("reminder", QStringLiteral("0"), this);
+    reminder->setToolTip(tr("0不提醒  如顾客要求1小时提醒 则数如 1 即可"));
+    deposit = box("deposit", QStringLiteral("50"), this);
+    deposit->setToolTip(tr("客人所付押金,请输入整数。如 5元输入 5即可。"));
 
-    Txtmony = shown("Txtmony", this);
-    TxtCkv_zc = shown("TxtCkv_zc", this);
-    TxtHj = shown("TxtHj", this);
+    timeCharge = shown("timeCharge", this);
+    goodsTotal = shown("goodsTotal", this);
+    grandTotal = shown("grandTotal", this);
     const QFont money = sized(font(), 16, true);
-    for (QLineEdit* amount : {Txtmony, TxtCkv_zc, TxtHj}) {
+    for (QLineEdit* amount : {timeCharge, goodsTotal, grandTotal}) {
         amount->setFont(money);
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    Text2 = shown("Text2", this);
-    Text3 = shown("Text3", this);
+    operatorName = shown("operatorName", this);
+    clock = shown("clock", this);
 
-    Command3 = new QPushButton(tr("全部台位灯光"), this);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->hide();
+    allLights = new QPushButton(tr("全部台位灯光"), this);
+    allLights->setObjectName(QStringLiteral("allLights"));
+    allLights->hide();
 
     auto* entry = new QFormLayout;
     entry->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    entry->addRow(tr("台位号"), DataCombo1);
-    entry->addRow(tr("会员卡号"), Txtkhao);
-    entry->addRow(tr("密 码"), Txtpassword);
-    entry->addRow(tr("折扣率"), Txtzk);
-    entry->addRow(tr("提醒时长/分钟"), Txttx);
-    entry->addRow(tr("客户所付押金"), Txtyj);
+    entry->addRow(tr("台位号"), tableChoice);
+    entry->addRow(tr("会员卡号"), card);
+    entry->addRow(tr("密 码"), password);
+    entry->addRow(tr("折扣率"), discount);
+    entry->addRow(tr("提醒时长/分钟"), reminder);
+    entry->addRow(tr("客户所付押金"), deposit);
 
     auto* amounts = new QFormLayout;
     amounts->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    amounts->addRow(tr("计时消费金额"), Txtmony);
-    amounts->addRow(tr("商品消费金额"), TxtCkv_zc);
-    amounts->addRow(tr("消费总金额合计:"), TxtHj);
+    amounts->addRow(tr("计时消费金额"), timeCharge);
+    amounts->addRow(tr("商品消费金额"), goodsTotal);
+    amounts->addRow(tr("消费总金额合计:"), grandTotal);
 
     auto* footer = new QHBoxLayout;
-    footer->addWidget(Text2, 1);
-    footer->addWidget(Text3, 2);
+    footer->addWidget(operatorName, 1);
+    footer->addWidget(clock, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entry);
     layout->addWidget(rule(this));
     layout->addLayout(amounts);
-    layout->addWidget(Command3);
+    layout->addWidget(allLights);
     layout->addStretch();
-    layout->addWidget(TxtHs);
+    layout->addWidget(rowNumber);
     layout->addLayout(footer);
 }

@@ -12,7 +12,7 @@
 #include "core/billing/Checkout.h"
 #include "core/billing/DiscountCheck.h"
 #include "core/billing/OpenVisit.h"
-#include "core/billing/RunningCharge.h"
+#include "core/board/BoardDevices.h"
 #include "core/board/BoardPricing.h"
 #include "core/board/CheckoutReceipt.h"
 #include "core/board/LampRound.h"
@@ -48,8 +48,6 @@
 
 namespace {
 
-const QString OpeningKey = QStringLiteral("js");
-const QString CheckoutKey = QStringLiteral("jz");
 constexpr int DefaultRowHeight = 450; // twips
 
 std::optional<qint16> tableOf(const QString& text)
@@ -59,13 +57,13 @@ std::optional<qint16> tableOf(const QString& text)
 
 } // namespace
 
-BoardScreen::BoardScreen(AppState& state, QWidget* parent)
+BoardScreen::BoardScreen(AppState& state, BoardDevices& devices, QWidget* parent)
     : QMainWindow(parent)
     , m_state(state)
     , m_model(new BoardModel(this))
-    , m_light(new LightController(this))
-    , m_cardReader(new CardReader(this))
-    , m_lampRound(new LampRound(state, m_light, this))
+    , m_light(&devices.light())
+    , m_cardReader(&devices.cardReader())
+    , m_lampRound(&devices.lampRound())
 {
     setObjectName(QStringLiteral("BoardScreen"));
     buildScreen();
@@ -74,14 +72,14 @@ BoardScreen::BoardScreen(AppState& state, QWidget* parent)
 
 void BoardScreen::buildScreen()
 {
-    m_menus = new BoardMenus(m_state, this, [this](const QString& key) { runCommand(key); });
+    m_menus = new BoardMenus(m_state, this, [this](BoardCommand command) { runCommand(command); });
     connect(m_menus, &BoardMenus::shiftChangeRequested, this, &BoardScreen::shiftChangeRequested);
     connect(m_menus, &BoardMenus::exitRequested, this, &BoardScreen::exitRequested);
     connect(m_menus, &BoardMenus::endProgram, this, &BoardScreen::endProgram);
     connect(m_menus, &BoardMenus::reminderRequested, this,
-            [this] { showTableScreen<ReminderDialog>(m_panel->Txttx->text()); });
+            [this] { showTableScreen<ReminderDialog>(m_panel->reminder->text()); });
     connect(m_menus, &BoardMenus::depositRequested, this,
-            [this] { showTableScreen<DepositDialog>(m_panel->Txtyj->text()); });
+            [this] { showTableScreen<DepositDialog>(m_panel->deposit->text()); });
     m_receipts = new ReceiptPrinter(m_state.params, this);
     connect(m_receipts, &ReceiptPrinter::printed, this, [](const Result& printed) {
         if (!printed)
@@ -98,7 +96,7 @@ void BoardScreen::buildScreen()
     m_panel->setFixedWidth(300);
     m_transfer = new TransferPanel(m_state, m_light, this);
     m_transfer->setFixedWidth(300);
-    connect(m_transfer, &TransferPanel::moved, this, &BoardScreen::usersubGridStar);
+    connect(m_transfer, &TransferPanel::moved, this, &BoardScreen::refreshBoard);
 
     auto* board = new QWidget(this);
     auto* layout = new QHBoxLayout(board);
@@ -110,18 +108,18 @@ void BoardScreen::buildScreen()
     side->addWidget(m_transfer);
     layout->addLayout(side);
 
-    m_image1 = new QLabel(this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setAlignment(Qt::AlignCenter);
-    m_image1->setStyleSheet(QStringLiteral("QLabel { background: #1f5e3d; color: #f4f1e8; }"));
-    QFont big = m_image1->font();
+    m_background = new QLabel(this);
+    m_background->setObjectName(QStringLiteral("background"));
+    m_background->setAlignment(Qt::AlignCenter);
+    m_background->setStyleSheet(QStringLiteral("QLabel { background: #1f5e3d; color: #f4f1e8; }"));
+    QFont big = m_background->font();
     big.setPointSize(36);
     big.setBold(true);
-    m_image1->setFont(big);
+    m_background->setFont(big);
 
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(board);
-    m_pages->addWidget(m_image1);
+    m_pages->addWidget(m_background);
     setCentralWidget(m_pages);
 
     // A row that cannot be priced shows no total; the refresh goes on without
@@ -130,7 +128,7 @@ void BoardScreen::buildScreen()
     const BoardPictures pictures = BoardPictures::load();
     m_grid->setBoard(m_model, pictures);
     m_list->setBoard(m_model, pictures);
-    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) { FlGrid_Click(index.row()); });
+    connect(m_grid, &QTableView::clicked, this, [this](const QModelIndex& index) { takeRow(index.row()); });
     m_grid->installEventFilter(this);
     // Moving with the keys selects as a click does, but leaves the focus on
     // the board; a click's own selection comes with its release.
@@ -140,17 +138,17 @@ void BoardScreen::buildScreen()
                     selectRow(current.row());
             });
     connect(m_list, &QTreeView::clicked, this, [this](const QModelIndex& index) {
-        ListView1_ItemClick(index.siblingAtColumn(BoardModel::Zhao).data().toString());
+        takeListedTable(index.siblingAtColumn(BoardModel::Number).data().toString());
     });
-    connect(m_panel->DataCombo1, &QComboBox::activated, this, [this] {
-        if (const std::optional<qint16> zhao = tableOf(m_panel->DataCombo1->currentText()))
-            selectRow(m_model->rowOf(*zhao));
+    connect(m_panel->tableChoice, &QComboBox::activated, this, [this] {
+        if (const std::optional<qint16> number = tableOf(m_panel->tableChoice->currentText()))
+            selectRow(m_model->rowOf(*number));
     });
-    connect(m_panel->Txtkhao, &QLineEdit::returnPressed, this, &BoardScreen::Txtkhao_Enter);
-    for (QLineEdit* box : {m_panel->Txtpassword, m_panel->Txtzk, m_panel->Txttx, m_panel->Txtyj})
+    connect(m_panel->card, &QLineEdit::returnPressed, this, &BoardScreen::enterCard);
+    for (QLineEdit* box : {m_panel->password, m_panel->discount, m_panel->reminder, m_panel->deposit})
         connect(box, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-    connect(m_panel->Command3, &QPushButton::clicked, m_light, &LightController::sendAllTables);
-    connect(m_cardReader, &CardReader::swiped, m_panel->Txtkhao, &QLineEdit::setText);
+    connect(m_panel->allLights, &QPushButton::clicked, m_light, &LightController::sendAllTables);
+    connect(m_cardReader, &CardReader::swiped, m_panel->card, &QLineEdit::setText);
     // What a device tells stays in the status bar until it tells something else.
     // Both share the bar's width, so the whole text is in the tooltip too.
     const auto statusLabel = [this](const QString& name) {
@@ -172,8 +170,8 @@ void BoardScreen::buildScreen()
     connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
 
     auto* timers = new ActiveScreenTimers(this);
-    timers->add(QStringLiteral("Timer1"), 6000, [this] { tickClock(); });
-    timers->add(QStringLiteral("Timer2"), 50000, [this] { usersubGridStar(); });
+    timers->add(QStringLiteral("clockTimer"), 6000, [this] { tickClock(); });
+    timers->add(QStringLiteral("refreshTimer"), 50000, [this] { refreshBoard(); });
     connect(timers, &ActiveScreenTimers::resumed, this, &BoardScreen::tickClock);
 }
 
@@ -183,20 +181,20 @@ void BoardScreen::buildScreen()
 void BoardScreen::startUp()
 {
     if (m_state.params.lightControl) {
-        m_light->stardkset(m_state.DbConn);
+        m_light->openPort(m_state.DbConn);
         m_lampRound->start();
     }
-    m_panel->Command3->setVisible(m_state.params.lightControl);
+    m_panel->allLights->setVisible(m_state.params.lightControl);
     m_cardReader->setCardLength(m_state.params.cardNumberLength);
-    m_cardReader->stardkqset(m_state.DbConn);
+    m_cardReader->openPort(m_state.DbConn);
     setWindowTitle(Messages::AppTitle);
 
-    user_set();
-    user_setGRid();
+    buildRows();
+    applyRowHeight();
     makeCurrent(0);
     m_grid->setFocus();
     m_list->setSortingEnabled(true);
-    m_panel->Text2->setText(m_state.OperatorName);
+    m_panel->operatorName->setText(m_state.OperatorName);
     tickClock();
 
     std::optional<OperatorRecord> self;
@@ -205,7 +203,7 @@ void BoardScreen::startUp()
         showError(result);
         return;
     }
-    m_panel->Txtzk->setReadOnly(!(self && self->zk && *self->zk > 0));
+    m_panel->discount->setReadOnly(!(self && self->zk && *self->zk > 0));
     OperatorRights rights;
     result = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
     if (!result) {
@@ -218,9 +216,9 @@ void BoardScreen::startUp()
 
 // The rows are laid out here once; a table added later shows when the
 // board is next built.
-void BoardScreen::user_set()
+void BoardScreen::buildRows()
 {
-    m_panel->DataCombo1->clear();
+    m_panel->tableChoice->clear();
     // A board that cannot be read stays empty and says why; the start-up
     // goes on, as its steps up to the first refresh do past a failure.
     const Result built = m_model->build(m_state.DbConn);
@@ -229,11 +227,11 @@ void BoardScreen::user_set()
         return;
     }
     for (int row = 0; row < m_model->rowCount(); ++row)
-        m_panel->DataCombo1->addItem(QString::number(m_model->table(row).zhao));
-    usersubListStar();
+        m_panel->tableChoice->addItem(QString::number(m_model->table(row).number));
+    fillList();
 }
 
-void BoardScreen::user_setGRid()
+void BoardScreen::applyRowHeight()
 {
     if (m_state.params.gridRowHeight == 0)
         m_state.params.gridRowHeight = DefaultRowHeight;
@@ -243,12 +241,12 @@ void BoardScreen::user_setGRid()
 // The list and the grid show the same rows, so filling the list is the
 // board's refresh. Reminders that came due while the program was closed are
 // asked about at the first timed refresh, once the board is on the screen.
-void BoardScreen::usersubListStar()
+void BoardScreen::fillList()
 {
     refresh(false);
 }
 
-void BoardScreen::usersubGridStar()
+void BoardScreen::refreshBoard()
 {
     refresh(true);
 }
@@ -262,16 +260,11 @@ void BoardScreen::refresh(bool mayAsk)
     }
     QList<DueReminder> due;
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (const std::optional<DueReminder> reminder = getTx(row))
+        if (const std::optional<DueReminder> reminder = dueReminder(row))
             due.append(*reminder);
     }
     if (mayAsk)
         askDueReminders(due);
-}
-
-void BoardScreen::usersubGridRow(qint16 row)
-{
-    showRow(row - 1, nullptr);
 }
 
 void BoardScreen::showRow(int row, const BoardModel::Bill* bill)
@@ -283,12 +276,12 @@ void BoardScreen::showRow(int row, const BoardModel::Bill* bill)
 }
 
 // The question a row's reminder asks, once its minutes are reached.
-std::optional<BoardScreen::DueReminder> BoardScreen::getTx(int row) const
+std::optional<BoardScreen::DueReminder> BoardScreen::dueReminder(int row) const
 {
     if (!m_model->isDue(row) || !m_state.params.reminderOffersCheckout)
         return std::nullopt;
     const BoardRow& table = m_model->table(row);
-    return DueReminder{table.zhao, table.visit->id};
+    return DueReminder{table.number, table.visit->id};
 }
 
 // A checkout started from a question refreshes the board again; the
@@ -309,15 +302,15 @@ void BoardScreen::askDueReminders(const QList<DueReminder>& due)
 void BoardScreen::remind(const DueReminder& reminder)
 {
     const Selection before = saveSelection();
-    selectRow(m_model->rowOf(reminder.zhao));
+    selectRow(m_model->rowOf(reminder.number));
     for (int i = 0; i < 4; ++i)
         QApplication::beep();
     const Messages::Answer answer =
-        Messages::show({tr("%1台位是否结帐").arg(reminder.zhao), Messages::Icon::Exclamation, Messages::AppTitle,
+        Messages::show({tr("%1台位是否结帐").arg(reminder.number), Messages::Icon::Exclamation, Messages::AppTitle,
                         Messages::Buttons::YesNo, Messages::Answer::No});
     if (answer == Messages::Answer::Yes) {
         m_answeredYes.insert(reminder.visitId);
-        runCommand(CheckoutKey);
+        runCommand(BoardCommand::Checkout);
         return;
     }
     restoreSelection(before);
@@ -327,41 +320,41 @@ BoardScreen::Selection BoardScreen::saveSelection() const
 {
     const BoardPanel& p = *m_panel;
     return {m_current ? m_current->row : -1,
-            p.Txtkhao->text(),
-            p.Txtpassword->text(),
-            p.Txtzk->text(),
-            p.Txtyj->text(),
-            p.Txtmony->text(),
-            p.TxtCkv_zc->text(),
-            p.TxtHj->text()};
+            p.card->text(),
+            p.password->text(),
+            p.discount->text(),
+            p.deposit->text(),
+            p.timeCharge->text(),
+            p.goodsTotal->text(),
+            p.grandTotal->text()};
 }
 
 void BoardScreen::restoreSelection(const Selection& selection)
 {
     makeCurrent(selection.row);
     BoardPanel& p = *m_panel;
-    p.Txtkhao->setText(selection.khao);
-    p.Txtpassword->setText(selection.password);
-    p.Txtzk->setText(selection.zk);
-    p.Txtyj->setText(selection.yj);
-    p.Txtmony->setText(selection.mony);
-    p.TxtCkv_zc->setText(selection.ckvZc);
-    p.TxtHj->setText(selection.hj);
+    p.card->setText(selection.card);
+    p.password->setText(selection.password);
+    p.discount->setText(selection.discount);
+    p.deposit->setText(selection.deposit);
+    p.timeCharge->setText(selection.timeCharge);
+    p.goodsTotal->setText(selection.goodsTotal);
+    p.grandTotal->setText(selection.grandTotal);
 }
 
-// The current table is kept here; the grid's current row, DataCombo1 and
-// TxtHs only show it, so a command acts on the table and row it names.
+// The current table is kept here; the grid's current row, tableChoice and
+// rowNumber only show it, so a command acts on the table and row it names.
 void BoardScreen::makeCurrent(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
         return;
-    m_current = CurrentTable{m_model->table(row).zhao, row};
+    m_current = CurrentTable{m_model->table(row).number, row};
     {
         const QScopedValueRollback<bool> selecting(m_selecting, true);
-        m_grid->setCurrentIndex(m_grid->model()->index(row, BoardModel::Zhao));
+        m_grid->setCurrentIndex(m_grid->model()->index(row, BoardModel::Number));
     }
-    m_panel->DataCombo1->setCurrentIndex(m_panel->DataCombo1->findText(currentTable()));
-    m_panel->TxtHs->setText(QString::number(row + 1));
+    m_panel->tableChoice->setCurrentIndex(m_panel->tableChoice->findText(currentTable()));
+    m_panel->rowNumber->setText(QString::number(row + 1));
 }
 
 void BoardScreen::selectRow(int row)
@@ -370,59 +363,56 @@ void BoardScreen::selectRow(int row)
         return;
     makeCurrent(row);
     BoardPanel& p = *m_panel;
-    for (QLineEdit* box : {p.TxtCkv_zc, p.TxtHj, p.Txtpassword, p.Txtmony})
+    for (QLineEdit* box : {p.goodsTotal, p.grandTotal, p.password, p.timeCharge})
         box->clear();
-    const QString table = currentTable();
     std::optional<BoardRow> found;
-    const Result loaded = BoardRows::loadOne(m_state.DbConn, m_current->zhao, &found);
+    const Result loaded = BoardRows::loadOne(m_state.DbConn, m_current->number, &found);
     if (!loaded) {
         showError(loaded);
         return;
     }
     // A free table shows no card, whatever its row still shows of the last guest.
-    p.Txtkhao->setText(found && found->visit ? found->visit->khao : QString());
+    p.card->setText(found && found->visit ? found->visit->card : QString());
     if (!found || !found->visit) {
-        p.Txtyj->setText(QString::number(m_state.params.memberDeposit));
+        p.deposit->setText(QString::number(m_state.params.memberDeposit));
         return;
     }
-    RunningCharge charge(m_state);
-    charge.setStrkh(found->visit->khao);
-    charge.setStrZh(table);
-    const Result priced = charge.GETJe();
+    float charge = 0;
+    const Result priced = runningCharge(m_state, *found, &charge);
     if (priced)
-        p.Txtmony->setText(QString::number(double(charge.intzje()), 'f', 2));
+        p.timeCharge->setText(QString::number(double(charge), 'f', 2));
     else
         showError(priced);
-    p.Txtyj->setText(QString::number(found->fwfl, 'g', 15));
+    p.deposit->setText(QString::number(found->deposit, 'g', 15));
 }
 
 // A number the board has no table for selects nothing and says so.
 void BoardScreen::selectTyped(const QString& digits)
 {
-    const std::optional<qint16> zhao = tableOf(digits);
-    const int row = zhao ? m_model->rowOf(*zhao) : -1;
+    const std::optional<qint16> number = tableOf(digits);
+    const int row = number ? m_model->rowOf(*number) : -1;
     if (row < 0) {
         m_typedStatus(tr("没有%1号台").arg(digits));
         return;
     }
-    FlGrid_Click(row);
+    takeRow(row);
 }
 
-void BoardScreen::FlGrid_Click(int row)
+void BoardScreen::takeRow(int row)
 {
     selectRow(row);
-    m_panel->Txtkhao->setFocus();
+    m_panel->card->setFocus();
 }
 
-void BoardScreen::ListView1_ItemClick(const QString& table)
+void BoardScreen::takeListedTable(const QString& table)
 {
-    if (const std::optional<qint16> zhao = tableOf(table))
-        FlGrid_Click(m_model->rowOf(*zhao));
+    if (const std::optional<qint16> number = tableOf(table))
+        takeRow(m_model->rowOf(*number));
 }
 
 QString BoardScreen::currentTable() const
 {
-    return m_current ? QString::number(m_current->zhao) : QString();
+    return m_current ? QString::number(m_current->number) : QString();
 }
 
 bool BoardScreen::autoPrint() const
@@ -430,51 +420,75 @@ bool BoardScreen::autoPrint() const
     return m_menus->autoPrint();
 }
 
-void BoardScreen::runCommand(const QString& key)
+void BoardScreen::runCommand(BoardCommand command)
 {
-    if (key == OpeningKey) {
-        js();
-    } else if (key == CheckoutKey) {
-        jzZh();
-    } else if (key == QLatin1String("yjd")) {
+    switch (command) {
+    case BoardCommand::StartTiming:
+        openTable();
+        return;
+    case BoardCommand::Checkout:
+        settleTable();
+        return;
+    case BoardCommand::ProvisionalBill:
         showProvisionalBill();
-    } else if (key == QLatin1String("Xs")) {
+        return;
+    case BoardCommand::Sale: {
         m_state.GoodsMode = QStringLiteral("zc");
         GoodsDocumentsScreen screen(m_state, this);
         screen.exec();
         // A sale to a table shows in that table's goods at once.
-        usersubGridStar();
-    } else if (key == QLatin1String("Sd")) {
+        refreshBoard();
+        return;
+    }
+    case BoardCommand::Lock: {
         LockScreen screen(m_state, this);
         screen.exec();
-    } else if (key == QLatin1String("Refh")) {
-        usersubGridStar();
-    } else if (key == QLatin1String("Showtp")) {
+        return;
+    }
+    case BoardCommand::Refresh:
+        refreshBoard();
+        return;
+    case BoardCommand::ShowBackground:
         showBackground();
-    } else if (key == QLatin1String("zhuantai")) {
-        zhuantaiSet();
-    } else if (key == QLatin1String("tx") || key == QLatin1String("yj") || key == QLatin1String("hh")) {
-        if (!m_current)
-            return;
-        Result checked = Result::success();
-        const bool inUse = IsZhUse(m_state.DbConn, currentTable(), &checked);
-        if (!checked)
-            showError(checked);
-        if (!inUse)
-            return;
-        if (key == QLatin1String("tx"))
-            showTableScreen<ReminderDialog>(m_panel->Txttx->text());
-        else if (key == QLatin1String("yj"))
-            showTableScreen<DepositDialog>(m_panel->Txtyj->text());
-        else
-            showSwap();
+        return;
+    case BoardCommand::Transfer:
+        prepareTransfer();
+        return;
+    case BoardCommand::Reminder:
+    case BoardCommand::Deposit:
+    case BoardCommand::Swap:
+        runOnTableInUse(command);
+        return;
+    case BoardCommand::Unlock:
+    case BoardCommand::AutoPrint:
+        return;
     }
 }
 
-void BoardScreen::zhuantaiSet()
+// The buttons of the reminder, deposit and swap open their screens only for
+// a table in use; a failed check is shown and counts as free.
+void BoardScreen::runOnTableInUse(BoardCommand command)
+{
+    if (!m_current)
+        return;
+    Result checked = Result::success();
+    const bool inUse = IsZhUse(m_state.DbConn, currentTable(), &checked);
+    if (!checked)
+        showError(checked);
+    if (!inUse)
+        return;
+    if (command == BoardCommand::Reminder)
+        showTableScreen<ReminderDialog>(m_panel->reminder->text());
+    else if (command == BoardCommand::Deposit)
+        showTableScreen<DepositDialog>(m_panel->deposit->text());
+    else
+        showSwap();
+}
+
+void BoardScreen::prepareTransfer()
 {
     if (m_current)
-        m_transfer->prepare(m_current->zhao);
+        m_transfer->prepare(m_current->number);
 }
 
 template <typename Screen>
@@ -484,28 +498,28 @@ void BoardScreen::showTableScreen(const QString& value)
         return;
     Screen screen(m_state, currentTable(), value, this);
     if (screen.exec() == QDialog::Accepted)
-        usersubGridStar();
+        refreshBoard();
 }
 
 void BoardScreen::showSwap()
 {
     TableSwapDialog screen(m_state, currentTable(), this);
     if (screen.exec() == QDialog::Accepted)
-        usersubGridStar();
+        refreshBoard();
 }
 
 // The card is checked before anything is written: a refused card leaves the
 // table free and its lamp off.
-void BoardScreen::js()
+void BoardScreen::openTable()
 {
     BoardPanel& p = *m_panel;
     const QString table = currentTable();
     if (Notation::Trim(table).isEmpty())
         return;
-    if (p.Txttx->text().isEmpty())
-        p.Txttx->setText(QStringLiteral("0"));
-    const TableOpening::Request request{table, p.Txtkhao->text(), p.Txtpassword->text(), p.Txttx->text(),
-                                        p.Txtyj->text()};
+    if (p.reminder->text().isEmpty())
+        p.reminder->setText(QStringLiteral("0"));
+    const TableOpening::Request request{table, p.card->text(), p.password->text(), p.reminder->text(),
+                                        p.deposit->text()};
     TableOpening::Opened opened;
     const Result result = TableOpening::openTable(m_state, request, &opened);
     if (!result) {
@@ -516,57 +530,57 @@ void BoardScreen::js()
     case TableOpening::Outcome::AlreadyOpen:
         // Opened from another counter since the board was read: show it as it is.
         Messages::information(tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table));
-        usersubGridStar();
+        refreshBoard();
         return;
     case TableOpening::Outcome::CardRefused:
         Messages::information(tr("会员卡号错误，请重新输入 "));
-        p.Txtkhao->setFocus();
+        p.card->setFocus();
         return;
     case TableOpening::Outcome::ReminderRefused:
         Messages::exclamation(TableMarks::reminderRefused());
-        p.Txttx->setFocus();
+        p.reminder->setFocus();
         return;
     case TableOpening::Outcome::DepositRefused:
         Messages::exclamation(TableMarks::depositRefused());
-        p.Txtyj->setFocus();
+        p.deposit->setFocus();
         return;
     case TableOpening::Outcome::Opened:
         break;
     }
     if (!request.card.isEmpty())
-        acceptMember(opened.member);
+        acceptDiscount(opened.member);
     if (m_state.params.lightControl)
-        m_light->SendDAta(1, table);
-    usersubGridRow(qint16(m_current->row + 1));
+        m_light->sendTable(1, table);
+    showRow(m_current->row, nullptr);
 }
 
 // The whole bill is settled in one transaction by the checkout, which also
 // checks that the table is in use and the discount within the operator's
 // authority; the lamp, the board and the receipt follow only a bill that was
 // really settled.
-void BoardScreen::jzZh()
+void BoardScreen::settleTable()
 {
     BoardPanel& p = *m_panel;
     const QString table = currentTable();
     const Checkout::Bill bill =
-        Checkout::settle(m_state, {table, p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
+        Checkout::settle(m_state, {table, p.card->text(), p.password->text(), p.discount->text()});
     Messages::tell(Checkout::notice(bill));
     if (!bill.settled())
         return;
 
     if (m_state.params.lightControl)
-        m_light->SendDAta(0, table);
-    p.Txtmony->setText(receiptNumber(bill.timeCharge()));
-    p.TxtCkv_zc->setText(receiptNumber(bill.goodsTotal));
-    p.TxtHj->setText(receiptNumber(bill.grandTotal));
+        m_light->sendTable(0, table);
+    p.timeCharge->setText(receiptNumber(bill.timeCharge()));
+    p.goodsTotal->setText(receiptNumber(bill.goodsTotal));
+    p.grandTotal->setText(receiptNumber(bill.grandTotal));
     const int row = m_current->row;
-    const BoardModel::Bill shown{p.Txtmony->text(), bill.end};
+    const BoardModel::Bill shown{p.timeCharge->text(), bill.end};
 
-    const Receipt receipt = checkoutReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
+    const Receipt receipt = checkoutReceipt(m_state, bill, Notation::Val(p.deposit->text()));
     m_receipts->print(receipt, autoPrint(), SettingsStore());
 
     showRow(row, &shown);
-    p.Txtzk->setText(QStringLiteral("0"));
+    p.discount->setText(QStringLiteral("0"));
 }
 
 // Priced by the checkout's own pricing from the same boxes, so that the
@@ -578,7 +592,7 @@ void BoardScreen::showProvisionalBill()
         return;
     BoardPanel& p = *m_panel;
     const Checkout::Bill bill =
-        Checkout::quote(m_state, {currentTable(), p.Txtkhao->text(), p.Txtpassword->text(), p.Txtzk->text()});
+        Checkout::quote(m_state, {currentTable(), p.card->text(), p.password->text(), p.discount->text()});
     if (bill.outcome == Checkout::Outcome::NoOpenVisit) {
         Messages::information(tr("%1号台没有开台，没有预结单。").arg(currentTable()));
         return;
@@ -586,39 +600,25 @@ void BoardScreen::showProvisionalBill()
     Messages::tell(Checkout::notice(bill));
     if (bill.outcome != Checkout::Outcome::Quoted && bill.outcome != Checkout::Outcome::ShortBalance)
         return;
-    const Receipt receipt = provisionalReceipt(m_state, bill, Notation::Val(p.Txtyj->text()));
+    const Receipt receipt = provisionalReceipt(m_state, bill, Notation::Val(p.deposit->text()));
     ProvisionalBillScreen screen(receipt, this);
     connect(&screen, &ProvisionalBillScreen::printRequested, m_receipts,
             [this, &receipt] { m_receipts->printProvisional(receipt, SettingsStore()); });
     screen.exec();
 }
 
-bool BoardScreen::hykCheck(const QString& card, const QString& password)
+void BoardScreen::acceptDiscount(const TableOpening::MemberCheck& member)
 {
-    TableOpening::MemberCheck member;
-    const Result result = TableOpening::hykCheck(m_state, card, password, &member);
-    if (!result) {
-        showError(result);
-        return false;
-    }
-    if (member.accepted)
-        acceptMember(member);
-    return member.accepted;
-}
-
-void BoardScreen::acceptMember(const TableOpening::MemberCheck& member)
-{
-    m_cardType = member.cardType;
     if (member.discount)
-        m_panel->Txtzk->setText(discountText(*member.discount));
+        m_panel->discount->setText(discountText(*member.discount));
 }
 
 // A positioning card selects its table as a click would (so an opening is a
 // cash guest's and a checkout uses the visit's own card) and offers the
 // command that fits the table's state.
-void BoardScreen::Txtkhao_Enter()
+void BoardScreen::enterCard()
 {
-    QLineEdit* box = m_panel->Txtkhao;
+    QLineEdit* box = m_panel->card;
     box->setText(Notation::Mid(box->text(), 1, cardLength()));
     std::optional<TableOpening::PositioningCard> found;
     const Result result = TableOpening::findPositioningCard(m_state, box->text(), &found);
@@ -627,45 +627,45 @@ void BoardScreen::Txtkhao_Enter()
         return;
     }
     if (!found) {
-        m_panel->Txtpassword->setFocus();
+        m_panel->password->setFocus();
         return;
     }
-    const int row = m_model->rowOf(found->zhao);
+    const int row = m_model->rowOf(found->number);
     if (row >= 0) {
         selectRow(row);
-        const QString number = QString::number(found->zhao);
+        const QString number = QString::number(found->number);
         if (IsZhUse(m_state.DbConn, number)) {
-            if (Messages::askDefaultNo(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->mc)))
-                runCommand(CheckoutKey);
-        } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->mc))) {
-            runCommand(OpeningKey);
+            if (Messages::askDefaultNo(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->name)))
+                runCommand(BoardCommand::Checkout);
+        } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->name))) {
+            runCommand(BoardCommand::StartTiming);
         }
     }
-    usersubGridStar();
+    refreshBoard();
     box->clear();
 }
 
 // Without a readable "back.wmf" the hall's name stands in for the picture.
 void BoardScreen::showBackground()
 {
-    if (m_pages->currentWidget() != m_image1) {
+    if (m_pages->currentWidget() != m_background) {
         const QPixmap picture = programPicture(QStringLiteral("back.wmf"));
         if (picture.isNull()) {
             const QString company = m_state.params.companyName.trimmed();
-            m_image1->setText(company.isEmpty() ? Messages::AppTitle : company);
+            m_background->setText(company.isEmpty() ? Messages::AppTitle : company);
         } else {
-            m_image1->setPixmap(picture.scaled(m_pages->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            m_background->setPixmap(picture.scaled(m_pages->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         }
-        m_pages->setCurrentWidget(m_image1);
+        m_pages->setCurrentWidget(m_background);
         return;
     }
-    m_image1->clear();
+    m_background->clear();
     m_pages->setCurrentIndex(0);
 }
 
 void BoardScreen::tickClock()
 {
-    m_panel->Text3->setText(DateText::dateTime(Clock::now()));
+    m_panel->clock->setText(DateText::dateTime(Clock::now()));
 }
 
 bool BoardScreen::eventFilter(QObject* watched, QEvent* event)
@@ -677,7 +677,7 @@ bool BoardScreen::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QString typed = m_grid->takeTypedNumber();
             if (typed.isEmpty())
-                FlGrid_Click(m_grid->currentIndex().row());
+                takeRow(m_grid->currentIndex().row());
             else
                 selectTyped(typed);
             return true;

@@ -2,6 +2,7 @@
 
 #include "core/board/BoardModel.h"
 #include "core/board/TableOpening.h"
+#include "ui/board/BoardCommand.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -11,6 +12,7 @@
 
 struct AppState;
 class BoardGrid;
+class BoardDevices;
 class BoardList;
 class BoardMenus;
 class BoardPanel;
@@ -23,8 +25,9 @@ class ReceiptPrinter;
 class TransferPanel;
 
 // The table board: every table with its state, the working panel, the
-// menus and toolbar of the working day. It owns the light controller and
-// the card reader. Its clock (6 s) and refresh (50 s) run only while it is
+// menus and toolbar of the working day. It drives the light controller, the
+// card reader and the lamp round, which the program makes and keeps while the
+// board is open, and sets them up at its start-up. Its clock (6 s) and refresh (50 s) run only while it is
 // the active screen of the program; a refresh asks about each reminder that
 // has come due.
 class BoardScreen : public QMainWindow
@@ -32,29 +35,20 @@ class BoardScreen : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit BoardScreen(AppState& state, QWidget* parent = nullptr);
+    BoardScreen(AppState& state, BoardDevices& devices, QWidget* parent = nullptr);
 
-    // The toolbar dispatch by key ("js", "jz", "yjd", "zhuantai", "Sd", "Refh",
-    // "Showtp", "tx", "yj", "hh"); the business menu items come here too.
-    // Other keys do nothing.
-    void runCommand(const QString& key);
-
-    // The member check of opening and checkout. An accepted card's type is
-    // kept (cardType()) and its member discount, when it has one, goes into
-    // Txtzk. A failed query is shown and refuses.
-    bool hykCheck(const QString& card, const QString& password);
+    // The toolbar's commands; the business menu items come here too. Unlock
+    // and AutoPrint do nothing here.
+    void runCommand(BoardCommand command);
 
     // The number of the table every command acts on; empty before there is one.
     QString currentTable() const;
-    const QString& cardType() const { return m_cardType; }
     // The "print" button: print the bill at checkout.
     bool autoPrint() const;
 
     // Every row from the open visits, then the question for each reminder
     // that has come due. Shows no messages of its own.
-    void usersubGridStar();
-    // The grid row (counted from 1) from the current table's open visit.
-    void usersubGridRow(qint16 row);
+    void refreshBoard();
 
 Q_SIGNALS:
     void shiftChangeRequested();
@@ -68,30 +62,30 @@ protected:
 private:
     struct DueReminder
     {
-        qint16 zhao;
+        qint16 number;
         qint64 visitId;
     };
     // The boxes a reminder question changes, to give them back on No.
     struct Selection
     {
         int row;
-        QString khao, password, zk, yj, mony, ckvZc, hj;
+        QString card, password, discount, deposit, timeCharge, goodsTotal, grandTotal;
     };
 
     void buildScreen();
     void startUp();
     struct CurrentTable
     {
-        qint16 zhao;
+        qint16 number;
         int row;
     };
 
-    void user_set();
-    void user_setGRid();
-    void usersubListStar();
+    void buildRows();
+    void applyRowHeight();
+    void fillList();
     void refresh(bool mayAsk);
     void showRow(int row, const BoardModel::Bill* bill);
-    std::optional<DueReminder> getTx(int row) const;
+    std::optional<DueReminder> dueReminder(int row) const;
     void askDueReminders(const QList<DueReminder>& due);
     void remind(const DueReminder& reminder);
     Selection saveSelection() const;
@@ -100,19 +94,20 @@ private:
     void makeCurrent(int row);
     void selectRow(int row);
     void selectTyped(const QString& digits);
-    void FlGrid_Click(int row);
-    void ListView1_ItemClick(const QString& table);
-    void js();
-    void zhuantaiSet();
+    void takeRow(int row);
+    void takeListedTable(const QString& table);
+    void openTable();
+    void prepareTransfer();
     // The reminder, deposit and swap screens for the current table; the
     // board is shown again after each save.
     template <typename Screen>
     void showTableScreen(const QString& value);
     void showSwap();
-    void jzZh();
+    void runOnTableInUse(BoardCommand command);
+    void settleTable();
     void showProvisionalBill();
-    void Txtkhao_Enter();
-    void acceptMember(const TableOpening::MemberCheck& member);
+    void enterCard();
+    void acceptDiscount(const TableOpening::MemberCheck& member);
     void showBackground();
     void tickClock();
     int cardLength() const;
@@ -127,11 +122,10 @@ private:
     BoardMenus* m_menus;
     ReceiptPrinter* m_receipts;
     QStackedWidget* m_pages;
-    QLabel* m_image1;
+    QLabel* m_background;
     LightController* m_light;
     CardReader* m_cardReader;
     LampRound* m_lampRound;
-    QString m_cardType;
     std::function<void(const QString&)> m_typedStatus;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;

@@ -16,28 +16,28 @@ ProvisionalBillScreen::ProvisionalBillScreen(const Receipt& receipt, QWidget* pa
     QStringList lines = receiptLines(printableReceipt(receipt), Clock::now());
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    Txtyjd = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
-    Txtyjd->setObjectName(QStringLiteral("Txtyjd"));
-    Txtyjd->setReadOnly(true);
-    Txtyjd->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont big = Txtyjd->font();
+    m_bill = new QPlainTextEdit(lines.join(QLatin1Char('\n')), this);
+    m_bill->setObjectName(QStringLiteral("bill"));
+    m_bill->setReadOnly(true);
+    m_bill->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont big = m_bill->font();
     big.setPointSize(12);
-    Txtyjd->setFont(big);
-    Cmdprint = new QPushButton(tr("打印"), this);
-    Cmdprint->setObjectName(QStringLiteral("Cmdprint"));
-    Cmdclose = new QPushButton(tr("关闭"), this);
-    Cmdclose->setObjectName(QStringLiteral("Cmdclose"));
-    Cmdclose->setDefault(true);
+    m_bill->setFont(big);
+    m_printButton = new QPushButton(tr("打印"), this);
+    m_printButton->setObjectName(QStringLiteral("printButton"));
+    m_closeButton = new QPushButton(tr("关闭"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Txtyjd);
+    layout->addWidget(m_bill);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Cmdprint);
-    buttons->addWidget(Cmdclose);
+    buttons->addWidget(m_printButton);
+    buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
     resize(420, 560);
 
-    connect(Cmdprint, &QPushButton::clicked, this, &ProvisionalBillScreen::printRequested);
-    connect(Cmdclose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_printButton, &QPushButton::clicked, this, &ProvisionalBillScreen::printRequested);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }

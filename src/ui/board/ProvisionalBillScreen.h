@@ -17,10 +17,11 @@ class ProvisionalBillScreen : public QDialog
 public:
     ProvisionalBillScreen(const Receipt& receipt, QWidget* parent = nullptr);
 
-    QPlainTextEdit* Txtyjd;
-    QPushButton* Cmdprint;
-    QPushButton* Cmdclose;
-
 Q_SIGNALS:
     void printRequested();
+
+private:
+    QPlainTextEdit* m_bill;
+    QPushButton* m_printButton;
+    QPushButton* m_closeButton;
 };

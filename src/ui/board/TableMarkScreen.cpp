@@ -19,55 +19,55 @@ TableMarkScreen::TableMarkScreen(const Kind& kind, AppState& state, const QStrin
 {
     setObjectName(QLatin1String(kind.name));
     setWindowTitle(kind.caption);
-    TextBox2 = new QLineEdit(table, this);
-    TextBox2->setObjectName(QStringLiteral("TextBox2"));
-    TextBox2->setReadOnly(true);
-    Txttx = new QLineEdit(value, this);
-    Txttx->setObjectName(QStringLiteral("Txttx"));
-    CommandButton1 = new QPushButton(tr("保存"), this);
-    CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    CommandButton1->setDefault(true);
-    CommandButton2 = new QPushButton(tr("取消"), this);
-    CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
+    m_table = new QLineEdit(table, this);
+    m_table->setObjectName(QStringLiteral("table"));
+    m_table->setReadOnly(true);
+    m_value = new QLineEdit(value, this);
+    m_value->setObjectName(QStringLiteral("value"));
+    m_saveButton = new QPushButton(tr("保存"), this);
+    m_saveButton->setObjectName(QStringLiteral("saveButton"));
+    m_saveButton->setDefault(true);
+    m_cancelButton = new QPushButton(tr("取消"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto* hint = new QLabel(kind.hint, this);
     hint->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     auto* form = new QFormLayout;
-    form->addRow(tr("桌 台 号："), TextBox2);
-    form->addRow(kind.label, Txttx);
+    form->addRow(tr("桌 台 号："), m_table);
+    form->addRow(kind.label, m_value);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(CommandButton1);
-    buttons->addWidget(CommandButton2);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_cancelButton);
     layout->addLayout(buttons);
     setMinimumWidth(420);
-    Txttx->setFocus();
+    m_value->setFocus();
 
-    connect(CommandButton1, &QPushButton::clicked, this, &TableMarkScreen::save);
-    connect(CommandButton2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_saveButton, &QPushButton::clicked, this, &TableMarkScreen::save);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TableMarkScreen::save()
 {
-    if (Txttx->text().isEmpty())
+    if (m_value->text().isEmpty())
         return;
-    const std::optional<qint16> zhao = tableNumber(TextBox2->text());
-    if (!zhao)
+    const std::optional<qint16> number = tableNumber(m_table->text());
+    if (!number)
         return;
-    const std::optional<double> value = m_kind.read(Txttx->text());
+    const std::optional<double> value = m_kind.read(m_value->text());
     if (!value) {
         Messages::exclamation(m_kind.refused());
-        Txttx->setFocus();
+        m_value->setFocus();
         return;
     }
-    const Result saved = m_kind.save(m_state.DbConn, *zhao, *value);
+    const Result saved = m_kind.save(m_state.DbConn, *number, *value);
     if (!saved) {
         showError(saved);
         return;
     }
-    Messages::information(m_kind.saved.arg(TextBox2->text(), Txttx->text().trimmed()));
+    Messages::information(m_kind.saved.arg(m_table->text(), m_value->text().trimmed()));
     accept();
 }

@@ -28,14 +28,9 @@ public:
         QString label;
         std::optional<double> (*read)(const QString& text);
         QString (*refused)();
-        Result (*save)(const QSqlDatabase& db, qint16 zhao, double value);
+        Result (*save)(const QSqlDatabase& db, qint16 number, double value);
         QString saved; // the message, with %1 for the table number and %2 for the value
     };
-
-    QLineEdit* TextBox2;
-    QLineEdit* Txttx;
-    QPushButton* CommandButton1;
-    QPushButton* CommandButton2;
 
 protected:
     TableMarkScreen(const Kind& kind, AppState& state, const QString& table, const QString& value, QWidget* parent);
@@ -44,5 +39,9 @@ private:
     void save();
 
     Kind m_kind;
+    QLineEdit* m_table;
+    QLineEdit* m_value;
+    QPushButton* m_saveButton;
+    QPushButton* m_cancelButton;
     AppState& m_state;
 };

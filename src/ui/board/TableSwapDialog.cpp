@@ -18,31 +18,31 @@ TableSwapDialog::TableSwapDialog(AppState& state, const QString& table, QWidget*
 {
     setObjectName(QStringLiteral("TableSwapDialog"));
     setWindowTitle(tr("台位互换"));
-    TextBox1 = new QLineEdit(this);
-    TextBox1->setObjectName(QStringLiteral("TextBox1"));
-    TextBox1->hide();
-    TextBox2 = new QLineEdit(this);
-    TextBox2->setObjectName(QStringLiteral("TextBox2"));
-    TextBox2->setReadOnly(true);
-    Combozt = new QComboBox(this);
-    Combozt->setObjectName(QStringLiteral("Combozt"));
-    CommandButton1 = new QPushButton(tr("互换"), this);
-    CommandButton1->setObjectName(QStringLiteral("CommandButton1"));
-    CommandButton2 = new QPushButton(tr("取消"), this);
-    CommandButton2->setObjectName(QStringLiteral("CommandButton2"));
+    m_heldTable = new QLineEdit(this);
+    m_heldTable->setObjectName(QStringLiteral("heldTable"));
+    m_heldTable->hide();
+    m_currentTable = new QLineEdit(this);
+    m_currentTable->setObjectName(QStringLiteral("currentTable"));
+    m_currentTable->setReadOnly(true);
+    m_otherTable = new QComboBox(this);
+    m_otherTable->setObjectName(QStringLiteral("otherTable"));
+    m_swapButton = new QPushButton(tr("互换"), this);
+    m_swapButton->setObjectName(QStringLiteral("swapButton"));
+    m_cancelButton = new QPushButton(tr("取消"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("现 桌 台："), TextBox2);
-    form->addRow(tr("换入桌台："), Combozt);
+    form->addRow(tr("现 桌 台："), m_currentTable);
+    form->addRow(tr("换入桌台："), m_otherTable);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(CommandButton1);
-    buttons->addWidget(CommandButton2);
+    buttons->addWidget(m_swapButton);
+    buttons->addWidget(m_cancelButton);
     form->addRow(buttons);
 
     setMinimumWidth(300);
-    connect(CommandButton1, &QPushButton::clicked, this, &TableSwapDialog::swap);
-    connect(CommandButton2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_swapButton, &QPushButton::clicked, this, &TableSwapDialog::swap);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     const std::optional<qint16> current = tableNumber(table);
     QList<qint16> others;
@@ -51,18 +51,18 @@ TableSwapDialog::TableSwapDialog(AppState& state, const QString& table, QWidget*
         showError(found);
     if (others.isEmpty())
         return;
-    TextBox1->setText(QString::number(*current));
-    TextBox2->setText(TextBox1->text());
-    for (const qint16 zhao : others)
-        Combozt->addItem(QString::number(zhao));
+    m_heldTable->setText(QString::number(*current));
+    m_currentTable->setText(m_heldTable->text());
+    for (const qint16 number : others)
+        m_otherTable->addItem(QString::number(number));
 }
 
 // A table in the list that has no open visit any more swaps nothing, and
 // then nothing is reported.
 void TableSwapDialog::swap()
 {
-    const std::optional<qint16> first = tableNumber(TextBox1->text());
-    const std::optional<qint16> second = tableNumber(Combozt->currentText());
+    const std::optional<qint16> first = tableNumber(m_heldTable->text());
+    const std::optional<qint16> second = tableNumber(m_otherTable->currentText());
     if (!first || !second)
         return;
     bool swapped = false;
@@ -73,6 +73,6 @@ void TableSwapDialog::swap()
     }
     if (swapped)
         Messages::information(
-            tr("%1 号桌的客人的账单已改为  %2  号台。").arg(TextBox2->text(), Combozt->currentText()));
+            tr("%1 号桌的客人的账单已改为  %2  号台。").arg(m_currentTable->text(), m_otherTable->currentText()));
     accept();
 }

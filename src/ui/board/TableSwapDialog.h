@@ -16,14 +16,13 @@ class TableSwapDialog : public QDialog
 public:
     TableSwapDialog(AppState& state, const QString& table, QWidget* parent = nullptr);
 
-    QLineEdit* TextBox1;
-    QLineEdit* TextBox2;
-    QComboBox* Combozt;
-    QPushButton* CommandButton1;
-    QPushButton* CommandButton2;
-
 private:
     void swap();
 
     AppState& m_state;
+    QLineEdit* m_heldTable;
+    QLineEdit* m_currentTable;
+    QComboBox* m_otherTable;
+    QPushButton* m_swapButton;
+    QPushButton* m_cancelButton;
 };

@@ -43,34 +43,34 @@ TransferPanel::TransferPanel(AppState& state, LightController* light, QWidget* p
     , m_state(state)
     , m_light(light)
 {
-    setObjectName(QStringLiteral("FZt"));
-    TextBox1 = shown("TextBox1", this);
-    TextBox1->hide();
-    TextBox2 = shown("TextBox2", this);
-    Combozt = new QComboBox(this);
-    Combozt->setObjectName(QStringLiteral("Combozt"));
-    CommandButton1 = button("CommandButton1", tr(ConfirmOut), this);
-    CommandButton3 = button("CommandButton3", tr("转入确认"), this);
-    CommandButton2 = button("CommandButton2", tr("关闭"), this);
+    setObjectName(QStringLiteral("transferPanel"));
+    m_heldSource = shown("heldSource", this);
+    m_heldSource->hide();
+    m_source = shown("source", this);
+    m_target = new QComboBox(this);
+    m_target->setObjectName(QStringLiteral("target"));
+    m_transferOutButton = button("transferOutButton", tr(ConfirmOut), this);
+    m_transferInButton = button("transferInButton", tr("转入确认"), this);
+    m_closeButton = button("closeButton", tr("关闭"), this);
 
     auto* hint = new QLabel(tr("先转出确认,选择台位后,点[转入确认]按钮."), this);
     hint->setWordWrap(true);
     auto* form = new QFormLayout;
-    form->addRow(tr("现 桌 台："), TextBox2);
-    form->addRow(tr("换入桌台："), Combozt);
+    form->addRow(tr("现 桌 台："), m_source);
+    form->addRow(tr("换入桌台："), m_target);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CommandButton1);
-    buttons->addWidget(CommandButton3);
-    buttons->addWidget(CommandButton2);
+    buttons->addWidget(m_transferOutButton);
+    buttons->addWidget(m_transferInButton);
+    buttons->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
     layout->addLayout(form);
     layout->addLayout(buttons);
     hide();
 
-    connect(CommandButton1, &QPushButton::clicked, this, &TransferPanel::toggleTransferOut);
-    connect(CommandButton3, &QPushButton::clicked, this, &TransferPanel::transferIn);
-    connect(CommandButton2, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_transferOutButton, &QPushButton::clicked, this, &TransferPanel::toggleTransferOut);
+    connect(m_transferInButton, &QPushButton::clicked, this, &TransferPanel::transferIn);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void TransferPanel::prepare(qint16 table)
@@ -83,10 +83,10 @@ void TransferPanel::prepare(qint16 table)
     }
     if (!inUse || !fillFreeTables())
         return;
-    TextBox1->setText(QString::number(table));
-    TextBox2->setText(TextBox1->text());
-    CommandButton1->setText(tr(ConfirmOut));
-    CommandButton3->setEnabled(false);
+    m_heldSource->setText(QString::number(table));
+    m_source->setText(m_heldSource->text());
+    m_transferOutButton->setText(tr(ConfirmOut));
+    m_transferInButton->setEnabled(false);
     show();
 }
 
@@ -98,26 +98,26 @@ bool TransferPanel::fillFreeTables()
         showError(found);
         return false;
     }
-    Combozt->clear();
-    for (const qint16 zhao : free)
-        Combozt->addItem(QString::number(zhao));
+    m_target->clear();
+    for (const qint16 number : free)
+        m_target->addItem(QString::number(number));
     return !free.isEmpty();
 }
 
 void TransferPanel::toggleTransferOut()
 {
-    const bool confirming = CommandButton1->text() == tr(ConfirmOut);
-    CommandButton3->setEnabled(confirming);
-    light(confirming ? 0 : 1, TextBox2->text());
-    CommandButton1->setText(tr(confirming ? CancelOut : ConfirmOut));
+    const bool confirming = m_transferOutButton->text() == tr(ConfirmOut);
+    m_transferInButton->setEnabled(confirming);
+    switchLamp(confirming ? 0 : 1, m_source->text());
+    m_transferOutButton->setText(tr(confirming ? CancelOut : ConfirmOut));
 }
 
 // A refused transfer leaves the transfer-out confirmed, so the operator can
 // pick another free table or cancel and light the source again.
 void TransferPanel::transferIn()
 {
-    const std::optional<qint16> source = tableNumber(TextBox2->text());
-    const std::optional<qint16> target = tableNumber(Combozt->currentText());
+    const std::optional<qint16> source = tableNumber(m_source->text());
+    const std::optional<qint16> target = tableNumber(m_target->currentText());
     if (!source || !target)
         return;
     TableMove::Transfer outcome = TableMove::Transfer::Moved;
@@ -132,18 +132,18 @@ void TransferPanel::transferIn()
             hide();
             Q_EMIT moved();
         } else if (!fillFreeTables()) {
-            CommandButton3->setEnabled(false);
+            m_transferInButton->setEnabled(false);
         }
         return;
     }
-    Messages::information(tr("%1 号桌的客人的账单已改为  %2  号台。").arg(TextBox2->text(), Combozt->currentText()));
-    light(1, Combozt->currentText());
+    Messages::information(tr("%1 号桌的客人的账单已改为  %2  号台。").arg(m_source->text(), m_target->currentText()));
+    switchLamp(1, m_target->currentText());
     hide();
     Q_EMIT moved();
 }
 
-void TransferPanel::light(int command, const QString& table)
+void TransferPanel::switchLamp(int command, const QString& table)
 {
     if (m_state.params.lightControl)
-        m_light->SendDAta(command, table);
+        m_light->sendTable(command, table);
 }

@@ -8,9 +8,9 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// FZt, the board's transfer panel. A transfer has two steps: the transfer-out
+// The board's transfer panel. A transfer has two steps: the transfer-out
 // puts the source's lamp out (and a cancel puts it on again), then the
-// transfer-in moves the visit to the table chosen in Combozt. Only the
+// transfer-in moves the visit to the table chosen in m_target. Only the
 // transfer-in writes, and it tells why when the tables are no longer as the
 // panel showed them.
 class TransferPanel : public QGroupBox
@@ -24,13 +24,6 @@ public:
     // is free; otherwise stays hidden without a word.
     void prepare(qint16 table);
 
-    QLineEdit* TextBox1;
-    QLineEdit* TextBox2;
-    QComboBox* Combozt;
-    QPushButton* CommandButton1;
-    QPushButton* CommandButton2;
-    QPushButton* CommandButton3;
-
 Q_SIGNALS:
     // A visit changed tables; the board shows it.
     void moved();
@@ -39,8 +32,14 @@ private:
     bool fillFreeTables();
     void toggleTransferOut();
     void transferIn();
-    void light(int command, const QString& table);
+    void switchLamp(int command, const QString& table);
 
     AppState& m_state;
     LightController* m_light;
+    QLineEdit* m_heldSource;
+    QLineEdit* m_source;
+    QComboBox* m_target;
+    QPushButton* m_transferOutButton;
+    QPushButton* m_closeButton;
+    QPushButton* m_transferInButton;
 };
