@@ -172,7 +172,7 @@ Result NightRun::sellToTable()
     typed.price = price;
     typed.amount = GoodsDocument::amountText(GoodsDocument::amountOf(count, price).value_or(0));
     typed.czyname = m_state.OperatorName;
-    typed.number = table;
+    typed.zhao = table;
     const GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                            {m_state.BusinessDate, m_state.OperatorName});
     if (!saved.done())
