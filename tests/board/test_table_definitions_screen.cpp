@@ -11,7 +11,7 @@
 
 // The table definitions: every pricing and opening rule reads these rows, so
 // what may reach them, and what must not be lost, is checked here.
-class TestFormWhdy : public QObject
+class TableDefinitionsScreenTest : public QObject
 {
     Q_OBJECT
 
@@ -28,9 +28,12 @@ private Q_SLOTS:
 
 namespace {
 
+// The boxes in the order of TableDefinitions::Columns.
 QLineEdit* box(const TableDefinitionsScreen& screen, int i)
 {
-    return control<QLineEdit>(&screen, QStringLiteral("Text1_") + QString::number(i));
+    static const char* const names[] = {"numberBox",      "nameBox",    "inUseBox", "depositBox",
+                                        "billingUnitBox", "minimumBox", "cardBox"};
+    return control<QLineEdit>(&screen, QLatin1String(names[i]));
 }
 
 void run(const TableDefinitionsScreen& screen, const char* key)
@@ -48,7 +51,7 @@ void goTo(const TableDefinitionsScreen& screen, int row)
 
 } // namespace
 
-void TestFormWhdy::proposedNumber_data()
+void TableDefinitionsScreenTest::proposedNumber_data()
 {
     QTest::addColumn<QString>("current");
     QTest::addColumn<bool>("empty");
@@ -59,7 +62,7 @@ void TestFormWhdy::proposedNumber_data()
     QTest::newRow("empty list") << "" << true << "1";
 }
 
-void TestFormWhdy::proposedNumber()
+void TableDefinitionsScreenTest::proposedNumber()
 {
     QFETCH(QString, current);
     QFETCH(bool, empty);
@@ -67,7 +70,7 @@ void TestFormWhdy::proposedNumber()
     QCOMPARE(TableDefinitions::proposedNumber(current, empty), proposal);
 }
 
-void TestFormWhdy::olderFileGainsColumns()
+void TableDefinitionsScreenTest::olderFileGainsColumns()
 {
     HallFixture f;
     QVERIFY(f.ready());
@@ -87,7 +90,7 @@ void TestFormWhdy::olderFileGainsColumns()
     QCOMPARE(f.messages.count(), 1);
 }
 
-void TestFormWhdy::refusedRowIsNotSaved_data()
+void TableDefinitionsScreenTest::refusedRowIsNotSaved_data()
 {
     QTest::addColumn<int>("boxIndex");
     QTest::addColumn<QString>("typed");
@@ -117,7 +120,7 @@ void TestFormWhdy::refusedRowIsNotSaved_data()
                                                   << "" << false;
 }
 
-void TestFormWhdy::refusedRowIsNotSaved()
+void TableDefinitionsScreenTest::refusedRowIsNotSaved()
 {
     QFETCH(int, boxIndex);
     QFETCH(QString, typed);
@@ -152,7 +155,7 @@ void TestFormWhdy::refusedRowIsNotSaved()
     QVERIFY(!box(screen, boxIndex)->isReadOnly());
 }
 
-void TestFormWhdy::addedRowIsSavedOnlyOnSave()
+void TableDefinitionsScreenTest::addedRowIsSavedOnlyOnSave()
 {
     HallFixture f;
     QVERIFY(f.ready());
@@ -174,7 +177,7 @@ void TestFormWhdy::addedRowIsSavedOnlyOnSave()
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("110"));
 }
 
-void TestFormWhdy::tableInUseIsNotDeleted()
+void TableDefinitionsScreenTest::tableInUseIsNotDeleted()
 {
     HallFixture f;
     QVERIFY(f.ready());
@@ -192,7 +195,7 @@ void TestFormWhdy::tableInUseIsNotDeleted()
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("2"));
 }
 
-void TestFormWhdy::rightsLetterB()
+void TableDefinitionsScreenTest::rightsLetterB()
 {
     HallFixture f;
     QVERIFY(f.ready());
@@ -207,5 +210,5 @@ void TestFormWhdy::rightsLetterB()
     }
 }
 
-QTEST_MAIN(TestFormWhdy)
+QTEST_MAIN(TableDefinitionsScreenTest)
 #include "test_table_definitions_screen.moc"

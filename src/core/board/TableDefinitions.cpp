@@ -5,6 +5,9 @@
 #include "core/base/TypedNumber.h"
 
 #include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
 #include <QSqlRecord>
 
 namespace TableDefinitions {
@@ -103,7 +106,7 @@ QString proposedNumber(const QString& current, bool listEmpty)
     return Notation::Trim(Notation::Left(current, length - 1)) + Notation::Trim(Notation::Str(last + 1));
 }
 
-Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::optional<int> original)
+Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> original)
 {
     const QString numberText = Notation::Trim(typed[Number]);
     if (numberText.isEmpty())
@@ -113,7 +116,7 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
         return refuse(Number,
                       QCoreApplication::translate("TableDefinitions", "位号必须是 1 到 %1 之间的整数，“%2”不是。")
                           .arg(QString::number(LargestNumber), numberText));
-    const int zhao = int(*number);
+    const int tableNumber = int(*number);
     const QString name = Notation::Trim(typed[Name]);
     if (name.isEmpty())
         return refuse(Name, QCoreApplication::translate("TableDefinitions", "名称不能为空"));
@@ -140,21 +143,22 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
     // A row being renumbered is itself no duplicate: compare with the others.
     const int self = original.value_or(0);
     Result result = Result::success();
-    if (!original || *original != zhao) {
-        const QVariant taken = Sql::scalar(db, QStringLiteral("select mc from zhdy where zhao=?"), {zhao}, &result);
+    if (!original || *original != tableNumber) {
+        const QVariant taken =
+            Sql::scalar(db, QStringLiteral("select mc from zhdy where zhao=?"), {tableNumber}, &result);
         if (!result)
             return failed(result);
         if (taken.isValid())
             return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号 %1 已经是台位“%2”，不能重复。")
-                                      .arg(QString::number(zhao), Notation::Trim(taken.toString())));
+                                      .arg(QString::number(tableNumber), Notation::Trim(taken.toString())));
     }
-    const int held = original.value_or(zhao);
+    const int held = original.value_or(tableNumber);
     const bool open =
         Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {held}, &result)
             .toInt() > 0;
     if (!result)
         return failed(result);
-    if (open && held != zhao)
+    if (open && held != tableNumber)
         return refuse(
             Number,
             QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能改位号，请结帐后再改。").arg(held));
@@ -187,7 +191,7 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
     }
 
     Checked checked;
-    checked.values = {zhao,
+    checked.values = {tableNumber,
                       name,
                       int(*inUse),
                       *deposit,
@@ -197,23 +201,75 @@ Checked check(const QSqlDatabase& db, const std::array<QString, 7>& typed, std::
     return checked;
 }
 
-Removal remove(QSqlDatabase& db, int zhao)
+Removal remove(QSqlDatabase& db, int tableNumber)
 {
     Removal removal;
-    removal.result = Sql::transaction(db, [&db, &removal, zhao] {
+    removal.result = Sql::transaction(db, [&db, &removal, tableNumber] {
         Result result = Result::success();
         const QVariant open = Sql::scalar(
-            db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {zhao}, &result);
+            db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {tableNumber}, &result);
         if (!result)
             return result;
         if (open.toInt() > 0) {
             removal.refusal = Notice::exclamation(
-                QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能删除，请先结帐。").arg(zhao));
+                QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能删除，请先结帐。")
+                    .arg(tableNumber));
             return Result::success();
         }
-        return Sql::exec(db, QStringLiteral("delete from zhdy where zhao=?"), {zhao});
+        return Sql::exec(db, QStringLiteral("delete from zhdy where zhao=?"), {tableNumber});
     });
     return removal;
 }
 
 } // namespace TableDefinitions
+
+TableDefinitionsModel::TableDefinitionsModel(QObject* parent, const QSqlDatabase& db)
+    : QSqlTableModel(parent, db)
+{
+    setTable(QStringLiteral("zhdy"));
+    QSqlIndex key(QString(), QStringLiteral("zhao"));
+    key.append(record().field(QStringLiteral("zhao")));
+    setPrimaryKey(key);
+    setEditStrategy(QSqlTableModel::OnManualSubmit);
+    setSort(fieldIndex(QStringLiteral("zhao")), Qt::AscendingOrder);
+}
+
+QString TableDefinitionsModel::numberAt(int row) const
+{
+    return data(index(row, column("zhao"))).toString();
+}
+
+int TableDefinitionsModel::rowOfNumber(const QString& number) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (numberAt(row) == number)
+            return row;
+    }
+    return -1;
+}
+
+std::optional<TableDefinitions::Typed> TableDefinitionsModel::appendRow(int current)
+{
+    const bool empty = rowCount() == 0;
+    const QString number = empty ? QString() : numberAt(current);
+    const QString proposal = TableDefinitions::proposedNumber(number, empty);
+    const QString unit = empty ? QStringLiteral("0") : data(index(current, column("zxjffz"))).toString();
+    const QString minimum = empty ? QStringLiteral("0") : data(index(current, column("zdxffz"))).toString();
+    if (!insertRow(rowCount()))
+        return std::nullopt;
+    return TableDefinitions::Typed{proposal, QString(), QStringLiteral("0"), QStringLiteral("0"), unit,
+                                   minimum,  QString()};
+}
+
+TableDefinitions::Checked TableDefinitionsModel::save(int row, const TableDefinitions::Typed& typed,
+                                                      std::optional<int> original)
+{
+    TableDefinitions::Checked checked = TableDefinitions::check(database(), typed, original);
+    if (!checked.accepted())
+        return checked;
+    for (int i = 0; i < checked.values.size(); ++i)
+        setData(index(row, column(TableDefinitions::Columns[std::size_t(i)])), checked.values.at(i));
+    if (!submitAll())
+        checked.result = Result::fromSqlError(lastError());
+    return checked;
+}

@@ -4,12 +4,10 @@
 #include "core/base/DesktopCalculator.h"
 #include "core/base/ErrorReporter.h"
 #include "core/base/Messages.h"
-#include "core/board/TableDefinitions.h"
 #include "ui/base/KeyToolbar.h"
 #include "ui/base/MoveButtons.h"
 #include "ui/base/ProgramFolder.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDataWidgetMapper>
 #include <QGridLayout>
@@ -21,11 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
-#include <QSqlField>
-#include <QSqlIndex>
 #include <QSqlQueryModel>
-#include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -38,41 +32,25 @@ namespace {
 
 const char* const Caption = QT_TRANSLATE_NOOP("TableDefinitionsScreen", "位号设置");
 
-// zhdy has no primary key of its own; its unique number serves, so that a
-// row is found by the number it was read with, also when it is renumbered.
-class TableRows : public QSqlTableModel
-{
-public:
-    TableRows(QObject* parent, const QSqlDatabase& db)
-        : QSqlTableModel(parent, db)
-    {
-        setTable(QStringLiteral("zhdy"));
-        QSqlIndex key(QString(), QStringLiteral("zhao"));
-        key.append(record().field(QStringLiteral("zhao")));
-        setPrimaryKey(key);
-        setEditStrategy(QSqlTableModel::OnManualSubmit);
-        setSort(fieldIndex(QStringLiteral("zhao")), Qt::AscendingOrder);
-    }
-};
-
 struct BoxText
 {
+    const char* name;
     const char* label;
     const char* hint;
 };
 
 const BoxText Boxes[] = {
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 位    号"), nullptr},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 名    称"), nullptr},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 使用标记"), nullptr},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 服务费率："), nullptr},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", "最小计费分钟"),
+    {"numberBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 位    号"), nullptr},
+    {"nameBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 名    称"), nullptr},
+    {"inUseBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 使用标记"), nullptr},
+    {"depositBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", " 服务费率："), nullptr},
+    {"billingUnitBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", "最小计费分钟"),
      QT_TRANSLATE_NOOP("TableDefinitionsScreen",
                        "   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。")},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", "最低消费分钟 "),
+    {"minimumBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", "最低消费分钟 "),
      QT_TRANSLATE_NOOP("TableDefinitionsScreen", "   最低消费分钟：如设成0，则不计最低消费，如最低消费60 "
                                                  "客人消费不足60分钟按60分钟计算超过则按时间时间计算。")},
-    {QT_TRANSLATE_NOOP("TableDefinitionsScreen", "开台结帐卡号"),
+    {"cardBox", QT_TRANSLATE_NOOP("TableDefinitionsScreen", "开台结帐卡号"),
      QT_TRANSLATE_NOOP("TableDefinitionsScreen", "开台卡号输入：此卡号不能是会员卡，只能是是会员卡中没有此卡号，"
                                                  "在营业界面中刷此卡后回车，自动执行开台或结帐操作。")},
 };
@@ -113,63 +91,66 @@ TableDefinitionsScreen::TableDefinitionsScreen(AppState& state, QWidget* parent)
                                  "现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。"),
                               tr(Caption));
     buildScreen();
-    zd_star();
+    reload();
 }
 
 void TableDefinitionsScreen::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
-    m_browseActions = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { sp_add(); }),
-                       toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
-    m_editActions = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
-                     toolbar->addKey("Cancel", tr("取消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); })};
-    m_browseActions.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); }));
+    RecordEditMode::Controls controls;
+    controls.browseKeys = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { add(); }),
+                           toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    controls.typingKeys = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogSaveButton, [this] { save(); }),
+                           toolbar->addKey("Cancel", tr("取消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    controls.browseKeys.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { remove(); }));
     toolbar->addSeparator();
-    m_browseActions.append(toolbar->addKey("Find", tr("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
+    controls.browseKeys.append(
+        toolbar->addKey("Find", tr("查找"), QStyle::SP_FileDialogContentsView, [this] { find(); }));
     toolbar->addKey("Calc", tr("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
     toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
-    m_combzd = new QComboBox(this);
-    m_combzd->setObjectName(QStringLiteral("Combzd"));
-    m_combzd->setMinimumWidth(160);
-    auto* kinds = new QSqlQueryModel(m_combzd);
-    kinds->setQuery(QStringLiteral("select ct_name, ct_dm from ztinfo"), m_state.DbConn);
-    m_combzd->setModel(kinds);
-    connect(m_combzd, &QComboBox::activated, this, [this] {
-        if (!m_adding && !m_editing)
-            zd_star();
+    m_kindChooser = new QComboBox(this);
+    m_kindChooser->setObjectName(QStringLiteral("kindChooser"));
+    m_kindChooser->setMinimumWidth(160);
+    auto* kinds = new QSqlQueryModel(m_kindChooser);
+    kinds->setQuery(TableDefinitions::KindsListing, m_state.DbConn);
+    m_kindChooser->setModel(kinds);
+    connect(m_kindChooser, &QComboBox::activated, this, [this] {
+        if (!m_mode.typing())
+            reload();
     });
     auto* chooser = new QHBoxLayout;
     chooser->addWidget(new QLabel(tr("台位类型"), this));
-    chooser->addWidget(m_combzd);
+    chooser->addWidget(m_kindChooser);
     chooser->addStretch();
 
-    m_model = new TableRows(this, m_state.DbConn);
+    m_model = new TableDefinitionsModel(this, m_state.DbConn);
     for (int i = 0; i < int(TableDefinitions::Columns.size()); ++i)
-        m_model->setHeaderData(column(TableDefinitions::Columns[std::size_t(i)]), Qt::Horizontal, tr(Headers[i]));
-    m_list = grid(QStringLiteral("DaGridLy"), this);
-    m_list->setModel(m_model);
-    m_list->setMinimumWidth(200);
+        m_model->setHeaderData(m_model->column(TableDefinitions::Columns[std::size_t(i)]), Qt::Horizontal,
+                               tr(Headers[i]));
+    m_tableList = grid(QStringLiteral("tableList"), this);
+    m_tableList->setModel(m_model);
+    m_tableList->setMinimumWidth(200);
     for (int c = 0; c < m_model->columnCount(); ++c)
-        m_list->setColumnHidden(c, c != column("zhao") && c != column("mc"));
-    m_detail = grid(QStringLiteral("daGridDy"), this);
-    m_detail->setModel(m_model);
-    m_detail->setColumnHidden(column("tx"), true);
-    m_detail->horizontalHeader()->setStretchLastSection(true);
+        m_tableList->setColumnHidden(c, c != m_model->column("zhao") && c != m_model->column("mc"));
+    m_detailList = grid(QStringLiteral("detailList"), this);
+    m_detailList->setModel(m_model);
+    m_detailList->setColumnHidden(m_model->column("tx"), true);
+    m_detailList->horizontalHeader()->setStretchLastSection(true);
     // Both lists share the list's selection, so they and the boxes show one row.
-    m_detail->setSelectionModel(m_list->selectionModel());
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    m_detailList->setSelectionModel(m_tableList->selectionModel());
+    connect(m_tableList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid() && current.row() != m_mapper->currentIndex())
                     m_mapper->setCurrentIndex(current.row());
             });
 
     auto* right = new QVBoxLayout;
-    right->addWidget(buildBoxes());
-    right->addWidget(m_detail, 1);
+    right->addWidget(buildBoxes(&controls.moves));
+    right->addWidget(m_detailList, 1);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(m_list);
+    middle->addWidget(m_tableList);
     middle->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -177,98 +158,97 @@ void TableDefinitionsScreen::buildScreen()
     layout->addWidget(toolbar);
     layout->addLayout(chooser);
     layout->addLayout(middle, 1);
+
+    controls.mapper = m_mapper;
+    const std::array<QLineEdit*, 7> all = boxes();
+    controls.boxes = QList<QLineEdit*>(all.begin(), all.end());
+    controls.browseWidgets = {m_tableList, m_detailList, m_kindChooser};
+    m_mode.setControls(std::move(controls));
 }
 
-QWidget* TableDefinitionsScreen::buildBoxes()
+QWidget* TableDefinitionsScreen::buildBoxes(QList<QPushButton*>* moves)
 {
     auto* pane = new QWidget(this);
-    auto* boxes = new QGridLayout(pane);
-    boxes->setContentsMargins(0, 0, 0, 0);
-    boxes->setColumnStretch(2, 1);
+    auto* grid = new QGridLayout(pane);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(2, 1);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
     // The boxes reach the model only through the checked values of save().
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     connect(m_mapper, &QDataWidgetMapper::currentIndexChanged, this, [this](int row) {
-        m_list->selectRow(row);
-        cmd_yd();
+        m_tableList->selectRow(row);
+        m_mode.showMoves();
     });
+    QLineEdit** const targets[] = {&m_numberBox,      &m_nameBox,    &m_inUseBox, &m_depositBox,
+                                   &m_billingUnitBox, &m_minimumBox, &m_cardBox};
     for (int i = 0; i < int(std::size(Boxes)); ++i) {
         auto* label = new QLabel(tr(Boxes[i].label), pane);
         auto* box = new QLineEdit(pane);
-        box->setObjectName(QStringLiteral("Text1_") + QString::number(i));
+        box->setObjectName(QLatin1String(Boxes[i].name));
         box->installEventFilter(this);
         label->setBuddy(box);
-        boxes->addWidget(label, i, 0);
-        boxes->addWidget(box, i, 1);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(box, i, 1);
         if (Boxes[i].hint) {
             auto* hint = new QLabel(tr(Boxes[i].hint), pane);
             hint->setWordWrap(true);
             hint->setForegroundRole(QPalette::PlaceholderText);
-            boxes->addWidget(hint, i, 2);
+            grid->addWidget(hint, i, 2);
         }
-        m_boxes.append(box);
+        *targets[i] = box;
     }
-    auto* moves = new QHBoxLayout;
-    m_moves = addMoveButtons(moves, pane);
-    moves->addStretch();
-    connect(m_moves[0], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
-    connect(m_moves[1], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
-    connect(m_moves[2], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
-    connect(m_moves[3], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
-    boxes->addLayout(moves, int(std::size(Boxes)), 1, 1, 2);
+    auto* moveRow = new QHBoxLayout;
+    *moves = addMoveButtons(moveRow, pane);
+    moveRow->addStretch();
+    connect(moves->at(0), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
+    connect(moves->at(1), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
+    connect(moves->at(2), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
+    connect(moves->at(3), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
+    grid->addLayout(moveRow, int(std::size(Boxes)), 1, 1, 2);
     return pane;
 }
 
-int TableDefinitionsScreen::column(const char* name) const
+std::array<QLineEdit*, 7> TableDefinitionsScreen::boxes() const
 {
-    return m_model->fieldIndex(QLatin1String(name));
+    return {m_numberBox, m_nameBox, m_inUseBox, m_depositBox, m_billingUnitBox, m_minimumBox, m_cardBox};
 }
 
-void TableDefinitionsScreen::zd_star()
+void TableDefinitionsScreen::reload()
 {
     if (!m_model->select())
         showError(Result::fromSqlError(m_model->lastError()));
-    bmbm_set();
-    kongjian_enabled(false);
+    mapBoxes();
+    m_mode.set(RecordEditMode::Mode::Browse);
 }
 
-void TableDefinitionsScreen::bmbm_set()
+void TableDefinitionsScreen::mapBoxes()
 {
     m_mapper->clearMapping();
-    for (int i = 0; i < m_boxes.size(); ++i)
-        m_mapper->addMapping(m_boxes[i], column(TableDefinitions::Columns[std::size_t(i)]));
+    const std::array<QLineEdit*, 7> all = boxes();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        m_mapper->addMapping(all[i], m_model->column(TableDefinitions::Columns[i]));
     m_mapper->toFirst();
     if (m_model->rowCount() == 0)
-        for (QLineEdit* box : std::as_const(m_boxes))
+        for (QLineEdit* box : all)
             box->clear();
 }
 
-void TableDefinitionsScreen::sp_add()
+void TableDefinitionsScreen::add()
 {
-    const bool empty = m_model->rowCount() == 0;
-    const int current = m_mapper->currentIndex();
-    const QString number = empty ? QString() : m_model->data(m_model->index(current, column("zhao"))).toString();
-    const QString proposal = TableDefinitions::proposedNumber(number, empty);
-    // A new table usually follows the rules of the one it is numbered after.
-    const QString unit =
-        empty ? QStringLiteral("0") : m_model->data(m_model->index(current, column("zxjffz"))).toString();
-    const QString minimum =
-        empty ? QStringLiteral("0") : m_model->data(m_model->index(current, column("zdxffz"))).toString();
-    const int row = m_model->rowCount();
-    if (!m_model->insertRow(row)) {
+    const std::optional<TableDefinitions::Typed> proposed = m_model->appendRow(m_mapper->currentIndex());
+    if (!proposed) {
         showError(Result::fromSqlError(m_model->lastError()));
         return;
     }
-    m_mapper->setCurrentIndex(row);
-    const QStringList texts = {proposal, QString(), QStringLiteral("0"), QStringLiteral("0"), unit, minimum, QString()};
-    for (int i = 0; i < m_boxes.size(); ++i)
-        m_boxes[i]->setText(texts.at(i));
-    m_adding = true;
-    m_original.reset();
-    kongjian_enabled(true);
-    m_boxes[0]->setFocus();
-    m_boxes[0]->selectAll();
+    m_mapper->setCurrentIndex(m_model->rowCount() - 1);
+    const std::array<QLineEdit*, 7> all = boxes();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i]->setText((*proposed)[i]);
+    m_originalNumber.reset();
+    m_mode.set(RecordEditMode::Mode::Add);
+    m_numberBox->setFocus();
+    m_numberBox->selectAll();
 }
 
 void TableDefinitionsScreen::edit()
@@ -276,64 +256,52 @@ void TableDefinitionsScreen::edit()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    m_original = m_model->data(m_model->index(row, column("zhao"))).toInt();
-    m_editing = true;
-    kongjian_enabled(true);
-    m_boxes[0]->setFocus();
+    m_originalNumber = m_model->numberAt(row).toInt();
+    m_mode.set(RecordEditMode::Mode::Edit);
+    m_numberBox->setFocus();
 }
 
 void TableDefinitionsScreen::save()
 {
-    if (!m_adding && !m_editing)
+    if (!m_mode.typing())
         return;
-    std::array<QString, 7> typed;
-    for (int i = 0; i < m_boxes.size(); ++i)
-        typed[std::size_t(i)] = m_boxes[i]->text();
-    const TableDefinitions::Checked checked = TableDefinitions::check(m_state.DbConn, typed, m_original);
+    TableDefinitions::Typed typed;
+    const std::array<QLineEdit*, 7> all = boxes();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        typed[i] = all[i]->text();
+    const TableDefinitions::Checked checked = m_model->save(m_mapper->currentIndex(), typed, m_originalNumber);
     if (!checked.result) {
         showError(checked.result);
         return;
     }
     if (!checked.accepted()) {
         Messages::tell(checked.refusal);
-        m_boxes[checked.box]->setFocus();
-        m_boxes[checked.box]->selectAll();
+        all[std::size_t(checked.box)]->setFocus();
+        all[std::size_t(checked.box)]->selectAll();
         return;
     }
-    const int row = m_mapper->currentIndex();
-    for (int i = 0; i < checked.values.size(); ++i)
-        m_model->setData(m_model->index(row, column(TableDefinitions::Columns[std::size_t(i)])), checked.values.at(i));
-    if (!m_model->submitAll()) {
-        showError(Result::fromSqlError(m_model->lastError()));
-        return;
-    }
-    m_adding = false;
-    m_editing = false;
-    m_original.reset();
-    kongjian_enabled(false);
-    goToRow(rowOfNumber(checked.values.at(0).toString()));
+    m_originalNumber.reset();
+    m_mode.set(RecordEditMode::Mode::Browse);
+    goToRow(m_model->rowOfNumber(checked.values.at(0).toString()));
 }
 
-void TableDefinitionsScreen::qy_upda()
+void TableDefinitionsScreen::cancel()
 {
     const int row = m_mapper->currentIndex();
     m_model->revertAll();
-    m_adding = false;
-    m_editing = false;
-    m_original.reset();
-    kongjian_enabled(false);
+    m_originalNumber.reset();
+    m_mode.set(RecordEditMode::Mode::Browse);
     goToRow(std::min(row, m_model->rowCount() - 1));
 }
 
-void TableDefinitionsScreen::sp_dele()
+void TableDefinitionsScreen::remove()
 {
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
     if (!Messages::askDefaultNo(tr("确认删除当前记录"), tr(Caption)))
         return;
-    const int zhao = m_model->data(m_model->index(row, column("zhao"))).toInt();
-    const TableDefinitions::Removal removal = TableDefinitions::remove(m_state.DbConn, zhao);
+    const TableDefinitions::Removal removal = TableDefinitions::remove(m_state.DbConn, m_model->numberAt(row).toInt());
     if (showStopped(removal.result, removal.refusal))
         return;
     if (!m_model->select())
@@ -347,12 +315,12 @@ void TableDefinitionsScreen::find()
     const QString number =
         QInputDialog::getText(this, tr("查询"), tr("请输入位号:"), QLineEdit::Normal, QString(), &answered);
     if (answered && !number.trimmed().isEmpty())
-        find_set(number);
+        showNumber(number);
 }
 
-void TableDefinitionsScreen::find_set(const QString& number)
+void TableDefinitionsScreen::showNumber(const QString& number)
 {
-    const int row = rowOfNumber(number.trimmed());
+    const int row = m_model->rowOfNumber(number.trimmed());
     if (row < 0) {
         Messages::exclamation(tr("无符合条件记录"), tr(Caption));
         return;
@@ -360,21 +328,12 @@ void TableDefinitionsScreen::find_set(const QString& number)
     goToRow(row);
 }
 
-int TableDefinitionsScreen::rowOfNumber(const QString& number) const
-{
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (m_model->data(m_model->index(row, column("zhao"))).toString() == number)
-            return row;
-    }
-    return -1;
-}
-
 void TableDefinitionsScreen::goToRow(int row)
 {
     if (row < 0) {
-        for (QLineEdit* box : std::as_const(m_boxes))
+        for (QLineEdit* box : boxes())
             box->clear();
-        cmd_yd();
+        m_mode.showMoves();
         return;
     }
     m_mapper->setCurrentIndex(row);
@@ -388,46 +347,20 @@ void TableDefinitionsScreen::startCalculator()
         Messages::exclamation(tr("没有找到计算器程序。"), tr(Caption));
 }
 
-void TableDefinitionsScreen::kongjian_enabled(bool editing)
-{
-    for (QAction* action : std::as_const(m_browseActions))
-        action->setEnabled(!editing);
-    for (QAction* action : std::as_const(m_editActions))
-        action->setEnabled(editing);
-    for (QLineEdit* box : std::as_const(m_boxes))
-        box->setReadOnly(!editing);
-    // Moving to another row while one is being edited would leave its
-    // typing behind in the boxes of the wrong row.
-    m_list->setEnabled(!editing);
-    m_detail->setEnabled(!editing);
-    m_combzd->setEnabled(!editing);
-    cmd_yd();
-}
-
-void TableDefinitionsScreen::cmd_yd()
-{
-    const bool browsing = !m_adding && !m_editing;
-    const int row = m_mapper->currentIndex();
-    const int last = m_model->rowCount() - 1;
-    m_moves[0]->setEnabled(browsing && row > 0);
-    m_moves[1]->setEnabled(browsing && row > 0);
-    m_moves[2]->setEnabled(browsing && row >= 0 && row < last);
-    m_moves[3]->setEnabled(browsing && row >= 0 && row < last);
-}
-
 bool TableDefinitionsScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    const int i = int(m_boxes.indexOf(qobject_cast<QLineEdit*>(watched)));
-    if (i < 0 || event->type() != QEvent::KeyPress)
+    const std::array<QLineEdit*, 7> all = boxes();
+    const auto found = std::find(all.begin(), all.end(), watched);
+    if (found == all.end() || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QDialog::eventFilter(watched, event);
-    if (i == 0 && m_boxes[0]->text().trimmed().isEmpty())
+    if (watched == m_numberBox && m_numberBox->text().trimmed().isEmpty())
         Messages::critical(tr("位号不能为空"), tr(Caption));
-    else if (i == 1 && m_boxes[1]->text().trimmed().isEmpty())
+    else if (watched == m_nameBox && m_nameBox->text().trimmed().isEmpty())
         Messages::critical(tr("名称不能为空"), tr(Caption));
-    else if (i + 1 < m_boxes.size())
-        m_boxes[i + 1]->setFocus();
+    else if (std::next(found) != all.end())
+        (*std::next(found))->setFocus();
     return true;
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QDialog>
-#include <QList>
+#include "core/board/TableDefinitions.h"
+#include "ui/base/RecordEditMode.h"
 
+#include <QDialog>
+
+#include <array>
 #include <optional>
 
 struct AppState;
-class QAction;
 class QComboBox;
 class QDataWidgetMapper;
 class QLineEdit;
 class QPushButton;
-class QSqlTableModel;
 class QTableView;
 
 // The table definitions: the hall's tables in two lists and seven boxes over
@@ -30,35 +31,36 @@ protected:
 
 private:
     void buildScreen();
-    QWidget* buildBoxes();
-    void zd_star();
-    void bmbm_set();
-    void sp_add();
+    // Builds the boxes and the record moves, which it leaves in *moves.
+    QWidget* buildBoxes(QList<QPushButton*>* moves);
+    void reload();
+    void mapBoxes();
+    void add();
     void edit();
     void save();
-    void qy_upda();
-    void sp_dele();
+    void cancel();
+    void remove();
     void find();
-    void find_set(const QString& number);
+    void showNumber(const QString& number);
     void startCalculator();
-    void kongjian_enabled(bool editing);
-    void cmd_yd();
     void goToRow(int row);
-    int rowOfNumber(const QString& number) const;
-    int column(const char* name) const;
+    // The boxes in the order of TableDefinitions::Columns.
+    std::array<QLineEdit*, 7> boxes() const;
 
     AppState& m_state;
-    QSqlTableModel* m_model = nullptr;
+    TableDefinitionsModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
-    QTableView* m_list = nullptr;
-    QTableView* m_detail = nullptr;
-    QComboBox* m_combzd = nullptr;
-    QList<QLineEdit*> m_boxes;
-    QList<QPushButton*> m_moves;
-    QList<QAction*> m_browseActions;
-    QList<QAction*> m_editActions;
-    bool m_adding = false;
-    bool m_editing = false;
+    RecordEditMode m_mode;
+    QTableView* m_tableList = nullptr;
+    QTableView* m_detailList = nullptr;
+    QComboBox* m_kindChooser = nullptr;
+    QLineEdit* m_numberBox = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QLineEdit* m_inUseBox = nullptr;
+    QLineEdit* m_depositBox = nullptr;
+    QLineEdit* m_billingUnitBox = nullptr;
+    QLineEdit* m_minimumBox = nullptr;
+    QLineEdit* m_cardBox = nullptr;
     // The number the edited row had when it was read.
-    std::optional<int> m_original;
+    std::optional<int> m_originalNumber;
 };
