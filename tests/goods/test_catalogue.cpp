@@ -29,21 +29,21 @@ private Q_SLOTS:
 
 private:
     bool addEntry(const QString& code, const QVariant& name, int zzbj = 1);
-    std::unique_ptr<HallFixture> m_f;
+    std::unique_ptr<HallFixture> m_hall;
 };
 
 bool TestCatalogue::addEntry(const QString& code, const QVariant& name, int zzbj)
 {
-    return m_f->hall.exec(
+    return m_hall->hall.exec(
         QStringLiteral("insert into spzd (headcode, name, spdw, spdj, zzbj) values (?, ?, '瓶', 5, ?)"),
         {code, name, zzbj});
 }
 
 void TestCatalogue::init()
 {
-    m_f.reset(); // its message recorder must be gone before the next one is installed
-    m_f = std::make_unique<HallFixture>();
-    QVERIFY2(m_f->ready(), qPrintable(m_f->error()));
+    m_hall.reset(); // its message recorder must be gone before the next one is installed
+    m_hall = std::make_unique<HallFixture>();
+    QVERIFY2(m_hall->ready(), qPrintable(m_hall->error()));
 }
 
 void TestCatalogue::codeCheck_data()
@@ -79,7 +79,7 @@ void TestCatalogue::codeCheck()
     const QString current = original.isEmpty() && !existing.isEmpty() ? existing.first() : original;
     const QString code = original.isEmpty() ? GoodsCode::proposed(current, existing.isEmpty()) : original;
     QCOMPARE(code, proposal);
-    const GoodsCode::Checked checked = GoodsCode::check(m_f->hall.db(), {}, code, original);
+    const GoodsCode::Checked checked = GoodsCode::check(m_hall->hall.db(), {}, code, original);
     QVERIFY(checked.result);
     QCOMPARE(checked.refusal.text, refusal);
 }
@@ -87,37 +87,37 @@ void TestCatalogue::codeCheck()
 void TestCatalogue::enterChainSavesAndStartsTheNext()
 {
     QVERIFY(addEntry(QStringLiteral("001"), QStringLiteral("矿泉水")));
-    CatalogueScreen screen(m_f->hall.state);
+    CatalogueScreen screen(m_hall->hall.state);
     control<QAction>(&screen, QStringLiteral("Add"))->trigger();
-    const auto box = [&screen](int i) {
-        return control<QLineEdit>(&screen, QStringLiteral("Text1_%1").arg(i));
+    const auto box = [&screen](const char* name) {
+        return control<QLineEdit>(&screen, QLatin1String(name));
     };
-    QCOMPARE(box(0)->text(), QStringLiteral("002"));
-    const QList<std::pair<int, QString>> typing = {{0, QString()},
-                                                   {1, QStringLiteral("可乐")},
-                                                   {2, QStringLiteral("kl")},
-                                                   {3, QStringLiteral("罐")},
-                                                   {15, QStringLiteral("6.5")},
-                                                   {5, QStringLiteral("1")},
-                                                   {6, QStringLiteral("0.5")}};
+    QCOMPARE(box("codeBox")->text(), QStringLiteral("002"));
+    const QList<std::pair<const char*, QString>> typing = {{"codeBox", QString()},
+                                                           {"nameBox", QStringLiteral("可乐")},
+                                                           {"mnemonicBox", QStringLiteral("kl")},
+                                                           {"unitBox", QStringLiteral("罐")},
+                                                           {"priceBox", QStringLiteral("6.5")},
+                                                           {"memberReductionBox", QStringLiteral("1")},
+                                                           {"guestReductionBox", QStringLiteral("0.5")}};
     for (const auto& [i, text] : typing) {
         if (!text.isEmpty())
             box(i)->setText(text);
         QTest::keyClick(box(i), Qt::Key_Return);
     }
-    QCOMPARE(m_f->messages.count(), 0);
-    QCOMPARE(m_f->value(QStringLiteral("select spjm || '/' || spdj || '/' || sp_max || '/' || sp_mix from spzd "
-                                       "where headcode = '002'")),
+    QCOMPARE(m_hall->messages.count(), 0);
+    QCOMPARE(m_hall->value(QStringLiteral("select spjm || '/' || spdj || '/' || sp_max || '/' || sp_mix from spzd "
+                                          "where headcode = '002'")),
              QVariant(QStringLiteral("KL/6.5/1.0/0.5")));
-    QCOMPARE(box(0)->text(), QStringLiteral("003"));
+    QCOMPARE(box("codeBox")->text(), QStringLiteral("003"));
     // A price that is not a plain amount never reaches the catalogue.
-    box(0)->setText(QStringLiteral("003"));
-    box(1)->setText(QStringLiteral("雪碧"));
-    box(3)->setText(QStringLiteral("罐"));
-    box(15)->setText(QStringLiteral("1e-50"));
-    QTest::keyClick(box(6), Qt::Key_Return);
-    QCOMPARE(m_f->messages.count(), 1);
-    QCOMPARE(m_f->value(QStringLiteral("select count(*) from spzd where headcode = '003'")), QVariant(0));
+    box("codeBox")->setText(QStringLiteral("003"));
+    box("nameBox")->setText(QStringLiteral("雪碧"));
+    box("unitBox")->setText(QStringLiteral("罐"));
+    box("priceBox")->setText(QStringLiteral("1e-50"));
+    QTest::keyClick(box("guestReductionBox"), Qt::Key_Return);
+    QCOMPARE(m_hall->messages.count(), 1);
+    QCOMPARE(m_hall->value(QStringLiteral("select count(*) from spzd where headcode = '003'")), QVariant(0));
 }
 
 void TestCatalogue::protectedEntriesStay_data()
@@ -139,13 +139,13 @@ void TestCatalogue::protectedEntriesStay()
     QVERIFY(addEntry(QStringLiteral("004"), QStringLiteral("红牛")));
     QVERIFY(addEntry(QStringLiteral("010"), QStringLiteral("饮料"), 0));
     // A purchase keeps what the goods box held: the name after a lookup.
-    QVERIFY(m_f->hall.exec(QStringLiteral("insert into ckv_sr (wlcode, count, price, amount) values "
-                                          "('可乐', 10, 3, 30), ('003', 5, 2, 10)")));
+    QVERIFY(m_hall->hall.exec(QStringLiteral("insert into ckv_sr (wlcode, count, price, amount) values "
+                                             "('可乐', 10, 3, 30), ('003', 5, 2, 10)")));
     {
-        CatalogueScreen screen(m_f->hall.state);
+        CatalogueScreen screen(m_hall->hall.state);
         auto* dele = control<QAction>(&screen, QStringLiteral("Dele"));
         for (int row = 0;; ++row) {
-            auto* view = screen.findChild<QAbstractItemView*>(QStringLiteral("daGridDy"));
+            auto* view = screen.findChild<QAbstractItemView*>(QStringLiteral("codeList"));
             QVERIFY(row < view->model()->rowCount());
             if (view->model()->index(row, 0).data().toString() == code) {
                 view->setCurrentIndex(view->model()->index(row, 0));
@@ -153,12 +153,12 @@ void TestCatalogue::protectedEntriesStay()
             }
         }
         QCOMPARE(dele->isEnabled(), deleted);
-        QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Text1_0"))->text(), code);
+        QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("codeBox"))->text(), code);
     }
-    const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_f->hall.db(), code);
+    const GoodsCatalogue::Removal removal = GoodsCatalogue::remove(m_hall->hall.db(), code);
     QVERIFY(removal.result);
     QCOMPARE(removal.refusal.isEmpty(), deleted);
-    QCOMPARE(m_f->value(QStringLiteral("select count(*) from spzd where headcode = ?"), {code}).toInt(),
+    QCOMPARE(m_hall->value(QStringLiteral("select count(*) from spzd where headcode = ?"), {code}).toInt(),
              deleted ? 0 : 1);
 }
 
@@ -170,33 +170,34 @@ void TestCatalogue::closingDropsNamelessAndSetsFlags()
     QVERIFY(addEntry(QStringLiteral("004"), QStringLiteral("饮料"), 0));
     QVERIFY(addEntry(QStringLiteral("004001"), QStringLiteral("橙汁"), 0));
     {
-        CatalogueScreen screen(m_f->hall.state);
+        CatalogueScreen screen(m_hall->hall.state);
         screen.reject();
     }
-    QCOMPARE(m_f->value(QStringLiteral("select group_concat(headcode || ':' || zzbj || ':' || coalesce(point_h, '-'), "
-                                       "' ') from (select * from spzd order by headcode)")),
-             QVariant(QStringLiteral("003:1:1 004:0:1 004001:1:-")));
+    QCOMPARE(
+        m_hall->value(QStringLiteral("select group_concat(headcode || ':' || zzbj || ':' || coalesce(point_h, '-'), "
+                                     "' ') from (select * from spzd order by headcode)")),
+        QVariant(QStringLiteral("003:1:1 004:0:1 004001:1:-")));
 }
 
 void TestCatalogue::importTwiceAddsOnce()
 {
-    QVERIFY(m_f->hall.exec(QStringLiteral("insert into spfl99 (sort, name, bm_sort, bm_name) values "
-                                          "(' 01 ', '饮料', '1', '吧台'), ('02', '零食', '1', '吧台')")));
-    QVERIFY(m_f->hall.exec(QStringLiteral("insert into spml99 (headcode, speccode, name, unit, handcode) values "
-                                          "('01', 'x1', '可乐', '罐', 'KL'), ('02', 'x1', '薯片', '袋', 'SP')")));
-    QVERIFY(m_f->hall.exec(QStringLiteral("insert into bmzd99 (sort, name) values ('1', '吧台')")));
+    QVERIFY(m_hall->hall.exec(QStringLiteral("insert into spfl99 (sort, name, bm_sort, bm_name) values "
+                                             "(' 01 ', '饮料', '1', '吧台'), ('02', '零食', '1', '吧台')")));
+    QVERIFY(m_hall->hall.exec(QStringLiteral("insert into spml99 (headcode, speccode, name, unit, handcode) values "
+                                             "('01', 'x1', '可乐', '罐', 'KL'), ('02', 'x1', '薯片', '袋', 'SP')")));
+    QVERIFY(m_hall->hall.exec(QStringLiteral("insert into bmzd99 (sort, name) values ('1', '吧台')")));
     const QList<std::pair<int, int>> expected = {{4, 1}, {0, 0}};
     for (const auto& [goods, departments] : expected) {
-        const CatalogueImport::Imported imported = CatalogueImport::run(m_f->hall.db());
+        const CatalogueImport::Imported imported = CatalogueImport::run(m_hall->hall.db());
         QVERIFY2(imported.result, qPrintable(imported.result.message()));
         QCOMPARE(imported.goods, goods);
         QCOMPARE(imported.departments, departments);
     }
-    QCOMPARE(m_f->value(QStringLiteral("select group_concat(headcode, ' ') from (select * from spzd order by "
-                                       "headcode)")),
+    QCOMPARE(m_hall->value(QStringLiteral("select group_concat(headcode, ' ') from (select * from spzd order by "
+                                          "headcode)")),
              QVariant(QStringLiteral("01 011 02 021")));
-    QVERIFY(m_f->hall.exec(QStringLiteral("drop table spml99")));
-    const CatalogueImport::Imported missing = CatalogueImport::run(m_f->hall.db());
+    QVERIFY(m_hall->hall.exec(QStringLiteral("drop table spml99")));
+    const CatalogueImport::Imported missing = CatalogueImport::run(m_hall->hall.db());
     QVERIFY(missing.result);
     QVERIFY(missing.refusal.text.contains(QStringLiteral("spml99")));
 }
@@ -224,7 +225,7 @@ void TestCatalogue::findValuesAreBound()
     for (const char* code : {"001", "002", "003"})
         QVERIFY(addEntry(QLatin1String(code),
                          code == QByteArray("002") ? QStringLiteral("可乐") : QString::fromLatin1(code)));
-    GoodsCatalogueModel model(nullptr, m_f->hall.db());
+    GoodsCatalogueModel model(nullptr, m_hall->hall.db());
     model.setCondition(GoodsCatalogue::findCondition(QString(), from, QString(), name));
     QVERIFY(model.select());
     QCOMPARE(model.rowCount(), rows);

@@ -18,8 +18,8 @@ enum Field
     Price,
     MemberReduction,
     GuestReduction,
-    Size,
-    Description,
+    Specification,
+    Origin,
     Department
 };
 
@@ -33,7 +33,7 @@ Checked refuse(Field field, const Notice& notice)
 {
     Checked checked;
     checked.refusal = notice;
-    checked.box = Boxes[std::size_t(field)];
+    checked.box = field;
     return checked;
 }
 
@@ -100,8 +100,8 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
                       *price,
                       *memberReduction,
                       *guestReduction,
-                      boxes[Size].trimmed(),
-                      boxes[Description].trimmed(),
+                      boxes[Specification].trimmed(),
+                      boxes[Origin].trimmed(),
                       department,
                       departmentName.toString(),
                       coded.level,

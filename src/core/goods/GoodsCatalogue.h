@@ -19,8 +19,6 @@ namespace GoodsCatalogue {
 // The columns written from the screen's boxes, in the order of Typed::boxes.
 inline constexpr std::array<const char*, 10> Columns = {"headcode", "name",   "spjm", "spdw", "spdj",
                                                         "sp_max",   "sp_mix", "spgg", "spcd", "bm_sort"};
-// The screen's box (Text1 index) of each of those columns.
-inline constexpr std::array<int, 10> Boxes = {0, 1, 2, 3, 15, 5, 6, 7, 8, 4};
 
 struct Typed
 {
@@ -30,7 +28,7 @@ struct Typed
 struct Checked
 {
     Result result = Result::success();
-    // Refused: what to tell and the box (Text1 index) to correct.
+    // Refused: what to tell and the box (index into Columns) to correct.
     Notice refusal;
     int box = -1;
     // Accepted: the values of Columns followed by bm_name, point_h, zzbj and used_tag.
@@ -50,7 +48,7 @@ inline constexpr std::array<const char*, 14> WrittenColumns = {"headcode", "name
 Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, const Typed& typed,
               const QString& original);
 
-// use_tag_check: marks every category, and every item named by a purchase,
+// Marks every category, and every item named by a purchase,
 // as in use. Purchases hold the goods name where a lookup filled the box, so
 // a purchase names an item by its code or by its name.
 Result markUsed(QSqlDatabase& db);

@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -39,24 +40,24 @@ const QString LogName = QStringLiteral("商品编码");
 
 struct BoxText
 {
-    int index;
+    const char* name;
     const char* column;
     const char* label;
 };
 
-// Text1's boxes in the order they stand; 9 shows the department's name.
-const BoxText Boxes[] = {{0, "headcode", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品编码")},
-                         {1, "name", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品名称")},
-                         {2, "spjm", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品简码")},
-                         {3, "spdw", QT_TRANSLATE_NOOP("CatalogueScreen", " 计量单位")},
-                         {15, "spdj", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品单价")},
-                         {5, "sp_max", QT_TRANSLATE_NOOP("CatalogueScreen", " 会员优惠 ")},
-                         {6, "sp_mix", QT_TRANSLATE_NOOP("CatalogueScreen", "非会员优惠")},
-                         {7, "spgg", QT_TRANSLATE_NOOP("CatalogueScreen", " 规格型号")},
-                         {8, "spcd", QT_TRANSLATE_NOOP("CatalogueScreen", " 产    地")},
-                         {4, "bm_sort", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库编码")},
-                         {9, "bm_name", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库名称")},
-                         {13, "point_h", QT_TRANSLATE_NOOP("CatalogueScreen", " 编码级别")}};
+// The boxes in the order they stand.
+const BoxText Boxes[] = {{"codeBox", "headcode", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品编码")},
+                         {"nameBox", "name", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品名称")},
+                         {"mnemonicBox", "spjm", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品简码")},
+                         {"unitBox", "spdw", QT_TRANSLATE_NOOP("CatalogueScreen", " 计量单位")},
+                         {"priceBox", "spdj", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品单价")},
+                         {"memberReductionBox", "sp_max", QT_TRANSLATE_NOOP("CatalogueScreen", " 会员优惠 ")},
+                         {"guestReductionBox", "sp_mix", QT_TRANSLATE_NOOP("CatalogueScreen", "非会员优惠")},
+                         {"specificationBox", "spgg", QT_TRANSLATE_NOOP("CatalogueScreen", " 规格型号")},
+                         {"originBox", "spcd", QT_TRANSLATE_NOOP("CatalogueScreen", " 产    地")},
+                         {"departmentBox", "bm_sort", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库编码")},
+                         {"departmentNameBox", "bm_name", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库名称")},
+                         {"levelBox", "point_h", QT_TRANSLATE_NOOP("CatalogueScreen", " 编码级别")}};
 
 const char* const Notes = QT_TRANSLATE_NOOP(
     "CatalogueScreen",
@@ -91,17 +92,17 @@ CatalogueScreen::CatalogueScreen(AppState& state, QWidget* parent)
     buildScreen();
     if (!m_model->select())
         showError(Result::fromSqlError(m_model->lastError()));
-    spbm_set();
+    mapBoxes();
     goToRow(m_model->rowCount() - 1);
-    kongjian_enabled(true);
+    showMode(RecordEditMode::Mode::Browse);
     if (m_model->rowCount() > 0)
-        use_tag_check();
+        markUsed();
 }
 
 void CatalogueScreen::done(int result)
 {
-    if (editing())
-        qy_upda();
+    if (m_mode.typing())
+        cancel();
     if (const Result kept = CatalogueUpkeep::run(m_state.DbConn, m_structure); !kept)
         showError(kept);
     if (const Result closed = m_log.close(); !closed)
@@ -112,22 +113,25 @@ void CatalogueScreen::done(int result)
 void CatalogueScreen::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
-    const auto key = [this, toolbar](const char* name, const QString& caption, QStyle::StandardPixmap icon, auto slot) {
-        m_keys.insert(QLatin1String(name), toolbar->addKey(name, caption, icon, slot));
+    RecordEditMode::Controls controls;
+    const auto key = [toolbar](const char* name, const QString& caption, QStyle::StandardPixmap icon, auto slot) {
+        return toolbar->addKey(name, caption, icon, slot);
     };
-    key("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
-    key("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
+    controls.browseKeys = {
+        key("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { printCatalogue(true); }),
+        key("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { printCatalogue(false); })};
     toolbar->addSeparator();
-    key("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { spbm_add(); });
-    key("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); });
-    key("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { sp_save(); });
-    key("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { qy_upda(); });
-    key("Find", tr("查询"), QStyle::SP_FileDialogStart, [this] { find(); });
-    key("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { sp_dele(); });
+    controls.browseKeys.append(key("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { add(); }));
+    controls.browseKeys.append(key("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); }));
+    controls.typingKeys = {key("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
+                           key("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    controls.browseKeys.append(key("Find", tr("查询"), QStyle::SP_FileDialogStart, [this] { find(); }));
+    m_deleteKey = key("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { remove(); });
+    controls.browseKeys.append(m_deleteKey);
     toolbar->addSeparator();
     key("Help", tr("帮助"), QStyle::SP_DialogHelpButton, [] {});
     key("Calc", tr("计算器"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
-    key("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
+    controls.browseKeys.append(key("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
 
     m_model = new GoodsCatalogueModel(this, m_state.DbConn);
     const char* const headers[][2] = {{"headcode", QT_TRANSLATE_NOOP("CatalogueScreen", "商品编码")},
@@ -138,34 +142,35 @@ void CatalogueScreen::buildScreen()
     for (const auto& [name, header] : headers)
         m_model->setHeaderData(column(name), Qt::Horizontal, QCoreApplication::translate("CatalogueScreen", header));
 
-    m_dy = grid(QStringLiteral("daGridDy"), this);
-    m_dy->setModel(m_model);
-    m_ly = grid(QStringLiteral("DaGridLy"), this);
-    m_ly->setModel(m_model);
-    NumberDelegate::install(m_ly, {column("spdj")});
+    m_codeList = grid(QStringLiteral("codeList"), this);
+    m_codeList->setModel(m_model);
+    m_goodsList = grid(QStringLiteral("goodsList"), this);
+    m_goodsList->setModel(m_model);
+    NumberDelegate::install(m_goodsList, {column("spdj")});
     for (int c = 0; c < m_model->record().count(); ++c) {
-        m_dy->setColumnHidden(c, c != column("headcode") && c != column("name"));
-        m_ly->setColumnHidden(c, c != column("headcode") && c != column("name") && c != column("spjm") &&
-                                     c != column("spdw") && c != column("spdj"));
+        m_codeList->setColumnHidden(c, c != column("headcode") && c != column("name"));
+        m_goodsList->setColumnHidden(c, c != column("headcode") && c != column("name") && c != column("spjm") &&
+                                            c != column("spdw") && c != column("spdj"));
     }
     // Both lists share one selection, so they and the boxes show one row.
-    m_ly->setSelectionModel(m_dy->selectionModel());
-    connect(m_dy->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid() && current.row() != m_mapper->currentIndex())
-            m_mapper->setCurrentIndex(current.row());
-    });
+    m_goodsList->setSelectionModel(m_codeList->selectionModel());
+    connect(m_codeList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && current.row() != m_mapper->currentIndex())
+                    m_mapper->setCurrentIndex(current.row());
+            });
     auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("SSTab1"));
-    tabs->addTab(m_dy, tr("商品编码"));
-    tabs->addTab(m_ly, tr("商品列表"));
+    tabs->setObjectName(QStringLiteral("listTabs"));
+    tabs->addTab(m_codeList, tr("商品编码"));
+    tabs->addTab(m_goodsList, tr("商品列表"));
 
     auto* update = new QPushButton(tr("更新"), this);
-    update->setObjectName(QStringLiteral("Command1"));
+    update->setObjectName(QStringLiteral("importButton"));
     update->setAutoDefault(false);
-    connect(update, &QPushButton::clicked, this, [this] { dr1(); });
+    connect(update, &QPushButton::clicked, this, [this] { importOldCatalogue(); });
 
     auto* right = new QVBoxLayout;
-    right->addWidget(buildBoxes());
+    right->addWidget(buildBoxes(&controls.moves));
     auto* notes = new QLabel(QCoreApplication::translate("CatalogueScreen", Notes), this);
     notes->setWordWrap(true);
     right->addWidget(notes);
@@ -182,47 +187,67 @@ void CatalogueScreen::buildScreen()
     layout->setContentsMargins(10, 4, 10, 10);
     layout->addWidget(toolbar);
     layout->addLayout(middle, 1);
+
+    controls.mapper = m_mapper;
+    const std::array<QLineEdit*, 10> written = writtenBoxes();
+    controls.boxes = QList<QLineEdit*>(written.begin(), written.end());
+    controls.browseWidgets = {m_codeList, m_goodsList};
+    m_mode.setControls(std::move(controls));
 }
 
-QWidget* CatalogueScreen::buildBoxes()
+QWidget* CatalogueScreen::buildBoxes(QList<QPushButton*>* moves)
 {
     auto* pane = new QWidget(this);
-    auto* boxes = new QGridLayout(pane);
-    boxes->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout(pane);
+    grid->setContentsMargins(0, 0, 0, 0);
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setModel(m_model);
     NumberDelegate::install(m_mapper);
-    // The boxes reach the model only through the checked values of sp_save().
+    // The boxes reach the model only through the checked values of save().
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     connect(m_mapper, &QDataWidgetMapper::currentIndexChanged, this, [this](int row) {
-        m_dy->selectRow(row);
-        cmd_yd();
-        if (!editing())
-            use_check();
+        m_codeList->selectRow(row);
+        m_mode.showMoves();
+        if (!m_mode.typing())
+            showProtection();
     });
+    QLineEdit** const targets[] = {&m_codeBox,           &m_nameBox,           &m_mnemonicBox,
+                                   &m_unitBox,           &m_priceBox,          &m_memberReductionBox,
+                                   &m_guestReductionBox, &m_specificationBox,  &m_originBox,
+                                   &m_departmentBox,     &m_departmentNameBox, &m_levelBox};
+    static_assert(std::extent_v<decltype(targets)> == std::size(Boxes));
     int line = 0;
     for (const BoxText& text : Boxes) {
         auto* box = new QLineEdit(pane);
-        box->setObjectName(QStringLiteral("Text1_") + QString::number(text.index));
+        box->setObjectName(QLatin1String(text.name));
         box->installEventFilter(this);
         auto* label = new QLabel(QCoreApplication::translate("CatalogueScreen", text.label), pane);
         label->setBuddy(box);
-        boxes->addWidget(label, line / 2, (line % 2) * 2);
-        boxes->addWidget(box, line / 2, (line % 2) * 2 + 1);
-        m_boxes.insert(text.index, box);
+        grid->addWidget(label, line / 2, (line % 2) * 2);
+        grid->addWidget(box, line / 2, (line % 2) * 2 + 1);
+        *targets[line] = box;
         ++line;
     }
-    box(9)->setFocusPolicy(Qt::NoFocus);
-    box(13)->setFocusPolicy(Qt::NoFocus);
-    auto* moves = new QHBoxLayout;
-    m_moves = addMoveButtons(moves, pane);
-    moves->addStretch();
-    connect(m_moves[0], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
-    connect(m_moves[1], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
-    connect(m_moves[2], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
-    connect(m_moves[3], &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
-    boxes->addLayout(moves, (line + 1) / 2, 0, 1, 4);
+    // Shown from the catalogue, never typed.
+    for (QLineEdit* shown : {m_departmentNameBox, m_levelBox}) {
+        shown->setFocusPolicy(Qt::NoFocus);
+        shown->setReadOnly(true);
+    }
+    auto* moveRow = new QHBoxLayout;
+    *moves = addMoveButtons(moveRow, pane);
+    moveRow->addStretch();
+    connect(moves->at(0), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toFirst);
+    connect(moves->at(1), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toPrevious);
+    connect(moves->at(2), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toNext);
+    connect(moves->at(3), &QPushButton::clicked, m_mapper, &QDataWidgetMapper::toLast);
+    grid->addLayout(moveRow, (line + 1) / 2, 0, 1, 4);
     return pane;
+}
+
+std::array<QLineEdit*, 10> CatalogueScreen::writtenBoxes() const
+{
+    return {m_codeBox,           m_nameBox,          m_mnemonicBox, m_unitBox,      m_priceBox, m_memberReductionBox,
+            m_guestReductionBox, m_specificationBox, m_originBox,   m_departmentBox};
 }
 
 int CatalogueScreen::column(const char* name) const
@@ -230,14 +255,23 @@ int CatalogueScreen::column(const char* name) const
     return m_model->fieldIndex(QLatin1String(name));
 }
 
-void CatalogueScreen::spbm_set()
+std::array<QLineEdit*, 12> CatalogueScreen::allBoxes() const
 {
-    m_mapper->clearMapping();
-    for (const BoxText& text : Boxes)
-        m_mapper->addMapping(box(text.index), column(text.column));
+    return {m_codeBox,           m_nameBox,           m_mnemonicBox,
+            m_unitBox,           m_priceBox,          m_memberReductionBox,
+            m_guestReductionBox, m_specificationBox,  m_originBox,
+            m_departmentBox,     m_departmentNameBox, m_levelBox};
 }
 
-void CatalogueScreen::spbm_add()
+void CatalogueScreen::mapBoxes()
+{
+    m_mapper->clearMapping();
+    const std::array<QLineEdit*, 12> boxes = allBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        m_mapper->addMapping(boxes[i], column(Boxes[i].column));
+}
+
+void CatalogueScreen::add()
 {
     const bool empty = m_model->rowCount() == 0;
     const int current = m_mapper->currentIndex();
@@ -250,14 +284,13 @@ void CatalogueScreen::spbm_add()
         return;
     }
     m_mapper->setCurrentIndex(row);
-    for (QLineEdit* field : std::as_const(m_boxes))
-        field->clear();
-    box(0)->setText(next);
-    m_adding = true;
-    m_original.clear();
-    kongjian_enabled(false);
-    box(0)->setFocus();
-    box(0)->selectAll();
+    for (QLineEdit* box : allBoxes())
+        box->clear();
+    m_codeBox->setText(next);
+    m_originalCode.clear();
+    showMode(RecordEditMode::Mode::Add);
+    m_codeBox->setFocus();
+    m_codeBox->selectAll();
 }
 
 void CatalogueScreen::edit()
@@ -265,34 +298,34 @@ void CatalogueScreen::edit()
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
         return;
-    m_original = m_model->data(m_model->index(row, column("headcode"))).toString();
-    m_editing = true;
-    kongjian_enabled(false);
-    box(1)->setFocus();
+    m_originalCode = m_model->data(m_model->index(row, column("headcode"))).toString();
+    showMode(RecordEditMode::Mode::Edit);
+    m_nameBox->setFocus();
 }
 
-bool CatalogueScreen::sp_save()
+bool CatalogueScreen::save()
 {
-    if (!editing())
+    if (!m_mode.typing())
         return false;
     GoodsCatalogue::Typed typed;
-    for (std::size_t i = 0; i < GoodsCatalogue::Boxes.size(); ++i)
-        typed.boxes[i] = box(GoodsCatalogue::Boxes[i])->text();
-    const GoodsCatalogue::Checked checked = GoodsCatalogue::check(m_state.DbConn, m_structure, typed, m_original);
+    const std::array<QLineEdit*, 10> written = writtenBoxes();
+    for (std::size_t i = 0; i < written.size(); ++i)
+        typed.boxes[i] = written[i]->text();
+    const GoodsCatalogue::Checked checked = GoodsCatalogue::check(m_state.DbConn, m_structure, typed, m_originalCode);
     if (!checked.result) {
         showError(checked.result);
         return false;
     }
     if (!checked.accepted()) {
         Messages::tell(checked.refusal);
-        box(checked.box)->setFocus();
-        box(checked.box)->selectAll();
+        written[std::size_t(checked.box)]->setFocus();
+        written[std::size_t(checked.box)]->selectAll();
         return false;
     }
     const int row = m_mapper->currentIndex();
     // An edited entry keeps its leaf flag and use mark until the closing upkeep.
-    const qsizetype written = m_adding ? checked.values.size() : checked.values.size() - 2;
-    for (qsizetype i = 0; i < written; ++i)
+    const qsizetype count = m_mode.adding() ? checked.values.size() : checked.values.size() - 2;
+    for (qsizetype i = 0; i < count; ++i)
         m_model->setData(m_model->index(row, column(GoodsCatalogue::WrittenColumns[std::size_t(i)])),
                          checked.values.at(i));
     if (!m_model->submitAll()) {
@@ -300,10 +333,8 @@ bool CatalogueScreen::sp_save()
         return false;
     }
     const QString code = checked.values.at(0).toString();
-    m_adding = false;
-    m_editing = false;
-    m_original.clear();
-    kongjian_enabled(true);
+    m_originalCode.clear();
+    showMode(RecordEditMode::Mode::Browse);
     int saved = m_model->rowCount() - 1;
     for (int r = 0; r < m_model->rowCount(); ++r) {
         if (m_model->data(m_model->index(r, column("headcode"))).toString() == code)
@@ -313,18 +344,16 @@ bool CatalogueScreen::sp_save()
     return true;
 }
 
-void CatalogueScreen::qy_upda()
+void CatalogueScreen::cancel()
 {
     const int row = m_mapper->currentIndex();
     m_model->revertAll();
-    m_adding = false;
-    m_editing = false;
-    m_original.clear();
-    kongjian_enabled(true);
+    m_originalCode.clear();
+    showMode(RecordEditMode::Mode::Browse);
     goToRow(std::min(row, m_model->rowCount() - 1));
 }
 
-void CatalogueScreen::sp_dele()
+void CatalogueScreen::remove()
 {
     const int row = m_mapper->currentIndex();
     if (row < 0 || row >= m_model->rowCount())
@@ -344,11 +373,11 @@ void CatalogueScreen::sp_dele()
 void CatalogueScreen::find()
 {
     GoodsFindDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted && !dialog.FindCondition().isEmpty())
-        find_set(dialog.FindCondition());
+    if (dialog.exec() == QDialog::Accepted && !dialog.condition().isEmpty())
+        narrowTo(dialog.condition());
 }
 
-void CatalogueScreen::find_set(const GoodsCatalogue::FindCondition& condition)
+void CatalogueScreen::narrowTo(const GoodsCatalogue::FindCondition& condition)
 {
     m_model->setCondition(condition);
     if (!m_model->select()) {
@@ -364,16 +393,18 @@ void CatalogueScreen::find_set(const GoodsCatalogue::FindCondition& condition)
     goToRow(m_model->rowCount() > 0 ? 0 : -1);
 }
 
-void CatalogueScreen::use_tag_check()
+void CatalogueScreen::markUsed()
 {
     if (const Result marked = GoodsCatalogue::markUsed(m_state.DbConn); !marked) {
         showError(marked);
         return;
     }
-    use_check();
+    showProtection();
 }
 
-void CatalogueScreen::use_check()
+// A protected entry is neither deleted nor recoded, nor moved to another
+// department, from under its documents.
+void CatalogueScreen::showProtection()
 {
     const int row = m_mapper->currentIndex();
     bool locked = false;
@@ -382,21 +413,21 @@ void CatalogueScreen::use_check()
         if (const Result checked = GoodsCatalogue::isProtected(m_state.DbConn, code, &locked); !checked)
             showError(checked);
     }
-    m_keys.value(QStringLiteral("Dele"))->setEnabled(!editing() && !locked);
-    box(0)->setReadOnly(!editing() || locked);
-    box(4)->setReadOnly(!editing() || locked);
+    m_deleteKey->setEnabled(!m_mode.typing() && !locked);
+    m_codeBox->setReadOnly(!m_mode.typing() || locked);
+    m_departmentBox->setReadOnly(!m_mode.typing() || locked);
 }
 
-void CatalogueScreen::print_set(int lx)
+void CatalogueScreen::printCatalogue(bool preview)
 {
     const ReportDocument document = catalogueReport(*m_model);
-    if (lx == 1)
+    if (preview)
         previewReport(document, tr("商品编码"), this);
     else if (!printReport(document))
         Messages::exclamation(tr("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
 }
 
-void CatalogueScreen::dr1()
+void CatalogueScreen::importOldCatalogue()
 {
     if (!Messages::ask(tr("数据转换,如果你已执行一次，请不要再次执行。"), Messages::AppTitle))
         return;
@@ -421,102 +452,82 @@ void CatalogueScreen::startCalculator()
 void CatalogueScreen::goToRow(int row)
 {
     if (row < 0) {
-        for (QLineEdit* field : std::as_const(m_boxes))
-            field->clear();
-        cmd_yd();
-        use_check();
+        for (QLineEdit* box : allBoxes())
+            box->clear();
+        m_mode.showMoves();
+        showProtection();
         return;
     }
     m_mapper->setCurrentIndex(row);
     // The same row again is not a change: the boxes still need its values.
     m_mapper->revert();
-    use_check();
+    showProtection();
 }
 
-void CatalogueScreen::kongjian_enabled(bool jzbl)
+void CatalogueScreen::showMode(RecordEditMode::Mode mode)
 {
-    for (const char* name : {"PrintView", "print", "Add", "Edit", "Find", "Dele", "Quit"})
-        m_keys.value(QLatin1String(name))->setEnabled(jzbl);
-    for (const char* name : {"Cancel", "Save"})
-        m_keys.value(QLatin1String(name))->setEnabled(!jzbl);
-    for (QLineEdit* field : std::as_const(m_boxes))
-        field->setReadOnly(jzbl);
-    box(9)->setReadOnly(true);
-    box(13)->setReadOnly(true);
-    // Moving to another row while one is being edited would leave its typing
-    // behind in the boxes of the wrong row.
-    m_dy->setEnabled(jzbl);
-    m_ly->setEnabled(jzbl);
-    cmd_yd();
-    use_check();
+    m_mode.set(mode);
+    showProtection();
 }
 
-void CatalogueScreen::cmd_yd()
+void CatalogueScreen::enterPressed(QLineEdit* box)
 {
-    const int row = m_mapper->currentIndex();
-    const int last = m_model->rowCount() - 1;
-    m_moves[0]->setEnabled(!editing() && row > 0);
-    m_moves[1]->setEnabled(!editing() && row > 0);
-    m_moves[2]->setEnabled(!editing() && row >= 0 && row < last);
-    m_moves[3]->setEnabled(!editing() && row >= 0 && row < last);
-}
-
-void CatalogueScreen::enterPressed(int index)
-{
-    switch (index) {
-    case 0: {
+    if (box == m_codeBox) {
         const GoodsCode::Checked checked =
-            GoodsCode::check(m_state.DbConn, m_structure, box(0)->text().trimmed(), m_original);
+            GoodsCode::check(m_state.DbConn, m_structure, m_codeBox->text().trimmed(), m_originalCode);
         if (!showStopped(checked.result, checked.refusal)) {
-            box(13)->setText(QString::number(checked.level));
-            box(1)->setFocus();
+            m_levelBox->setText(QString::number(checked.level));
+            m_nameBox->setFocus();
         }
         return;
     }
-    case 1:
-        if (box(1)->text().trimmed().isEmpty())
+    if (box == m_nameBox) {
+        if (m_nameBox->text().trimmed().isEmpty())
             Messages::critical(tr("商品名称不能为空"), Messages::AppTitle);
         else
-            box(2)->setFocus();
-        return;
-    case 2:
-        box(2)->setText(box(2)->text().toUpper());
-        box(3)->setFocus();
-        return;
-    case 3:
-        if (box(3)->text().trimmed().isEmpty())
-            Messages::exclamation(tr("计量单位不能为空"), Messages::AppTitle);
-        else
-            box(15)->setFocus();
-        return;
-    case 15:
-        box(5)->setFocus();
-        return;
-    case 5:
-        box(6)->setFocus();
-        return;
-    case 6:
-        break;
-    default:
+            m_mnemonicBox->setFocus();
         return;
     }
-    if (box(3)->text().trimmed().isEmpty()) {
+    if (box == m_mnemonicBox) {
+        m_mnemonicBox->setText(m_mnemonicBox->text().toUpper());
+        m_unitBox->setFocus();
+        return;
+    }
+    if (box == m_unitBox) {
+        if (m_unitBox->text().trimmed().isEmpty())
+            Messages::exclamation(tr("计量单位不能为空"), Messages::AppTitle);
+        else
+            m_priceBox->setFocus();
+        return;
+    }
+    if (box == m_priceBox) {
+        m_memberReductionBox->setFocus();
+        return;
+    }
+    if (box == m_memberReductionBox) {
+        m_guestReductionBox->setFocus();
+        return;
+    }
+    if (box != m_guestReductionBox)
+        return;
+    // The last box: the entry is saved, and an added one starts the next.
+    if (m_unitBox->text().trimmed().isEmpty()) {
         Messages::exclamation(tr("计量单位不能为空"), Messages::AppTitle);
         return;
     }
-    if (box(0)->text().trimmed().isEmpty())
+    if (m_codeBox->text().trimmed().isEmpty())
         return;
-    if (m_adding) {
-        if (sp_save())
-            spbm_add();
+    if (m_mode.adding()) {
+        if (save())
+            add();
         return;
     }
-    if (m_editing && sp_save()) {
+    if (m_mode.typing() && save()) {
         const int row = m_mapper->currentIndex();
         if (row + 1 < m_model->rowCount())
             goToRow(row + 1);
     }
-    box(0)->setFocus();
+    m_codeBox->setFocus();
 }
 
 bool CatalogueScreen::eventFilter(QObject* watched, QEvent* event)
@@ -524,10 +535,11 @@ bool CatalogueScreen::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
-    const int index = m_boxes.key(qobject_cast<QLineEdit*>(watched), -1);
-    if (index < 0 || (key != Qt::Key_Return && key != Qt::Key_Enter))
+    const std::array<QLineEdit*, 12> boxes = allBoxes();
+    const auto box = std::find(boxes.begin(), boxes.end(), watched);
+    if (box == boxes.end() || (key != Qt::Key_Return && key != Qt::Key_Enter))
         return QDialog::eventFilter(watched, event);
-    if (editing())
-        enterPressed(index);
+    if (m_mode.typing())
+        enterPressed(*box);
     return true;
 }

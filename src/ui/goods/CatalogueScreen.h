@@ -2,10 +2,11 @@
 
 #include "core/admin/ScreenLog.h"
 #include "core/goods/GoodsCatalogue.h"
+#include "ui/base/RecordEditMode.h"
 
 #include <QDialog>
-#include <QList>
-#include <QMap>
+
+#include <array>
 
 struct AppState;
 class QAction;
@@ -30,46 +31,57 @@ public:
     void done(int result) override;
     // Narrows the lists to the dialog's condition; falls back to the whole
     // catalogue when it finds nothing.
-    void find_set(const GoodsCatalogue::FindCondition& condition);
+    void narrowTo(const GoodsCatalogue::FindCondition& condition);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildScreen();
-    QWidget* buildBoxes();
-    void spbm_set();
-    void spbm_add();
+    // Builds the boxes and the record moves, which it leaves in *moves.
+    QWidget* buildBoxes(QList<QPushButton*>* moves);
+    void mapBoxes();
+    void add();
     void edit();
-    bool sp_save();
-    void qy_upda();
-    void sp_dele();
+    bool save();
+    void cancel();
+    void remove();
     void find();
-    void use_tag_check();
-    void use_check();
-    void print_set(int lx);
-    void dr1();
+    void markUsed();
+    void showProtection();
+    void printCatalogue(bool preview);
+    void importOldCatalogue();
     void startCalculator();
-    void kongjian_enabled(bool jzbl);
-    void cmd_yd();
+    void showMode(RecordEditMode::Mode mode);
     void goToRow(int row);
-    void enterPressed(int index);
-    QLineEdit* box(int index) const { return m_boxes.value(index); }
+    void enterPressed(QLineEdit* box);
+    // The boxes written to the catalogue, in the order of GoodsCatalogue::Columns.
+    std::array<QLineEdit*, 10> writtenBoxes() const;
+    // Every box, in the order they stand.
+    std::array<QLineEdit*, 12> allBoxes() const;
     int column(const char* name) const;
-    bool editing() const { return m_adding || m_editing; }
 
     AppState& m_state;
     ScreenLog m_log;
     GoodsCode::Structure m_structure;
     GoodsCatalogueModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
-    QTableView* m_dy = nullptr;
-    QTableView* m_ly = nullptr;
-    QMap<int, QLineEdit*> m_boxes;
-    QList<QPushButton*> m_moves;
-    QMap<QString, QAction*> m_keys;
-    bool m_adding = false;
-    bool m_editing = false;
+    RecordEditMode m_mode;
+    QTableView* m_codeList = nullptr;
+    QTableView* m_goodsList = nullptr;
+    QAction* m_deleteKey = nullptr;
+    QLineEdit* m_codeBox = nullptr;
+    QLineEdit* m_nameBox = nullptr;
+    QLineEdit* m_mnemonicBox = nullptr;
+    QLineEdit* m_unitBox = nullptr;
+    QLineEdit* m_priceBox = nullptr;
+    QLineEdit* m_memberReductionBox = nullptr;
+    QLineEdit* m_guestReductionBox = nullptr;
+    QLineEdit* m_specificationBox = nullptr;
+    QLineEdit* m_originBox = nullptr;
+    QLineEdit* m_departmentBox = nullptr;
+    QLineEdit* m_departmentNameBox = nullptr;
+    QLineEdit* m_levelBox = nullptr;
     // The code the edited row was read with.
-    QString m_original;
+    QString m_originalCode;
 };

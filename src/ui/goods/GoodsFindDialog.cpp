@@ -13,30 +13,33 @@ GoodsFindDialog::GoodsFindDialog(QWidget* parent)
     setObjectName(QStringLiteral("GoodsFindDialog"));
     setWindowTitle(tr("查找"));
     auto* grid = new QGridLayout;
-    const auto addBox = [this, grid](int row, int column, const QString& label) {
+    const auto addBox = [this](const char* name) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("Text1_") + QString::number(m_boxes.size()));
-        if (!label.isEmpty())
-            grid->addWidget(new QLabel(label, this), row, 0);
-        grid->addWidget(box, row, column);
-        m_boxes.append(box);
+        box->setObjectName(QLatin1String(name));
+        return box;
     };
-    addBox(0, 1, tr("仓库编码"));
-    addBox(1, 1, tr("商品编码"));
+    m_departmentBox = addBox("departmentBox");
+    m_codeFromBox = addBox("codeFromBox");
+    m_codeToBox = addBox("codeToBox");
+    m_nameBox = addBox("nameBox");
+    grid->addWidget(new QLabel(tr("仓库编码"), this), 0, 0);
+    grid->addWidget(m_departmentBox, 0, 1);
+    grid->addWidget(new QLabel(tr("商品编码"), this), 1, 0);
+    grid->addWidget(m_codeFromBox, 1, 1);
     grid->addWidget(new QLabel(tr("至"), this), 1, 2);
-    addBox(1, 3, QString());
-    addBox(2, 1, tr("商品名称"));
-    grid->addWidget(m_boxes[3], 2, 1, 1, 3);
+    grid->addWidget(m_codeToBox, 1, 3);
+    grid->addWidget(new QLabel(tr("商品名称"), this), 2, 0);
+    grid->addWidget(m_nameBox, 2, 1, 1, 3);
 
     auto* yes = new QPushButton(tr("&Y.确定"), this);
-    yes->setObjectName(QStringLiteral("CmdYes"));
+    yes->setObjectName(QStringLiteral("okButton"));
     yes->setDefault(true);
     auto* no = new QPushButton(tr("&N.放弃"), this);
-    no->setObjectName(QStringLiteral("CmdNo"));
+    no->setObjectName(QStringLiteral("cancelButton"));
     no->setAutoDefault(false);
     connect(yes, &QPushButton::clicked, this, [this] {
-        m_condition = GoodsCatalogue::findCondition(m_boxes[0]->text(), m_boxes[1]->text(), m_boxes[2]->text(),
-                                                    m_boxes[3]->text());
+        m_condition = GoodsCatalogue::findCondition(m_departmentBox->text(), m_codeFromBox->text(), m_codeToBox->text(),
+                                                    m_nameBox->text());
         accept();
     });
     connect(no, &QPushButton::clicked, this, [this] {

@@ -3,7 +3,6 @@
 #include "core/goods/GoodsCatalogue.h"
 
 #include <QDialog>
-#include <QList>
 
 class QLineEdit;
 
@@ -16,9 +15,12 @@ class GoodsFindDialog : public QDialog
 public:
     explicit GoodsFindDialog(QWidget* parent = nullptr);
 
-    const GoodsCatalogue::FindCondition& FindCondition() const { return m_condition; }
+    const GoodsCatalogue::FindCondition& condition() const { return m_condition; }
 
 private:
-    QList<QLineEdit*> m_boxes;
+    QLineEdit* m_departmentBox = nullptr;
+    QLineEdit* m_codeFromBox = nullptr;
+    QLineEdit* m_codeToBox = nullptr;
+    QLineEdit* m_nameBox = nullptr;
     GoodsCatalogue::FindCondition m_condition;
 };
