@@ -166,13 +166,13 @@ Result NightRun::sellToTable()
     const QString count = QString::number(std::uniform_int_distribution<int>(1, 4)(m_random));
     const QString price = QString::number(4 + 3 * item);
     GoodsDocument::Typed typed;
-    typed.rc = DateText::date(m_state.BusinessDate);
-    typed.wlcode = NightHall::goods().at(item);
+    typed.date = DateText::date(m_state.BusinessDate);
+    typed.goods = NightHall::goods().at(item);
     typed.count = count;
     typed.price = price;
     typed.amount = GoodsDocument::amountText(GoodsDocument::amountOf(count, price).value_or(0));
-    typed.czyname = m_state.OperatorName;
-    typed.zhao = table;
+    typed.preparer = m_state.OperatorName;
+    typed.table = table;
     const GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                            {m_state.BusinessDate, m_state.OperatorName});
     if (!saved.done())
@@ -188,12 +188,12 @@ Result NightRun::sellAtCounter()
     const QString price = QString::number(4 + 3 * item) + QStringLiteral(".5");
     const double amount = GoodsDocument::amountOf(count, price).value_or(0);
     GoodsDocument::Typed typed;
-    typed.rc = DateText::date(m_state.BusinessDate);
-    typed.wlcode = NightHall::goods().at(item);
+    typed.date = DateText::date(m_state.BusinessDate);
+    typed.goods = NightHall::goods().at(item);
     typed.count = count;
     typed.price = price;
     typed.amount = GoodsDocument::amountText(amount);
-    typed.czyname = m_state.OperatorName;
+    typed.preparer = m_state.OperatorName;
     const GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                            {m_state.BusinessDate, m_state.OperatorName});
     if (!saved.done())

@@ -209,7 +209,7 @@ void BadTextTest::lookupsFindNothing()
     QVERIFY(findMemberCard(hall.hall.db(), text, &card));
     QVERIFY(!card);
     std::optional<GoodsLookup::Goods> goods;
-    QVERIFY(GoodsLookup::sp_find(hall.hall.db(), text, &goods));
+    QVERIFY(GoodsLookup::find(hall.hall.db(), text, &goods));
     QVERIFY(!goods);
     const GoodsCatalogue::FindCondition find = GoodsCatalogue::findCondition(text, text, text, text);
     if (!find.isEmpty()) {

@@ -100,12 +100,12 @@ Result recharge(AppState& state, qint64 round)
 Result counterSale(AppState& state, qint64 round)
 {
     GoodsDocument::Typed typed;
-    typed.rc = QStringLiteral("2026-12-06");
-    typed.wlcode = QStringLiteral("可乐");
+    typed.date = QStringLiteral("2026-12-06");
+    typed.goods = QStringLiteral("可乐");
     typed.count = QStringLiteral("1");
     typed.price = amount(round);
     typed.amount = amount(round);
-    typed.czyname = state.OperatorName;
+    typed.preparer = state.OperatorName;
     const GoodsDocument::Saved saved = GoodsDocument::save(state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                            {state.BusinessDate, state.OperatorName});
     return saved.refusal.isEmpty() ? saved.result : Result::failure(saved.refusal.text);

@@ -45,12 +45,12 @@ const QMap<QString, Command>& commands()
         {QStringLiteral("counter sale"),
          [](AppState& state) {
              GoodsDocument::Typed typed;
-             typed.rc = QStringLiteral("2026-12-06");
-             typed.wlcode = QStringLiteral("啤酒");
+             typed.date = QStringLiteral("2026-12-06");
+             typed.goods = QStringLiteral("啤酒");
              typed.count = QStringLiteral("2");
              typed.price = QStringLiteral("5");
              typed.amount = QStringLiteral("10");
-             typed.czyname = state.OperatorName;
+             typed.preparer = state.OperatorName;
              const GoodsDocument::Saved saved = GoodsDocument::save(state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
                                                                     {state.BusinessDate, state.OperatorName});
              return shown(saved.result, saved.refusal);

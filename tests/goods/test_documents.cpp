@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(Messages::Answer)
 
 namespace {
 
-GoodsDocument::Typed sale(const QString& amount, const QString& zhao = QString())
+GoodsDocument::Typed sale(const QString& amount, const QString& table = QString())
 {
     return {QStringLiteral("2026-12-06"),
             QStringLiteral("啤酒"),
@@ -30,7 +30,7 @@ GoodsDocument::Typed sale(const QString& amount, const QString& zhao = QString()
             QStringLiteral("system"),
             QString(),
             QStringLiteral("现金"),
-            zhao};
+            table};
 }
 
 } // namespace
@@ -135,7 +135,7 @@ void DocumentsTest::typedRowsRefused()
     QFETCH(QString, text);
     QFETCH(QString, message);
     GoodsDocument::Typed typed = sale(QStringLiteral("12"));
-    QString* const boxes[] = {nullptr, &typed.rc, &typed.wlcode, &typed.count, &typed.price, &typed.amount};
+    QString* const boxes[] = {nullptr, &typed.date, &typed.goods, &typed.count, &typed.price, &typed.amount};
     *boxes[box] = text;
     const GoodsDocument::Saved saved = save(Kind::Sale, typed);
     QVERIFY(saved.result);
@@ -235,7 +235,7 @@ void DocumentsTest::lookup()
     QFETCH(QString, typed);
     QFETCH(QString, found);
     std::optional<GoodsLookup::Goods> goods;
-    QVERIFY(GoodsLookup::sp_find(m_hall->hall.db(), typed, &goods));
+    QVERIFY(GoodsLookup::find(m_hall->hall.db(), typed, &goods));
     QCOMPARE(goods ? goods->name : QString(), found);
     if (goods)
         QCOMPARE(goods->price, 6.5);
@@ -244,9 +244,9 @@ void DocumentsTest::lookup()
 void DocumentsTest::helpListKeepsCents()
 {
     GoodsPickList list(m_hall->hall.db());
-    control<QListView>(&list, QStringLiteral("Listly"))
-        ->setCurrentIndex(control<QListView>(&list, QStringLiteral("Listly"))->model()->index(0, 0));
-    control<QPushButton>(&list, QStringLiteral("CmdYes"))->click();
+    control<QListView>(&list, QStringLiteral("goodsList"))
+        ->setCurrentIndex(control<QListView>(&list, QStringLiteral("goodsList"))->model()->index(0, 0));
+    control<QPushButton>(&list, QStringLiteral("okButton"))->click();
     QVERIFY(list.chosen());
     QCOMPARE(list.chosen()->price, 6.5);
     QCOMPARE(GoodsLookup::priceText(list.chosen()->price), QStringLiteral("6.5"));
@@ -259,7 +259,7 @@ void startWithBeer(GoodsDocumentsScreen& screen)
 {
     screen.show();
     control<QAction>(&screen, QStringLiteral("Add"))->trigger();
-    auto* goods = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"));
+    auto* goods = control<QLineEdit>(&screen, QStringLiteral("goodsBox"));
     QTest::keyClicks(goods, QStringLiteral("PJ"));
     QTest::keyClick(goods, Qt::Key_Return);
 }
@@ -270,16 +270,15 @@ void startWithBeer(GoodsDocumentsScreen& screen)
 // quantity and price, and the save booking the counter sale.
 void DocumentsTest::screenEntersCounterSale()
 {
-    m_hall->hall.state.GoodsMode = QStringLiteral("zc");
-    GoodsDocumentsScreen screen(m_hall->hall.state);
+    GoodsDocumentsScreen screen(m_hall->hall.state, Kind::Sale);
     startWithBeer(screen);
-    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_2"))->text(), QStringLiteral("啤酒"));
-    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"))->text(), QStringLiteral("6.5"));
-    auto* price = control<QLineEdit>(&screen, QStringLiteral("Txtzzd_4"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("goodsBox"))->text(), QStringLiteral("啤酒"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("priceBox"))->text(), QStringLiteral("6.5"));
+    auto* price = control<QLineEdit>(&screen, QStringLiteral("priceBox"));
     price->clear();
     QTest::keyClicks(price, QStringLiteral("2.5"));
-    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("3"));
-    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_5"))->text(), QStringLiteral("7.5"));
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("countBox")), QStringLiteral("3"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("amountBox"))->text(), QStringLiteral("7.5"));
     control<QAction>(&screen, QStringLiteral("Save"))->trigger();
     QCOMPARE(m_hall->messages.count(), 0);
     QCOMPARE(m_hall->value(QStringLiteral("select count || '|' || price || '|' || amount || '|' || jzbj from ckv_zc"))
@@ -287,7 +286,7 @@ void DocumentsTest::screenEntersCounterSale()
              QStringLiteral("3.0|2.5|7.5|1"));
     QCOMPARE(m_hall->value(QStringLiteral("select je from srmx")).toDouble(), 7.5);
     // Saving starts the next document at once.
-    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_0"))->text(), QStringLiteral("2"));
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("numberBox"))->text(), QStringLiteral("2"));
 }
 
 void DocumentsTest::farDateAskedFirst_data()
@@ -309,11 +308,11 @@ void DocumentsTest::farDateAskedFirst()
     QFETCH(bool, asked);
     QFETCH(Messages::Answer, answer);
     QFETCH(bool, saved);
-    GoodsDocumentsScreen screen(m_hall->hall.state);
+    GoodsDocumentsScreen screen(m_hall->hall.state, Kind::Purchase);
     startWithBeer(screen);
-    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzzd_3")), QStringLiteral("2"));
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("countBox")), QStringLiteral("2"));
     const QString date = m_hall->hall.state.BusinessDate.addDays(days).toString(Qt::ISODate);
-    control<QLineEdit>(&screen, QStringLiteral("Txtzzd_1"))->setText(date);
+    control<QLineEdit>(&screen, QStringLiteral("dateBox"))->setText(date);
     m_hall->messages.answerNext(answer);
     control<QAction>(&screen, QStringLiteral("Save"))->trigger();
     QCOMPARE(m_hall->messages.count(), asked ? 1 : 0);

@@ -26,7 +26,4 @@ struct AppState
     // Answers of the small dialogs, read by the screen that opened them.
     QString EnteredPassword;
     QDate PickedDate;
-
-    // "sr" purchase, "zc" sale, set by whoever opens the documents screen.
-    QString GoodsMode;
 };

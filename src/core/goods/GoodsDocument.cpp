@@ -24,11 +24,13 @@ const QString CounterCard = QStringLiteral("0000");
 // The checked values of a row, ready to be bound.
 struct Row
 {
-    QString rc;
+    QString date;
     QVariant count, price, amount;
-    QVariant zhao, hyid, dzbj;
-    QString fkfs;
-    bool jzbj = false;
+    // zhao, hyid and dzbj: the table, its visit and the reconciliation mark.
+    QVariant table, visit, reconcileMark;
+    // fkfs and jzbj: the payment way, and whether the sale is settled.
+    QString payment;
+    bool settled = false;
 };
 
 // An empty box is stored as null; anything else must be a number.
@@ -62,13 +64,13 @@ Saved aboveLargest(const QString& what, int box)
 // The checks of "Save" in order; the first that fails is the refusal.
 Saved check(const Typed& typed, const Booking& booking, Row* row)
 {
-    if (typed.wlcode.trimmed().isEmpty())
+    if (typed.goods.trimmed().isEmpty())
         return refused(QCoreApplication::translate("GoodsDocument", "商品不能为空，请输入，再保存"), Goods);
     // A document without a date would fall out of every stock period.
-    const std::optional<QDate> date = DateText::parseDate(typed.rc.trimmed());
+    const std::optional<QDate> date = DateText::parseDate(typed.date.trimmed());
     if (!date)
         return refused(QCoreApplication::translate("GoodsDocument", "日期格式错误，请重新输入，再保存"), Date);
-    row->rc = DateText::date(*date);
+    row->date = DateText::date(*date);
     if (!readNumber(typed.count, CountDecimals, &row->count))
         return refused(QCoreApplication::translate("GoodsDocument", "数量 请输入数字，请重新输入，再保存"), Count);
     // Nothing moves in or out with a quantity of 0, yet its amount would.
@@ -87,7 +89,7 @@ Saved check(const Typed& typed, const Booking& booking, Row* row)
         Saved ask;
         ask.dateQuestion =
             QCoreApplication::translate("GoodsDocument", "单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？")
-                .arg(row->rc, DateText::date(booking.businessDate));
+                .arg(row->date, DateText::date(booking.businessDate));
         ask.box = Date;
         return ask;
     }
@@ -98,11 +100,11 @@ Saved check(const Typed& typed, const Booking& booking, Row* row)
 // table's visit may have been settled since the screen listed it.
 Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& booking, Row* row)
 {
-    const QString table = typed.zhao.trimmed();
+    const QString table = typed.table.trimmed();
     if (table.isEmpty()) {
-        row->fkfs = typed.fkfs.isEmpty() ? QStringLiteral("现金") : typed.fkfs;
-        row->jzbj = true;
-        row->dzbj = QStringLiteral("1");
+        row->payment = typed.payment.isEmpty() ? QStringLiteral("现金") : typed.payment;
+        row->settled = true;
+        row->reconcileMark = QStringLiteral("1");
         Saved saved;
         saved.result = RechargeRecord::srmx_insert(
             db, {booking.businessDate, booking.operatorName, row->amount.toDouble(), 0, CounterItem, CounterCard});
@@ -110,33 +112,34 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     }
     Saved saved;
     bool isNumber = false;
-    const int zhao = table.toInt(&isNumber);
+    const int number = table.toInt(&isNumber);
     const QVariant visit = isNumber ? Sql::scalar(db,
                                                   QStringLiteral("select id from waimxd where zhao=? and jsrc is null "
                                                                  "order by id limit 1"),
-                                                  {zhao}, &saved.result)
+                                                  {number}, &saved.result)
                                     : QVariant();
     if (!saved.result)
         return saved;
     if (visit.isNull())
         return refused(
             QCoreApplication::translate("GoodsDocument", "%1 号台已结账或未开台，不能记入该台！").arg(table));
-    row->zhao = QString::number(zhao);
-    row->hyid = visit.toString();
-    row->fkfs = QStringLiteral("刷卡");
+    row->table = QString::number(number);
+    row->visit = visit.toString();
+    row->payment = QStringLiteral("刷卡");
     return saved;
 }
 
 Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& row, qint64 editedId, qint64* id)
 {
     const QString table = tableOf(kind);
-    QVariantList values = {
-        row.rc,     typed.wlcode,  row.count, row.price,
-        row.amount, typed.czyname, typed.jsr, kind == Kind::Sale ? QVariant(row.fkfs) : QVariant(typed.fkfs),
-        typed.abs};
+    QVariantList values = {row.date,      typed.goods,
+                           row.count,     row.price,
+                           row.amount,    typed.preparer,
+                           typed.handler, kind == Kind::Sale ? QVariant(row.payment) : QVariant(typed.payment),
+                           typed.remark};
     QString columns = QStringLiteral("rc=?, wlcode=?, count=?, price=?, amount=?, czyname=?, jsr=?, fkfs=?, abs=?");
     if (kind == Kind::Sale) {
-        values << row.zhao << row.hyid << int(row.jzbj) << row.dzbj;
+        values << row.table << row.visit << int(row.settled) << row.reconcileMark;
         columns += QStringLiteral(", zhao=?, hyid=?, jzbj=?, dzbj=?");
     }
     if (editedId != 0) {
@@ -163,11 +166,6 @@ Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& r
 }
 
 } // namespace
-
-Kind kindOfMode(const QString& goodsMode)
-{
-    return goodsMode == QStringLiteral("zc") ? Kind::Sale : Kind::Purchase;
-}
 
 bool isFarDate(const QDate& date, const QDate& businessDate)
 {

@@ -23,25 +23,30 @@ enum class Kind
     Sale
 };
 
-// The goods mode the caller sets: "zc" opens sales, anything else purchases.
-Kind kindOfMode(const QString& goodsMode);
 QString tableOf(Kind kind);
 
-// The boxes as typed, by Txtzzd index: 1 rc, 2 wlcode, 3 count, 4 price,
-// 5 amount, 6 jsr, 7 czyname, 8 abs, 9 fkfs; and the chosen table.
-struct Typed
-{
-    QString rc, wlcode, count, price, amount, jsr, czyname, abs, fkfs, zhao;
-};
-
-// The box a refusal points at, numbered as Txtzzd.
+// The boxes of a document in the order they stand, each with its column:
+// the number dj_id, rc, wlcode, count, price, amount, the handler jsr, the
+// preparer czyname, the remark abs and the payment way fkfs.
 enum Box
 {
-    Date = 1,
-    Goods = 2,
-    Count = 3,
-    Price = 4,
-    Amount = 5
+    Number,
+    Date,
+    Goods,
+    Count,
+    Price,
+    Amount,
+    Handler,
+    Preparer,
+    Remark,
+    Payment
+};
+
+// The boxes as typed, in the order of Box from the date on; and the chosen
+// table, empty for a counter sale.
+struct Typed
+{
+    QString date, goods, count, price, amount, handler, preparer, remark, payment, table;
 };
 
 // Who books a counter sale's money, and on which business day.
@@ -83,7 +88,7 @@ QString listing(Kind kind);
 // The tables with an open visit, in table order, that a sale may go to.
 Result openTables(const QSqlDatabase& db, QStringList* tables);
 
-// jejs: quantity × price rounded to cents, when both boxes hold numbers.
+// Quantity × price rounded to cents, when both boxes hold numbers.
 std::optional<double> amountOf(const QString& count, const QString& price);
 
 // The amount as the amount box shows it: a plain decimal number.
@@ -107,7 +112,7 @@ inline constexpr ShownText SettledNoEdit = {"GoodsDocument",
 inline constexpr ShownText SettledNoDelete = {"GoodsDocument",
                                               QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能删除！")};
 
-// dj_del: deletes the row unless it is a settled sale (then *refused).
+// Deletes the row unless it is a settled sale (then *refused).
 Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused);
 
 } // namespace GoodsDocument

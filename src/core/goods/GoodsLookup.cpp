@@ -4,7 +4,7 @@
 
 namespace GoodsLookup {
 
-Result sp_find(const QSqlDatabase& db, const QString& text, std::optional<Goods>* found)
+Result find(const QSqlDatabase& db, const QString& text, std::optional<Goods>* found)
 {
     found->reset();
     if (text.trimmed().isEmpty())

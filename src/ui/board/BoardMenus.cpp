@@ -184,10 +184,12 @@ void BoardMenus::buildMenus()
     guard(addItem(goods, QStringLiteral("spgl_0"), tr("&1.商品类别设置"), [this] { open<CatalogueScreen>(); }),
           &OperatorRights::fjda, 'A');
     goods->addSeparator();
-    guard(addItem(goods, QStringLiteral("spgl_2"), tr("&2.商品进货"), [this] { openDocuments("sr"); }),
+    guard(addItem(goods, QStringLiteral("spgl_2"), tr("&2.商品进货"),
+                  [this] { openDocuments(GoodsDocument::Kind::Purchase); }),
           &OperatorRights::fjda, 'B');
     goods->addSeparator();
-    guard(addItem(goods, QStringLiteral("spgl_4"), tr("&3.商品销售"), [this] { openDocuments("zc"); }),
+    guard(addItem(goods, QStringLiteral("spgl_4"), tr("&3.商品销售"),
+                  [this] { openDocuments(GoodsDocument::Kind::Sale); }),
           &OperatorRights::fjda, 'C');
     goods->addSeparator();
     addItem(goods, QStringLiteral("spgl_6"), tr("&4.商品盘点"), [this] { open<StockBalanceScreen>(); });
@@ -243,10 +245,10 @@ void BoardMenus::open()
     screen.exec();
 }
 
-void BoardMenus::openDocuments(const char* mode)
+void BoardMenus::openDocuments(GoodsDocument::Kind kind)
 {
-    m_state.GoodsMode = QLatin1String(mode);
-    open<GoodsDocumentsScreen>();
+    GoodsDocumentsScreen screen(m_state, kind, m_board);
+    screen.exec();
 }
 
 void BoardMenus::openDatabaseLocation()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/admin/OperatorRights.h"
+#include "core/goods/GoodsDocument.h"
 #include "ui/board/BoardCommand.h"
 
 #include <QList>
@@ -64,7 +65,7 @@ private:
     template <typename Screen>
     void open();
     // The goods documents in purchase ("sr") or sale ("zc") mode.
-    void openDocuments(const char* mode);
+    void openDocuments(GoodsDocument::Kind kind);
     void openDatabaseLocation();
 
     AppState& m_state;

@@ -433,8 +433,7 @@ void BoardScreen::runCommand(BoardCommand command)
         showProvisionalBill();
         return;
     case BoardCommand::Sale: {
-        m_state.GoodsMode = QStringLiteral("zc");
-        GoodsDocumentsScreen screen(m_state, this);
+        GoodsDocumentsScreen screen(m_state, GoodsDocument::Kind::Sale, this);
         screen.exec();
         // A sale to a table shows in that table's goods at once.
         refreshBoard();

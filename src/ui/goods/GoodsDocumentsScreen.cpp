@@ -30,34 +30,38 @@
 #include <QSqlRecord>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
+#include <type_traits>
 
 namespace {
 
 // The screen's name in the operator log: data, Chinese whatever language is shown.
 const QString LogName = QStringLiteral("商品进货");
-// The payment ways as fkfs stores them; Combo1 shows them translated and keeps
-// these as its items' data.
+// The payment ways as fkfs stores them; the payment chooser shows them
+// translated and keeps these as its items' data.
 const QString Cash = QStringLiteral("现金");
 const QString Card = QStringLiteral("刷卡");
 
 struct BoxText
 {
+    const char* name;
     const char* label;
     const char* column;
 };
 
-// Txtzzd by index; 9, the payment, is shown through Combo1.
-const BoxText Boxes[] = {{QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单据号"), "dj_id"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "日  期"), "rc"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "商品名称"), "wlcode"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "数  量"), "count"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单  价"), "price"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "金  额"), "amount"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "经手人"), "jsr"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "制  单"), "czyname"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "备  注"), "abs"},
-                         {QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "付款方式"), "fkfs"}};
+// In the order of GoodsDocument::Box; the payment way is shown through the
+// payment chooser.
+const BoxText Boxes[] = {{"numberBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单据号"), "dj_id"},
+                         {"dateBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "日  期"), "rc"},
+                         {"goodsBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "商品名称"), "wlcode"},
+                         {"countBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "数  量"), "count"},
+                         {"priceBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单  价"), "price"},
+                         {"amountBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "金  额"), "amount"},
+                         {"handlerBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "经手人"), "jsr"},
+                         {"preparerBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "制  单"), "czyname"},
+                         {"remarkBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "备  注"), "abs"},
+                         {"paymentBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "付款方式"), "fkfs"}};
 constexpr int BoxCount = int(std::size(Boxes));
 
 QPushButton* smallButton(const QString& name, const QString& text, QWidget* parent)
@@ -71,22 +75,21 @@ QPushButton* smallButton(const QString& name, const QString& text, QWidget* pare
 
 } // namespace
 
-GoodsDocumentsScreen::GoodsDocumentsScreen(AppState& state, QWidget* parent)
+GoodsDocumentsScreen::GoodsDocumentsScreen(AppState& state, GoodsDocument::Kind kind, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_log(state, LogName)
-    , m_kind(GoodsDocument::kindOfMode(state.GoodsMode))
+    , m_kind(kind)
 {
     setObjectName(QStringLiteral("GoodsDocumentsScreen"));
     setWindowTitle(m_kind == GoodsDocument::Kind::Sale ? tr("商品销售") : tr("商品进货"));
     if (!m_log.opened())
         showError(m_log.opened());
     buildScreen();
-    zzdset();
+    fillChoosers();
     reload();
     goToRow(m_model->rowCount() - 1);
-    zzdlock(true);
-    kongjian_enabled(false);
+    m_mode.set(RecordEditMode::Mode::Browse);
     centerOnScreen(this);
 }
 
@@ -97,6 +100,12 @@ void GoodsDocumentsScreen::done(int result)
     QDialog::done(result);
 }
 
+std::array<QLineEdit*, 10> GoodsDocumentsScreen::boxes() const
+{
+    return {m_numberBox, m_dateBox,    m_goodsBox,    m_countBox,  m_priceBox,
+            m_amountBox, m_handlerBox, m_preparerBox, m_remarkBox, m_paymentBox};
+}
+
 void GoodsDocumentsScreen::buildScreen()
 {
     auto* toolbar = new KeyToolbar(this);
@@ -104,25 +113,33 @@ void GoodsDocumentsScreen::buildScreen()
         // Keys the documents share with the other record screens but do not use.
         toolbar->addKey(key, caption, icon, [] {})->setEnabled(false);
     };
+    m_model = new QSqlQueryModel(this);
+    m_mapper = new QDataWidgetMapper(this);
+    m_mapper->setModel(m_model);
+    NumberDelegate::install(m_mapper);
+    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    RecordEditMode::Controls controls;
+    controls.mapper = m_mapper;
     inert("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView);
     inert("print", tr("打印"), QStyle::SP_DialogSaveButton);
     toolbar->addSeparator();
-    m_browseActions = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { xs_add(); }),
-                       toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
-    m_editActions = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
-                     toolbar->addKey("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
+    controls.browseKeys = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { add(); }),
+                           toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
+    controls.typingKeys = {toolbar->addKey("Save", tr("保存"), QStyle::SP_DialogApplyButton, [this] { save(); }),
+                           toolbar->addKey("Cancel", tr("撤消"), QStyle::SP_DialogCancelButton, [this] { cancel(); })};
     // With Ctrl+N to start and Enter from box to box, ending on the table
     // with a save, a sale needs no mouse.
-    m_browseActions.first()->setShortcut(QKeySequence::New);
+    controls.browseKeys.first()->setShortcut(QKeySequence::New);
     inert("Find", tr("查询"), QStyle::SP_FileDialogListView);
-    m_browseActions.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { dj_del(); }));
+    controls.browseKeys.append(toolbar->addKey("Dele", tr("删除"), QStyle::SP_TrashIcon, [this] { remove(); }));
     toolbar->addSeparator();
     inert("Help", tr("帮助"), QStyle::SP_DialogHelpButton);
-    m_browseActions.append(toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); }));
-    m_browseActions.append(toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
+    controls.browseKeys.append(
+        toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); }));
+    controls.browseKeys.append(toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); }));
 
     auto* title = new QLabel(m_kind == GoodsDocument::Kind::Sale ? tr("商品销售管理 ") : tr("商品进货管理 "), this);
-    title->setObjectName(QStringLiteral("Label1"));
+    title->setObjectName(QStringLiteral("title"));
     title->setAlignment(Qt::AlignCenter);
     QFont font = title->font();
     font.setPointSize(font.pointSize() + 6);
@@ -134,9 +151,15 @@ void GoodsDocumentsScreen::buildScreen()
     layout->addWidget(toolbar);
     layout->addWidget(title);
     layout->addWidget(buildBoxes());
-    layout->addWidget(buildMoves());
+    layout->addWidget(buildMoves(&controls.moves));
     layout->addStretch();
     resize(640, 420);
+
+    // The number is given when the document is written, never typed.
+    const std::array<QLineEdit*, 10> all = boxes();
+    controls.boxes = QList<QLineEdit*>(all.begin() + 1, all.end());
+    controls.typingWidgets = {m_dateButton, m_goodsListButton, m_paymentChooser, m_tableChooser};
+    m_mode.setControls(std::move(controls));
 }
 
 QWidget* GoodsDocumentsScreen::buildBoxes()
@@ -148,21 +171,24 @@ QWidget* GoodsDocumentsScreen::buildBoxes()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(2, 16);
+    QLineEdit** const targets[] = {&m_numberBox, &m_dateBox,    &m_goodsBox,    &m_countBox,  &m_priceBox,
+                                   &m_amountBox, &m_handlerBox, &m_preparerBox, &m_remarkBox, &m_paymentBox};
+    static_assert(int(std::extent_v<decltype(targets)>) == BoxCount);
     for (int i = 0; i < BoxCount; ++i) {
         auto* edit = new QLineEdit(pane);
-        edit->setObjectName(QStringLiteral("Txtzzd_") + QString::number(i));
+        edit->setObjectName(QLatin1String(Boxes[i].name));
         edit->installEventFilter(this);
-        m_boxes.append(edit);
+        *targets[i] = edit;
     }
-    box(0)->setReadOnly(true);
-    box(9)->hide();
-    connect(box(3), &QLineEdit::textChanged, this, &GoodsDocumentsScreen::jejs);
-    connect(box(4), &QLineEdit::textChanged, this, &GoodsDocumentsScreen::jejs);
+    m_numberBox->setReadOnly(true);
+    m_paymentBox->hide();
+    connect(m_countBox, &QLineEdit::textChanged, this, &GoodsDocumentsScreen::computeAmount);
+    connect(m_priceBox, &QLineEdit::textChanged, this, &GoodsDocumentsScreen::computeAmount);
 
-    m_cmdDate = smallButton(QStringLiteral("CmdDate"), QStringLiteral("..."), pane);
-    connect(m_cmdDate, &QPushButton::clicked, this, &GoodsDocumentsScreen::pickDate);
-    m_command1 = smallButton(QStringLiteral("Command1"), QStringLiteral("..."), pane);
-    connect(m_command1, &QPushButton::clicked, this, &GoodsDocumentsScreen::showHelpList);
+    m_dateButton = smallButton(QStringLiteral("dateButton"), QStringLiteral("..."), pane);
+    connect(m_dateButton, &QPushButton::clicked, this, &GoodsDocumentsScreen::pickDate);
+    m_goodsListButton = smallButton(QStringLiteral("goodsListButton"), QStringLiteral("..."), pane);
+    connect(m_goodsListButton, &QPushButton::clicked, this, &GoodsDocumentsScreen::showGoodsList);
 
     const auto place = [grid, pane](int line, int column, const QString& label, QWidget* field,
                                     QPushButton* button = nullptr) {
@@ -180,95 +206,81 @@ QWidget* GoodsDocumentsScreen::buildBoxes()
         grid->addLayout(pair, line, column + 1);
         return caption;
     };
-    const auto label = [](int i) {
-        return QCoreApplication::translate("GoodsDocumentsScreen", Boxes[i].label);
+    const auto label = [](GoodsDocument::Box box) {
+        return QCoreApplication::translate("GoodsDocumentsScreen", Boxes[box].label);
     };
-    place(0, 0, label(0), box(0));
-    place(0, 3, label(1), box(1), m_cmdDate);
-    place(1, 0, label(2), box(2), m_command1);
-    place(1, 3, label(3), box(3));
-    place(2, 0, label(4), box(4));
-    place(2, 3, label(5), box(5));
-    place(3, 0, label(6), box(6));
-    place(3, 3, label(7), box(7));
-    auto* remark = new QLabel(label(8), pane);
+    using enum GoodsDocument::Box;
+    place(0, 0, label(Number), m_numberBox);
+    place(0, 3, label(Date), m_dateBox, m_dateButton);
+    place(1, 0, label(Goods), m_goodsBox, m_goodsListButton);
+    place(1, 3, label(Count), m_countBox);
+    place(2, 0, label(Price), m_priceBox);
+    place(2, 3, label(Amount), m_amountBox);
+    place(3, 0, label(Handler), m_handlerBox);
+    place(3, 3, label(Preparer), m_preparerBox);
+    auto* remark = new QLabel(label(Remark), pane);
     grid->addWidget(remark, 4, 0);
-    grid->addWidget(box(8), 4, 1, 1, 4);
+    grid->addWidget(m_remarkBox, 4, 1, 1, 4);
 
-    m_combo1 = new QComboBox(pane);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combzhao = new QComboBox(pane);
-    m_combzhao->setObjectName(QStringLiteral("Combzhao"));
-    m_combzhao->installEventFilter(this);
-    m_labJz = new QLabel(pane);
-    m_labJz->setObjectName(QStringLiteral("LabJz"));
-    m_labJz->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
-    QLabel* payment = place(5, 0, label(9), m_combo1);
-    QLabel* table = place(5, 3, tr("选择台号"), m_combzhao);
+    m_paymentChooser = new QComboBox(pane);
+    m_paymentChooser->setObjectName(QStringLiteral("paymentChooser"));
+    m_tableChooser = new QComboBox(pane);
+    m_tableChooser->setObjectName(QStringLiteral("tableChooser"));
+    m_tableChooser->installEventFilter(this);
+    m_settledLabel = new QLabel(pane);
+    m_settledLabel->setObjectName(QStringLiteral("settledLabel"));
+    m_settledLabel->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    QLabel* payment = place(5, 0, label(Payment), m_paymentChooser);
+    QLabel* table = place(5, 3, tr("选择台号"), m_tableChooser);
     auto* settled = new QLabel(tr("是否结账"), pane);
     grid->addWidget(settled, 6, 0);
-    grid->addWidget(m_labJz, 6, 1);
+    grid->addWidget(m_settledLabel, 6, 1);
     if (m_kind == GoodsDocument::Kind::Purchase) {
-        for (QWidget* hidden :
-             {static_cast<QWidget*>(payment), static_cast<QWidget*>(m_combo1), static_cast<QWidget*>(table),
-              static_cast<QWidget*>(m_combzhao), static_cast<QWidget*>(settled), static_cast<QWidget*>(m_labJz)})
+        for (QWidget* hidden : {static_cast<QWidget*>(payment), static_cast<QWidget*>(m_paymentChooser),
+                                static_cast<QWidget*>(table), static_cast<QWidget*>(m_tableChooser),
+                                static_cast<QWidget*>(settled), static_cast<QWidget*>(m_settledLabel)})
             hidden->hide();
     }
-    connect(m_combo1, &QComboBox::activated, this, [this] {
-        box(9)->setText(m_combo1->currentData().toString());
-        if (m_combo1->currentData().toString() == Cash)
-            m_combzhao->setCurrentIndex(0);
+    connect(m_paymentChooser, &QComboBox::activated, this, [this] {
+        m_paymentBox->setText(m_paymentChooser->currentData().toString());
+        if (m_paymentChooser->currentData().toString() == Cash)
+            m_tableChooser->setCurrentIndex(0);
     });
-    connect(m_combzhao, &QComboBox::activated, this, [this] {
-        if (m_combzhao->currentText().isEmpty())
+    connect(m_tableChooser, &QComboBox::activated, this, [this] {
+        if (m_tableChooser->currentText().isEmpty())
             return;
-        m_combo1->setCurrentIndex(m_combo1->findData(Card));
-        box(9)->setText(Card);
+        m_paymentChooser->setCurrentIndex(m_paymentChooser->findData(Card));
+        m_paymentBox->setText(Card);
     });
     return pane;
 }
 
-QWidget* GoodsDocumentsScreen::buildMoves()
+QWidget* GoodsDocumentsScreen::buildMoves(QList<QPushButton*>* moves)
 {
     auto* pane = new QWidget(this);
-    auto* moves = new QHBoxLayout(pane);
-    moves->setContentsMargins(0, 0, 0, 0);
-    moves->addStretch();
-    m_moves = addMoveButtons(moves, pane);
-    moves->addStretch();
-    connect(m_moves[0], &QPushButton::clicked, this, [this] { goToRow(0); });
-    connect(m_moves[1], &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() - 1); });
-    connect(m_moves[2], &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() + 1); });
-    connect(m_moves[3], &QPushButton::clicked, this, [this] { goToRow(m_model->rowCount() - 1); });
+    auto* row = new QHBoxLayout(pane);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    *moves = addMoveButtons(row, pane);
+    row->addStretch();
+    connect(moves->at(0), &QPushButton::clicked, this, [this] { goToRow(0); });
+    connect(moves->at(1), &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() - 1); });
+    connect(moves->at(2), &QPushButton::clicked, this, [this] { goToRow(m_mapper->currentIndex() + 1); });
+    connect(moves->at(3), &QPushButton::clicked, this, [this] { goToRow(m_model->rowCount() - 1); });
     return pane;
 }
 
-void GoodsDocumentsScreen::zzdset()
+void GoodsDocumentsScreen::fillChoosers()
 {
-    m_model = new QSqlQueryModel(this);
-    m_mapper = new QDataWidgetMapper(this);
-    m_mapper->setModel(m_model);
-    NumberDelegate::install(m_mapper);
-    m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     if (m_kind != GoodsDocument::Kind::Sale)
         return;
-    m_combo1->addItem(tr("现金"), Cash);
-    m_combo1->addItem(tr("刷卡"), Card);
+    m_paymentChooser->addItem(tr("现金"), Cash);
+    m_paymentChooser->addItem(tr("刷卡"), Card);
     QStringList tables;
     if (const Result result = GoodsDocument::openTables(m_state.DbConn, &tables); !result)
         showError(result);
-    m_combzhao->addItem(QString());
-    m_combzhao->addItems(tables);
-}
-
-void GoodsDocumentsScreen::zzdlock(bool locked)
-{
-    for (int i = 1; i < BoxCount; ++i)
-        box(i)->setReadOnly(locked);
-    m_cmdDate->setEnabled(!locked);
-    m_command1->setEnabled(!locked);
-    m_combo1->setEnabled(!locked);
-    m_combzhao->setEnabled(!locked);
+    m_tableChooser->addItem(QString());
+    m_tableChooser->addItems(tables);
 }
 
 void GoodsDocumentsScreen::reload()
@@ -285,21 +297,22 @@ void GoodsDocumentsScreen::reload()
     if (!result)
         showError(result);
     m_mapper->clearMapping();
+    const std::array<QLineEdit*, 10> all = boxes();
     for (int i = 0; i < BoxCount; ++i)
-        m_mapper->addMapping(box(i), m_model->record().indexOf(QLatin1String(Boxes[i].column)));
+        m_mapper->addMapping(all[std::size_t(i)], m_model->record().indexOf(QLatin1String(Boxes[i].column)));
 }
 
 void GoodsDocumentsScreen::goToRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount()) {
-        for (QLineEdit* edit : std::as_const(m_boxes))
+        for (QLineEdit* edit : boxes())
             edit->clear();
     } else {
         m_mapper->setCurrentIndex(row);
         m_mapper->revert();
     }
     showRowState();
-    cmd_yd();
+    m_mode.showMoves();
 }
 
 qint64 GoodsDocumentsScreen::currentId() const
@@ -316,51 +329,49 @@ void GoodsDocumentsScreen::showRowState()
         return;
     const int row = m_mapper->currentIndex();
     if (currentId() == 0) {
-        m_labJz->clear();
-        m_combzhao->setCurrentIndex(0);
-        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
+        m_settledLabel->clear();
+        m_tableChooser->setCurrentIndex(0);
+        m_paymentChooser->setCurrentIndex(m_paymentChooser->findData(Cash));
         return;
     }
     const QSqlRecord record = m_model->record(row);
-    m_labJz->setText(record.value(QStringLiteral("jzbj")).toInt() != 0 ? tr("已结账") : tr("未结账"));
-    const QString zhao = record.value(QStringLiteral("zhao")).toString();
-    if (zhao.isEmpty()) {
-        m_combzhao->setCurrentIndex(0);
-        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
+    m_settledLabel->setText(record.value(QStringLiteral("jzbj")).toInt() != 0 ? tr("已结账") : tr("未结账"));
+    const QString table = record.value(QStringLiteral("zhao")).toString();
+    if (table.isEmpty()) {
+        m_tableChooser->setCurrentIndex(0);
+        m_paymentChooser->setCurrentIndex(m_paymentChooser->findData(Cash));
         return;
     }
     // A settled table is no longer offered, but its rows still name it.
-    if (m_combzhao->findText(zhao) < 0)
-        m_combzhao->addItem(zhao);
-    m_combzhao->setCurrentText(zhao);
-    m_combo1->setCurrentIndex(m_combo1->findData(Card));
+    if (m_tableChooser->findText(table) < 0)
+        m_tableChooser->addItem(table);
+    m_tableChooser->setCurrentText(table);
+    m_paymentChooser->setCurrentIndex(m_paymentChooser->findData(Card));
 }
 
-void GoodsDocumentsScreen::xs_add()
+void GoodsDocumentsScreen::add()
 {
     qint64 number = 0;
     if (const Result result = DocumentNumber::next(m_state.DbConn, GoodsDocument::tableOf(m_kind), &number); !result) {
         showError(result);
         return;
     }
-    for (QLineEdit* edit : std::as_const(m_boxes))
+    for (QLineEdit* edit : boxes())
         edit->clear();
-    m_entering = true;
     m_editedId = 0;
     m_lookedUp.clear();
     m_goodsKnown = false;
-    zzdlock(false);
-    box(0)->setText(QString::number(number));
-    box(7)->setText(m_state.OperatorName);
-    box(1)->setText(DateText::date(m_state.BusinessDate));
+    m_mode.set(RecordEditMode::Mode::Add);
+    m_numberBox->setText(QString::number(number));
+    m_preparerBox->setText(m_state.OperatorName);
+    m_dateBox->setText(DateText::date(m_state.BusinessDate));
     if (m_kind == GoodsDocument::Kind::Sale) {
-        box(9)->setText(Cash);
-        m_combo1->setCurrentIndex(m_combo1->findData(Cash));
-        m_combzhao->setCurrentIndex(0);
-        m_labJz->clear();
+        m_paymentBox->setText(Cash);
+        m_paymentChooser->setCurrentIndex(m_paymentChooser->findData(Cash));
+        m_tableChooser->setCurrentIndex(0);
+        m_settledLabel->clear();
     }
-    kongjian_enabled(true);
-    box(1)->setFocus();
+    m_dateBox->setFocus();
 }
 
 // A settled sale has moved its money: the operator is told it cannot change.
@@ -376,23 +387,22 @@ void GoodsDocumentsScreen::edit()
     const qint64 id = currentId();
     if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoEdit))
         return;
-    m_entering = true;
     m_editedId = id;
-    m_lookedUp = box(2)->text();
+    m_lookedUp = m_goodsBox->text();
     m_goodsKnown = true;
-    zzdlock(false);
-    kongjian_enabled(true);
-    box(1)->setFocus();
+    m_mode.set(RecordEditMode::Mode::Edit);
+    m_dateBox->setFocus();
 }
 
 void GoodsDocumentsScreen::save()
 {
-    if (!m_entering)
+    if (!m_mode.typing())
         return;
-    GoodsDocument::Typed typed{box(1)->text(), box(2)->text(), box(3)->text(), box(4)->text(), box(5)->text(),
-                               box(6)->text(), box(7)->text(), box(8)->text(), box(9)->text(), QString()};
+    GoodsDocument::Typed typed{
+        m_dateBox->text(),    m_goodsBox->text(),    m_countBox->text(),  m_priceBox->text(),   m_amountBox->text(),
+        m_handlerBox->text(), m_preparerBox->text(), m_remarkBox->text(), m_paymentBox->text(), QString()};
     if (m_kind == GoodsDocument::Kind::Sale)
-        typed.zhao = m_combzhao->currentText();
+        typed.table = m_tableChooser->currentText();
     GoodsDocument::Booking booking{m_state.BusinessDate, m_state.OperatorName};
     GoodsDocument::Saved saved = GoodsDocument::save(m_state.DbConn, m_kind, typed, m_editedId, booking);
     if (!saved.dateQuestion.isEmpty()) {
@@ -413,24 +423,22 @@ void GoodsDocumentsScreen::save()
             box(saved.box)->setFocus();
         return;
     }
-    m_entering = false;
+    m_mode.set(RecordEditMode::Mode::Browse);
     reload();
     goToRow(m_model->rowCount() - 1);
-    kongjian_enabled(false);
-    xs_add();
+    // The next document starts at once.
+    add();
 }
 
 void GoodsDocumentsScreen::cancel()
 {
     const int row = m_mapper->currentIndex();
-    m_entering = false;
     m_editedId = 0;
-    zzdlock(true);
-    kongjian_enabled(false);
+    m_mode.set(RecordEditMode::Mode::Browse);
     goToRow(row >= 0 ? row : m_model->rowCount() - 1);
 }
 
-void GoodsDocumentsScreen::dj_del()
+void GoodsDocumentsScreen::remove()
 {
     const qint64 id = currentId();
     if (id == 0 || stoppedAsSettled(id, GoodsDocument::SettledNoDelete))
@@ -449,10 +457,10 @@ void GoodsDocumentsScreen::dj_del()
     goToRow(std::min(row, m_model->rowCount() - 1));
 }
 
-bool GoodsDocumentsScreen::sp_find()
+bool GoodsDocumentsScreen::lookUpGoods()
 {
-    const QString text = box(2)->text();
-    if (!m_entering || text.trimmed().isEmpty())
+    const QString text = m_goodsBox->text();
+    if (!m_mode.typing() || text.trimmed().isEmpty())
         return false;
     if (text == m_lookedUp)
         return m_goodsKnown;
@@ -460,13 +468,13 @@ bool GoodsDocumentsScreen::sp_find()
     m_lookedUp = text;
     m_goodsKnown = false;
     std::optional<GoodsLookup::Goods> found;
-    if (const Result result = GoodsLookup::sp_find(m_state.DbConn, text, &found); !result) {
+    if (const Result result = GoodsLookup::find(m_state.DbConn, text, &found); !result) {
         showError(result);
         return false;
     }
     if (!found) {
         Messages::information(tr("商品输入错误，请重新输入!"));
-        box(2)->setFocus();
+        m_goodsBox->setFocus();
         return false;
     }
     showGoods(*found);
@@ -477,56 +485,36 @@ void GoodsDocumentsScreen::showGoods(const GoodsLookup::Goods& goods)
 {
     m_lookedUp = goods.name;
     m_goodsKnown = true;
-    box(2)->setText(goods.name);
-    box(4)->setText(GoodsLookup::priceText(goods.price));
+    m_goodsBox->setText(goods.name);
+    m_priceBox->setText(GoodsLookup::priceText(goods.price));
 }
 
-void GoodsDocumentsScreen::showHelpList()
+void GoodsDocumentsScreen::showGoodsList()
 {
     GoodsPickList list(m_state.DbConn, this);
-    list.move(m_command1->mapToGlobal(QPoint(0, m_command1->height())));
+    list.move(m_goodsListButton->mapToGlobal(QPoint(0, m_goodsListButton->height())));
     if (list.exec() != QDialog::Accepted || !list.chosen())
         return;
     showGoods(*list.chosen());
-    box(3)->setFocus();
+    m_countBox->setFocus();
 }
 
 void GoodsDocumentsScreen::pickDate()
 {
-    const std::optional<QDate> typed = DateText::parseDate(box(1)->text().trimmed());
+    const std::optional<QDate> typed = DateText::parseDate(m_dateBox->text().trimmed());
     m_state.PickedDate = typed ? *typed : m_state.BusinessDate;
     DateDialog dialog(m_state, this);
-    dialog.move(m_cmdDate->mapToGlobal(QPoint(0, m_cmdDate->height())));
+    dialog.move(m_dateButton->mapToGlobal(QPoint(0, m_dateButton->height())));
     if (dialog.exec() == QDialog::Accepted)
-        box(1)->setText(DateText::date(m_state.PickedDate));
+        m_dateBox->setText(DateText::date(m_state.PickedDate));
 }
 
-void GoodsDocumentsScreen::jejs()
+void GoodsDocumentsScreen::computeAmount()
 {
-    if (!m_entering)
+    if (!m_mode.typing())
         return;
-    if (const std::optional<double> amount = GoodsDocument::amountOf(box(3)->text(), box(4)->text()))
-        box(5)->setText(GoodsDocument::amountText(*amount));
-}
-
-void GoodsDocumentsScreen::kongjian_enabled(bool editing)
-{
-    for (QAction* action : std::as_const(m_browseActions))
-        action->setEnabled(!editing);
-    for (QAction* action : std::as_const(m_editActions))
-        action->setEnabled(editing);
-    cmd_yd();
-}
-
-void GoodsDocumentsScreen::cmd_yd()
-{
-    const int row = m_mapper->currentIndex();
-    const int last = m_model->rowCount() - 1;
-    const bool browsing = !m_entering && last >= 0;
-    m_moves[0]->setEnabled(browsing && row > 0);
-    m_moves[1]->setEnabled(browsing && row > 0);
-    m_moves[2]->setEnabled(browsing && row < last);
-    m_moves[3]->setEnabled(browsing && row < last);
+    if (const std::optional<double> amount = GoodsDocument::amountOf(m_countBox->text(), m_priceBox->text()))
+        m_amountBox->setText(GoodsDocument::amountText(*amount));
 }
 
 void GoodsDocumentsScreen::startCalculator()
@@ -543,25 +531,25 @@ bool GoodsDocumentsScreen::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         return key == Qt::Key_Return || key == Qt::Key_Enter;
     };
-    if (watched == m_combzhao && isEnter()) {
+    if (watched == m_tableChooser && isEnter()) {
         save();
         return true;
     }
-    const int i = int(m_boxes.indexOf(qobject_cast<QLineEdit*>(watched)));
-    if (i < 0)
+    const std::array<QLineEdit*, 10> all = boxes();
+    const auto found = std::find(all.begin(), all.end(), watched);
+    if (found == all.end())
         return QDialog::eventFilter(watched, event);
-    if (i == 2 && event->type() == QEvent::FocusOut)
-        sp_find();
-    if (event->type() != QEvent::KeyPress)
+    if (watched == m_goodsBox && event->type() == QEvent::FocusOut)
+        lookUpGoods();
+    if (!isEnter())
         return QDialog::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
-        return QDialog::eventFilter(watched, event);
-    if (i == 2 && !sp_find())
+    if (watched == m_goodsBox && !lookUpGoods())
         return true;
-    if (i >= 1 && i < 8)
-        box(i + 1)->setFocus();
-    else if (i == 8 && m_kind == GoodsDocument::Kind::Sale)
-        m_combzhao->setFocus();
+    // Enter walks the boxes from the date to the remark, then to the table.
+    const auto i = found - all.begin();
+    if (i >= GoodsDocument::Date && i < GoodsDocument::Remark)
+        (*std::next(found))->setFocus();
+    else if (watched == m_remarkBox && m_kind == GoodsDocument::Kind::Sale)
+        m_tableChooser->setFocus();
     return true;
 }

@@ -3,12 +3,13 @@
 #include "core/admin/ScreenLog.h"
 #include "core/goods/GoodsDocument.h"
 #include "core/goods/GoodsLookup.h"
+#include "ui/base/RecordEditMode.h"
 
 #include <QDialog>
-#include <QList>
+
+#include <array>
 
 struct AppState;
-class QAction;
 class QComboBox;
 class QDataWidgetMapper;
 class QLabel;
@@ -16,15 +17,16 @@ class QLineEdit;
 class QPushButton;
 class QSqlQueryModel;
 
-// The goods documents: purchases or sales, as the goods mode said when the
-// screen opened. Browsing shows one row; "Add" and "Edit" take typing until
-// "Save" or "Cancel". Rows are written only through the document rules.
+// The goods documents of one kind, purchases or sales, as the caller chose
+// when making the screen. Browsing shows one row; "Add" and "Edit" take
+// typing until "Save" or "Cancel". Rows are written only through the
+// document rules.
 class GoodsDocumentsScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit GoodsDocumentsScreen(AppState& state, QWidget* parent = nullptr);
+    GoodsDocumentsScreen(AppState& state, GoodsDocument::Kind kind, QWidget* parent = nullptr);
 
     void done(int result) override;
 
@@ -34,44 +36,53 @@ protected:
 private:
     void buildScreen();
     QWidget* buildBoxes();
-    QWidget* buildMoves();
-    QLineEdit* box(int index) const { return m_boxes.at(index); }
-    void zzdset();
-    void zzdlock(bool locked);
+    // Builds the record moves, which it leaves in *moves.
+    QWidget* buildMoves(QList<QPushButton*>* moves);
+    // The payment ways and the open tables a sale may go to.
+    void fillChoosers();
     void reload();
     void goToRow(int row);
     qint64 currentId() const;
     void showRowState();
-    void xs_add();
+    void add();
     void edit();
     bool stoppedAsSettled(qint64 id, const QString& refusal);
     void save();
     void cancel();
-    void dj_del();
-    bool sp_find();
+    void remove();
+    bool lookUpGoods();
     void showGoods(const GoodsLookup::Goods& goods);
-    void showHelpList();
+    void showGoodsList();
     void pickDate();
-    void jejs();
-    void kongjian_enabled(bool editing);
-    void cmd_yd();
+    void computeAmount();
     void startCalculator();
+    // The boxes in the order of GoodsDocument::Box: the number first, the
+    // payment way last.
+    std::array<QLineEdit*, 10> boxes() const;
+    QLineEdit* box(int field) const { return boxes().at(std::size_t(field)); }
 
     AppState& m_state;
     ScreenLog m_log;
     GoodsDocument::Kind m_kind;
     QSqlQueryModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
-    QList<QLineEdit*> m_boxes;
-    QList<QPushButton*> m_moves;
-    QList<QAction*> m_browseActions;
-    QList<QAction*> m_editActions;
-    QComboBox* m_combo1 = nullptr;
-    QComboBox* m_combzhao = nullptr;
-    QLabel* m_labJz = nullptr;
-    QPushButton* m_cmdDate = nullptr;
-    QPushButton* m_command1 = nullptr;
-    bool m_entering = false;
+    RecordEditMode m_mode;
+    QLineEdit* m_numberBox = nullptr;
+    QLineEdit* m_dateBox = nullptr;
+    QLineEdit* m_goodsBox = nullptr;
+    QLineEdit* m_countBox = nullptr;
+    QLineEdit* m_priceBox = nullptr;
+    QLineEdit* m_amountBox = nullptr;
+    QLineEdit* m_handlerBox = nullptr;
+    QLineEdit* m_preparerBox = nullptr;
+    QLineEdit* m_remarkBox = nullptr;
+    // The payment way as stored, shown through m_paymentChooser.
+    QLineEdit* m_paymentBox = nullptr;
+    QComboBox* m_paymentChooser = nullptr;
+    QComboBox* m_tableChooser = nullptr;
+    QLabel* m_settledLabel = nullptr;
+    QPushButton* m_dateButton = nullptr;
+    QPushButton* m_goodsListButton = nullptr;
     // The row being edited; 0 while adding.
     qint64 m_editedId = 0;
     // The goods text last looked up, so that leaving the box does not ask twice.

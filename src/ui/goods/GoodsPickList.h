@@ -25,9 +25,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CmdYes_Click();
+    // Leaves the current item as the chosen one.
+    void choose();
 
     QSqlQueryModel* m_model;
-    QListView* m_listly;
+    QListView* m_list;
     std::optional<GoodsLookup::Goods> m_chosen;
 };
