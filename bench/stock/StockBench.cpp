@@ -117,7 +117,7 @@ int main(int argc, char* argv[])
         QElapsedTimer timer;
         timer.start();
         StockBalance::Balance balance;
-        result = StockBalance::sfjc(db, MonthStart, MonthEnd, StockBalance::Grouping::ByStore, true, &balance);
+        result = StockBalance::compute(db, MonthStart, MonthEnd, StockBalance::Grouping::ByStore, true, &balance);
         balanceTimes.append(double(timer.nsecsElapsed()) / 1e6);
         double direct = 0;
         timer.restart();

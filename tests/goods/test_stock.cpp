@@ -117,8 +117,8 @@ void TestStock::balance()
     QVERIFY(addDocuments(f, documents));
 
     StockBalance::Balance result;
-    QVERIFY(StockBalance::sfjc(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, includeZero,
-                               &result));
+    QVERIFY(StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, includeZero,
+                                  &result));
     QVERIFY(result.anyBusiness);
     QCOMPARE(lines(result), expected);
     QCOMPARE(figures(result.totals), totals);
@@ -138,18 +138,18 @@ void TestStock::scratchTablesStayEmpty()
 
     QVERIFY(f.hall.exec(QStringLiteral("create trigger injected after insert on sfjctemp1 "
                                        "begin select raise(abort, 'injected failure'); end")));
-    const Result failed = StockBalance::sfjc(f.hall.db(), start, end, Grouping::ByStore, true, &result);
+    const Result failed = StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true, &result);
     QVERIFY(!failed);
     QVERIFY(failed.message().contains(QStringLiteral("injected failure")));
     QCOMPARE(scratchRows(f), 0);
 
     QVERIFY(f.hall.exec(QStringLiteral("drop trigger injected")));
     QVERIFY(f.hall.exec(QStringLiteral("insert into sfjctemp (headcode, jysl, jyje) values ('可乐', 100, 300)")));
-    QVERIFY(StockBalance::sfjc(f.hall.db(), start, end, Grouping::ByStore, true, &result));
+    QVERIFY(StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true, &result));
     QCOMPARE(lines(result), QStringLiteral("可乐: 6.00 10.00 0.00 0.00 0.00 0.00 6.00 10.00"));
     QCOMPARE(scratchRows(f), 0);
 
-    QVERIFY(StockBalance::sfjc(f.hall.db(), start, end, Grouping::ByCategory, true, &result));
+    QVERIFY(StockBalance::compute(f.hall.db(), start, end, Grouping::ByCategory, true, &result));
     QVERIFY(!result.anyBusiness);
     QCOMPARE(scratchRows(f), 0);
 }
@@ -164,21 +164,22 @@ void TestStock::screenShowsTheMonth()
     QVERIFY(addDocuments(f, QStringLiteral("sr 2026-11-20 可乐 10 30; zc 2026-11-25 可乐 4 20; "
                                            "sr 2026-12-06 雪碧 24 48; zc 2026-12-31 雪碧 3 7.5")));
     StockBalanceScreen screen(f.hall.state);
-    QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("DTP1"))->date(), QDate(2026, 12, 1));
-    QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("DTP2"))->date(), QDate(2026, 12, 31));
+    QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("startDate"))->date(), QDate(2026, 12, 1));
+    QCOMPARE(control<QDateEdit>(&screen, QStringLiteral("endDate"))->date(), QDate(2026, 12, 31));
 
     control<QAction>(&screen, QStringLiteral("Find"))->trigger();
-    auto* grid = control<QTableWidget>(&screen, QStringLiteral("FlGridZb"));
+    auto* grid = control<QTableWidget>(&screen, QStringLiteral("balanceGrid"));
     QCOMPARE(grid->rowCount(), 2);
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("雪碧"));
     QCOMPARE(grid->item(1, 8)->text(), QStringLiteral("40.50"));
     QStringList boxes;
-    for (int i = 2; i <= 9; ++i)
-        boxes.append(control<QLineEdit>(&screen, QStringLiteral("Txtdate_%1").arg(i))->text());
+    for (const char* name : {"openingCountTotal", "inCountTotal", "outCountTotal", "closingCountTotal",
+                             "openingAmountTotal", "inAmountTotal", "outAmountTotal", "closingAmountTotal"})
+        boxes.append(control<QLineEdit>(&screen, QLatin1String(name))->text());
     QCOMPARE(boxes.join(QLatin1Char(' ')), QStringLiteral("6.00 24.00 3.00 27.00 10.00 48.00 7.50 50.50"));
     QCOMPARE(f.messages.count(), 0);
 
-    control<QRadioButton>(&screen, QStringLiteral("Optisp"))->setChecked(true);
+    control<QRadioButton>(&screen, QStringLiteral("byCategoryButton"))->setChecked(true);
     control<QAction>(&screen, QStringLiteral("Find"))->trigger();
     QCOMPARE(f.messages.texts(), QStringList{QStringLiteral("本月无业务发生！")});
     QCOMPARE(grid->rowCount(), 2);
@@ -195,8 +196,8 @@ void TestStock::reportAsPdf()
     QVERIFY(addDocuments(f, QStringLiteral("sr 2026-11-20 可乐 10 30; zc 2026-11-25 可乐 4 20; "
                                            "sr 2026-12-06 雪碧 24 48; zc 2026-12-31 雪碧 3 7.5")));
     StockBalance::Balance balance;
-    QVERIFY(
-        StockBalance::sfjc(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, false, &balance));
+    QVERIFY(StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, false,
+                                  &balance));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
     QVERIFY(ReportRenderer(stockBalanceReport(balance, QDate(2026, 12, 1), QDate(2026, 12, 31))).writePdf(pdf));

@@ -89,18 +89,18 @@ GalleryScreen fromState(const char* name)
 
 // A goods document being entered: the first catalogue item, its quantity
 // typed, the amount following.
-std::unique_ptr<QWidget> goodsDocument(AppState& state, const QString& quantity)
+std::unique_ptr<QWidget> goodsDocument(AppState& state, GoodsDocument::Kind kind, const QString& quantity)
 {
-    auto screen = std::make_unique<GoodsDocumentsScreen>(state);
+    auto screen = std::make_unique<GoodsDocumentsScreen>(state, kind);
     if (auto* add = screen->findChild<QAction*>(QStringLiteral("Add")))
         add->trigger();
     QSqlQuery first(state.DbConn);
     if (first.exec(QStringLiteral("select name, spdj from spzd where name <> '' order by headcode limit 1")) &&
         first.next()) {
-        screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_2"))->setText(first.value(0).toString());
-        screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_4"))->setText(first.value(1).toString());
+        screen->findChild<QLineEdit*>(QStringLiteral("goodsBox"))->setText(first.value(0).toString());
+        screen->findChild<QLineEdit*>(QStringLiteral("priceBox"))->setText(first.value(1).toString());
     }
-    screen->findChild<QLineEdit*>(QStringLiteral("Txtzzd_3"))->setText(quantity);
+    screen->findChild<QLineEdit*>(QStringLiteral("countBox"))->setText(quantity);
     return screen;
 }
 
@@ -313,13 +313,11 @@ QList<GalleryScreen> galleryScreens()
          }},
         {QStringLiteral("GoodsDocumentsScreen-purchase"),
          [](GalleryContext& c) {
-             c.state.GoodsMode = QStringLiteral("sr");
-             return goodsDocument(c.state, QStringLiteral("10"));
+             return goodsDocument(c.state, GoodsDocument::Kind::Purchase, QStringLiteral("10"));
          }},
         {QStringLiteral("GoodsDocumentsScreen-sale"),
          [](GalleryContext& c) {
-             c.state.GoodsMode = QStringLiteral("zc");
-             return goodsDocument(c.state, QStringLiteral("3"));
+             return goodsDocument(c.state, GoodsDocument::Kind::Sale, QStringLiteral("3"));
          }},
         {QStringLiteral("GoodsPickList"),
          [](GalleryContext& c) {
@@ -378,7 +376,7 @@ QList<GalleryScreen> galleryScreens()
              const QDate last = first.addMonths(1).addDays(-1);
              StockBalance::Balance balance;
              const Result result =
-                 StockBalance::sfjc(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
+                 StockBalance::compute(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
              if (!result)
                  std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
              return makeReportPreview(stockBalanceReport(balance, first, last));

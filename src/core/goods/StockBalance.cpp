@@ -122,8 +122,8 @@ Result readLines(const QSqlDatabase& db, bool includeZero, QList<Line>* lines)
 
 } // namespace
 
-Result sfjc(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
-            Balance* balance)
+Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
+               Balance* balance)
 {
     Balance computed;
     // One transaction: a second counter waits for it, and a failure or a

@@ -57,12 +57,12 @@ struct Balance
     Figures totals{};
 };
 
-// sfjc: sums the documents dated before `start` (the opening) and from
+// Sums the documents dated before `start` (the opening) and from
 // `start` to `end`, both days included, through the scratch tables sfjctemp
 // and sfjctemp1, as one transaction that leaves them empty whatever happens.
 // Without `includeZero` goods whose closing amount is zero to the cent are
 // left out. Amounts are rounded to cents.
-Result sfjc(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
-            Balance* balance);
+Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
+               Balance* balance);
 
 } // namespace StockBalance

@@ -34,21 +34,22 @@ namespace {
 // The screen's name in the operator log: data, Chinese whatever language is shown.
 const QString LogName = QStringLiteral("收发结存");
 
-// The total boxes Txtdate_2 to Txtdate_9 in order, each with the figure it shows.
+// The total boxes in order, each with the figure it shows.
 struct TotalBox
 {
+    const char* name;
     const char* label;
     StockBalance::Figure figure;
 };
 const TotalBox TotalBoxes[] = {
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "上期数量"), StockBalance::OpeningCount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "入库数量"), StockBalance::InCount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "销售数量"), StockBalance::OutCount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "结存数量"), StockBalance::ClosingCount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "上期金额"), StockBalance::OpeningAmount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "入库金额"), StockBalance::InAmount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "销售金额"), StockBalance::OutAmount},
-    {QT_TRANSLATE_NOOP("StockBalanceScreen", "结存金额"), StockBalance::ClosingAmount},
+    {"openingCountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "上期数量"), StockBalance::OpeningCount},
+    {"inCountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "入库数量"), StockBalance::InCount},
+    {"outCountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "销售数量"), StockBalance::OutCount},
+    {"closingCountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "结存数量"), StockBalance::ClosingCount},
+    {"openingAmountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "上期金额"), StockBalance::OpeningAmount},
+    {"inAmountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "入库金额"), StockBalance::InAmount},
+    {"outAmountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "销售金额"), StockBalance::OutAmount},
+    {"closingAmountTotal", QT_TRANSLATE_NOOP("StockBalanceScreen", "结存金额"), StockBalance::ClosingAmount},
 };
 
 } // namespace
@@ -61,8 +62,8 @@ StockBalanceScreen::StockBalanceScreen(AppState& state, QWidget* parent)
     if (!m_log.opened())
         showError(m_log.opened());
     buildScreen();
-    flgrid_set();
-    txtdate_set();
+    setGridHeaders();
+    clearTotals();
     centerOnScreen(this);
 }
 
@@ -81,16 +82,16 @@ void StockBalanceScreen::buildScreen()
     resize(1000, 620);
 
     auto* toolbar = new KeyToolbar(this);
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { print_set(1); });
-    toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print_set(2); });
-    toolbar->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { sfjc(); });
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { printBalance(true); });
+    toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { printBalance(false); });
+    toolbar->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { showBalance(); });
     toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
     toolbar->addKey("Quit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 
     auto* title = new QLabel(tr("商品结存账"), this);
-    title->setObjectName(QStringLiteral("Label1"));
+    title->setObjectName(QStringLiteral("title"));
     QFont font = title->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
     font.setBold(true);
@@ -98,7 +99,7 @@ void StockBalanceScreen::buildScreen()
     title->setAlignment(Qt::AlignCenter);
 
     m_grid = new QTableWidget(0, 1 + StockBalance::FigureCount, this);
-    m_grid->setObjectName(QStringLiteral("FlGridZb"));
+    m_grid->setObjectName(QStringLiteral("balanceGrid"));
     m_grid->setHorizontalHeader(new StockGridHeader({tr(" 上期"), tr(" 领入"), tr(" 销售"), tr(" 结余")}, m_grid));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,22 +119,22 @@ QWidget* StockBalanceScreen::buildChoices()
     auto* pane = new QWidget(this);
     const QDate today = m_state.BusinessDate;
     const QDate first(today.year(), today.month(), 1);
-    m_start = datePicker(QStringLiteral("DTP1"), first, pane);
-    m_end = datePicker(QStringLiteral("DTP2"), first.addMonths(1).addDays(-1), pane);
+    m_start = datePicker(QStringLiteral("startDate"), first, pane);
+    m_end = datePicker(QStringLiteral("endDate"), first.addMonths(1).addDays(-1), pane);
 
     m_byStore = new QRadioButton(tr("按仓库"), pane);
-    m_byStore->setObjectName(QStringLiteral("Optick"));
+    m_byStore->setObjectName(QStringLiteral("byStoreButton"));
     m_byStore->setChecked(true);
     auto* byCategory = new QRadioButton(tr("按商品分类"), pane);
-    byCategory->setObjectName(QStringLiteral("Optisp"));
+    byCategory->setObjectName(QStringLiteral("byCategoryButton"));
     m_includeZero = new QCheckBox(tr("包括为零的数据"), pane);
-    m_includeZero->setObjectName(QStringLiteral("Check_ck"));
+    m_includeZero->setObjectName(QStringLiteral("includeZeroBox"));
 
     // The name box and its button select nothing: the balance covers every goods item.
     auto* name = new QLineEdit(pane);
-    name->setObjectName(QStringLiteral("Txtspname"));
+    name->setObjectName(QStringLiteral("goodsNameBox"));
     auto* nameButton = new QPushButton(QStringLiteral("..."), pane);
-    nameButton->setObjectName(QStringLiteral("CmdName"));
+    nameButton->setObjectName(QStringLiteral("goodsNameButton"));
     nameButton->setFixedWidth(30);
 
     auto* row = new QHBoxLayout(pane);
@@ -162,7 +163,7 @@ QWidget* StockBalanceScreen::buildTotals()
     grid->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < int(std::size(TotalBoxes)); ++i) {
         auto* box = new QLineEdit(pane);
-        box->setObjectName(QStringLiteral("Txtdate_") + QString::number(i + 2));
+        box->setObjectName(QLatin1String(TotalBoxes[i].name));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
         auto* label = new QLabel(QCoreApplication::translate("StockBalanceScreen", TotalBoxes[i].label), pane);
@@ -174,15 +175,15 @@ QWidget* StockBalanceScreen::buildTotals()
     return pane;
 }
 
-void StockBalanceScreen::sfjc()
+void StockBalanceScreen::showBalance()
 {
     const QDate start = m_start->date();
     const QDate end = m_end->date();
     StockBalance::Balance balance;
-    const Result result = StockBalance::sfjc(m_state.DbConn, start, end,
-                                             m_byStore->isChecked() ? StockBalance::Grouping::ByStore
-                                                                    : StockBalance::Grouping::ByCategory,
-                                             m_includeZero->isChecked(), &balance);
+    const Result result = StockBalance::compute(m_state.DbConn, start, end,
+                                                m_byStore->isChecked() ? StockBalance::Grouping::ByStore
+                                                                       : StockBalance::Grouping::ByCategory,
+                                                m_includeZero->isChecked(), &balance);
     if (!result) {
         showError(result);
         return;
@@ -206,10 +207,10 @@ void StockBalanceScreen::sfjc()
             m_grid->setItem(row, 1 + f, item);
         }
     }
-    flgrid_set();
+    setGridHeaders();
 }
 
-void StockBalanceScreen::flgrid_set()
+void StockBalanceScreen::setGridHeaders()
 {
     QStringList captions = {tr("  商品名称")};
     for (int group = 0; group < StockBalance::FigureCount / 2; ++group)
@@ -220,18 +221,18 @@ void StockBalanceScreen::flgrid_set()
         m_grid->setColumnWidth(c, 95);
 }
 
-void StockBalanceScreen::txtdate_set()
+void StockBalanceScreen::clearTotals()
 {
     for (QLineEdit* box : std::as_const(m_totals))
         box->clear();
 }
 
-void StockBalanceScreen::print_set(int print_lx)
+void StockBalanceScreen::printBalance(bool preview)
 {
     const ReportDocument document =
         stockBalanceReport(m_balance, m_shownStart.isValid() ? m_shownStart : m_start->date(),
                            m_shownEnd.isValid() ? m_shownEnd : m_end->date());
-    if (print_lx == 1)
+    if (preview)
         previewReport(document, tr("收发结存表"), this);
     else if (!printReport(document))
         Messages::exclamation(tr("收发结存表没有打印：打印机不能使用。"), tr("收发结存"));

@@ -29,10 +29,10 @@ private:
     void buildScreen();
     QWidget* buildChoices();
     QWidget* buildTotals();
-    void sfjc();
-    void flgrid_set();
-    void txtdate_set();
-    void print_set(int print_lx);
+    void showBalance();
+    void setGridHeaders();
+    void clearTotals();
+    void printBalance(bool preview);
     void startCalculator();
 
     AppState& m_state;
