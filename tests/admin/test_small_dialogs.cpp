@@ -1,4 +1,3 @@
-#include "core/base/AppState.h"
 #include "support/HallFixture.h"
 #include "ui/admin/DateDialog.h"
 #include "ui/admin/PasswordDialog.h"
@@ -34,34 +33,31 @@ private Q_SLOTS:
 void TestSmallDialogs::passwordPrompt()
 {
     QFETCH(bool, confirmed);
-    AppState state;
-    state.EnteredPassword = QStringLiteral("earlier");
-    PasswordDialog prompt(state);
+    PasswordDialog prompt;
     prompt.show();
-    auto* text1 = control<QLineEdit>(&prompt, QStringLiteral("Text1"));
-    QCOMPARE(text1->echoMode(), QLineEdit::Password);
-    QTest::keyClicks(text1, QStringLiteral(" Secret "));
+    auto* passwordEdit = control<QLineEdit>(&prompt, QStringLiteral("passwordEdit"));
+    QCOMPARE(passwordEdit->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(passwordEdit, QStringLiteral(" Secret "));
     QTest::mouseClick(
-        control<QPushButton>(&prompt, confirmed ? QStringLiteral("Command1") : QStringLiteral("Command2")),
+        control<QPushButton>(&prompt, confirmed ? QStringLiteral("confirmButton") : QStringLiteral("exitButton")),
         Qt::LeftButton);
-    QCOMPARE(state.EnteredPassword, confirmed ? QStringLiteral(" Secret ") : QStringLiteral("earlier"));
+    QCOMPARE(prompt.answer(), confirmed ? std::optional<QString>(QStringLiteral(" Secret ")) : std::nullopt);
     QCOMPARE(prompt.result(), int(confirmed ? QDialog::Accepted : QDialog::Rejected));
 }
 
 void TestSmallDialogs::dateDialog()
 {
     QFETCH(bool, confirmed);
-    AppState state;
-    state.PickedDate = QDate(2026, 3, 15);
-    DateDialog dialog(state);
+    const QDate shown(2026, 3, 15);
+    DateDialog dialog(shown);
     dialog.show();
-    auto* calendar = control<QCalendarWidget>(&dialog, QStringLiteral("monthdate"));
-    QCOMPARE(calendar->selectedDate(), state.PickedDate);
+    auto* calendar = control<QCalendarWidget>(&dialog, QStringLiteral("calendar"));
+    QCOMPARE(calendar->selectedDate(), shown);
     calendar->setSelectedDate(QDate(2026, 3, 20));
     QTest::mouseClick(
-        control<QPushButton>(&dialog, confirmed ? QStringLiteral("Cmddate_0") : QStringLiteral("Cmddate_1")),
+        control<QPushButton>(&dialog, confirmed ? QStringLiteral("okButton") : QStringLiteral("cancelButton")),
         Qt::LeftButton);
-    QCOMPARE(state.PickedDate, confirmed ? QDate(2026, 3, 20) : QDate(2026, 3, 15));
+    QCOMPARE(dialog.answer(), confirmed ? std::optional<QDate>(QDate(2026, 3, 20)) : std::nullopt);
     QVERIFY(!dialog.isVisible());
 }
 

@@ -170,8 +170,8 @@ void TestMemberList::topUp()
             if (topUp->isVisible())
                 topUp->reject();
         });
-        control<QLineEdit>(prompt, QStringLiteral("Text1"))->setText(password);
-        control<QPushButton>(prompt, QStringLiteral("Command1"))->click();
+        control<QLineEdit>(prompt, QStringLiteral("passwordEdit"))->setText(password);
+        control<QPushButton>(prompt, QStringLiteral("confirmButton"))->click();
     });
     control<QAction>(&screen, QStringLiteral("AddMoney"))->trigger();
 

@@ -295,8 +295,14 @@ QList<GalleryScreen> galleryScreens()
         fromState<PasswordChangeDialog>("PasswordChangeDialog"),
         fromState<LockScreen>("LockScreen"),
         fromState<HistoryClearingScreen>("HistoryClearingScreen"),
-        fromState<PasswordDialog>("PasswordDialog"),
-        fromState<DateDialog>("DateDialog"),
+        {QStringLiteral("PasswordDialog"),
+         [](GalleryContext&) {
+             return std::make_unique<PasswordDialog>();
+         }},
+        {QStringLiteral("DateDialog"),
+         [](GalleryContext&) {
+             return std::make_unique<DateDialog>(QDate());
+         }},
         fromState<OperatorLogScreen>("OperatorLogScreen"),
         fromState<RateBandsScreen>("RateBandsScreen"),
         fromState<RateSchemesScreen>("RateSchemesScreen"),

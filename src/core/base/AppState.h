@@ -23,7 +23,4 @@ struct AppState
 
     Parameters params;
 
-    // Answers of the small dialogs, read by the screen that opened them.
-    QString EnteredPassword;
-    QDate PickedDate;
 };

@@ -10,9 +10,9 @@
 
 namespace MemberTopUp {
 
-bool passwordMatches(const AppState& state)
+bool passwordMatches(const AppState& state, const QString& entered)
 {
-    return state.EnteredPassword == state.params.depositPassword;
+    return entered == state.params.depositPassword;
 }
 
 Outcome topUp(AppState& state, const Request& request)

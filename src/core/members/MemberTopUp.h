@@ -10,10 +10,10 @@ struct AppState;
 // Money put onto a member's card at the counter.
 namespace MemberTopUp {
 
-// The deposit password typed into the prompt (EnteredPassword) against the
-// parameter, exactly: letter case and blanks count, and an empty parameter
-// is matched by an empty password.
-bool passwordMatches(const AppState& state);
+// The deposit password the operator typed against the parameter, exactly:
+// letter case and blanks count, and an empty parameter is matched by an
+// empty password.
+bool passwordMatches(const AppState& state, const QString& entered);
 
 struct Request
 {

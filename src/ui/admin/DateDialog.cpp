@@ -1,6 +1,5 @@
 #include "ui/admin/DateDialog.h"
 
-#include "core/base/AppState.h"
 #include "core/base/Clock.h"
 
 #include <QCalendarWidget>
@@ -8,41 +7,40 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DateDialog::DateDialog(AppState& state, QWidget* parent)
+DateDialog::DateDialog(const QDate& shown, QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
-    , m_monthdate(new QCalendarWidget(this))
+    , m_calendar(new QCalendarWidget(this))
 {
     setObjectName(QStringLiteral("DateDialog"));
     setWindowTitle(tr("日期"));
 
-    m_monthdate->setObjectName(QStringLiteral("monthdate"));
-    m_monthdate->setGridVisible(true);
-    m_monthdate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_monthdate->setSelectedDate(m_state.PickedDate.isValid() ? m_state.PickedDate : Clock::today());
+    m_calendar->setObjectName(QStringLiteral("calendar"));
+    m_calendar->setGridVisible(true);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setSelectedDate(shown.isValid() ? shown : Clock::today());
 
-    auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("Cmddate_0"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("取消"), this);
-    cancel->setObjectName(QStringLiteral("Cmddate_1"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &DateDialog::Cmddate_0_Click);
-    connect(cancel, &QPushButton::clicked, this, &DateDialog::reject);
-    connect(m_monthdate, &QCalendarWidget::clicked, ok, [ok] { ok->setFocus(); });
+    auto* okButton = new QPushButton(tr("确定"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(tr("取消"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &DateDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &DateDialog::reject);
+    connect(m_calendar, &QCalendarWidget::clicked, okButton, [okButton] { okButton->setFocus(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_monthdate);
+    layout->addWidget(m_calendar);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void DateDialog::Cmddate_0_Click()
+void DateDialog::confirm()
 {
-    m_state.PickedDate = m_monthdate->selectedDate();
+    m_answer = m_calendar->selectedDate();
     accept();
 }

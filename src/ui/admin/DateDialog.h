@@ -1,22 +1,27 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 
-struct AppState;
+#include <optional>
+
 class QCalendarWidget;
 
-// The date dialog: shows PickedDate (today when it is not set); accepting
-// stores the chosen day in PickedDate, cancelling leaves it as it was.
+// The date dialog: shows the day it is given (today when that is not a
+// date) and hands the chosen day back only when accepted.
 class DateDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DateDialog(AppState& state, QWidget* parent = nullptr);
+    explicit DateDialog(const QDate& shown, QWidget* parent = nullptr);
+
+    // The accepted day, after the dialog has closed; nothing when cancelled.
+    const std::optional<QDate>& answer() const { return m_answer; }
 
 private:
-    void Cmddate_0_Click();
+    void confirm();
 
-    AppState& m_state;
-    QCalendarWidget* m_monthdate;
+    QCalendarWidget* m_calendar;
+    std::optional<QDate> m_answer;
 };

@@ -1,56 +1,60 @@
 #include "ui/admin/PasswordDialog.h"
 
-#include "core/base/AppState.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
-PasswordDialog::PasswordDialog(AppState& state, QWidget* parent)
+PasswordDialog::PasswordDialog(QWidget* parent)
     : QDialog(parent)
-    , m_state(state)
-    , m_text1(new QLineEdit(this))
+    , m_passwordEdit(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(tr("口令"));
 
-    auto* label1 = new QLabel(tr("请输入口令："), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setBuddy(m_text1);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setEchoMode(QLineEdit::Password);
-    m_text1->setMinimumWidth(180);
+    auto* label = new QLabel(tr("请输入口令："), this);
+    label->setObjectName(QStringLiteral("passwordLabel"));
+    label->setBuddy(m_passwordEdit);
+    m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setMinimumWidth(180);
 
-    auto* confirm = new QPushButton(tr("确认"), this);
-    confirm->setObjectName(QStringLiteral("Command1"));
-    confirm->setDefault(true);
-    auto* quit = new QPushButton(tr("退出"), this);
-    quit->setObjectName(QStringLiteral("Command2"));
-    quit->setAutoDefault(false);
-    connect(confirm, &QPushButton::clicked, this, &PasswordDialog::Command1_Click);
-    connect(quit, &QPushButton::clicked, this, &PasswordDialog::reject);
+    auto* confirmButton = new QPushButton(tr("确认"), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    confirmButton->setDefault(true);
+    auto* exitButton = new QPushButton(tr("退出"), this);
+    exitButton->setObjectName(QStringLiteral("exitButton"));
+    exitButton->setAutoDefault(false);
+    connect(confirmButton, &QPushButton::clicked, this, &PasswordDialog::confirm);
+    connect(exitButton, &QPushButton::clicked, this, &PasswordDialog::reject);
 
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(14);
-    layout->addWidget(label1, 0, 0);
-    layout->addWidget(m_text1, 0, 1);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(m_passwordEdit, 0, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(confirm);
-    buttons->addWidget(quit);
+    buttons->addWidget(confirmButton);
+    buttons->addWidget(exitButton);
     layout->addLayout(buttons, 1, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     adjustSize();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
-    m_text1->setFocus();
+    m_passwordEdit->setFocus();
 }
 
-void PasswordDialog::Command1_Click()
+std::optional<QString> PasswordDialog::ask(QWidget* parent)
 {
-    m_state.EnteredPassword = m_text1->text();
+    PasswordDialog prompt(parent);
+    prompt.exec();
+    return prompt.answer();
+}
+
+void PasswordDialog::confirm()
+{
+    m_answer = m_passwordEdit->text();
     accept();
 }

@@ -1,23 +1,31 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
-struct AppState;
+#include <optional>
+
 class QLineEdit;
 
-// The password prompt. Confirming stores the typed text in EnteredPassword
-// (accepted); leaving with the exit button keeps the earlier value (rejected).
-// The caller compares EnteredPassword with the password it expects.
+// The password prompt. It hands the typed text back to its caller only when
+// confirmed; leaving with the exit button is no answer. The caller compares
+// the answer with the password it expects.
 class PasswordDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit PasswordDialog(AppState& state, QWidget* parent = nullptr);
+    explicit PasswordDialog(QWidget* parent = nullptr);
+
+    // Shows the prompt and returns what was typed, or nothing when left.
+    static std::optional<QString> ask(QWidget* parent);
+
+    // The confirmed text, after the dialog has closed.
+    const std::optional<QString>& answer() const { return m_answer; }
 
 private:
-    void Command1_Click();
+    void confirm();
 
-    AppState& m_state;
-    QLineEdit* m_text1;
+    QLineEdit* m_passwordEdit;
+    std::optional<QString> m_answer;
 };

@@ -502,11 +502,10 @@ void GoodsDocumentsScreen::showGoodsList()
 void GoodsDocumentsScreen::pickDate()
 {
     const std::optional<QDate> typed = DateText::parseDate(m_dateBox->text().trimmed());
-    m_state.PickedDate = typed ? *typed : m_state.BusinessDate;
-    DateDialog dialog(m_state, this);
+    DateDialog dialog(typed ? *typed : m_state.BusinessDate, this);
     dialog.move(m_dateButton->mapToGlobal(QPoint(0, m_dateButton->height())));
-    if (dialog.exec() == QDialog::Accepted)
-        m_dateBox->setText(DateText::date(m_state.PickedDate));
+    if (dialog.exec() == QDialog::Accepted && dialog.answer())
+        m_dateBox->setText(DateText::date(*dialog.answer()));
 }
 
 void GoodsDocumentsScreen::computeAmount()

@@ -211,11 +211,11 @@ void MemberListScreen::AddMoney()
         Messages::exclamation(tr("没有会员可以存款！"));
         return;
     }
-    PasswordDialog prompt(m_state, this);
-    // Leaving the prompt is no answer: an earlier password must not pass for one.
-    if (prompt.exec() != QDialog::Accepted)
+    // Leaving the prompt is no answer: it must not pass for an empty password.
+    const std::optional<QString> password = PasswordDialog::ask(this);
+    if (!password)
         return;
-    if (!MemberTopUp::passwordMatches(m_state)) {
+    if (!MemberTopUp::passwordMatches(m_state, *password)) {
         Messages::critical(tr("口令错误，请重新输入！"));
         return;
     }
