@@ -65,18 +65,18 @@ Result addMembers(QSqlDatabase& db, const QDate& businessDate)
 {
     for (qsizetype i = 0; i < NightHall::cards().size(); ++i) {
         MemberRecord::Typed typed;
-        typed.khao = NightHall::cards().at(i);
-        typed.yhm = QStringLiteral("会员") + QString::number(i + 1);
-        typed.mm = NightHall::password();
-        typed.yk = QString::number(80 + 40 * (i % 4));
-        typed.zt = QStringLiteral("正常");
-        typed.klx = CardTypes.at(i % CardTypes.size());
+        typed.card = NightHall::cards().at(i);
+        typed.name = QStringLiteral("会员") + QString::number(i + 1);
+        typed.password = NightHall::password();
+        typed.balance = QString::number(80 + 40 * (i % 4));
+        typed.state = QStringLiteral("正常");
+        typed.cardType = CardTypes.at(i % CardTypes.size());
         const MemberRecord::Saved saved =
             MemberRecord::save(db, {businessDate, NightHall::operators().first()}, typed, QString());
         if (!saved.result)
             return saved.result;
         if (!saved.refusal.isEmpty())
-            return Result::failure(typed.khao + QStringLiteral(" refused: ") + saved.refusal.text);
+            return Result::failure(typed.card + QStringLiteral(" refused: ") + saved.refusal.text);
     }
     return Result::success();
 }

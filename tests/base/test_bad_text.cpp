@@ -119,10 +119,10 @@ void BadTextTest::memberStoredAsTyped()
     HallFixture hall;
     QVERIFY2(fill(hall), qPrintable(hall.error()));
     MemberRecord::Typed typed;
-    typed.khao = QStringLiteral("M2");
-    typed.yhm = QStringLiteral("张三");
-    typed.klx = QStringLiteral("现金卡");
-    (field == 0 ? typed.khao : field == 1 ? typed.yhm : typed.mm) = text;
+    typed.card = QStringLiteral("M2");
+    typed.name = QStringLiteral("张三");
+    typed.cardType = QStringLiteral("现金卡");
+    (field == 0 ? typed.card : field == 1 ? typed.name : typed.password) = text;
     const QStringList before = everyRow(hall.hall.db());
 
     const MemberRecord::Saved saved = MemberRecord::save(
@@ -139,7 +139,7 @@ void BadTextTest::memberStoredAsTyped()
                                                          : field == 1 ? "yhm"
                                                                       : "mm") +
                                            QStringLiteral(" from user_lb where khao = ?"),
-                                       {typed.khao});
+                                       {typed.card});
     QCOMPARE(stored.toString(), text);
     QStringList others = changed(before, after);
     others.removeIf([](const QString& row) { return row.startsWith(QLatin1String("user_lb|2|")); });
@@ -314,9 +314,9 @@ void BadTextTest::boundsShared()
     case Bounded::MemberDiscount:
     case Bounded::OpeningBalance: {
         MemberRecord::Typed typed;
-        typed.khao = QStringLiteral("N1");
-        typed.yhm = QStringLiteral("新会员");
-        (box == Bounded::OpeningBalance ? typed.yk : typed.zk) = text;
+        typed.card = QStringLiteral("N1");
+        typed.name = QStringLiteral("新会员");
+        (box == Bounded::OpeningBalance ? typed.balance : typed.discount) = text;
         const MemberRecord::Saved saved =
             MemberRecord::save(db, {hall.hall.state.BusinessDate, QStringLiteral("system")}, typed, {});
         QVERIFY2(saved.result, qPrintable(saved.result.message()));

@@ -14,20 +14,25 @@ namespace {
 
 using Typing = QList<std::pair<int, QString>>;
 
-void type(MemberFormScreen& form, const Typing& typing)
-{
-    for (const auto& [index, text] : typing)
-        control<QLineEdit>(&form, QStringLiteral("Txtzzd_%1").arg(index))->setText(text);
-}
+// The form's boxes under the numbers the tables below give them.
+const char* const BoxNames[] = {"cardEdit",     "nameEdit",     "passwordEdit", "passwordAgainEdit", "mobileEdit",
+                                "birthEdit",    "addressEdit",  "balanceEdit",  "timeEdit",          "stateEdit",
+                                "validityEdit", "discountEdit", "agentEdit",    "noteEdit",          "cardTypeEdit"};
 
 QLineEdit* box(MemberFormScreen& form, int index)
 {
-    return control<QLineEdit>(&form, QStringLiteral("Txtzzd_%1").arg(index));
+    return control<QLineEdit>(&form, QLatin1String(BoxNames[index]));
+}
+
+void type(MemberFormScreen& form, const Typing& typing)
+{
+    for (const auto& [index, text] : typing)
+        box(form, index)->setText(text);
 }
 
 void save(MemberFormScreen& form)
 {
-    control<QPushButton>(&form, QStringLiteral("Command2"))->click();
+    control<QPushButton>(&form, QStringLiteral("saveButton"))->click();
 }
 
 } // namespace
@@ -95,7 +100,7 @@ void TestMemberForm::addingSavesMemberAndOpening()
                  .arg(QString::number(saved[0], 'f', 1), QString::number(saved[1], 'f', 1)));
     // Series entry: a fresh row with the button's presets.
     QCOMPARE(box(form, 0)->text(), QString());
-    QCOMPARE(control<QComboBox>(&form, QStringLiteral("Combklx"))->currentText(), QStringLiteral("机时卡"));
+    QCOMPARE(control<QComboBox>(&form, QStringLiteral("cardTypeCombo"))->currentText(), QStringLiteral("机时卡"));
     // The presets are saved as shown, though no combo was touched.
     type(form, {{0, QStringLiteral("B003")}, {1, QStringLiteral("李四")}});
     save(form);

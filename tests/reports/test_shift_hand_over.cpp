@@ -100,13 +100,13 @@ void TestShiftHandOver::cardMoneyCountsInOneShift()
     auto& state = f.hall.state;
     QVERIFY(f.ready());
     MemberRecord::Typed member;
-    member.khao = QStringLiteral("N1");
-    member.yhm = QStringLiteral("新会员");
-    member.yk = QStringLiteral("200.05");
-    member.klx = QStringLiteral("现金卡");
+    member.card = QStringLiteral("N1");
+    member.name = QStringLiteral("新会员");
+    member.balance = QStringLiteral("200.05");
+    member.cardType = QStringLiteral("现金卡");
     const MemberRecord::Opening opening{state.BusinessDate, state.OperatorName};
     QVERIFY(MemberRecord::save(state.DbConn, opening, member, QString()).done());
-    member.yhm = QStringLiteral("改名");
+    member.name = QStringLiteral("改名");
     QVERIFY(MemberRecord::save(state.DbConn, opening, member, QStringLiteral("N1")).done());
     QVERIFY(topUp(f, "N1", "100", "89.99"));
     QCOMPARE(cardMoney(f), QStringLiteral("290.04/300.05/290.04"));

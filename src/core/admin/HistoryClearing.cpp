@@ -4,6 +4,7 @@
 #include "core/base/AppState.h"
 #include "core/base/DateText.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 
 namespace HistoryClearing {
 
@@ -11,7 +12,7 @@ namespace {
 
 // The rows that go, each bound to the date: counted and deleted by the same text.
 const QString Goods = QStringLiteral("from ckv_zc where rc < ? and jzbj = 1");
-const QString Visits = QStringLiteral("from waimxd where rc < ? and jsrc is not null");
+const QString Visits = QStringLiteral("from waimxd where rc < ? and ") + VisitCondition::settled();
 
 Result countRows(const QSqlDatabase& db, const QString& rows, const QString& date, qint64* count)
 {

@@ -22,5 +22,4 @@ struct AppState
     bool IsSystemOperator = false;
 
     Parameters params;
-
 };

@@ -1,5 +1,6 @@
 #include "core/billing/CardRate.h"
 
+#include "core/base/CardTypes.h"
 #include "core/base/Notation.h"
 
 namespace CardRate {
@@ -7,7 +8,7 @@ namespace CardRate {
 RateKind kindOf(const QString& cardType)
 {
     const QString type = Notation::Trim(cardType);
-    if (type == QStringLiteral("优惠卡") || type == QStringLiteral("现金优惠卡"))
+    if (type == CardType::Discount || type == CardType::BalanceDiscount)
         return RateKind::Member;
     return RateKind::NonMember;
 }

@@ -1,12 +1,13 @@
 #include "core/billing/CheckoutCustomer.h"
 
+#include "core/base/CardTypes.h"
 #include "core/base/Notation.h"
 #include "core/billing/CardRate.h"
 #include "core/billing/MemberCard.h"
 
 QString CheckoutCustomer::fkfs() const
 {
-    return paysFromBalance ? QStringLiteral("刷卡") : CardRate::Cash;
+    return paysFromBalance ? QStringLiteral("刷卡") : CardType::Cash;
 }
 
 Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, const QString& password,
@@ -15,7 +16,7 @@ Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, c
     customer->reset();
     if (Notation::Trim(card).isEmpty() && Notation::Trim(password).isEmpty()) {
         CheckoutCustomer cash;
-        cash.cardType = CardRate::Cash;
+        cash.cardType = CardType::Cash;
         *customer = cash;
         return Result::success();
     }

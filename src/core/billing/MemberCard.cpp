@@ -1,5 +1,7 @@
 #include "core/billing/MemberCard.h"
 
+#include "core/base/CardKey.h"
+#include "core/base/CardTypes.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
 #include "core/billing/CardRate.h"
@@ -14,7 +16,7 @@ RateKind MemberCard::kind() const
 bool MemberCard::paysFromBalance() const
 {
     const QString type = Notation::Trim(klx);
-    return type == QStringLiteral("现金卡") || type == QStringLiteral("现金优惠卡");
+    return type == CardType::Balance || type == CardType::BalanceDiscount;
 }
 
 bool MemberCard::accepts(const QString& password) const
@@ -31,13 +33,14 @@ Result findMemberCard(const QSqlDatabase& db, const QString& number, std::option
     // one written first answers, as it always has.
     const Result result = Sql::exec(query,
                                     QStringLiteral("select khao, klx, mm, zk, yk from user_lb "
-                                                   "where upper(khao)=upper(?) order by khao limit 1"),
-                                    {Notation::Trim(number)});
+                                                   "where %1 order by khao limit 1")
+                                        .arg(CardKey::matches(QStringLiteral("khao"))),
+                                    {number});
     if (!result || !query.next())
         return result;
     MemberCard found;
     found.khao = query.value(0).toString();
-    found.klx = query.isNull(1) ? CardRate::Cash : query.value(1).toString();
+    found.klx = query.isNull(1) ? CardType::Cash : query.value(1).toString();
     found.mm = query.value(2);
     if (!query.isNull(3) && query.value(3).toDouble() != 0)
         found.zk = query.value(3).toDouble();

@@ -1,6 +1,7 @@
 #include "core/billing/OpenVisit.h"
 
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 #include "core/billing/BillingErrors.h"
 #include "core/billing/TableNumber.h"
 
@@ -28,7 +29,8 @@ bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result)
 Result countOpenTables(const QSqlDatabase& db, int* count)
 {
     Result result = Result::success();
-    *count = Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where jsrc is null"), {}, &result)
+    *count = Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where ") + VisitCondition::open(),
+                         {}, &result)
                  .toInt();
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Result.h"
+#include "core/base/VisitCondition.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -18,7 +19,8 @@ struct OpenVisit
 // Served by the partial index waimxd_open, which holds open visits only, so
 // the lookup costs the same however much settled history the hall keeps.
 inline const QString OpenVisitQuery =
-    QStringLiteral("select id, khao, ksrc from waimxd where zhao=? and jsrc is null order by id limit 1");
+    QStringLiteral("select id, khao, ksrc from waimxd where zhao=? and %1 order by id limit 1")
+        .arg(VisitCondition::open());
 
 // The open visit of the table with the lowest id, or nothing.
 Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisit>* visit);

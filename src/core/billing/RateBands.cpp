@@ -2,6 +2,7 @@
 
 #include "core/base/DateText.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 
 float RateBand::rate(RateKind kind) const
 {
@@ -38,7 +39,8 @@ Result RateBands::loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* ba
     query.setForwardOnly(true);
     const Result result =
         Sql::exec(query, QStringLiteral("select zhao, kssj, jssj, hybz, fhybz from jfbz where zhao in "
-                                        "(select zhao from waimxd where jsrc is null) order by id"));
+                                        "(select zhao from waimxd where %1) order by id")
+                             .arg(VisitCondition::open()));
     if (!result)
         return result;
     QHash<QString, std::optional<QTime>> times;

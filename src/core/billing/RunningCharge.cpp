@@ -1,9 +1,12 @@
 #include "core/billing/RunningCharge.h"
 
+#include "core/base/CardKey.h"
+#include "core/base/CardTypes.h"
 #include "core/base/Clock.h"
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 #include "core/billing/BillingErrors.h"
 #include "core/billing/CardRate.h"
 #include "core/billing/MemberCard.h"
@@ -28,7 +31,8 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
     query.setForwardOnly(true);
     if (result)
         result = Sql::exec(query, QStringLiteral("select zhao, zxjffz, zdxffz from zhdy where zhao in "
-                                                 "(select zhao from waimxd where jsrc is null)"));
+                                                 "(select zhao from waimxd where %1)")
+                                      .arg(VisitCondition::open()));
     while (result && query.next()) {
         // A null leaves the value GetZdxf starts from.
         const qint16 zhao = qint16(query.value(0).toInt());
@@ -39,16 +43,17 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
     // Each card matched as findMemberCard matches it: trimmed, without regard
     // to letter case, the first in number order answering.
     if (result)
-        result =
-            Sql::exec(query, QStringLiteral("select w.khao, u.khao, u.klx from waimxd w left join user_lb u "
-                                            "on upper(u.khao) = upper(trim(w.khao)) "
-                                            "where w.jsrc is null and w.khao is not null order by w.khao, u.khao"));
+        result = Sql::exec(query, QStringLiteral("select w.khao, u.khao, u.klx from waimxd w left join user_lb u "
+                                                 "on %1 "
+                                                 "where %2 and w.khao is not null order by w.khao, u.khao")
+                                      .arg(CardKey::matches(QStringLiteral("u.khao"), QStringLiteral("w.khao")),
+                                           VisitCondition::open(QStringLiteral("w"))));
     while (result && query.next()) {
         const QString visitCard = query.value(0).toString();
         if (m_cards.contains(visitCard))
             continue;
         MemberCard card;
-        card.klx = query.isNull(2) ? CardRate::Cash : query.value(2).toString();
+        card.klx = query.isNull(2) ? CardType::Cash : query.value(2).toString();
         m_cards.insert(visitCard, query.isNull(1) ? RateKind::None : card.kind());
     }
     return result;

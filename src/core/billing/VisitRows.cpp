@@ -2,6 +2,7 @@
 
 #include "core/base/DateText.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 #include "core/billing/StoredNumber.h"
 
 namespace VisitRows {
@@ -57,9 +58,11 @@ Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows)
     rows->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(
-        query, QStringLiteral("select id, ksrc, dj1 from waimxd where zhao=? and jsrc is null order by id limit 2"),
-        {zhao});
+    const Result result =
+        Sql::exec(query,
+                  QStringLiteral("select id, ksrc, dj1 from waimxd where zhao=? and %1 order by id limit 2")
+                      .arg(VisitCondition::open()),
+                  {zhao});
     while (result && query.next())
         rows->append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toFloat()});
     return result;

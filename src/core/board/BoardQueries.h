@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/VisitCondition.h"
+
 #include <QString>
 
 // The statements the board reads the open visits with, here so that their
@@ -11,8 +13,8 @@ namespace BoardQueries {
 // null when it has none.
 inline const QString TableColumns =
     QStringLiteral("select z.zhao, z.mc, z.sybj, z.tx, z.fwfl, z.ktkh, w.id, w.ksrc, w.khao, w.dj, w.dj1 from zhdy z "
-                   "left join waimxd w on w.id = (select o.id from waimxd o where o.zhao = z.zhao and o.jsrc is null "
-                   "order by o.id limit 1) ");
+                   "left join waimxd w on w.id = (select o.id from waimxd o where o.zhao = z.zhao and ") +
+    VisitCondition::open(QStringLiteral("o")) + QStringLiteral(" order by o.id limit 1) ");
 
 // Every table in zhao order.
 inline const QString Tables = TableColumns + QStringLiteral("order by z.zhao");

@@ -1,8 +1,10 @@
 #include "core/board/TableDefinitions.h"
 
+#include "core/base/CardKey.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
 #include "core/base/TypedNumber.h"
+#include "core/base/VisitCondition.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -138,7 +140,7 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
         return refuse(Minimum,
                       QCoreApplication::translate("TableDefinitions", "最低消费分钟必须是 0 到 %1 之间的整数。")
                           .arg(MinutesPerDay));
-    const QString card = Notation::Trim(typed[PositioningCard]);
+    const QString card = CardKey::trimmed(typed[PositioningCard]);
 
     // A row being renumbered is itself no duplicate: compare with the others.
     const int self = original.value_or(0);
@@ -154,7 +156,8 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
     }
     const int held = original.value_or(tableNumber);
     const bool open =
-        Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {held}, &result)
+        Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
+                    {held}, &result)
             .toInt() > 0;
     if (!result)
         return failed(result);
@@ -172,8 +175,9 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
                                                                 "%1 号台没有未结账的开台，使用标记只能是 0（空闲）。")
                                         .arg(held));
     if (!card.isEmpty()) {
-        const QVariant member =
-            Sql::scalar(db, QStringLiteral("select khao from user_lb where upper(khao)=upper(?)"), {card}, &result);
+        const QVariant member = Sql::scalar(
+            db, QStringLiteral("select khao from user_lb where ") + CardKey::matches(QStringLiteral("khao")), {card},
+            &result);
         if (!result)
             return failed(result);
         if (member.isValid())
@@ -206,8 +210,9 @@ Removal remove(QSqlDatabase& db, int tableNumber)
     Removal removal;
     removal.result = Sql::transaction(db, [&db, &removal, tableNumber] {
         Result result = Result::success();
-        const QVariant open = Sql::scalar(
-            db, QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {tableNumber}, &result);
+        const QVariant open =
+            Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
+                        {tableNumber}, &result);
         if (!result)
             return result;
         if (open.toInt() > 0) {

@@ -1,5 +1,6 @@
 #include "core/data/ShippedRows.h"
 
+#include "core/base/CardTypes.h"
 #include "core/base/Parameters.h"
 #include "core/base/PasswordHash.h"
 #include "core/base/Sql.h"
@@ -46,10 +47,7 @@ Result writeShifts(const QSqlDatabase& db)
 Result writeCardTypes(const QSqlDatabase& db)
 {
     return Sql::execEach(db, QStringLiteral("INSERT INTO klx (klx) VALUES (?)"),
-                         {{QStringLiteral("优惠卡")},
-                          {QStringLiteral("现金卡")},
-                          {QStringLiteral("现金优惠卡")},
-                          {QStringLiteral("机时卡")}});
+                         {{CardType::Discount}, {CardType::Balance}, {CardType::BalanceDiscount}, {CardType::Time}});
 }
 
 Result writeCodes(const QSqlDatabase& db)

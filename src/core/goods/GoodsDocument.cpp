@@ -4,6 +4,7 @@
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
 #include "core/base/TypedNumber.h"
+#include "core/base/VisitCondition.h"
 #include "core/goods/DocumentNumber.h"
 #include "core/members/RechargeRecord.h"
 
@@ -113,11 +114,12 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     Saved saved;
     bool isNumber = false;
     const int number = table.toInt(&isNumber);
-    const QVariant visit = isNumber ? Sql::scalar(db,
-                                                  QStringLiteral("select id from waimxd where zhao=? and jsrc is null "
-                                                                 "order by id limit 1"),
-                                                  {number}, &saved.result)
-                                    : QVariant();
+    const QVariant visit =
+        isNumber ? Sql::scalar(db,
+                               QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
+                                   .arg(VisitCondition::open()),
+                               {number}, &saved.result)
+                 : QVariant();
     if (!saved.result)
         return saved;
     if (visit.isNull())
@@ -187,8 +189,8 @@ Result openTables(const QSqlDatabase& db, QStringList* tables)
     tables->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result =
-        Sql::exec(query, QStringLiteral("select distinct zhao from waimxd where jsrc is null order by zhao"));
+    const Result result = Sql::exec(
+        query, QStringLiteral("select distinct zhao from waimxd where %1 order by zhao").arg(VisitCondition::open()));
     while (result && query.next())
         tables->append(query.value(0).toString());
     return result;

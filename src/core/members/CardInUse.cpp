@@ -1,6 +1,8 @@
 #include "core/members/CardInUse.h"
 
+#include "core/base/CardKey.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 
 namespace CardInUse {
 
@@ -8,9 +10,9 @@ Result tableOf(const QSqlDatabase& db, const QString& khao, QVariant* table)
 {
     Result result = Result::success();
     *table = Sql::scalar(db,
-                         QStringLiteral("select zhao from waimxd where jsrc is null "
-                                        "and upper(khao) = upper(?) order by zhao limit 1"),
-                         {khao.trimmed()}, &result);
+                         QStringLiteral("select zhao from waimxd where %1 and %2 order by zhao limit 1")
+                             .arg(VisitCondition::open(), CardKey::matches(QStringLiteral("khao"))),
+                         {khao}, &result);
     return result;
 }
 

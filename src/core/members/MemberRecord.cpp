@@ -1,5 +1,6 @@
 #include "core/members/MemberRecord.h"
 
+#include "core/base/CardKey.h"
 #include "core/base/Clock.h"
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
@@ -10,7 +11,9 @@
 #include "core/members/RechargeRecord.h"
 
 #include <QCoreApplication>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QVariant>
 
 #include <limits>
@@ -20,19 +23,20 @@ namespace MemberRecord {
 
 namespace {
 
+// The typed numbers and dates as they are written.
 struct Values
 {
-    QVariant csrc, yxrc;
-    double yk = 0;
-    int js = 0;
-    double zk = 0;
+    QVariant birth, validity;
+    double balance = 0;
+    int time = 0;
+    double discount = 0;
 };
 
-Saved refuse(const QString& text, Messages::Icon icon, int box, bool clearBox = false)
+Saved refuse(const QString& text, Messages::Icon icon, Field field, bool clearBox = false)
 {
     Saved saved;
     saved.refusal = {text, icon};
-    saved.box = box;
+    saved.field = field;
     saved.clearBox = clearBox;
     return saved;
 }
@@ -59,32 +63,34 @@ bool readDate(const QString& text, QVariant* value)
 Saved check(const Typed& typed, bool adding, Values* values)
 {
     using Messages::Icon;
-    if (Notation::Trim(typed.khao).isEmpty())
-        return refuse(QCoreApplication::translate("MemberRecord", "会员卡号不能为空！"), Icon::Critical, Card);
-    if (Notation::Trim(typed.yhm).isEmpty())
-        return refuse(QCoreApplication::translate("MemberRecord", "会员姓名不能为空！"), Icon::Critical, Name);
-    if (!readDate(typed.csrc, &values->csrc))
+    if (CardKey::trimmed(typed.card).isEmpty())
+        return refuse(QCoreApplication::translate("MemberRecord", "会员卡号不能为空！"), Icon::Critical, Field::Card);
+    if (Notation::Trim(typed.name).isEmpty())
+        return refuse(QCoreApplication::translate("MemberRecord", "会员姓名不能为空！"), Icon::Critical, Field::Name);
+    if (!readDate(typed.birth, &values->birth))
         return refuse(QCoreApplication::translate("MemberRecord", "会员出生日期格式错误，请输入年-月-日 格式 ！"),
-                      Icon::Critical, Birth);
-    if (!readDate(typed.yxrc, &values->yxrc))
+                      Icon::Critical, Field::Birth);
+    if (!readDate(typed.validity, &values->validity))
         return refuse(QCoreApplication::translate("MemberRecord", "会员卡有效日期格式错误，请输入年-月-日 格式 ！"),
-                      Icon::Exclamation, Validity);
+                      Icon::Exclamation, Field::Validity);
     // An edit leaves the balance as it is, however far top-ups have taken it.
-    const std::optional<double> yk = !adding || typed.yk.trimmed().isEmpty() ? 0.0 : typedAmount(typed.yk);
-    if (!yk)
-        return refuse(amountRule(QCoreApplication::translate("MemberRecord", "金额")), Icon::Exclamation, Balance,
+    const std::optional<double> balance =
+        !adding || typed.balance.trimmed().isEmpty() ? 0.0 : typedAmount(typed.balance);
+    if (!balance)
+        return refuse(amountRule(QCoreApplication::translate("MemberRecord", "金额")), Icon::Exclamation,
+                      Field::Balance, true);
+    const std::optional<double> playTime = numberOrZero(typed.time, 0);
+    if (!playTime || *playTime > std::numeric_limits<int>::max())
+        return refuse(QCoreApplication::translate("MemberRecord", "时长请输入数字 ！"), Icon::Exclamation, Field::Time,
                       true);
-    const std::optional<double> js = numberOrZero(typed.js, 0);
-    if (!js || *js > std::numeric_limits<int>::max())
-        return refuse(QCoreApplication::translate("MemberRecord", "时长请输入数字 ！"), Icon::Exclamation, Time, true);
     // The card's rate is priced at checkout as a typed discount would be, so
     // it is read as one.
-    const std::optional<DiscountRate> zk = DiscountRate::parse(typed.zk);
-    if (!zk)
-        return refuse(DiscountTypingText, Icon::Exclamation, Discount, true);
-    values->yk = Notation::roundHalfEven(*yk, 2);
-    values->js = int(*js);
-    values->zk = zk->tenths();
+    const std::optional<DiscountRate> discount = DiscountRate::parse(typed.discount);
+    if (!discount)
+        return refuse(DiscountTypingText, Icon::Exclamation, Field::Discount, true);
+    values->balance = Notation::roundHalfEven(*balance, 2);
+    values->time = int(*playTime);
+    values->discount = discount->tenths();
     return {};
 }
 
@@ -96,9 +102,10 @@ Result insertMember(const QSqlDatabase& db, const Typed& typed, const Values& va
                      QStringLiteral("insert into user_lb (khao, yhm, mm, sfzh, csrc, xb, zz, yk, js, zt, yxrc, zk, "
                                     "jbr, bz, klx, jelj, jslj, hybj, khrc) "
                                     "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {Notation::Trim(typed.khao), typed.yhm, typed.mm, typed.sfzh, values.csrc, typed.xb, typed.zz,
-                      values.yk, values.js, typed.zt, values.yxrc, values.zk, typed.jbr, typed.bz, typed.klx, values.yk,
-                      values.js, typed.hybj ? QStringLiteral("1") : QStringLiteral("0"), DateText::date(opened)});
+                     {CardKey::trimmed(typed.card), typed.name, typed.password, typed.mobile, values.birth, typed.sex,
+                      typed.address, values.balance, values.time, typed.state, values.validity, values.discount,
+                      typed.agent, typed.note, typed.cardType, values.balance, values.time,
+                      typed.isMember ? QStringLiteral("1") : QStringLiteral("0"), DateText::date(opened)});
 }
 
 // Balance, time and their accumulations move only through top-ups and
@@ -107,35 +114,60 @@ Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& va
                     Values* current)
 {
     QSqlQuery query(db);
-    Result result = Sql::exec(query,
-                              QStringLiteral("update user_lb set khao=?, yhm=?, mm=?, sfzh=?, csrc=?, xb=?, zz=?, "
-                                             "zt=?, yxrc=?, zk=?, jbr=?, bz=?, klx=?, hybj=? where khao=?"),
-                              {Notation::Trim(typed.khao), typed.yhm, typed.mm, typed.sfzh, values.csrc, typed.xb,
-                               typed.zz, typed.zt, values.yxrc, values.zk, typed.jbr, typed.bz, typed.klx,
-                               typed.hybj ? QStringLiteral("1") : QStringLiteral("0"), originalCard});
+    Result result =
+        Sql::exec(query,
+                  QStringLiteral("update user_lb set khao=?, yhm=?, mm=?, sfzh=?, csrc=?, xb=?, zz=?, "
+                                 "zt=?, yxrc=?, zk=?, jbr=?, bz=?, klx=?, hybj=? where khao=?"),
+                  {CardKey::trimmed(typed.card), typed.name, typed.password, typed.mobile, values.birth, typed.sex,
+                   typed.address, typed.state, values.validity, values.discount, typed.agent, typed.note,
+                   typed.cardType, typed.isMember ? QStringLiteral("1") : QStringLiteral("0"), originalCard});
     if (!result)
         return result;
     if (query.numRowsAffected() != 1)
         return Result::failure(
             QCoreApplication::translate("MemberRecord", "会员卡号 %1 已不在会员名单中，未保存。").arg(originalCard));
-    result = Sql::exec(query, QStringLiteral("select yk, js from user_lb where khao=?"), {Notation::Trim(typed.khao)});
+    result =
+        Sql::exec(query, QStringLiteral("select yk, js from user_lb where khao=?"), {CardKey::trimmed(typed.card)});
     if (!result)
         return result;
     if (!query.next())
         return Result::failure(
-            QCoreApplication::translate("MemberRecord", "保存后找不到会员卡号 %1。").arg(Notation::Trim(typed.khao)));
-    current->yk = query.value(0).toDouble();
-    current->js = query.value(1).toInt();
+            QCoreApplication::translate("MemberRecord", "保存后找不到会员卡号 %1。").arg(CardKey::trimmed(typed.card)));
+    current->balance = query.value(0).toDouble();
+    current->time = query.value(1).toInt();
     return result;
 }
 
 } // namespace
 
+Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
+{
+    QSqlQuery query(db);
+    Result result = Sql::exec(query, QStringLiteral("select * from user_lb where khao=?"), {card});
+    if (!result)
+        return result;
+    model->setQuery(std::move(query));
+    if (model->lastError().isValid())
+        return Result::fromSqlError(model->lastError());
+    return result;
+}
+
+Result cardTypes(const QSqlDatabase& db, QStringList* types)
+{
+    types->clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, QStringLiteral("select klx from klx"));
+    while (result && query.next())
+        types->append(query.value(0).toString());
+    return result;
+}
+
 Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free)
 {
     Result result = Result::success();
-    QString text = QStringLiteral("select count(*) from user_lb where upper(khao)=upper(?)");
-    QVariantList values = {Notation::Trim(card)};
+    QString text = QStringLiteral("select count(*) from user_lb where ") + CardKey::matches(QStringLiteral("khao"));
+    QVariantList values = {card};
     if (!originalCard.isEmpty()) {
         text += QStringLiteral(" and khao<>?");
         values.append(originalCard);
@@ -159,15 +191,15 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
         return saved;
     saved.result = Sql::transaction(db, [&]() -> Result {
         bool free = false;
-        Result result = isCardFree(db, typed.khao, originalCard, &free);
+        Result result = isCardFree(db, typed.card, originalCard, &free);
         if (!result)
             return result;
         if (!free) {
             saved = refuse(QCoreApplication::translate("MemberRecord", "卡号重复,请重新输入！"),
-                           Messages::Icon::Critical, Card);
+                           Messages::Icon::Critical, Field::Card);
             return Result::failure(saved.refusal.text);
         }
-        if (!originalCard.isEmpty() && Notation::Trim(typed.khao).toUpper() != originalCard.toUpper()) {
+        if (!originalCard.isEmpty() && CardKey::of(typed.card) != CardKey::of(originalCard)) {
             QVariant table;
             result = CardInUse::tableOf(db, originalCard, &table);
             if (!result)
@@ -176,20 +208,20 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
                 saved = refuse(
                     QCoreApplication::translate("MemberRecord", "会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！")
                         .arg(originalCard, table.toString()),
-                    Messages::Icon::Exclamation, Card);
+                    Messages::Icon::Exclamation, Field::Card);
                 return Result::failure(saved.refusal.text);
             }
         }
         Values written = values;
-        result = originalCard.isEmpty() ? insertMember(db, typed, values, opening.rc)
+        result = originalCard.isEmpty() ? insertMember(db, typed, values, opening.businessDate)
                                         : updateMember(db, typed, values, originalCard, &written);
         if (!result)
             return result;
         // Every save records the balance, but only a new card's brings money
         // into the drawer.
-        return RechargeRecord::srmx_insert(db,
-                                           {opening.rc, opening.czyname, written.yk, written.js, QStringLiteral("开户"),
-                                            Notation::Trim(typed.khao), originalCard.isEmpty()});
+        return RechargeRecord::srmx_insert(db, {opening.businessDate, opening.operatorName, written.balance,
+                                                written.time, QStringLiteral("开户"), CardKey::trimmed(typed.card),
+                                                originalCard.isEmpty()});
     });
     if (!saved.refusal.isEmpty())
         saved.result = Result::success();

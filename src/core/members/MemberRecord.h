@@ -6,6 +6,9 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
+
+class QSqlQueryModel;
 
 // A member row (user_lb) as the member form reads and writes it, and the
 // account-opening record that every save of the form leaves in srmx. The
@@ -20,20 +23,35 @@ inline constexpr int MobileLength = 20;
 // The form's boxes as typed; the numbers and dates still unchecked.
 struct Typed
 {
-    QString khao, yhm, mm, sfzh, csrc, xb, zz, yk, js, zt, yxrc, zk, jbr, bz, klx;
-    bool hybj = false;
+    QString card;          // khao
+    QString name;          // yhm
+    QString password;      // mm
+    QString mobile;        // sfzh
+    QString birth;         // csrc
+    QString sex;           // xb, stored in Chinese
+    QString address;       // zz
+    QString balance;       // yk
+    QString time;          // js
+    QString state;         // zt, stored in Chinese
+    QString validity;      // yxrc
+    QString discount;      // zk
+    QString agent;         // jbr, who signed the member up
+    QString note;          // bz
+    QString cardType;      // klx
+    bool isMember = false; // hybj
 };
 
-// The box a refusal points at, numbered as the form's text boxes.
-enum Box
+// The box a refusal points at.
+enum class Field
 {
-    Card = 0,
-    Name = 1,
-    Birth = 5,
-    Balance = 7,
-    Time = 8,
-    Validity = 10,
-    Discount = 11
+    None,
+    Card,
+    Name,
+    Birth,
+    Balance,
+    Time,
+    Validity,
+    Discount
 };
 
 struct Saved
@@ -42,7 +60,7 @@ struct Saved
     // A refusal: what to tell, the box to correct and whether its typing
     // is to be cleared. Nothing has been written.
     Notice refusal;
-    int box = -1;
+    Field field = Field::None;
     bool clearBox = false;
 
     bool done() const { return result && refusal.isEmpty(); }
@@ -51,9 +69,16 @@ struct Saved
 // Who opens the account and on which business day.
 struct Opening
 {
-    QDate rc;
-    QString czyname;
+    QDate businessDate;
+    QString operatorName;
 };
+
+// The member stored under `card` (exactly as stored), every column, for the
+// form to show; no row when the card is gone.
+Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model);
+
+// The card types the form offers, as the klx table lists them.
+Result cardTypes(const QSqlDatabase& db, QStringList* types);
 
 // Checks the typed row and saves it with its "开户" record in one
 // transaction. An empty `originalCard` adds a member; otherwise the member
@@ -63,7 +88,7 @@ struct Opening
 // refused.
 Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const QString& originalCard);
 
-// card_check: whether no member other than the one read under
+// Whether no member other than the one read under
 // `originalCard` holds the card, compared as the card lookup compares.
 Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free);
 

@@ -3,6 +3,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 #include "core/printing/Receipt.h"
 
 #include <QAbstractItemModel>
@@ -51,7 +52,8 @@ Result listVisits(const QSqlDatabase& db, const Filter& filter)
     return Sql::exec(db,
                      QStringLiteral("INSERT INTO printbiao (rcl, zhao, sc1, dj, je, id) "
                                     "SELECT rc, zhao, sc1, dj, je, id FROM waimxd") +
-                         where + QStringLiteral(" AND jsrc IS NOT NULL ORDER BY jsrc, id"),
+                         where + QStringLiteral(" AND ") + VisitCondition::settled() +
+                         QStringLiteral(" ORDER BY jsrc, id"),
                      values);
 }
 
@@ -87,8 +89,10 @@ Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QS
             values.append(operatorName);
             condition = QStringLiteral(" AND czyname = ?");
         }
-        Result result = Sql::exec(
-            db, QStringLiteral("UPDATE waimxd SET dzbj = ? WHERE dzbj = ? AND jsrc IS NOT NULL") + condition, values);
+        Result result = Sql::exec(db,
+                                  QStringLiteral("UPDATE waimxd SET dzbj = ? WHERE dzbj = ? AND ") +
+                                      VisitCondition::settled() + condition,
+                                  values);
         if (result)
             result = Sql::exec(db, QStringLiteral("UPDATE ckv_zc SET dzbj = ? WHERE dzbj = ? AND jzbj = 1") + condition,
                                values);

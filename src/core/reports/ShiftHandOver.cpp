@@ -3,6 +3,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/VisitCondition.h"
 #include "core/reports/DayTakings.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,8 @@ namespace {
 // hands over its own money, not the first one's again. In the recharge
 // record only top-ups and a new card's opening balance carry the mark, so a
 // member's edit, which records the whole balance again, is never counted.
-const QString ShiftVisits =
-    QStringLiteral(" FROM waimxd WHERE jsrc IS NOT NULL AND rc = ? AND czyname = ? AND dzbj = ?");
+const QString ShiftVisits = QStringLiteral(" FROM waimxd WHERE ") + VisitCondition::settled() +
+                            QStringLiteral(" AND rc = ? AND czyname = ? AND dzbj = ?");
 const QString ShiftGoods = QStringLiteral(" FROM ckv_zc WHERE jzbj = 1 AND rc = ? AND czyname = ? AND dzbj = ?");
 const QString ShiftTopUps = QStringLiteral(" FROM srmx WHERE rc = ? AND czyname = ? AND dzbj = ?");
 

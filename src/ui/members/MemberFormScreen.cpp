@@ -1,11 +1,10 @@
 #include "ui/members/MemberFormScreen.h"
 
 #include "core/base/AppState.h"
+#include "core/base/CardTypes.h"
 #include "core/base/DateText.h"
 #include "core/base/ErrorReporter.h"
 #include "core/base/Messages.h"
-#include "core/base/Sql.h"
-#include "core/members/MemberRecord.h"
 #include "ui/base/NumberDelegate.h"
 #include "ui/base/WindowPlacement.h"
 
@@ -19,26 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
-
-constexpr int BoxCount = 19;
-
-// The bound text boxes and their columns; 3 (the password typed again) is
-// unbound, 9 and 14 are hidden under the state and card-type combos.
-struct Bound
-{
-    int index;
-    const char* column;
-};
-const Bound BoundBoxes[] = {{0, "khao"}, {1, "yhm"},  {2, "mm"},    {4, "sfzh"},  {5, "csrc"}, {6, "zz"},
-                            {7, "yk"},   {8, "js"},   {9, "zt"},    {10, "yxrc"}, {11, "zk"},  {12, "jbr"},
-                            {13, "bz"},  {14, "klx"}, {15, "jelj"}, {18, "jslj"}};
 
 // Chooses the stored value in a combo whose items carry it as data, keeping a
 // value the list lacks so that saving does not silently change it.
@@ -68,21 +54,16 @@ MemberFormScreen::MemberFormScreen(AppState& state, const QString& editedCard, Q
 {
     setObjectName(QStringLiteral("MemberFormScreen"));
     buildScreen();
-    zzdset();
+    fillChoices();
     if (!editedCard.isEmpty() && readMember(editedCard)) {
         setWindowTitle(tr("修改"));
         showMember();
         setButtons(true);
-        m_command4->setEnabled(true);
+        m_addButton->setEnabled(true);
     } else {
-        startRow(QStringLiteral("优惠卡"));
+        startRow(CardType::Discount);
     }
     centerOnScreen(this);
-}
-
-QLineEdit* MemberFormScreen::box(int index) const
-{
-    return m_boxes.at(index);
 }
 
 void MemberFormScreen::buildScreen()
@@ -119,28 +100,43 @@ QWidget* MemberFormScreen::buildBoxes()
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(2, 16);
 
-    for (int i = 0; i < BoxCount; ++i) {
-        if (i == 16 || i == 17) {
-            m_boxes.append(nullptr);
-            continue;
-        }
-        auto* edit = new QLineEdit(pane);
-        edit->setObjectName(QStringLiteral("Txtzzd_") + QString::number(i));
-        edit->installEventFilter(this);
-        m_boxes.append(edit);
-    }
-    box(0)->setMaxLength(MemberRecord::CardLength);
-    box(4)->setMaxLength(MemberRecord::MobileLength);
-    box(4)->setToolTip(tr("身份证号在15-18之间"));
-    box(2)->setEchoMode(QLineEdit::Password);
-    box(3)->setEchoMode(QLineEdit::Password);
-    box(9)->setToolTip(tr("1为 正常；2为 禁用； 3为挂失；4为透支"));
-    box(14)->setToolTip(tr("1为 现金卡； 2为机时卡；3为包月卡"));
-    box(9)->hide();
-    box(14)->hide();
+    const auto edit = [this, pane](const char* name) {
+        auto* e = new QLineEdit(pane);
+        e->setObjectName(QLatin1String(name));
+        e->installEventFilter(this);
+        m_boxes.append(e);
+        return e;
+    };
+    m_cardEdit = edit("cardEdit");
+    m_nameEdit = edit("nameEdit");
+    m_passwordEdit = edit("passwordEdit");
+    m_passwordAgainEdit = edit("passwordAgainEdit");
+    m_mobileEdit = edit("mobileEdit");
+    m_birthEdit = edit("birthEdit");
+    m_addressEdit = edit("addressEdit");
+    m_balanceEdit = edit("balanceEdit");
+    m_timeEdit = edit("timeEdit");
+    m_stateEdit = edit("stateEdit");
+    m_validityEdit = edit("validityEdit");
+    m_discountEdit = edit("discountEdit");
+    m_agentEdit = edit("agentEdit");
+    m_noteEdit = edit("noteEdit");
+    m_cardTypeEdit = edit("cardTypeEdit");
+    m_totalAmountEdit = edit("totalAmountEdit");
+    m_totalTimeEdit = edit("totalTimeEdit");
     // The accumulations follow the balance and time; nobody types them.
-    box(15)->setReadOnly(true);
-    box(18)->setReadOnly(true);
+    m_typedBoxes = m_boxes.mid(0, m_boxes.indexOf(m_totalAmountEdit));
+    m_cardEdit->setMaxLength(MemberRecord::CardLength);
+    m_mobileEdit->setMaxLength(MemberRecord::MobileLength);
+    m_mobileEdit->setToolTip(tr("身份证号在15-18之间"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordAgainEdit->setEchoMode(QLineEdit::Password);
+    m_stateEdit->setToolTip(tr("1为 正常；2为 禁用； 3为挂失；4为透支"));
+    m_cardTypeEdit->setToolTip(tr("1为 现金卡； 2为机时卡；3为包月卡"));
+    m_stateEdit->hide();
+    m_cardTypeEdit->hide();
+    m_totalAmountEdit->setReadOnly(true);
+    m_totalTimeEdit->setReadOnly(true);
 
     const auto combo = [this, pane](const char* name) {
         auto* c = new QComboBox(pane);
@@ -148,31 +144,32 @@ QWidget* MemberFormScreen::buildBoxes()
         c->installEventFilter(this);
         return c;
     };
-    m_combo1 = combo("Combo1");
-    m_combozt = combo("Combozt");
-    m_combklx = combo("Combklx");
-    connect(m_combozt, &QComboBox::currentIndexChanged, box(9),
-            [this] { box(9)->setText(m_combozt->currentData().toString()); });
-    connect(m_combklx, &QComboBox::currentTextChanged, box(14), &QLineEdit::setText);
-    m_check1 = new QCheckBox(tr("空为非会员"), pane);
-    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_sexCombo = combo("sexCombo");
+    m_stateCombo = combo("stateCombo");
+    m_cardTypeCombo = combo("cardTypeCombo");
+    connect(m_stateCombo, &QComboBox::currentIndexChanged, m_stateEdit,
+            [this] { m_stateEdit->setText(m_stateCombo->currentData().toString()); });
+    connect(m_cardTypeCombo, &QComboBox::currentTextChanged, m_cardTypeEdit, &QLineEdit::setText);
+    m_memberCheck = new QCheckBox(tr("空为非会员"), pane);
+    m_memberCheck->setObjectName(QStringLiteral("memberCheck"));
 
-    auto* cmddate = new QPushButton(QStringLiteral("..."), pane);
-    cmddate->setObjectName(QStringLiteral("Cmddate"));
-    cmddate->setAutoDefault(false);
-    cmddate->setFixedWidth(32);
-    m_monthView1 = new QCalendarWidget(pane);
-    m_monthView1->setObjectName(QStringLiteral("MonthView1"));
-    m_monthView1->hide();
-    connect(cmddate, &QPushButton::clicked, this, [this] { m_monthView1->setVisible(!m_monthView1->isVisible()); });
-    connect(m_monthView1, &QCalendarWidget::clicked, this, [this](QDate date) {
-        box(10)->setText(DateText::date(date));
-        m_monthView1->hide();
+    auto* calendarButton = new QPushButton(QStringLiteral("..."), pane);
+    calendarButton->setObjectName(QStringLiteral("calendarButton"));
+    calendarButton->setAutoDefault(false);
+    calendarButton->setFixedWidth(32);
+    m_validityCalendar = new QCalendarWidget(pane);
+    m_validityCalendar->setObjectName(QStringLiteral("validityCalendar"));
+    m_validityCalendar->hide();
+    connect(calendarButton, &QPushButton::clicked, this,
+            [this] { m_validityCalendar->setVisible(!m_validityCalendar->isVisible()); });
+    connect(m_validityCalendar, &QCalendarWidget::clicked, this, [this](QDate date) {
+        m_validityEdit->setText(DateText::date(date));
+        m_validityCalendar->hide();
     });
     auto* validity = new QHBoxLayout;
     validity->setSpacing(4);
-    validity->addWidget(box(10), 1);
-    validity->addWidget(cmddate);
+    validity->addWidget(m_validityEdit, 1);
+    validity->addWidget(calendarButton);
 
     const auto row = [grid, pane](int line, int column, const QString& label, QWidget* field,
                                   QLayout* fields = nullptr) {
@@ -184,29 +181,29 @@ QWidget* MemberFormScreen::buildBoxes()
             grid->addWidget(field, line, column + 1);
         caption->setBuddy(field);
     };
-    row(0, 0, tr("卡  号"), box(0));
-    row(1, 0, tr("姓  名"), box(1));
-    row(2, 0, tr("密  码"), box(2));
-    row(3, 0, tr("确认密码"), box(3));
-    row(4, 0, tr("手机号"), box(4));
-    row(5, 0, tr("出生日期"), box(5));
-    row(6, 0, tr("性  别"), m_combo1);
-    row(7, 0, tr("住  址"), box(6));
-    row(8, 0, tr("会员类型"), m_check1);
-    row(0, 3, tr("金  额"), box(7));
-    row(1, 3, tr("时  长"), box(8));
-    row(2, 3, tr("性  质"), m_combozt);
-    row(3, 3, tr("有效日期"), box(10), validity);
-    row(4, 3, tr("折  扣"), box(11));
-    row(5, 3, tr("经办人"), box(12));
-    row(6, 3, tr("备   注"), box(13));
-    row(7, 3, tr("卡类型"), m_combklx);
+    row(0, 0, tr("卡  号"), m_cardEdit);
+    row(1, 0, tr("姓  名"), m_nameEdit);
+    row(2, 0, tr("密  码"), m_passwordEdit);
+    row(3, 0, tr("确认密码"), m_passwordAgainEdit);
+    row(4, 0, tr("手机号"), m_mobileEdit);
+    row(5, 0, tr("出生日期"), m_birthEdit);
+    row(6, 0, tr("性  别"), m_sexCombo);
+    row(7, 0, tr("住  址"), m_addressEdit);
+    row(8, 0, tr("会员类型"), m_memberCheck);
+    row(0, 3, tr("金  额"), m_balanceEdit);
+    row(1, 3, tr("时  长"), m_timeEdit);
+    row(2, 3, tr("性  质"), m_stateCombo);
+    row(3, 3, tr("有效日期"), m_validityEdit, validity);
+    row(4, 3, tr("折  扣"), m_discountEdit);
+    row(5, 3, tr("经办人"), m_agentEdit);
+    row(6, 3, tr("备   注"), m_noteEdit);
+    row(7, 3, tr("卡类型"), m_cardTypeCombo);
     auto* totals = new QHBoxLayout;
-    totals->addWidget(box(15));
+    totals->addWidget(m_totalAmountEdit);
     totals->addWidget(new QLabel(tr("累计机时"), pane));
-    totals->addWidget(box(18));
-    row(8, 3, tr("累计金额"), box(15), totals);
-    grid->addWidget(m_monthView1, 9, 3, 1, 2);
+    totals->addWidget(m_totalTimeEdit);
+    row(8, 3, tr("累计金额"), m_totalAmountEdit, totals);
+    grid->addWidget(m_validityCalendar, 9, 3, 1, 2);
     return pane;
 }
 
@@ -223,52 +220,45 @@ QWidget* MemberFormScreen::buildButtons()
         layout->addWidget(b);
         return b;
     };
-    m_command2 = button("Command2", tr("保存(S)"));
-    m_command3 = button("Command3", tr("取消(&E)"));
-    m_command4 = button("Command4", tr("增加(&A)"));
-    QPushButton* command5 = button("Command5", tr("退出(&Q)"));
+    m_saveButton = button("saveButton", tr("保存(S)"));
+    m_cancelButton = button("cancelButton", tr("取消(&E)"));
+    m_addButton = button("addButton", tr("增加(&A)"));
+    QPushButton* exitButton = button("exitButton", tr("退出(&Q)"));
     // Enter on "保存(S)", where the card type's Enter leads, saves.
-    m_command2->setAutoDefault(true);
-    connect(m_command2, &QPushButton::clicked, this, &MemberFormScreen::Command2_Click);
-    connect(m_command3, &QPushButton::clicked, this, &MemberFormScreen::Command3_Click);
-    connect(m_command4, &QPushButton::clicked, this, &MemberFormScreen::Command4_Click);
-    connect(command5, &QPushButton::clicked, this, &QDialog::reject);
+    m_saveButton->setAutoDefault(true);
+    connect(m_saveButton, &QPushButton::clicked, this, &MemberFormScreen::save);
+    connect(m_cancelButton, &QPushButton::clicked, this, &MemberFormScreen::cancel);
+    connect(m_addButton, &QPushButton::clicked, this, &MemberFormScreen::addNew);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     return pane;
 }
 
-void MemberFormScreen::zzdset()
+void MemberFormScreen::fillChoices()
 {
     // Sex and state are stored in Chinese; the combos show them translated.
-    m_combo1->addItem(tr("男"), QStringLiteral("男"));
-    m_combo1->addItem(tr("女"), QStringLiteral("女"));
-    m_combozt->addItem(tr("正常"), QStringLiteral("正常"));
-    m_combozt->addItem(tr("禁用"), QStringLiteral("禁用"));
-    m_combozt->addItem(tr("挂失"), QStringLiteral("挂失"));
-    m_combozt->addItem(tr("透支"), QStringLiteral("透支"));
-    QSqlQuery query(m_state.DbConn);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select klx from klx"));
+    m_sexCombo->addItem(tr("男"), QStringLiteral("男"));
+    m_sexCombo->addItem(tr("女"), QStringLiteral("女"));
+    m_stateCombo->addItem(tr("正常"), QStringLiteral("正常"));
+    m_stateCombo->addItem(tr("禁用"), QStringLiteral("禁用"));
+    m_stateCombo->addItem(tr("挂失"), QStringLiteral("挂失"));
+    m_stateCombo->addItem(tr("透支"), QStringLiteral("透支"));
+    QStringList types;
+    const Result result = MemberRecord::cardTypes(m_state.DbConn, &types);
     if (!result)
         showError(result);
-    while (query.next())
-        m_combklx->addItem(query.value(0).toString(), query.value(0).toString());
+    for (const QString& type : std::as_const(types))
+        m_cardTypeCombo->addItem(type, type);
 }
 
-void MemberFormScreen::zzdlock(bool lockbj)
+void MemberFormScreen::setBoxesReadOnly(bool readOnly)
 {
-    for (int i = 0; i <= 14; ++i)
-        box(i)->setReadOnly(lockbj);
+    for (QLineEdit* edit : std::as_const(m_typedBoxes))
+        edit->setReadOnly(readOnly);
 }
 
 bool MemberFormScreen::readMember(const QString& card)
 {
-    QSqlQuery query(m_state.DbConn);
-    Result result = Sql::exec(query, QStringLiteral("select * from user_lb where khao=?"), {card});
-    if (result) {
-        m_model->setQuery(std::move(query));
-        if (m_model->lastError().isValid())
-            result = Result::fromSqlError(m_model->lastError());
-    }
+    const Result result = MemberRecord::read(m_state.DbConn, card, m_model);
     if (!result) {
         showError(result);
         return false;
@@ -279,9 +269,16 @@ bool MemberFormScreen::readMember(const QString& card)
     }
     m_originalCard = card;
     m_mapper->clearMapping();
-    for (const Bound& bound : BoundBoxes)
-        m_mapper->addMapping(box(bound.index), m_model->record().indexOf(QLatin1String(bound.column)));
-    m_mapper->addMapping(m_check1, m_model->record().indexOf(QStringLiteral("hybj")));
+    // The password typed again is not stored; the state and the card type
+    // are shown by their combos from the hidden boxes.
+    const std::pair<QWidget*, const char*> columns[] = {
+        {m_cardEdit, "khao"},   {m_nameEdit, "yhm"},      {m_passwordEdit, "mm"},      {m_mobileEdit, "sfzh"},
+        {m_birthEdit, "csrc"},  {m_addressEdit, "zz"},    {m_balanceEdit, "yk"},       {m_timeEdit, "js"},
+        {m_stateEdit, "zt"},    {m_validityEdit, "yxrc"}, {m_discountEdit, "zk"},      {m_agentEdit, "jbr"},
+        {m_noteEdit, "bz"},     {m_cardTypeEdit, "klx"},  {m_totalAmountEdit, "jelj"}, {m_totalTimeEdit, "jslj"},
+        {m_memberCheck, "hybj"}};
+    for (const auto& [widget, column] : columns)
+        m_mapper->addMapping(widget, m_model->record().indexOf(QLatin1String(column)));
     return true;
 }
 
@@ -289,14 +286,21 @@ void MemberFormScreen::showMember()
 {
     m_mapper->toFirst();
     m_mapper->revert();
-    box(3)->clear();
-    choose(m_combo1, m_model->record(0).value(QStringLiteral("xb")).toString());
-    choose(m_combozt, box(9)->text());
-    choose(m_combklx, box(14)->text());
-    zzdlock(false);
+    m_passwordAgainEdit->clear();
+    choose(m_sexCombo, m_model->record(0).value(QStringLiteral("xb")).toString());
+    choose(m_stateCombo, m_stateEdit->text());
+    choose(m_cardTypeCombo, m_cardTypeEdit->text());
+    setBoxesReadOnly(false);
     // Balance and time change only through top-ups and checkouts.
-    box(7)->setReadOnly(true);
-    box(8)->setReadOnly(true);
+    m_balanceEdit->setReadOnly(true);
+    m_timeEdit->setReadOnly(true);
+}
+
+void MemberFormScreen::clearBoxes()
+{
+    for (QLineEdit* edit : std::as_const(m_boxes))
+        edit->clear();
+    m_memberCheck->setChecked(false);
 }
 
 void MemberFormScreen::startRow(const QString& cardType)
@@ -304,35 +308,32 @@ void MemberFormScreen::startRow(const QString& cardType)
     m_originalCard.clear();
     m_mapper->clearMapping();
     setWindowTitle(tr("增加"));
-    for (QLineEdit* edit : std::as_const(m_boxes))
-        if (edit)
-            edit->clear();
-    m_check1->setChecked(false);
-    choose(m_combo1, QStringLiteral("男"));
-    choose(m_combozt, QStringLiteral("正常"));
-    choose(m_combklx, cardType);
-    zzdlock(false);
+    clearBoxes();
+    choose(m_sexCombo, QStringLiteral("男"));
+    choose(m_stateCombo, QStringLiteral("正常"));
+    choose(m_cardTypeCombo, cardType);
+    setBoxesReadOnly(false);
     setButtons(true);
-    box(0)->setFocus();
+    m_cardEdit->setFocus();
 }
 
 void MemberFormScreen::setButtons(bool editing)
 {
-    m_command2->setEnabled(editing);
-    m_command3->setEnabled(editing);
-    m_command4->setEnabled(!editing);
+    m_saveButton->setEnabled(editing);
+    m_cancelButton->setEnabled(editing);
+    m_addButton->setEnabled(!editing);
 }
 
 void MemberFormScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    box(0)->setFocus();
+    m_cardEdit->setFocus();
 }
 
-bool MemberFormScreen::card_check(const QString& kahao)
+bool MemberFormScreen::isCardFree(const QString& card)
 {
     bool free = false;
-    const Result result = MemberRecord::isCardFree(m_state.DbConn, kahao, m_originalCard, &free);
+    const Result result = MemberRecord::isCardFree(m_state.DbConn, card, m_originalCard, &free);
     if (!result)
         showError(result);
     return free;
@@ -342,96 +343,112 @@ bool MemberFormScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isEnter(event))
         return QDialog::eventFilter(watched, event);
-    if (watched == m_combklx)
-        m_command2->setFocus();
-    else if (watched == m_combo1)
-        box(6)->setFocus();
-    else if (watched == m_combozt)
-        box(10)->setFocus();
-    else if (auto* edit = qobject_cast<QLineEdit*>(watched))
-        enterIn(int(m_boxes.indexOf(edit)));
+    if (watched == m_cardTypeCombo)
+        m_saveButton->setFocus();
+    else if (watched == m_sexCombo)
+        m_addressEdit->setFocus();
+    else if (watched == m_stateCombo)
+        m_validityEdit->setFocus();
+    else if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && m_boxes.contains(edit))
+        enterIn(edit);
     else
         return QDialog::eventFilter(watched, event);
     return true;
 }
 
-void MemberFormScreen::enterIn(int index)
+void MemberFormScreen::enterIn(QLineEdit* edit)
 {
-    const QString text = box(index)->text();
-    switch (index) {
-    case 0:
+    const QString text = edit->text();
+    if (edit == m_cardEdit) {
         if (text.trimmed().isEmpty())
             return;
-        if (card_check(text))
-            box(1)->setFocus();
+        if (isCardFree(text))
+            m_nameEdit->setFocus();
         else
             Messages::critical(tr("卡号重复,请重新输入！"));
-        return;
-    case 1:
+    } else if (edit == m_nameEdit) {
         if (text.trimmed().isEmpty())
             Messages::critical(tr("用户姓名不能为空!"));
         else
-            box(2)->setFocus();
-        return;
-    case 3:
-        if (box(2)->text().isEmpty() || text.isEmpty())
+            m_passwordEdit->setFocus();
+    } else if (edit == m_passwordAgainEdit) {
+        if (m_passwordEdit->text().isEmpty() || text.isEmpty())
             return;
-        if (box(2)->text() != text)
+        if (m_passwordEdit->text() != text)
             Messages::critical(tr("密码输入错误，请重新输入！"));
         else
-            box(4)->setFocus();
-        return;
-    case 5:
-        m_combo1->setFocus();
-        return;
-    case 7:
-        box(15)->setText(text);
-        box(8)->setFocus();
-        return;
-    case 8:
-        box(18)->setText(text);
-        m_combozt->setFocus();
-        return;
-    case 10:
+            m_mobileEdit->setFocus();
+    } else if (edit == m_birthEdit) {
+        m_sexCombo->setFocus();
+    } else if (edit == m_balanceEdit) {
+        m_totalAmountEdit->setText(text);
+        m_timeEdit->setFocus();
+    } else if (edit == m_timeEdit) {
+        m_totalTimeEdit->setText(text);
+        m_stateCombo->setFocus();
+    } else if (edit == m_validityEdit) {
         if (MemberRecord::isFutureDate(text))
-            box(11)->setFocus();
+            m_discountEdit->setFocus();
         else
             Messages::critical(tr("日期必须大天当前日期"));
-        return;
-    case 13:
-        m_combklx->setFocus();
-        return;
-    case 2:
-    case 4:
-    case 6:
-    case 11:
-    case 12:
-        box(index + 1)->setFocus();
-        return;
-    default:
-        return;
+    } else if (edit == m_noteEdit) {
+        m_cardTypeCombo->setFocus();
+    } else {
+        // Enter moves on to the next box where nothing is checked.
+        const std::pair<QLineEdit*, QLineEdit*> next[] = {{m_passwordEdit, m_passwordAgainEdit},
+                                                          {m_mobileEdit, m_birthEdit},
+                                                          {m_addressEdit, m_balanceEdit},
+                                                          {m_discountEdit, m_agentEdit},
+                                                          {m_agentEdit, m_noteEdit}};
+        for (const auto& [from, to] : next)
+            if (edit == from)
+                to->setFocus();
     }
 }
 
-void MemberFormScreen::Command2_Click()
+QLineEdit* MemberFormScreen::boxOf(MemberRecord::Field field) const
+{
+    using MemberRecord::Field;
+    switch (field) {
+    case Field::Card:
+        return m_cardEdit;
+    case Field::Name:
+        return m_nameEdit;
+    case Field::Birth:
+        return m_birthEdit;
+    case Field::Balance:
+        return m_balanceEdit;
+    case Field::Time:
+        return m_timeEdit;
+    case Field::Validity:
+        return m_validityEdit;
+    case Field::Discount:
+        return m_discountEdit;
+    case Field::None:
+        break;
+    }
+    return nullptr;
+}
+
+void MemberFormScreen::save()
 {
     MemberRecord::Typed typed;
-    typed.khao = box(0)->text();
-    typed.yhm = box(1)->text();
-    typed.mm = box(2)->text();
-    typed.sfzh = box(4)->text();
-    typed.csrc = box(5)->text();
-    typed.xb = m_combo1->currentData().toString();
-    typed.zz = box(6)->text();
-    typed.yk = box(7)->text();
-    typed.js = box(8)->text();
-    typed.zt = m_combozt->currentData().toString();
-    typed.yxrc = box(10)->text();
-    typed.zk = box(11)->text();
-    typed.jbr = box(12)->text();
-    typed.bz = box(13)->text();
-    typed.klx = m_combklx->currentText();
-    typed.hybj = m_check1->isChecked();
+    typed.card = m_cardEdit->text();
+    typed.name = m_nameEdit->text();
+    typed.password = m_passwordEdit->text();
+    typed.mobile = m_mobileEdit->text();
+    typed.birth = m_birthEdit->text();
+    typed.sex = m_sexCombo->currentData().toString();
+    typed.address = m_addressEdit->text();
+    typed.balance = m_balanceEdit->text();
+    typed.time = m_timeEdit->text();
+    typed.state = m_stateCombo->currentData().toString();
+    typed.validity = m_validityEdit->text();
+    typed.discount = m_discountEdit->text();
+    typed.agent = m_agentEdit->text();
+    typed.note = m_noteEdit->text();
+    typed.cardType = m_cardTypeCombo->currentText();
+    typed.isMember = m_memberCheck->isChecked();
     const MemberRecord::Saved saved =
         MemberRecord::save(m_state.DbConn, {m_state.BusinessDate, m_state.OperatorName}, typed, m_originalCard);
     if (!saved.result) {
@@ -440,31 +457,30 @@ void MemberFormScreen::Command2_Click()
     }
     if (!saved.refusal.isEmpty()) {
         Messages::tell(saved.refusal);
-        if (saved.clearBox)
-            box(saved.box)->clear();
-        box(saved.box)->setFocus();
+        if (QLineEdit* edit = boxOf(saved.field)) {
+            if (saved.clearBox)
+                edit->clear();
+            edit->setFocus();
+        }
         return;
     }
-    startRow(QStringLiteral("机时卡"));
+    startRow(CardType::Time);
 }
 
-void MemberFormScreen::Command3_Click()
+void MemberFormScreen::cancel()
 {
     // A new row is dropped: nothing is left to save until "增加(&A)".
     if (m_originalCard.isEmpty()) {
-        for (QLineEdit* edit : std::as_const(m_boxes))
-            if (edit)
-                edit->clear();
-        m_check1->setChecked(false);
+        clearBoxes();
         setButtons(false);
         return;
     }
     showMember();
-    m_command3->setEnabled(false);
-    m_command4->setEnabled(true);
+    m_cancelButton->setEnabled(false);
+    m_addButton->setEnabled(true);
 }
 
-void MemberFormScreen::Command4_Click()
+void MemberFormScreen::addNew()
 {
-    startRow(QStringLiteral("机时卡"));
+    startRow(CardType::Time);
 }

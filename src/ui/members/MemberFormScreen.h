@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/members/MemberRecord.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -32,31 +34,54 @@ private:
     void buildScreen();
     QWidget* buildBoxes();
     QWidget* buildButtons();
-    QLineEdit* box(int index) const;
-    void zzdset();
-    void zzdlock(bool lockbj);
+    void fillChoices();
+    void setBoxesReadOnly(bool readOnly);
     bool readMember(const QString& card);
     void showMember();
+    void clearBoxes();
     void startRow(const QString& cardType);
     void setButtons(bool editing);
-    bool card_check(const QString& kahao);
-    void enterIn(int index);
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    bool isCardFree(const QString& card);
+    void enterIn(QLineEdit* edit);
+    QLineEdit* boxOf(MemberRecord::Field field) const;
+    void save();
+    void cancel();
+    void addNew();
 
     AppState& m_state;
     // The card the edited member was read under; empty while adding.
     QString m_originalCard;
     QSqlQueryModel* m_model = nullptr;
     QDataWidgetMapper* m_mapper = nullptr;
-    QList<QLineEdit*> m_boxes; // indexed as Txtzzd; 16 and 17 do not exist
-    QComboBox* m_combo1 = nullptr;
-    QComboBox* m_combozt = nullptr;
-    QComboBox* m_combklx = nullptr;
-    QCheckBox* m_check1 = nullptr;
-    QCalendarWidget* m_monthView1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
+
+    QLineEdit* m_cardEdit = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QLineEdit* m_passwordAgainEdit = nullptr;
+    QLineEdit* m_mobileEdit = nullptr;
+    QLineEdit* m_birthEdit = nullptr;
+    QLineEdit* m_addressEdit = nullptr;
+    QLineEdit* m_balanceEdit = nullptr;
+    QLineEdit* m_timeEdit = nullptr;
+    QLineEdit* m_stateEdit = nullptr; // hidden under m_stateCombo, holds the stored state
+    QLineEdit* m_validityEdit = nullptr;
+    QLineEdit* m_discountEdit = nullptr;
+    QLineEdit* m_agentEdit = nullptr;
+    QLineEdit* m_noteEdit = nullptr;
+    QLineEdit* m_cardTypeEdit = nullptr; // hidden under m_cardTypeCombo
+    QLineEdit* m_totalAmountEdit = nullptr;
+    QLineEdit* m_totalTimeEdit = nullptr;
+    // Every box above, in the order they were made.
+    QList<QLineEdit*> m_boxes;
+    // The boxes the operator may type into while the row is edited.
+    QList<QLineEdit*> m_typedBoxes;
+
+    QComboBox* m_sexCombo = nullptr;
+    QComboBox* m_stateCombo = nullptr;
+    QComboBox* m_cardTypeCombo = nullptr;
+    QCheckBox* m_memberCheck = nullptr;
+    QCalendarWidget* m_validityCalendar = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QPushButton* m_addButton = nullptr;
 };
