@@ -2849,7 +2849,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>ModZkCheck</name>
+    <name>DiscountCheck</name>
     <message>
         <source>折扣率权限未设定，请重新设定。</source>
         <translation>No discount right is set for you; please have it set.</translation>

@@ -91,9 +91,9 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
         [&](int i) {
             const int table = i % BenchHall::OpenTables + 1;
             RunningCharge charge(hall.state);
-            charge.setStrkh(BenchHall::cardOf(table));
-            charge.setStrZh(QString::number(table));
-            return charge.GETJe().ok() && charge.intzje() > 0;
+            charge.setCard(BenchHall::cardOf(table));
+            charge.setTable(QString::number(table));
+            return charge.compute().ok() && charge.total() > 0;
         },
         &getJe);
     QList<double> isZhUse;
@@ -103,7 +103,7 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
                                           const int table = i % BenchHall::Tables + 1;
                                           Result result = Result::success();
                                           const bool inUse =
-                                              IsZhUse(hall.state.DbConn, QString::number(table), &result);
+                                              isTableInUse(hall.state.DbConn, QString::number(table), &result);
                                           return result.ok() && inUse == (table <= BenchHall::OpenTables);
                                       },
                                       &isZhUse);
@@ -121,9 +121,11 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Times GETJe and IsZhUse per call on 48 tables of 6 bands with %1 and with %2 settled "
-                       "visits. Fails when GETJe takes %3 µs or more, or when the large history is more than %4 "
-                       "times as slow as the small one.")
+        QStringLiteral(
+            "Times RunningCharge::compute and isTableInUse per call on 48 tables of 6 bands with %1 and with %2 "
+            "settled "
+            "visits. Fails when RunningCharge::compute takes %3 µs or more, or when the large history is more than %4 "
+            "times as slow as the small one.")
             .arg(SmallHistory)
             .arg(LargeHistory)
             .arg(TargetMicroseconds)
@@ -142,7 +144,7 @@ int main(int argc, char* argv[])
     }
 
     // 18:30 puts the open visits, started between 15:00 and 17:59, across a band
-    // change: GETJe takes its longest road, two segments.
+    // change: compute takes its longest road, two segments.
     FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(18, 30)));
     Clock::install(&clock);
     std::printf("Building the halls:\n");
@@ -160,11 +162,11 @@ int main(int argc, char* argv[])
     const double getJeRatio = large->getJe / small->getJe;
     const double isZhUseRatio = large->isZhUse / small->isZhUse;
     std::printf("\nMedian per call of %d calls (µs), 48 tables, 6 bands each:\n", calls);
-    std::printf("  settled visits       GETJe    IsZhUse\n");
+    std::printf("  settled visits       RunningCharge::compute    isTableInUse\n");
     std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(SmallHistory), small->getJe, small->isZhUse);
     std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(LargeHistory), large->getJe, large->isZhUse);
     std::printf("  ratio           %10.2f %10.2f   (target: at most %.2f)\n", getJeRatio, isZhUseRatio, TargetRatio);
-    std::printf("  GETJe target: under %.0f µs\n", TargetMicroseconds);
+    std::printf("  RunningCharge::compute target: under %.0f µs\n", TargetMicroseconds);
 
     const bool within = large->getJe < TargetMicroseconds && small->getJe < TargetMicroseconds &&
                         getJeRatio <= TargetRatio && isZhUseRatio <= TargetRatio;

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TestModZkCheck : public QObject
+class TestDiscountCheck : public QObject
 {
     Q_OBJECT
 
@@ -12,7 +12,7 @@ private Q_SLOTS:
     void rateAgainstLimit();
 };
 
-void TestModZkCheck::rateAgainstLimit_data()
+void TestDiscountCheck::rateAgainstLimit_data()
 {
     QTest::addColumn<QVariant>("zk");
     QTest::addColumn<double>("rate");
@@ -26,7 +26,7 @@ void TestModZkCheck::rateAgainstLimit_data()
     QTest::newRow("not set") << QVariant() << 9.0 << false << QStringLiteral("折扣率权限未设定，请重新设定。");
 }
 
-void TestModZkCheck::rateAgainstLimit()
+void TestDiscountCheck::rateAgainstLimit()
 {
     QFETCH(QVariant, zk);
     QFETCH(double, rate);
@@ -37,7 +37,7 @@ void TestModZkCheck::rateAgainstLimit()
     // The operator's stored name carries blanks; the logged-in name is trimmed.
     QVERIFY(hall.exec(QStringLiteral("insert into czyzd (czy_name, zk) values ('clerk  ', ?)"), {zk}));
 
-    const DiscountCheck check = ModZkCheck(hall.db(), QStringLiteral("clerk"), DiscountRate(rate));
+    const DiscountCheck check = checkDiscount(hall.db(), QStringLiteral("clerk"), DiscountRate(rate));
     QCOMPARE(check.allowed, accepted);
     QCOMPARE(check.notice.text, message);
     if (!message.isEmpty())
@@ -45,13 +45,13 @@ void TestModZkCheck::rateAgainstLimit()
 
     // An operator without a row is refused without a word; a failed query
     // refuses with the error.
-    QCOMPARE(ModZkCheck(hall.db(), QStringLiteral("nobody"), DiscountRate()).allowed, false);
-    QVERIFY(ModZkCheck(hall.db(), QStringLiteral("nobody"), DiscountRate()).notice.isEmpty());
+    QCOMPARE(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).allowed, false);
+    QVERIFY(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).notice.isEmpty());
     QVERIFY(hall.exec(QStringLiteral("drop table czyzd")));
-    const DiscountCheck failed = ModZkCheck(hall.db(), QStringLiteral("clerk"), DiscountRate());
+    const DiscountCheck failed = checkDiscount(hall.db(), QStringLiteral("clerk"), DiscountRate());
     QVERIFY(!failed.allowed);
     QCOMPARE(failed.notice.icon, Messages::Icon::Critical);
 }
 
-QTEST_GUILESS_MAIN(TestModZkCheck)
+QTEST_GUILESS_MAIN(TestDiscountCheck)
 #include "test_discount_check.moc"

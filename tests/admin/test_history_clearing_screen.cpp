@@ -79,8 +79,8 @@ void TestFrmClearData::clearing()
         f.hall.state.DbFolder = f.hall.folder() + QStringLiteral("/gone");
     HistoryClearingScreen screen(f.hall.state);
     f.messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
-    control<QDateEdit>(&screen, QStringLiteral("dJzrc"))->setDate(date);
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Cmddate_0")), Qt::LeftButton);
+    control<QDateEdit>(&screen, QStringLiteral("beforeDateEdit"))->setDate(date);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("okButton")), Qt::LeftButton);
 
     QVERIFY2(f.messages.messages().first().text.contains(first), qPrintable(f.messages.texts().join(QLatin1Char('|'))));
     QCOMPARE(::left(f), left);

@@ -20,7 +20,7 @@ void tick(const LockScreen& screen, const char* timer)
 void pressEnterAndType(LockScreen& screen, const QString& text)
 {
     QTest::keyClick(&screen, Qt::Key_Return);
-    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Text1")), text);
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("passwordEdit")), text);
 }
 
 } // namespace
@@ -63,11 +63,11 @@ void TestFormstop::unlockCode()
     screen.close();
     QVERIFY(screen.isVisible());
     pressEnterAndType(screen, typed);
-    tick(screen, "Timer2");
+    tick(screen, "countdownTimer");
 
-    auto* unlock = control<QPushButton>(&screen, QStringLiteral("Command1"));
+    auto* unlock = control<QPushButton>(&screen, QStringLiteral("unlockButton"));
     QCOMPARE(unlock->isEnabled(), unlocks);
-    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("Text1"))->isEnabled(), !unlocks);
+    QCOMPARE(control<QLineEdit>(&screen, QStringLiteral("passwordEdit"))->isEnabled(), !unlocks);
     if (unlocks) {
         QTest::mouseClick(unlock, Qt::LeftButton);
         QVERIFY(!screen.isVisible());
@@ -79,19 +79,19 @@ void TestFormstop::locksAgainWhenFiveSecondsPassWithoutTheCode()
 {
     HallFixture f;
     LockScreen screen(f.hall.state);
-    auto* text1 = control<QLineEdit>(&screen, QStringLiteral("Text1"));
+    auto* text1 = control<QLineEdit>(&screen, QStringLiteral("passwordEdit"));
     QVERIFY(!text1->isEnabled());
     pressEnterAndType(screen, QStringLiteral("wrong"));
     for (int second = 0; second < 5; ++second)
-        tick(screen, "Timer2");
+        tick(screen, "countdownTimer");
     QVERIFY(text1->text().isEmpty());
     QVERIFY(!text1->isEnabled());
-    tick(screen, "Timer1");
+    tick(screen, "frontTimer");
 
     // The next Enter gives five full seconds again.
     pressEnterAndType(screen, QStringLiteral("1234"));
-    tick(screen, "Timer2");
-    QVERIFY(control<QPushButton>(&screen, QStringLiteral("Command1"))->isEnabled());
+    tick(screen, "countdownTimer");
+    QVERIFY(control<QPushButton>(&screen, QStringLiteral("unlockButton"))->isEnabled());
 }
 
 QTEST_MAIN(TestFormstop)

@@ -14,15 +14,15 @@ const QString Illegal = QStringLiteral("操作员口令不合法！");
 
 void tryPassword(LoginScreen& screen, const QString& password)
 {
-    auto* text = control<QLineEdit>(&screen, QStringLiteral("text"));
+    auto* text = control<QLineEdit>(&screen, QStringLiteral("passwordEdit"));
     text->clear();
     QTest::keyClicks(text, password);
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Com_key_0")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("logInButton")), Qt::LeftButton);
 }
 
 bool hintShown(const LoginScreen& screen)
 {
-    return control<QLabel>(&screen, QStringLiteral("Label6"))->isVisible();
+    return control<QLabel>(&screen, QStringLiteral("hintLabel"))->isVisible();
 }
 
 } // namespace
@@ -42,9 +42,9 @@ void TestFrmSyskey::command_data()
 {
     QTest::addColumn<QString>("how"); // a button, or a key in the password box
     QTest::addColumn<bool>("loggedIn");
-    QTest::newRow("log in") << "Com_key_0" << true;
+    QTest::newRow("log in") << "logInButton" << true;
     QTest::newRow("Enter logs in") << "Return" << true;
-    QTest::newRow("give up") << "Com_key_1" << false;
+    QTest::newRow("give up") << "giveUpButton" << false;
     QTest::newRow("Escape gives up") << "Escape" << false;
 }
 
@@ -59,8 +59,8 @@ void TestFrmSyskey::command()
     QVERIFY(hintShown(screen));
     QSignalSpy loggedInSpy(&screen, &LoginScreen::loggedIn);
     QSignalSpy endedSpy(&screen, &LoginScreen::endProgram);
-    control<QLineEdit>(&screen, QStringLiteral("Txtdate"))->setText(QStringLiteral("2026-3-5"));
-    auto* text = control<QLineEdit>(&screen, QStringLiteral("text"));
+    control<QLineEdit>(&screen, QStringLiteral("dateEdit"))->setText(QStringLiteral("2026-3-5"));
+    auto* text = control<QLineEdit>(&screen, QStringLiteral("passwordEdit"));
     QTest::keyClicks(text, QStringLiteral(" 1234"));
     if (how == QLatin1String("Return"))
         QTest::keyClick(text, Qt::Key_Return);
@@ -91,7 +91,7 @@ void TestFrmSyskey::thirdWrongPasswordEndsProgram()
     screen.show();
     QVERIFY(!hintShown(screen));
     QSignalSpy ended(&screen, &LoginScreen::endProgram);
-    auto* date = control<QLineEdit>(&screen, QStringLiteral("Txtdate"));
+    auto* date = control<QLineEdit>(&screen, QStringLiteral("dateEdit"));
     date->setText(QStringLiteral("today"));
     tryPassword(screen, QStringLiteral("4321"));
     date->setText(QStringLiteral("2026-12-06"));

@@ -51,10 +51,10 @@ void TestFrmCzyrz::find()
     QFETCH(QDate, from);
     QFETCH(QString, tags);
     OperatorLogScreen screen(m_f->hall.state);
-    control<QLineEdit>(&screen, QStringLiteral("txtname"))->setText(name);
-    control<QCheckBox>(&screen, QStringLiteral("Checkkssj"))->setChecked(from.isValid());
+    control<QLineEdit>(&screen, QStringLiteral("nameEdit"))->setText(name);
+    control<QCheckBox>(&screen, QStringLiteral("fromDateCheck"))->setChecked(from.isValid());
     if (from.isValid())
-        control<QDateEdit>(&screen, QStringLiteral("txtkssj"))->setDate(from);
+        control<QDateEdit>(&screen, QStringLiteral("fromDateEdit"))->setDate(from);
     control<QAction>(&screen, QStringLiteral("find"))->trigger();
 
     auto* grid = control<QTableWidget>(&screen, QStringLiteral("MSGrid"));

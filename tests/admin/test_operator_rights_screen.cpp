@@ -169,7 +169,7 @@ void TestFrmCzySetup::command_data()
     QTest::newRow("delete") << "dele" << QStringLiteral("是否删除操作员'clerk'？") << "system:hash:0.0";
     QTest::newRow("clear password") << "password" << QStringLiteral("是否清除操作员'clerk'的口令？")
                                     << "system:hash:0.0|clerk ::-";
-    QTest::newRow("discount limit") << "Command1" << QStringLiteral("clerk 最大折扣率保存完成。")
+    QTest::newRow("discount limit") << "saveDiscountLimitButton" << QStringLiteral("clerk 最大折扣率保存完成。")
                                     << "system:hash:0.0|clerk :abc:8.5";
 }
 
@@ -181,8 +181,8 @@ void TestFrmCzySetup::command()
     OperatorRightsScreen screen(m_f->hall.state);
     screen.show();
     select(screen, QStringLiteral("clerk"));
-    if (command == QLatin1String("Command1")) {
-        QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("Txtzk")), QStringLiteral("8.5"));
+    if (command == QLatin1String("saveDiscountLimitButton")) {
+        QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("discountLimitEdit")), QStringLiteral("8.5"));
         QTest::mouseClick(control<QPushButton>(&screen, command), Qt::LeftButton);
     } else {
         control<QAction>(&screen, command)->trigger();
@@ -202,12 +202,12 @@ void TestFrmCzySetup::addDialogRefusesAndAdds()
     dialog.show();
     auto* text = control<QLineEdit>(&dialog, QStringLiteral("text"));
     QTest::keyClicks(text, QStringLiteral("clerk"));
-    QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("okButton")), Qt::LeftButton);
     QCOMPARE(m_f->messages.texts(), QStringList{QStringLiteral("操作员姓名不可以重复！")});
     QVERIFY(dialog.isVisible());
 
     text->setText(QStringLiteral(" 新人"));
-    QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, QStringLiteral("okButton")), Qt::LeftButton);
     QCOMPARE(added.count(), 1);
     QCOMPARE(added.first().first().toString(), QStringLiteral("新人"));
     QVERIFY(!dialog.isVisible());

@@ -13,7 +13,7 @@ const QString Changed = QStringLiteral("变更口令成功，按任意键返回�
 
 QLineEdit* box(const QObject* screen, int element)
 {
-    return control<QLineEdit>(screen, QStringLiteral("Txt_password_") + QString::number(element));
+    return control<QLineEdit>(screen, QStringLiteral("passwordEdit_") + QString::number(element));
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void TestFrmCzyPassword::confirm()
     QTest::keyClicks(box(&screen, 0), old);
     QTest::keyClicks(box(&screen, 1), QStringLiteral("xyz"));
     QTest::keyClicks(box(&screen, 2), repeat);
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("com_password_0")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("confirmButton")), Qt::LeftButton);
 
     QCOMPARE(m_f->messages.texts(), QStringList{message});
     QCOMPARE(screen.isVisible(), message != Changed);

@@ -69,9 +69,9 @@ void TestFrmPathset::switching()
     if (chosen != 0)
         screen.chooseFile(name);
     QCOMPARE(f.messages.count(), 0);
-    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("TxtPassword")), password);
+    QTest::keyClicks(control<QLineEdit>(&screen, QStringLiteral("passwordEdit")), password);
     f.messages.answerNext(yes ? Messages::Answer::Yes : Messages::Answer::No);
-    QTest::keyClick(control<QLineEdit>(&screen, QStringLiteral("TxtPassword")), Qt::Key_Return);
+    QTest::keyClick(control<QLineEdit>(&screen, QStringLiteral("passwordEdit")), Qt::Key_Return);
 
     QVERIFY2(f.messages.count() > 0 && f.messages.last().text.contains(said),
              qPrintable(f.messages.texts().join(QLatin1Char('|'))));

@@ -293,19 +293,19 @@ void TestStartup::operatorLog()
 {
     HallFixture hall(today("09:00:00"));
     TestHall& h = hall.hall;
-    QVERIFY(czyrz_add(h.state, QStringLiteral("会员管理")));
+    QVERIFY(openLogEntry(h.state, QStringLiteral("会员管理")));
     QCOMPARE(hall.value(QStringLiteral("select tag from czyrzh")).toInt(), 0);
     QVERIFY(h.exec(QStringLiteral("update czyrzh set tag=41")));
     h.loginAs(QStringLiteral("张三"));
-    QVERIFY(czyrz_add(h.state, QStringLiteral("会员管理")));
-    QVERIFY(czyrz_add(h.state, QStringLiteral("商品类别设置")));
+    QVERIFY(openLogEntry(h.state, QStringLiteral("会员管理")));
+    QVERIFY(openLogEntry(h.state, QStringLiteral("商品类别设置")));
     QCOMPARE(hall.value(QStringLiteral("select max(tag) from czyrzh")).toInt(), 43);
     QCOMPARE(hall.value(QStringLiteral("select init_time from czyrzh where tag=42")).toString(),
              QStringLiteral("2026-12-06 09:00:00"));
 
     hall.clock.advanceMinutes(30);
-    QVERIFY(czyrz_close(h.state, QStringLiteral("  张三 "), QStringLiteral("会员管理")));
-    QVERIFY(czyrz_close(h.state, QStringLiteral("O'Brien"), QStringLiteral("会员管理")));
+    QVERIFY(closeLogEntries(h.state, QStringLiteral("  张三 "), QStringLiteral("会员管理")));
+    QVERIFY(closeLogEntries(h.state, QStringLiteral("O'Brien"), QStringLiteral("会员管理")));
     QCOMPARE(
         hall.value(QStringLiteral("select group_concat(cast(tag as integer) || '=' || coalesce(last_time, '-'), ' ') "
                                   "from (select * from czyrzh order by tag)"))

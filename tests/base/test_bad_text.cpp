@@ -227,8 +227,7 @@ void BadTextTest::lookupsFindNothing()
         for (const QString& op : ConsumptionCondition::operators()) {
             ConsumptionCondition::Condition condition;
             int badRow = -1;
-            const Result built =
-                ConsumptionCondition::strtjset({{field.caption, op, text}}, fields, &condition, &badRow);
+            const Result built = ConsumptionCondition::build({{field.caption, op, text}}, fields, &condition, &badRow);
             if (!built || condition.sql.isEmpty())
                 continue;
             Result result = Result::success();
@@ -371,7 +370,7 @@ void BadTextTest::receiptStillPrints()
     Receipt receipt = sampleReceipt();
     receipt.companyName = text;
     receipt.operatorName = text;
-    receipt.goods.first().wlcode = text;
+    receipt.goods.first().name = text;
     PortFile ports;
     RawReceiptPrinter printer(ports.settings());
     const Result printed =

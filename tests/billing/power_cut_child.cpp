@@ -52,7 +52,7 @@ Result checkout(AppState& state, qint64)
     const QList<std::pair<int, QString>> tables = {{1, QStringLiteral("M1")}, {2, QStringLiteral("M2")}};
     for (const auto& [table, card] : tables) {
         Result result = Result::success();
-        if (!IsZhUse(state.DbConn, QString::number(table), &result)) {
+        if (!isTableInUse(state.DbConn, QString::number(table), &result)) {
             if (result)
                 result = reopen(state.DbConn, table, card);
             if (!result)

@@ -56,11 +56,11 @@ void MemberCardTest::lookup()
     QString found = QStringLiteral("none");
     if (card) {
         const QString kind = card->kind() == RateKind::Member ? QStringLiteral("member") : QStringLiteral("non-member");
-        found = QStringList{card->khao, card->klx, kind,
+        found = QStringList{card->number, card->type, kind,
                             card->paysFromBalance() ? QStringLiteral("balance") : QStringLiteral("cash")}
                     .join(QLatin1Char(' '));
-        if (card->zk)
-            found += QStringLiteral(" zk=") + QString::number(*card->zk);
+        if (card->discount)
+            found += QStringLiteral(" zk=") + QString::number(*card->discount);
         found += card->accepts(password) ? QStringLiteral(" accepted") : QStringLiteral(" refused");
     }
     QCOMPARE(found, expected);

@@ -13,10 +13,11 @@ const QString DayAndEvening = QStringLiteral("08:00:00-18:00:00=8/10;18:00:00-23
 // "22 = 7 + 15" across a change, else "20".
 QString boardText(const RunningCharge& charge)
 {
-    if (charge.intQdje() == 0 && charge.intHdje() == 0)
-        return QString::number(charge.intzje());
+    if (charge.frontAmount() == 0 && charge.backAmount() == 0)
+        return QString::number(charge.total());
     return QStringLiteral("%1 = %2 + %3")
-        .arg(QString::number(charge.intzje()), QString::number(charge.intQdje()), QString::number(charge.intHdje()));
+        .arg(QString::number(charge.total()), QString::number(charge.frontAmount()),
+             QString::number(charge.backAmount()));
 }
 
 // "0:40×10=6.7 + 0:57×16=15.3 → 22" across a change, else "1:60×10=20".
@@ -24,8 +25,8 @@ QString checkoutText(const TimeCharge& charge)
 {
     QStringList segments;
     for (const BilledSegment& segment : charge.segments)
-        segments.append(
-            QStringLiteral("%1×%2=%3").arg(segment.sc1(), QString::number(segment.dj), QString::number(segment.je)));
+        segments.append(QStringLiteral("%1×%2=%3")
+                            .arg(segment.hoursText(), QString::number(segment.rate), QString::number(segment.amount)));
     QString text = segments.join(QStringLiteral(" + "));
     if (segments.size() > 1)
         text += QStringLiteral(" → ") + QString::number(charge.total);
@@ -141,9 +142,9 @@ void PricingTest::price()
     state.params.settlementPrecision = qint16(rules.at(3));
 
     RunningCharge running(state);
-    running.setStrkh(card);
-    running.setStrZh(QStringLiteral("1"));
-    QVERIFY(running.GETJe());
+    running.setCard(card);
+    running.setTable(QStringLiteral("1"));
+    QVERIFY(running.compute());
     QCOMPARE(boardText(running), board);
 
     std::optional<CheckoutCustomer> customer;

@@ -16,10 +16,10 @@ QString amounts(const Checkout::Bill& bill)
     QString text;
     QDebug out(&text);
     for (const BilledSegment& s : bill.charge.segments)
-        out << s.start << s.end << s.sc1() << s.dj << s.je << s.je1;
+        out << s.start << s.end << s.hoursText() << s.rate << s.amount << s.nonMemberAmount;
     for (const SettledGoods& g : bill.goods)
-        out << g.id << g.wlcode << g.count << g.amount;
-    out << bill.timeCharge() << bill.goodsTotal << bill.grandTotal << bill.discount << bill.card << bill.fkfs;
+        out << g.id << g.name << g.count << g.amount;
+    out << bill.timeCharge() << bill.goodsTotal << bill.grandTotal << bill.discount << bill.card << bill.paymentMethod;
     return text;
 }
 

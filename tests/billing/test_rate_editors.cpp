@@ -49,7 +49,7 @@ void RateEditorsTest::typedBandSavedOnlyWhenChecked()
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto* grid = control<QTableView>(&screen, QStringLiteral("DataGrid1"));
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("cmdzj")), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("addButton")), Qt::LeftButton);
     const int row = grid->model()->rowCount() - 1;
     const QStringList typed = {QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("11"), QStringLiteral("12:00")};
     for (int column = 0; column < typed.size(); ++column)
@@ -60,7 +60,7 @@ void RateEditorsTest::typedBandSavedOnlyWhenChecked()
     QVERIFY(cell);
     cell->setText(end);
 
-    auto* save = control<QPushButton>(&screen, QStringLiteral("cmdbc"));
+    auto* save = control<QPushButton>(&screen, QStringLiteral("saveButton"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(hall.value(QStringLiteral("select count(*) from jfbz where zhao=2")).toInt(), bandsOfTable2);
     QCOMPARE(save->isEnabled(), !refusal.isEmpty());
@@ -78,8 +78,8 @@ void RateEditorsTest::checkedTablesGetTheScheme()
             hall.hall.exec(QStringLiteral("insert into zhdy(zhao, mc) values(2, '2号台'), (3, '3号台')")));
     RateSchemesScreen screen(hall.hall.state);
     control<QTabWidget>(&screen, QStringLiteral("SSTab1"))->setCurrentIndex(1);
-    control<QTreeWidget>(&screen, QStringLiteral("ListVzh"))->topLevelItem(2)->setCheckState(0, Qt::Checked);
-    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("Command4")), Qt::LeftButton);
+    control<QTreeWidget>(&screen, QStringLiteral("tableList"))->topLevelItem(2)->setCheckState(0, Qt::Checked);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("assignSchemeButton")), Qt::LeftButton);
 
     QCOMPARE(hall.messages.texts(),
              (QStringList{QStringLiteral("标准方案1分配给选中台位吗？"), QStringLiteral("方案设定完成！")}));

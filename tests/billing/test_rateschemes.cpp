@@ -131,7 +131,7 @@ void RateSchemesTest::olderFileGainsFirstScheme()
     QList<TypedBand> rows;
     QVERIFY(BandStore::scheme(hall.hall.db(), RateSchemes::FirstScheme).load(rows));
     QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(1).kssj + rows.at(1).jssj + rows.at(1).fhybz, QStringLiteral("18:00:0023:59:0015.00"));
+    QCOMPARE(rows.at(1).start + rows.at(1).end + rows.at(1).nonMemberRate, QStringLiteral("18:00:0023:59:0015.00"));
 }
 
 QTEST_GUILESS_MAIN(RateSchemesTest)

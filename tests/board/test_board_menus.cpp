@@ -210,10 +210,10 @@ void TestBoardMenus::everyEntry()
     menus.applyRights(rights);
     QCOMPARE(action->isEnabled(), governed.isEmpty());
     if (!governed.isEmpty()) {
-        QString OperatorRights::*group = governed.first() == QLatin1String("zhda")   ? &OperatorRights::zhda
-                                         : governed.first() == QLatin1String("fjda") ? &OperatorRights::fjda
-                                         : governed.first() == QLatin1String("zwcl") ? &OperatorRights::zwcl
-                                                                                     : &OperatorRights::xtgl;
+        QString OperatorRights::*group = governed.first() == QLatin1String("zhda")   ? &OperatorRights::memberRights
+                                         : governed.first() == QLatin1String("fjda") ? &OperatorRights::goodsRights
+                                         : governed.first() == QLatin1String("zwcl") ? &OperatorRights::operatorRights
+                                                                                     : &OperatorRights::reportRights;
         rights.*group = QStringLiteral("ABCDEFGHIJK").remove(governed.last());
         menus.applyRights(rights);
         QVERIFY(!action->isEnabled());

@@ -42,11 +42,11 @@ void typeConditions(ConsumptionScreen& screen, const QStringList& rows)
 {
     for (int i = 0; i < rows.size(); ++i) {
         const QStringList parts = rows.at(i).split(QLatin1Char('|'));
-        control<QComboBox>(&screen, QStringLiteral("DataCombo1_%1").arg(i))->setCurrentText(parts.at(0));
-        control<QComboBox>(&screen, QStringLiteral("Combo1_%1").arg(i))->setCurrentText(parts.at(1));
-        control<QLineEdit>(&screen, QStringLiteral("txtsj_%1").arg(i))->setText(parts.at(2));
+        control<QComboBox>(&screen, QStringLiteral("fieldCombo_%1").arg(i))->setCurrentText(parts.at(0));
+        control<QComboBox>(&screen, QStringLiteral("operatorCombo_%1").arg(i))->setCurrentText(parts.at(1));
+        control<QLineEdit>(&screen, QStringLiteral("valueEdit_%1").arg(i))->setText(parts.at(2));
         if (parts.size() > 3)
-            control<QComboBox>(&screen, QStringLiteral("Combljtj_%1").arg(i))->setCurrentText(parts.at(3));
+            control<QComboBox>(&screen, QStringLiteral("joinerCombo_%1").arg(i))->setCurrentText(parts.at(3));
     }
 }
 
@@ -192,7 +192,7 @@ void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators()
     const QList<ConsumptionCondition::Field> fields = {{code, QStringLiteral("卡号"), QStringLiteral("CHAR")}};
     ConsumptionCondition::Condition condition;
     int badRow = -1;
-    const Result built = ConsumptionCondition::strtjset(
+    const Result built = ConsumptionCondition::build(
         {{QStringLiteral("卡号"), QStringLiteral("="), QString()}, {caption, op, QStringLiteral("x")}}, fields,
         &condition, &badRow);
     QVERIFY(!built);
@@ -227,7 +227,7 @@ void TestConsumptionQuery::summaryShowsMoneyWithCents()
     ConsumptionTotalsScreen screen(m_f->hall.state);
     typeConditions(screen, rowsOf({"卡号|=|8000000001"}));
     control<QAction>(&screen, QStringLiteral("find"))->trigger();
-    const auto* grid = control<QTableView>(&screen, QStringLiteral("MsFl"));
+    const auto* grid = control<QTableView>(&screen, QStringLiteral("resultGrid"));
     QStringList texts;
     for (const char* field : {"yk", "jelj", "jslj"})
         texts.append(shown(grid, screen.rows()->index(0, screen.rows()->record().indexOf(QLatin1String(field)))));

@@ -74,7 +74,7 @@ void TestMemberList::opensOnLastRowAcrossPages()
     QCOMPARE(screen.currentName(), QStringLiteral("会员449"));
     for (const int row : {0, 199, 200, 399, 400, 449})
         QCOMPARE(list->cardAt(row), QStringLiteral("M%1").arg(row, 4, 10, QLatin1Char('0')));
-    QCOMPARE(list->data(list->index(449, MemberList::yk)).toString(), QStringLiteral("449.50"));
+    QCOMPARE(list->data(list->index(449, MemberList::Balance)).toString(), QStringLiteral("449.50"));
     QCOMPARE(list->rowOfCard(QStringLiteral("M0201")), 201);
 }
 
@@ -162,11 +162,11 @@ void TestMemberList::topUp()
             auto* topUp = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!topUp || topUp->objectName() != QStringLiteral("TopUpDialog"))
                 return;
-            filled = control<QLineEdit>(topUp, QStringLiteral("Txtkhao"))->text() == QStringLiteral("A100") &&
-                     control<QLineEdit>(topUp, QStringLiteral("Txtyhm"))->text() == QStringLiteral("张三");
-            control<QLineEdit>(topUp, QStringLiteral("Txtje"))->setText(credited);
-            control<QLineEdit>(topUp, QStringLiteral("TxtSFje"))->setText(paid);
-            control<QPushButton>(topUp, QStringLiteral("Com_key_0"))->click();
+            filled = control<QLineEdit>(topUp, QStringLiteral("cardEdit"))->text() == QStringLiteral("A100") &&
+                     control<QLineEdit>(topUp, QStringLiteral("nameEdit"))->text() == QStringLiteral("张三");
+            control<QLineEdit>(topUp, QStringLiteral("creditedEdit"))->setText(credited);
+            control<QLineEdit>(topUp, QStringLiteral("paidEdit"))->setText(paid);
+            control<QPushButton>(topUp, QStringLiteral("confirmButton"))->click();
             if (topUp->isVisible())
                 topUp->reject();
         });
@@ -189,7 +189,7 @@ void TestMemberList::topUp()
                  .toString(),
              record);
     MemberList* list = model(screen);
-    QCOMPARE(list->data(list->index(list->rowOfCard(QStringLiteral("A100")), MemberList::yk)).toString(),
+    QCOMPARE(list->data(list->index(list->rowOfCard(QStringLiteral("A100")), MemberList::Balance)).toString(),
              QString::number(yk, 'f', 2));
 }
 

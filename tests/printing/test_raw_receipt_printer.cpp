@@ -34,9 +34,9 @@ void TestClsPrint::ports()
     QFETCH(QString, port);
     PortFile ports;
     RawReceiptPrinter printer(ports.settings());
-    QCOMPARE(printer.OpenPort(code), !port.isEmpty());
-    QCOMPARE(printer.PrintStr(QStringLiteral("台")), !port.isEmpty());
-    printer.ClosePort();
+    QCOMPARE(printer.openPort(code), !port.isEmpty());
+    QCOMPARE(printer.printText(QStringLiteral("台")), !port.isEmpty());
+    printer.closePort();
     for (const char* name : {"LPT1", "LPT2", "COM1", "COM2"})
         QCOMPARE(ports.bytes(QLatin1String(name)).isEmpty(), QLatin1String(name) != port);
 }
@@ -60,9 +60,9 @@ void TestClsPrint::printStr()
     QFETCH(QByteArray, bytes);
     PortFile ports;
     RawReceiptPrinter printer(ports.settings());
-    QVERIFY(printer.OpenPort(QStringLiteral("1")));
-    QVERIFY(printer.PrintStr(text));
-    printer.ClosePort();
+    QVERIFY(printer.openPort(QStringLiteral("1")));
+    QVERIFY(printer.printText(text));
+    printer.closePort();
     QCOMPARE(ports.bytes(), QByteArray::fromHex("1b63010d0a") + bytes);
 }
 
@@ -74,8 +74,8 @@ void TestClsPrint::jammedPrinterTimesOut()
     QFile reader;
     QVERIFY(PortFile::openReader(reader, ports.pointAtFifo(QStringLiteral("LPT1"))));
     RawReceiptPrinter printer(ports.settings(), std::chrono::milliseconds(100));
-    QVERIFY(printer.OpenPort(QStringLiteral("1")));
-    QVERIFY(!printer.PrintStr(QString(1 << 18, QLatin1Char('A'))));
+    QVERIFY(printer.openPort(QStringLiteral("1")));
+    QVERIFY(!printer.printText(QString(1 << 18, QLatin1Char('A'))));
     QVERIFY2(printer.error().contains(QStringLiteral("0.1 秒内没有收下")), qPrintable(printer.error()));
 }
 

@@ -60,11 +60,11 @@ void TestReceiptLayouts::outputs_data()
     QTest::addColumn<QString>("printerType");
     QTest::addColumn<bool>("printPressed");
     QTest::addColumn<Outputs>("outputs");
-    QTest::newRow("1 receipt printer") << QStringLiteral("1") << true << Outputs{ReceiptOutput::RawPrinter};
-    QTest::newRow("2 system printer") << QStringLiteral("2") << true << Outputs{ReceiptOutput::ptprint40};
+    QTest::newRow("1 receipt printer") << QStringLiteral("1") << true << Outputs{ReceiptOutput::ReceiptPrinter};
+    QTest::newRow("2 system printer") << QStringLiteral("2") << true << Outputs{ReceiptOutput::SystemPrinterLines};
     QTest::newRow("3 receipt printer, then report")
-        << QStringLiteral("3") << true << Outputs{ReceiptOutput::RawPrinter, ReceiptOutput::ptprint};
-    QTest::newRow("empty report") << QString() << true << Outputs{ReceiptOutput::ptprint};
+        << QStringLiteral("3") << true << Outputs{ReceiptOutput::ReceiptPrinter, ReceiptOutput::Report};
+    QTest::newRow("empty report") << QString() << true << Outputs{ReceiptOutput::Report};
     QTest::newRow("toggle off") << QStringLiteral("3") << false << Outputs{};
 }
 

@@ -62,7 +62,7 @@ void TestReceiptPrinting::pdfText()
     if (layout == QLatin1String("ptprint40")) {
         Parameters params;
         params.printer2FontSize = 12;
-        QVERIFY(ptprint40(sampleReceipt(), params, printer));
+        QVERIFY(printReceiptLines(sampleReceipt(), params, printer));
         QCOMPARE(params.printer2FontSize, qint16(11));
     } else {
         for (int i = 0; layout == QLatin1String("long") && i < 300; ++i)

@@ -77,7 +77,7 @@ QString rowsText(const IncomeAnalysis::Analysis& analysis)
 {
     QStringList rows;
     for (const IncomeAnalysis::Row& row : analysis.rows)
-        rows.append(row.hzrc + QLatin1Char('=') + IncomeAnalysis::money(row.sumje));
+        rows.append(row.label + QLatin1Char('=') + IncomeAnalysis::money(row.amount));
     return rows.join(QLatin1Char(';'));
 }
 
@@ -137,7 +137,7 @@ void TestStatistics::monthLengths()
 {
     for (const int year : {1900, 2000, 2023, 2024})
         for (int month = 1; month <= 12; ++month)
-            QCOMPARE(PeriodChoice::f_Daysfunc(year, month), QDate(year, month, 1).daysInMonth());
+            QCOMPARE(PeriodChoice::daysInMonth(year, month), QDate(year, month, 1).daysInMonth());
 }
 
 void TestStatistics::conditions_data()

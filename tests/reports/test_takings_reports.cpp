@@ -77,7 +77,7 @@ QString shown(const QWidget* screen)
     QStringList cells;
     for (int row = 0; row < rows->rowCount(); ++row)
         cells.append(rows->index(row, 1).data().toString() + QLatin1Char(' ') + rows->index(row, 2).data().toString());
-    for (const char* name : {"Text2", "Text1", "Text4"})
+    for (const char* name : {"tableFeesEdit", "otherEdit", "totalEdit"})
         cells.append(QLatin1Char('=') + box(screen, name));
     return cells.join(QLatin1Char(','));
 }
@@ -183,10 +183,10 @@ void TestTakingsReports::listsAndTotals()
     QVERIFY(addNight(f));
     const std::unique_ptr<QWidget> opened = openScreen(f, screen);
     if (from.isValid()) {
-        control<QCheckBox>(opened.get(), QStringLiteral("ChckTime"))->setChecked(to.isValid());
-        control<QDateTimeEdit>(opened.get(), QStringLiteral("drc"))->setDateTime(from);
+        control<QCheckBox>(opened.get(), QStringLiteral("timeRangeCheck"))->setChecked(to.isValid());
+        control<QDateTimeEdit>(opened.get(), QStringLiteral("fromEdit"))->setDateTime(from);
         if (to.isValid())
-            control<QDateTimeEdit>(opened.get(), QStringLiteral("Drc1"))->setDateTime(to);
+            control<QDateTimeEdit>(opened.get(), QStringLiteral("toEdit"))->setDateTime(to);
         press(opened.get(), "Find");
     }
     QCOMPARE(::shown(opened.get()), shown);
@@ -229,7 +229,7 @@ void TestTakingsReports::slipOnTheReceiptPrinter()
     QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).setValue(QStringLiteral("printer_ports/LPT1"), lpt1);
     {
         const std::unique_ptr<QWidget> opened = openScreen(f, screen);
-        control<QCheckBox>(opened.get(), QStringLiteral("Check1"))->setChecked(true);
+        control<QCheckBox>(opened.get(), QStringLiteral("slipPrinterCheck"))->setChecked(true);
         press(opened.get(), "print");
     } // closing the screen waits for its slip
     QByteArray expected("\x1B\x63\x01\r\n\x1B\x57\x02\r\n", 10);
@@ -255,8 +255,9 @@ void TestTakingsReports::reportAsPdf()
     const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("day.pdf"));
-    QVERIFY(ReportRenderer(takingsReport(DayTakings::rowTexts(*rows), box(&screen, "Text5"), box(&screen, "Text2"),
-                                         box(&screen, "Text1"), box(&screen, "Text4")))
+    QVERIFY(ReportRenderer(takingsReport(DayTakings::rowTexts(*rows), box(&screen, "clerkEdit"),
+                                         box(&screen, "tableFeesEdit"), box(&screen, "otherEdit"),
+                                         box(&screen, "totalEdit")))
                 .writePdf(pdf));
 
     QProcess process;

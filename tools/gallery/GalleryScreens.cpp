@@ -311,7 +311,7 @@ QList<GalleryScreen> galleryScreens()
              auto screen = std::make_unique<RateSchemesScreen>(c.state);
              screen->tabs()->setCurrentIndex(1);
              // The first three tables checked, as before an assignment.
-             if (auto* list = screen->findChild<QTreeWidget*>(QStringLiteral("ListVzh"))) {
+             if (auto* list = screen->findChild<QTreeWidget*>(QStringLiteral("tableList"))) {
                  for (int i = 0; i < qMin(3, list->topLevelItemCount()); ++i)
                      list->topLevelItem(i)->setCheckState(0, Qt::Checked);
              }
@@ -338,8 +338,8 @@ QList<GalleryScreen> galleryScreens()
                  last.exec(QStringLiteral("select khao, yhm from user_lb order by rowid desc limit 1")) && last.next();
              auto screen = std::make_unique<TopUpDialog>(c.state, found ? last.value(0).toString() : QString(),
                                                          found ? last.value(1).toString() : QString());
-             screen->findChild<QLineEdit*>(QStringLiteral("Txtje"))->setText(QStringLiteral("500"));
-             screen->findChild<QLineEdit*>(QStringLiteral("TxtSFje"))->setText(QStringLiteral("450"));
+             screen->findChild<QLineEdit*>(QStringLiteral("creditedEdit"))->setText(QStringLiteral("500"));
+             screen->findChild<QLineEdit*>(QStringLiteral("paidEdit"))->setText(QStringLiteral("450"));
              return screen;
          }},
         fromState<ConsumptionDetailScreen>("ConsumptionDetailScreen-conditions"),
@@ -450,8 +450,8 @@ QList<GalleryScreen> galleryScreens()
              const auto box = [&](const char* name) {
                  return screen.findChild<QLineEdit*>(QLatin1String(name))->text();
              };
-             return makeReportPreview(
-                 takingsReport(DayTakings::rowTexts(*rows), box("Text5"), box("Text2"), box("Text1"), box("Text4")));
+             return makeReportPreview(takingsReport(DayTakings::rowTexts(*rows), box("clerkEdit"), box("tableFeesEdit"),
+                                                    box("otherEdit"), box("totalEdit")));
          }},
         {QStringLiteral("billReport"),
          [](GalleryContext& c) {

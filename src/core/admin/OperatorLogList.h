@@ -20,10 +20,10 @@ inline const QString ShownTimeFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss AP");
 struct Entry
 {
     double tag = 0;
-    QString czyname;
-    QString czyxm;
-    QString initTime; // as shown
-    QString lastTime; // as shown
+    QString operatorName; // czyname
+    QString screenName;   // czyxm
+    QString initTime;     // as shown
+    QString lastTime;     // as shown
 };
 
 struct Filter

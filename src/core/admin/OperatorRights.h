@@ -10,11 +10,11 @@
 // The rights letters of one operator, one string per group as stored.
 struct OperatorRights
 {
-    QString zhda; // membership and settings
-    QString fjda; // goods
-    QString zwcl; // operators and statistics
-    QString bbsc; // sales processing
-    QString xtgl; // queries and reports
+    QString memberRights;   // membership and settings
+    QString goodsRights;    // goods
+    QString operatorRights; // operators and statistics
+    QString salesRights;    // sales processing
+    QString reportRights;   // queries and reports
 
     // True when the group's trimmed letters contain the letter.
     static bool grants(const QString& group, QChar letter);

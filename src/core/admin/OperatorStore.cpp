@@ -20,7 +20,7 @@ OperatorRecord recordFrom(const QSqlQuery& query)
     for (int i = 0; i < int(record.rights.size()); ++i)
         record.rights[std::size_t(i)] = query.value(2 + i);
     if (!query.value(7).isNull())
-        record.zk = query.value(7).toDouble();
+        record.discountLimit = query.value(7).toDouble();
     return record;
 }
 
@@ -141,12 +141,12 @@ Result OperatorStore::setGroupGranted(const QString& name, int group, bool grant
 OperatorStore::Outcome OperatorStore::saveDiscountLimit(const QString& name, const QString& typed)
 {
     Outcome outcome;
-    const std::optional<double> zk = Notation::Trim(typed).isEmpty() ? 0.0 : typedNumber(typed, 2);
-    if (!zk || *zk >= 10) {
+    const std::optional<double> limit = Notation::Trim(typed).isEmpty() ? 0.0 : typedNumber(typed, 2);
+    if (!limit || *limit >= 10) {
         outcome.refusal = Refusal::LimitOutOfRange;
         return outcome;
     }
-    outcome.result = Sql::exec(m_db, QStringLiteral("update czyzd set zk = ? where czy_name = ?"), {*zk, name});
+    outcome.result = Sql::exec(m_db, QStringLiteral("update czyzd set zk = ? where czy_name = ?"), {*limit, name});
     return outcome;
 }
 

@@ -14,8 +14,8 @@ struct OperatorRecord
 {
     QString name; // czy_name as stored, the key of the row
     bool isSystem = false;
-    std::array<QVariant, 5> rights; // per group of rightsGroups(); null when the group is not granted
-    std::optional<double> zk;       // the discount limit; nothing when not set
+    std::array<QVariant, 5> rights;      // per group of rightsGroups(); null when the group is not granted
+    std::optional<double> discountLimit; // zk: the discount limit; nothing when not set
 };
 
 // Adds, deletes and changes operators. Operators are named by czy_name as

@@ -6,7 +6,7 @@
 ScreenLog::ScreenLog(const AppState& state, const QString& screenName)
     : m_state(state)
     , m_screenName(screenName)
-    , m_opened(czyrz_add(m_state, m_screenName))
+    , m_opened(openLogEntry(m_state, m_screenName))
 {}
 
 ScreenLog::~ScreenLog()
@@ -21,5 +21,5 @@ Result ScreenLog::close()
     if (!m_open)
         return Result::success();
     m_open = false;
-    return czyrz_close(m_state, m_state.OperatorName, m_screenName);
+    return closeLogEntries(m_state, m_state.OperatorName, m_screenName);
 }

@@ -73,7 +73,7 @@ double Val(const QString& text)
     return ok ? value : 0;
 }
 
-std::optional<double> CDbl(const QString& text)
+std::optional<double> parseNumber(const QString& text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
@@ -89,7 +89,7 @@ std::optional<bool> CBool(const QString& text)
         return true;
     if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
         return false;
-    const auto number = CDbl(t);
+    const auto number = parseNumber(t);
     if (!number)
         return std::nullopt;
     return *number != 0;
@@ -107,7 +107,7 @@ std::optional<qint16> CInt(double value)
 
 std::optional<qint16> CInt(const QString& text)
 {
-    const auto number = CDbl(text);
+    const auto number = parseNumber(text);
     if (!number)
         return std::nullopt;
     return CInt(*number);

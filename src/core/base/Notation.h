@@ -14,7 +14,7 @@ namespace Notation {
 double Val(const QString& text);
 
 // The whole text (trimmed) as a number, or nothing when it is not one.
-std::optional<double> CDbl(const QString& text);
+std::optional<double> parseNumber(const QString& text);
 
 // The whole text (trimmed) as a truth value: "true"/"false" in any case, or a
 // number (0 false, any other true); nothing otherwise.

@@ -22,12 +22,12 @@ Result addRow(const QSqlDatabase& db, const QString& czyname, const QString& czy
 
 } // namespace
 
-Result czyrz_add(const AppState& state, const QString& czyxm)
+Result openLogEntry(const AppState& state, const QString& czyxm)
 {
     return addRow(state.DbConn, state.OperatorName, czyxm, QVariant());
 }
 
-Result czyrz_close(const AppState& state, const QString& czyname, const QString& czyxm)
+Result closeLogEntries(const AppState& state, const QString& czyname, const QString& czyxm)
 {
     return Sql::exec(state.DbConn,
                      QStringLiteral("update czyrzh set last_time=? where last_time is null and czyname=? and czyxm=?"),

@@ -11,22 +11,22 @@ struct TypedBand
 {
     QVariant id;  // null until the row is saved
     QString zhao; // the table; empty for a band of a scheme
-    QString hybz;
-    QString fhybz;
-    QString kssj;
-    QString jssj;
-    QString jfdw; // billing units; empty for a band of a scheme
+    QString memberRate;
+    QString nonMemberRate;
+    QString start;
+    QString end;
+    QString billingUnits; // billing units; empty for a band of a scheme
 };
 
 // The values of a band that passed the check, ready to store.
 struct CheckedBand
 {
     int zhao = 0;
-    QTime kssj;
-    QTime jssj;
-    double hybz = 0;
-    double fhybz = 0;
-    int jfdw = 1;
+    QTime start;
+    QTime end;
+    double memberRate = 0;
+    double nonMemberRate = 0;
+    int billingUnits = 1;
 };
 
 // A band already saved for the same table or scheme.

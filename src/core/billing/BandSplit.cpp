@@ -47,7 +47,7 @@ Result splitVisit(const RateBands& bands, const QDateTime& start, const QDateTim
         split->segments = {{start, now, startRate, true}};
         return result;
     }
-    const QDateTime change(now.date(), split->nowBand->kssj);
+    const QDateTime change(now.date(), split->nowBand->start);
     const qint16 mode = crossBandMinimumMode;
     split->segments = {{start, change, startRate, mode == 0 || mode == 1},
                        {change, now, rateNow, mode == 0 || mode == 2}};

@@ -94,8 +94,8 @@ Result BandStore::save(TypedBand& row, QString* refusal) const
     if (!refusal->isEmpty())
         return Result::success();
 
-    const QString kssj = DateText::time(checked.kssj);
-    const QString jssj = DateText::time(checked.jssj);
+    const QString start = DateText::time(checked.start);
+    const QString end = DateText::time(checked.end);
     QSqlQuery query(m_db);
     Result result = Result::success();
     if (m_owner == BandCheck::Owner::Table) {
@@ -103,27 +103,29 @@ Result BandStore::save(TypedBand& row, QString* refusal) const
                      ? Sql::exec(query,
                                  QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
                                                 "values(?, ?, ?, ?, ?, ?, ?)"),
-                                 {checked.zhao, checked.hybz, checked.fhybz, kssj, jssj, checked.jfdw,
-                                  QStringLiteral("小时")})
+                                 {checked.zhao, checked.memberRate, checked.nonMemberRate, start, end,
+                                  checked.billingUnits, QStringLiteral("小时")})
                      : Sql::exec(query,
                                  QStringLiteral("update jfbz set zhao=?, hybz=?, fhybz=?, kssj=?, jssj=?, jfdw=? "
                                                 "where id=?"),
-                                 {checked.zhao, checked.hybz, checked.fhybz, kssj, jssj, checked.jfdw, row.id});
+                                 {checked.zhao, checked.memberRate, checked.nonMemberRate, start, end,
+                                  checked.billingUnits, row.id});
     } else {
-        result = row.id.isNull()
-                     ? Sql::exec(query,
-                                 QStringLiteral("insert into jfbzfa(name, lx, hybz, fhybz, kssj, jssj) "
-                                                "values(?, ?, ?, ?, ?, ?)"),
-                                 {m_scheme, QStringLiteral("标准"), checked.hybz, checked.fhybz, kssj, jssj})
-                     : Sql::exec(query, QStringLiteral("update jfbzfa set hybz=?, fhybz=?, kssj=?, jssj=? where id=?"),
-                                 {checked.hybz, checked.fhybz, kssj, jssj, row.id});
+        result =
+            row.id.isNull()
+                ? Sql::exec(query,
+                            QStringLiteral("insert into jfbzfa(name, lx, hybz, fhybz, kssj, jssj) "
+                                           "values(?, ?, ?, ?, ?, ?)"),
+                            {m_scheme, QStringLiteral("标准"), checked.memberRate, checked.nonMemberRate, start, end})
+                : Sql::exec(query, QStringLiteral("update jfbzfa set hybz=?, fhybz=?, kssj=?, jssj=? where id=?"),
+                            {checked.memberRate, checked.nonMemberRate, start, end, row.id});
     }
     if (!result)
         return result;
     if (row.id.isNull())
         row.id = query.lastInsertId();
-    row.kssj = kssj;
-    row.jssj = jssj;
+    row.start = start;
+    row.end = end;
     return Result::success();
 }
 

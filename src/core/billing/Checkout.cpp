@@ -71,18 +71,18 @@ Result Settlement::price()
         return result;
     if (!m_customer)
         return refuse(Outcome::CardRefused);
-    const std::optional<QDateTime> start = DateText::parseDateTime(m_rows.first().ksrc);
+    const std::optional<QDateTime> start = DateText::parseDateTime(m_rows.first().start);
     if (!start)
         return BillingErrors::typeMismatch();
 
     const CheckoutCustomer& customer = *m_customer;
     m_bill->card = customer.card;
     m_bill->cardType = customer.cardType;
-    m_bill->fkfs = customer.fkfs();
+    m_bill->paymentMethod = customer.paymentMethod();
     const DiscountRate discount = customer.discount ? DiscountRate(*customer.discount) : m_typed;
     m_bill->discount = discountText(discount.tenths());
     m_bill->start = *start;
-    const VisitToPrice visit{m_bill->zhao, *start, m_rows.first().dj1};
+    const VisitToPrice visit{m_bill->zhao, *start, m_rows.first().nonMemberRate};
     result = priceVisit(m_state, visit, customer.kind, discount, m_bill->end, &m_bill->charge);
     if (result)
         result = TableGoods::price(db, m_bill->zhao, customer.hasCard(), &m_bill->goods);
@@ -94,7 +94,7 @@ Result Settlement::price()
         goods += row.amount;
     m_bill->goodsTotal = Notation::roundHalfEven(goods, 2);
     m_bill->grandTotal = Notation::roundHalfEven(m_bill->timeCharge() + m_bill->goodsTotal, 2);
-    if (customer.paysFromBalance && customer.yk < m_bill->timeCharge())
+    if (customer.paysFromBalance && customer.balance < m_bill->timeCharge())
         return refuse(Outcome::ShortBalance);
     return result;
 }
@@ -103,7 +103,7 @@ Result Settlement::write() const
 {
     const CheckoutCustomer& customer = *m_customer;
     const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
-                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.fkfs()};
+                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.paymentMethod()};
     Result result = VisitRows::close(m_state.DbConn, m_bill->zhao, m_rows, stamp, m_bill->charge, &m_bill->visitIds);
     if (result)
         result = chargeMember(customer);
@@ -122,7 +122,7 @@ Result Settlement::chargeMember(const CheckoutCustomer& customer) const
         return Result::success();
     double hours = 0;
     for (const BilledSegment& segment : std::as_const(m_bill->charge.segments))
-        hours += storedNumber(segment.sc());
+        hours += storedNumber(segment.hours());
     hours = Notation::roundHalfEven(hours, 4);
     const double money = m_bill->timeCharge();
     if (customer.paysFromBalance)
@@ -168,7 +168,7 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
     }
     bill->zhao = *zhao;
     const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
-    const DiscountCheck discount = typed ? ModZkCheck(state.DbConn, state.OperatorName, *typed)
+    const DiscountCheck discount = typed ? checkDiscount(state.DbConn, state.OperatorName, *typed)
                                          : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};
     if (!discount.allowed) {
         bill->outcome = Outcome::DiscountRefused;
@@ -243,7 +243,7 @@ Notice notice(const Bill& bill)
                                 errorText(bill.error.number(), bill.error.message()));
     case Outcome::Settled:
     case Outcome::Quoted:
-        return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().dj)) : Notice();
+        return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().rate)) : Notice();
     case Outcome::DiscountRefused:
         return bill.discountRefusal;
     case Outcome::NoOpenVisit:

@@ -46,12 +46,12 @@ struct Bill
     bool provisional = false;         // made by quote: nothing was or will be written
 
     qint16 zhao = 0;
-    QString card;     // as settled; empty for a cash guest
-    QString cardType; // "现金" for a cash guest
-    QString fkfs;     // "现金" or "刷卡"
-    QString discount; // the discount priced, as a person reads it: 8.5, 0 for none
-    QDateTime start;  // of the visit
-    QDateTime end;    // the checkout moment
+    QString card;          // as settled; empty for a cash guest
+    QString cardType;      // "现金" for a cash guest
+    QString paymentMethod; // fkfs: "现金" or "刷卡"
+    QString discount;      // the discount priced, as a person reads it: 8.5, 0 for none
+    QDateTime start;       // of the visit
+    QDateTime end;         // the checkout moment
 
     TimeCharge charge;      // the segments; charge.total is the time charge (Txtmony)
     QList<qint64> visitIds; // the closed waimxd rows, front first; the first is the djid

@@ -5,7 +5,7 @@
 #include "core/billing/CardRate.h"
 #include "core/billing/MemberCard.h"
 
-QString CheckoutCustomer::fkfs() const
+QString CheckoutCustomer::paymentMethod() const
 {
     return paysFromBalance ? QStringLiteral("刷卡") : CardType::Cash;
 }
@@ -25,12 +25,12 @@ Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, c
     if (!result || !member || !member->accepts(password))
         return result;
     CheckoutCustomer found;
-    found.card = member->khao;
-    found.cardType = member->klx;
+    found.card = member->number;
+    found.cardType = member->type;
     found.kind = member->kind();
     found.paysFromBalance = member->paysFromBalance();
-    found.discount = member->zk;
-    found.yk = member->yk;
+    found.discount = member->discount;
+    found.balance = member->balance;
     *customer = found;
     return result;
 }

@@ -17,10 +17,10 @@ struct CheckoutCustomer
     RateKind kind = RateKind::NonMember;
     bool paysFromBalance = false;
     std::optional<double> discount; // the member's zk, when set and not 0
-    double yk = 0;
+    double balance = 0;
 
     bool hasCard() const { return !card.isEmpty(); }
-    QString fkfs() const;
+    QString paymentMethod() const; // fkfs: "现金" or "刷卡"
 
     // A blank card and password make a cash guest. Otherwise the card must
     // be found (findMemberCard) and accept the password; a refused card

@@ -5,7 +5,7 @@
 
 namespace {
 
-double hours(const BilledTime& time)
+double hoursOf(const BilledTime& time)
 {
     return time.R / 60.0 + time.H;
 }
@@ -16,23 +16,23 @@ float cents(double amount)
     return float(Notation::roundHalfEven(amount, 2));
 }
 
-Result segmentOf(MinimumRules& rules, const SplitSegment& split, float dj1, BilledSegment* segment)
+Result segmentOf(MinimumRules& rules, const SplitSegment& split, float nonMemberRate, BilledSegment* segment)
 {
     segment->start = split.from;
     segment->end = split.to;
-    segment->dj = split.rate;
-    segment->dj1 = dj1;
+    segment->rate = split.rate;
+    segment->nonMemberRate = nonMemberRate;
     return split.billedTime(rules, &segment->time);
 }
 
 } // namespace
 
-float BilledSegment::sc() const
+float BilledSegment::hours() const
 {
-    return float(Notation::roundHalfEven(hours(time), 4));
+    return float(Notation::roundHalfEven(hoursOf(time), 4));
 }
 
-QString BilledSegment::sc1() const
+QString BilledSegment::hoursText() const
 {
     return QString::number(time.H) + QLatin1Char(':') + QString::number(time.R);
 }
@@ -48,7 +48,7 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
         result = bands.load(state.DbConn, visit.zhao);
     MinimumRules rules(state);
     if (result)
-        result = rules.GetZdxf(QString::number(visit.zhao));
+        result = rules.read(QString::number(visit.zhao));
     BandSplit split;
     if (result)
         result =
@@ -58,37 +58,37 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
 
     if (!split.twoSegments()) {
         BilledSegment only;
-        result = segmentOf(rules, split.segments.first(), visit.dj1, &only);
+        result = segmentOf(rules, split.segments.first(), visit.nonMemberRate, &only);
         if (!result)
             return result;
-        only.je = only.time.amount(only.dj, places);
+        only.amount = only.time.amount(only.rate, places);
         if (discount.discounts())
-            only.je = float(Notation::roundHalfEven(double(only.je) * discount.tenths() / 10, places));
-        only.je1 = only.time.amount(only.dj1, 0);
+            only.amount = float(Notation::roundHalfEven(double(only.amount) * discount.tenths() / 10, places));
+        only.nonMemberAmount = only.time.amount(only.nonMemberRate, 0);
         charge->segments = {only};
-        charge->total = only.je;
+        charge->total = only.amount;
         charge->noBandNow = split.noBandNow;
         return result;
     }
 
     BilledSegment front;
     BilledSegment back;
-    result = segmentOf(rules, split.segments.at(0), visit.dj1, &front);
+    result = segmentOf(rules, split.segments.at(0), visit.nonMemberRate, &front);
     if (result)
-        result = segmentOf(rules, split.segments.at(1), split.nowBand->fhybz, &back);
+        result = segmentOf(rules, split.segments.at(1), split.nowBand->nonMemberRate, &back);
     if (!result)
         return result;
-    front.je = front.time.amount(front.dj, places);
-    back.je = back.time.amount(back.dj, places);
+    front.amount = front.time.amount(front.rate, places);
+    back.amount = back.time.amount(back.rate, places);
     if (discount.discounts()) {
-        front.je = float(double(front.je) * discount.tenths() / 10);
-        back.je = float(Notation::roundHalfEven(double(back.je) * discount.tenths() / 10, places));
+        front.amount = float(double(front.amount) * discount.tenths() / 10);
+        back.amount = float(Notation::roundHalfEven(double(back.amount) * discount.tenths() / 10, places));
     }
-    front.je1 = cents(hours(front.time) * double(front.dj1));
-    back.je1 = cents(hours(back.time) * double(back.dj1));
-    const float sum = front.je + back.je;
+    front.nonMemberAmount = cents(hoursOf(front.time) * double(front.nonMemberRate));
+    back.nonMemberAmount = cents(hoursOf(back.time) * double(back.nonMemberRate));
+    const float sum = front.amount + back.amount;
     charge->total = float(Notation::roundHalfEven(sum, 0));
-    back.je = charge->total - front.je;
+    back.amount = charge->total - front.amount;
     charge->segments = {front, back};
     return result;
 }

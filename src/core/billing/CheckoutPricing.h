@@ -14,15 +14,15 @@ struct BilledSegment
 {
     QDateTime start;
     QDateTime end;
-    BilledTime time; // after the minimum rules that reached the segment
-    float dj = 0;    // the rate charged, a whole number
-    float dj1 = 0;   // the non-member rate, for the comparison amount
-    float je = 0;    // the charge after the discount
-    float je1 = 0;   // the billed time at dj1
+    BilledTime time;           // after the minimum rules that reached the segment
+    float rate = 0;            // dj: the rate charged, a whole number
+    float nonMemberRate = 0;   // dj1: the non-member rate, for the comparison amount
+    float amount = 0;          // je: the charge after the discount
+    float nonMemberAmount = 0; // je1: the billed time at the non-member rate
 
     // Billed hours to 4 decimals (sc) and as hours ":" minutes (sc1, "1:60").
-    float sc() const;
-    QString sc1() const;
+    float hours() const;
+    QString hoursText() const;
 };
 
 // The time charge of a visit at checkout.
@@ -40,7 +40,7 @@ struct VisitToPrice
 {
     qint16 zhao = 0;
     QDateTime start;
-    float dj1 = 0; // the non-member rate stored at opening
+    float nonMemberRate = 0; // dj1: the non-member rate stored at opening
 };
 
 // Prices a visit from its start to `now` for a guest paying the rates of

@@ -18,7 +18,7 @@ struct DiscountCheck
 // The discount check made whenever a discount rate is entered: no discount,
 // or a rate from the operator's limit up to below 10. A failed query refuses
 // and its notice carries the error.
-DiscountCheck ModZkCheck(const QSqlDatabase& db, const QString& operatorName, DiscountRate rate);
+DiscountCheck checkDiscount(const QSqlDatabase& db, const QString& operatorName, DiscountRate rate);
 
 // A discount limit as a person reads it: 8.5, not 8.500000001.
-QString discountText(double zk);
+QString discountText(double limit);

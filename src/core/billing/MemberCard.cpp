@@ -10,18 +10,18 @@
 
 RateKind MemberCard::kind() const
 {
-    return CardRate::kindOf(klx);
+    return CardRate::kindOf(type);
 }
 
 bool MemberCard::paysFromBalance() const
 {
-    const QString type = Notation::Trim(klx);
-    return type == CardType::Balance || type == CardType::BalanceDiscount;
+    const QString trimmed = Notation::Trim(type);
+    return trimmed == CardType::Balance || trimmed == CardType::BalanceDiscount;
 }
 
-bool MemberCard::accepts(const QString& password) const
+bool MemberCard::accepts(const QString& typed) const
 {
-    return mm.isNull() || Notation::Trim(mm.toString()) == Notation::Trim(password);
+    return password.isNull() || Notation::Trim(password.toString()) == Notation::Trim(typed);
 }
 
 Result findMemberCard(const QSqlDatabase& db, const QString& number, std::optional<MemberCard>* card)
@@ -39,12 +39,12 @@ Result findMemberCard(const QSqlDatabase& db, const QString& number, std::option
     if (!result || !query.next())
         return result;
     MemberCard found;
-    found.khao = query.value(0).toString();
-    found.klx = query.isNull(1) ? CardType::Cash : query.value(1).toString();
-    found.mm = query.value(2);
+    found.number = query.value(0).toString();
+    found.type = query.isNull(1) ? CardType::Cash : query.value(1).toString();
+    found.password = query.value(2);
     if (!query.isNull(3) && query.value(3).toDouble() != 0)
-        found.zk = query.value(3).toDouble();
-    found.yk = query.value(4).toDouble();
+        found.discount = query.value(3).toDouble();
+    found.balance = query.value(4).toDouble();
     *card = found;
     return result;
 }

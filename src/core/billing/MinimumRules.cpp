@@ -23,7 +23,7 @@ MinimumRules::MinimumRules(const AppState& state)
     : m_state(state)
 {}
 
-Result MinimumRules::GetZdxf(const QString& table)
+Result MinimumRules::read(const QString& table)
 {
     const std::optional<qint16> zhao = tableNumber(table);
     if (!zhao)
@@ -34,33 +34,33 @@ Result MinimumRules::GetZdxf(const QString& table)
     if (!result)
         return result;
     if (!query.next()) {
-        m_zxjffz = 0;
-        m_zdxffz = 0;
+        m_billingUnit = 0;
+        m_minimumMinutes = 0;
         return result;
     }
     if (!query.isNull(0))
-        m_zxjffz = query.value(0).toFloat();
+        m_billingUnit = query.value(0).toFloat();
     if (!query.isNull(1))
-        m_zdxffz = query.value(1).toFloat();
+        m_minimumMinutes = query.value(1).toFloat();
     return result;
 }
 
-qint32 MinimumRules::getZDjffz(qint16 minutes, const QString& table, Result* result)
+qint32 MinimumRules::billedMinutes(qint16 minutes, const QString& table, Result* result)
 {
-    Result done = GetZdxf(table);
+    Result done = read(table);
     if (done)
         done = roundToUnits(minutes);
     if (result)
         *result = done;
-    return done ? m_jsmm : 0;
+    return done ? m_billedMinutes : 0;
 }
 
 Result MinimumRules::roundToUnits(qint16 minutes)
 {
-    m_jsmm = minutes;
-    if (m_zxjffz <= 0)
+    m_billedMinutes = minutes;
+    if (m_billingUnit <= 0)
         return Result::success();
-    const std::optional<qint16> unit = Notation::CInt(m_zxjffz);
+    const std::optional<qint16> unit = Notation::CInt(m_billingUnit);
     if (!unit)
         return BillingErrors::overflow();
     // A unit below half a minute is no whole unit at all.
@@ -71,19 +71,19 @@ Result MinimumRules::roundToUnits(qint16 minutes)
     // A unit is started only by a minute played in it: with no free minutes a
     // whole number of units must not be charged one more.
     const bool started = rest > 0 && rest >= m_state.params.freeMinutes;
-    m_jsmm = (started ? units + 1 : units) * *unit;
+    m_billedMinutes = (started ? units + 1 : units) * *unit;
     return Result::success();
 }
 
 Result MinimumRules::applyMinimum(BilledTime* time)
 {
     const qint16 freeMinutes = m_state.params.freeMinutes;
-    if (time->T < m_zdxffz) {
+    if (time->T < m_minimumMinutes) {
         if (time->T <= freeMinutes) {
             time->R = 0;
             return Result::success();
         }
-        const double minimum = Notation::roundHalfEven(m_zdxffz, 0);
+        const double minimum = Notation::roundHalfEven(m_minimumMinutes, 0);
         const std::optional<qint16> hours = toInt16(std::trunc(minimum / 60));
         if (!hours)
             return BillingErrors::overflow();
@@ -91,7 +91,7 @@ Result MinimumRules::applyMinimum(BilledTime* time)
         time->R = qint16(minimum - 60.0 * *hours);
         return Result::success();
     }
-    if (m_zxjffz == 0) {
+    if (m_billingUnit == 0) {
         if (time->R >= 16 && time->R <= 29)
             time->R = 30;
         else if (time->R >= 46 && time->R <= 59)
@@ -101,7 +101,7 @@ Result MinimumRules::applyMinimum(BilledTime* time)
     const Result rounded = roundToUnits(time->R);
     if (!rounded)
         return rounded;
-    const std::optional<qint16> minutes = toInt16(m_jsmm);
+    const std::optional<qint16> minutes = toInt16(m_billedMinutes);
     if (!minutes)
         return BillingErrors::overflow();
     time->R = *minutes;

@@ -14,18 +14,18 @@ public:
 
     // Reads both values of the table named by the text: a table without a
     // row gives 0 for both, a null column leaves its value as it was.
-    Result GetZdxf(const QString& table);
-    // The two values as GetZdxf reads them, read by the caller for many tables at once.
-    void setZdxf(float zxjffz, float zdxffz)
+    Result read(const QString& table);
+    // The two values as read() reads them, read by the caller for many tables at once.
+    void setValues(float billingUnit, float minimumMinutes)
     {
-        m_zxjffz = zxjffz;
-        m_zdxffz = zdxffz;
+        m_billingUnit = billingUnit;
+        m_minimumMinutes = minimumMinutes;
     }
 
-    // Reads the table's values as GetZdxf, then rounds the minutes to billing
-    // units (see roundToUnits); the result is also kept in jsmm. A failure
+    // Reads the table's values as read() does, then rounds the minutes to billing
+    // units (see roundToUnits); the result is also kept in m_billedMinutes. A failure
     // gives 0 and is described in *result when given.
-    qint32 getZDjffz(qint16 minutes, const QString& table, Result* result = nullptr);
+    qint32 billedMinutes(qint16 minutes, const QString& table, Result* result = nullptr);
 
     // The minimum rules of one segment, with the values read last. A segment
     // shorter than the minimum costs nothing up to the free minutes, else
@@ -33,17 +33,13 @@ public:
     // billing unit) or rounded to whole units.
     Result applyMinimum(BilledTime* time);
 
-    float zxjffz() const { return m_zxjffz; }
-    float zdxffz() const { return m_zdxffz; }
-    qint32 jsmm() const { return m_jsmm; }
-
 private:
-    // Whole units of zxjffz minutes, a started unit counting only from the
-    // free minutes on; unchanged without a unit. Sets jsmm.
+    // Whole units of billing-unit minutes, a started unit counting only from the
+    // free minutes on; unchanged without a unit. Sets m_billedMinutes.
     Result roundToUnits(qint16 minutes);
 
     const AppState& m_state;
-    float m_zxjffz = 0;
-    float m_zdxffz = 0;
-    qint32 m_jsmm = 0;
+    float m_billingUnit = 0;
+    float m_minimumMinutes = 0;
+    qint32 m_billedMinutes = 0;
 };

@@ -16,7 +16,7 @@ Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisi
     return result;
 }
 
-bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result)
+bool isTableInUse(const QSqlDatabase& db, const QString& table, Result* result)
 {
     const std::optional<qint16> zhao = tableNumber(table);
     std::optional<OpenVisit> visit;

@@ -12,8 +12,8 @@
 struct OpenVisit
 {
     qint64 id = 0;
-    QString khao;
-    QString ksrc;
+    QString card;  // khao
+    QString start; // ksrc, as stored
 };
 
 // Served by the partial index waimxd_open, which holds open visits only, so
@@ -27,7 +27,7 @@ Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisi
 
 // True when the table named by the text has an open visit. A text that names
 // no table, or a failed query, gives false and is described in *result.
-bool IsZhUse(const QSqlDatabase& db, const QString& table, Result* result = nullptr);
+bool isTableInUse(const QSqlDatabase& db, const QString& table, Result* result = nullptr);
 
 // How many tables have an open visit: what leaving the program leaves running.
 Result countOpenTables(const QSqlDatabase& db, int* count);

@@ -8,9 +8,9 @@ float RateBand::rate(RateKind kind) const
 {
     switch (kind) {
     case RateKind::Member:
-        return hybz;
+        return memberRate;
     case RateKind::NonMember:
-        return fhybz;
+        return nonMemberRate;
     case RateKind::None:
         break;
     }
@@ -67,7 +67,7 @@ std::optional<RateBand> RateBands::inForce(const QTime& timeOfDay) const
 {
     const QTime t(timeOfDay.hour(), timeOfDay.minute(), timeOfDay.second());
     for (const RateBand& band : m_bands) {
-        if (band.kssj < t && t < band.jssj)
+        if (band.start < t && t < band.end)
             return band;
     }
     return std::nullopt;

@@ -22,10 +22,10 @@ enum class RateKind
 // One time-of-day band of a table, rates in money per hour.
 struct RateBand
 {
-    QTime kssj;
-    QTime jssj;
-    float hybz = 0;
-    float fhybz = 0;
+    QTime start;
+    QTime end;
+    float memberRate = 0;
+    float nonMemberRate = 0;
 
     float rate(RateKind kind) const;
 };

@@ -34,7 +34,7 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
                                                  "(select zhao from waimxd where %1)")
                                       .arg(VisitCondition::open()));
     while (result && query.next()) {
-        // A null leaves the value GetZdxf starts from.
+        // A null leaves the value read starts from.
         const qint16 zhao = qint16(query.value(0).toInt());
         if (!m_minimums.contains(zhao))
             m_minimums.insert(zhao, {query.isNull(1) ? 0.0F : query.value(1).toFloat(),
@@ -53,22 +53,22 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
         if (m_cards.contains(visitCard))
             continue;
         MemberCard card;
-        card.klx = query.isNull(2) ? CardType::Cash : query.value(2).toString();
+        card.type = query.isNull(2) ? CardType::Cash : query.value(2).toString();
         m_cards.insert(visitCard, query.isNull(1) ? RateKind::None : card.kind());
     }
     return result;
 }
 
-Result RunningCharge::GETJe()
+Result RunningCharge::compute()
 {
-    const std::optional<qint16> zhao = tableNumber(m_strZh);
+    const std::optional<qint16> zhao = tableNumber(m_table);
     if (!zhao)
         return BillingErrors::typeMismatch();
     std::optional<OpenVisit> visit;
     Result result = findOpenVisit(m_state.DbConn, *zhao, &visit);
     if (!result || !visit)
         return result;
-    const std::optional<QDateTime> start = DateText::parseDateTime(visit->ksrc);
+    const std::optional<QDateTime> start = DateText::parseDateTime(visit->start);
     if (!start)
         return BillingErrors::typeMismatch();
 
@@ -79,21 +79,21 @@ Result RunningCharge::GETJe()
         result = bands.load(m_state.DbConn, *zhao);
     MinimumRules rules(m_state);
     if (result)
-        result = rules.GetZdxf(m_strZh);
+        result = rules.read(m_table);
     if (!result)
         return result;
     return price(bands, rules, *start, Clock::now(), kind);
 }
 
-Result RunningCharge::GETJe(const HallRates& rates, const QDateTime& start)
+Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
 {
-    const std::optional<qint16> zhao = tableNumber(m_strZh);
+    const std::optional<qint16> zhao = tableNumber(m_table);
     if (!zhao || !start.isValid())
         return BillingErrors::typeMismatch();
     RateKind kind = RateKind::NonMember;
     Result result = Result::success();
-    if (!Notation::Trim(m_strkh).isEmpty()) {
-        const auto card = rates.m_cards.constFind(m_strkh);
+    if (!Notation::Trim(m_card).isEmpty()) {
+        const auto card = rates.m_cards.constFind(m_card);
         if (card != rates.m_cards.cend())
             kind = *card;
         else
@@ -101,10 +101,10 @@ Result RunningCharge::GETJe(const HallRates& rates, const QDateTime& start)
     }
     if (!result)
         return result;
-    // A table without a row in zhdy has neither rule, as GetZdxf finds it.
+    // A table without a row in zhdy has neither rule, as read finds it.
     const std::pair<float, float> minimums = rates.m_minimums.value(*zhao, {0.0F, 0.0F});
     MinimumRules rules(m_state);
-    rules.setZdxf(minimums.first, minimums.second);
+    rules.setValues(minimums.first, minimums.second);
     return price(rates.m_bands.value(*zhao), rules, start, rates.m_now, kind);
 }
 
@@ -124,7 +124,7 @@ Result RunningCharge::price(const RateBands& bands, MinimumRules& rules, const Q
         float total = 0;
         result = priceSegment(rules, split.segments.first(), &total);
         if (result)
-            m_intzje = total;
+            m_total = total;
         return result;
     }
     float front = 0;
@@ -135,19 +135,19 @@ Result RunningCharge::price(const RateBands& bands, MinimumRules& rules, const Q
     if (!result)
         return result;
     const float sum = back + front;
-    m_intHdje = back;
-    m_intzje = float(Notation::roundHalfEven(sum, places));
-    m_intQdje = m_intzje - m_intHdje;
+    m_backAmount = back;
+    m_total = float(Notation::roundHalfEven(sum, places));
+    m_frontAmount = m_total - m_backAmount;
     return result;
 }
 
 Result RunningCharge::rateKind(RateKind* kind) const
 {
     *kind = RateKind::NonMember;
-    if (Notation::Trim(m_strkh).isEmpty())
+    if (Notation::Trim(m_card).isEmpty())
         return Result::success();
     std::optional<MemberCard> card;
-    const Result result = findMemberCard(m_state.DbConn, m_strkh, &card);
+    const Result result = findMemberCard(m_state.DbConn, m_card, &card);
     if (result)
         *kind = card ? card->kind() : RateKind::None;
     return result;

@@ -7,7 +7,7 @@ namespace TableGoods {
 
 namespace {
 
-Result reductionOf(const QSqlDatabase& db, const QString& wlcode, bool memberPrices, double* reduction)
+Result reductionOf(const QSqlDatabase& db, const QString& goods, bool memberPrices, double* reduction)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -15,7 +15,7 @@ Result reductionOf(const QSqlDatabase& db, const QString& wlcode, bool memberPri
         Sql::exec(query,
                   memberPrices ? QStringLiteral("select sp_max from spzd where name=? order by rowid limit 1")
                                : QStringLiteral("select sp_mix from spzd where name=? order by rowid limit 1"),
-                  {wlcode});
+                  {goods});
     *reduction = result && query.next() ? query.value(0).toDouble() : 0;
     return result;
 }
@@ -38,19 +38,19 @@ Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<Settl
     for (qsizetype i = 0; result && i < goods->size(); ++i) {
         SettledGoods& row = (*goods)[i];
         double reduction = 0;
-        result = reductionOf(db, row.wlcode, memberPrices, &reduction);
+        result = reductionOf(db, row.name, memberPrices, &reduction);
         row.amount = Notation::roundHalfEven(row.amount - reduction, 2);
     }
     return result;
 }
 
-Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& czyname)
+Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& operatorName)
 {
     Result result = Result::success();
     for (qsizetype i = 0; result && i < goods.size(); ++i) {
         const SettledGoods& row = goods.at(i);
         result = Sql::exec(db, QStringLiteral("update ckv_zc set amount=?, jzbj=1, czyname=?, dzbj='1' where id=?"),
-                           {row.amount, czyname, row.id});
+                           {row.amount, operatorName, row.id});
     }
     return result;
 }

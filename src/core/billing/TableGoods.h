@@ -10,7 +10,7 @@
 struct SettledGoods
 {
     qint64 id = 0;
-    QString wlcode;
+    QString name; // wlcode: the goods as the row names them
     double count = 0;
     double amount = 0; // after the goods' reduction
 };
@@ -25,6 +25,6 @@ Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<Settl
 
 // Writes the priced rows at their amounts and marks them settled by the
 // operator. Runs inside the caller's transaction.
-Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& czyname);
+Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& operatorName);
 
 } // namespace TableGoods

@@ -12,18 +12,18 @@ namespace {
 const QString SegmentColumns =
     QStringLiteral("sc=?, sc1=?, dj=?, je=?, je1=?, djid=?, jsrc=?, rc=?, czyname=?, fkfs=?, dzbj='1'");
 
-QVariantList segmentValues(const BilledSegment& segment, qint64 djid, const Stamp& stamp)
+QVariantList segmentValues(const BilledSegment& segment, qint64 firstId, const Stamp& stamp)
 {
-    return {storedNumber(segment.sc()),
-            segment.sc1(),
-            storedNumber(segment.dj),
-            storedNumber(segment.je),
-            storedNumber(segment.je1),
-            QString::number(djid),
+    return {storedNumber(segment.hours()),
+            segment.hoursText(),
+            storedNumber(segment.rate),
+            storedNumber(segment.amount),
+            storedNumber(segment.nonMemberAmount),
+            QString::number(firstId),
             DateText::dateTime(segment.end),
-            stamp.rc,
-            stamp.czyname,
-            stamp.fkfs};
+            stamp.businessDate,
+            stamp.operatorName,
+            stamp.paymentMethod};
 }
 
 // The back segment over a second open row, or in a row of its own.
@@ -31,7 +31,7 @@ Result writeBack(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows
                  const BilledSegment& back, qint64* id)
 {
     QVariantList values = segmentValues(back, rows.first().id, stamp);
-    values << stamp.khao << DateText::dateTime(back.start) << storedNumber(back.dj1);
+    values << stamp.card << DateText::dateTime(back.start) << storedNumber(back.nonMemberRate);
     QSqlQuery query(db);
     if (rows.size() > 1) {
         *id = rows.at(1).id;
@@ -72,16 +72,16 @@ Result close(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, co
              const TimeCharge& charge, QList<qint64>* ids)
 {
     ids->clear();
-    const qint64 djid = rows.first().id;
-    QVariantList values = segmentValues(charge.segments.first(), djid, stamp);
-    values << stamp.khao << djid;
+    const qint64 firstId = rows.first().id;
+    QVariantList values = segmentValues(charge.segments.first(), firstId, stamp);
+    values << stamp.card << firstId;
     Result result = Sql::exec(db,
                               QStringLiteral("update waimxd set ") + SegmentColumns +
                                   QStringLiteral(", khao=coalesce(?, khao) where id=?"),
                               values);
     if (!result)
         return result;
-    ids->append(djid);
+    ids->append(firstId);
     if (charge.segments.size() < 2)
         return result;
     qint64 backId = 0;

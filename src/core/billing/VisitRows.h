@@ -14,8 +14,8 @@ namespace VisitRows {
 struct OpenRow
 {
     qint64 id = 0;
-    QString ksrc;
-    float dj1 = 0;
+    QString start;           // ksrc, as stored
+    float nonMemberRate = 0; // dj1
 };
 
 // The first two open visits of the table, lowest id first: the one being
@@ -25,10 +25,10 @@ Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows);
 // What every closed row carries besides its segment.
 struct Stamp
 {
-    QVariant khao; // the card number, or null to keep the row's own
-    QString rc;
-    QString czyname;
-    QString fkfs;
+    QVariant card;         // khao: the card number, or null to keep the row's own
+    QString businessDate;  // rc
+    QString operatorName;  // czyname
+    QString paymentMethod; // fkfs
 };
 
 // Closes the visit `rows.first()` as the first segment. A back segment is

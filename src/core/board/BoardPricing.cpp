@@ -15,11 +15,11 @@ BoardModel::Pricing boardPricing(const AppState& state)
             };
         return [&state, rates](const BoardRow& table) -> std::optional<double> {
             RunningCharge charge(state);
-            charge.setStrkh(table.visit->card);
-            charge.setStrZh(QString::number(table.number));
-            if (!charge.GETJe(*rates, table.visit->start))
+            charge.setCard(table.visit->card);
+            charge.setTable(QString::number(table.number));
+            if (!charge.compute(*rates, table.visit->start))
                 return std::nullopt;
-            return double(charge.intzje());
+            return double(charge.total());
         };
     };
 }
@@ -27,10 +27,10 @@ BoardModel::Pricing boardPricing(const AppState& state)
 Result runningCharge(const AppState& state, const BoardRow& table, float* charge)
 {
     RunningCharge running(state);
-    running.setStrkh(table.visit->card);
-    running.setStrZh(QString::number(table.number));
-    const Result priced = running.GETJe();
+    running.setCard(table.visit->card);
+    running.setTable(QString::number(table.number));
+    const Result priced = running.compute();
     if (priced)
-        *charge = running.intzje();
+        *charge = running.total();
     return priced;
 }

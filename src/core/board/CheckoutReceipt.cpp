@@ -17,7 +17,7 @@ Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, doubl
     receipt.grandTotal = bill.grandTotal;
     receipt.deposit = deposit;
     for (const SettledGoods& goods : bill.goods)
-        receipt.goods.append({goods.wlcode, goods.count, goods.amount});
+        receipt.goods.append({goods.name, goods.count, goods.amount});
     return receipt;
 }
 
@@ -26,7 +26,7 @@ Receipt provisionalReceipt(const AppState& state, const Checkout::Bill& bill, do
     Receipt receipt = checkoutReceipt(state, bill, deposit);
     receipt.heading = QString(ProvisionalHeading);
     for (const BilledSegment& segment : bill.charge.segments)
-        receipt.segments.append({segment.start, segment.end, double(segment.dj), segment.time.H * 60 + segment.time.R,
-                                 storedNumber(segment.je)});
+        receipt.segments.append({segment.start, segment.end, double(segment.rate), segment.time.H * 60 + segment.time.R,
+                                 storedNumber(segment.amount)});
     return receipt;
 }

@@ -63,7 +63,7 @@ Result ratesNow(const QSqlDatabase& db, qint16 number, const QTime& timeOfDay, R
     const std::optional<RateBand> band = bands.inForce(timeOfDay);
     if (band) {
         rates->cardRate = storedNumber(band->rate(kind));
-        rates->cashRate = storedNumber(band->fhybz);
+        rates->cashRate = storedNumber(band->nonMemberRate);
     }
     return result;
 }
@@ -126,9 +126,9 @@ Result checkMember(const AppState& state, const QString& card, const QString& pa
     if (!result || !member || !member->accepts(password))
         return result;
     check->accepted = true;
-    check->card = member->khao;
-    check->cardType = member->klx;
-    check->discount = member->zk;
+    check->card = member->number;
+    check->cardType = member->type;
+    check->discount = member->discount;
     return result;
 }
 

@@ -107,7 +107,7 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
         row->settled = true;
         row->reconcileMark = QStringLiteral("1");
         Saved saved;
-        saved.result = RechargeRecord::srmx_insert(
+        saved.result = RechargeRecord::write(
             db, {booking.businessDate, booking.operatorName, row->amount.toDouble(), 0, CounterItem, CounterCard});
         return saved;
     }

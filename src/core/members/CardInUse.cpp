@@ -6,13 +6,13 @@
 
 namespace CardInUse {
 
-Result tableOf(const QSqlDatabase& db, const QString& khao, QVariant* table)
+Result tableOf(const QSqlDatabase& db, const QString& card, QVariant* table)
 {
     Result result = Result::success();
     *table = Sql::scalar(db,
                          QStringLiteral("select zhao from waimxd where %1 and %2 order by zhao limit 1")
                              .arg(VisitCondition::open(), CardKey::matches(QStringLiteral("khao"))),
-                         {khao}, &result);
+                         {card}, &result);
     return result;
 }
 

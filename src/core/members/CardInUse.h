@@ -13,6 +13,6 @@ namespace CardInUse {
 
 // The table of the card's open visit in *table, or an invalid QVariant when
 // the card is on none.
-Result tableOf(const QSqlDatabase& db, const QString& khao, QVariant* table);
+Result tableOf(const QSqlDatabase& db, const QString& card, QVariant* table);
 
 } // namespace CardInUse

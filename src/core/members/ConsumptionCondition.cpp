@@ -120,7 +120,7 @@ Result loadFields(const QSqlDatabase& db, const QString& code, QList<Field>* fie
     return result;
 }
 
-Result strtjset(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow)
+Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow)
 {
     *condition = Condition();
     Condition built;

@@ -45,6 +45,6 @@ Result loadFields(const QSqlDatabase& db, const QString& code, QList<Field>* fie
 // Builds the condition from the rows, first to last. A refused row (an
 // unknown field or operator, a value that is not a date or a number) gives
 // the message to show and its index in *badRow; *condition is then empty.
-Result strtjset(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow = nullptr);
+Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow = nullptr);
 
 } // namespace ConsumptionCondition

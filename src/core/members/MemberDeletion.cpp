@@ -8,12 +8,12 @@
 
 namespace MemberDeletion {
 
-Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
+Removal remove(QSqlDatabase& db, const QString& card, const QString& name)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&] {
         QVariant table;
-        const Result result = CardInUse::tableOf(db, khao, &table);
+        const Result result = CardInUse::tableOf(db, card, &table);
         if (!result)
             return result;
         if (table.isValid()) {
@@ -22,20 +22,20 @@ Removal remove(QSqlDatabase& db, const QString& khao, const QString& name)
                     .arg(name, table.toString()));
             return Result::success();
         }
-        return Sql::exec(db, QStringLiteral("delete from user_lb where khao = ?"), {khao});
+        return Sql::exec(db, QStringLiteral("delete from user_lb where khao = ?"), {card});
     });
     return removal;
 }
 
-Result question(const QSqlDatabase& db, const QString& khao, const QString& name, QString* text)
+Result question(const QSqlDatabase& db, const QString& card, const QString& name, QString* text)
 {
     Result result = Result::success();
-    const QVariant yk = Sql::scalar(db, QStringLiteral("select yk from user_lb where khao = ?"), {khao}, &result);
+    const QVariant balance = Sql::scalar(db, QStringLiteral("select yk from user_lb where khao = ?"), {card}, &result);
     if (!result)
         return result;
     *text = QCoreApplication::translate("MemberDeletion",
                                         "确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
-                .arg(name, Notation::moneyText(yk.toDouble()));
+                .arg(name, Notation::moneyText(balance.toDouble()));
     return result;
 }
 

@@ -17,10 +17,10 @@ struct Removal
 // Deletes the member of the card unless the card is on an open visit. The
 // check and the delete are one transaction. The card's money records (srmx)
 // stay: they are the hall's history.
-Removal remove(QSqlDatabase& db, const QString& khao, const QString& name);
+Removal remove(QSqlDatabase& db, const QString& card, const QString& name);
 
 // The question before a deletion: it names what the card holds now, read
 // from the database rather than from a list that may be stale.
-Result question(const QSqlDatabase& db, const QString& khao, const QString& name, QString* text);
+Result question(const QSqlDatabase& db, const QString& card, const QString& name, QString* text);
 
 } // namespace MemberDeletion

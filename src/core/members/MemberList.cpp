@@ -26,12 +26,13 @@ const QString Columns = QStringLiteral("yhm, xb, khrc, yxrc, khao, yk, js, zt, z
 
 bool isMoney(int column)
 {
-    return column == MemberList::yk || column == MemberList::jelj;
+    return column == MemberList::Balance || column == MemberList::TotalAmount;
 }
 
 bool isNumber(int column)
 {
-    return isMoney(column) || column == MemberList::js || column == MemberList::zk || column == MemberList::jslj;
+    return isMoney(column) || column == MemberList::Time || column == MemberList::Discount ||
+           column == MemberList::TotalTime;
 }
 
 } // namespace
@@ -93,12 +94,12 @@ QVariant MemberList::value(int row, Column column) const
 
 QString MemberList::cardAt(int row) const
 {
-    return value(row, khao).toString();
+    return value(row, Card).toString();
 }
 
 QString MemberList::nameAt(int row) const
 {
-    return value(row, yhm).toString();
+    return value(row, Name).toString();
 }
 
 int MemberList::rowOfCard(const QString& card) const

@@ -18,20 +18,20 @@ public:
     // The columns in the order the list shows them.
     enum Column
     {
-        yhm,
-        xb,
-        khrc,
-        yxrc,
-        khao,
-        yk,
-        js,
-        zt,
-        zk,
-        klx,
-        jbr,
-        bz,
-        jslj,
-        jelj,
+        Name,        // yhm
+        Sex,         // xb
+        Opened,      // khrc
+        Validity,    // yxrc
+        Card,        // khao
+        Balance,     // yk
+        Time,        // js
+        State,       // zt
+        Discount,    // zk
+        CardType,    // klx
+        Agent,       // jbr
+        Note,        // bz
+        TotalTime,   // jslj
+        TotalAmount, // jelj
         ColumnCount
     };
 

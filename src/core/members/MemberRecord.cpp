@@ -219,9 +219,9 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
             return result;
         // Every save records the balance, but only a new card's brings money
         // into the drawer.
-        return RechargeRecord::srmx_insert(db, {opening.businessDate, opening.operatorName, written.balance,
-                                                written.time, QStringLiteral("开户"), CardKey::trimmed(typed.card),
-                                                originalCard.isEmpty()});
+        return RechargeRecord::write(db,
+                                     {opening.businessDate, opening.operatorName, written.balance, written.time,
+                                      QStringLiteral("开户"), CardKey::trimmed(typed.card), originalCard.isEmpty()});
     });
     if (!saved.refusal.isEmpty())
         saved.result = Result::success();

@@ -38,19 +38,19 @@ Outcome topUp(AppState& state, const Request& request)
     outcome.result = Sql::transaction(db, [&] {
         Result result = Result::success();
         const QVariant balance = Sql::scalar(db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"),
-                                             {request.khao}, &result);
+                                             {request.card}, &result);
         if (!result)
             return result;
         if (!balance.isValid()) {
             outcome.refusal = Notice::critical(
-                QCoreApplication::translate("MemberTopUp", "卡号 %1 的会员已不存在，存款没有记入。").arg(request.khao));
+                QCoreApplication::translate("MemberTopUp", "卡号 %1 的会员已不存在，存款没有记入。").arg(request.card));
             return Result::success();
         }
         result = Sql::exec(db, QStringLiteral("update user_lb set yk = ? where khao = ?"),
-                           {Notation::roundHalfEven(balance.toDouble() + *credited, 2), request.khao});
+                           {Notation::roundHalfEven(balance.toDouble() + *credited, 2), request.card});
         if (result)
-            result = RechargeRecord::srmx_insert_kzje(
-                db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.khao, true},
+            result = RechargeRecord::writeWithCredit(
+                db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.card, true},
                 *credited);
         return result;
     });

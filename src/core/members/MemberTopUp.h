@@ -17,7 +17,7 @@ bool passwordMatches(const AppState& state, const QString& entered);
 
 struct Request
 {
-    QString khao;
+    QString card;
     QString credited; // the amount put on the card, as typed
     QString paid;     // the amount the guest paid, as typed
 };

@@ -21,19 +21,21 @@ QVariant shiftMark(const Row& row)
 
 } // namespace
 
-Result srmx_insert(const QSqlDatabase& db, const Row& row)
+Result write(const QSqlDatabase& db, const Row& row)
 {
     return Sql::exec(
         db, QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao, dzbj) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-        {DateText::date(row.rc), row.czyname, cents(row.je), row.js, row.xm, row.khao, shiftMark(row)});
+        {DateText::date(row.businessDate), row.operatorName, cents(row.received), row.timeCredited, row.item, row.card,
+         shiftMark(row)});
 }
 
-Result srmx_insert_kzje(const QSqlDatabase& db, const Row& row, double kzje)
+Result writeWithCredit(const QSqlDatabase& db, const Row& row, double credited)
 {
     return Sql::exec(
         db,
         QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao, kzje, dzbj) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-        {DateText::date(row.rc), row.czyname, cents(row.je), row.js, row.xm, row.khao, cents(kzje), shiftMark(row)});
+        {DateText::date(row.businessDate), row.operatorName, cents(row.received), row.timeCredited, row.item, row.card,
+         cents(credited), shiftMark(row)});
 }
 
 } // namespace RechargeRecord

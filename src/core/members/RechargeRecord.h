@@ -13,22 +13,22 @@ namespace RechargeRecord {
 
 struct Row
 {
-    QDate rc;        // the business date
-    QString czyname; // the operator
-    double je = 0;   // the money received
-    int js = 0;      // the time credited
-    QString xm;      // the item: "开户", "加款", ...
-    QString khao;    // the card
+    QDate businessDate;   // the business date
+    QString operatorName; // the operator
+    double received = 0;  // the money received
+    int timeCredited = 0; // the time credited
+    QString item;         // the item: "开户", "加款", ...
+    QString card;         // the card
     // Money taken into the drawer that the shift's hand-over counts: a
     // top-up, or the balance a card is opened with.
     bool handedOver = false;
 };
 
 // A row without a credited amount, as account openings write it.
-Result srmx_insert(const QSqlDatabase& db, const Row& row);
+Result write(const QSqlDatabase& db, const Row& row);
 
 // A row with the money credited to the card, which a top-up may give
 // differently from the money paid.
-Result srmx_insert_kzje(const QSqlDatabase& db, const Row& row, double kzje);
+Result writeWithCredit(const QSqlDatabase& db, const Row& row, double credited);
 
 } // namespace RechargeRecord

@@ -54,7 +54,7 @@ ReportDocument billReport(const Receipt& r)
             {QCoreApplication::translate("billReport", "金额"), 8, ReportColumn::Align::Right},
         };
         for (const ReceiptGoods& line : r.goods)
-            report.rows.append({line.wlcode, receiptNumber(line.count), receiptNumber(line.amount)});
+            report.rows.append({line.name, receiptNumber(line.count), receiptNumber(line.amount)});
     }
 
     report.footer = {

@@ -72,16 +72,16 @@ RawReceiptPrinter::RawReceiptPrinter(const SettingsStore& settings, std::chrono:
 
 RawReceiptPrinter::~RawReceiptPrinter()
 {
-    ClosePort();
+    closePort();
 }
 
-bool RawReceiptPrinter::OpenPort(const QString& strlx)
+bool RawReceiptPrinter::openPort(const QString& portCode)
 {
-    ClosePort();
+    closePort();
     m_error.clear();
-    m_port = PrinterPort::portName(strlx);
+    m_port = PrinterPort::portName(portCode);
     if (m_port.isEmpty()) {
-        m_error = tr("没有代码为 %1 的端口。").arg(strlx);
+        m_error = tr("没有代码为 %1 的端口。").arg(portCode);
         return false;
     }
     // A printer unplugged in the middle of a receipt must fail the write
@@ -103,38 +103,38 @@ bool RawReceiptPrinter::OpenPort(const QString& strlx)
     return true;
 }
 
-bool RawReceiptPrinter::FontSizeBig(qint16 intsize)
+bool RawReceiptPrinter::setFontSize(qint16 size)
 {
-    if (intsize < 0 || intsize > 255)
+    if (size < 0 || size > 255)
         return false;
-    return writeLine(escape('W', intsize));
+    return writeLine(escape('W', size));
 }
 
-void RawReceiptPrinter::RowSpace(double introwspace)
+void RawReceiptPrinter::setRowSpacing(double spacing)
 {
-    const std::optional<qint16> n = Notation::CInt(introwspace);
+    const std::optional<qint16> n = Notation::CInt(spacing);
     if (n && *n >= 0 && *n <= 255)
         writeLine(escape('1', *n));
 }
 
-bool RawReceiptPrinter::PrintStr(const QString& strnr)
+bool RawReceiptPrinter::printText(const QString& text)
 {
-    return writeLine(converted(strnr));
+    return writeLine(converted(text));
 }
 
-void RawReceiptPrinter::ClosePort()
+void RawReceiptPrinter::closePort()
 {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
 }
 
-QString RawReceiptPrinter::Sjzh(const QString& strzh1)
+QString RawReceiptPrinter::gbkCode(const QString& text)
 {
-    if (strzh1.isEmpty())
+    if (text.isEmpty())
         return QString();
     QStringEncoder encoder("GBK");
-    const QString hex = QString::fromLatin1(gbk(encoder, strzh1.toUcs4().first()).toHex().toUpper());
+    const QString hex = QString::fromLatin1(gbk(encoder, text.toUcs4().first()).toHex().toUpper());
     return hex.left(2) + hex.right(2);
 }
 
@@ -188,5 +188,5 @@ bool RawReceiptPrinter::writeLine(const QByteArray& bytes)
 void RawReceiptPrinter::fail(int error)
 {
     m_error = tr("端口 %1（%2）").arg(m_port, m_devices.value(m_port)) + cause(error, m_timeout);
-    ClosePort();
+    closePort();
 }

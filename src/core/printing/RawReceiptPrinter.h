@@ -32,23 +32,23 @@ public:
 
     // Opens the port of a code ("1" LPT1 … "4" COM2) and initialises the
     // printer; false for another code or a device that cannot be opened.
-    bool OpenPort(const QString& strlx);
+    bool openPort(const QString& portCode);
     // ESC "W" n; false when the size is no byte or nothing could be written.
-    bool FontSizeBig(qint16 intsize);
+    bool setFontSize(qint16 size);
     // ESC "1" n with the spacing rounded to a whole number.
-    void RowSpace(double introwspace);
+    void setRowSpacing(double spacing);
     // The text in the printer's ASCII and Chinese modes; false when nothing
     // could be written.
-    bool PrintStr(const QString& strnr);
-    void ClosePort();
+    bool printText(const QString& text);
+    void closePort();
     // Why the port last opened could not be opened or written, naming the
     // port, its device and the cause; empty while all went through.
     const QString& error() const { return m_error; }
 
     // The GBK code of the first character as hexadecimal text, its first two
     // and last two digits joined: "台" gives "CCA8", "A" gives "4141".
-    static QString Sjzh(const QString& strzh1);
-    // The bytes PrintStr sends before CR LF: each run of ASCII characters led
+    static QString gbkCode(const QString& text);
+    // The bytes printText sends before CR LF: each run of ASCII characters led
     // by FS ".", each run of other characters led by FS "&" and written in
     // GBK (a character GBK lacks becomes "?", an ASCII character).
     static QByteArray converted(const QString& text);

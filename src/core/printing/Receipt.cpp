@@ -45,7 +45,7 @@ Receipt printableReceipt(Receipt receipt)
                           &receipt.operatorName, &receipt.cardNumber, &receipt.timeUsed})
         *text = printableText(*text);
     for (ReceiptGoods& line : receipt.goods)
-        line.wlcode = printableText(line.wlcode);
+        line.name = printableText(line.name);
     return receipt;
 }
 

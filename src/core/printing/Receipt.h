@@ -9,7 +9,7 @@ struct AppState;
 // One goods row settled with the table, with its amount after the discount.
 struct ReceiptGoods
 {
-    QString wlcode;
+    QString name; // wlcode
     double count = 0;
     double amount = 0;
 };

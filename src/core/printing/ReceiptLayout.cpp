@@ -38,7 +38,7 @@ ReportDocument receiptLayout(const Receipt& r, qint16 fontSize)
     // provisional one is asked for the whole amount due.
     if (r.provisional()) {
         for (const ReceiptGoods& line : r.goods)
-            lines.append(line.wlcode + QLatin1Char(' ') + receiptNumber(line.count) + QLatin1Char(' ') +
+            lines.append(line.name + QLatin1Char(' ') + receiptNumber(line.count) + QLatin1Char(' ') +
                          QCoreApplication::translate("Ptprint40Layout", "%1元").arg(receiptNumber(line.amount)));
         lines.append(QCoreApplication::translate("Ptprint40Layout", "商品消费%1元").arg(receiptNumber(r.goodsTotal)));
         lines.append(QCoreApplication::translate("Ptprint40Layout", "合计%1元").arg(receiptNumber(r.grandTotal)));

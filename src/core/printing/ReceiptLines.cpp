@@ -40,7 +40,7 @@ QStringList receiptLines(const Receipt& r, const QDateTime& printedAt)
         QCoreApplication::translate("ReceiptLines", "台球消费 %1 元").arg(receiptNumber(r.timeCharge)),
     };
     for (const ReceiptGoods& line : r.goods) {
-        lines.append(line.wlcode + QStringLiteral("  ") + receiptNumber(line.count) + QStringLiteral("  ") +
+        lines.append(line.name + QStringLiteral("  ") + receiptNumber(line.count) + QStringLiteral("  ") +
                      QCoreApplication::translate("ReceiptLines", "%1 元").arg(receiptNumber(line.amount)));
     }
     lines += {
@@ -65,12 +65,12 @@ QStringList receiptLines(const Receipt& r, const QDateTime& printedAt)
 
 Result printRawReceipt(const Receipt& receipt, const QDateTime& printedAt, RawReceiptPrinter& printer)
 {
-    if (printer.OpenPort(QStringLiteral("1"))) {
-        printer.FontSizeBig(2);
-        printer.RowSpace(2);
+    if (printer.openPort(QStringLiteral("1"))) {
+        printer.setFontSize(2);
+        printer.setRowSpacing(2);
         for (const QString& line : receiptLines(receipt, printedAt))
-            printer.PrintStr(line);
-        printer.ClosePort();
+            printer.printText(line);
+        printer.closePort();
     }
     if (!printer.error().isEmpty())
         return Result::failure(QCoreApplication::translate("ReceiptLines", "小票没有打印：%1").arg(printer.error()),

@@ -6,10 +6,10 @@ QList<ReceiptOutput> receiptOutputs(const QString& printerType, bool printPresse
         return {};
     const QString type = printerType.trimmed();
     if (type == QLatin1String("1"))
-        return {ReceiptOutput::RawPrinter};
+        return {ReceiptOutput::ReceiptPrinter};
     if (type == QLatin1String("2"))
-        return {ReceiptOutput::ptprint40};
+        return {ReceiptOutput::SystemPrinterLines};
     if (type == QLatin1String("3"))
-        return {ReceiptOutput::RawPrinter, ReceiptOutput::ptprint};
-    return {ReceiptOutput::ptprint};
+        return {ReceiptOutput::ReceiptPrinter, ReceiptOutput::Report};
+    return {ReceiptOutput::Report};
 }

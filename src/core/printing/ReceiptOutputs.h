@@ -6,9 +6,9 @@
 // The ways a bill can be printed after a checkout.
 enum class ReceiptOutput
 {
-    RawPrinter, // raw text to the receipt printer
-    ptprint,    // the report layout, previewed or printed
-    ptprint40,  // plain lines on the system printer
+    ReceiptPrinter,     // raw text to the receipt printer
+    Report,             // the report layout, previewed or printed
+    SystemPrinterLines, // plain lines on the system printer
 };
 
 // What the parameter "打印机类型" prints, in order: "1" the receipt printer,

@@ -62,7 +62,7 @@ double Analysis::amount() const
 {
     double sum = 0;
     for (const Row& row : rows)
-        sum += row.sumje;
+        sum += row.amount;
     return sum;
 }
 

@@ -39,8 +39,8 @@ struct Question
 
 struct Row
 {
-    QString hzrc; // the day ("yyyy-MM-dd"), the table number or the goods name
-    double sumje = 0;
+    QString label; // the day ("yyyy-MM-dd"), the table number or the goods name
+    double amount = 0;
 };
 
 struct Analysis

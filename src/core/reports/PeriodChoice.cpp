@@ -13,7 +13,7 @@ QStringList captions()
         QCoreApplication::translate("PeriodChoice", "自定义")};
 }
 
-int f_Daysfunc(int year, int month)
+int daysInMonth(int year, int month)
 {
     switch (month) {
     case 4:
@@ -40,7 +40,7 @@ std::optional<std::pair<QDate, QDate>> period(Kind kind, const QDate& today)
     case Kind::MonthToDate:
         return std::pair(monthStart, today);
     case Kind::ThisMonth:
-        return std::pair(monthStart, QDate(today.year(), today.month(), f_Daysfunc(today.year(), today.month())));
+        return std::pair(monthStart, QDate(today.year(), today.month(), daysInMonth(today.year(), today.month())));
     case Kind::YearToDate:
         return std::pair(yearStart, today);
     case Kind::ThisYear:

@@ -27,7 +27,7 @@ QStringList captions();
 
 // The last day of the month: February has 29 days in Gregorian leap years
 // (divisible by 4 and not by 100, or divisible by 400).
-int f_Daysfunc(int year, int month);
+int daysInMonth(int year, int month);
 
 // The first and last day, both included, that the choice sets from today;
 // nothing for the entries that keep the dates already chosen.

@@ -26,7 +26,7 @@ ReportChart amountChart(const IncomeAnalysis::Analysis& analysis, const IncomeAn
                                              : QCoreApplication::translate("statisticsReport", "按台位号");
     ReportChart chart{QCoreApplication::translate("statisticsReport", "%1（%2）").arg(subject, grouping), {}};
     for (const IncomeAnalysis::Row& row : analysis.rows)
-        chart.bars.append({row.hzrc, row.sumje});
+        chart.bars.append({row.label, row.amount});
     return chart;
 }
 
@@ -45,7 +45,7 @@ ReportDocument statisticsReport(const IncomeAnalysis::Analysis& analysis, const 
     report.columns = {{groupCaption(question), 20, Align::Left},
                       {QCoreApplication::translate("statisticsReport", "金  额"), 12, Align::Right}};
     for (const IncomeAnalysis::Row& row : analysis.rows)
-        report.rows.append({row.hzrc, IncomeAnalysis::money(row.sumje)});
+        report.rows.append({row.label, IncomeAnalysis::money(row.amount)});
     report.totals = {QCoreApplication::translate("statisticsReport", "合  计"),
                      IncomeAnalysis::money(analysis.amount())};
     report.footer = {{QStringLiteral("label16"), IncomeAnalysis::money(analysis.tableFees),

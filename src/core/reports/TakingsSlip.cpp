@@ -35,11 +35,11 @@ QStringList TakingsSlip::lines() const
 
 Result printTakingsSlip(const TakingsSlip& slip, RawReceiptPrinter& printer)
 {
-    if (printer.OpenPort(QStringLiteral("1"))) {
-        printer.FontSizeBig(2);
+    if (printer.openPort(QStringLiteral("1"))) {
+        printer.setFontSize(2);
         for (const QString& line : slip.lines())
-            printer.PrintStr(printableText(line));
-        printer.ClosePort();
+            printer.printText(printableText(line));
+        printer.closePort();
     }
     if (!printer.error().isEmpty())
         return Result::failure(QCoreApplication::translate("TakingsSlip", "报表没有打印：%1").arg(printer.error()));

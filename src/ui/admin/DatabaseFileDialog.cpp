@@ -32,31 +32,31 @@ DatabaseFileDialog::DatabaseFileDialog(SettingsStore& settings, const QSqlDataba
     : QDialog(parent)
     , m_settings(settings)
     , m_db(db)
-    , m_text1(new QLineEdit(this))
-    , m_password(new QLineEdit(this))
-    , m_dig(new QFileDialog(this))
+    , m_fileEdit(new QLineEdit(this))
+    , m_passwordEdit(new QLineEdit(this))
+    , m_fileDialog(new QFileDialog(this))
     , m_background(programPicture(QStringLiteral("back.BMP")))
 {
     setObjectName(QStringLiteral("DatabaseFileDialog"));
     setWindowTitle(tr("设置数据文件"));
 
-    auto* label1 = new QLabel(tr("选择路径:名称为JSsfServer.MDB 的文件"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setReadOnly(true);
-    m_text1->setMinimumWidth(360);
-    auto* label2 = new QLabel(tr("系统操作员口令:"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setBuddy(m_password);
-    m_password->setObjectName(QStringLiteral("TxtPassword"));
-    m_password->setEchoMode(QLineEdit::Password);
+    auto* fileLabel = new QLabel(tr("选择路径:名称为JSsfServer.MDB 的文件"), this);
+    fileLabel->setObjectName(QStringLiteral("fileLabel"));
+    m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
+    m_fileEdit->setReadOnly(true);
+    m_fileEdit->setMinimumWidth(360);
+    auto* passwordLabel = new QLabel(tr("系统操作员口令:"), this);
+    passwordLabel->setObjectName(QStringLiteral("passwordLabel"));
+    passwordLabel->setBuddy(m_passwordEdit);
+    m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
 
-    m_dig->setObjectName(QStringLiteral("dig"));
-    m_dig->setFileMode(QFileDialog::ExistingFile);
-    m_dig->setNameFilter(QStringLiteral("*.mdb"));
-    m_dig->setOption(QFileDialog::DontUseNativeDialog);
+    m_fileDialog->setObjectName(QStringLiteral("fileDialog"));
+    m_fileDialog->setFileMode(QFileDialog::ExistingFile);
+    m_fileDialog->setNameFilter(QStringLiteral("*.mdb"));
+    m_fileDialog->setOption(QFileDialog::DontUseNativeDialog);
 
-    QPushButton* browseButton = button(QStringLiteral("CmdFlHelp"), tr("浏览..."), this);
+    QPushButton* browseButton = button(QStringLiteral("browseButton"), tr("浏览..."), this);
     QPushButton* ok = button(QStringLiteral("cmdOK"), tr("确定(&Y)"), this);
     QPushButton* cancel = button(QStringLiteral("cmdCancel"), tr("关闭(&C)"), this);
     // The password is typed last: Enter in its box is "确定".
@@ -65,11 +65,11 @@ DatabaseFileDialog::DatabaseFileDialog(SettingsStore& settings, const QSqlDataba
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setVerticalSpacing(12);
-    layout->addWidget(label1, 0, 0, 1, 2);
-    layout->addWidget(m_text1, 1, 0);
+    layout->addWidget(fileLabel, 0, 0, 1, 2);
+    layout->addWidget(m_fileEdit, 1, 0);
     layout->addWidget(browseButton, 1, 1);
-    layout->addWidget(label2, 2, 0, 1, 2);
-    layout->addWidget(m_password, 3, 0);
+    layout->addWidget(passwordLabel, 2, 0, 1, 2);
+    layout->addWidget(m_passwordEdit, 3, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -83,22 +83,22 @@ DatabaseFileDialog::DatabaseFileDialog(SettingsStore& settings, const QSqlDataba
 
 void DatabaseFileDialog::browse()
 {
-    if (m_dig->exec() != QDialog::Accepted || m_dig->selectedFiles().isEmpty())
+    if (m_fileDialog->exec() != QDialog::Accepted || m_fileDialog->selectedFiles().isEmpty())
         return;
-    chooseFile(m_dig->selectedFiles().constFirst());
+    chooseFile(m_fileDialog->selectedFiles().constFirst());
 }
 
 void DatabaseFileDialog::chooseFile(const QString& fullName)
 {
     if (fullName.isEmpty())
         return;
-    m_text1->setText(fullName);
-    m_password->setFocus();
+    m_fileEdit->setText(fullName);
+    m_passwordEdit->setFocus();
 }
 
 void DatabaseFileDialog::confirm()
 {
-    const QString fullName = m_text1->text();
+    const QString fullName = m_fileEdit->text();
     if (fullName.isEmpty()) {
         Messages::exclamation(tr("还没有选择数据文件，请先用“浏览...”选择。"), windowTitle());
         return;
@@ -115,15 +115,15 @@ void DatabaseFileDialog::confirm()
     }
 
     const LoginLogic::PasswordCheck check =
-        LoginLogic::checkPassword(m_db, ShippedRows::SystemOperator, m_password->text());
-    m_password->clear();
+        LoginLogic::checkPassword(m_db, ShippedRows::SystemOperator, m_passwordEdit->text());
+    m_passwordEdit->clear();
     if (!check.result) {
         showError(check.result);
         return;
     }
     if (!check.matched || !check.isSystemOperator) {
         Messages::exclamation(tr("系统操作员口令不正确，数据库位置没有改变！"), windowTitle());
-        m_password->setFocus();
+        m_passwordEdit->setFocus();
         return;
     }
 

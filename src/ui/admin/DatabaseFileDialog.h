@@ -41,8 +41,8 @@ private:
 
     SettingsStore& m_settings;
     QSqlDatabase m_db;
-    QLineEdit* m_text1;
-    QLineEdit* m_password;
-    QFileDialog* m_dig;
+    QLineEdit* m_fileEdit;
+    QLineEdit* m_passwordEdit;
+    QFileDialog* m_fileDialog;
     QPixmap m_background;
 };

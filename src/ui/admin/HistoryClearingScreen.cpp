@@ -17,32 +17,32 @@
 HistoryClearingScreen::HistoryClearingScreen(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_dJzrc(new QDateEdit(Clock::today(), this))
+    , m_beforeDateEdit(new QDateEdit(Clock::today(), this))
     , m_background(programPicture(QStringLiteral("bOOK.wmf")))
 {
     setObjectName(QStringLiteral("HistoryClearingScreen"));
     setWindowTitle(tr("清除历史数据"));
 
-    auto* label1 = new QLabel(tr("清除此日期以前的数据:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setBuddy(m_dJzrc);
-    m_dJzrc->setObjectName(QStringLiteral("dJzrc"));
-    m_dJzrc->setDisplayFormat(DateText::DateFormat);
-    m_dJzrc->setCalendarPopup(true);
+    auto* label = new QLabel(tr("清除此日期以前的数据:"), this);
+    label->setObjectName(QStringLiteral("beforeDateLabel"));
+    label->setBuddy(m_beforeDateEdit);
+    m_beforeDateEdit->setObjectName(QStringLiteral("beforeDateEdit"));
+    m_beforeDateEdit->setDisplayFormat(DateText::DateFormat);
+    m_beforeDateEdit->setCalendarPopup(true);
 
     auto* ok = new QPushButton(tr("确定(&Y)"), this);
-    ok->setObjectName(QStringLiteral("Cmddate_0"));
+    ok->setObjectName(QStringLiteral("okButton"));
     auto* quit = new QPushButton(tr("退出"), this);
-    quit->setObjectName(QStringLiteral("Cmddate_1"));
+    quit->setObjectName(QStringLiteral("exitButton"));
     quit->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &HistoryClearingScreen::Cmddate_0_Click);
+    connect(ok, &QPushButton::clicked, this, &HistoryClearingScreen::clearHistory);
     connect(quit, &QPushButton::clicked, this, &HistoryClearingScreen::close);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(24, 24, 24, 18);
     layout->setVerticalSpacing(18);
-    layout->addWidget(label1, 0, 0);
-    layout->addWidget(m_dJzrc, 0, 1);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(m_beforeDateEdit, 0, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -50,9 +50,9 @@ HistoryClearingScreen::HistoryClearingScreen(AppState& state, QWidget* parent)
     layout->addLayout(buttons, 1, 0, 1, 2);
 }
 
-void HistoryClearingScreen::Cmddate_0_Click()
+void HistoryClearingScreen::clearHistory()
 {
-    const QDate before = m_dJzrc->date();
+    const QDate before = m_beforeDateEdit->date();
     const HistoryClearing::Outcome planned = HistoryClearing::count(m_state, before);
     if (!told(planned))
         return;

@@ -23,11 +23,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Cmddate_0_Click();
+    void clearHistory();
     // Shows a refusal or failure; true when there was none.
     bool told(const HistoryClearing::Outcome& outcome);
 
     AppState& m_state;
-    QDateEdit* m_dJzrc;
+    QDateEdit* m_beforeDateEdit;
     QPixmap m_background;
 };

@@ -46,11 +46,11 @@ LockScreen::LockScreen(AppState& state, QWidget* parent)
     buildScreen(m_code.usesFallback() ? tr("当前操作员没有口令，请输入系统解锁码。")
                                       : tr("请输入操作员 %1 的口令。").arg(state.OperatorName));
 
-    m_timer1 = timer("Timer1", 10, this);
-    m_timer2 = timer("Timer2", 1000, this);
-    connect(m_timer1, &QTimer::timeout, this, &LockScreen::Timer1_Timer);
-    connect(m_timer2, &QTimer::timeout, this, &LockScreen::Timer2_Timer);
-    m_timer1->start();
+    m_frontTimer = timer("frontTimer", 10, this);
+    m_countdownTimer = timer("countdownTimer", 1000, this);
+    connect(m_frontTimer, &QTimer::timeout, this, &LockScreen::keepInFront);
+    connect(m_countdownTimer, &QTimer::timeout, this, &LockScreen::countDown);
+    m_frontTimer->start();
 }
 
 void LockScreen::buildScreen(const QString& hint)
@@ -70,21 +70,21 @@ void LockScreen::buildScreen(const QString& hint)
 
     QLabel* enterHint = label("Label4", tr("按 ENTER 键入密码："), panel);
     QLabel* codeLabel = label("Label1", tr("退出口令:"), panel);
-    m_text1 = new QLineEdit(panel);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setEchoMode(QLineEdit::Password);
-    m_text1->setEnabled(false);
-    m_text1->setMinimumWidth(220);
-    codeLabel->setBuddy(m_text1);
+    m_passwordEdit = new QLineEdit(panel);
+    m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setEnabled(false);
+    m_passwordEdit->setMinimumWidth(220);
+    codeLabel->setBuddy(m_passwordEdit);
 
     QLabel* hintLine = label("Label5", hint, panel);
-    m_label2 = label("Label2", QString::number(Seconds), panel);
+    m_countdownLabel = label("countdownLabel", QString::number(Seconds), panel);
 
-    m_command1 = new QPushButton(tr("解除锁定"), panel);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setEnabled(false);
-    m_command1->setAutoDefault(false);
-    connect(m_command1, &QPushButton::clicked, this, &LockScreen::Command1_Click);
+    m_unlockButton = new QPushButton(tr("解除锁定"), panel);
+    m_unlockButton->setObjectName(QStringLiteral("unlockButton"));
+    m_unlockButton->setEnabled(false);
+    m_unlockButton->setAutoDefault(false);
+    connect(m_unlockButton, &QPushButton::clicked, this, &LockScreen::unlock);
 
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(32, 24, 32, 24);
@@ -92,39 +92,39 @@ void LockScreen::buildScreen(const QString& hint)
     grid->addWidget(title, 0, 0, 1, 2);
     grid->addWidget(enterHint, 1, 0, 1, 2);
     grid->addWidget(codeLabel, 2, 0);
-    grid->addWidget(m_text1, 2, 1);
+    grid->addWidget(m_passwordEdit, 2, 1);
     grid->addWidget(hintLine, 3, 0, 1, 2);
-    grid->addWidget(m_label2, 4, 0, 1, 2);
-    grid->addWidget(m_command1, 5, 1, Qt::AlignRight);
+    grid->addWidget(m_countdownLabel, 4, 0, 1, 2);
+    grid->addWidget(m_unlockButton, 5, 1, Qt::AlignRight);
 
     auto* outer = new QGridLayout(this);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 }
 
 // Keeps the cover in front and the count full while waiting for Enter.
-void LockScreen::Timer1_Timer()
+void LockScreen::keepInFront()
 {
     raise();
     activateWindow();
     m_secondsLeft = Seconds;
-    m_label2->setText(QString::number(Seconds));
+    m_countdownLabel->setText(QString::number(Seconds));
 }
 
-void LockScreen::Timer2_Timer()
+void LockScreen::countDown()
 {
     --m_secondsLeft;
-    m_label2->setText(tr("%1  Seconds time to write a password.").arg(m_secondsLeft));
-    m_text1->setFocus();
+    m_countdownLabel->setText(tr("%1  Seconds time to write a password.").arg(m_secondsLeft));
+    m_passwordEdit->setFocus();
     // Checking a password hash takes a noticeable moment: only a changed text is checked again.
-    const QString typed = m_text1->text();
+    const QString typed = m_passwordEdit->text();
     if (typed != m_lastTried && m_code.matches(typed)) {
-        m_timer1->stop();
-        m_timer2->stop();
+        m_frontTimer->stop();
+        m_countdownTimer->stop();
         m_secondsLeft = Seconds;
-        m_label2->setText(QString::number(Seconds));
-        m_text1->setEnabled(false);
-        m_command1->setEnabled(true);
-        m_command1->setFocus();
+        m_countdownLabel->setText(QString::number(Seconds));
+        m_passwordEdit->setEnabled(false);
+        m_unlockButton->setEnabled(true);
+        m_unlockButton->setFocus();
         return;
     }
     m_lastTried = typed;
@@ -134,21 +134,21 @@ void LockScreen::Timer2_Timer()
 
 void LockScreen::lock()
 {
-    m_timer2->stop();
-    m_text1->clear();
-    m_text1->setEnabled(false);
-    m_timer1->start();
+    m_countdownTimer->stop();
+    m_passwordEdit->clear();
+    m_passwordEdit->setEnabled(false);
+    m_frontTimer->start();
 }
 
 bool LockScreen::isUnlocked() const
 {
-    return m_command1->isEnabled();
+    return m_unlockButton->isEnabled();
 }
 
-void LockScreen::Command1_Click()
+void LockScreen::unlock()
 {
-    m_timer1->stop();
-    m_timer2->stop();
+    m_frontTimer->stop();
+    m_countdownTimer->stop();
     accept();
 }
 
@@ -161,11 +161,11 @@ void LockScreen::reject()
 void LockScreen::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_timer1->isActive()) {
-        m_timer1->stop();
-        m_timer2->start();
-        m_text1->setEnabled(true);
-        m_text1->setFocus();
+    if (enter && m_frontTimer->isActive()) {
+        m_frontTimer->stop();
+        m_countdownTimer->start();
+        m_passwordEdit->setEnabled(true);
+        m_passwordEdit->setFocus();
         return;
     }
     // The dialog's own handling would close on Escape or press a button on Enter.

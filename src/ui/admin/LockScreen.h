@@ -32,19 +32,19 @@ protected:
 
 private:
     void buildScreen(const QString& hint);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Command1_Click();
+    void keepInFront();
+    void countDown();
+    void unlock();
     void lock();
     bool isUnlocked() const;
 
     UnlockCode m_code;
     QPixmap m_background;
-    QLabel* m_label2;
-    QLineEdit* m_text1;
-    QPushButton* m_command1;
-    QTimer* m_timer1;
-    QTimer* m_timer2;
+    QLabel* m_countdownLabel;
+    QLineEdit* m_passwordEdit;
+    QPushButton* m_unlockButton;
+    QTimer* m_frontTimer;
+    QTimer* m_countdownTimer;
     QString m_lastTried;
     int m_secondsLeft = 5;
 };

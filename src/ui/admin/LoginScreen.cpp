@@ -73,7 +73,7 @@ LoginScreen::LoginScreen(AppState& state, QWidget* splash, QWidget* parent)
 
     loadShifts();
     loadOperators();
-    m_txtdate->setText(DateText::date(Clock::today()));
+    m_dateEdit->setText(DateText::date(Clock::today()));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -82,7 +82,7 @@ LoginScreen::LoginScreen(AppState& state, QWidget* splash, QWidget* parent)
     connect(m_timer, &QTimer::timeout, this, &LoginScreen::onTimer);
     m_timer->start();
 
-    if (m_comb->count() == 0) {
+    if (m_operatorCombo->count() == 0) {
         // The splash stays on top and would hide the message.
         if (m_splash)
             m_splash->close();
@@ -115,18 +115,18 @@ void LoginScreen::buildScreen()
     bold.setBold(true);
     instruction->setFont(bold);
 
-    m_comb = new QComboBox(this);
-    m_comb->setObjectName(QStringLiteral("Comb"));
-    m_comb->setEditable(false);
-    m_text = new QLineEdit(this);
-    m_text->setObjectName(QStringLiteral("text"));
-    m_text->setEchoMode(QLineEdit::Password);
-    m_text->installEventFilter(this);
-    m_cmbbc = new QComboBox(this);
-    m_cmbbc->setObjectName(QStringLiteral("Cmbbc"));
-    m_cmbbc->setEditable(false);
-    m_txtdate = new QLineEdit(this);
-    m_txtdate->setObjectName(QStringLiteral("Txtdate"));
+    m_operatorCombo = new QComboBox(this);
+    m_operatorCombo->setObjectName(QStringLiteral("operatorCombo"));
+    m_operatorCombo->setEditable(false);
+    m_passwordEdit = new QLineEdit(this);
+    m_passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->installEventFilter(this);
+    m_shiftCombo = new QComboBox(this);
+    m_shiftCombo->setObjectName(QStringLiteral("shiftCombo"));
+    m_shiftCombo->setEditable(false);
+    m_dateEdit = new QLineEdit(this);
+    m_dateEdit->setObjectName(QStringLiteral("dateEdit"));
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
@@ -138,22 +138,22 @@ void LoginScreen::buildScreen()
         fields->addWidget(label, row, 0);
         fields->addWidget(field, row, 1);
     };
-    addRow(0, "Label1", tr("操作员姓名:"), m_comb);
-    addRow(1, "Label3", tr("操作员口令:"), m_text);
-    addRow(2, "Label4", tr("操作员班次:"), m_cmbbc);
-    addRow(3, "Label5", tr("业务日期:"), m_txtdate);
+    addRow(0, "Label1", tr("操作员姓名:"), m_operatorCombo);
+    addRow(1, "Label3", tr("操作员口令:"), m_passwordEdit);
+    addRow(2, "Label4", tr("操作员班次:"), m_shiftCombo);
+    addRow(3, "Label5", tr("业务日期:"), m_dateEdit);
     fields->setColumnMinimumWidth(1, 170);
 
     m_hint =
         new QLabel(tr("初始操作员 %1，口令 %2").arg(ShippedRows::SystemOperator, ShippedRows::InitialPassword), this);
-    m_hint->setObjectName(QStringLiteral("Label6"));
+    m_hint->setObjectName(QStringLiteral("hintLabel"));
     m_hint->setForegroundRole(QPalette::PlaceholderText);
 
     auto* logInButton = new QPushButton(tr("确定(&Y)"), this);
-    logInButton->setObjectName(QStringLiteral("Com_key_0"));
+    logInButton->setObjectName(QStringLiteral("logInButton"));
     logInButton->setDefault(true);
     auto* giveUpButton = new QPushButton(tr("放弃(&C)"), this);
-    giveUpButton->setObjectName(QStringLiteral("Com_key_1"));
+    giveUpButton->setObjectName(QStringLiteral("giveUpButton"));
     giveUpButton->setAutoDefault(false);
     connect(logInButton, &QPushButton::clicked, this, &LoginScreen::logIn);
     connect(giveUpButton, &QPushButton::clicked, this, &LoginScreen::endWith);
@@ -180,12 +180,12 @@ void LoginScreen::buildScreen()
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(m_comb, m_text);
-    setTabOrder(m_text, m_cmbbc);
-    setTabOrder(m_cmbbc, m_txtdate);
-    setTabOrder(m_txtdate, logInButton);
+    setTabOrder(m_operatorCombo, m_passwordEdit);
+    setTabOrder(m_passwordEdit, m_shiftCombo);
+    setTabOrder(m_shiftCombo, m_dateEdit);
+    setTabOrder(m_dateEdit, logInButton);
     setTabOrder(logInButton, giveUpButton);
-    m_text->setFocus();
+    m_passwordEdit->setFocus();
 }
 
 // Naming the shipped password is only a help while it still opens the program.
@@ -212,8 +212,8 @@ void LoginScreen::loadShifts()
         showError(loaded);
         return;
     }
-    m_cmbbc->addItems(LoginLogic::shiftNames(shifts));
-    m_cmbbc->setCurrentIndex(LoginLogic::preselectedShift(shifts, Clock::timeOfDay()));
+    m_shiftCombo->addItems(LoginLogic::shiftNames(shifts));
+    m_shiftCombo->setCurrentIndex(LoginLogic::preselectedShift(shifts, Clock::timeOfDay()));
 }
 
 void LoginScreen::loadOperators()
@@ -224,15 +224,15 @@ void LoginScreen::loadOperators()
         showError(loaded);
         return;
     }
-    m_comb->addItems(names);
-    m_comb->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    m_operatorCombo->addItems(names);
+    m_operatorCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);
 }
 
 bool LoginScreen::eventFilter(QObject* watched, QEvent* event)
 {
     // Deferred, as a mouse click that gives the focus would clear the selection again.
-    if (watched == m_text && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, m_text, &QLineEdit::selectAll);
+    if (watched == m_passwordEdit && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_passwordEdit, &QLineEdit::selectAll);
     return QDialog::eventFilter(watched, event);
 }
 
@@ -248,16 +248,16 @@ void LoginScreen::onTimer()
 
 void LoginScreen::logIn()
 {
-    if (m_comb->count() == 0) {
+    if (m_operatorCombo->count() == 0) {
         Messages::critical(tr("系统中没有操作员，无法登录！"), tr("系统登录"));
         return;
     }
     // The date is checked first, so that a mistyped date never costs one of the three attempts.
-    const std::optional<QDate> date = LoginLogic::businessDate(m_txtdate->text());
+    const std::optional<QDate> date = LoginLogic::businessDate(m_dateEdit->text());
     if (!date) {
         Messages::exclamation(tr("业务日期不正确，请按 yyyy-mm-dd 的格式输入！"), tr("系统登录"));
-        m_txtdate->setFocus();
-        m_txtdate->selectAll();
+        m_dateEdit->setFocus();
+        m_dateEdit->selectAll();
         return;
     }
     if (m_beforeAttempt && !m_beforeAttempt())
@@ -277,14 +277,14 @@ void LoginScreen::logIn()
     }
 
     const LoginLogic::PasswordCheck check =
-        LoginLogic::checkPassword(m_state.DbConn, m_comb->currentText(), m_text->text());
+        LoginLogic::checkPassword(m_state.DbConn, m_operatorCombo->currentText(), m_passwordEdit->text());
     if (!check.result) {
         showError(check.result);
         return;
     }
     // Failed bookkeeping is shown but neither spares a failure its count nor blocks a right password.
     const Result recorded = check.matched ? LoginPause::clear(m_state.DbConn)
-                                          : LoginPause::recordFailure(m_state.DbConn, m_comb->currentText());
+                                          : LoginPause::recordFailure(m_state.DbConn, m_operatorCombo->currentText());
     if (!recorded)
         showError(recorded);
     if (!check.matched) {
@@ -295,13 +295,13 @@ void LoginScreen::logIn()
         }
         Messages::critical(tr("操作员口令不合法！"), tr("系统登录"));
         ++m_failures;
-        m_text->clear();
-        m_text->setFocus();
+        m_passwordEdit->clear();
+        m_passwordEdit->setFocus();
         return;
     }
 
-    m_state.OperatorName = Notation::Trim(m_comb->currentText());
-    m_state.ShiftName = Notation::Trim(m_cmbbc->currentText());
+    m_state.OperatorName = Notation::Trim(m_operatorCombo->currentText());
+    m_state.ShiftName = Notation::Trim(m_shiftCombo->currentText());
     m_state.BusinessDate = *date;
     m_state.IsSystemOperator = check.isSystemOperator;
     m_timer->stop();

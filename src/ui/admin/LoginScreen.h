@@ -49,10 +49,10 @@ private:
 
     AppState& m_state;
     QPointer<QWidget> m_splash;
-    QComboBox* m_comb;
-    QLineEdit* m_text;
-    QComboBox* m_cmbbc;
-    QLineEdit* m_txtdate;
+    QComboBox* m_operatorCombo;
+    QLineEdit* m_passwordEdit;
+    QComboBox* m_shiftCombo;
+    QLineEdit* m_dateEdit;
     QLabel* m_hint;
     QTimer* m_timer;
     qint16 m_failures = 0;

@@ -27,10 +27,10 @@ OperatorAddDialog::OperatorAddDialog(AppState& state, QWidget* parent)
     label->setBuddy(m_text);
 
     auto* ok = new QPushButton(tr("确定(&Y)"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("取消(&C)"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &OperatorAddDialog::addOperator);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

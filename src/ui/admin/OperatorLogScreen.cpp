@@ -74,23 +74,23 @@ void OperatorLogScreen::buildScreen()
     big.setBold(true);
     title->setFont(big);
 
-    m_txtname = new QLineEdit(this);
-    m_txtname->setObjectName(QStringLiteral("txtname"));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     QLabel* nameLabel = label("Label2", tr("姓名"), this);
-    nameLabel->setBuddy(m_txtname);
+    nameLabel->setBuddy(m_nameEdit);
 
     // The date counts only while it is ticked, as a date picker with a check box.
-    m_checkkssj = new QCheckBox(this);
-    m_checkkssj->setObjectName(QStringLiteral("Checkkssj"));
-    m_txtkssj = new QDateEdit(Clock::today(), this);
-    m_txtkssj->setObjectName(QStringLiteral("txtkssj"));
-    m_txtkssj->setDisplayFormat(DateText::DateFormat);
-    m_txtkssj->setCalendarPopup(true);
-    m_txtkssj->setMinimumWidth(120);
-    m_txtkssj->setEnabled(false);
-    connect(m_checkkssj, &QCheckBox::toggled, m_txtkssj, &QDateEdit::setEnabled);
+    m_fromDateCheck = new QCheckBox(this);
+    m_fromDateCheck->setObjectName(QStringLiteral("fromDateCheck"));
+    m_fromDateEdit = new QDateEdit(Clock::today(), this);
+    m_fromDateEdit->setObjectName(QStringLiteral("fromDateEdit"));
+    m_fromDateEdit->setDisplayFormat(DateText::DateFormat);
+    m_fromDateEdit->setCalendarPopup(true);
+    m_fromDateEdit->setMinimumWidth(120);
+    m_fromDateEdit->setEnabled(false);
+    connect(m_fromDateCheck, &QCheckBox::toggled, m_fromDateEdit, &QDateEdit::setEnabled);
     QLabel* dateLabel = label("Label3", tr("开始日期"), this);
-    dateLabel->setBuddy(m_checkkssj);
+    dateLabel->setBuddy(m_fromDateCheck);
 
     m_grid = new QTableWidget(0, 5, this);
     m_grid->setObjectName(QStringLiteral("MSGrid"));
@@ -111,11 +111,11 @@ void OperatorLogScreen::buildScreen()
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(nameLabel);
-    filters->addWidget(m_txtname);
+    filters->addWidget(m_nameEdit);
     filters->addSpacing(16);
     filters->addWidget(dateLabel);
-    filters->addWidget(m_checkkssj);
-    filters->addWidget(m_txtkssj);
+    filters->addWidget(m_fromDateCheck);
+    filters->addWidget(m_fromDateEdit);
     filters->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -138,7 +138,8 @@ void OperatorLogScreen::list(const OperatorLogList::Filter& filter)
     m_grid->setRowCount(int(entries.size()));
     for (int row = 0; row < entries.size(); ++row) {
         const OperatorLogList::Entry& entry = entries.at(row);
-        const QStringList cells{QString::number(entry.tag), entry.czyname, entry.czyxm, entry.initTime, entry.lastTime};
+        const QStringList cells{QString::number(entry.tag), entry.operatorName, entry.screenName, entry.initTime,
+                                entry.lastTime};
         for (int column = 0; column < cells.size(); ++column)
             m_grid->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
@@ -148,9 +149,9 @@ void OperatorLogScreen::find()
 {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     OperatorLogList::Filter filter;
-    filter.name = m_txtname->text();
-    if (m_checkkssj->isChecked())
-        filter.from = m_txtkssj->date();
+    filter.name = m_nameEdit->text();
+    if (m_fromDateCheck->isChecked())
+        filter.from = m_fromDateEdit->date();
     list(filter);
     QGuiApplication::restoreOverrideCursor();
 }

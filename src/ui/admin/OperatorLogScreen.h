@@ -30,9 +30,9 @@ private:
     void list(const OperatorLogList::Filter& filter);
 
     AppState& m_state;
-    QLineEdit* m_txtname;
-    QCheckBox* m_checkkssj;
-    QDateEdit* m_txtkssj;
+    QLineEdit* m_nameEdit;
+    QCheckBox* m_fromDateCheck;
+    QDateEdit* m_fromDateEdit;
     QTableWidget* m_grid;
     OperatorLogList::Filter m_filter;
     ScreenLog m_log;

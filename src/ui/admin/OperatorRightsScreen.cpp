@@ -183,16 +183,16 @@ QWidget* OperatorRightsScreen::buildDiscountPane()
     pane->setObjectName(QStringLiteral("Frame_zk"));
     auto* label = new QLabel(tr("折扣率"), pane);
     label->setObjectName(QStringLiteral("Label3"));
-    m_txtzk = new QLineEdit(pane);
-    m_txtzk->setObjectName(QStringLiteral("Txtzk"));
-    m_txtzk->setFixedWidth(90);
-    m_txtzk->setEnabled(false);
-    label->setBuddy(m_txtzk);
-    m_command1 = new QPushButton(tr("保存折扣率"), pane);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setAutoDefault(false);
-    m_command1->setEnabled(false);
-    connect(m_command1, &QPushButton::clicked, this, &OperatorRightsScreen::Command1_Click);
+    m_discountLimitEdit = new QLineEdit(pane);
+    m_discountLimitEdit->setObjectName(QStringLiteral("discountLimitEdit"));
+    m_discountLimitEdit->setFixedWidth(90);
+    m_discountLimitEdit->setEnabled(false);
+    label->setBuddy(m_discountLimitEdit);
+    m_saveDiscountLimitButton = new QPushButton(tr("保存折扣率"), pane);
+    m_saveDiscountLimitButton->setObjectName(QStringLiteral("saveDiscountLimitButton"));
+    m_saveDiscountLimitButton->setAutoDefault(false);
+    m_saveDiscountLimitButton->setEnabled(false);
+    connect(m_saveDiscountLimitButton, &QPushButton::clicked, this, &OperatorRightsScreen::saveDiscountLimit);
     auto* help = new QLabel(tr("0 为不打折 ，请输入大于 0 小于10的小数。先点击要设置的操作员:"
                                "如8.5  为最高打折权限八五折。"),
                             pane);
@@ -203,8 +203,8 @@ QWidget* OperatorRightsScreen::buildDiscountPane()
     layout->setContentsMargins(12, 8, 12, 8);
     layout->setSpacing(10);
     layout->addWidget(label);
-    layout->addWidget(m_txtzk);
-    layout->addWidget(m_command1);
+    layout->addWidget(m_discountLimitEdit);
+    layout->addWidget(m_saveDiscountLimitButton);
     layout->addSpacing(12);
     layout->addWidget(help, 1);
     return pane;
@@ -277,9 +277,10 @@ void OperatorRightsScreen::showSelection()
         m_groupBoxes.at(i)->setChecked(m_current && !m_current->rights[std::size_t(i)].isNull());
         m_groupBoxes.at(i)->setEnabled(editable);
     }
-    m_txtzk->setText(m_current && m_current->zk ? discountText(*m_current->zk) : QString());
-    m_txtzk->setEnabled(m_current.has_value());
-    m_command1->setEnabled(m_current.has_value());
+    m_discountLimitEdit->setText(m_current && m_current->discountLimit ? discountText(*m_current->discountLimit)
+                                                                       : QString());
+    m_discountLimitEdit->setEnabled(m_current.has_value());
+    m_saveDiscountLimitButton->setEnabled(m_current.has_value());
 
     const int group = m_current ? groupOf(item) : OperatorNode;
     if (group == OperatorNode) {
@@ -328,15 +329,15 @@ void OperatorRightsScreen::saveRights(int group)
     showSelection();
 }
 
-void OperatorRightsScreen::Command1_Click()
+void OperatorRightsScreen::saveDiscountLimit()
 {
     if (!m_current)
         return;
-    const OperatorStore::Outcome outcome = m_store.saveDiscountLimit(m_current->name, m_txtzk->text());
+    const OperatorStore::Outcome outcome = m_store.saveDiscountLimit(m_current->name, m_discountLimitEdit->text());
     if (outcome.refusal == OperatorStore::Refusal::LimitOutOfRange) {
         Messages::exclamation(tr("折扣率设置错误，请重新设置。"));
-        m_txtzk->setFocus();
-        m_txtzk->selectAll();
+        m_discountLimitEdit->setFocus();
+        m_discountLimitEdit->selectAll();
         return;
     }
     if (!outcome.result) {

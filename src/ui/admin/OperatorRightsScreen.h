@@ -46,7 +46,7 @@ private:
     void showSelection();
     void grantGroup(int group, bool granted);
     void saveRights(int group);
-    void Command1_Click();
+    void saveDiscountLimit();
 
     void addOperator();
     void deleteOperator();
@@ -63,6 +63,6 @@ private:
     QList<QCheckBox*> m_groupBoxes;
     QList<RightsFrame*> m_frames;
     QStackedWidget* m_stack = nullptr;
-    QLineEdit* m_txtzk = nullptr;
-    QPushButton* m_command1 = nullptr;
+    QLineEdit* m_discountLimitEdit = nullptr;
+    QPushButton* m_saveDiscountLimitButton = nullptr;
 };

@@ -34,7 +34,7 @@ PasswordChangeDialog::PasswordChangeDialog(AppState& state, QWidget* parent)
         Messages::exclamation(tr("找不到操作员'%1'，无法变更口令!").arg(Notation::Trim(m_state.OperatorName)),
                               tr("口令变更"));
     if (!m_change.found()) {
-        for (QLineEdit* box : m_txtPassword)
+        for (QLineEdit* box : m_passwordEdits)
             box->setEnabled(false);
     }
 }
@@ -51,25 +51,25 @@ void PasswordChangeDialog::buildScreen()
     const QString labels[3] = {tr("原 口 令:"), tr("新 口 令:"), tr("验证口令:")};
     for (int i = 0; i < 3; ++i) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("Txt_password_") + QString::number(i));
+        box->setObjectName(QStringLiteral("passwordEdit_") + QString::number(i));
         box->setEchoMode(QLineEdit::Password);
         box->setMinimumWidth(200);
         connect(box, &QLineEdit::returnPressed, this, [this, i] { onReturn(i); });
         auto* label = new QLabel(labels[i], this);
-        label->setObjectName(QStringLiteral("Label_") + QString::number(i));
+        label->setObjectName(QStringLiteral("passwordLabel_") + QString::number(i));
         label->setBuddy(box);
         form->addRow(label, box);
-        m_txtPassword[i] = box;
+        m_passwordEdits[i] = box;
     }
     // The confirm button waits for the repeat; a mouse user typing it enables it too.
-    connect(m_txtPassword[2], &QLineEdit::textEdited, this, [this] { m_confirm->setEnabled(true); });
+    connect(m_passwordEdits[2], &QLineEdit::textEdited, this, [this] { m_confirm->setEnabled(true); });
 
     m_confirm = new QPushButton(tr("变更口令确认(&Y)"), this);
-    m_confirm->setObjectName(QStringLiteral("com_password_0"));
+    m_confirm->setObjectName(QStringLiteral("confirmButton"));
     m_confirm->setAutoDefault(false);
     m_confirm->setEnabled(false);
     auto* cancel = new QPushButton(tr("变更口令取消(&N)"), this);
-    cancel->setObjectName(QStringLiteral("com_password_1"));
+    cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     connect(m_confirm, &QPushButton::clicked, this, &PasswordChangeDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -99,9 +99,9 @@ void PasswordChangeDialog::onReturn(int element)
 {
     if (element == 0) {
         if (oldPasswordAccepted())
-            m_txtPassword[1]->setFocus();
+            m_passwordEdits[1]->setFocus();
     } else if (element == 1) {
-        m_txtPassword[2]->setFocus();
+        m_passwordEdits[2]->setFocus();
     } else {
         m_confirm->setEnabled(true);
         m_confirm->setFocus();
@@ -110,7 +110,7 @@ void PasswordChangeDialog::onReturn(int element)
 
 bool PasswordChangeDialog::oldPasswordAccepted()
 {
-    const QString typed = m_txtPassword[0]->text();
+    const QString typed = m_passwordEdits[0]->text();
     if (m_oldAccepted && typed == m_acceptedOld)
         return true;
     m_oldAccepted = false;
@@ -121,8 +121,8 @@ bool PasswordChangeDialog::oldPasswordAccepted()
         return true;
     case PasswordChange::OldPassword::Wrong:
         Messages::exclamation(tr("输入原口令不正确,请重新输入!"), tr("口令变更"));
-        m_txtPassword[0]->setFocus();
-        m_txtPassword[0]->selectAll();
+        m_passwordEdits[0]->setFocus();
+        m_passwordEdits[0]->selectAll();
         return false;
     case PasswordChange::OldPassword::Refused:
         Messages::critical(tr("对不起,您无权变更操作员'%1'的口令!").arg(Notation::Trim(m_state.OperatorName)),
@@ -137,14 +137,14 @@ void PasswordChangeDialog::confirm()
 {
     if (!oldPasswordAccepted())
         return;
-    if (!PasswordChange::repeatMatches(m_txtPassword[1]->text(), m_txtPassword[2]->text())) {
+    if (!PasswordChange::repeatMatches(m_passwordEdits[1]->text(), m_passwordEdits[2]->text())) {
         Messages::exclamation(tr("新口令两次不一致,请重新输入!"), tr("口令变更"));
         m_confirm->setEnabled(false);
-        m_txtPassword[1]->setFocus();
-        m_txtPassword[1]->selectAll();
+        m_passwordEdits[1]->setFocus();
+        m_passwordEdits[1]->selectAll();
         return;
     }
-    const Result stored = m_change.store(m_state.DbConn, m_txtPassword[1]->text());
+    const Result stored = m_change.store(m_state.DbConn, m_passwordEdits[1]->text());
     if (!stored) {
         showError(stored);
         return;

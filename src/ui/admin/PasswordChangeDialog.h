@@ -31,7 +31,7 @@ private:
     AppState& m_state;
     ScreenLog m_log;
     PasswordChange m_change;
-    QLineEdit* m_txtPassword[3];
+    QLineEdit* m_passwordEdits[3];
     QPushButton* m_confirm;
     // The old password as last accepted, so that it is not checked twice.
     QString m_acceptedOld;

@@ -15,12 +15,12 @@ namespace {
 // The grid's columns; a scheme's bands have no table and no unit.
 enum Column
 {
-    Zhao,
-    Hybz,
-    Fhybz,
-    Kssj,
-    Jssj,
-    Jfdw
+    TableColumn,
+    MemberRateColumn,
+    NonMemberRateColumn,
+    StartColumn,
+    EndColumn,
+    UnitsColumn
 };
 
 } // namespace
@@ -39,8 +39,8 @@ BandEditor::BandEditor(const BandStore& store, QWidget* parent)
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     const bool scheme = store.owner() == BandCheck::Owner::Scheme;
-    m_grid->setColumnHidden(Zhao, scheme);
-    m_grid->setColumnHidden(Jfdw, scheme);
+    m_grid->setColumnHidden(TableColumn, scheme);
+    m_grid->setColumnHidden(UnitsColumn, scheme);
 
     auto* buttons = new QGridLayout;
     const auto browse = [this](const char* name, const QString& caption) {
@@ -54,14 +54,14 @@ BandEditor::BandEditor(const BandStore& store, QWidget* parent)
     connect(browse("cmdmove3", tr("下一条")), &QPushButton::clicked, this,
             [this] { moveTo(qMin(m_model->rowCount() - 1, m_grid->currentIndex().row() + 1)); });
     connect(browse("cmdmove4", tr("末记录")), &QPushButton::clicked, this, [this] { moveTo(m_model->rowCount() - 1); });
-    connect(browse("cmdzj", tr("增 加")), &QPushButton::clicked, this, &BandEditor::cmdzj_Click);
-    connect(browse("cmdxg", tr("修 改")), &QPushButton::clicked, this, &BandEditor::cmdxg_Click);
-    m_editButtons.append(addButton(QStringLiteral("cmdbc"), tr("保 存")));
-    m_editButtons.append(addButton(QStringLiteral("cmdqx"), tr("取 消")));
-    connect(m_editButtons.at(0), &QPushButton::clicked, this, &BandEditor::cmdbc_Click);
+    connect(browse("addButton", tr("增 加")), &QPushButton::clicked, this, &BandEditor::addRow);
+    connect(browse("editButton", tr("修 改")), &QPushButton::clicked, this, &BandEditor::editRow);
+    m_editButtons.append(addButton(QStringLiteral("saveButton"), tr("保 存")));
+    m_editButtons.append(addButton(QStringLiteral("cancelButton"), tr("取 消")));
+    connect(m_editButtons.at(0), &QPushButton::clicked, this, &BandEditor::saveRows);
     connect(m_editButtons.at(1), &QPushButton::clicked, this, &BandEditor::reload);
-    connect(browse("cmdsc", tr("删 除")), &QPushButton::clicked, this, &BandEditor::cmdsc_Click);
-    connect(browse("cmdtc", tr("退 出")), &QPushButton::clicked, this, &BandEditor::closeRequested);
+    connect(browse("deleteButton", tr("删 除")), &QPushButton::clicked, this, &BandEditor::deleteRow);
+    connect(browse("exitButton", tr("退 出")), &QPushButton::clicked, this, &BandEditor::closeRequested);
     const QList<QPushButton*> order = findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
     for (int i = 0; i < order.size(); ++i)
         buttons->addWidget(order.at(i), i / 5, i % 5);
@@ -101,7 +101,7 @@ void BandEditor::reload()
 
 void BandEditor::showRow(int row, const TypedBand& band)
 {
-    const QStringList texts = {band.zhao, band.hybz, band.fhybz, band.kssj, band.jssj, band.jfdw};
+    const QStringList texts = {band.zhao, band.memberRate, band.nonMemberRate, band.start, band.end, band.billingUnits};
     for (int column = 0; column < texts.size(); ++column)
         m_model->setItem(row, column, new QStandardItem(texts.at(column)));
 }
@@ -112,12 +112,12 @@ TypedBand BandEditor::typedRow(int row) const
     const auto text = [this, row](int column) {
         return m_model->index(row, column).data().toString();
     };
-    band.zhao = text(Zhao);
-    band.hybz = text(Hybz);
-    band.fhybz = text(Fhybz);
-    band.kssj = text(Kssj);
-    band.jssj = text(Jssj);
-    band.jfdw = text(Jfdw);
+    band.zhao = text(TableColumn);
+    band.memberRate = text(MemberRateColumn);
+    band.nonMemberRate = text(NonMemberRateColumn);
+    band.start = text(StartColumn);
+    band.end = text(EndColumn);
+    band.billingUnits = text(UnitsColumn);
     return band;
 }
 
@@ -136,23 +136,23 @@ void BandEditor::moveTo(int row)
 {
     if (row < 0)
         return;
-    const int first = m_grid->isColumnHidden(Zhao) ? Hybz : Zhao;
+    const int first = m_grid->isColumnHidden(TableColumn) ? MemberRateColumn : TableColumn;
     m_grid->setCurrentIndex(m_model->index(row, first));
 }
 
-void BandEditor::cmdzj_Click()
+void BandEditor::addRow()
 {
     const int row = m_model->rowCount();
     TypedBand band;
     if (m_store.owner() == BandCheck::Owner::Table)
-        band.jfdw = QStringLiteral("1");
+        band.billingUnits = QStringLiteral("1");
     showRow(row, band);
     setEditing(true);
     moveTo(row);
     m_grid->setFocus();
 }
 
-void BandEditor::cmdxg_Click()
+void BandEditor::editRow()
 {
     if (m_model->rowCount() == 0)
         return;
@@ -161,7 +161,7 @@ void BandEditor::cmdxg_Click()
     m_grid->setFocus();
 }
 
-void BandEditor::cmdbc_Click()
+void BandEditor::saveRows()
 {
     // The click on the button has already taken the focus from an open cell,
     // which committed what was typed in it.
@@ -181,7 +181,7 @@ void BandEditor::cmdbc_Click()
     reload();
 }
 
-void BandEditor::cmdsc_Click()
+void BandEditor::deleteRow()
 {
     const int row = m_grid->currentIndex().row();
     if (row < 0 || row >= m_rows.size())

@@ -36,10 +36,10 @@ private:
     QPushButton* addButton(const QString& name, const QString& caption);
     void setEditing(bool editing);
     void moveTo(int row);
-    void cmdzj_Click();
-    void cmdxg_Click();
-    void cmdbc_Click();
-    void cmdsc_Click();
+    void addRow();
+    void editRow();
+    void saveRows();
+    void deleteRow();
     void showRow(int row, const TypedBand& band);
     TypedBand typedRow(int row) const;
 

@@ -13,7 +13,7 @@ RateBandsScreen::RateBandsScreen(AppState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
     , m_editor(new BandEditor(BandStore::tables(state.DbConn), this))
-    , m_cmdgy(new QPushButton(tr("刷 新"), this))
+    , m_reloadButton(new QPushButton(tr("刷 新"), this))
 {
     setObjectName(QStringLiteral("RateBandsScreen"));
     setWindowTitle(tr("设定时段收费"));
@@ -26,18 +26,19 @@ RateBandsScreen::RateBandsScreen(AppState& state, QWidget* parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    m_cmdgy->setObjectName(QStringLiteral("cmdgy"));
-    m_cmdgy->setAutoDefault(false);
+    m_reloadButton->setObjectName(QStringLiteral("reloadButton"));
+    m_reloadButton->setAutoDefault(false);
     auto* schemes = new QPushButton(tr("设定计费方案"), this);
-    schemes->setObjectName(QStringLiteral("Command1"));
+    schemes->setObjectName(QStringLiteral("schemesButton"));
     schemes->setAutoDefault(false);
-    connect(m_cmdgy, &QPushButton::clicked, this, &RateBandsScreen::openRS);
-    connect(schemes, &QPushButton::clicked, this, &RateBandsScreen::Command1_Click);
+    connect(m_reloadButton, &QPushButton::clicked, this, &RateBandsScreen::reload);
+    connect(schemes, &QPushButton::clicked, this, &RateBandsScreen::openSchemes);
     connect(m_editor, &BandEditor::closeRequested, this, &QDialog::reject);
-    connect(m_editor, &BandEditor::editingChanged, m_cmdgy, [this](bool editing) { m_cmdgy->setEnabled(!editing); });
+    connect(m_editor, &BandEditor::editingChanged, m_reloadButton,
+            [this](bool editing) { m_reloadButton->setEnabled(!editing); });
 
     auto* extra = new QHBoxLayout;
-    extra->addWidget(m_cmdgy);
+    extra->addWidget(m_reloadButton);
     extra->addStretch();
     extra->addWidget(schemes);
     auto* layout = new QVBoxLayout(this);
@@ -46,15 +47,15 @@ RateBandsScreen::RateBandsScreen(AppState& state, QWidget* parent)
     layout->addLayout(extra);
 }
 
-void RateBandsScreen::openRS()
+void RateBandsScreen::reload()
 {
     m_editor->reload();
 }
 
-void RateBandsScreen::Command1_Click()
+void RateBandsScreen::openSchemes()
 {
     RateSchemesScreen schemes(m_state, this);
     schemes.exec();
     // An assignment there changed the bands shown here.
-    openRS();
+    reload();
 }

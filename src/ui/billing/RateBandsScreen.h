@@ -15,10 +15,10 @@ public:
     explicit RateBandsScreen(AppState& state, QWidget* parent = nullptr);
 
 private:
-    void openRS();
-    void Command1_Click();
+    void reload();
+    void openSchemes();
 
     AppState& m_state;
     BandEditor* m_editor;
-    QPushButton* m_cmdgy;
+    QPushButton* m_reloadButton;
 };

@@ -37,40 +37,40 @@ RateSchemesScreen::RateSchemesScreen(AppState& state, QWidget* parent)
     resize(820, 560);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
 
-    GXje();
+    upgradeSchemes();
     m_tabs->addTab(buildSchemeTab(), tr("计费方案"));
     m_tabs->addTab(buildTablesTab(), tr("分配到台位"));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab == 1)
-            getZh();
+            loadTables();
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
-    getFa();
+    loadSchemes();
 }
 
 QWidget* RateSchemesScreen::buildSchemeTab()
 {
     auto* tab = new QWidget(m_tabs);
-    m_dataFA = new QComboBox(tab);
-    m_dataFA->setObjectName(QStringLiteral("DataFA"));
-    m_dataFA->setMinimumWidth(220);
+    m_schemeCombo = new QComboBox(tab);
+    m_schemeCombo->setObjectName(QStringLiteral("schemeCombo"));
+    m_schemeCombo->setMinimumWidth(220);
     m_editor = new BandEditor(BandStore::scheme(m_state.DbConn, QString()), tab);
-    m_txtFa = new QLineEdit(tab);
-    m_txtFa->setObjectName(QStringLiteral("TxtFa"));
-    m_txtFa->setMaxLength(15);
-    QPushButton* save = button(QStringLiteral("Command3"), tr("保存计费方案"), tab);
-    connect(m_dataFA, &QComboBox::currentIndexChanged, this, &RateSchemesScreen::OpenFa);
+    m_newSchemeEdit = new QLineEdit(tab);
+    m_newSchemeEdit->setObjectName(QStringLiteral("newSchemeEdit"));
+    m_newSchemeEdit->setMaxLength(15);
+    QPushButton* save = button(QStringLiteral("addSchemeButton"), tr("保存计费方案"), tab);
+    connect(m_schemeCombo, &QComboBox::currentIndexChanged, this, &RateSchemesScreen::showScheme);
     connect(m_editor, &BandEditor::closeRequested, this, &QDialog::reject);
-    connect(save, &QPushButton::clicked, this, &RateSchemesScreen::Command3_Click);
+    connect(save, &QPushButton::clicked, this, &RateSchemesScreen::addScheme);
 
     auto* chooser = new QHBoxLayout;
     chooser->addWidget(new QLabel(tr("计费方案："), tab));
-    chooser->addWidget(m_dataFA);
+    chooser->addWidget(m_schemeCombo);
     chooser->addStretch();
     auto* adding = new QHBoxLayout;
     adding->addWidget(new QLabel(tr("新增计费方案名称："), tab));
-    adding->addWidget(m_txtFa);
+    adding->addWidget(m_newSchemeEdit);
     adding->addWidget(save);
     adding->addStretch();
     auto* layout = new QVBoxLayout(tab);
@@ -83,61 +83,61 @@ QWidget* RateSchemesScreen::buildSchemeTab()
 QWidget* RateSchemesScreen::buildTablesTab()
 {
     auto* tab = new QWidget(m_tabs);
-    m_listVzh = new QTreeWidget(tab);
-    m_listVzh->setObjectName(QStringLiteral("ListVzh"));
-    m_listVzh->setRootIsDecorated(false);
-    m_listVzh->setHeaderLabels({tr("台位")});
-    QPushButton* assign = button(QStringLiteral("Command4"), tr("保存当前设定计费方案"), tab);
-    connect(assign, &QPushButton::clicked, this, &RateSchemesScreen::Command4_Click);
+    m_tableList = new QTreeWidget(tab);
+    m_tableList->setObjectName(QStringLiteral("tableList"));
+    m_tableList->setRootIsDecorated(false);
+    m_tableList->setHeaderLabels({tr("台位")});
+    QPushButton* assign = button(QStringLiteral("assignSchemeButton"), tr("保存当前设定计费方案"), tab);
+    connect(assign, &QPushButton::clicked, this, &RateSchemesScreen::assignScheme);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(assign);
     auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(m_listVzh, 1);
+    layout->addWidget(m_tableList, 1);
     layout->addLayout(buttons);
     return tab;
 }
 
-void RateSchemesScreen::GXje()
+void RateSchemesScreen::upgradeSchemes()
 {
     if (const Result result = RateSchemes::upgrade(m_state.DbConn); !result)
         showError(result);
 }
 
-void RateSchemesScreen::getFa()
+void RateSchemesScreen::loadSchemes()
 {
     QStringList names;
     if (const Result result = RateSchemes::names(m_state.DbConn, names); !result)
         showError(result);
-    const QString chosen = m_dataFA->currentText();
-    const QSignalBlocker quiet(m_dataFA);
-    m_dataFA->clear();
-    m_dataFA->addItems(names);
-    m_dataFA->setCurrentIndex(qMax(0, names.indexOf(chosen)));
-    OpenFa();
+    const QString chosen = m_schemeCombo->currentText();
+    const QSignalBlocker quiet(m_schemeCombo);
+    m_schemeCombo->clear();
+    m_schemeCombo->addItems(names);
+    m_schemeCombo->setCurrentIndex(qMax(0, names.indexOf(chosen)));
+    showScheme();
 }
 
-void RateSchemesScreen::OpenFa()
+void RateSchemesScreen::showScheme()
 {
-    m_editor->setStore(BandStore::scheme(m_state.DbConn, m_dataFA->currentText()));
+    m_editor->setStore(BandStore::scheme(m_state.DbConn, m_schemeCombo->currentText()));
 }
 
-void RateSchemesScreen::getZh()
+void RateSchemesScreen::loadTables()
 {
     QList<RateSchemes::Table> tables;
     if (const Result result = RateSchemes::tables(m_state.DbConn, tables); !result)
         showError(result);
-    m_listVzh->clear();
+    m_tableList->clear();
     for (const RateSchemes::Table& table : std::as_const(tables)) {
-        auto* item = new QTreeWidgetItem(m_listVzh, {table.mc});
+        auto* item = new QTreeWidgetItem(m_tableList, {table.mc});
         item->setData(0, Qt::UserRole, table.zhao);
         item->setCheckState(0, Qt::Unchecked);
     }
 }
 
-void RateSchemesScreen::Command3_Click()
+void RateSchemesScreen::addScheme()
 {
-    const QString name = m_txtFa->text().trimmed();
+    const QString name = m_newSchemeEdit->text().trimmed();
     if (name.isEmpty())
         return;
     bool existed = false;
@@ -150,18 +150,18 @@ void RateSchemesScreen::Command3_Click()
         return;
     }
     Messages::exclamation(tr("新方案保存完成！"));
-    m_txtFa->clear();
-    getFa();
+    m_newSchemeEdit->clear();
+    loadSchemes();
 }
 
-void RateSchemesScreen::Command4_Click()
+void RateSchemesScreen::assignScheme()
 {
-    const QString name = m_dataFA->currentText();
+    const QString name = m_schemeCombo->currentText();
     if (name.isEmpty() || !Messages::ask(tr("%1分配给选中台位吗？").arg(name)))
         return;
     QList<int> tables;
-    for (int i = 0; i < m_listVzh->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = m_listVzh->topLevelItem(i);
+    for (int i = 0; i < m_tableList->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_tableList->topLevelItem(i);
         if (item->checkState(0) == Qt::Checked)
             tables.append(item->data(0, Qt::UserRole).toInt());
     }

@@ -24,17 +24,17 @@ public:
 private:
     QWidget* buildSchemeTab();
     QWidget* buildTablesTab();
-    void GXje();
-    void getFa();
-    void OpenFa();
-    void getZh();
-    void Command3_Click();
-    void Command4_Click();
+    void upgradeSchemes();
+    void loadSchemes();
+    void showScheme();
+    void loadTables();
+    void addScheme();
+    void assignScheme();
 
     AppState& m_state;
     QTabWidget* m_tabs;
-    QComboBox* m_dataFA = nullptr;
+    QComboBox* m_schemeCombo = nullptr;
     BandEditor* m_editor = nullptr;
-    QLineEdit* m_txtFa = nullptr;
-    QTreeWidget* m_listVzh = nullptr;
+    QLineEdit* m_newSchemeEdit = nullptr;
+    QTreeWidget* m_tableList = nullptr;
 };

@@ -115,18 +115,18 @@ void BoardMenus::buildMenus()
         m_run(BoardCommand::Lock);
     })->setShortcut(Qt::Key_F12);
     guard(addItem(set, QStringLiteral("mset_1"), tr("&2.台位设置"), [this] { open<TableDefinitionsScreen>(); }),
-          &OperatorRights::zhda, 'B');
+          &OperatorRights::memberRights, 'B');
     set->addSeparator();
     addItem(set, QStringLiteral("mset_3"), tr("&3.换    班"), [this] { Q_EMIT shiftChangeRequested(); });
     guard(addItem(set, QStringLiteral("mset_4"), tr("&4.台位时段收费标准设置"), [this] { open<RateBandsScreen>(); }),
-          &OperatorRights::zhda, 'C');
+          &OperatorRights::memberRights, 'C');
     guard(addItem(set, QStringLiteral("mset_5"), tr("&5.系统参数设置"), [this] { open<ParametersScreen>(); }),
-          &OperatorRights::zhda, 'E');
+          &OperatorRights::memberRights, 'E');
     guard(addItem(set, QStringLiteral("mset_6"), tr("&6.清空历史数据"), [this] { open<HistoryClearingScreen>(); }),
-          &OperatorRights::zhda, 'D');
+          &OperatorRights::memberRights, 'D');
     set->addSeparator();
     guard(addItem(set, QStringLiteral("mset_9"), tr("&8.计费方案设定"), [this] { open<RateSchemesScreen>(); }),
-          &OperatorRights::zhda, 'F');
+          &OperatorRights::memberRights, 'F');
     addItem(set, QStringLiteral("mset_10"), tr("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
     addItem(set, QStringLiteral("mset_11"), tr("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
     addItem(set, QStringLiteral("mset_12"), tr("退出系统"), [this] { Q_EMIT exitRequested(); });
@@ -134,7 +134,7 @@ void BoardMenus::buildMenus()
     QMenu* members = bar->addMenu(tr("会员管理(&M)"));
     members->setObjectName(QStringLiteral("menu_mage"));
     guard(addItem(members, QStringLiteral("gl_0"), tr("&1.会员登记"), [this] { open<MemberListScreen>(); }),
-          &OperatorRights::zhda, 'A');
+          &OperatorRights::memberRights, 'A');
 
     QMenu* business = bar->addMenu(tr("营业管理"));
     business->setObjectName(QStringLiteral("menu_yy"));
@@ -182,29 +182,29 @@ void BoardMenus::buildMenus()
     QMenu* goods = bar->addMenu(tr("商品管理(&D)"));
     goods->setObjectName(QStringLiteral("menuspgl"));
     guard(addItem(goods, QStringLiteral("spgl_0"), tr("&1.商品类别设置"), [this] { open<CatalogueScreen>(); }),
-          &OperatorRights::fjda, 'A');
+          &OperatorRights::goodsRights, 'A');
     goods->addSeparator();
     guard(addItem(goods, QStringLiteral("spgl_2"), tr("&2.商品进货"),
                   [this] { openDocuments(GoodsDocument::Kind::Purchase); }),
-          &OperatorRights::fjda, 'B');
+          &OperatorRights::goodsRights, 'B');
     goods->addSeparator();
     guard(addItem(goods, QStringLiteral("spgl_4"), tr("&3.商品销售"),
                   [this] { openDocuments(GoodsDocument::Kind::Sale); }),
-          &OperatorRights::fjda, 'C');
+          &OperatorRights::goodsRights, 'C');
     goods->addSeparator();
     addItem(goods, QStringLiteral("spgl_6"), tr("&4.商品盘点"), [this] { open<StockBalanceScreen>(); });
 
     QMenu* queries = bar->addMenu(tr("数据查询(&F)"));
     queries->setObjectName(QStringLiteral("menu_FIND"));
     guard(addItem(queries, QStringLiteral("find_0"), tr("&1.当前班次营业报告"), [this] { open<ShiftReportScreen>(); }),
-          &OperatorRights::xtgl, 'A');
+          &OperatorRights::reportRights, 'A');
     guard(addItem(queries, QStringLiteral("find_1"), tr("&2.当日营业报告"), [this] { open<DayReportScreen>(); }),
-          &OperatorRights::xtgl, 'B');
+          &OperatorRights::reportRights, 'B');
     queries->addSeparator();
     guard(addItem(queries, QStringLiteral("find_3"), tr("&3.营业收入统计"), [this] { open<IncomeStatisticsScreen>(); }),
-          &OperatorRights::xtgl, 'C');
+          &OperatorRights::reportRights, 'C');
     guard(addItem(queries, QStringLiteral("find_4"), tr("&4.商品销售统计"), [this] { open<GoodsStatisticsScreen>(); }),
-          &OperatorRights::xtgl, 'D');
+          &OperatorRights::reportRights, 'D');
     queries->addSeparator();
     addItem(queries, QStringLiteral("find_6"), tr("&5.会员消费明细"), [this] { open<ConsumptionDetailScreen>(); });
     addItem(queries, QStringLiteral("find_7"), tr("&6.会员消费汇总"), [this] { open<ConsumptionTotalsScreen>(); });
@@ -212,11 +212,11 @@ void BoardMenus::buildMenus()
     QMenu* operators = bar->addMenu(tr("操作员管理(&O)"));
     operators->setObjectName(QStringLiteral("menuczy"));
     guard(addItem(operators, QStringLiteral("czygl_0"), tr("&1.操作员设置"), [this] { open<OperatorRightsScreen>(); }),
-          &OperatorRights::zwcl, 'A');
+          &OperatorRights::operatorRights, 'A');
     operators->addSeparator();
     addItem(operators, QStringLiteral("czygl_2"), tr("&2.操作员口令变更"), [this] { open<PasswordChangeDialog>(); });
     guard(addItem(operators, QStringLiteral("czygl_3"), tr("&3.操员日志"), [this] { open<OperatorLogScreen>(); }),
-          &OperatorRights::zwcl, 'B');
+          &OperatorRights::operatorRights, 'B');
 
     QMenu* help = bar->addMenu(tr("帮助(&H)"));
     help->setObjectName(QStringLiteral("menu_help"));

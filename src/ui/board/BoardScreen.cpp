@@ -203,7 +203,7 @@ void BoardScreen::startUp()
         showError(result);
         return;
     }
-    m_panel->discount->setReadOnly(!(self && self->zk && *self->zk > 0));
+    m_panel->discount->setReadOnly(!(self && self->discountLimit && *self->discountLimit > 0));
     OperatorRights rights;
     result = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
     if (!result) {
@@ -471,7 +471,7 @@ void BoardScreen::runOnTableInUse(BoardCommand command)
     if (!m_current)
         return;
     Result checked = Result::success();
-    const bool inUse = IsZhUse(m_state.DbConn, currentTable(), &checked);
+    const bool inUse = isTableInUse(m_state.DbConn, currentTable(), &checked);
     if (!checked)
         showError(checked);
     if (!inUse)
@@ -633,7 +633,7 @@ void BoardScreen::enterCard()
     if (row >= 0) {
         selectRow(row);
         const QString number = QString::number(found->number);
-        if (IsZhUse(m_state.DbConn, number)) {
+        if (isTableInUse(m_state.DbConn, number)) {
             if (Messages::askDefaultNo(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->name)))
                 runCommand(BoardCommand::Checkout);
         } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->name))) {

@@ -98,31 +98,31 @@ QWidget* ConsumptionScreen::buildConditionTab()
     for (int i = 0; i < ConditionRows; ++i)
         addConditionRow(grid, i);
 
-    m_text4 = new QLineEdit(tab);
-    m_text4->setObjectName(QStringLiteral("Text4"));
-    m_text4->setReadOnly(true);
+    m_conditionText = new QLineEdit(tab);
+    m_conditionText->setObjectName(QStringLiteral("conditionText"));
+    m_conditionText->setReadOnly(true);
     auto* shown = new QHBoxLayout;
     shown->addWidget(new QLabel(tr("查询条件："), tab));
-    shown->addWidget(m_text4, 1);
+    shown->addWidget(m_conditionText, 1);
 
-    auto* cmdfind = button("cmdfind", tr("查询(&F)"), tab);
-    connect(cmdfind, &QPushButton::clicked, this, [this] { find(); });
-    auto* clear = button("cmdclear", tr("清除(&C)"), tab);
-    connect(clear, &QPushButton::clicked, this, [this] { txtsjclear(); });
-    auto* cmdview = button("cmdview", tr("预览(&V)"), tab);
-    connect(cmdview, &QPushButton::clicked, this, [this] { printView(); });
-    auto* cmdprint = button("Cmdprint", tr("打印(&P)"), tab);
-    connect(cmdprint, &QPushButton::clicked, this, [this] { print(); });
-    m_printButtons = {cmdview, cmdprint};
-    auto* cmdquit = button("Cmdquit", tr("退出(&X)"), tab);
-    connect(cmdquit, &QPushButton::clicked, this, [this] { reject(); });
+    auto* findButton = button("findButton", tr("查询(&F)"), tab);
+    connect(findButton, &QPushButton::clicked, this, [this] { find(); });
+    auto* clear = button("clearButton", tr("清除(&C)"), tab);
+    connect(clear, &QPushButton::clicked, this, [this] { clearConditions(); });
+    auto* viewButton = button("viewButton", tr("预览(&V)"), tab);
+    connect(viewButton, &QPushButton::clicked, this, [this] { printView(); });
+    auto* printButton = button("printButton", tr("打印(&P)"), tab);
+    connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+    m_printButtons = {viewButton, printButton};
+    auto* quitButton = button("quitButton", tr("退出(&X)"), tab);
+    connect(quitButton, &QPushButton::clicked, this, [this] { reject(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdfind);
+    buttons->addWidget(findButton);
     buttons->addWidget(clear);
-    buttons->addWidget(cmdview);
-    buttons->addWidget(cmdprint);
-    buttons->addWidget(cmdquit);
+    buttons->addWidget(viewButton);
+    buttons->addWidget(printButton);
+    buttons->addWidget(quitButton);
 
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(16, 12, 16, 12);
@@ -138,20 +138,20 @@ void ConsumptionScreen::addConditionRow(QGridLayout* grid, int i)
 {
     QWidget* tab = grid->parentWidget();
     auto* field = new QComboBox(tab);
-    field->setObjectName(indexed("DataCombo1", i));
+    field->setObjectName(indexed("fieldCombo", i));
     field->setMinimumWidth(150);
     auto* op = new QComboBox(tab);
-    op->setObjectName(indexed("Combo1", i));
+    op->setObjectName(indexed("operatorCombo", i));
     op->addItems(ConsumptionCondition::operators());
     auto* value = new QLineEdit(tab);
-    value->setObjectName(indexed("txtsj", i));
+    value->setObjectName(indexed("valueEdit", i));
     auto* joiner = new QComboBox(tab);
-    joiner->setObjectName(indexed("Combljtj", i));
+    joiner->setObjectName(indexed("joinerCombo", i));
     joiner->addItem(tr("并且"), QStringLiteral("and"));
     joiner->addItem(tr("或者"), QStringLiteral("or"));
     joiner->setEnabled(false);
     auto* hidden = new QLineEdit(QStringLiteral("and"), tab);
-    hidden->setObjectName(indexed("Txttj", i));
+    hidden->setObjectName(indexed("joinerEdit", i));
     hidden->hide();
 
     connect(value, &QLineEdit::textChanged, joiner,
@@ -163,26 +163,26 @@ void ConsumptionScreen::addConditionRow(QGridLayout* grid, int i)
     grid->addWidget(op, i + 1, 1);
     grid->addWidget(value, i + 1, 2);
     grid->addWidget(joiner, i + 1, 3);
-    m_dataCombo1.append(field);
-    m_combo1.append(op);
-    m_txtsj.append(value);
-    m_combljtj.append(joiner);
-    m_txttj.append(hidden);
+    m_fieldCombos.append(field);
+    m_operatorCombos.append(op);
+    m_valueEdits.append(value);
+    m_joinerCombos.append(joiner);
+    m_joinerEdits.append(hidden);
 }
 
 QWidget* ConsumptionScreen::buildResultTab()
 {
     auto* tab = new QWidget(m_tabs);
     m_rows = new QSqlQueryModel(this);
-    m_msFl = new QTableView(tab);
-    m_msFl->setObjectName(QStringLiteral("MsFl"));
-    m_msFl->setModel(m_rows);
-    m_msFl->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_msFl->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_msFl->verticalHeader()->setDefaultSectionSize(24);
+    m_resultGrid = new QTableView(tab);
+    m_resultGrid->setObjectName(QStringLiteral("resultGrid"));
+    m_resultGrid->setModel(m_rows);
+    m_resultGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_resultGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultGrid->verticalHeader()->setDefaultSectionSize(24);
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_msFl);
+    layout->addWidget(m_resultGrid);
     return tab;
 }
 
@@ -196,39 +196,39 @@ void ConsumptionScreen::loadConditionFields()
     for (const ConsumptionCondition::Field& field : std::as_const(m_fields))
         captions.append(field.caption.trimmed());
     for (int i = 0; i < ConditionRows; ++i) {
-        m_dataCombo1.at(i)->addItems(captions);
-        m_dataCombo1.at(i)->setCurrentIndex(i < captions.size() ? i : -1);
+        m_fieldCombos.at(i)->addItems(captions);
+        m_fieldCombos.at(i)->setCurrentIndex(i < captions.size() ? i : -1);
     }
 }
 
-void ConsumptionScreen::txtsjclear()
+void ConsumptionScreen::clearConditions()
 {
-    for (QLineEdit* value : std::as_const(m_txtsj))
+    for (QLineEdit* value : std::as_const(m_valueEdits))
         value->clear();
-    m_text4->clear();
+    m_conditionText->clear();
 }
 
 QList<ConsumptionCondition::Row> ConsumptionScreen::typedRows() const
 {
     QList<ConsumptionCondition::Row> rows;
     for (int i = 0; i < ConditionRows; ++i)
-        rows.append({m_dataCombo1.at(i)->currentText(), m_combo1.at(i)->currentText(), m_txtsj.at(i)->text(),
-                     m_txttj.at(i)->text()});
+        rows.append({m_fieldCombos.at(i)->currentText(), m_operatorCombos.at(i)->currentText(),
+                     m_valueEdits.at(i)->text(), m_joinerEdits.at(i)->text()});
     return rows;
 }
 
-bool ConsumptionScreen::strtjset(ConsumptionCondition::Condition* condition)
+bool ConsumptionScreen::readCondition(ConsumptionCondition::Condition* condition)
 {
     int badRow = -1;
-    const Result built = ConsumptionCondition::strtjset(typedRows(), m_fields, condition, &badRow);
-    m_text4->setText(condition->readable);
+    const Result built = ConsumptionCondition::build(typedRows(), m_fields, condition, &badRow);
+    m_conditionText->setText(condition->readable);
     if (built)
         return true;
     Messages::exclamation(built.message(), windowTitle());
     if (badRow >= 0) {
         m_tabs->setCurrentIndex(0);
-        m_txtsj.at(badRow)->setFocus();
-        m_txtsj.at(badRow)->selectAll();
+        m_valueEdits.at(badRow)->setFocus();
+        m_valueEdits.at(badRow)->selectAll();
     }
     return false;
 }
@@ -236,7 +236,7 @@ bool ConsumptionScreen::strtjset(ConsumptionCondition::Condition* condition)
 bool ConsumptionScreen::find()
 {
     ConsumptionCondition::Condition condition;
-    if (!strtjset(&condition))
+    if (!readCondition(&condition))
         return false;
     if (const Result ran = ConsumptionQuery::run(m_state.DbConn, m_kind, condition, m_rows); !ran) {
         showError(ran);
@@ -247,7 +247,7 @@ bool ConsumptionScreen::find()
         Messages::information(tr("没有符合条件的记录。"), windowTitle());
         return true;
     }
-    ListingGrid::layOut(m_msFl, m_state.DbConn, ConsumptionQuery::listCode(m_kind));
+    ListingGrid::layOut(m_resultGrid, m_state.DbConn, ConsumptionQuery::listCode(m_kind));
     m_tabs->setCurrentIndex(1);
     return true;
 }

@@ -46,9 +46,9 @@ private:
     QWidget* buildResultTab();
     void addConditionRow(QGridLayout* grid, int i);
     void loadConditionFields();
-    void txtsjclear();
+    void clearConditions();
     QList<ConsumptionCondition::Row> typedRows() const;
-    bool strtjset(ConsumptionCondition::Condition* condition);
+    bool readCondition(ConsumptionCondition::Condition* condition);
     void enablePrinting(bool enabled);
     void printView();
     void print();
@@ -58,13 +58,13 @@ private:
     QList<ConsumptionCondition::Field> m_fields;
 
     QTabWidget* m_tabs = nullptr;
-    QList<QComboBox*> m_dataCombo1;
-    QList<QComboBox*> m_combo1;
-    QList<QLineEdit*> m_txtsj;
-    QList<QComboBox*> m_combljtj;
-    QList<QLineEdit*> m_txttj;
-    QLineEdit* m_text4 = nullptr;
-    QTableView* m_msFl = nullptr;
+    QList<QComboBox*> m_fieldCombos;
+    QList<QComboBox*> m_operatorCombos;
+    QList<QLineEdit*> m_valueEdits;
+    QList<QComboBox*> m_joinerCombos;
+    QList<QLineEdit*> m_joinerEdits;
+    QLineEdit* m_conditionText = nullptr;
+    QTableView* m_resultGrid = nullptr;
     QList<QAction*> m_printKeys;
     QList<QPushButton*> m_printButtons;
     QSqlQueryModel* m_rows = nullptr;

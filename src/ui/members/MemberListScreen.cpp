@@ -110,12 +110,12 @@ void MemberListScreen::addToolbarKeys(KeyToolbar* toolbar)
     };
     noAction(toolbar->addKey("Prinview", tr("预览"), QStyle::SP_FileDialogContentsView, [] {}));
     noAction(toolbar->addKey("Print", tr("打印"), QStyle::SP_DialogSaveButton, [] {}));
-    toolbar->addKey("Add", tr("增加"), QStyle::SP_FileIcon, [this] { Add(); });
-    toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogInfoView, [this] { Edit(); });
-    toolbar->addKey("Del", tr("删除"), QStyle::SP_TrashIcon, [this] { Del(); });
+    toolbar->addKey("Add", tr("增加"), QStyle::SP_FileIcon, [this] { addMember(); });
+    toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogInfoView, [this] { editMember(); });
+    toolbar->addKey("Del", tr("删除"), QStyle::SP_TrashIcon, [this] { deleteMember(); });
     // Set apart, so that a hand reaching for the top-up does not land on the deletion.
     toolbar->addSeparator();
-    toolbar->addKey("AddMoney", tr("存款"), QStyle::SP_ArrowUp, [this] { AddMoney(); });
+    toolbar->addKey("AddMoney", tr("存款"), QStyle::SP_ArrowUp, [this] { topUp(); });
     toolbar->addSeparator();
     QAction* find = toolbar->addKey("Find", tr("查询"), QStyle::SP_FileDialogDetailedView, [] {});
     find->setToolTip(tr("查找"));
@@ -166,7 +166,7 @@ QString MemberListScreen::currentName() const
     return m_model->nameAt(currentRow());
 }
 
-void MemberListScreen::Add()
+void MemberListScreen::addMember()
 {
     MemberFormScreen form(m_state, QString(), this);
     form.exec();
@@ -175,7 +175,7 @@ void MemberListScreen::Add()
 
 // The form stays open beside the list while the operator edits, and the list
 // shows the saved member once the form is closed.
-void MemberListScreen::Edit()
+void MemberListScreen::editMember()
 {
     if (currentRow() < 0)
         return;
@@ -185,7 +185,7 @@ void MemberListScreen::Edit()
     form->show();
 }
 
-void MemberListScreen::Del()
+void MemberListScreen::deleteMember()
 {
     if (currentRow() < 0)
         return;
@@ -205,7 +205,7 @@ void MemberListScreen::Del()
     goToRow(m_model->rowCount() > 0 ? 0 : -1);
 }
 
-void MemberListScreen::AddMoney()
+void MemberListScreen::topUp()
 {
     if (currentRow() < 0) {
         Messages::exclamation(tr("没有会员可以存款！"));

@@ -37,10 +37,10 @@ private:
     void refresh();
     void goToRow(int row);
     int currentRow() const;
-    void Add();
-    void Edit();
-    void Del();
-    void AddMoney();
+    void addMember();
+    void editMember();
+    void deleteMember();
+    void topUp();
     void startCalculator();
 
     AppState& m_state;

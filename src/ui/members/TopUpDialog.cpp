@@ -23,38 +23,40 @@ QLineEdit* box(const char* name, QWidget* parent)
 
 } // namespace
 
-TopUpDialog::TopUpDialog(AppState& state, const QString& khao, const QString& yhm, QWidget* parent)
+TopUpDialog::TopUpDialog(AppState& state, const QString& card, const QString& name, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_txtkhao(box("Txtkhao", this))
-    , m_txtyhm(box("Txtyhm", this))
-    , m_txtje(box("Txtje", this))
-    , m_txtSFje(box("TxtSFje", this))
+    , m_cardEdit(box("cardEdit", this))
+    , m_nameEdit(box("nameEdit", this))
+    , m_creditedEdit(box("creditedEdit", this))
+    , m_paidEdit(box("paidEdit", this))
 {
     setObjectName(QStringLiteral("TopUpDialog"));
     setWindowTitle(tr("会员增加款"));
-    m_txtkhao->setText(khao);
-    m_txtkhao->setReadOnly(true);
-    m_txtyhm->setText(yhm);
-    m_txtyhm->setReadOnly(true);
+    m_cardEdit->setText(card);
+    m_cardEdit->setReadOnly(true);
+    m_nameEdit->setText(name);
+    m_nameEdit->setReadOnly(true);
 
     auto* form = new QFormLayout;
     form->setVerticalSpacing(12);
-    form->addRow(tr("卡  号"), m_txtkhao);
-    form->addRow(tr("姓  名"), m_txtyhm);
-    form->addRow(tr("存入卡中金额"), m_txtje);
-    form->addRow(tr("实付金额"), m_txtSFje);
+    form->addRow(tr("卡  号"), m_cardEdit);
+    form->addRow(tr("姓  名"), m_nameEdit);
+    form->addRow(tr("存入卡中金额"), m_creditedEdit);
+    form->addRow(tr("实付金额"), m_paidEdit);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const QString captions[] = {tr("确定(&Y)"), tr("退出(&C)")};
-    for (int i = 0; i < 2; ++i) {
-        auto* button = new QPushButton(captions[i], this);
-        button->setObjectName(QStringLiteral("Com_key_") + QString::number(i));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, i] { Com_key_Click(i); });
-        buttons->addWidget(button);
-    }
+    auto* confirmButton = new QPushButton(tr("确定(&Y)"), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    confirmButton->setAutoDefault(false);
+    connect(confirmButton, &QPushButton::clicked, this, &TopUpDialog::confirm);
+    buttons->addWidget(confirmButton);
+    auto* exitButton = new QPushButton(tr("退出(&C)"), this);
+    exitButton->setObjectName(QStringLiteral("exitButton"));
+    exitButton->setAutoDefault(false);
+    connect(exitButton, &QPushButton::clicked, this, &TopUpDialog::reject);
+    buttons->addWidget(exitButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
@@ -64,19 +66,15 @@ TopUpDialog::TopUpDialog(AppState& state, const QString& khao, const QString& yh
     layout->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centerOnScreen(this);
-    m_txtje->setFocus();
+    m_creditedEdit->setFocus();
 }
 
-void TopUpDialog::Com_key_Click(int index)
+void TopUpDialog::confirm()
 {
-    if (index == 1) {
-        reject();
-        return;
-    }
-    if (m_txtje->text().trimmed().isEmpty())
+    if (m_creditedEdit->text().trimmed().isEmpty())
         return;
     const MemberTopUp::Outcome outcome =
-        MemberTopUp::topUp(m_state, {m_txtkhao->text(), m_txtje->text(), m_txtSFje->text()});
+        MemberTopUp::topUp(m_state, {m_cardEdit->text(), m_creditedEdit->text(), m_paidEdit->text()});
     if (showStopped(outcome.result, outcome.refusal))
         return;
     accept();

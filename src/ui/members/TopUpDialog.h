@@ -15,14 +15,14 @@ class TopUpDialog : public QDialog
     Q_OBJECT
 
 public:
-    TopUpDialog(AppState& state, const QString& khao, const QString& yhm, QWidget* parent = nullptr);
+    TopUpDialog(AppState& state, const QString& card, const QString& name, QWidget* parent = nullptr);
 
 private:
-    void Com_key_Click(int index);
+    void confirm();
 
     AppState& m_state;
-    QLineEdit* m_txtkhao;
-    QLineEdit* m_txtyhm;
-    QLineEdit* m_txtje;
-    QLineEdit* m_txtSFje;
+    QLineEdit* m_cardEdit;
+    QLineEdit* m_nameEdit;
+    QLineEdit* m_creditedEdit;
+    QLineEdit* m_paidEdit;
 };

@@ -73,7 +73,7 @@ void ReceiptPrinter::printReceipt(const Receipt& receipt, const QDateTime& print
 {
     for (const ReceiptOutput output : receiptOutputs(m_params.printerType, true)) {
         switch (output) {
-        case ReceiptOutput::RawPrinter: {
+        case ReceiptOutput::ReceiptPrinter: {
             auto printer = std::make_shared<RawReceiptPrinter>(settings);
             m_receiptPrinter.start([this, printer, receipt, at = printedAt] {
                 const Result result = printRawReceipt(receipt, at, *printer);
@@ -82,25 +82,25 @@ void ReceiptPrinter::printReceipt(const Receipt& receipt, const QDateTime& print
             });
             break;
         }
-        case ReceiptOutput::ptprint40: {
+        case ReceiptOutput::SystemPrinterLines: {
             QPrinter printer(QPrinter::HighResolution);
-            Q_EMIT printed(ptprint40(receipt, m_params, printer) ? Result::success() : printerFailure());
+            Q_EMIT printed(printReceiptLines(receipt, m_params, printer) ? Result::success() : printerFailure());
             break;
         }
-        case ReceiptOutput::ptprint:
-            Q_EMIT printed(ptprint(receipt, m_params, m_parent) ? Result::success() : printerFailure());
+        case ReceiptOutput::Report:
+            Q_EMIT printed(printBillReport(receipt, m_params, m_parent) ? Result::success() : printerFailure());
             break;
         }
     }
 }
 
-bool ptprint40(const Receipt& receipt, Parameters& params, QPrinter& printer)
+bool printReceiptLines(const Receipt& receipt, Parameters& params, QPrinter& printer)
 {
     params.printer2FontSize = receiptFontSize(params.printer2FontSize);
     return ReportRenderer(receiptLayout(receipt, params.printer2FontSize)).render(&printer);
 }
 
-bool ptprint(const Receipt& receipt, const Parameters& params, QWidget* parent)
+bool printBillReport(const Receipt& receipt, const Parameters& params, QWidget* parent)
 {
     const ReportDocument report = billReport(receipt);
     if (params.previewBill) {

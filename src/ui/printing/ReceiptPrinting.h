@@ -60,10 +60,10 @@ private:
 // The receipt as plain lines at the font size of "2型打印机字号设置", which
 // is corrected in params as well (see receiptFontSize). False when the
 // printer cannot be used.
-bool ptprint40(const Receipt& receipt, Parameters& params, QPrinter& printer);
+bool printReceiptLines(const Receipt& receipt, Parameters& params, QPrinter& printer);
 
 // The receipt as the report billReport: a modal preview when "账单是否预览"
 // is on; otherwise printed on the default printer, or on the one the
 // operator picks when "打印时是否要选择打印机" is on (cancelling prints
 // nothing). False when the printer cannot be used.
-bool ptprint(const Receipt& receipt, const Parameters& params, QWidget* parent);
+bool printBillReport(const Receipt& receipt, const Parameters& params, QWidget* parent);

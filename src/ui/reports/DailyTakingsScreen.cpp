@@ -37,10 +37,10 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     , m_kind(kind)
 {
     m_slipPrinter.setMaxThreadCount(1);
-    m_check1 = new QCheckBox(tr("使用专用打印机"), this);
-    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_slipPrinterCheck = new QCheckBox(tr("使用专用打印机"), this);
+    m_slipPrinterCheck->setObjectName(QStringLiteral("slipPrinterCheck"));
     choices()->addStretch();
-    choices()->addWidget(m_check1);
+    choices()->addWidget(m_slipPrinterCheck);
 
     grid()->setModel(&m_rows);
     NumberDelegate::install(grid(), {3, 4});
@@ -107,7 +107,7 @@ void DailyTakingsScreen::preview()
 
 void DailyTakingsScreen::print()
 {
-    if (!m_check1->isChecked()) {
+    if (!m_slipPrinterCheck->isChecked()) {
         if (!printReport(
                 takingsReport(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver)))
             Messages::exclamation(tr("报表没有打印：打印机不能使用。"));

@@ -44,7 +44,7 @@ private:
     TakingsSlip slip() const;
 
     Kind m_kind;
-    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_slipPrinterCheck = nullptr;
     QSqlQueryModel m_rows;
     // Text2, Text1 and Text4 as last shown, for printing.
     QString m_tableFees;

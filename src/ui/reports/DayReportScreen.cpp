@@ -25,36 +25,36 @@ DayReportScreen::DayReportScreen(AppState& state, QWidget* parent)
     : DailyTakingsScreen(state, Kind::Day, parent)
 {
     setObjectName(QStringLiteral("DayReportScreen"));
-    m_drc = picker(QStringLiteral("drc"), state.BusinessDate, this);
-    m_drc1 = picker(QStringLiteral("Drc1"), state.BusinessDate, this);
-    m_chckTime = new QCheckBox(tr("营业日日报使用时间条件"), this);
-    m_chckTime->setObjectName(QStringLiteral("ChckTime"));
-    connect(m_chckTime, &QCheckBox::toggled, this, &DayReportScreen::useTimeRange);
+    m_fromEdit = picker(QStringLiteral("fromEdit"), state.BusinessDate, this);
+    m_toEdit = picker(QStringLiteral("toEdit"), state.BusinessDate, this);
+    m_timeRangeCheck = new QCheckBox(tr("营业日日报使用时间条件"), this);
+    m_timeRangeCheck->setObjectName(QStringLiteral("timeRangeCheck"));
+    connect(m_timeRangeCheck, &QCheckBox::toggled, this, &DayReportScreen::useTimeRange);
 
     auto* from = new QLabel(tr("日期从"), this);
-    from->setBuddy(m_drc);
+    from->setBuddy(m_fromEdit);
     auto* to = new QLabel(tr("到"), this);
-    to->setBuddy(m_drc1);
+    to->setBuddy(m_toEdit);
     QBoxLayout* row = choices();
     row->insertWidget(0, from);
-    row->insertWidget(1, m_drc);
+    row->insertWidget(1, m_fromEdit);
     row->insertWidget(2, to);
-    row->insertWidget(3, m_drc1);
-    row->insertWidget(4, m_chckTime);
+    row->insertWidget(3, m_toEdit);
+    row->insertWidget(4, m_timeRangeCheck);
     query();
 }
 
 void DayReportScreen::useTimeRange(bool on)
 {
     const QString format = on ? QStringLiteral("yyyy-MM-dd HH:mm") : DateText::DateFormat;
-    m_drc->setDisplayFormat(format);
-    m_drc1->setDisplayFormat(format);
+    m_fromEdit->setDisplayFormat(format);
+    m_toEdit->setDisplayFormat(format);
 }
 
 DayTakings::Filter DayReportScreen::filter() const
 {
-    DayTakings::Filter chosen{m_drc->date(), QString(), std::nullopt};
-    if (m_chckTime->isChecked())
-        chosen.visitRange = std::make_pair(m_drc->dateTime(), m_drc1->dateTime());
+    DayTakings::Filter chosen{m_fromEdit->date(), QString(), std::nullopt};
+    if (m_timeRangeCheck->isChecked())
+        chosen.visitRange = std::make_pair(m_fromEdit->dateTime(), m_toEdit->dateTime());
     return chosen;
 }

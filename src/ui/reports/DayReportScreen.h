@@ -21,7 +21,7 @@ protected:
 private:
     void useTimeRange(bool on);
 
-    QDateTimeEdit* m_drc = nullptr;
-    QDateTimeEdit* m_drc1 = nullptr;
-    QCheckBox* m_chckTime = nullptr;
+    QDateTimeEdit* m_fromEdit = nullptr;
+    QDateTimeEdit* m_toEdit = nullptr;
+    QCheckBox* m_timeRangeCheck = nullptr;
 };

@@ -117,9 +117,9 @@ void StatisticsScreen::showRows()
     showTotals(IncomeAnalysis::money(m_analysis.tableFees), QString(), QString());
     m_rows->setRowCount(0);
     for (const IncomeAnalysis::Row& row : std::as_const(m_analysis.rows)) {
-        auto* amount = new QStandardItem(IncomeAnalysis::money(row.sumje));
+        auto* amount = new QStandardItem(IncomeAnalysis::money(row.amount));
         amount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_rows->appendRow({new QStandardItem(row.hzrc), amount});
+        m_rows->appendRow({new QStandardItem(row.label), amount});
     }
     if (m_analysis.rows.isEmpty())
         m_rows->setRowCount(EmptyRows);

@@ -67,12 +67,12 @@ TakingsScreen::TakingsScreen(AppState& state, const QString& caption, const QStr
     m_middle = new QHBoxLayout;
     m_middle->addWidget(m_grid, 1);
 
-    m_text5 = totalBox("Text5", this);
-    m_text5->setAlignment(Qt::AlignLeft);
-    m_text5->setText(state.OperatorName);
-    m_text2 = totalBox("Text2", this);
-    m_text1 = totalBox("Text1", this);
-    m_text4 = totalBox("Text4", this);
+    m_clerkEdit = totalBox("clerkEdit", this);
+    m_clerkEdit->setAlignment(Qt::AlignLeft);
+    m_clerkEdit->setText(state.OperatorName);
+    m_tableFeesEdit = totalBox("tableFeesEdit", this);
+    m_otherEdit = totalBox("otherEdit", this);
+    m_totalEdit = totalBox("totalEdit", this);
     auto* totals = new QGridLayout;
     const auto addBox = [&](int column, const QString& caption, QLineEdit* box) {
         auto* label = new QLabel(caption, this);
@@ -80,10 +80,10 @@ TakingsScreen::TakingsScreen(AppState& state, const QString& caption, const QStr
         totals->addWidget(label, 0, 2 * column, Qt::AlignRight);
         totals->addWidget(box, 0, 2 * column + 1);
     };
-    addBox(0, tr("营业员"), m_text5);
-    addBox(1, tr("台位费用现金"), m_text2);
-    addBox(2, tr("其他销费"), m_text1);
-    addBox(3, tr("合  计"), m_text4);
+    addBox(0, tr("营业员"), m_clerkEdit);
+    addBox(1, tr("台位费用现金"), m_tableFeesEdit);
+    addBox(2, tr("其他销费"), m_otherEdit);
+    addBox(3, tr("合  计"), m_totalEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 4, 10, 10);
@@ -103,14 +103,14 @@ void TakingsScreen::putBeside(QWidget* widget)
 
 void TakingsScreen::showTotals(const QString& tableFees, const QString& other, const QString& total)
 {
-    m_text2->setText(tableFees);
-    m_text1->setText(other);
-    m_text4->setText(total);
+    m_tableFeesEdit->setText(tableFees);
+    m_otherEdit->setText(other);
+    m_totalEdit->setText(total);
 }
 
 QString TakingsScreen::clerk() const
 {
-    return m_text5->text();
+    return m_clerkEdit->text();
 }
 
 void TakingsScreen::startCalculator()

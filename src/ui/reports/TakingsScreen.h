@@ -38,10 +38,10 @@ protected:
     AppState& m_state;
 
 private:
-    QLineEdit* m_text5 = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLineEdit* m_text1 = nullptr;
-    QLineEdit* m_text4 = nullptr;
+    QLineEdit* m_clerkEdit = nullptr;
+    QLineEdit* m_tableFeesEdit = nullptr;
+    QLineEdit* m_otherEdit = nullptr;
+    QLineEdit* m_totalEdit = nullptr;
     KeyToolbar* m_toolbar = nullptr;
     QBoxLayout* m_choices = nullptr;
     QBoxLayout* m_middle = nullptr;
