@@ -20,13 +20,13 @@ QString refusal(Owner owner, const TypedBand& typed, const QList<SavedBand>& oth
 {
     CheckedBand result;
     if (owner == Owner::Table) {
-        const std::optional<double> zhao = typedNumber(typed.zhao, 0);
-        if (!zhao || *zhao < 1 || *zhao > 32767)
+        const std::optional<double> tableNumber = typedNumber(typed.tableNumber, 0);
+        if (!tableNumber || *tableNumber < 1 || *tableNumber > 32767)
             return QCoreApplication::translate("BandCheck", "台号必须是大于0的整数！");
         const std::optional<double> units = typedNumber(typed.billingUnits, 0);
         if (!units || *units < 1 || *units > 9999)
             return QCoreApplication::translate("BandCheck", "计费单位必须是大于0的整数！");
-        result.zhao = static_cast<int>(*zhao);
+        result.tableNumber = static_cast<int>(*tableNumber);
         result.billingUnits = static_cast<int>(*units);
     }
     const std::optional<QTime> start = DateText::parseTime(typed.start.trimmed());

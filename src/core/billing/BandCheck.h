@@ -9,8 +9,8 @@
 // A band row as the operator typed it into an editor's grid.
 struct TypedBand
 {
-    QVariant id;  // null until the row is saved
-    QString zhao; // the table; empty for a band of a scheme
+    QVariant id;         // null until the row is saved
+    QString tableNumber; // the table; empty for a band of a scheme
     QString memberRate;
     QString nonMemberRate;
     QString start;
@@ -21,7 +21,7 @@ struct TypedBand
 // The values of a band that passed the check, ready to store.
 struct CheckedBand
 {
-    int zhao = 0;
+    int tableNumber = 0;
     QTime start;
     QTime end;
     double memberRate = 0;

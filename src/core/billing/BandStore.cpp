@@ -52,13 +52,14 @@ Result BandStore::load(QList<TypedBand>& rows) const
     return Result::success();
 }
 
-Result BandStore::others(int zhao, QList<SavedBand>& bands) const
+Result BandStore::others(int tableNumber, QList<SavedBand>& bands) const
 {
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     const Result result =
         m_owner == BandCheck::Owner::Table
-            ? Sql::exec(query, QStringLiteral("select id, kssj, jssj from jfbz where zhao=? order by id"), {zhao})
+            ? Sql::exec(query, QStringLiteral("select id, kssj, jssj from jfbz where zhao=? order by id"),
+                        {tableNumber})
             : Sql::exec(query, QStringLiteral("select id, kssj, jssj from jfbzfa where name=? order by id"),
                         {m_scheme});
     if (!result)
@@ -88,7 +89,7 @@ Result BandStore::save(TypedBand& row, QString* refusal) const
         *refusal = firstRefusal;
         return Result::success();
     }
-    if (const Result result = others(checked.zhao, saved); !result)
+    if (const Result result = others(checked.tableNumber, saved); !result)
         return result;
     *refusal = BandCheck::refusal(m_owner, row, saved, &checked);
     if (!refusal->isEmpty())
@@ -103,12 +104,12 @@ Result BandStore::save(TypedBand& row, QString* refusal) const
                      ? Sql::exec(query,
                                  QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
                                                 "values(?, ?, ?, ?, ?, ?, ?)"),
-                                 {checked.zhao, checked.memberRate, checked.nonMemberRate, start, end,
+                                 {checked.tableNumber, checked.memberRate, checked.nonMemberRate, start, end,
                                   checked.billingUnits, QStringLiteral("小时")})
                      : Sql::exec(query,
                                  QStringLiteral("update jfbz set zhao=?, hybz=?, fhybz=?, kssj=?, jssj=?, jfdw=? "
                                                 "where id=?"),
-                                 {checked.zhao, checked.memberRate, checked.nonMemberRate, start, end,
+                                 {checked.tableNumber, checked.memberRate, checked.nonMemberRate, start, end,
                                   checked.billingUnits, row.id});
     } else {
         result =

@@ -25,7 +25,7 @@ public:
 
 private:
     BandStore(const QSqlDatabase& db, BandCheck::Owner owner, const QString& scheme);
-    Result others(int zhao, QList<SavedBand>& bands) const;
+    Result others(int tableNumber, QList<SavedBand>& bands) const;
 
     QSqlDatabase m_db;
     BandCheck::Owner m_owner;

@@ -61,7 +61,7 @@ private:
 Result Settlement::price()
 {
     const QSqlDatabase& db = m_state.DbConn;
-    Result result = VisitRows::openRows(db, m_bill->zhao, &m_rows);
+    Result result = VisitRows::openRows(db, m_bill->tableNumber, &m_rows);
     if (!result)
         return result;
     if (m_rows.isEmpty())
@@ -82,10 +82,10 @@ Result Settlement::price()
     const DiscountRate discount = customer.discount ? DiscountRate(*customer.discount) : m_typed;
     m_bill->discount = discountText(discount.tenths());
     m_bill->start = *start;
-    const VisitToPrice visit{m_bill->zhao, *start, m_rows.first().nonMemberRate};
+    const VisitToPrice visit{m_bill->tableNumber, *start, m_rows.first().nonMemberRate};
     result = priceVisit(m_state, visit, customer.kind, discount, m_bill->end, &m_bill->charge);
     if (result)
-        result = TableGoods::price(db, m_bill->zhao, customer.hasCard(), &m_bill->goods);
+        result = TableGoods::price(db, m_bill->tableNumber, customer.hasCard(), &m_bill->goods);
     if (!result)
         return result;
 
@@ -104,7 +104,8 @@ Result Settlement::write() const
     const CheckoutCustomer& customer = *m_customer;
     const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
                                  DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.paymentMethod()};
-    Result result = VisitRows::close(m_state.DbConn, m_bill->zhao, m_rows, stamp, m_bill->charge, &m_bill->visitIds);
+    Result result =
+        VisitRows::close(m_state.DbConn, m_bill->tableNumber, m_rows, stamp, m_bill->charge, &m_bill->visitIds);
     if (result)
         result = chargeMember(customer);
     if (result)
@@ -139,7 +140,7 @@ Result Settlement::chargeMember(const CheckoutCustomer& customer) const
 Result Settlement::freeTable() const
 {
     return Sql::exec(m_state.DbConn, QStringLiteral("update zhdy set sybj=0, fwfl=0, tx=0 where zhao=?"),
-                     {m_bill->zhao});
+                     {m_bill->tableNumber});
 }
 
 QString noBandNowText(float rate)
@@ -155,9 +156,9 @@ QString noBandNowText(float rate)
 std::optional<DiscountRate> admit(const AppState& state, const Request& request, Bill* bill)
 {
     bill->end = Clock::now();
-    const std::optional<qint16> zhao = tableNumber(request.table);
+    const std::optional<qint16> number = tableNumber(request.table);
     std::optional<OpenVisit> open;
-    const Result found = zhao ? findOpenVisit(state.DbConn, *zhao, &open) : Result::success();
+    const Result found = number ? findOpenVisit(state.DbConn, *number, &open) : Result::success();
     if (!found) {
         bill->error = found;
         return std::nullopt;
@@ -166,7 +167,7 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
         bill->outcome = Outcome::NoOpenVisit;
         return std::nullopt;
     }
-    bill->zhao = *zhao;
+    bill->tableNumber = *number;
     const std::optional<DiscountRate> typed = DiscountRate::parse(request.discount);
     const DiscountCheck discount = typed ? checkDiscount(state.DbConn, state.OperatorName, *typed)
                                          : DiscountCheck{false, Notice::exclamation(DiscountTypingText)};

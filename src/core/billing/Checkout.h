@@ -45,7 +45,7 @@ struct Bill
     Notice discountRefusal;           // what the discount check says, for DiscountRefused
     bool provisional = false;         // made by quote: nothing was or will be written
 
-    qint16 zhao = 0;
+    qint16 tableNumber = 0;
     QString card;          // as settled; empty for a cash guest
     QString cardType;      // "现金" for a cash guest
     QString paymentMethod; // fkfs: "现金" or "刷卡"

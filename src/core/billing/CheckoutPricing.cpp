@@ -45,10 +45,10 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
     Result result = checkSettlementPlaces(places);
     RateBands bands;
     if (result)
-        result = bands.load(state.DbConn, visit.zhao);
+        result = bands.load(state.DbConn, visit.tableNumber);
     MinimumRules rules(state);
     if (result)
-        result = rules.read(QString::number(visit.zhao));
+        result = rules.read(QString::number(visit.tableNumber));
     BandSplit split;
     if (result)
         result =

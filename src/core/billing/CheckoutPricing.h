@@ -38,7 +38,7 @@ struct TimeCharge
 // The visit being settled, as opening left it.
 struct VisitToPrice
 {
-    qint16 zhao = 0;
+    qint16 tableNumber = 0;
     QDateTime start;
     float nonMemberRate = 0; // dj1: the non-member rate stored at opening
 };

@@ -4,10 +4,10 @@
 
 namespace {
 
-float rateAt(const QSqlDatabase& db, const QTime& timeOfDay, qint16 zhao, RateKind kind, Result* result)
+float rateAt(const QSqlDatabase& db, const QTime& timeOfDay, qint16 tableNumber, RateKind kind, Result* result)
 {
     RateBands bands;
-    const Result loaded = bands.load(db, zhao);
+    const Result loaded = bands.load(db, tableNumber);
     if (result)
         *result = loaded;
     const std::optional<RateBand> band = loaded ? bands.inForce(timeOfDay) : std::nullopt;
@@ -21,14 +21,14 @@ qint64 minuteOfDay(const QTime& t)
 
 } // namespace
 
-float memberRate(const QSqlDatabase& db, const QTime& timeOfDay, qint16 zhao, Result* result)
+float memberRate(const QSqlDatabase& db, const QTime& timeOfDay, qint16 tableNumber, Result* result)
 {
-    return rateAt(db, timeOfDay, zhao, RateKind::Member, result);
+    return rateAt(db, timeOfDay, tableNumber, RateKind::Member, result);
 }
 
-float guestRate(const QSqlDatabase& db, const QTime& timeOfDay, qint16 zhao, Result* result)
+float guestRate(const QSqlDatabase& db, const QTime& timeOfDay, qint16 tableNumber, Result* result)
 {
-    return rateAt(db, timeOfDay, zhao, RateKind::NonMember, result);
+    return rateAt(db, timeOfDay, tableNumber, RateKind::NonMember, result);
 }
 
 float minutesBetween(const QDateTime& from, const QDateTime& to)

@@ -25,12 +25,12 @@ MinimumRules::MinimumRules(const AppState& state)
 
 Result MinimumRules::read(const QString& table)
 {
-    const std::optional<qint16> zhao = tableNumber(table);
-    if (!zhao)
+    const std::optional<qint16> number = tableNumber(table);
+    if (!number)
         return BillingErrors::typeMismatch();
     QSqlQuery query(m_state.DbConn);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select zxjffz, zdxffz from zhdy where zhao=?"), {*zhao});
+    const Result result = Sql::exec(query, QStringLiteral("select zxjffz, zdxffz from zhdy where zhao=?"), {*number});
     if (!result)
         return result;
     if (!query.next()) {

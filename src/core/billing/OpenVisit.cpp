@@ -5,12 +5,12 @@
 #include "core/billing/BillingErrors.h"
 #include "core/billing/TableNumber.h"
 
-Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisit>* visit)
+Result findOpenVisit(const QSqlDatabase& db, qint16 number, std::optional<OpenVisit>* visit)
 {
     visit->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, OpenVisitQuery, {zhao});
+    const Result result = Sql::exec(query, OpenVisitQuery, {number});
     if (result && query.next())
         *visit = OpenVisit{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()};
     return result;
@@ -18,9 +18,9 @@ Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisi
 
 bool isTableInUse(const QSqlDatabase& db, const QString& table, Result* result)
 {
-    const std::optional<qint16> zhao = tableNumber(table);
+    const std::optional<qint16> number = tableNumber(table);
     std::optional<OpenVisit> visit;
-    const Result found = zhao ? findOpenVisit(db, *zhao, &visit) : BillingErrors::typeMismatch();
+    const Result found = number ? findOpenVisit(db, *number, &visit) : BillingErrors::typeMismatch();
     if (result)
         *result = found;
     return visit.has_value();

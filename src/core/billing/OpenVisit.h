@@ -23,7 +23,7 @@ inline const QString OpenVisitQuery =
         .arg(VisitCondition::open());
 
 // The open visit of the table with the lowest id, or nothing.
-Result findOpenVisit(const QSqlDatabase& db, qint16 zhao, std::optional<OpenVisit>* visit);
+Result findOpenVisit(const QSqlDatabase& db, qint16 tableNumber, std::optional<OpenVisit>* visit);
 
 // True when the table named by the text has an open visit. A text that names
 // no table, or a failed query, gives false and is described in *result.

@@ -17,13 +17,13 @@ float RateBand::rate(RateKind kind) const
     return 0;
 }
 
-Result RateBands::load(const QSqlDatabase& db, qint16 zhao)
+Result RateBands::load(const QSqlDatabase& db, qint16 tableNumber)
 {
     m_bands.clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result =
-        Sql::exec(query, QStringLiteral("select kssj, jssj, hybz, fhybz from jfbz where zhao=? order by id"), {zhao});
+    const Result result = Sql::exec(
+        query, QStringLiteral("select kssj, jssj, hybz, fhybz from jfbz where zhao=? order by id"), {tableNumber});
     if (!result)
         return result;
     QHash<QString, std::optional<QTime>> times;

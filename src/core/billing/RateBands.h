@@ -37,7 +37,7 @@ class RateBands
 public:
     // A band whose start or end does not read as a time of day contains no
     // time, as a null would in a comparison.
-    Result load(const QSqlDatabase& db, qint16 zhao);
+    Result load(const QSqlDatabase& db, qint16 tableNumber);
     // The bands of every table in use, in one statement; a table without
     // bands has no entry, which prices as an empty load does.
     static Result loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* bands);

@@ -86,14 +86,14 @@ Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, Q
             *refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
             return Result::success();
         }
-        for (int zhao : tables) {
-            result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {zhao});
+        for (int tableNumber : tables) {
+            result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {tableNumber});
             if (result)
                 result = Sql::exec(db,
                                    QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
                                                   "select ?, hybz, fhybz, kssj, jssj, 1, ? from jfbzfa "
                                                   "where name=? order by id"),
-                                   {zhao, QStringLiteral("小时"), name});
+                                   {tableNumber, QStringLiteral("小时"), name});
             if (!result)
                 return result;
         }

@@ -14,8 +14,8 @@ inline const QString FirstScheme = QStringLiteral("标准方案1");
 
 struct Table
 {
-    int zhao = 0;
-    QString mc;
+    int tableNumber = 0;
+    QString name; // mc
 };
 
 // Brings an older file up to the schemes: a file without jfbzfa gets it, a

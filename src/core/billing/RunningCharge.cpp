@@ -35,10 +35,10 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
                                       .arg(VisitCondition::open()));
     while (result && query.next()) {
         // A null leaves the value read starts from.
-        const qint16 zhao = qint16(query.value(0).toInt());
-        if (!m_minimums.contains(zhao))
-            m_minimums.insert(zhao, {query.isNull(1) ? 0.0F : query.value(1).toFloat(),
-                                     query.isNull(2) ? 0.0F : query.value(2).toFloat()});
+        const qint16 number = qint16(query.value(0).toInt());
+        if (!m_minimums.contains(number))
+            m_minimums.insert(number, {query.isNull(1) ? 0.0F : query.value(1).toFloat(),
+                                       query.isNull(2) ? 0.0F : query.value(2).toFloat()});
     }
     // Each card matched as findMemberCard matches it: trimmed, without regard
     // to letter case, the first in number order answering.
@@ -61,11 +61,11 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
 
 Result RunningCharge::compute()
 {
-    const std::optional<qint16> zhao = tableNumber(m_table);
-    if (!zhao)
+    const std::optional<qint16> number = tableNumber(m_table);
+    if (!number)
         return BillingErrors::typeMismatch();
     std::optional<OpenVisit> visit;
-    Result result = findOpenVisit(m_state.DbConn, *zhao, &visit);
+    Result result = findOpenVisit(m_state.DbConn, *number, &visit);
     if (!result || !visit)
         return result;
     const std::optional<QDateTime> start = DateText::parseDateTime(visit->start);
@@ -76,7 +76,7 @@ Result RunningCharge::compute()
     result = rateKind(&kind);
     RateBands bands;
     if (result)
-        result = bands.load(m_state.DbConn, *zhao);
+        result = bands.load(m_state.DbConn, *number);
     MinimumRules rules(m_state);
     if (result)
         result = rules.read(m_table);
@@ -87,8 +87,8 @@ Result RunningCharge::compute()
 
 Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
 {
-    const std::optional<qint16> zhao = tableNumber(m_table);
-    if (!zhao || !start.isValid())
+    const std::optional<qint16> number = tableNumber(m_table);
+    if (!number || !start.isValid())
         return BillingErrors::typeMismatch();
     RateKind kind = RateKind::NonMember;
     Result result = Result::success();
@@ -102,10 +102,10 @@ Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
     if (!result)
         return result;
     // A table without a row in zhdy has neither rule, as read finds it.
-    const std::pair<float, float> minimums = rates.m_minimums.value(*zhao, {0.0F, 0.0F});
+    const std::pair<float, float> minimums = rates.m_minimums.value(*number, {0.0F, 0.0F});
     MinimumRules rules(m_state);
     rules.setValues(minimums.first, minimums.second);
-    return price(rates.m_bands.value(*zhao), rules, start, rates.m_now, kind);
+    return price(rates.m_bands.value(*number), rules, start, rates.m_now, kind);
 }
 
 Result RunningCharge::price(const RateBands& bands, MinimumRules& rules, const QDateTime& start, const QDateTime& now,

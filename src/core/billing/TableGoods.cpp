@@ -22,14 +22,14 @@ Result reductionOf(const QSqlDatabase& db, const QString& goods, bool memberPric
 
 } // namespace
 
-Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<SettledGoods>* goods)
+Result price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices, QList<SettledGoods>* goods)
 {
     goods->clear();
     QSqlQuery rows(db);
     rows.setForwardOnly(true);
     Result result = Sql::exec(
         rows, QStringLiteral("select id, wlcode, count, amount from ckv_zc where zhao=? and jzbj=0 order by id"),
-        {QString::number(zhao)});
+        {QString::number(tableNumber)});
     while (result && rows.next()) {
         SettledGoods row{rows.value(0).toLongLong(), rows.value(1).toString(), rows.value(2).toDouble(),
                          rows.value(3).toDouble()};

@@ -21,7 +21,7 @@ namespace TableGoods {
 // per row by its goods' member reduction (sp_max) for a card customer or
 // non-member reduction (sp_mix) otherwise. Reads only: the provisional bill
 // and the checkout price them here alike.
-Result price(const QSqlDatabase& db, qint16 zhao, bool memberPrices, QList<SettledGoods>* goods);
+Result price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices, QList<SettledGoods>* goods);
 
 // Writes the priced rows at their amounts and marks them settled by the
 // operator. Runs inside the caller's transaction.

@@ -27,7 +27,7 @@ QVariantList segmentValues(const BilledSegment& segment, qint64 firstId, const S
 }
 
 // The back segment over a second open row, or in a row of its own.
-Result writeBack(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, const Stamp& stamp,
+Result writeBack(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
                  const BilledSegment& back, qint64* id)
 {
     QVariantList values = segmentValues(back, rows.first().id, stamp);
@@ -41,7 +41,7 @@ Result writeBack(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows
                              QStringLiteral(", khao=coalesce(?, khao), ksrc=?, dj1=? where id=?"),
                          values);
     }
-    values.append(zhao);
+    values.append(tableNumber);
     const Result result = Sql::exec(
         query,
         QStringLiteral("insert into waimxd (sc, sc1, dj, je, je1, djid, jsrc, rc, czyname, fkfs, dzbj, khao, ksrc, "
@@ -53,7 +53,7 @@ Result writeBack(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows
 
 } // namespace
 
-Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows)
+Result openRows(const QSqlDatabase& db, qint16 tableNumber, QList<OpenRow>* rows)
 {
     rows->clear();
     QSqlQuery query(db);
@@ -62,13 +62,13 @@ Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows)
         Sql::exec(query,
                   QStringLiteral("select id, ksrc, dj1 from waimxd where zhao=? and %1 order by id limit 2")
                       .arg(VisitCondition::open()),
-                  {zhao});
+                  {tableNumber});
     while (result && query.next())
         rows->append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toFloat()});
     return result;
 }
 
-Result close(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, const Stamp& stamp,
+Result close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
              const TimeCharge& charge, QList<qint64>* ids)
 {
     ids->clear();
@@ -85,7 +85,7 @@ Result close(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, co
     if (charge.segments.size() < 2)
         return result;
     qint64 backId = 0;
-    result = writeBack(db, zhao, rows, stamp, charge.segments.at(1), &backId);
+    result = writeBack(db, tableNumber, rows, stamp, charge.segments.at(1), &backId);
     if (result)
         ids->append(backId);
     return result;

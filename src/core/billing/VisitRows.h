@@ -20,7 +20,7 @@ struct OpenRow
 
 // The first two open visits of the table, lowest id first: the one being
 // settled, and one that a back segment is written over.
-Result openRows(const QSqlDatabase& db, qint16 zhao, QList<OpenRow>* rows);
+Result openRows(const QSqlDatabase& db, qint16 tableNumber, QList<OpenRow>* rows);
 
 // What every closed row carries besides its segment.
 struct Stamp
@@ -34,7 +34,7 @@ struct Stamp
 // Closes the visit `rows.first()` as the first segment. A back segment is
 // written over the second open row when there is one, else into a new row;
 // both carry the first row's id as djid. *ids gets the rows, front first.
-Result close(const QSqlDatabase& db, qint16 zhao, const QList<OpenRow>& rows, const Stamp& stamp,
+Result close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
              const TimeCharge& charge, QList<qint64>* ids);
 
 } // namespace VisitRows

@@ -6,7 +6,7 @@
 Receipt checkoutReceipt(const AppState& state, const Checkout::Bill& bill, double deposit)
 {
     Receipt receipt = newReceipt(state);
-    receipt.table = bill.zhao;
+    receipt.table = bill.tableNumber;
     receipt.cardNumber = bill.card;
     receipt.start = bill.start;
     receipt.end = bill.end;

@@ -101,7 +101,8 @@ void BandEditor::reload()
 
 void BandEditor::showRow(int row, const TypedBand& band)
 {
-    const QStringList texts = {band.zhao, band.memberRate, band.nonMemberRate, band.start, band.end, band.billingUnits};
+    const QStringList texts = {band.tableNumber, band.memberRate, band.nonMemberRate,
+                               band.start,       band.end,        band.billingUnits};
     for (int column = 0; column < texts.size(); ++column)
         m_model->setItem(row, column, new QStandardItem(texts.at(column)));
 }
@@ -112,7 +113,7 @@ TypedBand BandEditor::typedRow(int row) const
     const auto text = [this, row](int column) {
         return m_model->index(row, column).data().toString();
     };
-    band.zhao = text(TableColumn);
+    band.tableNumber = text(TableColumn);
     band.memberRate = text(MemberRateColumn);
     band.nonMemberRate = text(NonMemberRateColumn);
     band.start = text(StartColumn);

@@ -129,8 +129,8 @@ void RateSchemesScreen::loadTables()
         showError(result);
     m_tableList->clear();
     for (const RateSchemes::Table& table : std::as_const(tables)) {
-        auto* item = new QTreeWidgetItem(m_tableList, {table.mc});
-        item->setData(0, Qt::UserRole, table.zhao);
+        auto* item = new QTreeWidgetItem(m_tableList, {table.name});
+        item->setData(0, Qt::UserRole, table.tableNumber);
         item->setCheckState(0, Qt::Unchecked);
     }
 }
