@@ -3079,7 +3079,7 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>Ptprint40Layout</name>
+    <name>ReceiptLayout</name>
     <message>
         <source>欢迎光临</source>
         <translation>Welcome</translation>
