@@ -23,8 +23,8 @@ constexpr qint64 LargeHistory = 1000000;
 
 struct Figures
 {
-    double getJe = 0;
-    double isZhUse = 0;
+    double charge = 0;
+    double inUse = 0;
 };
 
 void fail(const QString& text)
@@ -85,7 +85,7 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
         return std::nullopt;
     }
 
-    QList<double> getJe;
+    QList<double> chargeTimes;
     const bool priced = timeCalls(
         calls,
         [&](int i) {
@@ -95,8 +95,8 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
             charge.setTable(QString::number(table));
             return charge.compute().ok() && charge.total() > 0;
         },
-        &getJe);
-    QList<double> isZhUse;
+        &chargeTimes);
+    QList<double> inUseTimes;
     const bool looked = priced && timeCalls(
                                       calls,
                                       [&](int i) {
@@ -106,12 +106,12 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
                                               isTableInUse(hall.state.DbConn, QString::number(table), &result);
                                           return result.ok() && inUse == (table <= BenchHall::OpenTables);
                                       },
-                                      &isZhUse);
+                                      &inUseTimes);
     if (!looked) {
         *error = QStringLiteral("a call failed or gave a wrong answer");
         return std::nullopt;
     }
-    return Figures{median(getJe), median(isZhUse)};
+    return Figures{median(chargeTimes), median(inUseTimes)};
 }
 
 } // namespace
@@ -159,16 +159,16 @@ int main(int argc, char* argv[])
         return Failed;
     }
 
-    const double getJeRatio = large->getJe / small->getJe;
-    const double isZhUseRatio = large->isZhUse / small->isZhUse;
+    const double chargeRatio = large->charge / small->charge;
+    const double inUseRatio = large->inUse / small->inUse;
     std::printf("\nMedian per call of %d calls (µs), 48 tables, 6 bands each:\n", calls);
-    std::printf("  settled visits       RunningCharge::compute    isTableInUse\n");
-    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(SmallHistory), small->getJe, small->isZhUse);
-    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(LargeHistory), large->getJe, large->isZhUse);
-    std::printf("  ratio           %10.2f %10.2f   (target: at most %.2f)\n", getJeRatio, isZhUseRatio, TargetRatio);
+    std::printf("  settled visits     compute     in use\n");
+    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(SmallHistory), small->charge, small->inUse);
+    std::printf("  %14lld  %10.1f %10.1f\n", static_cast<long long>(LargeHistory), large->charge, large->inUse);
+    std::printf("  ratio           %10.2f %10.2f   (target: at most %.2f)\n", chargeRatio, inUseRatio, TargetRatio);
     std::printf("  RunningCharge::compute target: under %.0f µs\n", TargetMicroseconds);
 
-    const bool within = large->getJe < TargetMicroseconds && small->getJe < TargetMicroseconds &&
-                        getJeRatio <= TargetRatio && isZhUseRatio <= TargetRatio;
+    const bool within = large->charge < TargetMicroseconds && small->charge < TargetMicroseconds &&
+                        chargeRatio <= TargetRatio && inUseRatio <= TargetRatio;
     return within ? WithinTarget : AboveTarget;
 }

@@ -86,7 +86,7 @@ void TestBoardKeys::visitByKeysAlone()
             QTest::keyClicks(qApp->focusWidget(), QLatin1String(sale, 2));
             press(Qt::Key_Return);
             QTest::keyClicks(qApp->focusWidget(), QLatin1String(sale + 2));
-            for (int box = 3; box <= 9 && qApp->focusWidget()->objectName() != QLatin1String("Combzhao"); ++box)
+            for (int box = 3; box <= 9 && qApp->focusWidget()->objectName() != QLatin1String("tableChooser"); ++box)
                 press(Qt::Key_Return);
             auto* tables = qobject_cast<QComboBox*>(qApp->focusWidget());
             for (int i = 0; tables && i < tables->count() && tables->currentText() != QLatin1String("2"); ++i)

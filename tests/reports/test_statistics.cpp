@@ -201,11 +201,11 @@ void TestStatistics::screenShowsPeriodAndMark()
     f.hall.state.params.reportsUseMark = useMark;
     IncomeStatisticsScreen screen(f.hall.state);
     const QAbstractItemModel* rows = control<QTableView>(&screen, QStringLiteral("MSGrid"))->model();
-    auto* text2 = control<QLineEdit>(&screen, QStringLiteral("Text2"));
+    auto* feesBox = control<QLineEdit>(&screen, QStringLiteral("tableFeesEdit"));
     QCOMPARE(rows->rowCount(), 10);
     for (int row = 0; row < rows->rowCount(); ++row)
         QVERIFY(rows->index(row, 1).data().toString().isEmpty());
-    QCOMPARE(text2->text(), QString());
+    QCOMPARE(feesBox->text(), QString());
     QVERIFY(control<QChartView>(&screen, QStringLiteral("Chart"))->isHidden());
 
     auto* kind = control<QComboBox>(&screen, QStringLiteral("CmdKind"));
@@ -214,7 +214,7 @@ void TestStatistics::screenShowsPeriodAndMark()
     QCOMPARE(rows->rowCount(), 2);
     QCOMPARE(rows->index(1, 0).data().toString(), QStringLiteral("2026-12-05"));
     QCOMPARE(rows->index(1, 1).data().toString(), QStringLiteral("40.00"));
-    QCOMPARE(text2->text(), tableFees);
+    QCOMPARE(feesBox->text(), tableFees);
     QVERIFY(!control<QChartView>(&screen, QStringLiteral("Chart"))->isHidden());
 }
 

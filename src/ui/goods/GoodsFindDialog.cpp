@@ -29,7 +29,7 @@ GoodsFindDialog::GoodsFindDialog(QWidget* parent)
     grid->addWidget(new QLabel(tr("至"), this), 1, 2);
     grid->addWidget(m_codeToBox, 1, 3);
     grid->addWidget(new QLabel(tr("商品名称"), this), 2, 0);
-    grid->addWidget(m_nameBox, 2, 1, 1, 3);
+    grid->addWidget(m_nameBox, 2, 1);
 
     auto* yes = new QPushButton(tr("&Y.确定"), this);
     yes->setObjectName(QStringLiteral("okButton"));

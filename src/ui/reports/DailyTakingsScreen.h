@@ -46,7 +46,7 @@ private:
     Kind m_kind;
     QCheckBox* m_slipPrinterCheck = nullptr;
     QSqlQueryModel m_rows;
-    // Text2, Text1 and Text4 as last shown, for printing.
+    // The three totals as last shown, for printing.
     QString m_tableFees;
     QString m_other;
     QString m_total;

@@ -11,8 +11,8 @@ class QTableView;
 
 // What the shift, day and period takings screens share: the book picture
 // and the title, a row for the screen's own choices, the grid of what was
-// taken, the clerk and the three totals (table fees "Text2", other takings
-// "Text1", their sum "Text4"), and a toolbar to which each screen adds its
+// taken, the clerk and the three totals (table fees, other takings and their
+// sum), and a toolbar to which each screen adds its
 // keys. The screens own the rows; this frame only shows them.
 class TakingsScreen : public QDialog
 {
