@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>BackupCopies</name>
+    <message>
+        <source>数据库没有打开</source>
+        <translation>The database is not open</translation>
+    </message>
+</context>
+<context>
     <name>BandCheck</name>
     <message>
         <source>台号必须是大于0的整数！</source>
@@ -580,6 +587,41 @@
     </message>
 </context>
 <context>
+    <name>BoardScreen</name>
+    <message>
+        <source>台号：%1</source>
+        <translation>Table: %1</translation>
+    </message>
+    <message>
+        <source>%1台位是否结帐</source>
+        <translation>Settle table %1?</translation>
+    </message>
+    <message>
+        <source>没有%1号台</source>
+        <translation>No table %1</translation>
+    </message>
+    <message>
+        <source>会员卡号错误，请重新输入 </source>
+        <translation>Wrong member card number, please enter it again </translation>
+    </message>
+    <message>
+        <source>%1号台没有开台，没有预结单。</source>
+        <translation>Table %1 is not open, so there is no provisional bill.</translation>
+    </message>
+    <message>
+        <source>此为定位卡 台号为  %1 &apos; %2 是否结帐？</source>
+        <translation>This is the table card of table %1 (%2). Settle it?</translation>
+    </message>
+    <message>
+        <source>此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?</source>
+        <translation>This is the table card of table %1 (%2). Open it?</translation>
+    </message>
+    <message>
+        <source>%1号台已经开台（可能是在另一台电脑上），台位已刷新。</source>
+        <translation>Table %1 is already open (perhaps from another computer). The board has been refreshed.</translation>
+    </message>
+</context>
+<context>
     <name>CardReader</name>
     <message>
         <source>读卡器</source>
@@ -615,6 +657,169 @@
     </message>
 </context>
 <context>
+    <name>CatalogueScreen</name>
+    <message>
+        <source> 商品编码</source>
+        <translation> Goods code</translation>
+    </message>
+    <message>
+        <source> 商品名称</source>
+        <translation> Goods name</translation>
+    </message>
+    <message>
+        <source> 商品简码</source>
+        <translation> Short code</translation>
+    </message>
+    <message>
+        <source> 计量单位</source>
+        <translation> Unit</translation>
+    </message>
+    <message>
+        <source> 商品单价</source>
+        <translation> Unit price</translation>
+    </message>
+    <message>
+        <source> 会员优惠 </source>
+        <translation> Member discount </translation>
+    </message>
+    <message>
+        <source>非会员优惠</source>
+        <translation>Non-member discount</translation>
+    </message>
+    <message>
+        <source> 规格型号</source>
+        <translation> Spec/model</translation>
+    </message>
+    <message>
+        <source> 产    地</source>
+        <translation> Origin</translation>
+    </message>
+    <message>
+        <source> 仓库编码</source>
+        <translation> Store code</translation>
+    </message>
+    <message>
+        <source> 仓库名称</source>
+        <translation> Store name</translation>
+    </message>
+    <message>
+        <source> 编码级别</source>
+        <translation> Code level</translation>
+    </message>
+    <message>
+        <source>【会员优惠】 与 【非会员优惠】使用说明
+会员优惠：如果【商品单价】10 元 会员优惠 为 2  在商品销售时如果为会员购买则此种商品价格将为 8 元
+非会员优惠：如果【商品单价】10 元 非会员优惠 为 1  在商品销售时如果是非会员购买，则此种商品价格将为 9 元</source>
+        <translation>How [Member discount] and [Non-member discount] work
+Member discount: if the [Unit price] is 10 yuan and the member discount is 2, a member buys this item for 8 yuan.
+Non-member discount: if the [Unit price] is 10 yuan and the non-member discount is 1, a non-member buys this item for 9 yuan.</translation>
+    </message>
+    <message>
+        <source>商品编码</source>
+        <translation>Goods code</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>撤消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>Goods name</translation>
+    </message>
+    <message>
+        <source>商品简码</source>
+        <translation>Short code</translation>
+    </message>
+    <message>
+        <source>计量单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>商品单价</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>商品列表</source>
+        <translation>Goods list</translation>
+    </message>
+    <message>
+        <source>更新</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>是否删除当前记录</source>
+        <translation>Delete the current record?</translation>
+    </message>
+    <message>
+        <source>无符合条件的记录!</source>
+        <translation>No records match.</translation>
+    </message>
+    <message>
+        <source>商品编码没有打印：打印机不能使用。</source>
+        <translation>The goods codes were not printed: the printer cannot be used.</translation>
+    </message>
+    <message>
+        <source>数据转换,如果你已执行一次，请不要再次执行。</source>
+        <translation>Data conversion: if you have already run it once, do not run it again.</translation>
+    </message>
+    <message>
+        <source>数据转换完成! 新增商品 %1 条，仓库 %2 条。</source>
+        <translation>Data conversion finished: %1 goods and %2 stores added.</translation>
+    </message>
+    <message>
+        <source>没有找到计算器程序。</source>
+        <translation>No calculator program was found.</translation>
+    </message>
+    <message>
+        <source>商品名称不能为空</source>
+        <translation>The goods name must not be empty.</translation>
+    </message>
+    <message>
+        <source>计量单位不能为空</source>
+        <translation>The unit must not be empty.</translation>
+    </message>
+</context>
+<context>
     <name>Checkout</name>
     <message>
         <source>当前时间不在任何计费时段内，本次按开台时的单价 %1 元/小时一段计费。</source>
@@ -646,45 +851,6 @@
     <message>
         <source>预结单（非正式收据）</source>
         <translation>Provisional bill (not a receipt)</translation>
-    </message>
-</context>
-<context>
-    <name>RawReceiptPrinter</name>
-    <message>
-        <source>没有设备在接收：打印机没有开，或没有连上。</source>
-        <translation>has no device receiving: the printer is off or not connected.</translation>
-    </message>
-    <message>
-        <source>不存在：没有这个设备。</source>
-        <translation>does not exist: there is no such device.</translation>
-    </message>
-    <message>
-        <source>不能写：没有写这个设备的权限。</source>
-        <translation>cannot be written: no permission to write to this device.</translation>
-    </message>
-    <message>
-        <source>正被别的程序占用。</source>
-        <translation>is in use by another program.</translation>
-    </message>
-    <message>
-        <source>在 %1 秒内没有收下小票：打印机可能缺纸、卡纸或脱机。</source>
-        <translation>did not take the receipt within %1 seconds: the printer may be out of paper, jammed or offline.</translation>
-    </message>
-    <message>
-        <source>在打印中断开了。</source>
-        <translation>was disconnected while printing.</translation>
-    </message>
-    <message>
-        <source>不能用：%1</source>
-        <translation>cannot be used: %1</translation>
-    </message>
-    <message>
-        <source>没有代码为 %1 的端口。</source>
-        <translation>There is no port with the code %1.</translation>
-    </message>
-    <message>
-        <source>端口 %1（%2）</source>
-        <translation>Port %1 (%2) </translation>
     </message>
 </context>
 <context>
@@ -723,10 +889,103 @@
     </message>
 </context>
 <context>
+    <name>ConsumptionDetailScreen</name>
+    <message>
+        <source>会员消费查询列表</source>
+        <translation>Member consumption</translation>
+    </message>
+</context>
+<context>
     <name>ConsumptionQuery</name>
     <message>
         <source>未结账</source>
         <translation>Not settled</translation>
+    </message>
+</context>
+<context>
+    <name>ConsumptionScreen</name>
+    <message>
+        <source>查询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>查询条件</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>查询结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>关系</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>查询条件：</source>
+        <translation>Conditions:</translation>
+    </message>
+    <message>
+        <source>查询(&amp;F)</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>清除(&amp;C)</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>预览(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>并且</source>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>没有符合条件的记录。</source>
+        <translation>No records match.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsumptionTotalsScreen</name>
+    <message>
+        <source>会员消费汇总查询列表</source>
+        <translation>Member consumption summary</translation>
     </message>
 </context>
 <context>
@@ -885,6 +1144,100 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
+    <name>DatabaseFileDialog</name>
+    <message>
+        <source>设置数据文件</source>
+        <translation>Data file</translation>
+    </message>
+    <message>
+        <source>选择路径:名称为JSsfServer.MDB 的文件</source>
+        <translation>Choose the file named JSsfServer.MDB:</translation>
+    </message>
+    <message>
+        <source>系统操作员口令:</source>
+        <translation>System operator password:</translation>
+    </message>
+    <message>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>确定(&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>关闭(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>数据文件 %1 没有写权限</source>
+        <translation>No permission to write the data file %1</translation>
+    </message>
+    <message>
+        <source>系统操作员口令不正确，数据库位置没有改变！</source>
+        <translation>Wrong system operator password; the database location was not changed!</translation>
+    </message>
+    <message>
+        <source>最后一笔结账在 %1</source>
+        <translation>its last settlement was on %1</translation>
+    </message>
+    <message>
+        <source>其中没有结账记录</source>
+        <translation>it holds no settlements</translation>
+    </message>
+    <message>
+        <source>下次启动时将使用数据文件
+%1
+%2，之后的会员余额和营业记录都以它为准。
+确认更换数据库并退出程序吗?</source>
+        <translation>From the next start the program uses the data file
+%1
+(%2); member balances and business records will then come from it.
+Change the database and exit the program?</translation>
+    </message>
+    <message>
+        <source>还没有选择数据文件，请先用“浏览...”选择。</source>
+        <translation>No data file has been chosen. Choose one with &quot;Browse...&quot; first.</translation>
+    </message>
+</context>
+<context>
+    <name>DateDialog</name>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DateFormatCheck</name>
+    <message>
+        <source>请在“控制面板”中的“区域设置” 中“日期”中设置“短日期样式”为：yyyy-mm-dd</source>
+        <translation>Please set the short date format to yyyy-mm-dd in the regional settings of the system.</translation>
+    </message>
+</context>
+<context>
+    <name>DayReportScreen</name>
+    <message>
+        <source>营业日日报使用时间条件</source>
+        <translation>Day report by time range</translation>
+    </message>
+    <message>
+        <source>日期从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>To</translation>
+    </message>
+</context>
+<context>
     <name>DayTakings</name>
     <message>
         <source>没有登录的营业员，不能结清班次账务。</source>
@@ -915,6 +1268,36 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
+    <name>DepositDialog</name>
+    <message>
+        <source>客人押金录入</source>
+        <translation>Guest deposit</translation>
+    </message>
+    <message>
+        <source>先管理窗口点击任意使用台位，再点击【押金】按钮或从菜单选择，然后输入客人交纳的金额，点击【保存】。 注意：押金最多到角分（两位小数）。</source>
+        <translation>Click a table in use on the board, then the [Deposit] button or the menu item, enter the amount the guest paid and click [Save]. Note: the deposit has at most two decimals.</translation>
+    </message>
+    <message>
+        <source>客人押金金额</source>
+        <translation>Deposit amount</translation>
+    </message>
+    <message>
+        <source>%1 号桌的客人的押金  %2  已保存。</source>
+        <translation>Deposit %2 for the guest at table %1 saved.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscountCheck</name>
+    <message>
+        <source>折扣率权限未设定，请重新设定。</source>
+        <translation>No discount right is set for you; please have it set.</translation>
+    </message>
+    <message>
+        <source>折扣率超过你的最大折扣权限%1  ，请重新设定。</source>
+        <translation>The discount exceeds your maximum discount right %1; please set it again.</translation>
+    </message>
+</context>
+<context>
     <name>DiscountRate</name>
     <message>
         <source>折扣率只能输入 0（不打折）或小于 10、最多两位小数的数字，如 8.5，请重新设定。</source>
@@ -922,44 +1305,159 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>DateDialog</name>
+    <name>GoodsCatalogue</name>
     <message>
-        <source>日期</source>
+        <source>此商品是商品类别或已有进货，编码不能修改。</source>
+        <translation>This item is a goods category or has purchases: its code cannot be changed.</translation>
+    </message>
+    <message>
+        <source>商品名称不能为空</source>
+        <translation>The goods name must not be empty.</translation>
+    </message>
+    <message>
+        <source>计量单位不能为空</source>
+        <translation>The unit must not be empty.</translation>
+    </message>
+    <message>
+        <source>优惠应为不小于 0 的数，最多两位小数。</source>
+        <translation>A discount must be a number not below 0, with at most two decimals.</translation>
+    </message>
+    <message>
+        <source>优惠不能大于商品单价。</source>
+        <translation>A discount cannot be greater than the unit price.</translation>
+    </message>
+    <message>
+        <source>此商品是商品类别或已有进货，不能删除。</source>
+        <translation>This item is a goods category or has purchases: it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>商品单价</source>
+        <translation>Unit price</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsCode</name>
+    <message>
+        <source>商品长度应为%1</source>
+        <translation>The goods code must be %1 characters long.</translation>
+    </message>
+    <message>
+        <source>编码长度超过定义总长度%1</source>
+        <translation>The code is longer than the defined total length %1.</translation>
+    </message>
+    <message>
+        <source>编码长度应为%1</source>
+        <translation>The code must be %1 characters long.</translation>
+    </message>
+    <message>
+        <source>上级商品未定义！</source>
+        <translation>The parent goods item is not defined.</translation>
+    </message>
+    <message>
+        <source>商品编码重复！</source>
+        <translation>This goods code already exists.</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsDocument</name>
+    <message>
+        <source>商品不能为空，请输入，再保存</source>
+        <translation>The goods must not be empty. Please enter them, then save.</translation>
+    </message>
+    <message>
+        <source>日期格式错误，请重新输入，再保存</source>
+        <translation>The date is not valid. Please enter it again, then save.</translation>
+    </message>
+    <message>
+        <source>数量 请输入数字，请重新输入，再保存</source>
+        <translation>Quantity: please enter a number, then save.</translation>
+    </message>
+    <message>
+        <source>单价 请输入数字，请重新输入，再保存</source>
+        <translation>Price: please enter a number, then save.</translation>
+    </message>
+    <message>
+        <source>金额 请输入数字，请重新输入，再保存</source>
+        <translation>Amount: please enter a number, then save.</translation>
+    </message>
+    <message>
+        <source>%1 号台已结账或未开台，不能记入该台！</source>
+        <translation>Table %1 is settled or not open: the goods cannot be charged to it.</translation>
+    </message>
+    <message>
+        <source>当前数据已结帐不能修改！</source>
+        <translation>This record is settled and cannot be changed.</translation>
+    </message>
+    <message>
+        <source>当前数据已结帐不能删除！</source>
+        <translation>This record is settled and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>%1 不能超过 %2，请重新输入，再保存</source>
+        <translation>%1 cannot exceed %2. Please correct it, then save.</translation>
+    </message>
+    <message>
+        <source>数量 请输入大于 0 的数字，请重新输入，再保存</source>
+        <translation>Quantity: please enter a number above 0, then save.</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Unit price</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？</source>
+        <translation>The document date %1 is far from the business date %2. Save it with this date?</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsDocumentsScreen</name>
+    <message>
+        <source>单据号</source>
+        <translation>Doc no.</translation>
+    </message>
+    <message>
+        <source>日  期</source>
         <translation>Date</translation>
     </message>
     <message>
-        <source>确定</source>
-        <translation>OK</translation>
+        <source>商品名称</source>
+        <translation>Goods</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsPickList</name>
-    <message>
-        <source>商品帮助</source>
-        <translation>Goods list</translation>
+        <source>数  量</source>
+        <translation>Qty</translation>
     </message>
     <message>
-        <source>&amp;Y.确定</source>
-        <translation>&amp;Y. OK</translation>
+        <source>单  价</source>
+        <translation>Price</translation>
     </message>
     <message>
-        <source>&amp;C.放弃</source>
-        <translation>&amp;C. Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>MemberListScreen</name>
-    <message>
-        <source>会员管理</source>
-        <translation>Members</translation>
+        <source>金  额</source>
+        <translation>Amount</translation>
     </message>
     <message>
-        <source>会员名单</source>
-        <translation>Member list</translation>
+        <source>经手人</source>
+        <translation>Handled by</translation>
+    </message>
+    <message>
+        <source>制  单</source>
+        <translation>Entered by</translation>
+    </message>
+    <message>
+        <source>备  注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>付款方式</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <source>商品进货</source>
+        <translation>Goods purchases</translation>
     </message>
     <message>
         <source>预览</source>
@@ -978,27 +1476,27 @@ Cause: %2</translation>
         <translation>Edit</translation>
     </message>
     <message>
-        <source>删除</source>
-        <translation>Delete</translation>
+        <source>保存</source>
+        <translation>Save</translation>
     </message>
     <message>
-        <source>存款</source>
-        <translation>Top-up</translation>
+        <source>撤消</source>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>查询</source>
         <translation>Find</translation>
     </message>
     <message>
-        <source>查找</source>
-        <translation>Find</translation>
+        <source>删除</source>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>帮助</source>
         <translation>Help</translation>
     </message>
     <message>
-        <source>计算器</source>
+        <source>计算</source>
         <translation>Calculator</translation>
     </message>
     <message>
@@ -1006,16 +1504,407 @@ Cause: %2</translation>
         <translation>Exit</translation>
     </message>
     <message>
-        <source>没有会员可以存款！</source>
-        <translation>There is no member to top up.</translation>
+        <source>商品销售管理 </source>
+        <translation>Goods sales </translation>
     </message>
     <message>
-        <source>口令错误，请重新输入！</source>
-        <translation>Wrong password. Please try again.</translation>
+        <source>商品进货管理 </source>
+        <translation>Goods purchases </translation>
+    </message>
+    <message>
+        <source>选择台号</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>是否结账</source>
+        <translation>Settled?</translation>
+    </message>
+    <message>
+        <source>现金</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>刷卡</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <source>已结账</source>
+        <translation>Settled</translation>
+    </message>
+    <message>
+        <source>未结账</source>
+        <translation>Not settled</translation>
+    </message>
+    <message>
+        <source>确认删除当前数据吗？</source>
+        <translation>Delete the current record?</translation>
+    </message>
+    <message>
+        <source>商品输入错误，请重新输入!</source>
+        <translation>No such goods. Please enter it again.</translation>
     </message>
     <message>
         <source>没有找到计算器程序。</source>
         <translation>No calculator program was found.</translation>
+    </message>
+    <message>
+        <source>商品销售</source>
+        <translation>Goods sales</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsFindDialog</name>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>仓库编码</source>
+        <translation>Store code</translation>
+    </message>
+    <message>
+        <source>商品编码</source>
+        <translation>Goods code</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>Goods name</translation>
+    </message>
+    <message>
+        <source>&amp;Y.确定</source>
+        <translation>&amp;Y. OK</translation>
+    </message>
+    <message>
+        <source>&amp;N.放弃</source>
+        <translation>&amp;N. Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsPickList</name>
+    <message>
+        <source>商品帮助</source>
+        <translation>Goods list</translation>
+    </message>
+    <message>
+        <source>&amp;Y.确定</source>
+        <translation>&amp;Y. OK</translation>
+    </message>
+    <message>
+        <source>&amp;C.放弃</source>
+        <translation>&amp;C. Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>GoodsStatisticsScreen</name>
+    <message>
+        <source>商品销售分析报告</source>
+        <translation>Goods sales analysis</translation>
+    </message>
+    <message>
+        <source>按商品分类</source>
+        <translation>By goods</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Tavoro 帮助</source>
+        <translation>Tavoro Help</translation>
+    </message>
+    <message>
+        <source>目录(&amp;C)</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>后退(&amp;B)</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>输入要找的字词，按回车</source>
+        <translation>Type the words to find and press Enter</translation>
+    </message>
+    <message>
+        <source>查找(&amp;F)</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>查找：</source>
+        <translation>Find:</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryClearingScreen</name>
+    <message>
+        <source>清除历史数据</source>
+        <translation>Clear history</translation>
+    </message>
+    <message>
+        <source>清除此日期以前的数据:</source>
+        <translation>Clear data before this date:</translation>
+    </message>
+    <message>
+        <source>确定(&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>将删除 %1 以前已结账的 %2 条台位记录和 %3 条商品记录，删除前先备份数据库。
+确认删除吗?</source>
+        <translation>This deletes %2 table records and %3 goods records settled before %1; the database is backed up first.
+Delete them?</translation>
+    </message>
+    <message>
+        <source>数据清除完成，删除了 %1 条台位记录和 %2 条商品记录。
+备份文件：%3</source>
+        <translation>History cleared: %1 table records and %2 goods records deleted.
+Backup file: %3</translation>
+    </message>
+    <message>
+        <source>清除日期不能晚于业务日期 %1，没有删除任何数据！</source>
+        <translation>The date cannot be later than the business date %1; nothing was deleted!</translation>
+    </message>
+    <message>
+        <source>数据库备份失败，没有删除任何数据！
+备份文件：%1
+原因：%2</source>
+        <translation>The database backup failed; nothing was deleted!
+Backup file: %1
+Cause: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IncomeStatisticsScreen</name>
+    <message>
+        <source>营业分析报告</source>
+        <translation>Takings analysis</translation>
+    </message>
+    <message>
+        <source>按台位号</source>
+        <translation>By table</translation>
+    </message>
+</context>
+<context>
+    <name>LampRound</name>
+    <message>
+        <source>启动灯光校正</source>
+        <translation>Start-up light check</translation>
+    </message>
+    <message>
+        <source>灯光巡检</source>
+        <translation>Light round</translation>
+    </message>
+    <message>
+        <source>%1没有完成：%2</source>
+        <translation>%1 not completed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>界面语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Tavoro 下次启动时使用所选的语言。</source>
+        <translation>Tavoro uses the chosen language from its next start.</translation>
+    </message>
+    <message>
+        <source>跟随系统语言</source>
+        <translation>The system&apos;s language</translation>
+    </message>
+</context>
+<context>
+    <name>LightController</name>
+    <message>
+        <source>灯光控制器</source>
+        <translation>Light controller</translation>
+    </message>
+    <message>
+        <source>灯光控制器的串口没有打开</source>
+        <translation>The light controller&apos;s serial port is not open</translation>
+    </message>
+    <message>
+        <source>灯光控制器：%1</source>
+        <translation>Light controller: %1</translation>
+    </message>
+    <message>
+        <source>%1号台开灯</source>
+        <translation>light on at table %1</translation>
+    </message>
+    <message>
+        <source>%1号台关灯</source>
+        <translation>light off at table %1</translation>
+    </message>
+    <message>
+        <source>全部台</source>
+        <translation>all tables</translation>
+    </message>
+    <message>
+        <source>灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光</source>
+        <translation>The light controller did not answer the command &quot;%1&quot; (sent twice); please check the lights</translation>
+    </message>
+</context>
+<context>
+    <name>ListingPrint</name>
+    <message>
+        <source>报表打印</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <source>报表没有打印：打印机不能使用。</source>
+        <translation>The report was not printed: the printer cannot be used.</translation>
+    </message>
+</context>
+<context>
+    <name>LockScreen</name>
+    <message>
+        <source>当前操作员没有口令，请输入系统解锁码。</source>
+        <translation>The current operator has no password; enter the system unlock code.</translation>
+    </message>
+    <message>
+        <source>请输入操作员 %1 的口令。</source>
+        <translation>Enter the password of operator %1.</translation>
+    </message>
+    <message>
+        <source>按 ENTER 键入密码：</source>
+        <translation>Press ENTER to type the password:</translation>
+    </message>
+    <message>
+        <source>退出口令:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>解除锁定</source>
+        <translation>Unlock</translation>
+    </message>
+    <message>
+        <source>System Control</source>
+        <translation>System Control</translation>
+    </message>
+    <message>
+        <source>%1  Seconds time to write a password.</source>
+        <translation>%1 seconds left to type the password.</translation>
+    </message>
+</context>
+<context>
+    <name>LoginScreen</name>
+    <message>
+        <source>系统中没有操作员，无法登录！</source>
+        <translation>There are no operators; nobody can log in!</translation>
+    </message>
+    <message>
+        <source>系统登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>选择操作员,输入对应的口令</source>
+        <translation>Choose an operator and enter the password</translation>
+    </message>
+    <message>
+        <source>操作员姓名:</source>
+        <translation>Operator:</translation>
+    </message>
+    <message>
+        <source>操作员口令:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>操作员班次:</source>
+        <translation>Shift:</translation>
+    </message>
+    <message>
+        <source>业务日期:</source>
+        <translation>Business date:</translation>
+    </message>
+    <message>
+        <source>初始操作员 %1，口令 %2</source>
+        <translation>Initial operator %1, password %2</translation>
+    </message>
+    <message>
+        <source>确定(&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>放弃(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>业务日期不正确，请按 yyyy-mm-dd 的格式输入！</source>
+        <translation>The business date is wrong; enter it as yyyy-mm-dd!</translation>
+    </message>
+    <message>
+        <source>口令错误次数过多，请等待 %1 秒后再登录！</source>
+        <translation>Too many wrong passwords; wait %1 seconds before logging in again!</translation>
+    </message>
+    <message>
+        <source>对不起，您无权进入本系统！</source>
+        <translation>Sorry, you may not use this system!</translation>
+    </message>
+    <message>
+        <source>操作员口令不合法！</source>
+        <translation>Wrong operator password!</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>
+数据文件的位置记录在 %1（main_path 组的 path 和 data）。</source>
+        <translation>
+The data file&apos;s location is kept in %1 (path and data of group main_path).</translation>
+    </message>
+    <message>
+        <source>下列参数的值无法识别，本次运行使用初始值：
+%1
+请在“系统参数设置”中改正。</source>
+        <translation>The values of these parameters could not be read; this run uses their initial values:
+%1
+Please correct them in &quot;System parameters&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>日期:%1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>操作员:%1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>班次:%1</source>
+        <translation>Shift: %1</translation>
+    </message>
+    <message>
+        <source>是否退出%1？</source>
+        <translation>Exit %1?</translation>
+    </message>
+    <message>
+        <source>还有 %1 张台没有结账，退出后它们继续计时。
+是否退出%2？</source>
+        <translation>%1 table(s) are not settled yet; they keep running after you exit.
+Exit %2?</translation>
+    </message>
+</context>
+<context>
+    <name>MemberDeletion</name>
+    <message>
+        <source>会员 &apos;%1&apos; 的卡正在 %2 号台使用，不能删除！</source>
+        <translation>The card of member &apos;%1&apos; is in use at table %2 and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>确实要删除会员 &apos;%1&apos; 吗？
+卡上余额 %2 元将随会员删除（充值记录保留）。</source>
+        <translation>Delete the member &apos;%1&apos;?
+The balance of %2 yuan on the card is deleted with the member (the top-up records are kept).</translation>
     </message>
 </context>
 <context>
@@ -1186,1519 +2075,6 @@ Cause: %2</translation>
     </message>
 </context>
 <context>
-    <name>TopUpDialog</name>
-    <message>
-        <source>会员增加款</source>
-        <translation>Member top-up</translation>
-    </message>
-    <message>
-        <source>卡  号</source>
-        <translation>Card no.</translation>
-    </message>
-    <message>
-        <source>姓  名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>存入卡中金额</source>
-        <translation>Credit to card</translation>
-    </message>
-    <message>
-        <source>实付金额</source>
-        <translation>Amount paid</translation>
-    </message>
-    <message>
-        <source>确定(&amp;Y)</source>
-        <translation>OK (&amp;Y)</translation>
-    </message>
-    <message>
-        <source>退出(&amp;C)</source>
-        <translation>Exit (&amp;C)</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordDialog</name>
-    <message>
-        <source>口令</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>请输入口令：</source>
-        <translation>Enter the password:</translation>
-    </message>
-    <message>
-        <source>确认</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>日期:%1</source>
-        <translation>Date: %1</translation>
-    </message>
-    <message>
-        <source>操作员:%1</source>
-        <translation>Operator: %1</translation>
-    </message>
-    <message>
-        <source>班次:%1</source>
-        <translation>Shift: %1</translation>
-    </message>
-    <message>
-        <source>是否退出%1？</source>
-        <translation>Exit %1?</translation>
-    </message>
-    <message>
-        <source>还有 %1 张台没有结账，退出后它们继续计时。
-是否退出%2？</source>
-        <translation>%1 table(s) are not settled yet; they keep running after you exit.
-Exit %2?</translation>
-    </message>
-</context>
-<context>
-    <name>BoardScreen</name>
-    <message>
-        <source>台号：%1</source>
-        <translation>Table: %1</translation>
-    </message>
-    <message>
-        <source>%1台位是否结帐</source>
-        <translation>Settle table %1?</translation>
-    </message>
-    <message>
-        <source>没有%1号台</source>
-        <translation>No table %1</translation>
-    </message>
-    <message>
-        <source>会员卡号错误，请重新输入 </source>
-        <translation>Wrong member card number, please enter it again </translation>
-    </message>
-    <message>
-        <source>%1号台没有开台，没有预结单。</source>
-        <translation>Table %1 is not open, so there is no provisional bill.</translation>
-    </message>
-    <message>
-        <source>此为定位卡 台号为  %1 &apos; %2 是否结帐？</source>
-        <translation>This is the table card of table %1 (%2). Settle it?</translation>
-    </message>
-    <message>
-        <source>此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?</source>
-        <translation>This is the table card of table %1 (%2). Open it?</translation>
-    </message>
-    <message>
-        <source>%1号台已经开台（可能是在另一台电脑上），台位已刷新。</source>
-        <translation>Table %1 is already open (perhaps from another computer). The board has been refreshed.</translation>
-    </message>
-</context>
-<context>
-    <name>DayReportScreen</name>
-    <message>
-        <source>营业日日报使用时间条件</source>
-        <translation>Day report by time range</translation>
-    </message>
-    <message>
-        <source>日期从</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>到</source>
-        <translation>To</translation>
-    </message>
-</context>
-<context>
-    <name>StockBalanceScreen</name>
-    <message>
-        <source>上期数量</source>
-        <translation>Opening qty</translation>
-    </message>
-    <message>
-        <source>入库数量</source>
-        <translation>Received qty</translation>
-    </message>
-    <message>
-        <source>销售数量</source>
-        <translation>Sold qty</translation>
-    </message>
-    <message>
-        <source>结存数量</source>
-        <translation>Closing qty</translation>
-    </message>
-    <message>
-        <source>上期金额</source>
-        <translation>Opening amount</translation>
-    </message>
-    <message>
-        <source>入库金额</source>
-        <translation>Received amount</translation>
-    </message>
-    <message>
-        <source>销售金额</source>
-        <translation>Sold amount</translation>
-    </message>
-    <message>
-        <source>结存金额</source>
-        <translation>Closing amount</translation>
-    </message>
-    <message>
-        <source>收发结存</source>
-        <translation>Stock balance</translation>
-    </message>
-    <message>
-        <source>预览</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>计算</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>商品结存账</source>
-        <translation>Goods stock balance</translation>
-    </message>
-    <message>
-        <source> 上期</source>
-        <translation> Opening</translation>
-    </message>
-    <message>
-        <source> 领入</source>
-        <translation> Received</translation>
-    </message>
-    <message>
-        <source> 销售</source>
-        <translation> Sold</translation>
-    </message>
-    <message>
-        <source> 结余</source>
-        <translation> Closing</translation>
-    </message>
-    <message>
-        <source>按仓库</source>
-        <translation>By store</translation>
-    </message>
-    <message>
-        <source>按商品分类</source>
-        <translation>By goods category</translation>
-    </message>
-    <message>
-        <source>包括为零的数据</source>
-        <translation>Include zero rows</translation>
-    </message>
-    <message>
-        <source>开始日期</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>结束日期</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods name</translation>
-    </message>
-    <message>
-        <source>本月无业务发生！</source>
-        <translation>There was no business in this period.</translation>
-    </message>
-    <message>
-        <source>  商品名称</source>
-        <translation>  Goods name</translation>
-    </message>
-    <message>
-        <source>数  量</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>金  额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>收发结存表</source>
-        <translation>Stock balance sheet</translation>
-    </message>
-    <message>
-        <source>收发结存表没有打印：打印机不能使用。</source>
-        <translation>The stock balance sheet was not printed: the printer cannot be used.</translation>
-    </message>
-    <message>
-        <source>没有找到计算器程序。</source>
-        <translation>No calculator program was found.</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsFindDialog</name>
-    <message>
-        <source>查找</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>仓库编码</source>
-        <translation>Store code</translation>
-    </message>
-    <message>
-        <source>商品编码</source>
-        <translation>Goods code</translation>
-    </message>
-    <message>
-        <source>至</source>
-        <translation>to</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods name</translation>
-    </message>
-    <message>
-        <source>&amp;Y.确定</source>
-        <translation>&amp;Y. OK</translation>
-    </message>
-    <message>
-        <source>&amp;N.放弃</source>
-        <translation>&amp;N. Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>CatalogueScreen</name>
-    <message>
-        <source> 商品编码</source>
-        <translation> Goods code</translation>
-    </message>
-    <message>
-        <source> 商品名称</source>
-        <translation> Goods name</translation>
-    </message>
-    <message>
-        <source> 商品简码</source>
-        <translation> Short code</translation>
-    </message>
-    <message>
-        <source> 计量单位</source>
-        <translation> Unit</translation>
-    </message>
-    <message>
-        <source> 商品单价</source>
-        <translation> Unit price</translation>
-    </message>
-    <message>
-        <source> 会员优惠 </source>
-        <translation> Member discount </translation>
-    </message>
-    <message>
-        <source>非会员优惠</source>
-        <translation>Non-member discount</translation>
-    </message>
-    <message>
-        <source> 规格型号</source>
-        <translation> Spec/model</translation>
-    </message>
-    <message>
-        <source> 产    地</source>
-        <translation> Origin</translation>
-    </message>
-    <message>
-        <source> 仓库编码</source>
-        <translation> Store code</translation>
-    </message>
-    <message>
-        <source> 仓库名称</source>
-        <translation> Store name</translation>
-    </message>
-    <message>
-        <source> 编码级别</source>
-        <translation> Code level</translation>
-    </message>
-    <message>
-        <source>【会员优惠】 与 【非会员优惠】使用说明
-会员优惠：如果【商品单价】10 元 会员优惠 为 2  在商品销售时如果为会员购买则此种商品价格将为 8 元
-非会员优惠：如果【商品单价】10 元 非会员优惠 为 1  在商品销售时如果是非会员购买，则此种商品价格将为 9 元</source>
-        <translation>How [Member discount] and [Non-member discount] work
-Member discount: if the [Unit price] is 10 yuan and the member discount is 2, a member buys this item for 8 yuan.
-Non-member discount: if the [Unit price] is 10 yuan and the non-member discount is 1, a non-member buys this item for 9 yuan.</translation>
-    </message>
-    <message>
-        <source>商品编码</source>
-        <translation>Goods code</translation>
-    </message>
-    <message>
-        <source>预览</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>增加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>修改</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>撤消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>计算器</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods name</translation>
-    </message>
-    <message>
-        <source>商品简码</source>
-        <translation>Short code</translation>
-    </message>
-    <message>
-        <source>计量单位</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>商品单价</source>
-        <translation>Unit price</translation>
-    </message>
-    <message>
-        <source>商品列表</source>
-        <translation>Goods list</translation>
-    </message>
-    <message>
-        <source>更新</source>
-        <translation>Convert</translation>
-    </message>
-    <message>
-        <source>是否删除当前记录</source>
-        <translation>Delete the current record?</translation>
-    </message>
-    <message>
-        <source>无符合条件的记录!</source>
-        <translation>No records match.</translation>
-    </message>
-    <message>
-        <source>商品编码没有打印：打印机不能使用。</source>
-        <translation>The goods codes were not printed: the printer cannot be used.</translation>
-    </message>
-    <message>
-        <source>数据转换,如果你已执行一次，请不要再次执行。</source>
-        <translation>Data conversion: if you have already run it once, do not run it again.</translation>
-    </message>
-    <message>
-        <source>数据转换完成! 新增商品 %1 条，仓库 %2 条。</source>
-        <translation>Data conversion finished: %1 goods and %2 stores added.</translation>
-    </message>
-    <message>
-        <source>没有找到计算器程序。</source>
-        <translation>No calculator program was found.</translation>
-    </message>
-    <message>
-        <source>商品名称不能为空</source>
-        <translation>The goods name must not be empty.</translation>
-    </message>
-    <message>
-        <source>计量单位不能为空</source>
-        <translation>The unit must not be empty.</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsDocumentsScreen</name>
-    <message>
-        <source>单据号</source>
-        <translation>Doc no.</translation>
-    </message>
-    <message>
-        <source>日  期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods</translation>
-    </message>
-    <message>
-        <source>数  量</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>单  价</source>
-        <translation>Price</translation>
-    </message>
-    <message>
-        <source>金  额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>经手人</source>
-        <translation>Handled by</translation>
-    </message>
-    <message>
-        <source>制  单</source>
-        <translation>Entered by</translation>
-    </message>
-    <message>
-        <source>备  注</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>付款方式</source>
-        <translation>Payment</translation>
-    </message>
-    <message>
-        <source>商品进货</source>
-        <translation>Goods purchases</translation>
-    </message>
-    <message>
-        <source>预览</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>增加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>修改</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>撤消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>计算</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>商品销售管理 </source>
-        <translation>Goods sales </translation>
-    </message>
-    <message>
-        <source>商品进货管理 </source>
-        <translation>Goods purchases </translation>
-    </message>
-    <message>
-        <source>选择台号</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>是否结账</source>
-        <translation>Settled?</translation>
-    </message>
-    <message>
-        <source>现金</source>
-        <translation>Cash</translation>
-    </message>
-    <message>
-        <source>刷卡</source>
-        <translation>Card</translation>
-    </message>
-    <message>
-        <source>已结账</source>
-        <translation>Settled</translation>
-    </message>
-    <message>
-        <source>未结账</source>
-        <translation>Not settled</translation>
-    </message>
-    <message>
-        <source>确认删除当前数据吗？</source>
-        <translation>Delete the current record?</translation>
-    </message>
-    <message>
-        <source>商品输入错误，请重新输入!</source>
-        <translation>No such goods. Please enter it again.</translation>
-    </message>
-    <message>
-        <source>没有找到计算器程序。</source>
-        <translation>No calculator program was found.</translation>
-    </message>
-    <message>
-        <source>商品销售</source>
-        <translation>Goods sales</translation>
-    </message>
-</context>
-<context>
-    <name>TableDefinitionsScreen</name>
-    <message>
-        <source>位号设置</source>
-        <translation>Tables</translation>
-    </message>
-    <message>
-        <source> 位    号</source>
-        <translation>Table no.</translation>
-    </message>
-    <message>
-        <source> 名    称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source> 使用标记</source>
-        <translation>In use</translation>
-    </message>
-    <message>
-        <source> 服务费率：</source>
-        <translation>Service rate:</translation>
-    </message>
-    <message>
-        <source>最小计费分钟</source>
-        <translation>Unit (min)</translation>
-    </message>
-    <message>
-        <source>   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。</source>
-        <translation>Billing unit in minutes: with 15, a guest who plays 20 minutes is charged for 30.</translation>
-    </message>
-    <message>
-        <source>最低消费分钟 </source>
-        <translation>Minimum (min)</translation>
-    </message>
-    <message>
-        <source>   最低消费分钟：如设成0，则不计最低消费，如最低消费60 客人消费不足60分钟按60分钟计算超过则按时间时间计算。</source>
-        <translation>Minimum charge in minutes: 0 means no minimum. With 60, a guest who plays less than 60 minutes is charged for 60; longer play is charged by the time played.</translation>
-    </message>
-    <message>
-        <source>开台结帐卡号</source>
-        <translation>Table card no.</translation>
-    </message>
-    <message>
-        <source>开台卡号输入：此卡号不能是会员卡，只能是是会员卡中没有此卡号，在营业界面中刷此卡后回车，自动执行开台或结帐操作。</source>
-        <translation>Table card: must not be a member card number. Swiping it on the board and pressing Enter opens or settles the table.</translation>
-    </message>
-    <message>
-        <source>位号</source>
-        <translation>Table no.</translation>
-    </message>
-    <message>
-        <source>名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>使用标记</source>
-        <translation>In use</translation>
-    </message>
-    <message>
-        <source>服务费率</source>
-        <translation>Service rate</translation>
-    </message>
-    <message>
-        <source>最低消费分钟</source>
-        <translation>Min. (min)</translation>
-    </message>
-    <message>
-        <source>数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。</source>
-        <translation>Database upgraded: tables now have a billing unit, a minimum charge and a table card number. Existing tables are billed with a 15-minute unit and a 60-minute minimum; please check them.</translation>
-    </message>
-    <message>
-        <source>增加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>修改</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>查找</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>计算器</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>台位类型</source>
-        <translation>Table type</translation>
-    </message>
-    <message>
-        <source>确认删除当前记录</source>
-        <translation>Delete the current record?</translation>
-    </message>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>请输入位号:</source>
-        <translation>Enter the table number:</translation>
-    </message>
-    <message>
-        <source>无符合条件记录</source>
-        <translation>No matching record</translation>
-    </message>
-    <message>
-        <source>没有找到计算器程序。</source>
-        <translation>No calculator program was found.</translation>
-    </message>
-    <message>
-        <source>位号不能为空</source>
-        <translation>The table number must not be empty</translation>
-    </message>
-    <message>
-        <source>名称不能为空</source>
-        <translation>The name must not be empty</translation>
-    </message>
-</context>
-<context>
-    <name>IncomeStatisticsScreen</name>
-    <message>
-        <source>营业分析报告</source>
-        <translation>Takings analysis</translation>
-    </message>
-    <message>
-        <source>按台位号</source>
-        <translation>By table</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsStatisticsScreen</name>
-    <message>
-        <source>商品销售分析报告</source>
-        <translation>Goods sales analysis</translation>
-    </message>
-    <message>
-        <source>按商品分类</source>
-        <translation>By goods</translation>
-    </message>
-</context>
-<context>
-    <name>LockScreen</name>
-    <message>
-        <source>当前操作员没有口令，请输入系统解锁码。</source>
-        <translation>The current operator has no password; enter the system unlock code.</translation>
-    </message>
-    <message>
-        <source>请输入操作员 %1 的口令。</source>
-        <translation>Enter the password of operator %1.</translation>
-    </message>
-    <message>
-        <source>按 ENTER 键入密码：</source>
-        <translation>Press ENTER to type the password:</translation>
-    </message>
-    <message>
-        <source>退出口令:</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>解除锁定</source>
-        <translation>Unlock</translation>
-    </message>
-    <message>
-        <source>System Control</source>
-        <translation>System Control</translation>
-    </message>
-    <message>
-        <source>%1  Seconds time to write a password.</source>
-        <translation>%1 seconds left to type the password.</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryClearingScreen</name>
-    <message>
-        <source>清除历史数据</source>
-        <translation>Clear history</translation>
-    </message>
-    <message>
-        <source>清除此日期以前的数据:</source>
-        <translation>Clear data before this date:</translation>
-    </message>
-    <message>
-        <source>确定(&amp;Y)</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>将删除 %1 以前已结账的 %2 条台位记录和 %3 条商品记录，删除前先备份数据库。
-确认删除吗?</source>
-        <translation>This deletes %2 table records and %3 goods records settled before %1; the database is backed up first.
-Delete them?</translation>
-    </message>
-    <message>
-        <source>数据清除完成，删除了 %1 条台位记录和 %2 条商品记录。
-备份文件：%3</source>
-        <translation>History cleared: %1 table records and %2 goods records deleted.
-Backup file: %3</translation>
-    </message>
-    <message>
-        <source>清除日期不能晚于业务日期 %1，没有删除任何数据！</source>
-        <translation>The date cannot be later than the business date %1; nothing was deleted!</translation>
-    </message>
-    <message>
-        <source>数据库备份失败，没有删除任何数据！
-备份文件：%1
-原因：%2</source>
-        <translation>The database backup failed; nothing was deleted!
-Backup file: %1
-Cause: %2</translation>
-    </message>
-</context>
-<context>
-    <name>ConsumptionDetailScreen</name>
-    <message>
-        <source>会员消费查询列表</source>
-        <translation>Member consumption</translation>
-    </message>
-</context>
-<context>
-    <name>ConsumptionTotalsScreen</name>
-    <message>
-        <source>会员消费汇总查询列表</source>
-        <translation>Member consumption summary</translation>
-    </message>
-</context>
-<context>
-    <name>ConsumptionScreen</name>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>预览</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>查询条件</source>
-        <translation>Conditions</translation>
-    </message>
-    <message>
-        <source>查询结果</source>
-        <translation>Results</translation>
-    </message>
-    <message>
-        <source>条件</source>
-        <translation>Condition</translation>
-    </message>
-    <message>
-        <source>比较</source>
-        <translation>Compare</translation>
-    </message>
-    <message>
-        <source>数据</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>关系</source>
-        <translation>Join</translation>
-    </message>
-    <message>
-        <source>查询条件：</source>
-        <translation>Conditions:</translation>
-    </message>
-    <message>
-        <source>查询(&amp;F)</source>
-        <translation>&amp;Find</translation>
-    </message>
-    <message>
-        <source>清除(&amp;C)</source>
-        <translation>&amp;Clear</translation>
-    </message>
-    <message>
-        <source>预览(&amp;V)</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>打印(&amp;P)</source>
-        <translation>&amp;Print</translation>
-    </message>
-    <message>
-        <source>退出(&amp;X)</source>
-        <translation>E&amp;xit</translation>
-    </message>
-    <message>
-        <source>并且</source>
-        <translation>and</translation>
-    </message>
-    <message>
-        <source>或者</source>
-        <translation>or</translation>
-    </message>
-    <message>
-        <source>没有符合条件的记录。</source>
-        <translation>No records match.</translation>
-    </message>
-</context>
-<context>
-    <name>SplashScreen</name>
-    <message>
-        <source>台球厅计费管理系统</source>
-        <translation>Billiards hall billing system</translation>
-    </message>
-</context>
-<context>
-    <name>OperatorAddDialog</name>
-    <message>
-        <source>增加操作员</source>
-        <translation>Add operator</translation>
-    </message>
-    <message>
-        <source>操作员姓名:</source>
-        <translation>Operator name:</translation>
-    </message>
-    <message>
-        <source>确定(&amp;Y)</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>取消(&amp;C)</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
-        <source>操作员姓名不可以为空！</source>
-        <translation>The operator name cannot be empty!</translation>
-    </message>
-    <message>
-        <source>权限设置</source>
-        <translation>Rights</translation>
-    </message>
-    <message>
-        <source>操作员姓名不可以超过 %1 个字！</source>
-        <translation>The operator name cannot be longer than %1 characters!</translation>
-    </message>
-    <message>
-        <source>操作员姓名不可以含有换行、制表等控制字符或不可见的格式字符！</source>
-        <translation>The operator name cannot contain line breaks, tabs or other control or invisible format characters!</translation>
-    </message>
-    <message>
-        <source>操作员姓名不可以重复！</source>
-        <translation>An operator with this name already exists!</translation>
-    </message>
-</context>
-<context>
-    <name>OperatorLoadingNotice</name>
-    <message>
-        <source>正在读入操作员信息，请稍候...</source>
-        <translation>Reading the operators, please wait...</translation>
-    </message>
-</context>
-<context>
-    <name>OperatorRightsScreen</name>
-    <message>
-        <source>操作员权限设置</source>
-        <translation>Operator rights</translation>
-    </message>
-    <message>
-        <source>增加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>清除口令</source>
-        <translation>Clear password</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>文件(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>清除操作员口令</source>
-        <translation>Clear operator password</translation>
-    </message>
-    <message>
-        <source>计算器</source>
-        <translation>Calculator</translation>
-    </message>
-    <message>
-        <source>帮助(&amp;H)</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>使用说明</source>
-        <translation>How to use</translation>
-    </message>
-    <message>
-        <source>操作员列表:</source>
-        <translation>Operators:</translation>
-    </message>
-    <message>
-        <source>授权的权限组</source>
-        <translation>Granted rights groups</translation>
-    </message>
-    <message>
-        <source>在左边的操作员列表中选择操作员下的权限组，即可设置该组的权限。
-勾选或取消上面的权限组，即授予或收回该组。</source>
-        <translation>Select a rights group under an operator in the list on the left to set the rights of that group.
-Tick or clear a group above to grant or withdraw it.</translation>
-    </message>
-    <message>
-        <source>折扣率</source>
-        <translation>Discount</translation>
-    </message>
-    <message>
-        <source>保存折扣率</source>
-        <translation>Save discount</translation>
-    </message>
-    <message>
-        <source>0 为不打折 ，请输入大于 0 小于10的小数。先点击要设置的操作员:如8.5  为最高打折权限八五折。</source>
-        <translation>0 means no discount; otherwise enter a decimal above 0 and below 10. Click the operator first: e.g. 8.5 allows at most 15% off.</translation>
-    </message>
-    <message>
-        <source>折扣率设置错误，请重新设置。</source>
-        <translation>The discount is wrong; please set it again.</translation>
-    </message>
-    <message>
-        <source>%1 最大折扣率保存完成。</source>
-        <translation>Maximum discount of %1 saved.</translation>
-    </message>
-    <message>
-        <source>不可以删除系统管理员！</source>
-        <translation>The system administrator cannot be deleted!</translation>
-    </message>
-    <message>
-        <source>权限设置</source>
-        <translation>Rights</translation>
-    </message>
-    <message>
-        <source>是否删除操作员&apos;%1&apos;？</source>
-        <translation>Delete operator &apos;%1&apos;?</translation>
-    </message>
-    <message>
-        <source>不可以清除系统管理员的口令！</source>
-        <translation>The system administrator&apos;s password cannot be cleared!</translation>
-    </message>
-    <message>
-        <source>是否清除操作员&apos;%1&apos;的口令？</source>
-        <translation>Clear the password of operator &apos;%1&apos;?</translation>
-    </message>
-    <message>
-        <source>没有找到计算器程序。</source>
-        <translation>The calculator program was not found.</translation>
-    </message>
-    <message>
-        <source>先在左边的操作员列表中选择操作员：勾选权限组即授予该组，取消即收回；选择操作员下的权限组，勾选其中的权限，改动立即保存。
-折扣率为该操作员可给的最低折扣（如 8.5 为八五折，0 为不打折），输入后点击“保存折扣率”。</source>
-        <translation>First select an operator in the list on the left: tick a rights group to grant it, clear it to withdraw it; select a rights group under the operator and tick its rights; changes are saved at once.
-The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 is no discount); enter it and click &quot;Save discount&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>OperatorLogScreen</name>
-    <message>
-        <source>操作员日志</source>
-        <translation>Operator log</translation>
-    </message>
-    <message>
-        <source>查询</source>
-        <translation>Find</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>预览</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>员工工作情况</source>
-        <translation>Staff activity</translation>
-    </message>
-    <message>
-        <source>姓名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>开始日期</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>序号</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>操作员姓名</source>
-        <translation>Operator</translation>
-    </message>
-    <message>
-        <source>内  容</source>
-        <translation>Activity</translation>
-    </message>
-    <message>
-        <source>开始时间</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>结束时间</source>
-        <translation>End</translation>
-    </message>
-    <message>
-        <source>确认删除所有日志吗?</source>
-        <translation>Delete the whole log?</translation>
-    </message>
-</context>
-<context>
-    <name>DatabaseFileDialog</name>
-    <message>
-        <source>设置数据文件</source>
-        <translation>Data file</translation>
-    </message>
-    <message>
-        <source>选择路径:名称为JSsfServer.MDB 的文件</source>
-        <translation>Choose the file named JSsfServer.MDB:</translation>
-    </message>
-    <message>
-        <source>系统操作员口令:</source>
-        <translation>System operator password:</translation>
-    </message>
-    <message>
-        <source>浏览...</source>
-        <translation>Browse...</translation>
-    </message>
-    <message>
-        <source>确定(&amp;Y)</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>关闭(&amp;C)</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>数据文件 %1 没有写权限</source>
-        <translation>No permission to write the data file %1</translation>
-    </message>
-    <message>
-        <source>系统操作员口令不正确，数据库位置没有改变！</source>
-        <translation>Wrong system operator password; the database location was not changed!</translation>
-    </message>
-    <message>
-        <source>最后一笔结账在 %1</source>
-        <translation>its last settlement was on %1</translation>
-    </message>
-    <message>
-        <source>其中没有结账记录</source>
-        <translation>it holds no settlements</translation>
-    </message>
-    <message>
-        <source>下次启动时将使用数据文件
-%1
-%2，之后的会员余额和营业记录都以它为准。
-确认更换数据库并退出程序吗?</source>
-        <translation>From the next start the program uses the data file
-%1
-(%2); member balances and business records will then come from it.
-Change the database and exit the program?</translation>
-    </message>
-    <message>
-        <source>还没有选择数据文件，请先用“浏览...”选择。</source>
-        <translation>No data file has been chosen. Choose one with &quot;Browse...&quot; first.</translation>
-    </message>
-</context>
-<context>
-    <name>RateBandsScreen</name>
-    <message>
-        <source>刷 新</source>
-        <translation>Refresh</translation>
-    </message>
-    <message>
-        <source>设定时段收费</source>
-        <translation>Period rates</translation>
-    </message>
-    <message>
-        <source>台位时段收费标准设置</source>
-        <translation>Table rates by time of day</translation>
-    </message>
-    <message>
-        <source>设定计费方案</source>
-        <translation>Rate schemes</translation>
-    </message>
-</context>
-<context>
-    <name>RateSchemesScreen</name>
-    <message>
-        <source>设定计费方案</source>
-        <translation>Rate schemes</translation>
-    </message>
-    <message>
-        <source>计费方案</source>
-        <translation>Rate scheme</translation>
-    </message>
-    <message>
-        <source>分配到台位</source>
-        <translation>Assign to tables</translation>
-    </message>
-    <message>
-        <source>保存计费方案</source>
-        <translation>Save scheme</translation>
-    </message>
-    <message>
-        <source>计费方案：</source>
-        <translation>Rate scheme:</translation>
-    </message>
-    <message>
-        <source>新增计费方案名称：</source>
-        <translation>New scheme name:</translation>
-    </message>
-    <message>
-        <source>台位</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>保存当前设定计费方案</source>
-        <translation>Assign scheme</translation>
-    </message>
-    <message>
-        <source>计费方案“%1”已经存在！</source>
-        <translation>The rate scheme &quot;%1&quot; already exists!</translation>
-    </message>
-    <message>
-        <source>新方案保存完成！</source>
-        <translation>The new scheme is saved!</translation>
-    </message>
-    <message>
-        <source>%1分配给选中台位吗？</source>
-        <translation>Assign %1 to the selected tables?</translation>
-    </message>
-    <message>
-        <source>方案设定完成！</source>
-        <translation>The scheme is assigned!</translation>
-    </message>
-</context>
-<context>
-    <name>ParametersScreen</name>
-    <message>
-        <source>参数设置</source>
-        <translation>Parameters</translation>
-    </message>
-    <message>
-        <source>系统参数设置所做的改变，只有在下次进入时生效。</source>
-        <translation>Changes to the system parameters take effect the next time the program starts.</translation>
-    </message>
-    <message>
-        <source>保存设置的参数</source>
-        <translation>Save parameters</translation>
-    </message>
-    <message>
-        <source>关 闭</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>%1参数不能为空！</source>
-        <translation>The parameter %1 cannot be empty!</translation>
-    </message>
-    <message>
-        <source>正确参数保存完成！</source>
-        <translation>The valid parameters were saved!</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsCatalogue</name>
-    <message>
-        <source>此商品是商品类别或已有进货，编码不能修改。</source>
-        <translation>This item is a goods category or has purchases: its code cannot be changed.</translation>
-    </message>
-    <message>
-        <source>商品名称不能为空</source>
-        <translation>The goods name must not be empty.</translation>
-    </message>
-    <message>
-        <source>计量单位不能为空</source>
-        <translation>The unit must not be empty.</translation>
-    </message>
-    <message>
-        <source>优惠应为不小于 0 的数，最多两位小数。</source>
-        <translation>A discount must be a number not below 0, with at most two decimals.</translation>
-    </message>
-    <message>
-        <source>优惠不能大于商品单价。</source>
-        <translation>A discount cannot be greater than the unit price.</translation>
-    </message>
-    <message>
-        <source>此商品是商品类别或已有进货，不能删除。</source>
-        <translation>This item is a goods category or has purchases: it cannot be deleted.</translation>
-    </message>
-    <message>
-        <source>商品单价</source>
-        <translation>Unit price</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsCode</name>
-    <message>
-        <source>商品长度应为%1</source>
-        <translation>The goods code must be %1 characters long.</translation>
-    </message>
-    <message>
-        <source>编码长度超过定义总长度%1</source>
-        <translation>The code is longer than the defined total length %1.</translation>
-    </message>
-    <message>
-        <source>编码长度应为%1</source>
-        <translation>The code must be %1 characters long.</translation>
-    </message>
-    <message>
-        <source>上级商品未定义！</source>
-        <translation>The parent goods item is not defined.</translation>
-    </message>
-    <message>
-        <source>商品编码重复！</source>
-        <translation>This goods code already exists.</translation>
-    </message>
-</context>
-<context>
-    <name>GoodsDocument</name>
-    <message>
-        <source>商品不能为空，请输入，再保存</source>
-        <translation>The goods must not be empty. Please enter them, then save.</translation>
-    </message>
-    <message>
-        <source>日期格式错误，请重新输入，再保存</source>
-        <translation>The date is not valid. Please enter it again, then save.</translation>
-    </message>
-    <message>
-        <source>数量 请输入数字，请重新输入，再保存</source>
-        <translation>Quantity: please enter a number, then save.</translation>
-    </message>
-    <message>
-        <source>单价 请输入数字，请重新输入，再保存</source>
-        <translation>Price: please enter a number, then save.</translation>
-    </message>
-    <message>
-        <source>金额 请输入数字，请重新输入，再保存</source>
-        <translation>Amount: please enter a number, then save.</translation>
-    </message>
-    <message>
-        <source>%1 号台已结账或未开台，不能记入该台！</source>
-        <translation>Table %1 is settled or not open: the goods cannot be charged to it.</translation>
-    </message>
-    <message>
-        <source>当前数据已结帐不能修改！</source>
-        <translation>This record is settled and cannot be changed.</translation>
-    </message>
-    <message>
-        <source>当前数据已结帐不能删除！</source>
-        <translation>This record is settled and cannot be deleted.</translation>
-    </message>
-    <message>
-        <source>%1 不能超过 %2，请重新输入，再保存</source>
-        <translation>%1 cannot exceed %2. Please correct it, then save.</translation>
-    </message>
-    <message>
-        <source>数量 请输入大于 0 的数字，请重新输入，再保存</source>
-        <translation>Quantity: please enter a number above 0, then save.</translation>
-    </message>
-    <message>
-        <source>单价</source>
-        <translation>Unit price</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>单据日期 %1 与营业日期 %2 相差较远，确实按这个日期保存吗？</source>
-        <translation>The document date %1 is far from the business date %2. Save it with this date?</translation>
-    </message>
-</context>
-<context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Tavoro 帮助</source>
-        <translation>Tavoro Help</translation>
-    </message>
-    <message>
-        <source>目录(&amp;C)</source>
-        <translation>&amp;Contents</translation>
-    </message>
-    <message>
-        <source>后退(&amp;B)</source>
-        <translation>&amp;Back</translation>
-    </message>
-    <message>
-        <source>输入要找的字词，按回车</source>
-        <translation>Type the words to find and press Enter</translation>
-    </message>
-    <message>
-        <source>查找(&amp;F)</source>
-        <translation>&amp;Find</translation>
-    </message>
-    <message>
-        <source>查找：</source>
-        <translation>Find:</translation>
-    </message>
-</context>
-<context>
-    <name>LampRound</name>
-    <message>
-        <source>启动灯光校正</source>
-        <translation>Start-up light check</translation>
-    </message>
-    <message>
-        <source>灯光巡检</source>
-        <translation>Light round</translation>
-    </message>
-    <message>
-        <source>%1没有完成：%2</source>
-        <translation>%1 not completed: %2</translation>
-    </message>
-</context>
-<context>
-    <name>LanguageChoice</name>
-    <message>
-        <source>界面语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Tavoro 下次启动时使用所选的语言。</source>
-        <translation>Tavoro uses the chosen language from its next start.</translation>
-    </message>
-    <message>
-        <source>跟随系统语言</source>
-        <translation>The system&apos;s language</translation>
-    </message>
-</context>
-<context>
-    <name>LightController</name>
-    <message>
-        <source>灯光控制器</source>
-        <translation>Light controller</translation>
-    </message>
-    <message>
-        <source>灯光控制器的串口没有打开</source>
-        <translation>The light controller&apos;s serial port is not open</translation>
-    </message>
-    <message>
-        <source>灯光控制器：%1</source>
-        <translation>Light controller: %1</translation>
-    </message>
-    <message>
-        <source>%1号台开灯</source>
-        <translation>light on at table %1</translation>
-    </message>
-    <message>
-        <source>%1号台关灯</source>
-        <translation>light off at table %1</translation>
-    </message>
-    <message>
-        <source>全部台</source>
-        <translation>all tables</translation>
-    </message>
-    <message>
-        <source>灯光控制器没有回应“%1”的命令（已重发一次），请查看灯光</source>
-        <translation>The light controller did not answer the command &quot;%1&quot; (sent twice); please check the lights</translation>
-    </message>
-</context>
-<context>
-    <name>Main</name>
-    <message>
-        <source>
-数据文件的位置记录在 %1（main_path 组的 path 和 data）。</source>
-        <translation>
-The data file&apos;s location is kept in %1 (path and data of group main_path).</translation>
-    </message>
-    <message>
-        <source>下列参数的值无法识别，本次运行使用初始值：
-%1
-请在“系统参数设置”中改正。</source>
-        <translation>The values of these parameters could not be read; this run uses their initial values:
-%1
-Please correct them in &quot;System parameters&quot;.</translation>
-    </message>
-</context>
-<context>
-    <name>MemberDeletion</name>
-    <message>
-        <source>会员 &apos;%1&apos; 的卡正在 %2 号台使用，不能删除！</source>
-        <translation>The card of member &apos;%1&apos; is in use at table %2 and cannot be deleted.</translation>
-    </message>
-    <message>
-        <source>确实要删除会员 &apos;%1&apos; 吗？
-卡上余额 %2 元将随会员删除（充值记录保留）。</source>
-        <translation>Delete the member &apos;%1&apos;?
-The balance of %2 yuan on the card is deleted with the member (the top-up records are kept).</translation>
-    </message>
-</context>
-<context>
     <name>MemberList</name>
     <message>
         <source>姓 名</source>
@@ -2755,6 +2131,73 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     <message>
         <source>累计金额</source>
         <translation>Total amount</translation>
+    </message>
+</context>
+<context>
+    <name>MemberListScreen</name>
+    <message>
+        <source>会员管理</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>会员名单</source>
+        <translation>Member list</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>存款</source>
+        <translation>Top-up</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>没有会员可以存款！</source>
+        <translation>There is no member to top up.</translation>
+    </message>
+    <message>
+        <source>口令错误，请重新输入！</source>
+        <translation>Wrong password. Please try again.</translation>
+    </message>
+    <message>
+        <source>没有找到计算器程序。</source>
+        <translation>No calculator program was found.</translation>
     </message>
 </context>
 <context>
@@ -2831,39 +2274,108 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>DateFormatCheck</name>
+    <name>OperatorAddDialog</name>
     <message>
-        <source>请在“控制面板”中的“区域设置” 中“日期”中设置“短日期样式”为：yyyy-mm-dd</source>
-        <translation>Please set the short date format to yyyy-mm-dd in the regional settings of the system.</translation>
+        <source>增加操作员</source>
+        <translation>Add operator</translation>
+    </message>
+    <message>
+        <source>操作员姓名:</source>
+        <translation>Operator name:</translation>
+    </message>
+    <message>
+        <source>确定(&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>操作员姓名不可以为空！</source>
+        <translation>The operator name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Rights</translation>
+    </message>
+    <message>
+        <source>操作员姓名不可以超过 %1 个字！</source>
+        <translation>The operator name cannot be longer than %1 characters!</translation>
+    </message>
+    <message>
+        <source>操作员姓名不可以含有换行、制表等控制字符或不可见的格式字符！</source>
+        <translation>The operator name cannot contain line breaks, tabs or other control or invisible format characters!</translation>
+    </message>
+    <message>
+        <source>操作员姓名不可以重复！</source>
+        <translation>An operator with this name already exists!</translation>
     </message>
 </context>
 <context>
-    <name>ListingPrint</name>
+    <name>OperatorLoadingNotice</name>
     <message>
-        <source>报表打印</source>
-        <translation>Print report</translation>
-    </message>
-    <message>
-        <source>报表没有打印：打印机不能使用。</source>
-        <translation>The report was not printed: the printer cannot be used.</translation>
+        <source>正在读入操作员信息，请稍候...</source>
+        <translation>Reading the operators, please wait...</translation>
     </message>
 </context>
 <context>
-    <name>DiscountCheck</name>
+    <name>OperatorLogScreen</name>
     <message>
-        <source>折扣率权限未设定，请重新设定。</source>
-        <translation>No discount right is set for you; please have it set.</translation>
+        <source>操作员日志</source>
+        <translation>Operator log</translation>
     </message>
     <message>
-        <source>折扣率超过你的最大折扣权限%1  ，请重新设定。</source>
-        <translation>The discount exceeds your maximum discount right %1; please set it again.</translation>
+        <source>查询</source>
+        <translation>Find</translation>
     </message>
-</context>
-<context>
-    <name>BackupCopies</name>
     <message>
-        <source>数据库没有打开</source>
-        <translation>The database is not open</translation>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>员工工作情况</source>
+        <translation>Staff activity</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>开始日期</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>操作员姓名</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>内  容</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>确认删除所有日志吗?</source>
+        <translation>Delete the whole log?</translation>
     </message>
 </context>
 <context>
@@ -3026,6 +2538,140 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
+    <name>OperatorRightsScreen</name>
+    <message>
+        <source>操作员权限设置</source>
+        <translation>Operator rights</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>清除口令</source>
+        <translation>Clear password</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>清除操作员口令</source>
+        <translation>Clear operator password</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使用说明</source>
+        <translation>How to use</translation>
+    </message>
+    <message>
+        <source>操作员列表:</source>
+        <translation>Operators:</translation>
+    </message>
+    <message>
+        <source>授权的权限组</source>
+        <translation>Granted rights groups</translation>
+    </message>
+    <message>
+        <source>在左边的操作员列表中选择操作员下的权限组，即可设置该组的权限。
+勾选或取消上面的权限组，即授予或收回该组。</source>
+        <translation>Select a rights group under an operator in the list on the left to set the rights of that group.
+Tick or clear a group above to grant or withdraw it.</translation>
+    </message>
+    <message>
+        <source>折扣率</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>保存折扣率</source>
+        <translation>Save discount</translation>
+    </message>
+    <message>
+        <source>0 为不打折 ，请输入大于 0 小于10的小数。先点击要设置的操作员:如8.5  为最高打折权限八五折。</source>
+        <translation>0 means no discount; otherwise enter a decimal above 0 and below 10. Click the operator first: e.g. 8.5 allows at most 15% off.</translation>
+    </message>
+    <message>
+        <source>折扣率设置错误，请重新设置。</source>
+        <translation>The discount is wrong; please set it again.</translation>
+    </message>
+    <message>
+        <source>%1 最大折扣率保存完成。</source>
+        <translation>Maximum discount of %1 saved.</translation>
+    </message>
+    <message>
+        <source>不可以删除系统管理员！</source>
+        <translation>The system administrator cannot be deleted!</translation>
+    </message>
+    <message>
+        <source>权限设置</source>
+        <translation>Rights</translation>
+    </message>
+    <message>
+        <source>是否删除操作员&apos;%1&apos;？</source>
+        <translation>Delete operator &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>不可以清除系统管理员的口令！</source>
+        <translation>The system administrator&apos;s password cannot be cleared!</translation>
+    </message>
+    <message>
+        <source>是否清除操作员&apos;%1&apos;的口令？</source>
+        <translation>Clear the password of operator &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>没有找到计算器程序。</source>
+        <translation>The calculator program was not found.</translation>
+    </message>
+    <message>
+        <source>先在左边的操作员列表中选择操作员：勾选权限组即授予该组，取消即收回；选择操作员下的权限组，勾选其中的权限，改动立即保存。
+折扣率为该操作员可给的最低折扣（如 8.5 为八五折，0 为不打折），输入后点击“保存折扣率”。</source>
+        <translation>First select an operator in the list on the left: tick a rights group to grant it, clear it to withdraw it; select a rights group under the operator and tick its rights; changes are saved at once.
+The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 is no discount); enter it and click &quot;Save discount&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>ParametersScreen</name>
+    <message>
+        <source>参数设置</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>系统参数设置所做的改变，只有在下次进入时生效。</source>
+        <translation>Changes to the system parameters take effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>保存设置的参数</source>
+        <translation>Save parameters</translation>
+    </message>
+    <message>
+        <source>关 闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1参数不能为空！</source>
+        <translation>The parameter %1 cannot be empty!</translation>
+    </message>
+    <message>
+        <source>正确参数保存完成！</source>
+        <translation>The valid parameters were saved!</translation>
+    </message>
+</context>
+<context>
     <name>PasswordChange</name>
     <message>
         <source>找不到操作员的记录</source>
@@ -3034,6 +2680,76 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     <message>
         <source>口令加密失败</source>
         <translation>The password could not be encrypted</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordChangeDialog</name>
+    <message>
+        <source>找不到操作员&apos;%1&apos;，无法变更口令!</source>
+        <translation>Operator &apos;%1&apos; was not found; the password cannot be changed!</translation>
+    </message>
+    <message>
+        <source>口令变更</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>操作员口令变更</source>
+        <translation>Change operator password</translation>
+    </message>
+    <message>
+        <source>原 口 令:</source>
+        <translation>Old password:</translation>
+    </message>
+    <message>
+        <source>新 口 令:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>验证口令:</source>
+        <translation>Repeat:</translation>
+    </message>
+    <message>
+        <source>变更口令确认(&amp;Y)</source>
+        <translation>&amp;Change</translation>
+    </message>
+    <message>
+        <source>变更口令取消(&amp;N)</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>输入原口令不正确,请重新输入!</source>
+        <translation>The old password is wrong; please enter it again!</translation>
+    </message>
+    <message>
+        <source>对不起,您无权变更操作员&apos;%1&apos;的口令!</source>
+        <translation>Sorry, you may not change the password of operator &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <source>新口令两次不一致,请重新输入!</source>
+        <translation>The two new passwords differ; please enter them again!</translation>
+    </message>
+    <message>
+        <source>变更口令成功，按任意键返回！</source>
+        <translation>Password changed. Press any key to return!</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordDialog</name>
+    <message>
+        <source>口令</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>请输入口令：</source>
+        <translation>Enter the password:</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
@@ -3076,6 +2792,137 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>RateBandsScreen</name>
+    <message>
+        <source>刷 新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>设定时段收费</source>
+        <translation>Period rates</translation>
+    </message>
+    <message>
+        <source>台位时段收费标准设置</source>
+        <translation>Table rates by time of day</translation>
+    </message>
+    <message>
+        <source>设定计费方案</source>
+        <translation>Rate schemes</translation>
+    </message>
+</context>
+<context>
+    <name>RateSchemes</name>
+    <message>
+        <source>计费方案“%1”没有任何时段，不能分配！</source>
+        <translation>The rate scheme &quot;%1&quot; has no periods and cannot be assigned!</translation>
+    </message>
+</context>
+<context>
+    <name>RateSchemesScreen</name>
+    <message>
+        <source>设定计费方案</source>
+        <translation>Rate schemes</translation>
+    </message>
+    <message>
+        <source>计费方案</source>
+        <translation>Rate scheme</translation>
+    </message>
+    <message>
+        <source>分配到台位</source>
+        <translation>Assign to tables</translation>
+    </message>
+    <message>
+        <source>保存计费方案</source>
+        <translation>Save scheme</translation>
+    </message>
+    <message>
+        <source>计费方案：</source>
+        <translation>Rate scheme:</translation>
+    </message>
+    <message>
+        <source>新增计费方案名称：</source>
+        <translation>New scheme name:</translation>
+    </message>
+    <message>
+        <source>台位</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>保存当前设定计费方案</source>
+        <translation>Assign scheme</translation>
+    </message>
+    <message>
+        <source>计费方案“%1”已经存在！</source>
+        <translation>The rate scheme &quot;%1&quot; already exists!</translation>
+    </message>
+    <message>
+        <source>新方案保存完成！</source>
+        <translation>The new scheme is saved!</translation>
+    </message>
+    <message>
+        <source>%1分配给选中台位吗？</source>
+        <translation>Assign %1 to the selected tables?</translation>
+    </message>
+    <message>
+        <source>方案设定完成！</source>
+        <translation>The scheme is assigned!</translation>
+    </message>
+</context>
+<context>
+    <name>RawReceiptPrinter</name>
+    <message>
+        <source>没有设备在接收：打印机没有开，或没有连上。</source>
+        <translation>has no device receiving: the printer is off or not connected.</translation>
+    </message>
+    <message>
+        <source>不存在：没有这个设备。</source>
+        <translation>does not exist: there is no such device.</translation>
+    </message>
+    <message>
+        <source>不能写：没有写这个设备的权限。</source>
+        <translation>cannot be written: no permission to write to this device.</translation>
+    </message>
+    <message>
+        <source>正被别的程序占用。</source>
+        <translation>is in use by another program.</translation>
+    </message>
+    <message>
+        <source>在 %1 秒内没有收下小票：打印机可能缺纸、卡纸或脱机。</source>
+        <translation>did not take the receipt within %1 seconds: the printer may be out of paper, jammed or offline.</translation>
+    </message>
+    <message>
+        <source>在打印中断开了。</source>
+        <translation>was disconnected while printing.</translation>
+    </message>
+    <message>
+        <source>不能用：%1</source>
+        <translation>cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>没有代码为 %1 的端口。</source>
+        <translation>There is no port with the code %1.</translation>
+    </message>
+    <message>
+        <source>端口 %1（%2）</source>
+        <translation>Port %1 (%2) </translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>预结时间</source>
+        <translation>Priced</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>%1-%2 %3元/小时 %4分 %5元</source>
+        <translation>%1-%2 %3 yuan/h %4 min %5 yuan</translation>
     </message>
 </context>
 <context>
@@ -3139,25 +2986,66 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
-    <name>RateSchemes</name>
+    <name>ReceiptLines</name>
     <message>
-        <source>计费方案“%1”没有任何时段，不能分配！</source>
-        <translation>The rate scheme &quot;%1&quot; has no periods and cannot be assigned!</translation>
-    </message>
-</context>
-<context>
-    <name>Receipt</name>
-    <message>
-        <source>预结时间</source>
-        <translation>Priced</translation>
+        <source>%1日%2</source>
+        <translation>day %1 %2</translation>
     </message>
     <message>
-        <source>结束时间</source>
-        <translation>End</translation>
+        <source>%1       欢迎光临</source>
+        <translation>%1       Welcome</translation>
     </message>
     <message>
-        <source>%1-%2 %3元/小时 %4分 %5元</source>
-        <translation>%1-%2 %3 yuan/h %4 min %5 yuan</translation>
+        <source>营业员:%1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>台 位 号 %1  会员卡号%2</source>
+        <translation>Table %1  Card %2</translation>
+    </message>
+    <message>
+        <source>开始时间 </source>
+        <translation>Start </translation>
+    </message>
+    <message>
+        <source>所用时间 %1</source>
+        <translation>Time used %1</translation>
+    </message>
+    <message>
+        <source>折扣率：%1</source>
+        <translation>Discount: %1</translation>
+    </message>
+    <message>
+        <source>台球消费 %1 元</source>
+        <translation>Table time %1 yuan</translation>
+    </message>
+    <message>
+        <source>%1 元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>商品消费:%1 元</source>
+        <translation>Goods: %1 yuan</translation>
+    </message>
+    <message>
+        <source>合计:%1元</source>
+        <translation>Total: %1 yuan</translation>
+    </message>
+    <message>
+        <source>押金:%1 找零:%2</source>
+        <translation>Deposit: %1 Change: %2</translation>
+    </message>
+    <message>
+        <source>电话:%1</source>
+        <translation>Tel: %1</translation>
+    </message>
+    <message>
+        <source>地址:%1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>小票没有打印：%1</source>
+        <translation>The receipt was not printed: %1</translation>
     </message>
 </context>
 <context>
@@ -3172,269 +3060,29 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>客人提醒时间录入</source>
+        <translation>Guest reminder</translation>
+    </message>
+    <message>
+        <source>先管理窗口点击任意台位，再点击【提醒】按钮或从菜单选择，然后输入提醒时长，如客人打算玩一个小时则输入60即可，点击【保存】当此客人从开始算起到一个小时，在提醒位置显示客人消费时间到。</source>
+        <translation>Click a table on the board, then the [Remind] button or the menu item, and enter the reminder time: for a guest who plans to play one hour, enter 60 and click [Save]. One hour after the start, the Remind column shows that the time is up.</translation>
+    </message>
+    <message>
+        <source>客人提醒时长</source>
+        <translation>Remind after (min)</translation>
+    </message>
+    <message>
+        <source>%1 号桌的客人的提醒时间  %2  已保存。</source>
+        <translation>Reminder %2 for the guest at table %1 saved.</translation>
+    </message>
+</context>
+<context>
     <name>ReportPreview</name>
     <message>
         <source>打印预览</source>
         <translation>Print preview</translation>
-    </message>
-</context>
-<context>
-    <name>takingsReport</name>
-    <message>
-        <source>营业报告</source>
-        <translation>Takings report</translation>
-    </message>
-    <message>
-        <source>营业员：</source>
-        <translation>Operator:</translation>
-    </message>
-    <message>
-        <source>日  期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>台 位 号</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>时  长</source>
-        <translation>Duration</translation>
-    </message>
-    <message>
-        <source>单  价</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
-        <source>金  额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>台位费用现金：</source>
-        <translation>Table fees (cash):</translation>
-    </message>
-    <message>
-        <source>其他销费：</source>
-        <translation>Other sales:</translation>
-    </message>
-    <message>
-        <source>合  计：</source>
-        <translation>Total:</translation>
-    </message>
-    <message>
-        <source>%1：</source>
-        <translation>%1:</translation>
-    </message>
-</context>
-<context>
-    <name>stockBalanceReport</name>
-    <message>
-        <source>收发结存表</source>
-        <translation>Stock balance sheet</translation>
-    </message>
-    <message>
-        <source>%1 至 %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-    <message>
-        <source>期间：</source>
-        <translation>Period: </translation>
-    </message>
-    <message>
-        <source>编码</source>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods name</translation>
-    </message>
-    <message>
-        <source>单位</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>上期数量</source>
-        <translation>Open qty</translation>
-    </message>
-    <message>
-        <source>上期金额</source>
-        <translation>Open amt</translation>
-    </message>
-    <message>
-        <source>入库数量</source>
-        <translation>In qty</translation>
-    </message>
-    <message>
-        <source>入库金额</source>
-        <translation>In amt</translation>
-    </message>
-    <message>
-        <source>销售数量</source>
-        <translation>Sold qty</translation>
-    </message>
-    <message>
-        <source>销售金额</source>
-        <translation>Sold amt</translation>
-    </message>
-    <message>
-        <source>结存数量</source>
-        <translation>End qty</translation>
-    </message>
-    <message>
-        <source>结存金额</source>
-        <translation>End amt</translation>
-    </message>
-    <message>
-        <source>合计</source>
-        <translation>Total</translation>
-    </message>
-</context>
-<context>
-    <name>catalogueReport</name>
-    <message>
-        <source>商品编码</source>
-        <translation>Goods code</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods name</translation>
-    </message>
-    <message>
-        <source>商品简码</source>
-        <translation>Short code</translation>
-    </message>
-    <message>
-        <source>计量单位</source>
-        <translation>Unit</translation>
-    </message>
-    <message>
-        <source>商品单价</source>
-        <translation>Unit price</translation>
-    </message>
-</context>
-<context>
-    <name>statisticsReport</name>
-    <message>
-        <source>日  期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>商品名称</source>
-        <translation>Goods</translation>
-    </message>
-    <message>
-        <source>台位号</source>
-        <translation>Table</translation>
-    </message>
-    <message>
-        <source>商品销售</source>
-        <translation>Goods sales</translation>
-    </message>
-    <message>
-        <source>台位费用</source>
-        <translation>Table fees</translation>
-    </message>
-    <message>
-        <source>按日期</source>
-        <translation>by date</translation>
-    </message>
-    <message>
-        <source>按商品</source>
-        <translation>by goods</translation>
-    </message>
-    <message>
-        <source>按台位号</source>
-        <translation>by table</translation>
-    </message>
-    <message>
-        <source>%1（%2）</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>营业报告</source>
-        <translation>Takings report</translation>
-    </message>
-    <message>
-        <source>营业员：</source>
-        <translation>Operator:</translation>
-    </message>
-    <message>
-        <source>日期从 %1 至 %2</source>
-        <translation>From %1 to %2</translation>
-    </message>
-    <message>
-        <source>金  额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>合  计</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>台位费用现金：</source>
-        <translation>Table fees (cash):</translation>
-    </message>
-</context>
-<context>
-    <name>billReport</name>
-    <message>
-        <source>%1日%2</source>
-        <translation>day %1 %2</translation>
-    </message>
-    <message>
-        <source>总计:%1</source>
-        <translation>Total: %1</translation>
-    </message>
-    <message>
-        <source>押金:%1 找零:%2</source>
-        <translation> Deposit: %1 Change: %2</translation>
-    </message>
-    <message>
-        <source>%1欢迎光临</source>
-        <translation>Welcome to %1</translation>
-    </message>
-    <message>
-        <source>开始时间 </source>
-        <translation>Start </translation>
-    </message>
-    <message>
-        <source>所用时间 %1 折扣率:%2</source>
-        <translation>Time used %1 Discount: %2</translation>
-    </message>
-    <message>
-        <source>台球消费 %1 元</source>
-        <translation>Table time %1 yuan</translation>
-    </message>
-    <message>
-        <source>操作员:</source>
-        <translation>Operator:</translation>
-    </message>
-    <message>
-        <source>台位号:</source>
-        <translation>Table:</translation>
-    </message>
-    <message>
-        <source>会员卡号:</source>
-        <translation>Card:</translation>
-    </message>
-    <message>
-        <source>商品</source>
-        <translation>Goods</translation>
-    </message>
-    <message>
-        <source>数量</source>
-        <translation>Qty</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>电话:%1</source>
-        <translation>Tel: %1</translation>
-    </message>
-    <message>
-        <source>地址:%1</source>
-        <translation>Address: %1</translation>
     </message>
 </context>
 <context>
@@ -3568,6 +3216,13 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     </message>
 </context>
 <context>
+    <name>SplashScreen</name>
+    <message>
+        <source>台球厅计费管理系统</source>
+        <translation>Billiards hall billing system</translation>
+    </message>
+</context>
+<context>
     <name>StartDatabase</name>
     <message>
         <source>文件夹 %1 中还没有 Tavoro 的数据文件 %2。
@@ -3627,6 +3282,137 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     <message>
         <source>营业报告没有打印：打印机不能使用。</source>
         <translation>The takings report was not printed: the printer cannot be used.</translation>
+    </message>
+</context>
+<context>
+    <name>StockBalanceScreen</name>
+    <message>
+        <source>上期数量</source>
+        <translation>Opening qty</translation>
+    </message>
+    <message>
+        <source>入库数量</source>
+        <translation>Received qty</translation>
+    </message>
+    <message>
+        <source>销售数量</source>
+        <translation>Sold qty</translation>
+    </message>
+    <message>
+        <source>结存数量</source>
+        <translation>Closing qty</translation>
+    </message>
+    <message>
+        <source>上期金额</source>
+        <translation>Opening amount</translation>
+    </message>
+    <message>
+        <source>入库金额</source>
+        <translation>Received amount</translation>
+    </message>
+    <message>
+        <source>销售金额</source>
+        <translation>Sold amount</translation>
+    </message>
+    <message>
+        <source>结存金额</source>
+        <translation>Closing amount</translation>
+    </message>
+    <message>
+        <source>收发结存</source>
+        <translation>Stock balance</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>商品结存账</source>
+        <translation>Goods stock balance</translation>
+    </message>
+    <message>
+        <source> 上期</source>
+        <translation> Opening</translation>
+    </message>
+    <message>
+        <source> 领入</source>
+        <translation> Received</translation>
+    </message>
+    <message>
+        <source> 销售</source>
+        <translation> Sold</translation>
+    </message>
+    <message>
+        <source> 结余</source>
+        <translation> Closing</translation>
+    </message>
+    <message>
+        <source>按仓库</source>
+        <translation>By store</translation>
+    </message>
+    <message>
+        <source>按商品分类</source>
+        <translation>By goods category</translation>
+    </message>
+    <message>
+        <source>包括为零的数据</source>
+        <translation>Include zero rows</translation>
+    </message>
+    <message>
+        <source>开始日期</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>结束日期</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>Goods name</translation>
+    </message>
+    <message>
+        <source>本月无业务发生！</source>
+        <translation>There was no business in this period.</translation>
+    </message>
+    <message>
+        <source>  商品名称</source>
+        <translation>  Goods name</translation>
+    </message>
+    <message>
+        <source>数  量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>金  额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>收发结存表</source>
+        <translation>Stock balance sheet</translation>
+    </message>
+    <message>
+        <source>收发结存表没有打印：打印机不能使用。</source>
+        <translation>The stock balance sheet was not printed: the printer cannot be used.</translation>
+    </message>
+    <message>
+        <source>没有找到计算器程序。</source>
+        <translation>No calculator program was found.</translation>
     </message>
 </context>
 <context>
@@ -3693,6 +3479,141 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
+    <name>TableDefinitionsScreen</name>
+    <message>
+        <source>位号设置</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source> 位    号</source>
+        <translation>Table no.</translation>
+    </message>
+    <message>
+        <source> 名    称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source> 使用标记</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source> 服务费率：</source>
+        <translation>Service rate:</translation>
+    </message>
+    <message>
+        <source>最小计费分钟</source>
+        <translation>Unit (min)</translation>
+    </message>
+    <message>
+        <source>   最小计费分钟数据为：如设置为15， 客人消费时间20分钟则系统按30分钟计算。</source>
+        <translation>Billing unit in minutes: with 15, a guest who plays 20 minutes is charged for 30.</translation>
+    </message>
+    <message>
+        <source>最低消费分钟 </source>
+        <translation>Minimum (min)</translation>
+    </message>
+    <message>
+        <source>   最低消费分钟：如设成0，则不计最低消费，如最低消费60 客人消费不足60分钟按60分钟计算超过则按时间时间计算。</source>
+        <translation>Minimum charge in minutes: 0 means no minimum. With 60, a guest who plays less than 60 minutes is charged for 60; longer play is charged by the time played.</translation>
+    </message>
+    <message>
+        <source>开台结帐卡号</source>
+        <translation>Table card no.</translation>
+    </message>
+    <message>
+        <source>开台卡号输入：此卡号不能是会员卡，只能是是会员卡中没有此卡号，在营业界面中刷此卡后回车，自动执行开台或结帐操作。</source>
+        <translation>Table card: must not be a member card number. Swiping it on the board and pressing Enter opens or settles the table.</translation>
+    </message>
+    <message>
+        <source>位号</source>
+        <translation>Table no.</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>使用标记</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>服务费率</source>
+        <translation>Service rate</translation>
+    </message>
+    <message>
+        <source>最低消费分钟</source>
+        <translation>Min. (min)</translation>
+    </message>
+    <message>
+        <source>数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。</source>
+        <translation>Database upgraded: tables now have a billing unit, a minimum charge and a table card number. Existing tables are billed with a 15-minute unit and a 60-minute minimum; please check them.</translation>
+    </message>
+    <message>
+        <source>增加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>台位类型</source>
+        <translation>Table type</translation>
+    </message>
+    <message>
+        <source>确认删除当前记录</source>
+        <translation>Delete the current record?</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>请输入位号:</source>
+        <translation>Enter the table number:</translation>
+    </message>
+    <message>
+        <source>无符合条件记录</source>
+        <translation>No matching record</translation>
+    </message>
+    <message>
+        <source>没有找到计算器程序。</source>
+        <translation>No calculator program was found.</translation>
+    </message>
+    <message>
+        <source>位号不能为空</source>
+        <translation>The table number must not be empty</translation>
+    </message>
+    <message>
+        <source>名称不能为空</source>
+        <translation>The name must not be empty</translation>
+    </message>
+</context>
+<context>
     <name>TableMarkScreen</name>
     <message>
         <source>保存</source>
@@ -3742,6 +3663,33 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     <message>
         <source>没有台号为 %1 的台位</source>
         <translation>There is no table number %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableSwapDialog</name>
+    <message>
+        <source>台位互换</source>
+        <translation>Swap tables</translation>
+    </message>
+    <message>
+        <source>互换</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>现 桌 台：</source>
+        <translation>Table:</translation>
+    </message>
+    <message>
+        <source>换入桌台：</source>
+        <translation>New table:</translation>
+    </message>
+    <message>
+        <source>%1 号桌的客人的账单已改为  %2  号台。</source>
+        <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
     </message>
 </context>
 <context>
@@ -3822,6 +3770,37 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
+    <name>TopUpDialog</name>
+    <message>
+        <source>会员增加款</source>
+        <translation>Member top-up</translation>
+    </message>
+    <message>
+        <source>卡  号</source>
+        <translation>Card no.</translation>
+    </message>
+    <message>
+        <source>姓  名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>存入卡中金额</source>
+        <translation>Credit to card</translation>
+    </message>
+    <message>
+        <source>实付金额</source>
+        <translation>Amount paid</translation>
+    </message>
+    <message>
+        <source>确定(&amp;Y)</source>
+        <translation>OK (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>退出(&amp;C)</source>
+        <translation>Exit (&amp;C)</translation>
+    </message>
+</context>
+<context>
     <name>TransferPanel</name>
     <message>
         <source>转出确认</source>
@@ -3868,54 +3847,58 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
-    <name>ReceiptLines</name>
+    <name>billReport</name>
     <message>
         <source>%1日%2</source>
         <translation>day %1 %2</translation>
     </message>
     <message>
-        <source>%1       欢迎光临</source>
-        <translation>%1       Welcome</translation>
+        <source>总计:%1</source>
+        <translation>Total: %1</translation>
     </message>
     <message>
-        <source>营业员:%1</source>
-        <translation>Operator: %1</translation>
+        <source>押金:%1 找零:%2</source>
+        <translation> Deposit: %1 Change: %2</translation>
     </message>
     <message>
-        <source>台 位 号 %1  会员卡号%2</source>
-        <translation>Table %1  Card %2</translation>
+        <source>%1欢迎光临</source>
+        <translation>Welcome to %1</translation>
     </message>
     <message>
         <source>开始时间 </source>
         <translation>Start </translation>
     </message>
     <message>
-        <source>所用时间 %1</source>
-        <translation>Time used %1</translation>
-    </message>
-    <message>
-        <source>折扣率：%1</source>
-        <translation>Discount: %1</translation>
+        <source>所用时间 %1 折扣率:%2</source>
+        <translation>Time used %1 Discount: %2</translation>
     </message>
     <message>
         <source>台球消费 %1 元</source>
         <translation>Table time %1 yuan</translation>
     </message>
     <message>
-        <source>%1 元</source>
-        <translation>%1 yuan</translation>
+        <source>操作员:</source>
+        <translation>Operator:</translation>
     </message>
     <message>
-        <source>商品消费:%1 元</source>
-        <translation>Goods: %1 yuan</translation>
+        <source>台位号:</source>
+        <translation>Table:</translation>
     </message>
     <message>
-        <source>合计:%1元</source>
-        <translation>Total: %1 yuan</translation>
+        <source>会员卡号:</source>
+        <translation>Card:</translation>
     </message>
     <message>
-        <source>押金:%1 找零:%2</source>
-        <translation>Deposit: %1 Change: %2</translation>
+        <source>商品</source>
+        <translation>Goods</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>电话:%1</source>
@@ -3925,184 +3908,201 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
         <source>地址:%1</source>
         <translation>Address: %1</translation>
     </message>
+</context>
+<context>
+    <name>catalogueReport</name>
     <message>
-        <source>小票没有打印：%1</source>
-        <translation>The receipt was not printed: %1</translation>
+        <source>商品编码</source>
+        <translation>Goods code</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>Goods name</translation>
+    </message>
+    <message>
+        <source>商品简码</source>
+        <translation>Short code</translation>
+    </message>
+    <message>
+        <source>计量单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>商品单价</source>
+        <translation>Unit price</translation>
     </message>
 </context>
 <context>
-    <name>ReminderDialog</name>
+    <name>statisticsReport</name>
     <message>
-        <source>客人提醒时间录入</source>
-        <translation>Guest reminder</translation>
+        <source>日  期</source>
+        <translation>Date</translation>
     </message>
     <message>
-        <source>先管理窗口点击任意台位，再点击【提醒】按钮或从菜单选择，然后输入提醒时长，如客人打算玩一个小时则输入60即可，点击【保存】当此客人从开始算起到一个小时，在提醒位置显示客人消费时间到。</source>
-        <translation>Click a table on the board, then the [Remind] button or the menu item, and enter the reminder time: for a guest who plans to play one hour, enter 60 and click [Save]. One hour after the start, the Remind column shows that the time is up.</translation>
+        <source>商品名称</source>
+        <translation>Goods</translation>
     </message>
     <message>
-        <source>客人提醒时长</source>
-        <translation>Remind after (min)</translation>
+        <source>台位号</source>
+        <translation>Table</translation>
     </message>
     <message>
-        <source>%1 号桌的客人的提醒时间  %2  已保存。</source>
-        <translation>Reminder %2 for the guest at table %1 saved.</translation>
-    </message>
-</context>
-<context>
-    <name>DepositDialog</name>
-    <message>
-        <source>客人押金录入</source>
-        <translation>Guest deposit</translation>
+        <source>商品销售</source>
+        <translation>Goods sales</translation>
     </message>
     <message>
-        <source>先管理窗口点击任意使用台位，再点击【押金】按钮或从菜单选择，然后输入客人交纳的金额，点击【保存】。 注意：押金最多到角分（两位小数）。</source>
-        <translation>Click a table in use on the board, then the [Deposit] button or the menu item, enter the amount the guest paid and click [Save]. Note: the deposit has at most two decimals.</translation>
+        <source>台位费用</source>
+        <translation>Table fees</translation>
     </message>
     <message>
-        <source>客人押金金额</source>
-        <translation>Deposit amount</translation>
+        <source>按日期</source>
+        <translation>by date</translation>
     </message>
     <message>
-        <source>%1 号桌的客人的押金  %2  已保存。</source>
-        <translation>Deposit %2 for the guest at table %1 saved.</translation>
-    </message>
-</context>
-<context>
-    <name>PasswordChangeDialog</name>
-    <message>
-        <source>找不到操作员&apos;%1&apos;，无法变更口令!</source>
-        <translation>Operator &apos;%1&apos; was not found; the password cannot be changed!</translation>
+        <source>按商品</source>
+        <translation>by goods</translation>
     </message>
     <message>
-        <source>口令变更</source>
-        <translation>Change password</translation>
+        <source>按台位号</source>
+        <translation>by table</translation>
     </message>
     <message>
-        <source>操作员口令变更</source>
-        <translation>Change operator password</translation>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>原 口 令:</source>
-        <translation>Old password:</translation>
+        <source>营业报告</source>
+        <translation>Takings report</translation>
     </message>
     <message>
-        <source>新 口 令:</source>
-        <translation>New password:</translation>
-    </message>
-    <message>
-        <source>验证口令:</source>
-        <translation>Repeat:</translation>
-    </message>
-    <message>
-        <source>变更口令确认(&amp;Y)</source>
-        <translation>&amp;Change</translation>
-    </message>
-    <message>
-        <source>变更口令取消(&amp;N)</source>
-        <translation>Ca&amp;ncel</translation>
-    </message>
-    <message>
-        <source>输入原口令不正确,请重新输入!</source>
-        <translation>The old password is wrong; please enter it again!</translation>
-    </message>
-    <message>
-        <source>对不起,您无权变更操作员&apos;%1&apos;的口令!</source>
-        <translation>Sorry, you may not change the password of operator &apos;%1&apos;!</translation>
-    </message>
-    <message>
-        <source>新口令两次不一致,请重新输入!</source>
-        <translation>The two new passwords differ; please enter them again!</translation>
-    </message>
-    <message>
-        <source>变更口令成功，按任意键返回！</source>
-        <translation>Password changed. Press any key to return!</translation>
-    </message>
-</context>
-<context>
-    <name>LoginScreen</name>
-    <message>
-        <source>系统中没有操作员，无法登录！</source>
-        <translation>There are no operators; nobody can log in!</translation>
-    </message>
-    <message>
-        <source>系统登录</source>
-        <translation>Log in</translation>
-    </message>
-    <message>
-        <source>选择操作员,输入对应的口令</source>
-        <translation>Choose an operator and enter the password</translation>
-    </message>
-    <message>
-        <source>操作员姓名:</source>
+        <source>营业员：</source>
         <translation>Operator:</translation>
     </message>
     <message>
-        <source>操作员口令:</source>
-        <translation>Password:</translation>
+        <source>日期从 %1 至 %2</source>
+        <translation>From %1 to %2</translation>
     </message>
     <message>
-        <source>操作员班次:</source>
-        <translation>Shift:</translation>
+        <source>金  额</source>
+        <translation>Amount</translation>
     </message>
     <message>
-        <source>业务日期:</source>
-        <translation>Business date:</translation>
+        <source>合  计</source>
+        <translation>Total</translation>
     </message>
     <message>
-        <source>初始操作员 %1，口令 %2</source>
-        <translation>Initial operator %1, password %2</translation>
-    </message>
-    <message>
-        <source>确定(&amp;Y)</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>放弃(&amp;C)</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
-        <source>业务日期不正确，请按 yyyy-mm-dd 的格式输入！</source>
-        <translation>The business date is wrong; enter it as yyyy-mm-dd!</translation>
-    </message>
-    <message>
-        <source>口令错误次数过多，请等待 %1 秒后再登录！</source>
-        <translation>Too many wrong passwords; wait %1 seconds before logging in again!</translation>
-    </message>
-    <message>
-        <source>对不起，您无权进入本系统！</source>
-        <translation>Sorry, you may not use this system!</translation>
-    </message>
-    <message>
-        <source>操作员口令不合法！</source>
-        <translation>Wrong operator password!</translation>
+        <source>台位费用现金：</source>
+        <translation>Table fees (cash):</translation>
     </message>
 </context>
 <context>
-    <name>TableSwapDialog</name>
+    <name>stockBalanceReport</name>
     <message>
-        <source>台位互换</source>
-        <translation>Swap tables</translation>
+        <source>收发结存表</source>
+        <translation>Stock balance sheet</translation>
     </message>
     <message>
-        <source>互换</source>
-        <translation>Swap</translation>
+        <source>%1 至 %2</source>
+        <translation>%1 to %2</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>期间：</source>
+        <translation>Period: </translation>
     </message>
     <message>
-        <source>现 桌 台：</source>
-        <translation>Table:</translation>
+        <source>编码</source>
+        <translation>Code</translation>
     </message>
     <message>
-        <source>换入桌台：</source>
-        <translation>New table:</translation>
+        <source>商品名称</source>
+        <translation>Goods name</translation>
     </message>
     <message>
-        <source>%1 号桌的客人的账单已改为  %2  号台。</source>
-        <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>上期数量</source>
+        <translation>Open qty</translation>
+    </message>
+    <message>
+        <source>上期金额</source>
+        <translation>Open amt</translation>
+    </message>
+    <message>
+        <source>入库数量</source>
+        <translation>In qty</translation>
+    </message>
+    <message>
+        <source>入库金额</source>
+        <translation>In amt</translation>
+    </message>
+    <message>
+        <source>销售数量</source>
+        <translation>Sold qty</translation>
+    </message>
+    <message>
+        <source>销售金额</source>
+        <translation>Sold amt</translation>
+    </message>
+    <message>
+        <source>结存数量</source>
+        <translation>End qty</translation>
+    </message>
+    <message>
+        <source>结存金额</source>
+        <translation>End amt</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>takingsReport</name>
+    <message>
+        <source>营业报告</source>
+        <translation>Takings report</translation>
+    </message>
+    <message>
+        <source>营业员：</source>
+        <translation>Operator:</translation>
+    </message>
+    <message>
+        <source>日  期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>台 位 号</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>时  长</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>单  价</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>金  额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>台位费用现金：</source>
+        <translation>Table fees (cash):</translation>
+    </message>
+    <message>
+        <source>其他销费：</source>
+        <translation>Other sales:</translation>
+    </message>
+    <message>
+        <source>合  计：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
     </message>
 </context>
 </TS>
