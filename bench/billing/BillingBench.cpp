@@ -101,10 +101,9 @@ std::optional<Figures> measure(qint64 history, int calls, QString* error)
                                       calls,
                                       [&](int i) {
                                           const int table = i % BenchHall::Tables + 1;
-                                          Result result = Result::success();
-                                          const bool inUse =
-                                              isTableInUse(hall.state.DbConn, QString::number(table), &result);
-                                          return result.ok() && inUse == (table <= BenchHall::OpenTables);
+                                          const ResultOf<bool> inUse =
+                                              isTableInUse(hall.state.DbConn, QString::number(table));
+                                          return inUse && *inUse == (table <= BenchHall::OpenTables);
                                       },
                                       &inUseTimes);
     if (!looked) {

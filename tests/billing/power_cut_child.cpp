@@ -51,12 +51,13 @@ Result checkout(AppState& state, qint64)
 {
     const QList<std::pair<int, QString>> tables = {{1, QStringLiteral("M1")}, {2, QStringLiteral("M2")}};
     for (const auto& [table, card] : tables) {
-        Result result = Result::success();
-        if (!isTableInUse(state.DbConn, QString::number(table), &result)) {
-            if (result)
-                result = reopen(state.DbConn, table, card);
-            if (!result)
-                return result;
+        const ResultOf<bool> inUse = isTableInUse(state.DbConn, QString::number(table));
+        if (!inUse)
+            return inUse.result();
+        if (!*inUse) {
+            const Result reopened = reopen(state.DbConn, table, card);
+            if (!reopened)
+                return reopened;
         }
         const Checkout::Bill bill = Checkout::settle(state, {QString::number(table), card, QString(), QString()});
         if (!bill.settled())

@@ -150,13 +150,14 @@ OperatorStore::Outcome OperatorStore::saveDiscountLimit(const QString& name, con
     return outcome;
 }
 
-std::optional<bool> OperatorStore::systemTag(const QString& name, Result* result) const
+ResultOf<std::optional<bool>> OperatorStore::systemTag(const QString& name) const
 {
+    Result result = Result::success();
     const QVariant tag =
-        Sql::scalar(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name}, result);
-    if (!tag.isValid())
-        return std::nullopt;
-    return tag.toBool();
+        Sql::scalar(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name}, &result);
+    if (!result)
+        return result;
+    return tag.isValid() ? std::optional<bool>(tag.toBool()) : std::nullopt;
 }
 
 OperatorStore::Outcome OperatorStore::unlessSystemOperator(const QString& name, const QString& sql,
@@ -164,13 +165,12 @@ OperatorStore::Outcome OperatorStore::unlessSystemOperator(const QString& name, 
 {
     Outcome outcome;
     outcome.result = Sql::transaction(m_db, [&] {
-        Result result = Result::success();
-        const std::optional<bool> isSystem = systemTag(name, &result);
-        if (!result || !isSystem)
-            return result;
-        if (*isSystem) {
+        const ResultOf<std::optional<bool>> isSystem = systemTag(name);
+        if (!isSystem || !*isSystem)
+            return isSystem.result();
+        if (**isSystem) {
             outcome.refusal = Refusal::SystemOperator;
-            return result;
+            return Result::success();
         }
         return Sql::exec(m_db, sql, values);
     });

@@ -75,7 +75,7 @@ public:
 
 private:
     // The row's sys_tag, or nothing when there is no such row.
-    std::optional<bool> systemTag(const QString& name, Result* result) const;
+    ResultOf<std::optional<bool>> systemTag(const QString& name) const;
     Outcome unlessSystemOperator(const QString& name, const QString& sql, const QVariantList& values);
 
     QSqlDatabase m_db;

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 class QSqlError;
 class QSqlQuery;
 
@@ -51,4 +54,36 @@ private:
     bool m_ok = true;
     QString m_message;
     qint64 m_number = 0;
+};
+
+// A value, or the failure that kept it from being found. A look-up that
+// returns one cannot be read as an answer when it failed: the value is only
+// there on success.
+template <typename T>
+class [[nodiscard]] ResultOf
+{
+public:
+    ResultOf(T value)
+        : m_value(std::move(value))
+    {}
+    ResultOf(Result failure)
+        : m_result(std::move(failure))
+    {
+        Q_ASSERT(!m_result.ok());
+    }
+
+    explicit operator bool() const { return m_value.has_value(); }
+    const T& value() const
+    {
+        Q_ASSERT(m_value.has_value());
+        return *m_value;
+    }
+    const T& operator*() const { return value(); }
+    const T* operator->() const { return &value(); }
+    // Success, or the failure to show.
+    const Result& result() const { return m_result; }
+
+private:
+    std::optional<T> m_value;
+    Result m_result = Result::success();
 };

@@ -2,8 +2,8 @@
 
 #include "core/base/Notation.h"
 #include "core/billing/BillingErrors.h"
-#include "core/billing/HourlyRates.h"
 #include "core/billing/MinimumRules.h"
+#include "core/billing/PlayedMinutes.h"
 
 namespace {
 

@@ -45,16 +45,6 @@ Result MinimumRules::read(const QString& table)
     return result;
 }
 
-qint32 MinimumRules::billedMinutes(qint16 minutes, const QString& table, Result* result)
-{
-    Result done = read(table);
-    if (done)
-        done = roundToUnits(minutes);
-    if (result)
-        *result = done;
-    return done ? m_billedMinutes : 0;
-}
-
 Result MinimumRules::roundToUnits(qint16 minutes)
 {
     m_billedMinutes = minutes;

@@ -22,11 +22,6 @@ public:
         m_minimumMinutes = minimumMinutes;
     }
 
-    // Reads the table's values as read() does, then rounds the minutes to billing
-    // units (see roundToUnits); the result is also kept in m_billedMinutes. A failure
-    // gives 0 and is described in *result when given.
-    qint32 billedMinutes(qint16 minutes, const QString& table, Result* result = nullptr);
-
     // The minimum rules of one segment, with the values read last. A segment
     // shorter than the minimum costs nothing up to the free minutes, else
     // counts as the minimum; a longer one has R taken to the half hour (no

@@ -16,13 +16,15 @@ Result findOpenVisit(const QSqlDatabase& db, qint16 number, std::optional<OpenVi
     return result;
 }
 
-bool isTableInUse(const QSqlDatabase& db, const QString& table, Result* result)
+ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table)
 {
     const std::optional<qint16> number = tableNumber(table);
+    if (!number)
+        return BillingErrors::typeMismatch();
     std::optional<OpenVisit> visit;
-    const Result found = number ? findOpenVisit(db, *number, &visit) : BillingErrors::typeMismatch();
-    if (result)
-        *result = found;
+    const Result found = findOpenVisit(db, *number, &visit);
+    if (!found)
+        return found;
     return visit.has_value();
 }
 

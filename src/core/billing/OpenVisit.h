@@ -25,9 +25,9 @@ inline const QString OpenVisitQuery =
 // The open visit of the table with the lowest id, or nothing.
 Result findOpenVisit(const QSqlDatabase& db, qint16 tableNumber, std::optional<OpenVisit>* visit);
 
-// True when the table named by the text has an open visit. A text that names
-// no table, or a failed query, gives false and is described in *result.
-bool isTableInUse(const QSqlDatabase& db, const QString& table, Result* result = nullptr);
+// Whether the table named by the text has an open visit; a text that names
+// no table, or a failed query, is a failure, never "free".
+ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table);
 
 // How many tables have an open visit: what leaving the program leaves running.
 Result countOpenTables(const QSqlDatabase& db, int* count);

@@ -1,7 +1,7 @@
 #include "core/board/BoardModel.h"
 
 #include "core/base/DateText.h"
-#include "core/billing/HourlyRates.h"
+#include "core/billing/PlayedMinutes.h"
 
 #include <QHash>
 

@@ -3,7 +3,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
-#include "core/billing/HourlyRates.h"
+#include "core/billing/PlayedMinutes.h"
 #include "core/board/BoardQueries.h"
 
 #include <QCoreApplication>

@@ -465,16 +465,17 @@ void BoardScreen::runCommand(BoardCommand command)
 }
 
 // The buttons of the reminder, deposit and swap open their screens only for
-// a table in use; a failed check is shown and counts as free.
+// a table in use; a failed check is shown and opens nothing.
 void BoardScreen::runOnTableInUse(BoardCommand command)
 {
     if (!m_current)
         return;
-    Result checked = Result::success();
-    const bool inUse = isTableInUse(m_state.DbConn, currentTable(), &checked);
-    if (!checked)
-        showError(checked);
-    if (!inUse)
+    const ResultOf<bool> inUse = isTableInUse(m_state.DbConn, currentTable());
+    if (!inUse) {
+        showError(inUse.result());
+        return;
+    }
+    if (!*inUse)
         return;
     if (command == BoardCommand::Reminder)
         showTableScreen<ReminderDialog>(m_panel->reminder->text());
@@ -633,7 +634,10 @@ void BoardScreen::enterCard()
     if (row >= 0) {
         selectRow(row);
         const QString number = QString::number(found->number);
-        if (isTableInUse(m_state.DbConn, number)) {
+        const ResultOf<bool> inUse = isTableInUse(m_state.DbConn, number);
+        if (!inUse) {
+            showError(inUse.result());
+        } else if (*inUse) {
             if (Messages::askDefaultNo(tr("此为定位卡 台号为  %1 ' %2 是否结帐？").arg(number, found->name)))
                 runCommand(BoardCommand::Checkout);
         } else if (Messages::ask(tr("此为定位卡 台号为  %1  ’名称为 %2 是否开台 ?").arg(number, found->name))) {
