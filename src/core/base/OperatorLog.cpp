@@ -8,7 +8,7 @@
 
 namespace {
 
-Result addRow(const QSqlDatabase& db, const QString& czyname, const QString& czyxm, const QVariant& lastTime)
+Result addRow(const QSqlDatabase& db, const QString& operatorName, const QString& entry, const QVariant& lastTime)
 {
     Result result = Result::success();
     const QVariant maxTag = Sql::scalar(db, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
@@ -17,29 +17,29 @@ Result addRow(const QSqlDatabase& db, const QString& czyname, const QString& czy
     const double tag = maxTag.isNull() ? 0 : maxTag.toDouble() + 1;
     return Sql::exec(
         db, QStringLiteral("insert into czyrzh (tag, czyname, czyxm, init_time, last_time) values (?, ?, ?, ?, ?)"),
-        {tag, czyname, czyxm, DateText::dateTime(Clock::now()), lastTime});
+        {tag, operatorName, entry, DateText::dateTime(Clock::now()), lastTime});
 }
 
 } // namespace
 
-Result openLogEntry(const AppState& state, const QString& czyxm)
+Result openLogEntry(const AppState& state, const QString& entry)
 {
-    return addRow(state.DbConn, state.OperatorName, czyxm, QVariant());
+    return addRow(state.DbConn, state.OperatorName, entry, QVariant());
 }
 
-Result closeLogEntries(const AppState& state, const QString& czyname, const QString& czyxm)
+Result closeLogEntries(const AppState& state, const QString& operatorName, const QString& entry)
 {
     return Sql::exec(state.DbConn,
                      QStringLiteral("update czyrzh set last_time=? where last_time is null and czyname=? and czyxm=?"),
-                     {DateText::dateTime(Clock::now()), Notation::Trim(czyname), czyxm});
+                     {DateText::dateTime(Clock::now()), Notation::Trim(operatorName), entry});
 }
 
-Result logFailedLogin(const QSqlDatabase& db, const QString& czyname)
+Result logFailedLogin(const QSqlDatabase& db, const QString& operatorName)
 {
-    return logEvent(db, czyname, FailedLogin);
+    return logEvent(db, operatorName, FailedLogin);
 }
 
-Result logEvent(const QSqlDatabase& db, const QString& czyname, const QString& czyxm)
+Result logEvent(const QSqlDatabase& db, const QString& operatorName, const QString& entry)
 {
-    return addRow(db, Notation::Trim(czyname), czyxm, DateText::dateTime(Clock::now()));
+    return addRow(db, Notation::Trim(operatorName), entry, DateText::dateTime(Clock::now()));
 }

@@ -8,17 +8,17 @@ struct AppState;
 
 // The operator log: a row when a management screen opens, closed when it
 // closes. Tags run from 0, each the largest so far plus one.
-Result openLogEntry(const AppState& state, const QString& czyxm);
+Result openLogEntry(const AppState& state, const QString& entry);
 
 // Closes every open row of that operator for that screen.
-Result closeLogEntries(const AppState& state, const QString& czyname, const QString& czyxm);
+Result closeLogEntries(const AppState& state, const QString& operatorName, const QString& entry);
 
 inline const QString FailedLogin = QStringLiteral("登录失败");
 
 // A wrong password at login for the chosen operator, as a closed row at the
 // present time, so that guessing shows in the log.
-Result logFailedLogin(const QSqlDatabase& db, const QString& czyname);
+Result logFailedLogin(const QSqlDatabase& db, const QString& operatorName);
 
 // Something the program did on the operator's watch, such as a round of the
 // lamps, as a closed row at the present time.
-Result logEvent(const QSqlDatabase& db, const QString& czyname, const QString& czyxm);
+Result logEvent(const QSqlDatabase& db, const QString& operatorName, const QString& entry);

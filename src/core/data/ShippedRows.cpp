@@ -60,7 +60,7 @@ Result writeCodes(const QSqlDatabase& db)
 
 struct DictionaryColumn
 {
-    int xh;
+    int position; // xh
     const char* code;
     const char* caption;
     const char* type;
@@ -83,9 +83,9 @@ QList<QVariantList> dictionaryRows(const char* tableCode, const char* tableName,
     QList<QVariantList> rows;
     for (const DictionaryColumn& c : columns) {
         const QString type = QString::fromLatin1(c.type);
-        rows.append({c.xh, QString::fromLatin1(tableCode), QString::fromUtf8(tableName), QString::fromLatin1(c.code),
-                     QString::fromUtf8(c.caption), type, c.width, alignmentOf(type), c.shown ? 1 : 0,
-                     c.summed ? QStringLiteral("1") : QStringLiteral("0")});
+        rows.append({c.position, QString::fromLatin1(tableCode), QString::fromUtf8(tableName),
+                     QString::fromLatin1(c.code), QString::fromUtf8(c.caption), type, c.width, alignmentOf(type),
+                     c.shown ? 1 : 0, c.summed ? QStringLiteral("1") : QStringLiteral("0")});
     }
     return rows;
 }

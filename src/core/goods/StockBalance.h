@@ -38,7 +38,7 @@ using Figures = std::array<double, FigureCount>;
 
 struct Line
 {
-    QString headcode;
+    QString code; // spzd.headcode
     QString name;
     QString unit;
     Figures figures{};

@@ -38,7 +38,7 @@ ReportDocument stockBalanceReport(const StockBalance::Balance& balance, const QD
                       {QCoreApplication::translate("stockBalanceReport", "结存数量"), 8, Align::Right},
                       {QCoreApplication::translate("stockBalanceReport", "结存金额"), 9, Align::Right}};
     for (const StockBalance::Line& line : balance.lines) {
-        QStringList row = {line.headcode, line.name, line.unit};
+        QStringList row = {line.code, line.name, line.unit};
         for (int f = 0; f < StockBalance::FigureCount; ++f)
             row.append(stockFigure(line.figures[std::size_t(f)], StockBalance::Figure(f)));
         report.rows.append(row);

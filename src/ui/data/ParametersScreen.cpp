@@ -74,7 +74,7 @@ ParametersScreen::ParametersScreen(AppState& state, QWidget* parent)
 
     auto* save = button(QStringLiteral("Cmduser"), tr("保存设置的参数"), this);
     auto* close = button(QStringLiteral("Command1"), tr("关 闭"), this);
-    connect(save, &QPushButton::clicked, this, &ParametersScreen::Cmduser_Click);
+    connect(save, &QPushButton::clicked, this, &ParametersScreen::saveParameters);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
@@ -123,7 +123,7 @@ void ParametersScreen::addRow(int i, qint64 id, const QString& name, const QStri
     m_rows.append({id, name, box});
 }
 
-void ParametersScreen::Cmduser_Click()
+void ParametersScreen::saveParameters()
 {
     QList<ParameterEditor::Edit> edits;
     for (const Row& row : std::as_const(m_rows))

@@ -27,7 +27,7 @@ private:
 
     void load();
     void addRow(int i, qint64 id, const QString& name, const QString& value, const QString& helpText);
-    void Cmduser_Click();
+    void saveParameters();
 
     AppState& m_state;
     QGridLayout* m_grid = nullptr;
