@@ -18,7 +18,7 @@ enum Field
     Price,
     MemberReduction,
     GuestReduction,
-    Specification,
+    SizeAndModel,
     Origin,
     Department
 };
@@ -100,7 +100,7 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
                       *price,
                       *memberReduction,
                       *guestReduction,
-                      boxes[Specification].trimmed(),
+                      boxes[SizeAndModel].trimmed(),
                       boxes[Origin].trimmed(),
                       department,
                       departmentName.toString(),

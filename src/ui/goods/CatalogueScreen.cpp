@@ -53,7 +53,7 @@ const BoxText Boxes[] = {{"codeBox", "headcode", QT_TRANSLATE_NOOP("CatalogueScr
                          {"priceBox", "spdj", QT_TRANSLATE_NOOP("CatalogueScreen", " 商品单价")},
                          {"memberReductionBox", "sp_max", QT_TRANSLATE_NOOP("CatalogueScreen", " 会员优惠 ")},
                          {"guestReductionBox", "sp_mix", QT_TRANSLATE_NOOP("CatalogueScreen", "非会员优惠")},
-                         {"specificationBox", "spgg", QT_TRANSLATE_NOOP("CatalogueScreen", " 规格型号")},
+                         {"sizeAndModelBox", "spgg", QT_TRANSLATE_NOOP("CatalogueScreen", " 规格型号")},
                          {"originBox", "spcd", QT_TRANSLATE_NOOP("CatalogueScreen", " 产    地")},
                          {"departmentBox", "bm_sort", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库编码")},
                          {"departmentNameBox", "bm_name", QT_TRANSLATE_NOOP("CatalogueScreen", " 仓库名称")},
@@ -213,7 +213,7 @@ QWidget* CatalogueScreen::buildBoxes(QList<QPushButton*>* moves)
     });
     QLineEdit** const targets[] = {&m_codeBox,           &m_nameBox,           &m_mnemonicBox,
                                    &m_unitBox,           &m_priceBox,          &m_memberReductionBox,
-                                   &m_guestReductionBox, &m_specificationBox,  &m_originBox,
+                                   &m_guestReductionBox, &m_sizeAndModelBox,   &m_originBox,
                                    &m_departmentBox,     &m_departmentNameBox, &m_levelBox};
     static_assert(std::extent_v<decltype(targets)> == std::size(Boxes));
     int line = 0;
@@ -246,8 +246,8 @@ QWidget* CatalogueScreen::buildBoxes(QList<QPushButton*>* moves)
 
 std::array<QLineEdit*, 10> CatalogueScreen::writtenBoxes() const
 {
-    return {m_codeBox,           m_nameBox,          m_mnemonicBox, m_unitBox,      m_priceBox, m_memberReductionBox,
-            m_guestReductionBox, m_specificationBox, m_originBox,   m_departmentBox};
+    return {m_codeBox,           m_nameBox,         m_mnemonicBox, m_unitBox,      m_priceBox, m_memberReductionBox,
+            m_guestReductionBox, m_sizeAndModelBox, m_originBox,   m_departmentBox};
 }
 
 int CatalogueScreen::column(const char* name) const
@@ -259,7 +259,7 @@ std::array<QLineEdit*, 12> CatalogueScreen::allBoxes() const
 {
     return {m_codeBox,           m_nameBox,           m_mnemonicBox,
             m_unitBox,           m_priceBox,          m_memberReductionBox,
-            m_guestReductionBox, m_specificationBox,  m_originBox,
+            m_guestReductionBox, m_sizeAndModelBox,   m_originBox,
             m_departmentBox,     m_departmentNameBox, m_levelBox};
 }
 

@@ -77,7 +77,7 @@ private:
     QLineEdit* m_priceBox = nullptr;
     QLineEdit* m_memberReductionBox = nullptr;
     QLineEdit* m_guestReductionBox = nullptr;
-    QLineEdit* m_specificationBox = nullptr;
+    QLineEdit* m_sizeAndModelBox = nullptr;
     QLineEdit* m_originBox = nullptr;
     QLineEdit* m_departmentBox = nullptr;
     QLineEdit* m_departmentNameBox = nullptr;
