@@ -20,7 +20,7 @@ qint64 cents(double amount)
 QVariant one(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {})
 {
     Result result = Result::success();
-    const QVariant value = Sql::scalar(db, sql, values, &result);
+    const QVariant value = Sql::scalarOrInvalid(db, sql, values, &result);
     if (!result)
         std::fprintf(stderr, "bench-night: %s\n", qUtf8Printable(result.message()));
     return value;

@@ -214,7 +214,7 @@ void BadTextTest::lookupsFindNothing()
     const GoodsCatalogue::FindCondition find = GoodsCatalogue::findCondition(text, text, text, text);
     if (!find.isEmpty()) {
         Result result = Result::success();
-        const QVariant found = Sql::scalar(
+        const QVariant found = Sql::scalarOrInvalid(
             hall.hall.db(), QStringLiteral("select count(*) from spzd where ") + find.sql, find.values, &result);
         QVERIFY2(result, qPrintable(result.message()));
         QCOMPARE(found.toInt(), 0);
@@ -231,9 +231,9 @@ void BadTextTest::lookupsFindNothing()
             if (!built || condition.sql.isEmpty())
                 continue;
             Result result = Result::success();
-            const QVariant found =
-                Sql::scalar(hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql,
-                            condition.values, &result);
+            const QVariant found = Sql::scalarOrInvalid(
+                hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql, condition.values,
+                &result);
             QVERIFY2(result, qPrintable(result.message()));
             QVERIFY2(found.toInt() == 0 || op.contains(QLatin1String("<")) || op.contains(QLatin1String(">")),
                      qPrintable(field.code + op + condition.sql));

@@ -136,8 +136,8 @@ Result unreconcile(AppState& state)
 
 QString reconciled(const AppState& state, Result* result)
 {
-    return Sql::scalar(state.DbConn, QStringLiteral("select max(dzbj) from waimxd where czyname=?"),
-                       {state.OperatorName}, result)
+    return Sql::scalarOrInvalid(state.DbConn, QStringLiteral("select max(dzbj) from waimxd where czyname=?"),
+                                {state.OperatorName}, result)
         .toString();
 }
 

@@ -169,18 +169,19 @@ QString PowerCutTest::checkHall(const QString& file, const Command& command, QSt
     Result result = Database::open(file, name, &db);
     QString problem = result ? QString() : result.message();
     if (problem.isEmpty()) {
-        const QString integrity = Sql::scalar(db, QStringLiteral("PRAGMA integrity_check"), {}, &result).toString();
+        const QString integrity =
+            Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA integrity_check"), {}, &result).toString();
         if (integrity != QStringLiteral("ok"))
             problem = QStringLiteral("integrity_check: ") + integrity + result.message();
     }
     for (qsizetype i = 0; problem.isEmpty() && i < command.invariants.size(); ++i) {
-        const QVariant broken = Sql::scalar(db, QString::fromUtf8(command.invariants[i].second), {}, &result);
+        const QVariant broken = Sql::scalarOrInvalid(db, QString::fromUtf8(command.invariants[i].second), {}, &result);
         if (!result || broken.toInt() != 0)
             problem = QString::fromUtf8(command.invariants[i].first) + QStringLiteral(": ") + broken.toString() +
                       result.message();
     }
     if (problem.isEmpty())
-        *progress = Sql::scalar(db, QString::fromUtf8(command.progress)).toString();
+        *progress = Sql::scalarOrInvalid(db, QString::fromUtf8(command.progress)).toString();
     db = QSqlDatabase();
     Database::close(name);
     return problem;

@@ -10,8 +10,8 @@ namespace {
 // Every row as "name=value", in id order.
 QStringList storedRows(TestHall& hall)
 {
-    return Sql::scalar(hall.db(), QStringLiteral("select group_concat(sm || '=' || valuenr, '|') "
-                                                 "from (select * from stcs order by id)"))
+    return Sql::scalarOrInvalid(hall.db(), QStringLiteral("select group_concat(sm || '=' || valuenr, '|') "
+                                                          "from (select * from stcs order by id)"))
         .toString()
         .split(QLatin1Char('|'), Qt::SkipEmptyParts);
 }
@@ -19,7 +19,7 @@ QStringList storedRows(TestHall& hall)
 qint64 insertRow(TestHall& hall, const QString& name, const QString& value)
 {
     hall.exec(QStringLiteral("insert into stcs(sm,valuenr,lx) values (?,?,'st')"), {name, value});
-    return Sql::scalar(hall.db(), QStringLiteral("select max(id) from stcs")).toLongLong();
+    return Sql::scalarOrInvalid(hall.db(), QStringLiteral("select max(id) from stcs")).toLongLong();
 }
 
 } // namespace
@@ -63,7 +63,8 @@ void ParameterEditorTest::createsMissingGroups()
     const QStringList once = storedRows(hall);
     QVERIFY(ParameterEditor::createMissingRows(hall.db()));
     QCOMPARE(storedRows(hall), once);
-    QCOMPARE(Sql::scalar(hall.db(), QStringLiteral("select count(*) from stcs where sm=?"), {counted}).toInt(), count);
+    QCOMPARE(Sql::scalarOrInvalid(hall.db(), QStringLiteral("select count(*) from stcs where sm=?"), {counted}).toInt(),
+             count);
     if (present.isEmpty()) {
         qsizetype created = 0;
         for (const auto& group : createdParameterGroups())

@@ -17,7 +17,7 @@ const QString Visits = QStringLiteral("from waimxd where rc < ? and ") + VisitCo
 Result countRows(const QSqlDatabase& db, const QString& rows, const QString& date, qint64* count)
 {
     Result result = Result::success();
-    *count = Sql::scalar(db, QStringLiteral("select count(*) ") + rows, {date}, &result).toLongLong();
+    *count = Sql::scalarOrInvalid(db, QStringLiteral("select count(*) ") + rows, {date}, &result).toLongLong();
     return result;
 }
 

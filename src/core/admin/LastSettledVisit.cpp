@@ -12,7 +12,7 @@ Result lastSettledVisit(const QString& fullName, std::optional<QDate>* date)
     Result result = Database::openReadOnly(fullName, connection, &db);
     if (!result)
         return result;
-    const QVariant last = Sql::scalar(db, QStringLiteral("select max(jsrc) from waimxd"), {}, &result);
+    const QVariant last = Sql::scalarOrInvalid(db, QStringLiteral("select max(jsrc) from waimxd"), {}, &result);
     db = QSqlDatabase();
     Database::close(connection);
     if (const std::optional<QDateTime> moment = DateText::parseDateTime(last.toString()))

@@ -55,7 +55,8 @@ Result recordFailure(QSqlDatabase& db, const QString& operatorName)
         Result step = logFailedLogin(db, operatorName);
         if (!step)
             return step;
-        const QVariant failures = Sql::scalar(db, QStringLiteral("select failures from login_pause"), {}, &step);
+        const QVariant failures =
+            Sql::scalarOrInvalid(db, QStringLiteral("select failures from login_pause"), {}, &step);
         if (!step)
             return step;
         const QString now = DateText::dateTime(Clock::now());

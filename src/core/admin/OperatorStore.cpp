@@ -90,8 +90,8 @@ OperatorStore::Outcome OperatorStore::add(const QString& typedName, QString* add
         return outcome;
     outcome.result = Sql::transaction(m_db, [&] {
         Result result = Result::success();
-        const QVariant existing =
-            Sql::scalar(m_db, QStringLiteral("select count(*) from czyzd where trim(czy_name) = ?"), {name}, &result);
+        const QVariant existing = Sql::scalarOrInvalid(
+            m_db, QStringLiteral("select count(*) from czyzd where trim(czy_name) = ?"), {name}, &result);
         if (!result)
             return result;
         if (existing.toInt() > 0) {
@@ -154,7 +154,7 @@ ResultOf<std::optional<bool>> OperatorStore::systemTag(const QString& name) cons
 {
     Result result = Result::success();
     const QVariant tag =
-        Sql::scalar(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name}, &result);
+        Sql::scalarOrInvalid(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name}, &result);
     if (!result)
         return result;
     return tag.isValid() ? std::optional<bool>(tag.toBool()) : std::nullopt;

@@ -7,9 +7,9 @@
 UnlockCode UnlockCode::forOperator(const QSqlDatabase& db, const QString& operatorName)
 {
     Result result = Result::success();
-    const QVariant stored =
-        Sql::scalar(db, QStringLiteral("select czy_pass from czyzd where trim(czy_name) = ? order by rowid limit 1"),
-                    {Notation::Trim(operatorName)}, &result);
+    const QVariant stored = Sql::scalarOrInvalid(
+        db, QStringLiteral("select czy_pass from czyzd where trim(czy_name) = ? order by rowid limit 1"),
+        {Notation::Trim(operatorName)}, &result);
     if (!result || !stored.isValid() ||
         PasswordHash::verify(stored.toString(), QString()) != PasswordHash::Check::Mismatch)
         return UnlockCode(FallbackCode, true);

@@ -174,7 +174,7 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     QString finding = QStringLiteral("ok");
     QStringList missing;
     if (result && damage == DamageCheck::Now)
-        finding = Sql::scalar(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
+        finding = Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
     if (result && finding == QLatin1String("ok"))
         missing = Schema::missingTables(db);
     if (kept && result && finding == QLatin1String("ok") && missing.isEmpty()) {
@@ -288,7 +288,7 @@ struct IntegrityCheck::Run
                 checking = go ? sqliteHandle(conn) : nullptr;
             }
             if (go)
-                finding = Sql::scalar(conn, QStringLiteral("PRAGMA quick_check(1)"), {}, &ran).toString();
+                finding = Sql::scalarOrInvalid(conn, QStringLiteral("PRAGMA quick_check(1)"), {}, &ran).toString();
             const QMutexLocker lock(&mutex);
             checking = nullptr;
         }

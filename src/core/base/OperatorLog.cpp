@@ -11,7 +11,8 @@ namespace {
 Result addRow(const QSqlDatabase& db, const QString& operatorName, const QString& entry, const QVariant& lastTime)
 {
     Result result = Result::success();
-    const QVariant maxTag = Sql::scalar(db, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
+    const QVariant maxTag =
+        Sql::scalarOrInvalid(db, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
     if (!result)
         return result;
     const double tag = maxTag.isNull() ? 0 : maxTag.toDouble() + 1;

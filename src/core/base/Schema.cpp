@@ -74,8 +74,8 @@ Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
         const QRegularExpressionMatch match = it.next();
         Result looked = Result::success();
         const QVariant found =
-            Sql::scalar(db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"),
-                        {match.captured(1)}, &looked);
+            Sql::scalarOrInvalid(db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"),
+                                 {match.captured(1)}, &looked);
         if (!looked)
             return looked;
         if (!found.isValid()) {

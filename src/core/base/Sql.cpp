@@ -35,17 +35,22 @@ Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVarian
     return Result::success();
 }
 
-QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values, Result* result)
+ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    Result r = exec(query, text, values);
-    QVariant value;
-    if (r.ok() && query.next())
-        value = query.value(0);
+    const Result result = exec(query, text, values);
+    if (!result)
+        return result;
+    return query.next() ? query.value(0) : QVariant();
+}
+
+QVariant scalarOrInvalid(const QSqlDatabase& db, const QString& text, const QVariantList& values, Result* result)
+{
+    const ResultOf<QVariant> value = scalar(db, text, values);
     if (result)
-        *result = r;
-    return value;
+        *result = value.result();
+    return value ? *value : QVariant();
 }
 
 } // namespace Sql

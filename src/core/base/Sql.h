@@ -24,8 +24,12 @@ Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& val
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);
 
 // The first column of the first row, or an invalid QVariant when there is
-// no row; failures are reported in *result when given.
-QVariant scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {}, Result* result = nullptr);
+// no row.
+ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
+// The same, read as an invalid QVariant when it failed: callers move to the
+// one above.
+QVariant scalarOrInvalid(const QSqlDatabase& db, const QString& text, const QVariantList& values = {},
+                         Result* result = nullptr);
 
 // Runs work inside one transaction: committed when it succeeds, rolled back
 // (leaving nothing half-written) when it fails or throws.

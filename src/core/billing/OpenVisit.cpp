@@ -31,8 +31,9 @@ ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table)
 Result countOpenTables(const QSqlDatabase& db, int* count)
 {
     Result result = Result::success();
-    *count = Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where ") + VisitCondition::open(),
-                         {}, &result)
-                 .toInt();
+    *count =
+        Sql::scalarOrInvalid(
+            db, QStringLiteral("select count(distinct zhao) from waimxd where ") + VisitCondition::open(), {}, &result)
+            .toInt();
     return result;
 }

@@ -28,7 +28,7 @@ Result upgrade(QSqlDatabase& db)
         }
         // A hall without any scheme yet starts from the bands of its first table.
         Result result = Result::success();
-        const bool empty = !Sql::scalar(db, QStringLiteral("select 1 from jfbzfa"), {}, &result).isValid();
+        const bool empty = !Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa"), {}, &result).isValid();
         if (result && empty)
             result =
                 Sql::exec(db, QStringLiteral("insert into jfbzfa(hybz, fhybz, kssj, jssj, zhao) select hybz, fhybz, "
@@ -55,7 +55,7 @@ Result names(const QSqlDatabase& db, QStringList& names)
 Result add(const QSqlDatabase& db, const QString& name, bool* existed)
 {
     Result result = Result::success();
-    *existed = Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
+    *existed = Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
     if (!result || *existed)
         return result;
     return Sql::exec(db,
@@ -79,7 +79,7 @@ Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, Q
     return Sql::transaction(db, [&]() -> Result {
         Result result = Result::success();
         const bool hasBands =
-            Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
+            Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
         if (!result)
             return result;
         if (!hasBands) {

@@ -147,7 +147,7 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
     Result result = Result::success();
     if (!original || *original != tableNumber) {
         const QVariant taken =
-            Sql::scalar(db, QStringLiteral("select mc from zhdy where zhao=?"), {tableNumber}, &result);
+            Sql::scalarOrInvalid(db, QStringLiteral("select mc from zhdy where zhao=?"), {tableNumber}, &result);
         if (!result)
             return failed(result);
         if (taken.isValid())
@@ -155,10 +155,10 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
                                       .arg(QString::number(tableNumber), Notation::Trim(taken.toString())));
     }
     const int held = original.value_or(tableNumber);
-    const bool open =
-        Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
-                    {held}, &result)
-            .toInt() > 0;
+    const bool open = Sql::scalarOrInvalid(
+                          db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
+                          {held}, &result)
+                          .toInt() > 0;
     if (!result)
         return failed(result);
     if (open && held != tableNumber)
@@ -175,7 +175,7 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
                                                                 "%1 号台没有未结账的开台，使用标记只能是 0（空闲）。")
                                         .arg(held));
     if (!card.isEmpty()) {
-        const QVariant member = Sql::scalar(
+        const QVariant member = Sql::scalarOrInvalid(
             db, QStringLiteral("select khao from user_lb where ") + CardKey::matches(QStringLiteral("khao")), {card},
             &result);
         if (!result)
@@ -184,7 +184,7 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
             return refuse(PositioningCard,
                           QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 是会员卡号，不能作开台卡。")
                               .arg(member.toString()));
-        const QVariant other = Sql::scalar(
+        const QVariant other = Sql::scalarOrInvalid(
             db, QStringLiteral("select zhao from zhdy where ktkh=? and zhao<>? order by zhao"), {card, self}, &result);
         if (!result)
             return failed(result);
@@ -210,9 +210,9 @@ Removal remove(QSqlDatabase& db, int tableNumber)
     Removal removal;
     removal.result = Sql::transaction(db, [&db, &removal, tableNumber] {
         Result result = Result::success();
-        const QVariant open =
-            Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
-                        {tableNumber}, &result);
+        const QVariant open = Sql::scalarOrInvalid(
+            db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(), {tableNumber},
+            &result);
         if (!result)
             return result;
         if (open.toInt() > 0) {

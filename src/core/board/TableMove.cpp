@@ -26,7 +26,8 @@ Result tables(const QSqlDatabase& db, const QString& text, const QVariantList& v
 Result isFree(const QSqlDatabase& db, qint16 number, bool* free)
 {
     Result result = Result::success();
-    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
+    const QVariant mark =
+        Sql::scalarOrInvalid(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
     *free = false;
     if (!result || !mark.isValid() || mark.toInt() != 0)
         return result;
@@ -101,7 +102,8 @@ Result tablesInUseExcept(const QSqlDatabase& db, qint16 except, QList<qint16>* f
 Result isMarkedInUse(const QSqlDatabase& db, qint16 number, bool* inUse)
 {
     Result result = Result::success();
-    const QVariant mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
+    const QVariant mark =
+        Sql::scalarOrInvalid(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
     *inUse = result && mark.isValid() && mark.toInt() != 0;
     return result;
 }

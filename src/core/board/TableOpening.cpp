@@ -36,7 +36,8 @@ Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qin
     if (!number)
         return noSuchTable(table);
     Result result = Result::success();
-    const QVariant found = Sql::scalar(db, QStringLiteral("select zhao from zhdy where zhao=?"), {*number}, &result);
+    const QVariant found =
+        Sql::scalarOrInvalid(db, QStringLiteral("select zhao from zhdy where zhao=?"), {*number}, &result);
     if (!result)
         return result;
     if (!found.isValid())

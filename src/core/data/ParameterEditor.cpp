@@ -11,7 +11,7 @@ namespace {
 Result hasRow(const QSqlDatabase& db, const QString& name, bool& found)
 {
     Result result = Result::success();
-    found = Sql::scalar(db, QStringLiteral("select id from stcs where sm=?"), {name}, &result).isValid();
+    found = Sql::scalarOrInvalid(db, QStringLiteral("select id from stcs where sm=?"), {name}, &result).isValid();
     return result;
 }
 

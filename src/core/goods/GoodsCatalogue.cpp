@@ -88,8 +88,8 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
     const QString department = boxes[Department].trimmed();
     QVariant departmentName;
     if (!department.isEmpty()) {
-        departmentName =
-            Sql::scalar(db, QStringLiteral("select name from bmzd where bmcode = ?"), {department}, &checked.result);
+        departmentName = Sql::scalarOrInvalid(db, QStringLiteral("select name from bmzd where bmcode = ?"),
+                                              {department}, &checked.result);
         if (!checked.result)
             return checked;
     }
@@ -125,9 +125,9 @@ Result markUsed(QSqlDatabase& db)
 Result isProtected(const QSqlDatabase& db, const QString& code, bool* isProtected)
 {
     Result result = Result::success();
-    const QVariant count =
-        Sql::scalar(db, QStringLiteral("select count(*) from spzd s where s.headcode = ? and ") + ProtectedCondition,
-                    {code}, &result);
+    const QVariant count = Sql::scalarOrInvalid(
+        db, QStringLiteral("select count(*) from spzd s where s.headcode = ? and ") + ProtectedCondition, {code},
+        &result);
     *isProtected = result && count.toInt() > 0;
     return result;
 }

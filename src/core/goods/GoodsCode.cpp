@@ -58,8 +58,8 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
     }
     if (checked.level > 1) {
         const QString parent = code.left(structure.cumulative(checked.level - 1));
-        const QVariant found =
-            Sql::scalar(db, QStringLiteral("select headcode from spzd where headcode = ?"), {parent}, &checked.result);
+        const QVariant found = Sql::scalarOrInvalid(db, QStringLiteral("select headcode from spzd where headcode = ?"),
+                                                    {parent}, &checked.result);
         if (!checked.result)
             return checked;
         if (!found.isValid()) {
@@ -67,9 +67,9 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
             return checked;
         }
     }
-    const QVariant others =
-        Sql::scalar(db, QStringLiteral("select count(*) from spzd where headcode = ? and (? = '' or headcode <> ?)"),
-                    {code, original, original}, &checked.result);
+    const QVariant others = Sql::scalarOrInvalid(
+        db, QStringLiteral("select count(*) from spzd where headcode = ? and (? = '' or headcode <> ?)"),
+        {code, original, original}, &checked.result);
     if (checked.result && others.toInt() > 0)
         checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "商品编码重复！"));
     return checked;

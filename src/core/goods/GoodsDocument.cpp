@@ -115,10 +115,10 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     bool isNumber = false;
     const int number = table.toInt(&isNumber);
     const QVariant visit =
-        isNumber ? Sql::scalar(db,
-                               QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
-                                   .arg(VisitCondition::open()),
-                               {number}, &saved.result)
+        isNumber ? Sql::scalarOrInvalid(db,
+                                        QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
+                                            .arg(VisitCondition::open()),
+                                        {number}, &saved.result)
                  : QVariant();
     if (!saved.result)
         return saved;
@@ -247,7 +247,8 @@ Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled)
     if (kind != Kind::Sale)
         return Result::success();
     Result result = Result::success();
-    *settled = Sql::scalar(db, QStringLiteral("select jzbj from ckv_zc where id=?"), {id}, &result).toInt() != 0;
+    *settled =
+        Sql::scalarOrInvalid(db, QStringLiteral("select jzbj from ckv_zc where id=?"), {id}, &result).toInt() != 0;
     return result;
 }
 

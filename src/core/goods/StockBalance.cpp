@@ -138,7 +138,7 @@ Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping 
             return step;
         Result counted = Result::success();
         computed.anyBusiness =
-            Sql::scalar(db, QStringLiteral("select count(*) from sfjctemp1"), {}, &counted).toLongLong() > 0;
+            Sql::scalarOrInvalid(db, QStringLiteral("select count(*) from sfjctemp1"), {}, &counted).toLongLong() > 0;
         if (!counted)
             return counted;
         if (computed.anyBusiness) {

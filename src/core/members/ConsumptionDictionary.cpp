@@ -8,7 +8,7 @@ Result addDetailColumns(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() {
         Result result = Result::success();
-        const QVariant present = Sql::scalar(
+        const QVariant present = Sql::scalarOrInvalid(
             db, QStringLiteral("select count(*) from pr_codedict where table_code='hyxf' and colm_code='ksrc'"), {},
             &result);
         if (!result || present.toInt() > 0)

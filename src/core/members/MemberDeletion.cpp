@@ -30,7 +30,8 @@ Removal remove(QSqlDatabase& db, const QString& card, const QString& name)
 Result question(const QSqlDatabase& db, const QString& card, const QString& name, QString* text)
 {
     Result result = Result::success();
-    const QVariant balance = Sql::scalar(db, QStringLiteral("select yk from user_lb where khao = ?"), {card}, &result);
+    const QVariant balance =
+        Sql::scalarOrInvalid(db, QStringLiteral("select yk from user_lb where khao = ?"), {card}, &result);
     if (!result)
         return result;
     *text = QCoreApplication::translate("MemberDeletion",

@@ -47,7 +47,7 @@ Result MemberList::refresh()
     beginResetModel();
     m_pages.clear();
     m_error = Result::success();
-    const QVariant count = Sql::scalar(m_db, QStringLiteral("select count(*) from user_lb"), {}, &m_error);
+    const QVariant count = Sql::scalarOrInvalid(m_db, QStringLiteral("select count(*) from user_lb"), {}, &m_error);
     m_count = m_error ? count.toInt() : 0;
     endResetModel();
     return m_error;
@@ -106,11 +106,11 @@ int MemberList::rowOfCard(const QString& card) const
 {
     Result result = Result::success();
     const QVariant rowid =
-        Sql::scalar(m_db, QStringLiteral("select rowid from user_lb where khao = ?"), {card}, &result);
+        Sql::scalarOrInvalid(m_db, QStringLiteral("select rowid from user_lb where khao = ?"), {card}, &result);
     if (!result || !rowid.isValid())
         return -1;
     const QVariant before =
-        Sql::scalar(m_db, QStringLiteral("select count(*) from user_lb where rowid < ?"), {rowid}, &result);
+        Sql::scalarOrInvalid(m_db, QStringLiteral("select count(*) from user_lb where rowid < ?"), {rowid}, &result);
     const int row = before.toInt();
     return result && row < m_count ? row : -1;
 }

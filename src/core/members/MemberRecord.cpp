@@ -172,7 +172,7 @@ Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& or
         text += QStringLiteral(" and khao<>?");
         values.append(originalCard);
     }
-    const QVariant taken = Sql::scalar(db, text, values, &result);
+    const QVariant taken = Sql::scalarOrInvalid(db, text, values, &result);
     *free = result && taken.toInt() == 0;
     return result;
 }

@@ -37,8 +37,8 @@ Outcome topUp(AppState& state, const Request& request)
     QSqlDatabase db = state.DbConn;
     outcome.result = Sql::transaction(db, [&] {
         Result result = Result::success();
-        const QVariant balance = Sql::scalar(db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"),
-                                             {request.card}, &result);
+        const QVariant balance = Sql::scalarOrInvalid(
+            db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"), {request.card}, &result);
         if (!result)
             return result;
         if (!balance.isValid()) {

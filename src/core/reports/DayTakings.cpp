@@ -30,7 +30,7 @@ Result sum(const QSqlDatabase& db, const QString& column, const QString& view, c
     const QString sql = QStringLiteral("SELECT SUM(") + column + QStringLiteral(") FROM ") + view +
                         QStringLiteral(" WHERE rc = ?") + byOperator(filter, &values);
     Result result = Result::success();
-    const QVariant value = Sql::scalar(db, sql, values, &result);
+    const QVariant value = Sql::scalarOrInvalid(db, sql, values, &result);
     *total = value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
     return result;
 }

@@ -72,7 +72,7 @@ Result run(const QSqlDatabase& db, const Question& question, Analysis* analysis)
     Result result = Result::success();
     Analysis found;
     found.tableFees =
-        Sql::scalar(db, QStringLiteral("select sum(je) from waimxd where ") + fees.text, fees.values, &result);
+        Sql::scalarOrInvalid(db, QStringLiteral("select sum(je) from waimxd where ") + fees.text, fees.values, &result);
     if (!result)
         return result;
 

@@ -65,7 +65,7 @@ Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString&
     Figures found;
     for (const Figure& figure : all) {
         Result result = Result::success();
-        const QVariant sum = Sql::scalar(db, figure.sql, figure.values, &result);
+        const QVariant sum = Sql::scalarOrInvalid(db, figure.sql, figure.values, &result);
         if (!result)
             return result;
         found.*figure.amount = Notation::roundHalfEven(sum.toDouble(), 2);
