@@ -109,10 +109,9 @@ int main(int argc, char* argv[])
     }
     hall.state.OperatorName = QStringLiteral("bench");
     hall.state.BusinessDate = QDate(2026, 12, 6);
-    std::printf(
-        "journal_mode %s, synchronous %s (2 = full)\n",
-        qUtf8Printable(Sql::scalarOrInvalid(hall.state.DbConn, QStringLiteral("PRAGMA journal_mode")).toString()),
-        qUtf8Printable(Sql::scalarOrInvalid(hall.state.DbConn, QStringLiteral("PRAGMA synchronous")).toString()));
+    std::printf("journal_mode %s, synchronous %s (2 = full)\n",
+                qUtf8Printable(Sql::scalar(hall.state.DbConn, QStringLiteral("PRAGMA journal_mode"))->toString()),
+                qUtf8Printable(Sql::scalar(hall.state.DbConn, QStringLiteral("PRAGMA synchronous"))->toString()));
 
     QList<double> millis;
     const int warmUp = count / 10;

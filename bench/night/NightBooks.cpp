@@ -19,11 +19,12 @@ qint64 cents(double amount)
 
 QVariant one(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {})
 {
-    Result result = Result::success();
-    const QVariant value = Sql::scalarOrInvalid(db, sql, values, &result);
-    if (!result)
-        std::fprintf(stderr, "bench-night: %s\n", qUtf8Printable(result.message()));
-    return value;
+    const ResultOf<QVariant> value = Sql::scalar(db, sql, values);
+    if (!value) {
+        std::fprintf(stderr, "bench-night: %s\n", qUtf8Printable(value.result().message()));
+        return QVariant();
+    }
+    return *value;
 }
 
 bool report(bool held, const QString& what)

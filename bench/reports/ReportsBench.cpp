@@ -92,8 +92,8 @@ Case dayReport(const QDate& day)
                 Result result = DayTakings::totals(db, filter, &totals);
                 if (result)
                     result = DayTakings::list(db, filter);
-                *checksum = totals.total() +
-                            Sql::scalarOrInvalid(db, QStringLiteral("select sum(je) from printbiao")).toDouble();
+                *checksum =
+                    totals.total() + Sql::scalar(db, QStringLiteral("select sum(je) from printbiao"))->toDouble();
                 return result;
             },
             {{"select sum(je) from waimxdall where rc = ?", date},

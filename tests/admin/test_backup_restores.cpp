@@ -50,17 +50,17 @@ QString checkBackup(const QString& file, const QSqlDatabase& source, int* closed
 {
     const QString name = QStringLiteral("restored");
     QSqlDatabase db;
-    Result result = Database::openReadOnly(file, name, &db);
+    const Result result = Database::openReadOnly(file, name, &db);
     QString problem = result ? QString() : result.message();
     if (problem.isEmpty() &&
-        Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA integrity_check")).toString() != QStringLiteral("ok"))
+        Sql::scalar(db, QStringLiteral("PRAGMA integrity_check"))->toString() != QStringLiteral("ok"))
         problem = QStringLiteral("integrity_check failed");
     for (qsizetype i = 0; problem.isEmpty() && i < Invariants.size(); ++i) {
-        const int broken = Sql::scalarOrInvalid(db, QString::fromUtf8(Invariants[i].second), {}, &result).toInt();
-        if (!result || broken != 0)
-            problem = QString::fromUtf8(Invariants[i].first) + result.message();
+        const ResultOf<QVariant> broken = Sql::scalar(db, QString::fromUtf8(Invariants[i].second));
+        if (!broken || broken->toInt() != 0)
+            problem = QString::fromUtf8(Invariants[i].first) + broken.result().message();
     }
-    const QVariant last = Sql::scalarOrInvalid(db, QStringLiteral("select max(id) from waimxd where jsrc is not null"));
+    const QVariant last = *Sql::scalar(db, QStringLiteral("select max(id) from waimxd where jsrc is not null"));
     const QList<std::pair<const char*, QString>> compared = {
         {"settled visits", QStringLiteral("select * from waimxd where jsrc is not null and id <= ? order by id")},
         {"settled goods", QStringLiteral("select * from ckv_zc where jzbj = 1 and dj_id <= ? order by id")},
@@ -69,7 +69,7 @@ QString checkBackup(const QString& file, const QSqlDatabase& source, int* closed
         if (problem.isEmpty() && rows(db, sql, {last}) != rows(source, sql, {last}))
             problem = QString::fromUtf8(what) + QStringLiteral(" differ from the source");
     }
-    *closed = Sql::scalarOrInvalid(db, ClosedBills).toInt();
+    *closed = Sql::scalar(db, ClosedBills)->toInt();
     db = QSqlDatabase();
     Database::close(name);
     return problem;

@@ -213,11 +213,10 @@ void BadTextTest::lookupsFindNothing()
     QVERIFY(!goods);
     const GoodsCatalogue::FindCondition find = GoodsCatalogue::findCondition(text, text, text, text);
     if (!find.isEmpty()) {
-        Result result = Result::success();
-        const QVariant found = Sql::scalarOrInvalid(
-            hall.hall.db(), QStringLiteral("select count(*) from spzd where ") + find.sql, find.values, &result);
-        QVERIFY2(result, qPrintable(result.message()));
-        QCOMPARE(found.toInt(), 0);
+        const ResultOf<QVariant> found =
+            Sql::scalar(hall.hall.db(), QStringLiteral("select count(*) from spzd where ") + find.sql, find.values);
+        QVERIFY2(found, qPrintable(found.result().message()));
+        QCOMPARE(found->toInt(), 0);
     }
     const QList<ConsumptionCondition::Field> fields = {
         {QStringLiteral("khao"), QStringLiteral("卡号"), QStringLiteral("CHAR")},
@@ -230,12 +229,11 @@ void BadTextTest::lookupsFindNothing()
             const Result built = ConsumptionCondition::build({{field.caption, op, text}}, fields, &condition, &badRow);
             if (!built || condition.sql.isEmpty())
                 continue;
-            Result result = Result::success();
-            const QVariant found = Sql::scalarOrInvalid(
-                hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql, condition.values,
-                &result);
-            QVERIFY2(result, qPrintable(result.message()));
-            QVERIFY2(found.toInt() == 0 || op.contains(QLatin1String("<")) || op.contains(QLatin1String(">")),
+            const ResultOf<QVariant> found =
+                Sql::scalar(hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql,
+                            condition.values);
+            QVERIFY2(found, qPrintable(found.result().message()));
+            QVERIFY2(found->toInt() == 0 || op.contains(QLatin1String("<")) || op.contains(QLatin1String(">")),
                      qPrintable(field.code + op + condition.sql));
         }
     }

@@ -134,28 +134,27 @@ Result unreconcile(AppState& state)
     });
 }
 
-QString reconciled(const AppState& state, Result* result)
+ResultOf<QVariant> reconciled(const AppState& state)
 {
-    return Sql::scalarOrInvalid(state.DbConn, QStringLiteral("select max(dzbj) from waimxd where czyname=?"),
-                                {state.OperatorName}, result)
-        .toString();
+    return Sql::scalar(state.DbConn, QStringLiteral("select max(dzbj) from waimxd where czyname=?"),
+                       {state.OperatorName});
 }
 
 Result shiftSettle(AppState& state, qint64)
 {
-    Result result = Result::success();
-    const QString mark = reconciled(state, &result);
-    if (!result)
-        return result;
-    return mark == QStringLiteral("1") ? DayTakings::settleShift(state.DbConn, state.OperatorName) : unreconcile(state);
+    const ResultOf<QVariant> mark = reconciled(state);
+    if (!mark)
+        return mark.result();
+    return mark->toString() == QStringLiteral("1") ? DayTakings::settleShift(state.DbConn, state.OperatorName)
+                                                   : unreconcile(state);
 }
 
 Result daySettle(AppState& state, qint64)
 {
-    Result result = Result::success();
-    const QString mark = reconciled(state, &result);
-    if (!result)
-        return result;
+    const ResultOf<QVariant> reconciledMark = reconciled(state);
+    if (!reconciledMark)
+        return reconciledMark.result();
+    const QString mark = reconciledMark->toString();
     if (mark == QStringLiteral("1"))
         return DayTakings::settleShift(state.DbConn, state.OperatorName);
     return mark == QStringLiteral("2") ? DayTakings::settleDay(state.DbConn) : unreconcile(state);

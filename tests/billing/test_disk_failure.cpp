@@ -65,7 +65,7 @@ bool fillTheDisk(const QSqlDatabase& db)
 {
     if (!Sql::exec(db, QStringLiteral("create table ") + Filler + QStringLiteral(" (b blob)")))
         return false;
-    const QVariant pages = Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA page_count"));
+    const QVariant pages = *Sql::scalar(db, QStringLiteral("PRAGMA page_count"));
     if (!Sql::exec(db, QStringLiteral("PRAGMA max_page_count = ") + pages.toString()))
         return false;
     for (int bytes = 3000; bytes > 0; bytes /= 2) {
@@ -75,7 +75,7 @@ bool fillTheDisk(const QSqlDatabase& db)
                 break;
         }
     }
-    return Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA freelist_count")).toInt() == 0;
+    return Sql::scalar(db, QStringLiteral("PRAGMA freelist_count"))->toInt() == 0;
 }
 
 } // namespace
@@ -144,9 +144,8 @@ void DiskFailureTest::changesNothing()
     }
     QVERIFY2(text.contains(Result::cause(number)), qPrintable(text));
     QCOMPARE(after, before);
-    QVERIFY2(
-        !Sql::scalarOrInvalid(kept, QStringLiteral("select id from waimxd where zhao = 1 and jsrc is null")).isNull(),
-        "the visit stays open");
+    QVERIFY2(!Sql::scalar(kept, QStringLiteral("select id from waimxd where zhao = 1 and jsrc is null"))->isNull(),
+             "the visit stays open");
 }
 
 QTEST_GUILESS_MAIN(DiskFailureTest)

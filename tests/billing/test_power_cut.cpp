@@ -166,22 +166,22 @@ QString PowerCutTest::checkHall(const QString& file, const Command& command, QSt
 {
     const QString name = QStringLiteral("power-cut-check-") + QString::number(++m_checks);
     QSqlDatabase db;
-    Result result = Database::open(file, name, &db);
+    const Result result = Database::open(file, name, &db);
     QString problem = result ? QString() : result.message();
     if (problem.isEmpty()) {
-        const QString integrity =
-            Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA integrity_check"), {}, &result).toString();
-        if (integrity != QStringLiteral("ok"))
-            problem = QStringLiteral("integrity_check: ") + integrity + result.message();
+        const ResultOf<QVariant> integrity = Sql::scalar(db, QStringLiteral("PRAGMA integrity_check"));
+        if (!integrity || integrity->toString() != QStringLiteral("ok"))
+            problem = QStringLiteral("integrity_check: ") + (integrity ? integrity->toString() : QString()) +
+                      integrity.result().message();
     }
     for (qsizetype i = 0; problem.isEmpty() && i < command.invariants.size(); ++i) {
-        const QVariant broken = Sql::scalarOrInvalid(db, QString::fromUtf8(command.invariants[i].second), {}, &result);
-        if (!result || broken.toInt() != 0)
-            problem = QString::fromUtf8(command.invariants[i].first) + QStringLiteral(": ") + broken.toString() +
-                      result.message();
+        const ResultOf<QVariant> broken = Sql::scalar(db, QString::fromUtf8(command.invariants[i].second));
+        if (!broken || broken->toInt() != 0)
+            problem = QString::fromUtf8(command.invariants[i].first) + QStringLiteral(": ") +
+                      (broken ? broken->toString() : QString()) + broken.result().message();
     }
     if (problem.isEmpty())
-        *progress = Sql::scalarOrInvalid(db, QString::fromUtf8(command.progress)).toString();
+        *progress = Sql::scalar(db, QString::fromUtf8(command.progress))->toString();
     db = QSqlDatabase();
     Database::close(name);
     return problem;

@@ -10,16 +10,16 @@ namespace {
 // Every row as "name=value", in id order.
 QStringList storedRows(TestHall& hall)
 {
-    return Sql::scalarOrInvalid(hall.db(), QStringLiteral("select group_concat(sm || '=' || valuenr, '|') "
-                                                          "from (select * from stcs order by id)"))
-        .toString()
+    return Sql::scalar(hall.db(), QStringLiteral("select group_concat(sm || '=' || valuenr, '|') "
+                                                 "from (select * from stcs order by id)"))
+        ->toString()
         .split(QLatin1Char('|'), Qt::SkipEmptyParts);
 }
 
 qint64 insertRow(TestHall& hall, const QString& name, const QString& value)
 {
     hall.exec(QStringLiteral("insert into stcs(sm,valuenr,lx) values (?,?,'st')"), {name, value});
-    return Sql::scalarOrInvalid(hall.db(), QStringLiteral("select max(id) from stcs")).toLongLong();
+    return Sql::scalar(hall.db(), QStringLiteral("select max(id) from stcs"))->toLongLong();
 }
 
 } // namespace
@@ -63,8 +63,7 @@ void ParameterEditorTest::createsMissingGroups()
     const QStringList once = storedRows(hall);
     QVERIFY(ParameterEditor::createMissingRows(hall.db()));
     QCOMPARE(storedRows(hall), once);
-    QCOMPARE(Sql::scalarOrInvalid(hall.db(), QStringLiteral("select count(*) from stcs where sm=?"), {counted}).toInt(),
-             count);
+    QCOMPARE(Sql::scalar(hall.db(), QStringLiteral("select count(*) from stcs where sm=?"), {counted})->toInt(), count);
     if (present.isEmpty()) {
         qsizetype created = 0;
         for (const auto& group : createdParameterGroups())

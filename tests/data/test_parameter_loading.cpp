@@ -132,9 +132,9 @@ void ModstcsTest::wrongHelpTextMended()
         QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values ('打印机类型 ','0','st',"
                        "'0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式'), ('结算精度设置','0','st','3分!')")));
     QVERIFY(mendParameterHelpTexts(hall.db()));
-    const QString texts = Sql::scalarOrInvalid(hall.db(), QStringLiteral("select group_concat(tooltiptext, '|') from "
-                                                                         "(select * from stcs order by id)"))
-                              .toString();
+    const QString texts = Sql::scalar(hall.db(), QStringLiteral("select group_concat(tooltiptext, '|') from "
+                                                                "(select * from stcs order by id)"))
+                              ->toString();
     QVERIFY2(!texts.contains(QStringLiteral("0不打印")) && texts.endsWith(QStringLiteral("(如0)按报表格式打印|3分!")),
              qPrintable(texts));
 }

@@ -76,5 +76,5 @@ bool HallFixture::addGoods(int zhao, const QString& wlcode, double count, double
 
 QVariant HallFixture::value(const QString& sql, const QVariantList& values)
 {
-    return Sql::scalarOrInvalid(hall.db(), sql, values);
+    return *Sql::scalar(hall.db(), sql, values);
 }

@@ -63,7 +63,7 @@ void TestMakeDb::madeDatabaseIsReady()
     const LoginLogic::PasswordCheck login =
         LoginLogic::checkPassword(db, ShippedRows::SystemOperator, ShippedRows::InitialPassword);
     QVERIFY(login.result && login.matched && login.isSystemOperator);
-    const int tables = Sql::scalarOrInvalid(db, QStringLiteral("select count(*) from zhdy")).toInt();
+    const int tables = Sql::scalar(db, QStringLiteral("select count(*) from zhdy"))->toInt();
     db = QSqlDatabase();
     Database::close(QStringLiteral("made"));
     QCOMPARE(tables > 0, demo);
@@ -91,10 +91,10 @@ void TestMakeDb::upgradeAddsMissingIndexes()
         QVERIFY(Database::open(name, QStringLiteral("older"), &db));
         for (const QString& statement : statements)
             QVERIFY(Sql::exec(db, statement));
-        *indexes = Sql::scalarOrInvalid(db, QStringLiteral("select count(*) from sqlite_master where type = 'index' "
-                                                           "and name in ('waimxd_dzbj', 'ckv_zc_dzbj', 'waimxd_rc')"))
-                       .toInt();
-        *visits = Sql::scalarOrInvalid(db, QStringLiteral("select count(*) from waimxd")).toInt();
+        *indexes = Sql::scalar(db, QStringLiteral("select count(*) from sqlite_master where type = 'index' "
+                                                  "and name in ('waimxd_dzbj', 'ckv_zc_dzbj', 'waimxd_rc')"))
+                       ->toInt();
+        *visits = Sql::scalar(db, QStringLiteral("select count(*) from waimxd"))->toInt();
         db = QSqlDatabase();
         Database::close(QStringLiteral("older"));
     };

@@ -21,7 +21,7 @@ void TestShippedRows::writesOnceAsOneTransaction()
     QVERIFY2(hall.isValid(), qPrintable(hall.error()));
     QVERIFY2(hall.addShippedRows(), qPrintable(hall.error()));
     const auto count = [&hall](const char* table) {
-        return Sql::scalarOrInvalid(hall.db(), QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table)).toInt();
+        return Sql::scalar(hall.db(), QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table))->toInt();
     };
     QCOMPARE(count("stcs"), parameterRows().size());
     QCOMPARE(count("czyzd"), 1);

@@ -173,8 +173,12 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
     Result result = connect(fullName, connectionName, readOnlyParameters(fullName, header), &db);
     QString finding = QStringLiteral("ok");
     QStringList missing;
-    if (result && damage == DamageCheck::Now)
-        finding = Sql::scalarOrInvalid(db, QStringLiteral("PRAGMA quick_check(1)"), {}, &result).toString();
+    if (result && damage == DamageCheck::Now) {
+        const ResultOf<QVariant> checked = Sql::scalar(db, QStringLiteral("PRAGMA quick_check(1)"));
+        result = checked.result();
+        if (checked)
+            finding = checked->toString();
+    }
     if (result && finding == QLatin1String("ok"))
         missing = Schema::missingTables(db);
     if (kept && result && finding == QLatin1String("ok") && missing.isEmpty()) {
@@ -287,8 +291,12 @@ struct IntegrityCheck::Run
                 go = !stopped;
                 checking = go ? sqliteHandle(conn) : nullptr;
             }
-            if (go)
-                finding = Sql::scalarOrInvalid(conn, QStringLiteral("PRAGMA quick_check(1)"), {}, &ran).toString();
+            if (go) {
+                const ResultOf<QVariant> checked = Sql::scalar(conn, QStringLiteral("PRAGMA quick_check(1)"));
+                ran = checked.result();
+                if (checked)
+                    finding = checked->toString();
+            }
             const QMutexLocker lock(&mutex);
             checking = nullptr;
         }

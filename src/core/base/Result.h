@@ -73,9 +73,12 @@ public:
     }
 
     explicit operator bool() const { return m_value.has_value(); }
+    // Reading the value of a failure is a fault of the program, stopped
+    // here with the failure's words rather than read as some default.
     const T& value() const
     {
-        Q_ASSERT(m_value.has_value());
+        if (!m_value.has_value())
+            qFatal("A failed result was read as a value: %s", qUtf8Printable(m_result.message()));
         return *m_value;
     }
     const T& operator*() const { return value(); }
