@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/BoardMenus.h"
 #include "core/base/AppState.h"
 #include "core/base/DateText.h"
 #include "core/base/Messages.h"
@@ -71,12 +72,13 @@ void MainWindow::openBoard()
     closeBoard();
     m_boardDevices = new BoardDevices(m_state, this);
     auto* board = new BoardScreen(m_state, *m_boardDevices);
-    connect(board, &BoardScreen::shiftChangeRequested, this, [this] {
+    auto* menus = new BoardMenus(m_state, board);
+    connect(menus, &BoardMenus::shiftChangeRequested, this, [this] {
         closeBoard();
         Q_EMIT shiftChangeRequested();
     });
-    connect(board, &BoardScreen::exitRequested, this, &QWidget::close);
-    connect(board, &BoardScreen::endProgram, this, &MainWindow::endProgram);
+    connect(menus, &BoardMenus::exitRequested, this, &QWidget::close);
+    connect(menus, &BoardMenus::endProgram, this, &MainWindow::endProgram);
     m_boardFrame = m_mdiArea->addSubWindow(board, Qt::FramelessWindowHint);
     m_boardFrame->showMaximized();
     m_mdiArea->setActiveSubWindow(m_boardFrame);

@@ -1,3 +1,4 @@
+#include "app/BoardMenus.h"
 #include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/board/BoardScreen.h"
@@ -36,6 +37,7 @@ void TestBoardKeys::init()
     QVERIFY(f->ready() && f->addTables(3));
     m_devices = std::make_unique<BoardDevices>(f->hall.state);
     m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
+    new BoardMenus(f->hall.state, m_board.get());
     control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
     m_board->show();
 }

@@ -1,7 +1,7 @@
+#include "app/BoardMenus.h"
 #include "app/HelpKey.h"
 #include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
-#include "ui/board/BoardMenus.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/program/HelpWindow.h"
 
@@ -108,7 +108,8 @@ void TestBoardMenus::operatorRow()
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     BoardDevices devices(f.hall.state);
-    const BoardScreen board(f.hall.state, devices);
+    BoardScreen board(f.hall.state, devices);
+    new BoardMenus(f.hall.state, &board);
     const QStringList guarded =
         QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3 find_0 find_1 find_3 find_4")
             .split(QLatin1Char(' '));

@@ -1,3 +1,4 @@
+#include "app/BoardMenus.h"
 #include "core/board/BoardDevices.h"
 #include "core/board/TableDefinitions.h"
 #include "support/HallFixture.h"
@@ -205,7 +206,8 @@ void TableDefinitionsScreenTest::rightsLetterB()
                             {QString::fromLatin1(letters)}));
         f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
         BoardDevices devices(f.hall.state);
-        const BoardScreen board(f.hall.state, devices);
+        BoardScreen board(f.hall.state, devices);
+        new BoardMenus(f.hall.state, &board);
         QCOMPARE(control<QAction>(&board, QStringLiteral("mset_1"))->isEnabled(), letters[0] == 'B');
     }
 }

@@ -1,3 +1,4 @@
+#include "app/BoardMenus.h"
 #include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
 #include "core/board/TableMove.h"
@@ -36,6 +37,7 @@ private:
         if (!m_board) {
             m_devices = std::make_unique<BoardDevices>(f->hall.state);
             m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
+            new BoardMenus(f->hall.state, m_board.get());
             m_board->show();
         }
         return *m_board;

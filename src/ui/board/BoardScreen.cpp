@@ -24,7 +24,6 @@
 #include "ui/board/ActiveScreenTimers.h"
 #include "ui/board/BoardGrid.h"
 #include "ui/board/BoardList.h"
-#include "ui/board/BoardMenus.h"
 #include "ui/board/BoardPanel.h"
 #include "ui/board/BoardPictures.h"
 #include "ui/board/DepositDialog.h"
@@ -72,20 +71,11 @@ BoardScreen::BoardScreen(AppState& state, BoardDevices& devices, QWidget* parent
 
 void BoardScreen::buildScreen()
 {
-    m_menus = new BoardMenus(m_state, this, [this](BoardCommand command) { runCommand(command); });
-    connect(m_menus, &BoardMenus::shiftChangeRequested, this, &BoardScreen::shiftChangeRequested);
-    connect(m_menus, &BoardMenus::exitRequested, this, &BoardScreen::exitRequested);
-    connect(m_menus, &BoardMenus::endProgram, this, &BoardScreen::endProgram);
-    connect(m_menus, &BoardMenus::reminderRequested, this,
-            [this] { showTableScreen<ReminderDialog>(m_panel->reminder->text()); });
-    connect(m_menus, &BoardMenus::depositRequested, this,
-            [this] { showTableScreen<DepositDialog>(m_panel->deposit->text()); });
     m_receipts = new ReceiptPrinter(m_state.params, this);
     connect(m_receipts, &ReceiptPrinter::printed, this, [](const Result& printed) {
         if (!printed)
             Messages::exclamation(printed.message());
     });
-    connect(m_menus, &BoardMenus::reprintRequested, this, [this] { m_receipts->reprint(SettingsStore()); });
 
     m_grid = new BoardGrid(this);
     // The list is filled once at start-up and never refreshed, so the grid
@@ -210,7 +200,7 @@ void BoardScreen::startUp()
         showError(result);
         return;
     }
-    m_menus->applyRights(rights);
+    m_rights = rights;
     setWindowTitle(windowTitle() + QStringLiteral("   ") + m_state.DbFullName);
 }
 
@@ -417,7 +407,32 @@ QString BoardScreen::currentTable() const
 
 bool BoardScreen::autoPrint() const
 {
-    return m_menus->autoPrint();
+    return m_autoPrint;
+}
+
+void BoardScreen::setAutoPrint(bool on)
+{
+    m_autoPrint = on;
+}
+
+const std::optional<OperatorRights>& BoardScreen::operatorRights() const
+{
+    return m_rights;
+}
+
+void BoardScreen::showReminder()
+{
+    showTableScreen<ReminderDialog>(m_panel->reminder->text());
+}
+
+void BoardScreen::showDeposit()
+{
+    showTableScreen<DepositDialog>(m_panel->deposit->text());
+}
+
+void BoardScreen::reprint()
+{
+    m_receipts->reprint(SettingsStore());
 }
 
 void BoardScreen::runCommand(BoardCommand command)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/admin/OperatorRights.h"
 #include "core/board/BoardModel.h"
 #include "core/board/TableOpening.h"
 #include "ui/board/BoardCommand.h"
@@ -14,7 +15,6 @@ struct AppState;
 class BoardGrid;
 class BoardDevices;
 class BoardList;
-class BoardMenus;
 class BoardPanel;
 class CardReader;
 class LampRound;
@@ -24,8 +24,8 @@ class QStackedWidget;
 class ReceiptPrinter;
 class TransferPanel;
 
-// The table board: every table with its state, the working panel, the
-// menus and toolbar of the working day. It drives the light controller, the
+// The table board: every table with its state and the working panel; the
+// program puts the menus and toolbar of the working day on it. It drives the light controller, the
 // card reader and the lamp round, which the program makes and keeps while the
 // board is open, and sets them up at its start-up. Its clock (6 s) and refresh (50 s) run only while it is
 // the active screen of the program; a refresh asks about each reminder that
@@ -43,18 +43,22 @@ public:
 
     // The number of the table every command acts on; empty before there is one.
     QString currentTable() const;
-    // The "print" button: print the bill at checkout.
+    // Whether the bill is printed at checkout; it is until switched off.
     bool autoPrint() const;
+    void setAutoPrint(bool on);
+    // The operator's rights as read at start-up; nothing when they could not
+    // be read, and then no guarded item may be enabled.
+    const std::optional<OperatorRights>& operatorRights() const;
+
+    // The reminder and deposit screens for the current table, whether or
+    // not it is in use, and the last receipt printed again.
+    void showReminder();
+    void showDeposit();
+    void reprint();
 
     // Every row from the open visits, then the question for each reminder
     // that has come due. Shows no messages of its own.
     void refreshBoard();
-
-Q_SIGNALS:
-    void shiftChangeRequested();
-    void exitRequested();
-    // A new database location was stored; it is used from the next start.
-    void endProgram();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,7 +123,8 @@ private:
     BoardList* m_list;
     BoardPanel* m_panel;
     TransferPanel* m_transfer;
-    BoardMenus* m_menus;
+    bool m_autoPrint = true;
+    std::optional<OperatorRights> m_rights;
     ReceiptPrinter* m_receipts;
     QStackedWidget* m_pages;
     QLabel* m_background;

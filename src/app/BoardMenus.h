@@ -10,12 +10,14 @@
 #include <functional>
 
 struct AppState;
+class BoardScreen;
 class QAction;
 class QMainWindow;
 class QMenu;
 class QToolBar;
 
-// The board's menu bar and its toolbar. Toolbar buttons are actions
+// The board's menu bar and its toolbar, which the program puts on the board
+// it opens. Toolbar buttons are actions
 // named by their old key ("js", "Refh", ...), menu items by menu and index
 // ("mset_5", "menu_yygl_1"): tests and the gallery find them by these names.
 // The toolbar's commands, and the business menu items that stand for them,
@@ -30,7 +32,11 @@ class BoardMenus : public QObject
 public:
     using Dispatch = std::function<void(BoardCommand command)>;
 
+    // Menus on any window, whose commands go to run.
     BoardMenus(AppState& state, QMainWindow* board, Dispatch run);
+    // The menus of the table board: its commands, screens, print switch and
+    // the operator's rights as the board read them at its start-up.
+    BoardMenus(AppState& state, BoardScreen* board);
 
     // Enables exactly the governed items whose letters the rights hold.
     void applyRights(const OperatorRights& rights);

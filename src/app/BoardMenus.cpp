@@ -1,4 +1,4 @@
-#include "ui/board/BoardMenus.h"
+#include "app/BoardMenus.h"
 
 #include "core/base/AppState.h"
 #include "core/base/SettingsStore.h"
@@ -10,6 +10,7 @@
 #include "ui/admin/PasswordChangeDialog.h"
 #include "ui/billing/RateBandsScreen.h"
 #include "ui/billing/RateSchemesScreen.h"
+#include "ui/board/BoardScreen.h"
 #include "ui/board/TableDefinitionsScreen.h"
 #include "ui/data/ParametersScreen.h"
 #include "ui/goods/CatalogueScreen.h"
@@ -39,6 +40,18 @@ BoardMenus::BoardMenus(AppState& state, QMainWindow* board, Dispatch run)
 {
     buildToolbar();
     buildMenus();
+}
+
+BoardMenus::BoardMenus(AppState& state, BoardScreen* board)
+    : BoardMenus(state, board, [board](BoardCommand command) { board->runCommand(command); })
+{
+    connect(this, &BoardMenus::reminderRequested, board, &BoardScreen::showReminder);
+    connect(this, &BoardMenus::depositRequested, board, &BoardScreen::showDeposit);
+    connect(this, &BoardMenus::reprintRequested, board, &BoardScreen::reprint);
+    connect(m_print, &QAction::toggled, board, &BoardScreen::setAutoPrint);
+    board->setAutoPrint(m_print->isChecked());
+    if (board->operatorRights())
+        applyRights(*board->operatorRights());
 }
 
 void BoardMenus::applyRights(const OperatorRights& rights)
