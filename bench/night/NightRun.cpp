@@ -106,15 +106,14 @@ Result NightRun::open()
         request.reminderMinutes = QStringLiteral("60");
         request.deposit = QStringLiteral("50");
     }
-    TableOpening::Opened opened;
-    const Result result = TableOpening::openTable(m_state, request, &opened);
-    if (!result)
-        return failed(QStringLiteral("opening table ") + request.table, result.message());
-    if (opened.outcome != TableOpening::Outcome::Opened)
+    const ResultOf<TableOpening::Opened> opened = TableOpening::openTable(m_state, request);
+    if (!opened)
+        return failed(QStringLiteral("opening table ") + request.table, opened.result().message());
+    if (opened->outcome != TableOpening::Outcome::Opened)
         return failed(QStringLiteral("opening table ") + request.table,
-                      QStringLiteral("not opened, outcome %1").arg(int(opened.outcome)));
+                      QStringLiteral("not opened, outcome %1").arg(int(opened->outcome)));
     ++m_tally.opened;
-    return result;
+    return opened.result();
 }
 
 Result NightRun::checkoutAny()
@@ -220,13 +219,12 @@ Result NightRun::transfer()
         return Result::success();
     const qint16 source = m_board.table(pick(inUse)).number;
     const qint16 target = m_board.table(pick(free)).number;
-    TableMove::Transfer outcome = TableMove::Transfer::SourceClosed;
-    const Result result = TableMove::transfer(m_state.DbConn, source, target, &outcome);
-    if (!result || outcome != TableMove::Transfer::Moved)
+    const ResultOf<TableMove::Transfer> outcome = TableMove::transfer(m_state.DbConn, source, target);
+    if (!outcome || *outcome != TableMove::Transfer::Moved)
         return failed(QStringLiteral("transfer %1 to %2").arg(source).arg(target),
-                      result.message() + TableMove::refusal(outcome, source, target));
+                      outcome ? TableMove::refusal(*outcome, source, target) : outcome.result().message());
     ++m_tally.transfers;
-    return result;
+    return outcome.result();
 }
 
 Result NightRun::swap()
@@ -240,12 +238,11 @@ Result NightRun::swap()
         second = pick(inUse);
     const qint16 a = m_board.table(first).number;
     const qint16 b = m_board.table(second).number;
-    bool swapped = false;
-    const Result result = TableMove::swap(m_state.DbConn, a, b, &swapped);
-    if (!result || !swapped)
-        return failed(QStringLiteral("swap %1 and %2").arg(a).arg(b), result.message());
+    const ResultOf<bool> swapped = TableMove::swap(m_state.DbConn, a, b);
+    if (!swapped || !*swapped)
+        return failed(QStringLiteral("swap %1 and %2").arg(a).arg(b), swapped.result().message());
     ++m_tally.swaps;
-    return result;
+    return swapped.result();
 }
 
 Result NightRun::changeShift(const QString& nextOperator)

@@ -71,19 +71,18 @@ Result transfer(AppState& state, qint64)
     std::optional<OpenVisit> visit;
     Result result = findOpenVisit(state.DbConn, 1, &visit);
     const qint16 source = visit ? 1 : 2;
-    TableMove::Transfer outcome = TableMove::Transfer::Moved;
-    if (result)
-        result = TableMove::transfer(state.DbConn, source, qint16(3 - source), &outcome);
-    if (result && outcome != TableMove::Transfer::Moved)
-        return Result::failure(TableMove::refusal(outcome, source, qint16(3 - source)));
-    return result;
+    if (!result)
+        return result;
+    const ResultOf<TableMove::Transfer> outcome = TableMove::transfer(state.DbConn, source, qint16(3 - source));
+    if (outcome && *outcome != TableMove::Transfer::Moved)
+        return Result::failure(TableMove::refusal(*outcome, source, qint16(3 - source)));
+    return outcome.result();
 }
 
 Result swap(AppState& state, qint64)
 {
-    bool swapped = false;
-    const Result result = TableMove::swap(state.DbConn, 1, 2, &swapped);
-    return result && !swapped ? Result::failure(QStringLiteral("nothing swapped")) : result;
+    const ResultOf<bool> swapped = TableMove::swap(state.DbConn, 1, 2);
+    return swapped && !*swapped ? Result::failure(QStringLiteral("nothing swapped")) : swapped.result();
 }
 
 QString amount(qint64 round)

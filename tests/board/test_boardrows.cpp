@@ -75,20 +75,20 @@ void BoardRowsTest::firstOpenVisitOfEachTable()
     QVERIFY(f.openVisit(4, today("19:30:00")));
     QVERIFY(f.hall.exec(QStringLiteral("update zhdy set sybj=1 where zhao=3")));
 
-    QList<BoardRow> rows;
-    QVERIFY(BoardRows::load(f.hall.db(), &rows));
-    QCOMPARE(rows.size(), 4);
+    const ResultOf<QList<BoardRow>> rows = BoardRows::load(f.hall.db());
+    QVERIFY2(rows, qPrintable(rows.result().message()));
+    QCOMPARE(rows->size(), 4);
     const QList<QDateTime> starts = {today("19:00:00"), QDateTime(), QDateTime(), today("19:30:00")};
     for (int i = 0; i < 4; ++i) {
-        std::optional<BoardRow> one;
-        QVERIFY(BoardRows::loadOne(f.hall.db(), qint16(i + 1), &one));
-        for (const BoardRow& row : {rows.at(i), *one}) {
+        const ResultOf<std::optional<BoardRow>> one = BoardRows::loadOne(f.hall.db(), qint16(i + 1));
+        QVERIFY2(one, qPrintable(one.result().message()));
+        for (const BoardRow& row : {rows->at(i), **one}) {
             QCOMPARE(row.number, i + 1);
             QCOMPARE(row.visit ? row.visit->start : QDateTime(), starts.at(i));
         }
     }
-    std::optional<BoardRow> none;
-    QVERIFY(BoardRows::loadOne(f.hall.db(), 99, &none) && !none);
+    const ResultOf<std::optional<BoardRow>> none = BoardRows::loadOne(f.hall.db(), 99);
+    QVERIFY(none && !*none);
 }
 
 QTEST_GUILESS_MAIN(BoardRowsTest)

@@ -139,11 +139,13 @@ void TestTableMoves::moves()
     bool done = false;
     Result result = Result::success();
     if (transfer) {
-        TableMove::Transfer outcome = TableMove::Transfer::Moved;
-        result = TableMove::transfer(db, qint16(first), qint16(second), &outcome);
-        done = result && outcome == TableMove::Transfer::Moved;
+        const ResultOf<TableMove::Transfer> outcome = TableMove::transfer(db, qint16(first), qint16(second));
+        result = outcome.result();
+        done = outcome && *outcome == TableMove::Transfer::Moved;
     } else {
-        result = TableMove::swap(db, qint16(first), qint16(second), &done);
+        const ResultOf<bool> swapped = TableMove::swap(db, qint16(first), qint16(second));
+        result = swapped.result();
+        done = swapped && *swapped;
     }
     QCOMPARE(result.ok(), ok);
     QCOMPARE(done, moved);

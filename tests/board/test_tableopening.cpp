@@ -90,13 +90,13 @@ void TableOpeningTest::opening()
 
     if (!before.isEmpty())
         QVERIFY(m_hall->hall.exec(before));
-    Opened opened;
-    QCOMPARE(bool(openTable(m_hall->hall.state,
-                            {QStringLiteral("1"), card, password, boxes.section(QLatin1Char('|'), 0, 0),
-                             boxes.section(QLatin1Char('|'), 1)},
-                            &opened)),
-             ok);
-    QCOMPARE(opened.outcome, outcome);
+    const ResultOf<Opened> opened =
+        openTable(m_hall->hall.state, {QStringLiteral("1"), card, password, boxes.section(QLatin1Char('|'), 0, 0),
+                                       boxes.section(QLatin1Char('|'), 1)});
+    QCOMPARE(bool(opened), ok);
+    // A failure has no outcome.
+    if (opened)
+        QCOMPARE(opened->outcome, outcome);
     const QString visits = QStringLiteral("select group_concat(ifnull(khao, '-') || ',' || substr(ksrc, -8) || ',' || "
                                           "dj || ',' || dj1 || ',' || czyname) from waimxd");
     QCOMPARE(
@@ -119,8 +119,9 @@ void TableOpeningTest::positioningCard()
 {
     QFETCH(QString, card);
     QFETCH(int, table);
-    std::optional<PositioningCard> found;
-    QVERIFY(findPositioningCard(m_hall->hall.state, card, &found));
+    const ResultOf<std::optional<PositioningCard>> looked = findPositioningCard(m_hall->hall.state, card);
+    QVERIFY2(looked, qPrintable(looked.result().message()));
+    const std::optional<PositioningCard>& found = *looked;
     QCOMPARE(found ? int(found->number) : 0, table);
     if (found)
         QCOMPARE(found->name, QString::number(table) + QStringLiteral("号台"));

@@ -123,13 +123,13 @@ void openDemoTables(const AppState& state)
         const TableOpening::Request request{QString::number(open.table), QString::fromUtf8(open.card),
                                             QString::fromUtf8(open.password), QString::number(open.reminder),
                                             QStringLiteral("100")};
-        TableOpening::Opened opened;
-        Result result = TableOpening::openTable(state, request, &opened);
+        const ResultOf<TableOpening::Opened> opened = TableOpening::openTable(state, request);
+        Result result = opened.result();
         if (result)
             result = Sql::exec(state.DbConn,
                                QStringLiteral("update waimxd set ksrc=datetime(ksrc, ?) where zhao=? and jsrc is null"),
                                {QStringLiteral("-%1 minutes").arg(open.minutesAgo), open.table});
-        if (!result || opened.outcome != TableOpening::Outcome::Opened)
+        if (!result || opened->outcome != TableOpening::Outcome::Opened)
             std::fprintf(stderr, "cannot open table %d of the demo hall: %s\n", open.table,
                          qUtf8Printable(result.message()));
     }

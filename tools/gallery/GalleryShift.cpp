@@ -41,16 +41,16 @@ void sell(AppState& state, const QString& table, const QString& goods, const QSt
 void stageShift(AppState& state)
 {
     const QString table = QStringLiteral("12");
-    TableOpening::Opened opened;
-    Result result = TableOpening::openTable(
-        state, {table, QStringLiteral("8000000002"), QStringLiteral("1002"), QString(), QString()}, &opened);
+    const ResultOf<TableOpening::Opened> opened = TableOpening::openTable(
+        state, {table, QStringLiteral("8000000002"), QStringLiteral("1002"), QString(), QString()});
+    Result result = opened.result();
     // Seventy minutes ago, as the board's own evening is staged.
     if (result)
         result = Sql::exec(state.DbConn,
                            QStringLiteral("update waimxd set ksrc=datetime(ksrc, '-70 minutes') where zhao=? and "
                                           "jsrc is null"),
                            {table.toInt()});
-    if (!result || opened.outcome != TableOpening::Outcome::Opened) {
+    if (!result || opened->outcome != TableOpening::Outcome::Opened) {
         report("member table", result.message());
         return;
     }

@@ -20,11 +20,10 @@ BoardModel::BoardModel(QObject* parent)
 
 Result BoardModel::build(const QSqlDatabase& db)
 {
-    QList<BoardRow> tables;
-    const Result result = BoardRows::load(db, &tables);
+    const ResultOf<QList<BoardRow>> tables = BoardRows::load(db);
     beginResetModel();
     m_rows.clear();
-    for (const BoardRow& table : tables) {
+    for (const BoardRow& table : tables ? *tables : QList<BoardRow>()) {
         Row row;
         row.table = table;
         row.cells[Number] = QString::number(table.number);
@@ -33,18 +32,17 @@ Result BoardModel::build(const QSqlDatabase& db)
         m_rows.append(row);
     }
     endResetModel();
-    return result;
+    return tables.result();
 }
 
 // A table gone from zhdy since the build finds no visit and shows free.
 Result BoardModel::refresh(const QSqlDatabase& db, const QDateTime& now)
 {
-    QList<BoardRow> tables;
-    const Result result = BoardRows::load(db, &tables);
-    if (!result || m_rows.isEmpty())
-        return result;
+    const ResultOf<QList<BoardRow>> tables = BoardRows::load(db);
+    if (!tables || m_rows.isEmpty())
+        return tables.result();
     QHash<qint16, const BoardRow*> byNumber;
-    for (const BoardRow& table : tables)
+    for (const BoardRow& table : *tables)
         byNumber.insert(table.number, &table);
     const PriceRow price = m_pricing ? m_pricing(now) : PriceRow();
     for (Row& row : m_rows) {
@@ -58,7 +56,7 @@ Result BoardModel::refresh(const QSqlDatabase& db, const QDateTime& now)
             showFree(row);
     }
     Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    return result;
+    return tables.result();
 }
 
 Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& now, bool clearWhenFree,
@@ -67,10 +65,10 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
     if (row < 0 || row >= m_rows.size())
         return Result::success();
     Row& shown = m_rows[row];
-    std::optional<BoardRow> table;
-    const Result result = BoardRows::loadOne(db, shown.table.number, &table);
-    if (!result)
-        return result;
+    const ResultOf<std::optional<BoardRow>> found = BoardRows::loadOne(db, shown.table.number);
+    if (!found)
+        return found.result();
+    const std::optional<BoardRow>& table = *found;
     if (bill) {
         shown.cells[Total] = bill->total;
         shown.cells[End] = DateText::dateTime(bill->end);
@@ -92,7 +90,7 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
         showFree(shown);
     }
     Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    return result;
+    return Result::success();
 }
 
 void BoardModel::showInUse(Row& row, const QDateTime& now, const PriceRow& price)

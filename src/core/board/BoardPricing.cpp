@@ -24,13 +24,12 @@ BoardModel::Pricing boardPricing(const AppState& state)
     };
 }
 
-Result runningCharge(const AppState& state, const BoardRow& table, float* charge)
+ResultOf<float> runningCharge(const AppState& state, const BoardRow& table)
 {
     RunningCharge running(state);
     running.setCard(table.visit->card);
     running.setTable(QString::number(table.number));
-    const Result priced = running.compute();
-    if (priced)
-        *charge = running.total();
-    return priced;
+    if (const Result priced = running.compute(); !priced)
+        return priced;
+    return running.total();
 }

@@ -13,4 +13,4 @@ BoardModel::Pricing boardPricing(const AppState& state);
 
 // The running time charge of the table's open visit now, as the checkout
 // prices it, from rates read for this table alone.
-Result runningCharge(const AppState& state, const BoardRow& table, float* charge);
+ResultOf<float> runningCharge(const AppState& state, const BoardRow& table);

@@ -44,38 +44,35 @@ BoardRow readRow(const QSqlQuery& query)
 
 } // namespace
 
-Result load(const QSqlDatabase& db, QList<BoardRow>* rows)
+ResultOf<QList<BoardRow>> load(const QSqlDatabase& db)
 {
-    rows->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, BoardQueries::Tables);
     if (!result)
         return result;
+    QList<BoardRow> rows;
     while (query.next())
-        rows->append(readRow(query));
+        rows.append(readRow(query));
     // A damaged page ends the rows as if they were all read: the rows so far
     // are no board.
-    if (query.lastError().isValid()) {
-        rows->clear();
+    if (query.lastError().isValid())
         return Result::fromQuery(query);
-    }
-    return Result::success();
+    return rows;
 }
 
-Result loadOne(const QSqlDatabase& db, qint16 number, std::optional<BoardRow>* row)
+ResultOf<std::optional<BoardRow>> loadOne(const QSqlDatabase& db, qint16 number)
 {
-    row->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, BoardQueries::OneTable, {number});
     if (!result)
         return result;
     if (query.next())
-        *row = readRow(query);
-    else if (query.lastError().isValid())
+        return std::optional<BoardRow>(readRow(query));
+    if (query.lastError().isValid())
         return Result::fromQuery(query);
-    return Result::success();
+    return std::optional<BoardRow>();
 }
 
 QString duration(const QDateTime& start, const QDateTime& now)

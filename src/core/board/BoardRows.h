@@ -35,11 +35,11 @@ namespace BoardRows {
 
 // Every table in zhao order with its open visit, read in one statement (the
 // open visits through their index, never the settled history). A failure,
-// even after some rows, leaves no rows.
-Result load(const QSqlDatabase& db, QList<BoardRow>* rows);
+// even after some rows, gives no rows.
+ResultOf<QList<BoardRow>> load(const QSqlDatabase& db);
 
-// One table with its open visit; none when zhdy has no such table.
-Result loadOne(const QSqlDatabase& db, qint16 number, std::optional<BoardRow>* row);
+// One table with its open visit; nothing when zhdy has no such table.
+ResultOf<std::optional<BoardRow>> loadOne(const QSqlDatabase& db, qint16 number);
 
 // Running duration from start to now: hours ":" minutes padded to two
 // ("2:05"; 1,500 minutes "25:00").

@@ -48,37 +48,36 @@ void LampRound::check()
     runAndTell(QT_TR_NOOP("灯光巡检"));
 }
 
-Result LampRound::run(const QString& logPrefix, Count* count)
+ResultOf<LampRound::Count> LampRound::run(const QString& logPrefix)
 {
     Count sent;
-    if (count)
-        *count = sent;
     if (!m_state.params.lightControl || !m_light->isOpen())
-        return Result::success();
-    QList<BoardRow> rows;
-    if (Result result = BoardRows::load(m_state.DbConn, &rows); !result)
-        return result;
-    for (const BoardRow& row : rows) {
+        return sent;
+    const ResultOf<QList<BoardRow>> rows = BoardRows::load(m_state.DbConn);
+    if (!rows)
+        return rows.result();
+    for (const BoardRow& row : *rows) {
         const QString table = QString::number(row.number);
         const int command = row.visit ? 1 : 0;
         if (!LightController::tableByte(command, table) || !m_light->sendTable(command, table))
             continue;
         ++(command == 1 ? sent.on : sent.off);
     }
-    if (count)
-        *count = sent;
     if (sent.on + sent.off == 0)
-        return Result::success();
-    return logEvent(m_state.DbConn, m_state.OperatorName,
-                    QStringLiteral("%1：重发 %2 条灯光命令（开 %3，关 %4）")
-                        .arg(logPrefix)
-                        .arg(sent.on + sent.off)
-                        .arg(sent.on)
-                        .arg(sent.off));
+        return sent;
+    if (const Result logged = logEvent(m_state.DbConn, m_state.OperatorName,
+                                       QStringLiteral("%1：重发 %2 条灯光命令（开 %3，关 %4）")
+                                           .arg(logPrefix)
+                                           .arg(sent.on + sent.off)
+                                           .arg(sent.on)
+                                           .arg(sent.off));
+        !logged)
+        return logged;
+    return sent;
 }
 
 void LampRound::runAndTell(const char* logPrefix)
 {
-    if (const Result result = run(QString::fromUtf8(logPrefix)); !result)
-        Q_EMIT notice(tr("%1没有完成：%2").arg(tr(logPrefix), result.message()));
+    if (const ResultOf<Count> sent = run(QString::fromUtf8(logPrefix)); !sent)
+        Q_EMIT notice(tr("%1没有完成：%2").arg(tr(logPrefix), sent.result().message()));
 }

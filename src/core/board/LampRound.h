@@ -37,10 +37,10 @@ public:
         int on = 0;
         int off = 0;
     };
-    // Queues a command for every table of the hall numbered 1 to 48 and logs
-    // the count under `logPrefix`. Nothing is queued or logged while the
-    // lights are off or the port is closed.
-    Result run(const QString& logPrefix, Count* count = nullptr);
+    // Queues a command for every table of the hall numbered 1 to 48, logs
+    // the count under `logPrefix` and gives the commands queued. Nothing is
+    // queued or logged while the lights are off or the port is closed.
+    ResultOf<Count> run(const QString& logPrefix);
 
 Q_SIGNALS:
     // A round that could not read the tables or write its log row.

@@ -63,9 +63,8 @@ std::optional<int> wholeMinutes(const QString& text)
 
 } // namespace
 
-Result upgrade(QSqlDatabase& db, bool* upgraded)
+ResultOf<bool> upgrade(QSqlDatabase& db)
 {
-    *upgraded = false;
     const QSqlRecord present = db.record(QStringLiteral("zhdy"));
     if (present.isEmpty())
         return Result::failure(QCoreApplication::translate("TableDefinitions", "数据库中没有台位表 zhdy。"));
@@ -77,7 +76,7 @@ Result upgrade(QSqlDatabase& db, bool* upgraded)
             missing.append(column);
     }
     if (missing.isEmpty())
-        return Result::success();
+        return false;
     const Result result = Sql::transaction(db, [&db, &missing] {
         for (const AddedColumn& column : missing) {
             const QString name = QLatin1String(column.name);
@@ -93,8 +92,9 @@ Result upgrade(QSqlDatabase& db, bool* upgraded)
         }
         return Result::success();
     });
-    *upgraded = result.ok();
-    return result;
+    if (!result)
+        return result;
+    return true;
 }
 
 QString proposedNumber(const QString& current, bool listEmpty)
@@ -144,23 +144,21 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
 
     // A row being renumbered is itself no duplicate: compare with the others.
     const int self = original.value_or(0);
-    Result result = Result::success();
     if (!original || *original != tableNumber) {
-        const QVariant taken =
-            Sql::scalarOrInvalid(db, QStringLiteral("select mc from zhdy where zhao=?"), {tableNumber}, &result);
-        if (!result)
-            return failed(result);
-        if (taken.isValid())
+        const ResultOf<QVariant> taken =
+            Sql::scalar(db, QStringLiteral("select mc from zhdy where zhao=?"), {tableNumber});
+        if (!taken)
+            return failed(taken.result());
+        if (taken->isValid())
             return refuse(Number, QCoreApplication::translate("TableDefinitions", "位号 %1 已经是台位“%2”，不能重复。")
-                                      .arg(QString::number(tableNumber), Notation::Trim(taken.toString())));
+                                      .arg(QString::number(tableNumber), Notation::Trim(taken->toString())));
     }
     const int held = original.value_or(tableNumber);
-    const bool open = Sql::scalarOrInvalid(
-                          db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
-                          {held}, &result)
-                          .toInt() > 0;
-    if (!result)
-        return failed(result);
+    const ResultOf<QVariant> openCount = Sql::scalar(
+        db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(), {held});
+    if (!openCount)
+        return failed(openCount.result());
+    const bool open = openCount->toInt() > 0;
     if (open && held != tableNumber)
         return refuse(
             Number,
@@ -175,23 +173,22 @@ Checked check(const QSqlDatabase& db, const Typed& typed, std::optional<int> ori
                                                                 "%1 号台没有未结账的开台，使用标记只能是 0（空闲）。")
                                         .arg(held));
     if (!card.isEmpty()) {
-        const QVariant member = Sql::scalarOrInvalid(
-            db, QStringLiteral("select khao from user_lb where ") + CardKey::matches(QStringLiteral("khao")), {card},
-            &result);
-        if (!result)
-            return failed(result);
-        if (member.isValid())
+        const ResultOf<QVariant> member = Sql::scalar(
+            db, QStringLiteral("select khao from user_lb where ") + CardKey::matches(QStringLiteral("khao")), {card});
+        if (!member)
+            return failed(member.result());
+        if (member->isValid())
             return refuse(PositioningCard,
                           QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 是会员卡号，不能作开台卡。")
-                              .arg(member.toString()));
-        const QVariant other = Sql::scalarOrInvalid(
-            db, QStringLiteral("select zhao from zhdy where ktkh=? and zhao<>? order by zhao"), {card, self}, &result);
-        if (!result)
-            return failed(result);
-        if (other.isValid())
+                              .arg(member->toString()));
+        const ResultOf<QVariant> other = Sql::scalar(
+            db, QStringLiteral("select zhao from zhdy where ktkh=? and zhao<>? order by zhao"), {card, self});
+        if (!other)
+            return failed(other.result());
+        if (other->isValid())
             return refuse(PositioningCard,
                           QCoreApplication::translate("TableDefinitions", "开台结帐卡号 %1 已用于 %2 号台。")
-                              .arg(card, QString::number(other.toInt())));
+                              .arg(card, QString::number(other->toInt())));
     }
 
     Checked checked;
@@ -209,13 +206,12 @@ Removal remove(QSqlDatabase& db, int tableNumber)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&db, &removal, tableNumber] {
-        Result result = Result::success();
-        const QVariant open = Sql::scalarOrInvalid(
-            db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(), {tableNumber},
-            &result);
-        if (!result)
-            return result;
-        if (open.toInt() > 0) {
+        const ResultOf<QVariant> open =
+            Sql::scalar(db, QStringLiteral("select count(*) from waimxd where zhao=? and ") + VisitCondition::open(),
+                        {tableNumber});
+        if (!open)
+            return open.result();
+        if (open->toInt() > 0) {
             removal.refusal = Notice::exclamation(
                 QCoreApplication::translate("TableDefinitions", "%1 号台正在使用，不能删除，请先结帐。")
                     .arg(tableNumber));

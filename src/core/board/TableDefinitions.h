@@ -28,8 +28,8 @@ inline const QString KindsListing = QStringLiteral("select ct_name, ct_dm from z
 
 // Adds the minimum-billing columns and the positioning card to a file made
 // before they existed; its tables get a billing unit of 15 minutes and a
-// minimum of 60. *upgraded tells whether anything was added. All or nothing.
-Result upgrade(QSqlDatabase& db, bool* upgraded);
+// minimum of 60. Gives whether anything was added. All or nothing.
+ResultOf<bool> upgrade(QSqlDatabase& db);
 
 // The number proposed for a new table from the current row's number: its
 // last digit replaced by that digit plus one (12 → 13, 19 → 110); a single

@@ -10,31 +10,32 @@ namespace TableMove {
 
 namespace {
 
-Result tables(const QSqlDatabase& db, const QString& text, const QVariantList& values, QList<qint16>* found)
+ResultOf<QList<qint16>> tables(const QSqlDatabase& db, const QString& text, const QVariantList& values)
 {
-    found->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, text, values);
-    while (result && query.next())
-        found->append(qint16(query.value(0).toInt()));
-    return result;
+    if (const Result result = Sql::exec(query, text, values); !result)
+        return result;
+    QList<qint16> found;
+    while (query.next())
+        found.append(qint16(query.value(0).toInt()));
+    return found;
 }
 
 // Free: marked free and without an open visit, as a row written by hand
-// or left by a power cut may be marked free and still hold one.
-Result isFree(const QSqlDatabase& db, qint16 number, bool* free)
+// or left by a power cut may be marked free and still hold one. A table
+// zhdy does not hold is not free.
+ResultOf<bool> isFree(const QSqlDatabase& db, qint16 number)
 {
-    Result result = Result::success();
-    const QVariant mark =
-        Sql::scalarOrInvalid(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
-    *free = false;
-    if (!result || !mark.isValid() || mark.toInt() != 0)
-        return result;
+    const ResultOf<QVariant> mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number});
+    if (!mark)
+        return mark.result();
+    if (!mark->isValid() || mark->toInt() != 0)
+        return false;
     std::optional<OpenVisit> visit;
-    result = findOpenVisit(db, number, &visit);
-    *free = result && !visit;
-    return result;
+    if (const Result found = findOpenVisit(db, number, &visit); !found)
+        return found;
+    return !visit;
 }
 
 Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 number)
@@ -71,14 +72,17 @@ struct GuestMarks
     QVariant deposit;
 };
 
-Result readGuestMarks(const QSqlDatabase& db, qint16 number, GuestMarks* marks)
+// Null marks for a table zhdy does not hold.
+ResultOf<GuestMarks> readGuestMarks(const QSqlDatabase& db, qint16 number)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select tx, fwfl from zhdy where zhao=?"), {number});
-    if (result && query.next())
-        *marks = {query.value(0), query.value(1)};
-    return result;
+    if (const Result result = Sql::exec(query, QStringLiteral("select tx, fwfl from zhdy where zhao=?"), {number});
+        !result)
+        return result;
+    if (!query.next())
+        return GuestMarks();
+    return GuestMarks{query.value(0), query.value(1)};
 }
 
 Result writeTable(const QSqlDatabase& db, qint16 number, int markedInUse, const GuestMarks& marks)
@@ -89,42 +93,49 @@ Result writeTable(const QSqlDatabase& db, qint16 number, int markedInUse, const 
 
 } // namespace
 
-Result freeTables(const QSqlDatabase& db, QList<qint16>* found)
+ResultOf<QList<qint16>> freeTables(const QSqlDatabase& db)
 {
-    return tables(db, QStringLiteral("select zhao from zhdy where sybj=0 order by zhao"), {}, found);
+    return tables(db, QStringLiteral("select zhao from zhdy where sybj=0 order by zhao"), {});
 }
 
-Result tablesInUseExcept(const QSqlDatabase& db, qint16 except, QList<qint16>* found)
+ResultOf<QList<qint16>> tablesInUseExcept(const QSqlDatabase& db, qint16 except)
 {
-    return tables(db, QStringLiteral("select zhao from zhdy where sybj<>0 and zhao<>? order by zhao"), {except}, found);
+    return tables(db, QStringLiteral("select zhao from zhdy where sybj<>0 and zhao<>? order by zhao"), {except});
 }
 
-Result isMarkedInUse(const QSqlDatabase& db, qint16 number, bool* inUse)
+ResultOf<bool> isMarkedInUse(const QSqlDatabase& db, qint16 number)
 {
-    Result result = Result::success();
-    const QVariant mark =
-        Sql::scalarOrInvalid(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number}, &result);
-    *inUse = result && mark.isValid() && mark.toInt() != 0;
-    return result;
+    const ResultOf<QVariant> mark = Sql::scalar(db, QStringLiteral("select sybj from zhdy where zhao=?"), {number});
+    if (!mark)
+        return mark.result();
+    return mark->isValid() && mark->toInt() != 0;
 }
 
-Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcome)
+ResultOf<Transfer> transfer(QSqlDatabase& db, qint16 source, qint16 target)
 {
-    *outcome = Transfer::Moved;
-    return Sql::transaction(db, [&] {
+    Transfer outcome = Transfer::Moved;
+    const Result result = Sql::transaction(db, [&] {
         std::optional<OpenVisit> visit;
         Result step = findOpenVisit(db, source, &visit);
-        if (step && !visit)
-            *outcome = Transfer::SourceClosed;
-        bool free = false;
-        if (step && visit && source != target)
-            step = isFree(db, target, &free);
-        if (step && visit && !free)
-            *outcome = Transfer::TargetTaken;
-        if (!step || *outcome != Transfer::Moved)
+        if (!step)
             return step;
-        GuestMarks marks;
-        step = readGuestMarks(db, source, &marks);
+        if (!visit) {
+            outcome = Transfer::SourceClosed;
+            return step;
+        }
+        bool free = false;
+        if (source != target) {
+            const ResultOf<bool> targetFree = isFree(db, target);
+            if (!targetFree)
+                return targetFree.result();
+            free = *targetFree;
+        }
+        if (!free) {
+            outcome = Transfer::TargetTaken;
+            return step;
+        }
+        const ResultOf<GuestMarks> marks = readGuestMarks(db, source);
+        step = marks.result();
         if (step)
             step = moveVisit(db, visit->id, target);
         if (step)
@@ -132,9 +143,12 @@ Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcom
         if (step)
             step = writeTable(db, source, 0, {0, 0});
         if (step)
-            step = writeTable(db, target, 1, marks);
+            step = writeTable(db, target, 1, *marks);
         return step;
     });
+    if (!result)
+        return result;
+    return outcome;
 }
 
 QString refusal(Transfer outcome, qint16 source, qint16 target)
@@ -150,10 +164,10 @@ QString refusal(Transfer outcome, qint16 source, qint16 target)
     return QString();
 }
 
-Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped)
+ResultOf<bool> swap(QSqlDatabase& db, qint16 first, qint16 second)
 {
-    *swapped = false;
-    return Sql::transaction(db, [&] {
+    bool swapped = false;
+    const Result result = Sql::transaction(db, [&] {
         std::optional<OpenVisit> a;
         std::optional<OpenVisit> b;
         Result step = findOpenVisit(db, first, &a);
@@ -161,11 +175,11 @@ Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped)
             step = findOpenVisit(db, second, &b);
         if (!step || !a || !b || first == second)
             return step;
-        GuestMarks firstMarks;
-        GuestMarks secondMarks;
-        step = readGuestMarks(db, first, &firstMarks);
-        if (step)
-            step = readGuestMarks(db, second, &secondMarks);
+        const ResultOf<GuestMarks> firstMarks = readGuestMarks(db, first);
+        if (!firstMarks)
+            return firstMarks.result();
+        const ResultOf<GuestMarks> secondMarks = readGuestMarks(db, second);
+        step = secondMarks.result();
         if (step)
             step = moveVisit(db, a->id, second);
         if (step)
@@ -173,12 +187,15 @@ Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped)
         if (step)
             step = swapGoods(db, first, second);
         if (step)
-            step = writeTable(db, first, 1, secondMarks);
+            step = writeTable(db, first, 1, *secondMarks);
         if (step)
-            step = writeTable(db, second, 1, firstMarks);
-        *swapped = step.ok();
+            step = writeTable(db, second, 1, *firstMarks);
+        swapped = step.ok();
         return step;
     });
+    if (!result)
+        return result;
+    return swapped;
 }
 
 } // namespace TableMove

@@ -12,11 +12,11 @@
 namespace TableMove {
 
 // The tables marked free, in table order.
-Result freeTables(const QSqlDatabase& db, QList<qint16>* tables);
+ResultOf<QList<qint16>> freeTables(const QSqlDatabase& db);
 // The tables marked in use other than `except`, in table order.
-Result tablesInUseExcept(const QSqlDatabase& db, qint16 except, QList<qint16>* tables);
-// Whether the table is marked in use.
-Result isMarkedInUse(const QSqlDatabase& db, qint16 number, bool* inUse);
+ResultOf<QList<qint16>> tablesInUseExcept(const QSqlDatabase& db, qint16 except);
+// Whether the table is marked in use; false for a table zhdy does not hold.
+ResultOf<bool> isMarkedInUse(const QSqlDatabase& db, qint16 number);
 
 enum class Transfer
 {
@@ -26,14 +26,14 @@ enum class Transfer
 };
 // The source's open visit moves to the target with its start, card and
 // rates; the marks, the guests' reminder and deposit and the source's
-// unsettled goods follow it.
-Result transfer(QSqlDatabase& db, qint16 source, qint16 target, Transfer* outcome);
+// unsettled goods follow it. Gives whether it moved or why not.
+ResultOf<Transfer> transfer(QSqlDatabase& db, qint16 source, qint16 target);
 // The operator's words for an outcome that moved nothing.
 QString refusal(Transfer outcome, qint16 source, qint16 target);
 
 // The open visits of both tables trade places with their reminders,
-// deposits and unsettled goods, when both have one; *swapped says whether
-// they did. Both tables stay marked in use.
-Result swap(QSqlDatabase& db, qint16 first, qint16 second, bool* swapped);
+// deposits and unsettled goods, when both have one; gives whether they did.
+// Both tables stay marked in use.
+ResultOf<bool> swap(QSqlDatabase& db, qint16 first, qint16 second);
 
 } // namespace TableMove

@@ -28,22 +28,18 @@ Result noSuchTable(const QString& table)
         QCoreApplication::translate("TableOpening", "没有台号为 %1 的台位").arg(Notation::Trim(table)));
 }
 
-// The table's row in zhdy; nothing when there is none.
-Result findTable(const QSqlDatabase& db, const QString& table, std::optional<qint16>* stored)
+// The number of the table's row in zhdy; a text naming no row is refused.
+ResultOf<qint16> findTable(const QSqlDatabase& db, const QString& table)
 {
-    stored->reset();
     const std::optional<qint16> number = tableNumber(table);
     if (!number)
         return noSuchTable(table);
-    Result result = Result::success();
-    const QVariant found =
-        Sql::scalarOrInvalid(db, QStringLiteral("select zhao from zhdy where zhao=?"), {*number}, &result);
-    if (!result)
-        return result;
-    if (!found.isValid())
+    const ResultOf<QVariant> found = Sql::scalar(db, QStringLiteral("select zhao from zhdy where zhao=?"), {*number});
+    if (!found)
+        return found.result();
+    if (!found->isValid())
         return noSuchTable(table);
-    *stored = number;
-    return result;
+    return *number;
 }
 
 struct VisitRates
@@ -55,18 +51,18 @@ struct VisitRates
 // The rates in force now: cashRate (dj1) is the non-member rate; cardRate (dj) the rate the
 // guest's card type pays, so that a card type the rules do not name is
 // priced as a cash guest, as the running charge and checkout price it.
-Result ratesNow(const QSqlDatabase& db, qint16 number, const QTime& timeOfDay, RateKind kind, VisitRates* rates)
+// Both are 0 when no band is in force.
+ResultOf<VisitRates> ratesNow(const QSqlDatabase& db, qint16 number, const QTime& timeOfDay, RateKind kind)
 {
     RateBands bands;
-    const Result result = bands.load(db, number);
-    if (!result)
+    if (const Result result = bands.load(db, number); !result)
         return result;
-    const std::optional<RateBand> band = bands.inForce(timeOfDay);
-    if (band) {
-        rates->cardRate = storedNumber(band->rate(kind));
-        rates->cashRate = storedNumber(band->nonMemberRate);
+    VisitRates rates;
+    if (const std::optional<RateBand> band = bands.inForce(timeOfDay)) {
+        rates.cardRate = storedNumber(band->rate(kind));
+        rates.cashRate = storedNumber(band->nonMemberRate);
     }
-    return result;
+    return rates;
 }
 
 // The reminder and the deposit that opening writes to the table's row.
@@ -119,78 +115,81 @@ Result insertVisit(const AppState& state, qint16 number, const QString& card, co
 
 } // namespace
 
-Result checkMember(const AppState& state, const QString& card, const QString& password, MemberCheck* check)
+ResultOf<MemberCheck> checkMember(const AppState& state, const QString& card, const QString& password)
 {
-    *check = MemberCheck();
     std::optional<MemberCard> member;
-    const Result result = findMemberCard(state.DbConn, card, &member);
-    if (!result || !member || !member->accepts(password))
+    if (const Result result = findMemberCard(state.DbConn, card, &member); !result)
         return result;
-    check->accepted = true;
-    check->card = member->number;
-    check->cardType = member->type;
-    check->discount = member->discount;
-    return result;
+    MemberCheck check;
+    if (!member || !member->accepts(password))
+        return check;
+    check.accepted = true;
+    check.card = member->number;
+    check.cardType = member->type;
+    check.discount = member->discount;
+    return check;
 }
 
-Result openTable(const AppState& state, const Request& request, Opened* opened)
+ResultOf<Opened> openTable(const AppState& state, const Request& request)
 {
-    *opened = Opened();
-    std::optional<qint16> number;
-    Result result = findTable(state.DbConn, request.table, &number);
-    if (!result)
-        return result;
+    Opened opened;
+    const ResultOf<qint16> number = findTable(state.DbConn, request.table);
+    if (!number)
+        return number.result();
     std::optional<OpenVisit> visit;
-    result = findOpenVisit(state.DbConn, *number, &visit);
-    if (!result || visit)
+    if (const Result result = findOpenVisit(state.DbConn, *number, &visit); !result)
         return result;
+    if (visit)
+        return opened;
     Marks marks;
     if (const std::optional<Outcome> refused = readMarks(request, &marks)) {
-        opened->outcome = *refused;
-        return result;
+        opened.outcome = *refused;
+        return opened;
     }
 
     RateKind kind = RateKind::NonMember;
     if (!request.card.isEmpty()) {
-        result = checkMember(state, request.card, request.password, &opened->member);
-        if (!result)
-            return result;
-        if (!opened->member.accepted) {
-            opened->outcome = Outcome::CardRefused;
-            return result;
+        const ResultOf<MemberCheck> member = checkMember(state, request.card, request.password);
+        if (!member)
+            return member.result();
+        opened.member = *member;
+        if (!opened.member.accepted) {
+            opened.outcome = Outcome::CardRefused;
+            return opened;
         }
-        kind = CardRate::kindOf(opened->member.cardType);
+        kind = CardRate::kindOf(opened.member.cardType);
     }
 
     const QDateTime now = Clock::now();
-    VisitRates rates;
-    result = ratesNow(state.DbConn, *number, now.time(), kind, &rates);
-    if (!result)
-        return result;
+    const ResultOf<VisitRates> rates = ratesNow(state.DbConn, *number, now.time(), kind);
+    if (!rates)
+        return rates.result();
     QSqlDatabase db = state.DbConn;
-    result = Sql::transaction(db, [&] {
+    const Result result = Sql::transaction(db, [&] {
         Result step = markInUse(db, *number, request, marks);
         if (step)
-            step = insertVisit(state, *number, opened->member.card, now, rates);
+            step = insertVisit(state, *number, opened.member.card, now, *rates);
         return step;
     });
-    if (result)
-        opened->outcome = Outcome::Opened;
-    return result;
+    if (!result)
+        return result;
+    opened.outcome = Outcome::Opened;
+    return opened;
 }
 
-Result findPositioningCard(const AppState& state, const QString& card, std::optional<PositioningCard>* found)
+ResultOf<std::optional<PositioningCard>> findPositioningCard(const AppState& state, const QString& card)
 {
-    found->reset();
     if (Notation::Trim(card).isEmpty())
-        return Result::success();
+        return std::optional<PositioningCard>();
     QSqlQuery query(state.DbConn);
     query.setForwardOnly(true);
-    const Result result =
-        Sql::exec(query, QStringLiteral("select zhao, mc from zhdy where ktkh=? order by zhao limit 1"), {card});
-    if (result && query.next())
-        *found = PositioningCard{qint16(query.value(0).toInt()), query.value(1).toString()};
-    return result;
+    if (const Result result =
+            Sql::exec(query, QStringLiteral("select zhao, mc from zhdy where ktkh=? order by zhao limit 1"), {card});
+        !result)
+        return result;
+    if (!query.next())
+        return std::optional<PositioningCard>();
+    return std::optional<PositioningCard>(PositioningCard{qint16(query.value(0).toInt()), query.value(1).toString()});
 }
 
 } // namespace TableOpening

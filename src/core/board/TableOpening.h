@@ -13,7 +13,7 @@ struct AppState;
 namespace TableOpening {
 
 // The member check: the card must be found (findMemberCard) and accept the
-// password.
+// password; a card not found or refusing the password is not accepted.
 struct MemberCheck
 {
     bool accepted = false;
@@ -21,7 +21,7 @@ struct MemberCheck
     QString cardType;               // klx of the accepted card
     std::optional<double> discount; // zk when it is set and not 0
 };
-Result checkMember(const AppState& state, const QString& card, const QString& password, MemberCheck* check);
+ResultOf<MemberCheck> checkMember(const AppState& state, const QString& card, const QString& password);
 
 struct Request
 {
@@ -51,9 +51,10 @@ struct Opened
 // written for a value or card refused), then marks
 // the table in use (tx, fwfl) and inserts the open visit with the rates in
 // force now and the clock's time, in one transaction. A table that is
-// marked in use without an open visit is opened again. Lights are the
-// caller's: switch the lamp on after Opened.
-Result openTable(const AppState& state, const Request& request, Opened* opened);
+// marked in use without an open visit is opened again. Gives the outcome
+// and the member check. Lights are the caller's: switch the lamp on after
+// Opened.
+ResultOf<Opened> openTable(const AppState& state, const Request& request);
 
 // A positioning card: the table whose ktkh is the card number.
 struct PositioningCard
@@ -61,6 +62,8 @@ struct PositioningCard
     qint16 number = 0;
     QString name;
 };
-Result findPositioningCard(const AppState& state, const QString& card, std::optional<PositioningCard>* found);
+// The table of the lowest number with that positioning card; nothing for a
+// blank card or one no table has.
+ResultOf<std::optional<PositioningCard>> findPositioningCard(const AppState& state, const QString& card);
 
 } // namespace TableOpening

@@ -355,24 +355,23 @@ void BoardScreen::selectRow(int row)
     BoardPanel& p = *m_panel;
     for (QLineEdit* box : {p.goodsTotal, p.grandTotal, p.password, p.timeCharge})
         box->clear();
-    std::optional<BoardRow> found;
-    const Result loaded = BoardRows::loadOne(m_state.DbConn, m_current->number, &found);
+    const ResultOf<std::optional<BoardRow>> loaded = BoardRows::loadOne(m_state.DbConn, m_current->number);
     if (!loaded) {
-        showError(loaded);
+        showError(loaded.result());
         return;
     }
+    const std::optional<BoardRow>& found = *loaded;
     // A free table shows no card, whatever its row still shows of the last guest.
     p.card->setText(found && found->visit ? found->visit->card : QString());
     if (!found || !found->visit) {
         p.deposit->setText(QString::number(m_state.params.memberDeposit));
         return;
     }
-    float charge = 0;
-    const Result priced = runningCharge(m_state, *found, &charge);
-    if (priced)
-        p.timeCharge->setText(QString::number(double(charge), 'f', 2));
+    const ResultOf<float> charge = runningCharge(m_state, *found);
+    if (charge)
+        p.timeCharge->setText(QString::number(double(*charge), 'f', 2));
     else
-        showError(priced);
+        showError(charge.result());
     p.deposit->setText(QString::number(found->deposit, 'g', 15));
 }
 
@@ -535,13 +534,12 @@ void BoardScreen::openTable()
         p.reminder->setText(QStringLiteral("0"));
     const TableOpening::Request request{table, p.card->text(), p.password->text(), p.reminder->text(),
                                         p.deposit->text()};
-    TableOpening::Opened opened;
-    const Result result = TableOpening::openTable(m_state, request, &opened);
-    if (!result) {
-        showError(result);
+    const ResultOf<TableOpening::Opened> opened = TableOpening::openTable(m_state, request);
+    if (!opened) {
+        showError(opened.result());
         return;
     }
-    switch (opened.outcome) {
+    switch (opened->outcome) {
     case TableOpening::Outcome::AlreadyOpen:
         // Opened from another counter since the board was read: show it as it is.
         Messages::information(tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table));
@@ -563,7 +561,7 @@ void BoardScreen::openTable()
         break;
     }
     if (!request.card.isEmpty())
-        acceptDiscount(opened.member);
+        acceptDiscount(opened->member);
     if (m_state.params.lightControl)
         m_light->sendTable(1, table);
     showRow(m_current->row, nullptr);
@@ -635,12 +633,13 @@ void BoardScreen::enterCard()
 {
     QLineEdit* box = m_panel->card;
     box->setText(Notation::Mid(box->text(), 1, cardLength()));
-    std::optional<TableOpening::PositioningCard> found;
-    const Result result = TableOpening::findPositioningCard(m_state, box->text(), &found);
-    if (!result) {
-        showError(result);
+    const ResultOf<std::optional<TableOpening::PositioningCard>> card =
+        TableOpening::findPositioningCard(m_state, box->text());
+    if (!card) {
+        showError(card.result());
         return;
     }
+    const std::optional<TableOpening::PositioningCard>& found = *card;
     if (!found) {
         m_panel->password->setFocus();
         return;

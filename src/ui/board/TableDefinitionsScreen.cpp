@@ -83,10 +83,9 @@ TableDefinitionsScreen::TableDefinitionsScreen(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("TableDefinitionsScreen"));
     setWindowTitle(tr(Caption));
     resize(900, 600);
-    bool upgraded = false;
-    if (const Result result = TableDefinitions::upgrade(m_state.DbConn, &upgraded); !result)
-        showError(result);
-    else if (upgraded)
+    if (const ResultOf<bool> upgraded = TableDefinitions::upgrade(m_state.DbConn); !upgraded)
+        showError(upgraded.result());
+    else if (*upgraded)
         Messages::exclamation(tr("数据库升级完成：台位增加了最小计费分钟、最低消费分钟和开台结帐卡号，"
                                  "现有台位按最小计费 15 分钟、最低消费 60 分钟计费，请核对。"),
                               tr(Caption));

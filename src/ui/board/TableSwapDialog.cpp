@@ -45,15 +45,18 @@ TableSwapDialog::TableSwapDialog(AppState& state, const QString& table, QWidget*
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     const std::optional<qint16> current = tableNumber(table);
-    QList<qint16> others;
-    const Result found = current ? TableMove::tablesInUseExcept(m_state.DbConn, *current, &others) : Result::success();
-    if (!found)
-        showError(found);
-    if (others.isEmpty())
+    if (!current)
+        return;
+    const ResultOf<QList<qint16>> others = TableMove::tablesInUseExcept(m_state.DbConn, *current);
+    if (!others) {
+        showError(others.result());
+        return;
+    }
+    if (others->isEmpty())
         return;
     m_heldTable->setText(QString::number(*current));
     m_currentTable->setText(m_heldTable->text());
-    for (const qint16 number : others)
+    for (const qint16 number : *others)
         m_otherTable->addItem(QString::number(number));
 }
 
@@ -65,13 +68,12 @@ void TableSwapDialog::swap()
     const std::optional<qint16> second = tableNumber(m_otherTable->currentText());
     if (!first || !second)
         return;
-    bool swapped = false;
-    const Result result = TableMove::swap(m_state.DbConn, *first, *second, &swapped);
-    if (!result) {
-        showError(result);
+    const ResultOf<bool> swapped = TableMove::swap(m_state.DbConn, *first, *second);
+    if (!swapped) {
+        showError(swapped.result());
         return;
     }
-    if (swapped)
+    if (*swapped)
         Messages::information(
             tr("%1 号桌的客人的账单已改为  %2  号台。").arg(m_currentTable->text(), m_otherTable->currentText()));
     accept();

@@ -75,13 +75,12 @@ TransferPanel::TransferPanel(AppState& state, LightController* light, QWidget* p
 
 void TransferPanel::prepare(qint16 table)
 {
-    bool inUse = false;
-    const Result marked = TableMove::isMarkedInUse(m_state.DbConn, table, &inUse);
-    if (!marked) {
-        showError(marked);
+    const ResultOf<bool> inUse = TableMove::isMarkedInUse(m_state.DbConn, table);
+    if (!inUse) {
+        showError(inUse.result());
         return;
     }
-    if (!inUse || !fillFreeTables())
+    if (!*inUse || !fillFreeTables())
         return;
     m_heldSource->setText(QString::number(table));
     m_source->setText(m_heldSource->text());
@@ -92,16 +91,15 @@ void TransferPanel::prepare(qint16 table)
 
 bool TransferPanel::fillFreeTables()
 {
-    QList<qint16> free;
-    const Result found = TableMove::freeTables(m_state.DbConn, &free);
-    if (!found) {
-        showError(found);
+    const ResultOf<QList<qint16>> free = TableMove::freeTables(m_state.DbConn);
+    if (!free) {
+        showError(free.result());
         return false;
     }
     m_target->clear();
-    for (const qint16 number : free)
+    for (const qint16 number : *free)
         m_target->addItem(QString::number(number));
-    return !free.isEmpty();
+    return !free->isEmpty();
 }
 
 void TransferPanel::toggleTransferOut()
@@ -120,15 +118,14 @@ void TransferPanel::transferIn()
     const std::optional<qint16> target = tableNumber(m_target->currentText());
     if (!source || !target)
         return;
-    TableMove::Transfer outcome = TableMove::Transfer::Moved;
-    const Result result = TableMove::transfer(m_state.DbConn, *source, *target, &outcome);
-    if (!result) {
-        showError(result);
+    const ResultOf<TableMove::Transfer> outcome = TableMove::transfer(m_state.DbConn, *source, *target);
+    if (!outcome) {
+        showError(outcome.result());
         return;
     }
-    if (outcome != TableMove::Transfer::Moved) {
-        Messages::exclamation(TableMove::refusal(outcome, *source, *target));
-        if (outcome == TableMove::Transfer::SourceClosed) {
+    if (*outcome != TableMove::Transfer::Moved) {
+        Messages::exclamation(TableMove::refusal(*outcome, *source, *target));
+        if (*outcome == TableMove::Transfer::SourceClosed) {
             hide();
             Q_EMIT moved();
         } else if (!fillFreeTables()) {
