@@ -92,9 +92,9 @@ void TestLoginLogic::initialPasswordHint()
     if (password.isValid())
         QVERIFY(f.hall.exec(QStringLiteral("update czyzd set czy_pass = ?"), {password}));
 
-    bool shown = !inForce;
-    QVERIFY(LoginLogic::initialPasswordInForce(f.hall.db(), &shown));
-    QCOMPARE(shown, inForce);
+    const ResultOf<bool> shown = LoginLogic::initialPasswordInForce(f.hall.db());
+    QVERIFY2(shown, qPrintable(shown.result().message()));
+    QCOMPARE(*shown, inForce);
 }
 
 void TestLoginLogic::preselectedShift_data()
@@ -124,9 +124,9 @@ void TestLoginLogic::preselectedShift()
                             {shift.section(QLatin1Char('|'), 0, 0), shift.section(QLatin1Char('|'), 1, 1),
                              shift.section(QLatin1Char('|'), 2, 2)}));
 
-    QList<LoginLogic::Shift> loaded;
-    QVERIFY(LoginLogic::loadShifts(f.hall.db(), &loaded));
-    QCOMPARE(LoginLogic::shiftNames(loaded).value(LoginLogic::preselectedShift(loaded, now)), expected);
+    const ResultOf<QList<LoginLogic::Shift>> loaded = LoginLogic::loadShifts(f.hall.db());
+    QVERIFY2(loaded, qPrintable(loaded.result().message()));
+    QCOMPARE(LoginLogic::shiftNames(*loaded).value(LoginLogic::preselectedShift(*loaded, now)), expected);
 }
 
 // The pause doubles up to the cap and stays there, however many failures
@@ -137,10 +137,10 @@ void TestLoginLogic::pauseIsCapped()
     const QMap<int, qint64> expected{{12, 2048}, {13, LoginPause::LongestPause}, {70, LoginPause::LongestPause}};
     for (int failures = 1; failures <= 70; ++failures) {
         QVERIFY(LoginPause::recordFailure(f.hall.db(), QStringLiteral("system")));
-        qint64 wait = -1;
-        QVERIFY(LoginPause::secondsToWait(f.hall.db(), &wait));
+        const ResultOf<qint64> wait = LoginPause::secondsToWait(f.hall.db());
+        QVERIFY2(wait, qPrintable(wait.result().message()));
         if (expected.contains(failures))
-            QCOMPARE(wait, expected.value(failures));
+            QCOMPARE(*wait, expected.value(failures));
     }
 }
 

@@ -68,15 +68,14 @@ Result GalleryHall::make(const QString& makedbProgram, const QString& fullName)
 // the clock's time would.
 Result GalleryHall::logIn()
 {
-    QList<LoginLogic::Shift> shifts;
-    const Result result = LoginLogic::loadShifts(m_state.DbConn, &shifts);
-    if (!result)
-        return result;
-    if (shifts.isEmpty())
+    const ResultOf<QList<LoginLogic::Shift>> shifts = LoginLogic::loadShifts(m_state.DbConn);
+    if (!shifts)
+        return shifts.result();
+    if (shifts->isEmpty())
         return Result::failure(QStringLiteral("the demo hall has no shifts"));
-    const int shift = LoginLogic::preselectedShift(shifts, Clock::timeOfDay());
+    const int shift = LoginLogic::preselectedShift(*shifts, Clock::timeOfDay());
     m_state.OperatorName = ShippedRows::SystemOperator;
-    m_state.ShiftName = shifts.at(shift < 0 ? 0 : shift).name;
+    m_state.ShiftName = shifts->at(shift < 0 ? 0 : shift).name;
     m_state.BusinessDate = Clock::today();
     m_state.IsSystemOperator = true;
     return Result::success();

@@ -14,19 +14,22 @@ namespace {
 const QString Goods = QStringLiteral("from ckv_zc where rc < ? and jzbj = 1");
 const QString Visits = QStringLiteral("from waimxd where rc < ? and ") + VisitCondition::settled();
 
-Result countRows(const QSqlDatabase& db, const QString& rows, const QString& date, qint64* count)
+// How many rows there are.
+ResultOf<qint64> countRows(const QSqlDatabase& db, const QString& rows, const QString& date)
 {
-    Result result = Result::success();
-    *count = Sql::scalarOrInvalid(db, QStringLiteral("select count(*) ") + rows, {date}, &result).toLongLong();
-    return result;
+    const ResultOf<QVariant> count = Sql::scalar(db, QStringLiteral("select count(*) ") + rows, {date});
+    if (!count)
+        return count.result();
+    return count->toLongLong();
 }
 
-Result deleteRows(const QSqlDatabase& db, const QString& rows, const QString& date, qint64* count)
+// How many rows were deleted.
+ResultOf<qint64> deleteRows(const QSqlDatabase& db, const QString& rows, const QString& date)
 {
     QSqlQuery query(db);
-    const Result result = Sql::exec(query, QStringLiteral("delete ") + rows, {date});
-    *count = query.numRowsAffected();
-    return result;
+    if (const Result result = Sql::exec(query, QStringLiteral("delete ") + rows, {date}); !result)
+        return result;
+    return qint64(query.numRowsAffected());
 }
 
 // The business date's own rows are still being worked on.
@@ -45,9 +48,17 @@ Outcome count(const AppState& state, const QDate& before)
         return outcome;
     }
     const QString date = DateText::date(before);
-    outcome.result = countRows(state.DbConn, Visits, date, &outcome.counts.visits);
-    if (outcome.result)
-        outcome.result = countRows(state.DbConn, Goods, date, &outcome.counts.goods);
+    const ResultOf<qint64> visits = countRows(state.DbConn, Visits, date);
+    if (!visits) {
+        outcome.result = visits.result();
+        return outcome;
+    }
+    const ResultOf<qint64> goods = countRows(state.DbConn, Goods, date);
+    if (!goods) {
+        outcome.result = goods.result();
+        return outcome;
+    }
+    outcome.counts = {*visits, *goods};
     return outcome;
 }
 
@@ -66,14 +77,20 @@ Outcome clearBefore(AppState& state, const QDate& before)
         return outcome;
     }
     const QString date = DateText::date(before);
+    Counts deleted;
     outcome.result = Sql::transaction(state.DbConn, [&] {
-        Result result = deleteRows(state.DbConn, Goods, date, &outcome.counts.goods);
-        if (result)
-            result = deleteRows(state.DbConn, Visits, date, &outcome.counts.visits);
-        return result;
+        const ResultOf<qint64> goods = deleteRows(state.DbConn, Goods, date);
+        if (!goods)
+            return goods.result();
+        deleted.goods = *goods;
+        const ResultOf<qint64> visits = deleteRows(state.DbConn, Visits, date);
+        if (!visits)
+            return visits.result();
+        deleted.visits = *visits;
+        return Result::success();
     });
-    if (!outcome.result)
-        outcome.counts = {};
+    if (outcome.result)
+        outcome.counts = deleted;
     return outcome;
 }
 

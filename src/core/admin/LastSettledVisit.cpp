@@ -4,18 +4,18 @@
 #include "core/base/DateText.h"
 #include "core/base/Sql.h"
 
-Result lastSettledVisit(const QString& fullName, std::optional<QDate>* date)
+ResultOf<std::optional<QDate>> lastSettledVisit(const QString& fullName)
 {
-    date->reset();
     const QString connection = QStringLiteral("LastSettledVisit");
     QSqlDatabase db;
-    Result result = Database::openReadOnly(fullName, connection, &db);
-    if (!result)
-        return result;
-    const QVariant last = Sql::scalarOrInvalid(db, QStringLiteral("select max(jsrc) from waimxd"), {}, &result);
+    if (const Result opened = Database::openReadOnly(fullName, connection, &db); !opened)
+        return opened;
+    const ResultOf<QVariant> last = Sql::scalar(db, QStringLiteral("select max(jsrc) from waimxd"), {});
     db = QSqlDatabase();
     Database::close(connection);
-    if (const std::optional<QDateTime> moment = DateText::parseDateTime(last.toString()))
-        *date = moment->date();
-    return result;
+    if (!last)
+        return last.result();
+    if (const std::optional<QDateTime> moment = DateText::parseDateTime(last->toString()))
+        return std::optional<QDate>(moment->date());
+    return std::optional<QDate>();
 }

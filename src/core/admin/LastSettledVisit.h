@@ -11,4 +11,4 @@
 // without writing anything to it: the date of its last settled visit
 // (max jsrc of waimxd; nothing when no visit was ever settled). A file that
 // cannot be read or is not a Tavoro database is refused with the reason.
-Result lastSettledVisit(const QString& fullName, std::optional<QDate>* date);
+ResultOf<std::optional<QDate>> lastSettledVisit(const QString& fullName);

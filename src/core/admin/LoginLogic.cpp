@@ -27,40 +27,38 @@ struct OperatorRow
 };
 
 // The first operator, in the order the rows were written, whose trimmed name
-// is the trimmed name; *row stays empty when there is none.
-Result findOperator(const QSqlDatabase& db, const QString& name, std::optional<OperatorRow>* row)
+// is the trimmed name; nothing when there is none.
+ResultOf<std::optional<OperatorRow>> findOperator(const QSqlDatabase& db, const QString& name)
 {
-    row->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const Result result =
-        Sql::exec(query, QStringLiteral("select rowid, czy_name, czy_pass, sys_tag from czyzd order by rowid"));
-    if (!result)
+    if (const Result result =
+            Sql::exec(query, QStringLiteral("select rowid, czy_name, czy_pass, sys_tag from czyzd order by rowid"));
+        !result)
         return result;
     const QString wanted = Notation::Trim(name);
     while (query.next()) {
-        if (Notation::Trim(query.value(1).toString()) == wanted) {
-            *row = OperatorRow{query.value(0), query.value(2).toString(), query.value(3).toBool()};
-            break;
-        }
+        if (Notation::Trim(query.value(1).toString()) == wanted)
+            return std::optional<OperatorRow>(
+                OperatorRow{query.value(0), query.value(2).toString(), query.value(3).toBool()});
     }
-    return result;
+    return std::optional<OperatorRow>();
 }
 
 } // namespace
 
-Result loadShifts(const QSqlDatabase& db, QList<Shift>* shifts)
+ResultOf<QList<Shift>> loadShifts(const QSqlDatabase& db)
 {
-    shifts->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select lxname, kssj, jssj from bclx order by rowid"));
     if (!result)
         return result;
+    QList<Shift> shifts;
     while (query.next())
-        shifts->append(
+        shifts.append(
             {Notation::Trim(query.value(0).toString()), storedTime(query.value(1)), storedTime(query.value(2))});
-    return Result::success();
+    return shifts;
 }
 
 QStringList shiftNames(const QList<Shift>& shifts)
@@ -83,26 +81,27 @@ int preselectedShift(const QList<Shift>& shifts, const QTime& timeOfDay)
     return chosen;
 }
 
-Result loadOperatorNames(const QSqlDatabase& db, QStringList* names)
+ResultOf<QStringList> loadOperatorNames(const QSqlDatabase& db)
 {
-    names->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select czy_name from czyzd order by rowid"));
     if (!result)
         return result;
+    QStringList names;
     while (query.next())
-        names->append(Notation::Trim(query.value(0).toString()));
-    return Result::success();
+        names.append(Notation::Trim(query.value(0).toString()));
+    return names;
 }
 
 PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, const QString& typed)
 {
     PasswordCheck check;
-    std::optional<OperatorRow> row;
-    check.result = findOperator(db, chosenName, &row);
-    if (!check.result || !row)
+    const ResultOf<std::optional<OperatorRow>> found = findOperator(db, chosenName);
+    check.result = found.result();
+    if (!found || !*found)
         return check;
+    const std::optional<OperatorRow>& row = *found;
 
     const PasswordHash::Check verdict = PasswordHash::verify(row->stored, typed);
     if (verdict == PasswordHash::Check::Mismatch)
@@ -121,23 +120,22 @@ PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, c
     return check;
 }
 
-Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce, CheckedPassword* checked)
+ResultOf<bool> initialPasswordInForce(const QSqlDatabase& db, CheckedPassword* checked)
 {
-    *inForce = false;
-    std::optional<OperatorRow> row;
-    const Result result = findOperator(db, ShippedRows::SystemOperator, &row);
-    if (!result || !row)
-        return result;
+    const ResultOf<std::optional<OperatorRow>> row = findOperator(db, ShippedRows::SystemOperator);
+    if (!row)
+        return row.result();
+    if (!*row)
+        return false;
+    const QString& stored = (*row)->stored;
     const QString digest =
-        QString::fromLatin1(QCryptographicHash::hash(row->stored.toUtf8(), QCryptographicHash::Sha256).toHex());
-    if (checked && checked->digest == digest) {
-        *inForce = checked->initial;
-        return result;
-    }
-    *inForce = PasswordHash::verify(row->stored, ShippedRows::InitialPassword) != PasswordHash::Check::Mismatch;
+        QString::fromLatin1(QCryptographicHash::hash(stored.toUtf8(), QCryptographicHash::Sha256).toHex());
+    if (checked && checked->digest == digest)
+        return checked->initial;
+    const bool inForce = PasswordHash::verify(stored, ShippedRows::InitialPassword) != PasswordHash::Check::Mismatch;
     if (checked)
-        *checked = {digest, *inForce};
-    return result;
+        *checked = {digest, inForce};
+    return inForce;
 }
 
 std::optional<QDate> businessDate(const QString& text)

@@ -20,7 +20,7 @@ struct Shift
     std::optional<QTime> end;
 };
 
-Result loadShifts(const QSqlDatabase& db, QList<Shift>* shifts);
+ResultOf<QList<Shift>> loadShifts(const QSqlDatabase& db);
 QStringList shiftNames(const QList<Shift>& shifts);
 
 // The shift to offer at that time of day: the last one with start <= time <=
@@ -29,7 +29,7 @@ QStringList shiftNames(const QList<Shift>& shifts);
 int preselectedShift(const QList<Shift>& shifts, const QTime& timeOfDay);
 
 // Trimmed czy_name of every operator.
-Result loadOperatorNames(const QSqlDatabase& db, QStringList* names);
+ResultOf<QStringList> loadOperatorNames(const QSqlDatabase& db);
 
 struct PasswordCheck
 {
@@ -48,13 +48,13 @@ PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, c
 // hint; false once the password was changed or the operator is gone. The
 // answer depends on the stored password alone: given *checked, a digest of
 // the stored password last checked and its answer, a hash checked before is
-// not checked again, and *checked is updated.
+// not checked again, and *checked is updated on success.
 struct CheckedPassword
 {
     QString digest;
     bool initial = false;
 };
-Result initialPasswordInForce(const QSqlDatabase& db, bool* inForce, CheckedPassword* checked = nullptr);
+ResultOf<bool> initialPasswordInForce(const QSqlDatabase& db, CheckedPassword* checked = nullptr);
 
 // The business date typed at login; nothing when it is not a real date.
 std::optional<QDate> businessDate(const QString& text);

@@ -27,23 +27,22 @@ qint64 pauseAfter(qint64 failures)
 
 } // namespace
 
-Result secondsToWait(const QSqlDatabase& db, qint64* seconds)
+ResultOf<qint64> secondsToWait(const QSqlDatabase& db)
 {
-    *seconds = 0;
-    Result result = ensureTable(db);
-    if (!result)
+    if (const Result result = ensureTable(db); !result)
         return result;
     QSqlQuery query(db);
-    result = Sql::exec(query, QStringLiteral("select failures, last_failure from login_pause"));
-    if (!result || !query.next())
+    if (const Result result = Sql::exec(query, QStringLiteral("select failures, last_failure from login_pause"));
+        !result)
         return result;
+    if (!query.next())
+        return qint64(0);
     const std::optional<QDateTime> last = DateText::parseDateTime(query.value(1).toString());
     const QDateTime now = Clock::now();
     // A clock set back must not lock the counter out until it catches up.
     if (!last || now < *last)
-        return result;
-    *seconds = std::max(qint64(0), now.secsTo(last->addSecs(pauseAfter(query.value(0).toLongLong()))));
-    return result;
+        return qint64(0);
+    return std::max(qint64(0), now.secsTo(last->addSecs(pauseAfter(query.value(0).toLongLong()))));
 }
 
 Result recordFailure(QSqlDatabase& db, const QString& operatorName)
@@ -52,19 +51,17 @@ Result recordFailure(QSqlDatabase& db, const QString& operatorName)
     if (!result)
         return result;
     return Sql::transaction(db, [&] {
-        Result step = logFailedLogin(db, operatorName);
-        if (!step)
-            return step;
-        const QVariant failures =
-            Sql::scalarOrInvalid(db, QStringLiteral("select failures from login_pause"), {}, &step);
-        if (!step)
-            return step;
+        if (const Result logged = logFailedLogin(db, operatorName); !logged)
+            return logged;
+        const ResultOf<QVariant> failures = Sql::scalar(db, QStringLiteral("select failures from login_pause"), {});
+        if (!failures)
+            return failures.result();
         const QString now = DateText::dateTime(Clock::now());
-        if (!failures.isValid())
+        if (!failures->isValid())
             return Sql::exec(db, QStringLiteral("insert into login_pause (failures, last_failure) values (1, ?)"),
                              {now});
         return Sql::exec(db, QStringLiteral("update login_pause set failures = ?, last_failure = ?"),
-                         {std::min(failures.toLongLong() + 1, MaxFailures), now});
+                         {std::min(failures->toLongLong() + 1, MaxFailures), now});
     });
 }
 

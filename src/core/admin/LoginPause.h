@@ -14,7 +14,7 @@ namespace LoginPause {
 inline constexpr qint64 LongestPause = 3600;
 
 // The seconds still to wait before the next attempt; 0 when it may be made.
-Result secondsToWait(const QSqlDatabase& db, qint64* seconds);
+ResultOf<qint64> secondsToWait(const QSqlDatabase& db);
 
 // Writes the failed login of the chosen operator to the operator log and
 // doubles the pause, both or neither.

@@ -15,7 +15,7 @@ QString shownTime(const QString& stored)
     return QLocale::c().toString(*moment, ShownTimeFormat);
 }
 
-Result find(const QSqlDatabase& db, const Filter& filter, QList<Entry>* entries)
+ResultOf<QList<Entry>> find(const QSqlDatabase& db, const Filter& filter)
 {
     QString text =
         QStringLiteral("select tag, czyname, czyxm, init_time, last_time from czyrzh where last_time is not null");
@@ -35,11 +35,11 @@ Result find(const QSqlDatabase& db, const Filter& filter, QList<Entry>* entries)
     const Result result = Sql::exec(query, text, values);
     if (!result)
         return result;
-    entries->clear();
+    QList<Entry> entries;
     while (query.next())
-        entries->append({query.value(0).toDouble(), query.value(1).toString(), query.value(2).toString(),
-                         shownTime(query.value(3).toString()), shownTime(query.value(4).toString())});
-    return Result::success();
+        entries.append({query.value(0).toDouble(), query.value(1).toString(), query.value(2).toString(),
+                        shownTime(query.value(3).toString()), shownTime(query.value(4).toString())});
+    return entries;
 }
 
 Result deleteClosed(const QSqlDatabase& db)

@@ -38,7 +38,7 @@ struct Filter
 QString shownTime(const QString& stored);
 
 // The closed entries that pass the filter, in tag order.
-Result find(const QSqlDatabase& db, const Filter& filter, QList<Entry>* entries);
+ResultOf<QList<Entry>> find(const QSqlDatabase& db, const Filter& filter);
 
 // Deletes every closed entry.
 Result deleteClosed(const QSqlDatabase& db);

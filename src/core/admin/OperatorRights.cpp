@@ -12,16 +12,17 @@ bool OperatorRights::grants(const QString& group, QChar letter)
     return Notation::Trim(group).contains(letter);
 }
 
-Result loadOperatorRights(const QSqlDatabase& db, const QString& operatorName, OperatorRights* rights)
+ResultOf<OperatorRights> loadOperatorRights(const QSqlDatabase& db, const QString& operatorName)
 {
-    *rights = OperatorRights();
     QSqlQuery query(db);
-    const Result result = Sql::exec(
-        query, QStringLiteral("select zhda, fjda, zwcl, bbsc, xtgl from czyzd where czy_name=?"), {operatorName});
-    if (result && query.next())
-        *rights = {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                   query.value(3).toString(), query.value(4).toString()};
-    return result;
+    if (const Result result = Sql::exec(
+            query, QStringLiteral("select zhda, fjda, zwcl, bbsc, xtgl from czyzd where czy_name=?"), {operatorName});
+        !result)
+        return result;
+    if (!query.next())
+        return OperatorRights();
+    return OperatorRights{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                          query.value(3).toString(), query.value(4).toString()};
 }
 
 const QList<RightsGroup>& rightsGroups()

@@ -20,9 +20,9 @@ struct OperatorRights
     static bool grants(const QString& group, QChar letter);
 };
 
-// Reads the rights of the operator with that exact name; an operator without
-// a row has none.
-Result loadOperatorRights(const QSqlDatabase& db, const QString& operatorName, OperatorRights* rights);
+// The rights of the operator with that exact name; an operator without a
+// row has none.
+ResultOf<OperatorRights> loadOperatorRights(const QSqlDatabase& db, const QString& operatorName);
 
 // One of the five rights groups, in the order of the group check boxes.
 struct RightsGroup

@@ -57,28 +57,31 @@ OperatorStore::OperatorStore(const QSqlDatabase& db)
     : m_db(db)
 {}
 
-Result OperatorStore::load(QList<OperatorRecord>* operators) const
+ResultOf<QList<OperatorRecord>> OperatorStore::load() const
 {
-    operators->clear();
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    const Result result =
-        Sql::exec(query, QStringLiteral("select ") + Columns + QStringLiteral(" from czyzd order by rowid"));
-    while (result && query.next())
-        operators->append(recordFrom(query));
-    return result;
+    if (const Result result =
+            Sql::exec(query, QStringLiteral("select ") + Columns + QStringLiteral(" from czyzd order by rowid"));
+        !result)
+        return result;
+    QList<OperatorRecord> operators;
+    while (query.next())
+        operators.append(recordFrom(query));
+    return operators;
 }
 
-Result OperatorStore::find(const QString& name, std::optional<OperatorRecord>* record) const
+ResultOf<std::optional<OperatorRecord>> OperatorStore::find(const QString& name) const
 {
-    record->reset();
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    const Result result = Sql::exec(
-        query, QStringLiteral("select ") + Columns + QStringLiteral(" from czyzd where czy_name = ?"), {name});
-    if (result && query.next())
-        *record = recordFrom(query);
-    return result;
+    if (const Result result = Sql::exec(
+            query, QStringLiteral("select ") + Columns + QStringLiteral(" from czyzd where czy_name = ?"), {name});
+        !result)
+        return result;
+    if (!query.next())
+        return std::optional<OperatorRecord>();
+    return std::optional<OperatorRecord>(recordFrom(query));
 }
 
 OperatorStore::Outcome OperatorStore::add(const QString& typedName, QString* added)
@@ -89,14 +92,13 @@ OperatorStore::Outcome OperatorStore::add(const QString& typedName, QString* add
     if (outcome.refusal != Refusal::None)
         return outcome;
     outcome.result = Sql::transaction(m_db, [&] {
-        Result result = Result::success();
-        const QVariant existing = Sql::scalarOrInvalid(
-            m_db, QStringLiteral("select count(*) from czyzd where trim(czy_name) = ?"), {name}, &result);
-        if (!result)
-            return result;
-        if (existing.toInt() > 0) {
+        const ResultOf<QVariant> existing =
+            Sql::scalar(m_db, QStringLiteral("select count(*) from czyzd where trim(czy_name) = ?"), {name});
+        if (!existing)
+            return existing.result();
+        if (existing->toInt() > 0) {
             outcome.refusal = Refusal::DuplicateName;
-            return result;
+            return Result::success();
         }
         const QString blank = QStringLiteral(" ");
         return Sql::exec(m_db,
@@ -152,12 +154,11 @@ OperatorStore::Outcome OperatorStore::saveDiscountLimit(const QString& name, con
 
 ResultOf<std::optional<bool>> OperatorStore::systemTag(const QString& name) const
 {
-    Result result = Result::success();
-    const QVariant tag =
-        Sql::scalarOrInvalid(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name}, &result);
-    if (!result)
-        return result;
-    return tag.isValid() ? std::optional<bool>(tag.toBool()) : std::nullopt;
+    const ResultOf<QVariant> tag =
+        Sql::scalar(m_db, QStringLiteral("select sys_tag from czyzd where czy_name = ?"), {name});
+    if (!tag)
+        return tag.result();
+    return tag->isValid() ? std::optional<bool>(tag->toBool()) : std::nullopt;
 }
 
 OperatorStore::Outcome OperatorStore::unlessSystemOperator(const QString& name, const QString& sql,

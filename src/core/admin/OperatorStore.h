@@ -47,8 +47,9 @@ public:
     explicit OperatorStore(const QSqlDatabase& db);
 
     // Every operator in the order the rows were written.
-    Result load(QList<OperatorRecord>* operators) const;
-    Result find(const QString& name, std::optional<OperatorRecord>* record) const;
+    ResultOf<QList<OperatorRecord>> load() const;
+    // The operator of that name as stored; nothing when there is none.
+    ResultOf<std::optional<OperatorRecord>> find(const QString& name) const;
 
     // The longest operator name, in characters: it heads the login list,
     // the receipts and every row the operator writes.

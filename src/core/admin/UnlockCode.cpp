@@ -6,14 +6,13 @@
 
 UnlockCode UnlockCode::forOperator(const QSqlDatabase& db, const QString& operatorName)
 {
-    Result result = Result::success();
-    const QVariant stored = Sql::scalarOrInvalid(
-        db, QStringLiteral("select czy_pass from czyzd where trim(czy_name) = ? order by rowid limit 1"),
-        {Notation::Trim(operatorName)}, &result);
-    if (!result || !stored.isValid() ||
-        PasswordHash::verify(stored.toString(), QString()) != PasswordHash::Check::Mismatch)
+    const ResultOf<QVariant> stored =
+        Sql::scalar(db, QStringLiteral("select czy_pass from czyzd where trim(czy_name) = ? order by rowid limit 1"),
+                    {Notation::Trim(operatorName)});
+    if (!stored || !stored->isValid() ||
+        PasswordHash::verify(stored->toString(), QString()) != PasswordHash::Check::Mismatch)
         return UnlockCode(FallbackCode, true);
-    return UnlockCode(stored.toString(), false);
+    return UnlockCode(stored->toString(), false);
 }
 
 bool UnlockCode::matches(const QString& typed) const

@@ -105,8 +105,8 @@ void DatabaseFileDialog::confirm()
     }
     // A file the program cannot open would stop every later start before any
     // screen could point elsewhere, so it is checked while there is a choice.
-    std::optional<QDate> lastSettled;
-    Result result = lastSettledVisit(fullName, &lastSettled);
+    const ResultOf<std::optional<QDate>> lastSettled = lastSettledVisit(fullName);
+    Result result = lastSettled.result();
     if (result && !QFileInfo(fullName).isWritable())
         result = Result::failure(tr("数据文件 %1 没有写权限").arg(fullName));
     if (!result) {
@@ -128,7 +128,7 @@ void DatabaseFileDialog::confirm()
     }
 
     const QString settled =
-        lastSettled ? tr("最后一笔结账在 %1").arg(DateText::date(*lastSettled)) : tr("其中没有结账记录");
+        *lastSettled ? tr("最后一笔结账在 %1").arg(DateText::date(**lastSettled)) : tr("其中没有结账记录");
     if (!Messages::askDefaultNo(
             tr("下次启动时将使用数据文件\n%1\n%2，之后的会员余额和营业记录都以它为准。\n确认更换数据库并退出程序吗?")
                 .arg(fullName, settled),

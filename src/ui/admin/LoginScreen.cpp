@@ -191,41 +191,38 @@ void LoginScreen::buildScreen()
 // Naming the shipped password is only a help while it still opens the program.
 void LoginScreen::showHint()
 {
-    bool inForce = false;
     SettingsStore settings;
     LoginLogic::CheckedPassword last;
     last.digest = settings.checkedPassword(&last.initial);
     const LoginLogic::CheckedPassword before = last;
-    const Result checked = LoginLogic::initialPasswordInForce(m_state.DbConn, &inForce, &last);
-    if (checked && (last.digest != before.digest || last.initial != before.initial))
+    const ResultOf<bool> inForce = LoginLogic::initialPasswordInForce(m_state.DbConn, &last);
+    if (inForce && (last.digest != before.digest || last.initial != before.initial))
         settings.setCheckedPassword(last.digest, last.initial);
-    if (!checked)
-        showError(checked);
-    m_hint->setHidden(!inForce);
+    if (!inForce)
+        showError(inForce.result());
+    m_hint->setHidden(!inForce || !*inForce);
 }
 
 void LoginScreen::loadShifts()
 {
-    QList<LoginLogic::Shift> shifts;
-    const Result loaded = LoginLogic::loadShifts(m_state.DbConn, &shifts);
-    if (!loaded) {
-        showError(loaded);
+    const ResultOf<QList<LoginLogic::Shift>> shifts = LoginLogic::loadShifts(m_state.DbConn);
+    if (!shifts) {
+        showError(shifts.result());
         return;
     }
-    m_shiftCombo->addItems(LoginLogic::shiftNames(shifts));
-    m_shiftCombo->setCurrentIndex(LoginLogic::preselectedShift(shifts, Clock::timeOfDay()));
+    m_shiftCombo->addItems(LoginLogic::shiftNames(*shifts));
+    m_shiftCombo->setCurrentIndex(LoginLogic::preselectedShift(*shifts, Clock::timeOfDay()));
 }
 
 void LoginScreen::loadOperators()
 {
-    QStringList names;
-    const Result loaded = LoginLogic::loadOperatorNames(m_state.DbConn, &names);
-    if (!loaded) {
-        showError(loaded);
+    const ResultOf<QStringList> names = LoginLogic::loadOperatorNames(m_state.DbConn);
+    if (!names) {
+        showError(names.result());
         return;
     }
-    m_operatorCombo->addItems(names);
-    m_operatorCombo->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    m_operatorCombo->addItems(*names);
+    m_operatorCombo->setCurrentIndex(names->isEmpty() ? -1 : 0);
 }
 
 bool LoginScreen::eventFilter(QObject* watched, QEvent* event)
@@ -265,14 +262,13 @@ void LoginScreen::logIn()
 
     // The pause is measured, never slept, so the screen stays alive; an
     // attempt during it is refused before the password is looked at.
-    qint64 wait = 0;
-    const Result paused = LoginPause::secondsToWait(m_state.DbConn, &wait);
-    if (!paused) {
-        showError(paused);
+    const ResultOf<qint64> wait = LoginPause::secondsToWait(m_state.DbConn);
+    if (!wait) {
+        showError(wait.result());
         return;
     }
-    if (wait > 0) {
-        Messages::exclamation(tr("口令错误次数过多，请等待 %1 秒后再登录！").arg(wait), tr("系统登录"));
+    if (*wait > 0) {
+        Messages::exclamation(tr("口令错误次数过多，请等待 %1 秒后再登录！").arg(*wait), tr("系统登录"));
         return;
     }
 

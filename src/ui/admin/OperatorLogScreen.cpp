@@ -128,16 +128,15 @@ void OperatorLogScreen::buildScreen()
 
 void OperatorLogScreen::list(const OperatorLogList::Filter& filter)
 {
-    QList<OperatorLogList::Entry> entries;
-    const Result found = OperatorLogList::find(m_state.DbConn, filter, &entries);
-    if (!found) {
-        showError(found);
+    const ResultOf<QList<OperatorLogList::Entry>> entries = OperatorLogList::find(m_state.DbConn, filter);
+    if (!entries) {
+        showError(entries.result());
         return;
     }
     m_filter = filter;
-    m_grid->setRowCount(int(entries.size()));
-    for (int row = 0; row < entries.size(); ++row) {
-        const OperatorLogList::Entry& entry = entries.at(row);
+    m_grid->setRowCount(int(entries->size()));
+    for (int row = 0; row < entries->size(); ++row) {
+        const OperatorLogList::Entry& entry = entries->at(row);
         const QStringList cells{QString::number(entry.tag), entry.operatorName, entry.screenName, entry.initTime,
                                 entry.lastTime};
         for (int column = 0; column < cells.size(); ++column)

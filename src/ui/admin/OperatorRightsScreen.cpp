@@ -212,12 +212,11 @@ QWidget* OperatorRightsScreen::buildDiscountPane()
 
 void OperatorRightsScreen::loadTree()
 {
-    QList<OperatorRecord> operators;
-    const Result loaded = m_store.load(&operators);
-    if (!loaded)
-        showError(loaded);
+    const ResultOf<QList<OperatorRecord>> operators = m_store.load();
+    if (!operators)
+        showError(operators.result());
     m_tree->clear();
-    for (const OperatorRecord& record : operators)
+    for (const OperatorRecord& record : operators ? *operators : QList<OperatorRecord>())
         addOperatorNode(record);
     m_tree->expandAll();
     if (m_tree->topLevelItemCount() > 0)
@@ -268,9 +267,11 @@ void OperatorRightsScreen::showSelection()
     const QTreeWidgetItem* item = m_tree->currentItem();
     m_current.reset();
     if (item) {
-        const Result found = m_store.find(item->data(0, NameRole).toString(), &m_current);
-        if (!found)
-            showError(found);
+        const ResultOf<std::optional<OperatorRecord>> found = m_store.find(item->data(0, NameRole).toString());
+        if (found)
+            m_current = *found;
+        else
+            showError(found.result());
     }
     const bool editable = m_current && !m_current->isSystem;
     for (int i = 0; i < m_groupBoxes.size(); ++i) {
@@ -352,15 +353,14 @@ void OperatorRightsScreen::addOperator()
 {
     OperatorAddDialog dialog(m_state, this);
     connect(&dialog, &OperatorAddDialog::operatorAdded, this, [this](const QString& name) {
-        std::optional<OperatorRecord> record;
-        const Result found = m_store.find(name, &record);
-        if (!found) {
-            showError(found);
+        const ResultOf<std::optional<OperatorRecord>> record = m_store.find(name);
+        if (!record) {
+            showError(record.result());
             return;
         }
-        if (!record)
+        if (!*record)
             return;
-        QTreeWidgetItem* node = addOperatorNode(*record);
+        QTreeWidgetItem* node = addOperatorNode(**record);
         node->setExpanded(true);
         m_tree->setCurrentItem(node);
     });

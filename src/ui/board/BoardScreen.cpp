@@ -187,20 +187,18 @@ void BoardScreen::startUp()
     m_panel->operatorName->setText(m_state.OperatorName);
     tickClock();
 
-    std::optional<OperatorRecord> self;
-    Result result = OperatorStore(m_state.DbConn).find(m_state.OperatorName, &self);
-    if (!result) {
-        showError(result);
+    const ResultOf<std::optional<OperatorRecord>> self = OperatorStore(m_state.DbConn).find(m_state.OperatorName);
+    if (!self) {
+        showError(self.result());
         return;
     }
-    m_panel->discount->setReadOnly(!(self && self->discountLimit && *self->discountLimit > 0));
-    OperatorRights rights;
-    result = loadOperatorRights(m_state.DbConn, m_state.OperatorName, &rights);
-    if (!result) {
-        showError(result);
+    m_panel->discount->setReadOnly(!(*self && (*self)->discountLimit && *(*self)->discountLimit > 0));
+    const ResultOf<OperatorRights> rights = loadOperatorRights(m_state.DbConn, m_state.OperatorName);
+    if (!rights) {
+        showError(rights.result());
         return;
     }
-    m_rights = rights;
+    m_rights = *rights;
     setWindowTitle(windowTitle() + QStringLiteral("   ") + m_state.DbFullName);
 }
 
