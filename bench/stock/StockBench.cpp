@@ -116,8 +116,9 @@ int main(int argc, char* argv[])
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        StockBalance::Balance balance;
-        result = StockBalance::compute(db, MonthStart, MonthEnd, StockBalance::Grouping::ByStore, true, &balance);
+        const ResultOf<StockBalance::Balance> balance =
+            StockBalance::compute(db, MonthStart, MonthEnd, StockBalance::Grouping::ByStore, true);
+        result = balance.result();
         balanceTimes.append(double(timer.nsecsElapsed()) / 1e6);
         double direct = 0;
         timer.restart();
@@ -129,11 +130,11 @@ int main(int argc, char* argv[])
             return Failed;
         }
         double fromBalance = 0;
-        for (const StockBalance::Line& line : balance.lines)
+        for (const StockBalance::Line& line : balance->lines)
             fromBalance += line.figures[StockBalance::ClosingAmount];
-        if (balance.lines.size() != Goods || std::abs(fromBalance - direct) > 0.005) {
+        if (balance->lines.size() != Goods || std::abs(fromBalance - direct) > 0.005) {
             fail(QStringLiteral("the balance (%1 goods, closing %2) differs from the query (closing %3)")
-                     .arg(balance.lines.size())
+                     .arg(balance->lines.size())
                      .arg(fromBalance, 0, 'f', 2)
                      .arg(direct, 0, 'f', 2));
             return Failed;

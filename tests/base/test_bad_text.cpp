@@ -208,9 +208,9 @@ void BadTextTest::lookupsFindNothing()
     std::optional<MemberCard> card;
     QVERIFY(findMemberCard(hall.hall.db(), text, &card));
     QVERIFY(!card);
-    std::optional<GoodsLookup::Goods> goods;
-    QVERIFY(GoodsLookup::find(hall.hall.db(), text, &goods));
-    QVERIFY(!goods);
+    const ResultOf<std::optional<GoodsLookup::Goods>> goods = GoodsLookup::find(hall.hall.db(), text);
+    QVERIFY2(goods, qPrintable(goods.result().message()));
+    QVERIFY(!*goods);
     const GoodsCatalogue::FindCondition find = GoodsCatalogue::findCondition(text, text, text, text);
     if (!find.isEmpty()) {
         const ResultOf<QVariant> found =

@@ -94,9 +94,9 @@ void DocumentsTest::numbersContinueFromTheLargest()
 {
     QFETCH(Kind, kind);
     const QString table = GoodsDocument::tableOf(kind);
-    qint64 next = 0;
-    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
-    QCOMPARE(next, 1);
+    ResultOf<qint64> next = DocumentNumber::next(m_hall->hall.db(), table);
+    QVERIFY2(next, qPrintable(next.result().message()));
+    QCOMPARE(*next, 1);
     QList<qint64> ids;
     for (int i = 0; i < 3; ++i) {
         const GoodsDocument::Saved saved = save(kind, sale(QStringLiteral("1")));
@@ -104,11 +104,13 @@ void DocumentsTest::numbersContinueFromTheLargest()
         ids.append(saved.id);
     }
     m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[1]});
-    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
-    QCOMPARE(next, 4);
+    next = DocumentNumber::next(m_hall->hall.db(), table);
+    QVERIFY2(next, qPrintable(next.result().message()));
+    QCOMPARE(*next, 4);
     m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[2]});
-    QVERIFY(DocumentNumber::next(m_hall->hall.db(), table, &next));
-    QCOMPARE(next, 2);
+    next = DocumentNumber::next(m_hall->hall.db(), table);
+    QVERIFY2(next, qPrintable(next.result().message()));
+    QCOMPARE(*next, 2);
 }
 
 void DocumentsTest::typedRowsRefused_data()
@@ -211,9 +213,9 @@ void DocumentsTest::settledSaleNeitherEditedNorDeleted()
     const GoodsDocument::Saved edited = save(Kind::Sale, sale(QStringLiteral("20")), saved.id);
     QVERIFY(edited.result);
     QCOMPARE(edited.refusal.text, QString(GoodsDocument::SettledNoEdit));
-    bool refused = false;
-    QVERIFY(GoodsDocument::remove(m_hall->hall.db(), Kind::Sale, saved.id, &refused));
-    QVERIFY(refused);
+    const ResultOf<bool> refused = GoodsDocument::remove(m_hall->hall.db(), Kind::Sale, saved.id);
+    QVERIFY2(refused, qPrintable(refused.result().message()));
+    QVERIFY(*refused);
     QCOMPARE(m_hall->value(QStringLiteral("select count(*) || '|' || sum(je) from srmx")).toString(),
              QStringLiteral("1|12.0"));
     QCOMPARE(m_hall->value(QStringLiteral("select amount from ckv_zc")).toDouble(), 12.0);
@@ -234,8 +236,9 @@ void DocumentsTest::lookup()
 {
     QFETCH(QString, typed);
     QFETCH(QString, found);
-    std::optional<GoodsLookup::Goods> goods;
-    QVERIFY(GoodsLookup::find(m_hall->hall.db(), typed, &goods));
+    const ResultOf<std::optional<GoodsLookup::Goods>> lookedUp = GoodsLookup::find(m_hall->hall.db(), typed);
+    QVERIFY2(lookedUp, qPrintable(lookedUp.result().message()));
+    const std::optional<GoodsLookup::Goods>& goods = *lookedUp;
     QCOMPARE(goods ? goods->name : QString(), found);
     if (goods)
         QCOMPARE(goods->price, 6.5);

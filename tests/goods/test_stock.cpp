@@ -116,12 +116,12 @@ void TestStock::balance()
     QVERIFY(addCatalogue(f));
     QVERIFY(addDocuments(f, documents));
 
-    StockBalance::Balance result;
-    QVERIFY(StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, includeZero,
-                                  &result));
-    QVERIFY(result.anyBusiness);
-    QCOMPARE(lines(result), expected);
-    QCOMPARE(figures(result.totals), totals);
+    const ResultOf<StockBalance::Balance> result =
+        StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, includeZero);
+    QVERIFY2(result, qPrintable(result.result().message()));
+    QVERIFY(result->anyBusiness);
+    QCOMPARE(lines(*result), expected);
+    QCOMPARE(figures(result->totals), totals);
 }
 
 // A run that fails half-way, and one after rows an older program left
@@ -134,23 +134,25 @@ void TestStock::scratchTablesStayEmpty()
     QVERIFY(addDocuments(f, QStringLiteral("sr 2026-11-20 可乐 10 30; zc 2026-11-25 可乐 4 20")));
     const QDate start(2026, 12, 1);
     const QDate end(2026, 12, 31);
-    StockBalance::Balance result;
 
     QVERIFY(f.hall.exec(QStringLiteral("create trigger injected after insert on sfjctemp1 "
                                        "begin select raise(abort, 'injected failure'); end")));
-    const Result failed = StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true, &result);
+    const ResultOf<StockBalance::Balance> failed =
+        StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true);
     QVERIFY(!failed);
-    QVERIFY(failed.message().contains(QStringLiteral("injected failure")));
+    QVERIFY(failed.result().message().contains(QStringLiteral("injected failure")));
     QCOMPARE(scratchRows(f), 0);
 
     QVERIFY(f.hall.exec(QStringLiteral("drop trigger injected")));
     QVERIFY(f.hall.exec(QStringLiteral("insert into sfjctemp (headcode, jysl, jyje) values ('可乐', 100, 300)")));
-    QVERIFY(StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true, &result));
-    QCOMPARE(lines(result), QStringLiteral("可乐: 6.00 10.00 0.00 0.00 0.00 0.00 6.00 10.00"));
+    ResultOf<StockBalance::Balance> result = StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true);
+    QVERIFY2(result, qPrintable(result.result().message()));
+    QCOMPARE(lines(*result), QStringLiteral("可乐: 6.00 10.00 0.00 0.00 0.00 0.00 6.00 10.00"));
     QCOMPARE(scratchRows(f), 0);
 
-    QVERIFY(StockBalance::compute(f.hall.db(), start, end, Grouping::ByCategory, true, &result));
-    QVERIFY(!result.anyBusiness);
+    result = StockBalance::compute(f.hall.db(), start, end, Grouping::ByCategory, true);
+    QVERIFY2(result, qPrintable(result.result().message()));
+    QVERIFY(!result->anyBusiness);
     QCOMPARE(scratchRows(f), 0);
 }
 
@@ -195,12 +197,12 @@ void TestStock::reportAsPdf()
     QVERIFY(addCatalogue(f));
     QVERIFY(addDocuments(f, QStringLiteral("sr 2026-11-20 可乐 10 30; zc 2026-11-25 可乐 4 20; "
                                            "sr 2026-12-06 雪碧 24 48; zc 2026-12-31 雪碧 3 7.5")));
-    StockBalance::Balance balance;
-    QVERIFY(StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, false,
-                                  &balance));
+    const ResultOf<StockBalance::Balance> balance =
+        StockBalance::compute(f.hall.db(), QDate(2026, 12, 1), QDate(2026, 12, 31), Grouping::ByStore, false);
+    QVERIFY2(balance, qPrintable(balance.result().message()));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
-    QVERIFY(ReportRenderer(stockBalanceReport(balance, QDate(2026, 12, 1), QDate(2026, 12, 31))).writePdf(pdf));
+    QVERIFY(ReportRenderer(stockBalanceReport(*balance, QDate(2026, 12, 1), QDate(2026, 12, 31))).writePdf(pdf));
 
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

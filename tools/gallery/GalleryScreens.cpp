@@ -380,12 +380,12 @@ QList<GalleryScreen> galleryScreens()
          [](GalleryContext& c) {
              const QDate first(c.state.BusinessDate.year(), c.state.BusinessDate.month(), 1);
              const QDate last = first.addMonths(1).addDays(-1);
-             StockBalance::Balance balance;
-             const Result result =
-                 StockBalance::compute(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false, &balance);
-             if (!result)
-                 std::fprintf(stderr, "cannot compute the stock balance: %s\n", qUtf8Printable(result.message()));
-             return makeReportPreview(stockBalanceReport(balance, first, last));
+             const ResultOf<StockBalance::Balance> balance =
+                 StockBalance::compute(c.state.DbConn, first, last, StockBalance::Grouping::ByStore, false);
+             if (!balance)
+                 std::fprintf(stderr, "cannot compute the stock balance: %s\n",
+                              qUtf8Printable(balance.result().message()));
+             return makeReportPreview(stockBalanceReport(balance ? *balance : StockBalance::Balance(), first, last));
          }},
         {QStringLiteral("IncomeStatisticsScreen"),
          [](GalleryContext& c) {

@@ -9,14 +9,14 @@ namespace CatalogueImport {
 
 namespace {
 
-// Runs an insert and adds the rows it wrote to *count.
-Result insert(const QSqlDatabase& db, const QString& text, int* count)
+// Runs an insert: the number of rows it wrote.
+ResultOf<int> insert(const QSqlDatabase& db, const QString& text)
 {
     QSqlQuery query(db);
     const Result result = Sql::exec(query, text);
-    if (result)
-        *count += query.numRowsAffected();
-    return result;
+    if (!result)
+        return result;
+    return query.numRowsAffected();
 }
 
 } // namespace
@@ -39,30 +39,33 @@ Imported run(QSqlDatabase& db)
     // Codes are compared trimmed, as they are written; a code repeated within
     // an old table goes in once.
     imported.result = Sql::transaction(db, [&]() -> Result {
-        Result result = insert(db,
-                               QStringLiteral("insert into spzd (headcode, name, bm_sort, bm_name) "
-                                              "select trim(f.sort), min(f.name), min(f.bm_sort), min(f.bm_name) "
-                                              "from spfl99 f where trim(f.sort) <> '' and not exists "
-                                              "(select 1 from spzd s where s.headcode = trim(f.sort)) "
-                                              "group by trim(f.sort)"),
-                               &imported.goods);
-        if (!result)
-            return result;
-        result = insert(db,
-                        QStringLiteral("insert into spzd (headcode, name, spdw, spjm) "
-                                       "select c.code, min(c.name), min(c.unit), min(c.handcode) from "
-                                       "(select trim(m.headcode) || trim(substr(m.speccode, 2)) as code, m.name, "
-                                       "m.unit, m.handcode from spml99 m) c "
-                                       "where c.code <> '' and not exists "
-                                       "(select 1 from spzd s where s.headcode = c.code) group by c.code"),
-                        &imported.goods);
-        if (!result)
-            return result;
-        return insert(db,
-                      QStringLiteral("insert into bmzd (bmcode, name) select d.sort, min(d.name) from bmzd99 d "
-                                     "where not exists (select 1 from bmzd b where b.bmcode = d.sort) "
-                                     "group by d.sort"),
-                      &imported.departments);
+        const ResultOf<int> categories =
+            insert(db, QStringLiteral("insert into spzd (headcode, name, bm_sort, bm_name) "
+                                      "select trim(f.sort), min(f.name), min(f.bm_sort), min(f.bm_name) "
+                                      "from spfl99 f where trim(f.sort) <> '' and not exists "
+                                      "(select 1 from spzd s where s.headcode = trim(f.sort)) "
+                                      "group by trim(f.sort)"));
+        if (!categories)
+            return categories.result();
+        imported.goods += *categories;
+        const ResultOf<int> items =
+            insert(db, QStringLiteral("insert into spzd (headcode, name, spdw, spjm) "
+                                      "select c.code, min(c.name), min(c.unit), min(c.handcode) from "
+                                      "(select trim(m.headcode) || trim(substr(m.speccode, 2)) as code, m.name, "
+                                      "m.unit, m.handcode from spml99 m) c "
+                                      "where c.code <> '' and not exists "
+                                      "(select 1 from spzd s where s.headcode = c.code) group by c.code"));
+        if (!items)
+            return items.result();
+        imported.goods += *items;
+        const ResultOf<int> departments =
+            insert(db, QStringLiteral("insert into bmzd (bmcode, name) select d.sort, min(d.name) from bmzd99 d "
+                                      "where not exists (select 1 from bmzd b where b.bmcode = d.sort) "
+                                      "group by d.sort"));
+        if (!departments)
+            return departments.result();
+        imported.departments += *departments;
+        return Result::success();
     });
     if (!imported.result) {
         imported.goods = 0;

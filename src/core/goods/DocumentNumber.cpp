@@ -4,14 +4,13 @@
 
 namespace DocumentNumber {
 
-Result next(const QSqlDatabase& db, const QString& table, qint64* number)
+ResultOf<qint64> next(const QSqlDatabase& db, const QString& table)
 {
     // The table name comes from the document kind, never from typing.
-    Result result = Result::success();
-    const QVariant largest =
-        Sql::scalarOrInvalid(db, QStringLiteral("select max(dj_id) as maxdj_id from ") + table, {}, &result);
-    *number = largest.isNull() ? 1 : largest.toLongLong() + 1;
-    return result;
+    const ResultOf<QVariant> largest = Sql::scalar(db, QStringLiteral("select max(dj_id) as maxdj_id from ") + table);
+    if (!largest)
+        return largest.result();
+    return largest->isNull() ? qint64(1) : largest->toLongLong() + 1;
 }
 
 } // namespace DocumentNumber

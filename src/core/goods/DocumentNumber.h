@@ -10,6 +10,7 @@
 // unless they were the largest.
 namespace DocumentNumber {
 
-Result next(const QSqlDatabase& db, const QString& table, qint64* number);
+// The number the next document of `table` takes.
+ResultOf<qint64> next(const QSqlDatabase& db, const QString& table);
 
 } // namespace DocumentNumber

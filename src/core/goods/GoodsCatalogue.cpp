@@ -53,12 +53,13 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
     if (!coded.refusal.isEmpty())
         return refuse(Code, coded.refusal);
     if (!original.isEmpty() && code != original) {
-        bool locked = false;
-        Checked checked;
-        checked.result = isProtected(db, original, &locked);
-        if (!checked.result)
+        const ResultOf<bool> locked = isProtected(db, original);
+        if (!locked) {
+            Checked checked;
+            checked.result = locked.result();
             return checked;
-        if (locked)
+        }
+        if (*locked)
             return refuse(Code, Notice::exclamation(QCoreApplication::translate(
                                     "GoodsCatalogue", "此商品是商品类别或已有进货，编码不能修改。")));
     }
@@ -88,10 +89,13 @@ Checked check(const QSqlDatabase& db, const GoodsCode::Structure& structure, con
     const QString department = boxes[Department].trimmed();
     QVariant departmentName;
     if (!department.isEmpty()) {
-        departmentName = Sql::scalarOrInvalid(db, QStringLiteral("select name from bmzd where bmcode = ?"),
-                                              {department}, &checked.result);
-        if (!checked.result)
+        const ResultOf<QVariant> name =
+            Sql::scalar(db, QStringLiteral("select name from bmzd where bmcode = ?"), {department});
+        if (!name) {
+            checked.result = name.result();
             return checked;
+        }
+        departmentName = *name;
     }
     checked.values = {code,
                       boxes[Name].trimmed(),
@@ -122,27 +126,26 @@ Result markUsed(QSqlDatabase& db)
     });
 }
 
-Result isProtected(const QSqlDatabase& db, const QString& code, bool* isProtected)
+ResultOf<bool> isProtected(const QSqlDatabase& db, const QString& code)
 {
-    Result result = Result::success();
-    const QVariant count = Sql::scalarOrInvalid(
-        db, QStringLiteral("select count(*) from spzd s where s.headcode = ? and ") + ProtectedCondition, {code},
-        &result);
-    *isProtected = result && count.toInt() > 0;
-    return result;
+    const ResultOf<QVariant> count = Sql::scalar(
+        db, QStringLiteral("select count(*) from spzd s where s.headcode = ? and ") + ProtectedCondition, {code});
+    if (!count)
+        return count.result();
+    return count->toInt() > 0;
 }
 
 Removal remove(QSqlDatabase& db, const QString& code)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&] {
-        bool locked = false;
-        const Result checked = isProtected(db, code, &locked);
-        if (!checked || locked) {
-            if (locked)
-                removal.refusal = Notice::exclamation(
-                    QCoreApplication::translate("GoodsCatalogue", "此商品是商品类别或已有进货，不能删除。"));
-            return checked;
+        const ResultOf<bool> locked = isProtected(db, code);
+        if (!locked)
+            return locked.result();
+        if (*locked) {
+            removal.refusal = Notice::exclamation(
+                QCoreApplication::translate("GoodsCatalogue", "此商品是商品类别或已有进货，不能删除。"));
+            return Result::success();
         }
         return Sql::exec(db, QStringLiteral("delete from spzd where headcode = ?"), {code});
     });

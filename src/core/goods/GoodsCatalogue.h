@@ -55,7 +55,7 @@ Result markUsed(QSqlDatabase& db);
 
 // Whether the entry of that code is a category, has sub-entries or is named
 // by a purchase.
-Result isProtected(const QSqlDatabase& db, const QString& code, bool* isProtected);
+ResultOf<bool> isProtected(const QSqlDatabase& db, const QString& code);
 
 struct Removal
 {

@@ -58,19 +58,22 @@ Checked check(const QSqlDatabase& db, const Structure& structure, const QString&
     }
     if (checked.level > 1) {
         const QString parent = code.left(structure.cumulative(checked.level - 1));
-        const QVariant found = Sql::scalarOrInvalid(db, QStringLiteral("select headcode from spzd where headcode = ?"),
-                                                    {parent}, &checked.result);
-        if (!checked.result)
+        const ResultOf<QVariant> found =
+            Sql::scalar(db, QStringLiteral("select headcode from spzd where headcode = ?"), {parent});
+        if (!found) {
+            checked.result = found.result();
             return checked;
-        if (!found.isValid()) {
+        }
+        if (!found->isValid()) {
             checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "上级商品未定义！"));
             return checked;
         }
     }
-    const QVariant others = Sql::scalarOrInvalid(
-        db, QStringLiteral("select count(*) from spzd where headcode = ? and (? = '' or headcode <> ?)"),
-        {code, original, original}, &checked.result);
-    if (checked.result && others.toInt() > 0)
+    const ResultOf<QVariant> others =
+        Sql::scalar(db, QStringLiteral("select count(*) from spzd where headcode = ? and (? = '' or headcode <> ?)"),
+                    {code, original, original});
+    checked.result = others.result();
+    if (others && others->toInt() > 0)
         checked.refusal = Notice::critical(QCoreApplication::translate("GoodsCode", "商品编码重复！"));
     return checked;
 }

@@ -114,24 +114,27 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     Saved saved;
     bool isNumber = false;
     const int number = table.toInt(&isNumber);
-    const QVariant visit =
-        isNumber ? Sql::scalarOrInvalid(db,
-                                        QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
-                                            .arg(VisitCondition::open()),
-                                        {number}, &saved.result)
-                 : QVariant();
-    if (!saved.result)
+    const ResultOf<QVariant> visit =
+        isNumber ? Sql::scalar(db,
+                               QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
+                                   .arg(VisitCondition::open()),
+                               {number})
+                 : ResultOf<QVariant>(QVariant());
+    if (!visit) {
+        saved.result = visit.result();
         return saved;
-    if (visit.isNull())
+    }
+    if (visit->isNull())
         return refused(
             QCoreApplication::translate("GoodsDocument", "%1 号台已结账或未开台，不能记入该台！").arg(table));
     row->table = QString::number(number);
-    row->visit = visit.toString();
+    row->visit = visit->toString();
     row->payment = QStringLiteral("刷卡");
     return saved;
 }
 
-Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& row, qint64 editedId, qint64* id)
+// Writes the checked row: the id of the row written.
+ResultOf<qint64> write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& row, qint64 editedId)
 {
     const QString table = tableOf(kind);
     QVariantList values = {row.date,      typed.goods,
@@ -145,26 +148,28 @@ Result write(const QSqlDatabase& db, Kind kind, const Typed& typed, const Row& r
         columns += QStringLiteral(", zhao=?, hyid=?, jzbj=?, dzbj=?");
     }
     if (editedId != 0) {
-        *id = editedId;
-        return Sql::exec(
+        const Result updated = Sql::exec(
             db, QStringLiteral("update ") + table + QStringLiteral(" set ") + columns + QStringLiteral(" where id=?"),
             values << editedId);
+        if (!updated)
+            return updated;
+        return editedId;
     }
-    qint64 number = 0;
-    Result result = DocumentNumber::next(db, table, &number);
-    if (!result)
-        return result;
+    const ResultOf<qint64> number = DocumentNumber::next(db, table);
+    if (!number)
+        return number.result();
     QSqlQuery insert(db);
     const QString names = QString(columns).remove(QStringLiteral("=?"));
     QString marks = QStringLiteral("?");
     for (qsizetype i = 0; i < values.size(); ++i)
         marks += QStringLiteral(", ?");
-    result = Sql::exec(insert,
-                       QStringLiteral("insert into ") + table + QStringLiteral(" (dj_id, ") + names +
-                           QStringLiteral(") values (") + marks + QStringLiteral(")"),
-                       QVariantList{number} + values);
-    *id = insert.lastInsertId().toLongLong();
-    return result;
+    const Result result = Sql::exec(insert,
+                                    QStringLiteral("insert into ") + table + QStringLiteral(" (dj_id, ") + names +
+                                        QStringLiteral(") values (") + marks + QStringLiteral(")"),
+                                    QVariantList{*number} + values);
+    if (!result)
+        return result;
+    return insert.lastInsertId().toLongLong();
 }
 
 } // namespace
@@ -184,16 +189,18 @@ QString listing(Kind kind)
     return QStringLiteral("select * from ") + tableOf(kind) + QStringLiteral(" order by id");
 }
 
-Result openTables(const QSqlDatabase& db, QStringList* tables)
+ResultOf<QStringList> openTables(const QSqlDatabase& db)
 {
-    tables->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(
         query, QStringLiteral("select distinct zhao from waimxd where %1 order by zhao").arg(VisitCondition::open()));
-    while (result && query.next())
-        tables->append(query.value(0).toString());
-    return result;
+    if (!result)
+        return result;
+    QStringList tables;
+    while (query.next())
+        tables.append(query.value(0).toString());
+    return tables;
 }
 
 std::optional<double> amountOf(const QString& count, const QString& price)
@@ -220,8 +227,10 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
         if (kind == Kind::Sale) {
             bool settled = false;
             if (editedId != 0) {
-                if (const Result read = isSettled(db, kind, editedId, &settled); !read)
-                    return read;
+                const ResultOf<bool> read = isSettled(db, kind, editedId);
+                if (!read)
+                    return read.result();
+                settled = *read;
             }
             if (settled) {
                 saved.refusal = Notice::critical(SettledNoEdit);
@@ -233,7 +242,11 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
                 return booked.result ? Result::failure(booked.refusal.text) : booked.result;
             }
         }
-        return write(db, kind, typed, row, editedId, &saved.id);
+        const ResultOf<qint64> written = write(db, kind, typed, row, editedId);
+        if (!written)
+            return written.result();
+        saved.id = *written;
+        return Result::success();
     });
     // A refusal rolled the transaction back; it is told, not an error.
     if (!saved.refusal.isEmpty())
@@ -241,28 +254,28 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
     return saved;
 }
 
-Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled)
+ResultOf<bool> isSettled(const QSqlDatabase& db, Kind kind, qint64 id)
 {
-    *settled = false;
     if (kind != Kind::Sale)
-        return Result::success();
-    Result result = Result::success();
-    *settled =
-        Sql::scalarOrInvalid(db, QStringLiteral("select jzbj from ckv_zc where id=?"), {id}, &result).toInt() != 0;
-    return result;
+        return false;
+    const ResultOf<QVariant> settled = Sql::scalar(db, QStringLiteral("select jzbj from ckv_zc where id=?"), {id});
+    if (!settled)
+        return settled.result();
+    return settled->toInt() != 0;
 }
 
-Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused)
+ResultOf<bool> remove(const QSqlDatabase& db, Kind kind, qint64 id)
 {
-    *refused = false;
     QSqlQuery query(db);
     // The condition keeps a sale settled by another counter meanwhile.
     const Result result = kind == Kind::Sale
                               ? Sql::exec(query, QStringLiteral("delete from ckv_zc where id=? and jzbj=0"), {id})
                               : Sql::exec(query, QStringLiteral("delete from ckv_sr where id=?"), {id});
-    if (result && kind == Kind::Sale && query.numRowsAffected() == 0)
-        return isSettled(db, kind, id, refused);
-    return result;
+    if (!result)
+        return result;
+    if (kind == Kind::Sale && query.numRowsAffected() == 0)
+        return isSettled(db, kind, id);
+    return false;
 }
 
 } // namespace GoodsDocument

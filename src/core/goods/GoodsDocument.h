@@ -86,7 +86,7 @@ struct Saved
 QString listing(Kind kind);
 
 // The tables with an open visit, in table order, that a sale may go to.
-Result openTables(const QSqlDatabase& db, QStringList* tables);
+ResultOf<QStringList> openTables(const QSqlDatabase& db);
 
 // Quantity × price rounded to cents, when both boxes hold numbers.
 std::optional<double> amountOf(const QString& count, const QString& price);
@@ -104,7 +104,7 @@ QString amountText(double amount);
 Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, const Booking& booking);
 
 // Whether the row is a settled sale, which can be neither edited nor deleted.
-Result isSettled(const QSqlDatabase& db, Kind kind, qint64 id, bool* settled);
+ResultOf<bool> isSettled(const QSqlDatabase& db, Kind kind, qint64 id);
 
 // The refusals on a settled sale.
 inline constexpr ShownText SettledNoEdit = {"GoodsDocument",
@@ -112,7 +112,7 @@ inline constexpr ShownText SettledNoEdit = {"GoodsDocument",
 inline constexpr ShownText SettledNoDelete = {"GoodsDocument",
                                               QT_TRANSLATE_NOOP("GoodsDocument", "当前数据已结帐不能删除！")};
 
-// Deletes the row unless it is a settled sale (then *refused).
-Result remove(const QSqlDatabase& db, Kind kind, qint64 id, bool* refused);
+// Deletes the row unless it is a settled sale: whether it was refused as one.
+ResultOf<bool> remove(const QSqlDatabase& db, Kind kind, qint64 id);
 
 } // namespace GoodsDocument

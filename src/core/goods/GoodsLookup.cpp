@@ -4,20 +4,21 @@
 
 namespace GoodsLookup {
 
-Result find(const QSqlDatabase& db, const QString& text, std::optional<Goods>* found)
+ResultOf<std::optional<Goods>> find(const QSqlDatabase& db, const QString& text)
 {
-    found->reset();
     if (text.trimmed().isEmpty())
-        return Result::success();
+        return std::optional<Goods>();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(
         query,
         QStringLiteral("select name, spdj from spzd where headcode=? or spjm=? or name=? order by rowid limit 1"),
         {text, text, text});
-    if (result && query.next())
-        *found = Goods{query.value(0).toString(), query.value(1).toDouble()};
-    return result;
+    if (!result)
+        return result;
+    if (!query.next())
+        return std::optional<Goods>();
+    return std::optional<Goods>(Goods{query.value(0).toString(), query.value(1).toDouble()});
 }
 
 QString priceText(double price)

@@ -20,9 +20,9 @@ struct Goods
 inline const QString HelpList =
     QStringLiteral("select name, spdj from spzd where name is not null and trim(name) <> '' order by headcode, name");
 
-// The first item whose code, mnemonic or name is the typed text; nothing
-// found leaves *found empty.
-Result find(const QSqlDatabase& db, const QString& text, std::optional<Goods>* found);
+// The first item whose code, mnemonic or name is the typed text, or nothing
+// when none is (or nothing was typed).
+ResultOf<std::optional<Goods>> find(const QSqlDatabase& db, const QString& text);
 
 // The price that a price box shows: a plain decimal number, cents kept.
 QString priceText(double price);

@@ -7,8 +7,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <utility>
-
 namespace StockBalance {
 
 namespace {
@@ -83,7 +81,8 @@ Figures readFigures(const QSqlQuery& query, int first)
     return figures;
 }
 
-Result readTotals(const QSqlDatabase& db, Figures* totals)
+// The sums over every row; all zero without a row.
+ResultOf<Figures> readTotals(const QSqlDatabase& db)
 {
     QStringList sums;
     for (const QString& column : FigureColumns.split(QStringLiteral(", ")))
@@ -94,14 +93,14 @@ Result readTotals(const QSqlDatabase& db, Figures* totals)
     if (!result)
         return result;
     if (query.next())
-        *totals = readFigures(query, 0);
-    return Result::success();
+        return readFigures(query, 0);
+    return Figures{};
 }
 
 // Documents store the goods name: a name the catalogue does not hold has no
 // line. A closing amount below half a cent is zero, whatever binary
 // fractions the sums left.
-Result readLines(const QSqlDatabase& db, bool includeZero, QList<Line>* lines)
+ResultOf<QList<Line>> readLines(const QSqlDatabase& db, bool includeZero)
 {
     QStringList figures;
     for (const QString& column : FigureColumns.split(QStringLiteral(", ")))
@@ -114,16 +113,18 @@ Result readLines(const QSqlDatabase& db, bool includeZero, QList<Line>* lines)
                    QStringLiteral(" order by spzd.headcode"));
     if (!result)
         return result;
+    QList<Line> lines;
     while (query.next())
-        lines->append(
+        lines.append(
             {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), readFigures(query, 3)});
-    return query.lastError().isValid() ? Result::fromQuery(query) : Result::success();
+    if (query.lastError().isValid())
+        return Result::fromQuery(query);
+    return lines;
 }
 
 } // namespace
 
-Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
-               Balance* balance)
+ResultOf<Balance> compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero)
 {
     Balance computed;
     // One transaction: a second counter waits for it, and a failure or a
@@ -136,23 +137,25 @@ Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping 
             step = summarise(db);
         if (!step)
             return step;
-        Result counted = Result::success();
-        computed.anyBusiness =
-            Sql::scalarOrInvalid(db, QStringLiteral("select count(*) from sfjctemp1"), {}, &counted).toLongLong() > 0;
+        const ResultOf<QVariant> counted = Sql::scalar(db, QStringLiteral("select count(*) from sfjctemp1"));
         if (!counted)
-            return counted;
+            return counted.result();
+        computed.anyBusiness = counted->toLongLong() > 0;
         if (computed.anyBusiness) {
-            step = readTotals(db, &computed.totals);
-            if (step)
-                step = readLines(db, includeZero, &computed.lines);
-            if (!step)
-                return step;
+            const ResultOf<Figures> totals = readTotals(db);
+            if (!totals)
+                return totals.result();
+            computed.totals = *totals;
+            const ResultOf<QList<Line>> lines = readLines(db, includeZero);
+            if (!lines)
+                return lines.result();
+            computed.lines = *lines;
         }
         return clearScratch(db);
     });
-    if (result)
-        *balance = std::move(computed);
-    return result;
+    if (!result)
+        return result;
+    return computed;
 }
 
 } // namespace StockBalance

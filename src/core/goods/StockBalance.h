@@ -61,8 +61,7 @@ struct Balance
 // `start` to `end`, both days included, through the scratch tables sfjctemp
 // and sfjctemp1, as one transaction that leaves them empty whatever happens.
 // Without `includeZero` goods whose closing amount is zero to the cent are
-// left out. Amounts are rounded to cents.
-Result compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero,
-               Balance* balance);
+// left out. Amounts are rounded to cents. The value is the balance.
+ResultOf<Balance> compute(QSqlDatabase& db, const QDate& start, const QDate& end, Grouping grouping, bool includeZero);
 
 } // namespace StockBalance

@@ -410,8 +410,11 @@ void CatalogueScreen::showProtection()
     bool locked = false;
     if (row >= 0 && row < m_model->rowCount()) {
         const QString code = m_model->data(m_model->index(row, column("headcode"))).toString();
-        if (const Result checked = GoodsCatalogue::isProtected(m_state.DbConn, code, &locked); !checked)
-            showError(checked);
+        const ResultOf<bool> checked = GoodsCatalogue::isProtected(m_state.DbConn, code);
+        if (!checked)
+            showError(checked.result());
+        // An entry whose protection could not be read is kept as protected.
+        locked = !checked || *checked;
     }
     m_deleteKey->setEnabled(!m_mode.typing() && !locked);
     m_codeBox->setReadOnly(!m_mode.typing() || locked);

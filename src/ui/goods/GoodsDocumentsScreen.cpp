@@ -276,11 +276,12 @@ void GoodsDocumentsScreen::fillChoosers()
         return;
     m_paymentChooser->addItem(tr("现金"), Cash);
     m_paymentChooser->addItem(tr("刷卡"), Card);
-    QStringList tables;
-    if (const Result result = GoodsDocument::openTables(m_state.DbConn, &tables); !result)
-        showError(result);
+    const ResultOf<QStringList> tables = GoodsDocument::openTables(m_state.DbConn);
+    if (!tables)
+        showError(tables.result());
     m_tableChooser->addItem(QString());
-    m_tableChooser->addItems(tables);
+    if (tables)
+        m_tableChooser->addItems(*tables);
 }
 
 void GoodsDocumentsScreen::reload()
@@ -351,9 +352,9 @@ void GoodsDocumentsScreen::showRowState()
 
 void GoodsDocumentsScreen::add()
 {
-    qint64 number = 0;
-    if (const Result result = DocumentNumber::next(m_state.DbConn, GoodsDocument::tableOf(m_kind), &number); !result) {
-        showError(result);
+    const ResultOf<qint64> number = DocumentNumber::next(m_state.DbConn, GoodsDocument::tableOf(m_kind));
+    if (!number) {
+        showError(number.result());
         return;
     }
     for (QLineEdit* edit : boxes())
@@ -362,7 +363,7 @@ void GoodsDocumentsScreen::add()
     m_lookedUp.clear();
     m_goodsKnown = false;
     m_mode.set(RecordEditMode::Mode::Add);
-    m_numberBox->setText(QString::number(number));
+    m_numberBox->setText(QString::number(*number));
     m_preparerBox->setText(m_state.OperatorName);
     m_dateBox->setText(DateText::date(m_state.BusinessDate));
     if (m_kind == GoodsDocument::Kind::Sale) {
@@ -377,9 +378,8 @@ void GoodsDocumentsScreen::add()
 // A settled sale has moved its money: the operator is told it cannot change.
 bool GoodsDocumentsScreen::stoppedAsSettled(qint64 id, const QString& refusal)
 {
-    bool settled = false;
-    const Result result = GoodsDocument::isSettled(m_state.DbConn, m_kind, id, &settled);
-    return showStopped(result, settled ? Notice::information(refusal) : Notice());
+    const ResultOf<bool> settled = GoodsDocument::isSettled(m_state.DbConn, m_kind, id);
+    return showStopped(settled.result(), settled && *settled ? Notice::information(refusal) : Notice());
 }
 
 void GoodsDocumentsScreen::edit()
@@ -445,12 +445,12 @@ void GoodsDocumentsScreen::remove()
         return;
     if (!Messages::askDefaultNo(tr("确认删除当前数据吗？")))
         return;
-    bool refused = false;
-    if (const Result result = GoodsDocument::remove(m_state.DbConn, m_kind, id, &refused); !result) {
-        showError(result);
+    const ResultOf<bool> refused = GoodsDocument::remove(m_state.DbConn, m_kind, id);
+    if (!refused) {
+        showError(refused.result());
         return;
     }
-    if (refused)
+    if (*refused)
         Messages::information(GoodsDocument::SettledNoDelete);
     const int row = m_mapper->currentIndex();
     reload();
@@ -467,17 +467,17 @@ bool GoodsDocumentsScreen::lookUpGoods()
     // Remembered before any message, whose focus change would ask again.
     m_lookedUp = text;
     m_goodsKnown = false;
-    std::optional<GoodsLookup::Goods> found;
-    if (const Result result = GoodsLookup::find(m_state.DbConn, text, &found); !result) {
-        showError(result);
+    const ResultOf<std::optional<GoodsLookup::Goods>> found = GoodsLookup::find(m_state.DbConn, text);
+    if (!found) {
+        showError(found.result());
         return false;
     }
-    if (!found) {
+    if (!*found) {
         Messages::information(tr("商品输入错误，请重新输入!"));
         m_goodsBox->setFocus();
         return false;
     }
-    showGoods(*found);
+    showGoods(**found);
     return true;
 }
 

@@ -179,20 +179,19 @@ void StockBalanceScreen::showBalance()
 {
     const QDate start = m_start->date();
     const QDate end = m_end->date();
-    StockBalance::Balance balance;
-    const Result result = StockBalance::compute(m_state.DbConn, start, end,
-                                                m_byStore->isChecked() ? StockBalance::Grouping::ByStore
-                                                                       : StockBalance::Grouping::ByCategory,
-                                                m_includeZero->isChecked(), &balance);
-    if (!result) {
-        showError(result);
+    const ResultOf<StockBalance::Balance> balance = StockBalance::compute(
+        m_state.DbConn, start, end,
+        m_byStore->isChecked() ? StockBalance::Grouping::ByStore : StockBalance::Grouping::ByCategory,
+        m_includeZero->isChecked());
+    if (!balance) {
+        showError(balance.result());
         return;
     }
-    if (!balance.anyBusiness) {
+    if (!balance->anyBusiness) {
         Messages::exclamation(tr("本月无业务发生！"), tr("收发结存"));
         return;
     }
-    m_balance = std::move(balance);
+    m_balance = *balance;
     m_shownStart = start;
     m_shownEnd = end;
     for (int i = 0; i < int(std::size(TotalBoxes)); ++i)
