@@ -110,11 +110,10 @@ void MainWindow::closeSplash()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A count that cannot be read still leaves the question; the board shows the tables.
-    int open = 0;
-    const Result counted = countOpenTables(m_state.DbConn, &open);
+    const ResultOf<int> open = countOpenTables(m_state.DbConn);
     const QString question =
-        counted && open > 0
-            ? tr("还有 %1 张台没有结账，退出后它们继续计时。\n是否退出%2？").arg(open).arg(Messages::AppTitle)
+        open && *open > 0
+            ? tr("还有 %1 张台没有结账，退出后它们继续计时。\n是否退出%2？").arg(*open).arg(Messages::AppTitle)
             : tr("是否退出%1？").arg(Messages::AppTitle);
     if (!Messages::askDefaultNo(question)) {
         event->ignore();

@@ -205,9 +205,9 @@ void BadTextTest::lookupsFindNothing()
     QVERIFY2(fill(hall), qPrintable(hall.error()));
     const QStringList before = everyRow(hall.hall.db());
 
-    std::optional<MemberCard> card;
-    QVERIFY(findMemberCard(hall.hall.db(), text, &card));
-    QVERIFY(!card);
+    const ResultOf<std::optional<MemberCard>> card = findMemberCard(hall.hall.db(), text);
+    QVERIFY2(card, qPrintable(card.result().message()));
+    QVERIFY(!*card);
     const ResultOf<std::optional<GoodsLookup::Goods>> goods = GoodsLookup::find(hall.hall.db(), text);
     QVERIFY2(goods, qPrintable(goods.result().message()));
     QVERIFY(!*goods);

@@ -68,11 +68,10 @@ Result checkout(AppState& state, qint64)
 
 Result transfer(AppState& state, qint64)
 {
-    std::optional<OpenVisit> visit;
-    Result result = findOpenVisit(state.DbConn, 1, &visit);
-    const qint16 source = visit ? 1 : 2;
-    if (!result)
-        return result;
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(state.DbConn, 1);
+    if (!visit)
+        return visit.result();
+    const qint16 source = *visit ? 1 : 2;
     const ResultOf<TableMove::Transfer> outcome = TableMove::transfer(state.DbConn, source, qint16(3 - source));
     if (outcome && *outcome != TableMove::Transfer::Moved)
         return Result::failure(TableMove::refusal(*outcome, source, qint16(3 - source)));
@@ -113,10 +112,11 @@ Result counterSale(AppState& state, qint64 round)
 
 Result scheme(AppState& state, qint64 round)
 {
-    QString refusal;
-    const Result result = RateSchemes::assign(state.DbConn, round % 2 ? QStringLiteral("乙") : QStringLiteral("甲"),
-                                              {1, 2, 3, 4, 5, 6}, &refusal);
-    return refusal.isEmpty() ? result : Result::failure(refusal);
+    const ResultOf<QString> refusal =
+        RateSchemes::assign(state.DbConn, round % 2 ? QStringLiteral("乙") : QStringLiteral("甲"), {1, 2, 3, 4, 5, 6});
+    if (!refusal)
+        return refusal.result();
+    return refusal->isEmpty() ? Result::success() : Result::failure(*refusal);
 }
 
 // Puts the operator's reconciled rows back to settled, so that the settles

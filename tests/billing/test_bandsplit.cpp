@@ -99,8 +99,9 @@ void BandSplitTest::split()
     QVERIFY2(hall.ready() && hall.addBands(1, bands), qPrintable(hall.error()));
     RateBands loaded;
     QVERIFY(loaded.load(hall.hall.db(), 1));
-    BandSplit split;
-    QVERIFY(splitVisit(loaded, start, now, kind, rounding, qint16(mode), &split));
+    const ResultOf<BandSplit> cut = splitVisit(loaded, start, now, kind, rounding, qint16(mode));
+    QVERIFY2(cut, qPrintable(cut.result().message()));
+    const BandSplit& split = *cut;
     QCOMPARE(describe(split), expected);
     QCOMPARE(split.segments.first().from, start);
     QCOMPARE(split.segments.last().to, now);

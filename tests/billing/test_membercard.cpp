@@ -51,8 +51,9 @@ void MemberCardTest::lookup()
             hall.hall.exec(QStringLiteral("insert into user_lb (khao) values ('N6')")),
         qPrintable(hall.error()));
 
-    std::optional<MemberCard> card;
-    QVERIFY(findMemberCard(hall.hall.db(), typed, &card));
+    const ResultOf<std::optional<MemberCard>> lookedUp = findMemberCard(hall.hall.db(), typed);
+    QVERIFY2(lookedUp, qPrintable(lookedUp.result().message()));
+    const std::optional<MemberCard>& card = *lookedUp;
     QString found = QStringLiteral("none");
     if (card) {
         const QString kind = card->kind() == RateKind::Member ? QStringLiteral("member") : QStringLiteral("non-member");

@@ -147,11 +147,14 @@ void PricingTest::price()
     QVERIFY(running.compute());
     QCOMPARE(boardText(running), board);
 
-    std::optional<CheckoutCustomer> customer;
-    QVERIFY(CheckoutCustomer::identify(state.DbConn, card, QString(), &customer) && customer);
-    TimeCharge charge;
-    QVERIFY(priceVisit(state, {1, start, 10}, customer->kind, DiscountRate(discount), now, &charge));
-    QCOMPARE(checkoutText(charge), checkout);
+    const ResultOf<std::optional<CheckoutCustomer>> customer =
+        CheckoutCustomer::identify(state.DbConn, card, QString());
+    QVERIFY2(customer, qPrintable(customer.result().message()));
+    QVERIFY(*customer);
+    const ResultOf<TimeCharge> charge =
+        priceVisit(state, {1, start, 10}, (*customer)->kind, DiscountRate(discount), now);
+    QVERIFY2(charge, qPrintable(charge.result().message()));
+    QCOMPARE(checkoutText(*charge), checkout);
 }
 
 QTEST_GUILESS_MAIN(PricingTest)

@@ -73,9 +73,9 @@ void RateSchemesTest::bandCheckedBeforeSaving()
     QVERIFY(hall.ready() && hall.addTables(4) && hall.hall.exec(QStringLiteral("delete from jfbz where zhao=3")) &&
             hall.addBands(3, DayAndEvening));
     TypedBand band{id, typed.at(0), typed.at(1), typed.at(2), typed.at(3), typed.at(4), typed.at(5)};
-    QString refused;
-    QVERIFY(BandStore::tables(hall.hall.db()).save(band, &refused));
-    QVERIFY2(refusal.isEmpty() ? refused.isEmpty() : refused.contains(refusal), qPrintable(refused));
+    const ResultOf<QString> refused = BandStore::tables(hall.hall.db()).save(band);
+    QVERIFY2(refused, qPrintable(refused.result().message()));
+    QVERIFY2(refusal.isEmpty() ? refused->isEmpty() : refused->contains(refusal), qPrintable(*refused));
     QCOMPARE(bandsOf(hall, 3), table3);
 }
 
@@ -113,9 +113,8 @@ void RateSchemesTest::assignment()
                                QStringLiteral(" begin select raise(abort, 'disk on fire'); end")));
     const QStringList before = {bandsOf(hall, 2), bandsOf(hall, 3), bandsOf(hall, 4)};
 
-    QString refusal;
-    const Result result = RateSchemes::assign(hall.hall.db(), scheme, {2, 4}, &refusal);
-    QCOMPARE(result.ok() && refusal.isEmpty(), assigned);
+    const ResultOf<QString> refusal = RateSchemes::assign(hall.hall.db(), scheme, {2, 4});
+    QCOMPARE(refusal && refusal->isEmpty(), assigned);
     const QString schemeBands = QStringLiteral("18:00:00-23:59:00=12.0/15.0x1.0;00:01:00-18:00:00=8.5/10.0x1.0");
     const QStringList expected = assigned ? QStringList{schemeBands, before.at(1), schemeBands} : before;
     QCOMPARE((QStringList{bandsOf(hall, 2), bandsOf(hall, 3), bandsOf(hall, 4)}), expected);

@@ -7,49 +7,51 @@
 
 namespace {
 
-Result rateOf(const std::optional<RateBand>& band, RateKind kind, RateRounding rounding, float* rate)
+// The band's rate for `kind`, 0 without a band.
+ResultOf<float> rateOf(const std::optional<RateBand>& band, RateKind kind, RateRounding rounding)
 {
-    *rate = band ? band->rate(kind) : 0;
+    const float rate = band ? band->rate(kind) : 0;
     if (rounding == RateRounding::AsStored)
-        return Result::success();
-    const std::optional<qint16> whole = Notation::CInt(double(*rate));
+        return rate;
+    const std::optional<qint16> whole = Notation::CInt(double(rate));
     if (!whole)
         return BillingErrors::overflow();
-    *rate = *whole;
-    return Result::success();
+    return float(*whole);
 }
 
 } // namespace
 
-Result SplitSegment::billedTime(MinimumRules& rules, BilledTime* time) const
+ResultOf<BilledTime> SplitSegment::billedTime(MinimumRules& rules) const
 {
-    Result result = BilledTime::split(minutesBetween(from, to), time);
-    if (result && applyMinimum)
-        result = rules.applyMinimum(time);
-    return result;
+    const ResultOf<BilledTime> split = BilledTime::split(minutesBetween(from, to));
+    if (!split || !applyMinimum)
+        return split;
+    BilledTime time = *split;
+    if (const Result result = rules.applyMinimum(&time); !result)
+        return result;
+    return time;
 }
 
-Result splitVisit(const RateBands& bands, const QDateTime& start, const QDateTime& now, RateKind kind,
-                  RateRounding rounding, qint16 crossBandMinimumMode, BandSplit* split)
+ResultOf<BandSplit> splitVisit(const RateBands& bands, const QDateTime& start, const QDateTime& now, RateKind kind,
+                               RateRounding rounding, qint16 crossBandMinimumMode)
 {
-    *split = BandSplit();
-    split->nowBand = bands.inForce(now.time());
-    float startRate = 0;
-    float rateNow = 0;
-    Result result = rateOf(bands.inForce(start.time()), kind, rounding, &startRate);
-    if (result)
-        result = rateOf(split->nowBand, kind, rounding, &rateNow);
-    if (!result)
-        return result;
+    BandSplit split;
+    split.nowBand = bands.inForce(now.time());
+    const ResultOf<float> startRate = rateOf(bands.inForce(start.time()), kind, rounding);
+    if (!startRate)
+        return startRate.result();
+    const ResultOf<float> rateNow = rateOf(split.nowBand, kind, rounding);
+    if (!rateNow)
+        return rateNow.result();
 
-    if (startRate == rateNow || !split->nowBand) {
-        split->noBandNow = startRate != rateNow;
-        split->segments = {{start, now, startRate, true}};
-        return result;
+    if (*startRate == *rateNow || !split.nowBand) {
+        split.noBandNow = *startRate != *rateNow;
+        split.segments = {{start, now, *startRate, true}};
+        return split;
     }
-    const QDateTime change(now.date(), split->nowBand->start);
+    const QDateTime change(now.date(), split.nowBand->start);
     const qint16 mode = crossBandMinimumMode;
-    split->segments = {{start, change, startRate, mode == 0 || mode == 1},
-                       {change, now, rateNow, mode == 0 || mode == 2}};
-    return result;
+    split.segments = {{start, change, *startRate, mode == 0 || mode == 1},
+                      {change, now, *rateNow, mode == 0 || mode == 2}};
+    return split;
 }

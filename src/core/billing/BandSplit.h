@@ -32,7 +32,7 @@ struct SplitSegment
 
     // The stretch's minutes split into hours and minutes, after the minimum
     // rules when they reach it.
-    Result billedTime(MinimumRules& rules, BilledTime* time) const;
+    ResultOf<BilledTime> billedTime(MinimumRules& rules) const;
 };
 
 // A visit cut where its rate changes: one segment at the start rate, or a
@@ -52,8 +52,8 @@ struct BandSplit
     bool twoSegments() const { return segments.size() == 2; }
 };
 
-// The one place a visit is cut across rate bands; the board's running charge
-// and checkout both price what it returns. Fails with an overflow when a
-// whole rate leaves 16 bits.
-Result splitVisit(const RateBands& bands, const QDateTime& start, const QDateTime& now, RateKind kind,
-                  RateRounding rounding, qint16 crossBandMinimumMode, BandSplit* split);
+// The one place a visit is cut across rate bands: the visit from `start` to
+// `now` as cut. The board's running charge and checkout both price what it
+// returns. Fails with an overflow when a whole rate leaves 16 bits.
+ResultOf<BandSplit> splitVisit(const RateBands& bands, const QDateTime& start, const QDateTime& now, RateKind kind,
+                               RateRounding rounding, qint16 crossBandMinimumMode);

@@ -75,25 +75,21 @@ Result BandStore::others(int tableNumber, QList<SavedBand>& bands) const
     return Result::success();
 }
 
-Result BandStore::save(TypedBand& row, QString* refusal) const
+ResultOf<QString> BandStore::save(TypedBand& row) const
 {
-    if (m_owner == BandCheck::Owner::Scheme && m_scheme.isEmpty()) {
-        *refusal = QCoreApplication::translate("BandStore", "请先新增或选择一个计费方案！");
-        return Result::success();
-    }
+    if (m_owner == BandCheck::Owner::Scheme && m_scheme.isEmpty())
+        return QCoreApplication::translate("BandStore", "请先新增或选择一个计费方案！");
     CheckedBand checked;
     QList<SavedBand> saved;
     // The row must read before its table's other bands can be looked up.
     const QString firstRefusal = BandCheck::refusal(m_owner, row, {}, &checked);
-    if (!firstRefusal.isEmpty()) {
-        *refusal = firstRefusal;
-        return Result::success();
-    }
+    if (!firstRefusal.isEmpty())
+        return firstRefusal;
     if (const Result result = others(checked.tableNumber, saved); !result)
         return result;
-    *refusal = BandCheck::refusal(m_owner, row, saved, &checked);
-    if (!refusal->isEmpty())
-        return Result::success();
+    const QString refusal = BandCheck::refusal(m_owner, row, saved, &checked);
+    if (!refusal.isEmpty())
+        return refusal;
 
     const QString start = DateText::time(checked.start);
     const QString end = DateText::time(checked.end);
@@ -127,7 +123,7 @@ Result BandStore::save(TypedBand& row, QString* refusal) const
         row.id = query.lastInsertId();
     row.start = start;
     row.end = end;
-    return Result::success();
+    return QString();
 }
 
 Result BandStore::remove(const QVariant& id) const

@@ -18,9 +18,9 @@ public:
 
     // Table bands by table, then id; a scheme's bands by id.
     Result load(QList<TypedBand>& rows) const;
-    // Inserts the row (its id is set) or updates it by id. A row the check
-    // refuses writes nothing: *refusal says why and the result is success.
-    Result save(TypedBand& row, QString* refusal) const;
+    // Inserts the row (its id is set) or updates it by id. The value is why
+    // the check refused the row, which then writes nothing; empty when saved.
+    ResultOf<QString> save(TypedBand& row) const;
     Result remove(const QVariant& id) const;
 
 private:

@@ -15,7 +15,7 @@ bool fits16(double value)
 
 } // namespace
 
-Result BilledTime::split(float minutes, BilledTime* time)
+ResultOf<BilledTime> BilledTime::split(float minutes)
 {
     const double m = std::trunc(double(minutes));
     const double hours = std::trunc(m / 60);
@@ -23,10 +23,11 @@ Result BilledTime::split(float minutes, BilledTime* time)
     const double total = 60 * hours + rest;
     if (!fits16(hours) || !fits16(total))
         return BillingErrors::overflow();
-    time->H = qint16(hours);
-    time->R = qint16(rest);
-    time->T = qint16(total);
-    return Result::success();
+    BilledTime time;
+    time.H = qint16(hours);
+    time.R = qint16(rest);
+    time.T = qint16(total);
+    return time;
 }
 
 float BilledTime::amount(float rate, int places) const

@@ -12,9 +12,9 @@ struct BilledTime
     // 60·H + R as split, before any rule changes H or R.
     qint16 T = 0;
 
-    // H = minutes / 60 truncated toward zero and R the rest; fails with the
-    // overflow error when H or T leaves 16 bits.
-    static Result split(float minutes, BilledTime* time);
+    // The time of `minutes`: H = minutes / 60 truncated toward zero and R
+    // the rest; fails with the overflow error when H or T leaves 16 bits.
+    static ResultOf<BilledTime> split(float minutes);
 
     // (R / 60 + H) × rate in double with the rate widened, rounded half to
     // even to `places` decimals and kept as a float.

@@ -61,14 +61,17 @@ private:
 Result Settlement::price()
 {
     const QSqlDatabase& db = m_state.DbConn;
-    Result result = VisitRows::openRows(db, m_bill->tableNumber, &m_rows);
-    if (!result)
-        return result;
+    const ResultOf<QList<VisitRows::OpenRow>> rows = VisitRows::openRows(db, m_bill->tableNumber);
+    if (!rows)
+        return rows.result();
+    m_rows = *rows;
     if (m_rows.isEmpty())
         return refuse(Outcome::NoOpenVisit);
-    result = CheckoutCustomer::identify(db, m_request.card, m_request.password, &m_customer);
-    if (!result)
-        return result;
+    const ResultOf<std::optional<CheckoutCustomer>> identified =
+        CheckoutCustomer::identify(db, m_request.card, m_request.password);
+    if (!identified)
+        return identified.result();
+    m_customer = *identified;
     if (!m_customer)
         return refuse(Outcome::CardRefused);
     const std::optional<QDateTime> start = DateText::parseDateTime(m_rows.first().start);
@@ -83,11 +86,14 @@ Result Settlement::price()
     m_bill->discount = discountText(discount.tenths());
     m_bill->start = *start;
     const VisitToPrice visit{m_bill->tableNumber, *start, m_rows.first().nonMemberRate};
-    result = priceVisit(m_state, visit, customer.kind, discount, m_bill->end, &m_bill->charge);
-    if (result)
-        result = TableGoods::price(db, m_bill->tableNumber, customer.hasCard(), &m_bill->goods);
-    if (!result)
-        return result;
+    const ResultOf<TimeCharge> charge = priceVisit(m_state, visit, customer.kind, discount, m_bill->end);
+    if (!charge)
+        return charge.result();
+    m_bill->charge = *charge;
+    const ResultOf<QList<SettledGoods>> goodsRows = TableGoods::price(db, m_bill->tableNumber, customer.hasCard());
+    if (!goodsRows)
+        return goodsRows.result();
+    m_bill->goods = *goodsRows;
 
     double goods = 0;
     for (const SettledGoods& row : std::as_const(m_bill->goods))
@@ -96,7 +102,7 @@ Result Settlement::price()
     m_bill->grandTotal = Notation::roundHalfEven(m_bill->timeCharge() + m_bill->goodsTotal, 2);
     if (customer.paysFromBalance && customer.balance < m_bill->timeCharge())
         return refuse(Outcome::ShortBalance);
-    return result;
+    return Result::success();
 }
 
 Result Settlement::write() const
@@ -104,10 +110,12 @@ Result Settlement::write() const
     const CheckoutCustomer& customer = *m_customer;
     const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
                                  DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.paymentMethod()};
-    Result result =
-        VisitRows::close(m_state.DbConn, m_bill->tableNumber, m_rows, stamp, m_bill->charge, &m_bill->visitIds);
-    if (result)
-        result = chargeMember(customer);
+    const ResultOf<QList<qint64>> closed =
+        VisitRows::close(m_state.DbConn, m_bill->tableNumber, m_rows, stamp, m_bill->charge);
+    if (!closed)
+        return closed.result();
+    m_bill->visitIds = *closed;
+    Result result = chargeMember(customer);
     if (result)
         result = TableGoods::settle(m_state.DbConn, m_bill->goods, m_state.OperatorName);
     if (result)
@@ -157,13 +165,13 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
 {
     bill->end = Clock::now();
     const std::optional<qint16> number = tableNumber(request.table);
-    std::optional<OpenVisit> open;
-    const Result found = number ? findOpenVisit(state.DbConn, *number, &open) : Result::success();
-    if (!found) {
-        bill->error = found;
+    const ResultOf<std::optional<OpenVisit>> open =
+        number ? findOpenVisit(state.DbConn, *number) : ResultOf<std::optional<OpenVisit>>(std::nullopt);
+    if (!open) {
+        bill->error = open.result();
         return std::nullopt;
     }
-    if (!open) {
+    if (!*open) {
         bill->outcome = Outcome::NoOpenVisit;
         return std::nullopt;
     }

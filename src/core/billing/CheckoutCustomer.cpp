@@ -10,20 +10,20 @@ QString CheckoutCustomer::paymentMethod() const
     return paysFromBalance ? QStringLiteral("刷卡") : CardType::Cash;
 }
 
-Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, const QString& password,
-                                  std::optional<CheckoutCustomer>* customer)
+ResultOf<std::optional<CheckoutCustomer>> CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card,
+                                                                     const QString& password)
 {
-    customer->reset();
     if (Notation::Trim(card).isEmpty() && Notation::Trim(password).isEmpty()) {
         CheckoutCustomer cash;
         cash.cardType = CardType::Cash;
-        *customer = cash;
-        return Result::success();
+        return std::optional<CheckoutCustomer>(cash);
     }
-    std::optional<MemberCard> member;
-    const Result result = findMemberCard(db, card, &member);
-    if (!result || !member || !member->accepts(password))
-        return result;
+    const ResultOf<std::optional<MemberCard>> looked = findMemberCard(db, card);
+    if (!looked)
+        return looked.result();
+    const std::optional<MemberCard>& member = *looked;
+    if (!member || !member->accepts(password))
+        return std::optional<CheckoutCustomer>();
     CheckoutCustomer found;
     found.card = member->number;
     found.cardType = member->type;
@@ -31,6 +31,5 @@ Result CheckoutCustomer::identify(const QSqlDatabase& db, const QString& card, c
     found.paysFromBalance = member->paysFromBalance();
     found.discount = member->discount;
     found.balance = member->balance;
-    *customer = found;
-    return result;
+    return std::optional<CheckoutCustomer>(found);
 }

@@ -22,9 +22,9 @@ struct CheckoutCustomer
     bool hasCard() const { return !card.isEmpty(); }
     QString paymentMethod() const; // fkfs: "现金" or "刷卡"
 
-    // A blank card and password make a cash guest. Otherwise the card must
-    // be found (findMemberCard) and accept the password; a refused card
-    // leaves *customer empty.
-    static Result identify(const QSqlDatabase& db, const QString& card, const QString& password,
-                           std::optional<CheckoutCustomer>* customer);
+    // Who settles: a blank card and password make a cash guest. Otherwise
+    // the card must be found (findMemberCard) and accept the password; a
+    // refused card is nobody.
+    static ResultOf<std::optional<CheckoutCustomer>> identify(const QSqlDatabase& db, const QString& card,
+                                                              const QString& password);
 };

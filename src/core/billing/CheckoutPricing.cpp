@@ -16,13 +16,19 @@ float cents(double amount)
     return float(Notation::roundHalfEven(amount, 2));
 }
 
-Result segmentOf(MinimumRules& rules, const SplitSegment& split, float nonMemberRate, BilledSegment* segment)
+// The segment with its billed time, not yet priced.
+ResultOf<BilledSegment> segmentOf(MinimumRules& rules, const SplitSegment& split, float nonMemberRate)
 {
-    segment->start = split.from;
-    segment->end = split.to;
-    segment->rate = split.rate;
-    segment->nonMemberRate = nonMemberRate;
-    return split.billedTime(rules, &segment->time);
+    BilledSegment segment;
+    segment.start = split.from;
+    segment.end = split.to;
+    segment.rate = split.rate;
+    segment.nonMemberRate = nonMemberRate;
+    const ResultOf<BilledTime> time = split.billedTime(rules);
+    if (!time)
+        return time.result();
+    segment.time = *time;
+    return segment;
 }
 
 } // namespace
@@ -37,10 +43,9 @@ QString BilledSegment::hoursText() const
     return QString::number(time.H) + QLatin1Char(':') + QString::number(time.R);
 }
 
-Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
-                  const QDateTime& now, TimeCharge* charge)
+ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
+                                const QDateTime& now)
 {
-    *charge = TimeCharge();
     const qint16 places = state.params.settlementPrecision;
     Result result = checkSettlementPlaces(places);
     RateBands bands;
@@ -49,35 +54,38 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
     MinimumRules rules(state);
     if (result)
         result = rules.read(QString::number(visit.tableNumber));
-    BandSplit split;
-    if (result)
-        result =
-            splitVisit(bands, visit.start, now, kind, RateRounding::Whole, state.params.crossBandMinimumMode, &split);
     if (!result)
         return result;
+    const ResultOf<BandSplit> cut =
+        splitVisit(bands, visit.start, now, kind, RateRounding::Whole, state.params.crossBandMinimumMode);
+    if (!cut)
+        return cut.result();
+    const BandSplit& split = *cut;
 
+    TimeCharge charge;
     if (!split.twoSegments()) {
-        BilledSegment only;
-        result = segmentOf(rules, split.segments.first(), visit.nonMemberRate, &only);
-        if (!result)
-            return result;
+        const ResultOf<BilledSegment> segment = segmentOf(rules, split.segments.first(), visit.nonMemberRate);
+        if (!segment)
+            return segment.result();
+        BilledSegment only = *segment;
         only.amount = only.time.amount(only.rate, places);
         if (discount.discounts())
             only.amount = float(Notation::roundHalfEven(double(only.amount) * discount.tenths() / 10, places));
         only.nonMemberAmount = only.time.amount(only.nonMemberRate, 0);
-        charge->segments = {only};
-        charge->total = only.amount;
-        charge->noBandNow = split.noBandNow;
-        return result;
+        charge.segments = {only};
+        charge.total = only.amount;
+        charge.noBandNow = split.noBandNow;
+        return charge;
     }
 
-    BilledSegment front;
-    BilledSegment back;
-    result = segmentOf(rules, split.segments.at(0), visit.nonMemberRate, &front);
-    if (result)
-        result = segmentOf(rules, split.segments.at(1), split.nowBand->nonMemberRate, &back);
-    if (!result)
-        return result;
+    const ResultOf<BilledSegment> frontSegment = segmentOf(rules, split.segments.at(0), visit.nonMemberRate);
+    if (!frontSegment)
+        return frontSegment.result();
+    const ResultOf<BilledSegment> backSegment = segmentOf(rules, split.segments.at(1), split.nowBand->nonMemberRate);
+    if (!backSegment)
+        return backSegment.result();
+    BilledSegment front = *frontSegment;
+    BilledSegment back = *backSegment;
     front.amount = front.time.amount(front.rate, places);
     back.amount = back.time.amount(back.rate, places);
     if (discount.discounts()) {
@@ -87,8 +95,8 @@ Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kin
     front.nonMemberAmount = cents(hoursOf(front.time) * double(front.nonMemberRate));
     back.nonMemberAmount = cents(hoursOf(back.time) * double(back.nonMemberRate));
     const float sum = front.amount + back.amount;
-    charge->total = float(Notation::roundHalfEven(sum, 0));
-    back.amount = charge->total - front.amount;
-    charge->segments = {front, back};
-    return result;
+    charge.total = float(Notation::roundHalfEven(sum, 0));
+    back.amount = charge.total - front.amount;
+    charge.segments = {front, back};
+    return charge;
 }

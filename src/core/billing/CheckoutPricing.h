@@ -47,6 +47,6 @@ struct VisitToPrice
 // `kind`, cut as splitVisit cuts it with the rates taken to whole money, and
 // the discount applied when it discounts. Across a rate
 // change the total is taken to whole money with the back absorbing the
-// difference.
-Result priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
-                  const QDateTime& now, TimeCharge* charge);
+// difference. The value is the visit's time charge.
+ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
+                                const QDateTime& now);

@@ -24,9 +24,8 @@ bool MemberCard::accepts(const QString& typed) const
     return password.isNull() || Notation::Trim(password.toString()) == Notation::Trim(typed);
 }
 
-Result findMemberCard(const QSqlDatabase& db, const QString& number, std::optional<MemberCard>* card)
+ResultOf<std::optional<MemberCard>> findMemberCard(const QSqlDatabase& db, const QString& number)
 {
-    card->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Two cards that differ only in letter case cannot both be meant; the
@@ -36,8 +35,10 @@ Result findMemberCard(const QSqlDatabase& db, const QString& number, std::option
                                                    "where %1 order by khao limit 1")
                                         .arg(CardKey::matches(QStringLiteral("khao"))),
                                     {number});
-    if (!result || !query.next())
+    if (!result)
         return result;
+    if (!query.next())
+        return std::optional<MemberCard>();
     MemberCard found;
     found.number = query.value(0).toString();
     found.type = query.isNull(1) ? CardType::Cash : query.value(1).toString();
@@ -45,6 +46,5 @@ Result findMemberCard(const QSqlDatabase& db, const QString& number, std::option
     if (!query.isNull(3) && query.value(3).toDouble() != 0)
         found.discount = query.value(3).toDouble();
     found.balance = query.value(4).toDouble();
-    *card = found;
-    return result;
+    return std::optional<MemberCard>(found);
 }

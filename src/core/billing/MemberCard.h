@@ -27,5 +27,5 @@ struct MemberCard
 };
 
 // The one lookup of a member card: the number trimmed and compared without
-// regard to letter case. An unknown card leaves *card empty.
-Result findMemberCard(const QSqlDatabase& db, const QString& number, std::optional<MemberCard>* card);
+// regard to letter case. The card, or nothing for an unknown card.
+ResultOf<std::optional<MemberCard>> findMemberCard(const QSqlDatabase& db, const QString& number);

@@ -5,15 +5,17 @@
 #include "core/billing/BillingErrors.h"
 #include "core/billing/TableNumber.h"
 
-Result findOpenVisit(const QSqlDatabase& db, qint16 number, std::optional<OpenVisit>* visit)
+ResultOf<std::optional<OpenVisit>> findOpenVisit(const QSqlDatabase& db, qint16 number)
 {
-    visit->reset();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, OpenVisitQuery, {number});
-    if (result && query.next())
-        *visit = OpenVisit{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()};
-    return result;
+    if (!result)
+        return result;
+    if (!query.next())
+        return std::optional<OpenVisit>();
+    return std::optional<OpenVisit>(
+        OpenVisit{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString()});
 }
 
 ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table)
@@ -21,19 +23,17 @@ ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table)
     const std::optional<qint16> number = tableNumber(table);
     if (!number)
         return BillingErrors::typeMismatch();
-    std::optional<OpenVisit> visit;
-    const Result found = findOpenVisit(db, *number, &visit);
-    if (!found)
-        return found;
-    return visit.has_value();
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(db, *number);
+    if (!visit)
+        return visit.result();
+    return visit->has_value();
 }
 
-Result countOpenTables(const QSqlDatabase& db, int* count)
+ResultOf<int> countOpenTables(const QSqlDatabase& db)
 {
-    Result result = Result::success();
-    *count =
-        Sql::scalarOrInvalid(
-            db, QStringLiteral("select count(distinct zhao) from waimxd where ") + VisitCondition::open(), {}, &result)
-            .toInt();
-    return result;
+    const ResultOf<QVariant> count =
+        Sql::scalar(db, QStringLiteral("select count(distinct zhao) from waimxd where ") + VisitCondition::open());
+    if (!count)
+        return count.result();
+    return count->toInt();
 }

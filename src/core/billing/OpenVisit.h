@@ -23,11 +23,11 @@ inline const QString OpenVisitQuery =
         .arg(VisitCondition::open());
 
 // The open visit of the table with the lowest id, or nothing.
-Result findOpenVisit(const QSqlDatabase& db, qint16 tableNumber, std::optional<OpenVisit>* visit);
+ResultOf<std::optional<OpenVisit>> findOpenVisit(const QSqlDatabase& db, qint16 tableNumber);
 
 // Whether the table named by the text has an open visit; a text that names
 // no table, or a failed query, is a failure, never "free".
 ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table);
 
 // How many tables have an open visit: what leaving the program leaves running.
-Result countOpenTables(const QSqlDatabase& db, int* count);
+ResultOf<int> countOpenTables(const QSqlDatabase& db);

@@ -32,9 +32,8 @@ Result RateBands::load(const QSqlDatabase& db, qint16 tableNumber)
     return Result::success();
 }
 
-Result RateBands::loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* bands)
+ResultOf<QHash<qint16, RateBands>> RateBands::loadInUse(const QSqlDatabase& db)
 {
-    bands->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result =
@@ -43,10 +42,11 @@ Result RateBands::loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* ba
                              .arg(VisitCondition::open()));
     if (!result)
         return result;
+    QHash<qint16, RateBands> bands;
     QHash<QString, std::optional<QTime>> times;
     while (query.next())
-        (*bands)[qint16(query.value(0).toInt())].append(query, 1, &times);
-    return Result::success();
+        bands[qint16(query.value(0).toInt())].append(query, 1, &times);
+    return bands;
 }
 
 void RateBands::append(const QSqlQuery& query, int column, QHash<QString, std::optional<QTime>>* times)

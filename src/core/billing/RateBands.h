@@ -38,9 +38,9 @@ public:
     // A band whose start or end does not read as a time of day contains no
     // time, as a null would in a comparison.
     Result load(const QSqlDatabase& db, qint16 tableNumber);
-    // The bands of every table in use, in one statement; a table without
-    // bands has no entry, which prices as an empty load does.
-    static Result loadInUse(const QSqlDatabase& db, QHash<qint16, RateBands>* bands);
+    // The bands of every table in use by table, in one statement; a table
+    // without bands has no entry, which prices as an empty load does.
+    static ResultOf<QHash<qint16, RateBands>> loadInUse(const QSqlDatabase& db);
 
     // The first band with start < time < end, to the second: a boundary second
     // belongs to no band, and a band across midnight contains nothing.

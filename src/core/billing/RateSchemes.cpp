@@ -27,9 +27,9 @@ Result upgrade(QSqlDatabase& db)
                 return result;
         }
         // A hall without any scheme yet starts from the bands of its first table.
-        Result result = Result::success();
-        const bool empty = !Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa"), {}, &result).isValid();
-        if (result && empty)
+        const ResultOf<QVariant> any = Sql::scalar(db, QStringLiteral("select 1 from jfbzfa"));
+        Result result = any.result();
+        if (any && !any->isValid())
             result =
                 Sql::exec(db, QStringLiteral("insert into jfbzfa(hybz, fhybz, kssj, jssj, zhao) select hybz, fhybz, "
                                              "kssj, jssj, zhao from jfbz where zhao=1 order by id"));
@@ -52,15 +52,19 @@ Result names(const QSqlDatabase& db, QStringList& names)
     return result;
 }
 
-Result add(const QSqlDatabase& db, const QString& name, bool* existed)
+ResultOf<bool> add(const QSqlDatabase& db, const QString& name)
 {
-    Result result = Result::success();
-    *existed = Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
-    if (!result || *existed)
-        return result;
-    return Sql::exec(db,
-                     QStringLiteral("insert into jfbzfa(name, lx, hybz, fhybz, kssj, jssj) values(?, ?, ?, ?, ?, ?)"),
-                     {name, QStringLiteral("标准"), 10, 10, QStringLiteral("00:01:00"), QStringLiteral("23:59:00")});
+    const ResultOf<QVariant> existing = Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name});
+    if (!existing)
+        return existing.result();
+    if (existing->isValid())
+        return true;
+    const Result added =
+        Sql::exec(db, QStringLiteral("insert into jfbzfa(name, lx, hybz, fhybz, kssj, jssj) values(?, ?, ?, ?, ?, ?)"),
+                  {name, QStringLiteral("标准"), 10, 10, QStringLiteral("00:01:00"), QStringLiteral("23:59:00")});
+    if (!added)
+        return added;
+    return false;
 }
 
 Result tables(const QSqlDatabase& db, QList<Table>& tables)
@@ -74,20 +78,19 @@ Result tables(const QSqlDatabase& db, QList<Table>& tables)
     return result;
 }
 
-Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, QString* refusal)
+ResultOf<QString> assign(QSqlDatabase& db, const QString& name, const QList<int>& tables)
 {
-    return Sql::transaction(db, [&]() -> Result {
-        Result result = Result::success();
-        const bool hasBands =
-            Sql::scalarOrInvalid(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name}, &result).isValid();
-        if (!result)
-            return result;
-        if (!hasBands) {
-            *refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
+    QString refusal;
+    const Result assigned = Sql::transaction(db, [&]() -> Result {
+        const ResultOf<QVariant> band = Sql::scalar(db, QStringLiteral("select 1 from jfbzfa where name=?"), {name});
+        if (!band)
+            return band.result();
+        if (!band->isValid()) {
+            refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
             return Result::success();
         }
         for (int tableNumber : tables) {
-            result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {tableNumber});
+            Result result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {tableNumber});
             if (result)
                 result = Sql::exec(db,
                                    QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
@@ -99,6 +102,9 @@ Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, Q
         }
         return Result::success();
     });
+    if (!assigned)
+        return assigned;
+    return refusal;
 }
 
 } // namespace RateSchemes

@@ -27,15 +27,15 @@ Result upgrade(QSqlDatabase& db);
 Result names(const QSqlDatabase& db, QStringList& names);
 
 // A new scheme starts with one band, 00:01 to 23:59, at 10 for everyone.
-// A name already in use is not added again: *existed says so.
-Result add(const QSqlDatabase& db, const QString& name, bool* existed);
+// A name already in use is not added again: the value is whether it existed.
+ResultOf<bool> add(const QSqlDatabase& db, const QString& name);
 
 Result tables(const QSqlDatabase& db, QList<Table>& tables);
 
 // Replaces the bands of every given table by the scheme's bands, one hour
 // units, in one transaction: a failure leaves every table's bands as they
-// were. A scheme without bands is refused (*refusal says so), since tables
-// without bands play for nothing.
-Result assign(QSqlDatabase& db, const QString& name, const QList<int>& tables, QString* refusal);
+// were. A scheme without bands is refused, since tables without bands play
+// for nothing: the value is the refusal, empty when the scheme was assigned.
+ResultOf<QString> assign(QSqlDatabase& db, const QString& name, const QList<int>& tables);
 
 } // namespace RateSchemes

@@ -26,7 +26,9 @@ Result HallRates::load(const QSqlDatabase& db, const QDateTime& now)
     m_now = now;
     m_minimums.clear();
     m_cards.clear();
-    Result result = RateBands::loadInUse(db, &m_bands);
+    const ResultOf<QHash<qint16, RateBands>> bands = RateBands::loadInUse(db);
+    m_bands = bands ? *bands : QHash<qint16, RateBands>();
+    Result result = bands.result();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (result)
@@ -64,25 +66,26 @@ Result RunningCharge::compute()
     const std::optional<qint16> number = tableNumber(m_table);
     if (!number)
         return BillingErrors::typeMismatch();
-    std::optional<OpenVisit> visit;
-    Result result = findOpenVisit(m_state.DbConn, *number, &visit);
-    if (!result || !visit)
-        return result;
-    const std::optional<QDateTime> start = DateText::parseDateTime(visit->start);
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(m_state.DbConn, *number);
+    if (!visit)
+        return visit.result();
+    if (!*visit)
+        return Result::success();
+    const std::optional<QDateTime> start = DateText::parseDateTime((*visit)->start);
     if (!start)
         return BillingErrors::typeMismatch();
 
-    RateKind kind = RateKind::NonMember;
-    result = rateKind(&kind);
+    const ResultOf<RateKind> kind = rateKind();
+    if (!kind)
+        return kind.result();
     RateBands bands;
-    if (result)
-        result = bands.load(m_state.DbConn, *number);
+    Result result = bands.load(m_state.DbConn, *number);
     MinimumRules rules(m_state);
     if (result)
         result = rules.read(m_table);
     if (!result)
         return result;
-    return price(bands, rules, *start, Clock::now(), kind);
+    return price(bands, rules, *start, Clock::now(), *kind);
 }
 
 Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
@@ -91,16 +94,17 @@ Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
     if (!number || !start.isValid())
         return BillingErrors::typeMismatch();
     RateKind kind = RateKind::NonMember;
-    Result result = Result::success();
     if (!Notation::Trim(m_card).isEmpty()) {
         const auto card = rates.m_cards.constFind(m_card);
-        if (card != rates.m_cards.cend())
+        if (card != rates.m_cards.cend()) {
             kind = *card;
-        else
-            result = rateKind(&kind);
+        } else {
+            const ResultOf<RateKind> read = rateKind();
+            if (!read)
+                return read.result();
+            kind = *read;
+        }
     }
-    if (!result)
-        return result;
     // A table without a row in zhdy has neither rule, as read finds it.
     const std::pair<float, float> minimums = rates.m_minimums.value(*number, {0.0F, 0.0F});
     MinimumRules rules(m_state);
@@ -111,53 +115,49 @@ Result RunningCharge::compute(const HallRates& rates, const QDateTime& start)
 Result RunningCharge::price(const RateBands& bands, MinimumRules& rules, const QDateTime& start, const QDateTime& now,
                             RateKind kind)
 {
-    BandSplit split;
-    Result result =
-        splitVisit(bands, start, now, kind, RateRounding::AsStored, m_state.params.crossBandMinimumMode, &split);
+    const ResultOf<BandSplit> cut =
+        splitVisit(bands, start, now, kind, RateRounding::AsStored, m_state.params.crossBandMinimumMode);
+    if (!cut)
+        return cut.result();
+    const BandSplit& split = *cut;
     const qint16 places = m_state.params.settlementPrecision;
-    if (result)
-        result = checkSettlementPlaces(places);
-    if (!result)
+    if (const Result result = checkSettlementPlaces(places); !result)
         return result;
 
     if (!split.twoSegments()) {
-        float total = 0;
-        result = priceSegment(rules, split.segments.first(), &total);
-        if (result)
-            m_total = total;
-        return result;
+        const ResultOf<float> total = priceSegment(rules, split.segments.first());
+        if (!total)
+            return total.result();
+        m_total = *total;
+        return Result::success();
     }
-    float front = 0;
-    float back = 0;
-    result = priceSegment(rules, split.segments.at(0), &front);
-    if (result)
-        result = priceSegment(rules, split.segments.at(1), &back);
-    if (!result)
-        return result;
-    const float sum = back + front;
-    m_backAmount = back;
+    const ResultOf<float> front = priceSegment(rules, split.segments.at(0));
+    if (!front)
+        return front.result();
+    const ResultOf<float> back = priceSegment(rules, split.segments.at(1));
+    if (!back)
+        return back.result();
+    const float sum = *back + *front;
+    m_backAmount = *back;
     m_total = float(Notation::roundHalfEven(sum, places));
     m_frontAmount = m_total - m_backAmount;
-    return result;
+    return Result::success();
 }
 
-Result RunningCharge::rateKind(RateKind* kind) const
+ResultOf<RateKind> RunningCharge::rateKind() const
 {
-    *kind = RateKind::NonMember;
     if (Notation::Trim(m_card).isEmpty())
-        return Result::success();
-    std::optional<MemberCard> card;
-    const Result result = findMemberCard(m_state.DbConn, m_card, &card);
-    if (result)
-        *kind = card ? card->kind() : RateKind::None;
-    return result;
+        return RateKind::NonMember;
+    const ResultOf<std::optional<MemberCard>> card = findMemberCard(m_state.DbConn, m_card);
+    if (!card)
+        return card.result();
+    return *card ? (*card)->kind() : RateKind::None;
 }
 
-Result RunningCharge::priceSegment(MinimumRules& rules, const SplitSegment& segment, float* amount) const
+ResultOf<float> RunningCharge::priceSegment(MinimumRules& rules, const SplitSegment& segment) const
 {
-    BilledTime time;
-    const Result result = segment.billedTime(rules, &time);
-    if (result)
-        *amount = time.amount(segment.rate, m_state.params.settlementPrecision);
-    return result;
+    const ResultOf<BilledTime> time = segment.billedTime(rules);
+    if (!time)
+        return time.result();
+    return time->amount(segment.rate, m_state.params.settlementPrecision);
 }

@@ -60,10 +60,11 @@ public:
 
 private:
     // The rates the card pays: non-member without a card, none for an unknown card.
-    Result rateKind(RateKind* kind) const;
+    ResultOf<RateKind> rateKind() const;
     Result price(const RateBands& bands, MinimumRules& rules, const QDateTime& start, const QDateTime& now,
                  RateKind kind);
-    Result priceSegment(MinimumRules& rules, const SplitSegment& segment, float* amount) const;
+    // The segment's amount at its rate.
+    ResultOf<float> priceSegment(MinimumRules& rules, const SplitSegment& segment) const;
 
     const AppState& m_state;
     QString m_card;

@@ -7,7 +7,8 @@ namespace TableGoods {
 
 namespace {
 
-Result reductionOf(const QSqlDatabase& db, const QString& goods, bool memberPrices, double* reduction)
+// The goods' reduction; 0 for goods the catalogue does not hold.
+ResultOf<double> reductionOf(const QSqlDatabase& db, const QString& goods, bool memberPrices)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -16,32 +17,35 @@ Result reductionOf(const QSqlDatabase& db, const QString& goods, bool memberPric
                   memberPrices ? QStringLiteral("select sp_max from spzd where name=? order by rowid limit 1")
                                : QStringLiteral("select sp_mix from spzd where name=? order by rowid limit 1"),
                   {goods});
-    *reduction = result && query.next() ? query.value(0).toDouble() : 0;
-    return result;
+    if (!result)
+        return result;
+    return query.next() ? query.value(0).toDouble() : 0.0;
 }
 
 } // namespace
 
-Result price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices, QList<SettledGoods>* goods)
+ResultOf<QList<SettledGoods>> price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices)
 {
-    goods->clear();
     QSqlQuery rows(db);
     rows.setForwardOnly(true);
-    Result result = Sql::exec(
+    const Result result = Sql::exec(
         rows, QStringLiteral("select id, wlcode, count, amount from ckv_zc where zhao=? and jzbj=0 order by id"),
         {QString::number(tableNumber)});
-    while (result && rows.next()) {
+    if (!result)
+        return result;
+    QList<SettledGoods> goods;
+    while (rows.next()) {
         SettledGoods row{rows.value(0).toLongLong(), rows.value(1).toString(), rows.value(2).toDouble(),
                          rows.value(3).toDouble()};
-        goods->append(row);
+        goods.append(row);
     }
-    for (qsizetype i = 0; result && i < goods->size(); ++i) {
-        SettledGoods& row = (*goods)[i];
-        double reduction = 0;
-        result = reductionOf(db, row.name, memberPrices, &reduction);
-        row.amount = Notation::roundHalfEven(row.amount - reduction, 2);
+    for (SettledGoods& row : goods) {
+        const ResultOf<double> reduction = reductionOf(db, row.name, memberPrices);
+        if (!reduction)
+            return reduction.result();
+        row.amount = Notation::roundHalfEven(row.amount - *reduction, 2);
     }
-    return result;
+    return goods;
 }
 
 Result settle(const QSqlDatabase& db, const QList<SettledGoods>& goods, const QString& operatorName)

@@ -20,8 +20,8 @@ namespace TableGoods {
 // The unsettled goods rows of a table in id order, each amount reduced once
 // per row by its goods' member reduction (sp_max) for a card customer or
 // non-member reduction (sp_mix) otherwise. Reads only: the provisional bill
-// and the checkout price them here alike.
-Result price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices, QList<SettledGoods>* goods);
+// and the checkout price them here alike. The value is the priced rows.
+ResultOf<QList<SettledGoods>> price(const QSqlDatabase& db, qint16 tableNumber, bool memberPrices);
 
 // Writes the priced rows at their amounts and marks them settled by the
 // operator. Runs inside the caller's transaction.

@@ -26,20 +26,24 @@ QVariantList segmentValues(const BilledSegment& segment, qint64 firstId, const S
             stamp.paymentMethod};
 }
 
-// The back segment over a second open row, or in a row of its own.
-Result writeBack(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
-                 const BilledSegment& back, qint64* id)
+// The back segment over a second open row, or in a row of its own: the id
+// of the row it is in.
+ResultOf<qint64> writeBack(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
+                           const BilledSegment& back)
 {
     QVariantList values = segmentValues(back, rows.first().id, stamp);
     values << stamp.card << DateText::dateTime(back.start) << storedNumber(back.nonMemberRate);
     QSqlQuery query(db);
     if (rows.size() > 1) {
-        *id = rows.at(1).id;
-        values.append(*id);
-        return Sql::exec(query,
-                         QStringLiteral("update waimxd set ") + SegmentColumns +
-                             QStringLiteral(", khao=coalesce(?, khao), ksrc=?, dj1=? where id=?"),
-                         values);
+        const qint64 id = rows.at(1).id;
+        values.append(id);
+        const Result result = Sql::exec(query,
+                                        QStringLiteral("update waimxd set ") + SegmentColumns +
+                                            QStringLiteral(", khao=coalesce(?, khao), ksrc=?, dj1=? where id=?"),
+                                        values);
+        if (!result)
+            return result;
+        return id;
     }
     values.append(tableNumber);
     const Result result = Sql::exec(
@@ -47,15 +51,15 @@ Result writeBack(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow
         QStringLiteral("insert into waimxd (sc, sc1, dj, je, je1, djid, jsrc, rc, czyname, fkfs, dzbj, khao, ksrc, "
                        "dj1, zhao) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '1', ?, ?, ?, ?)"),
         values);
-    *id = query.lastInsertId().toLongLong();
-    return result;
+    if (!result)
+        return result;
+    return query.lastInsertId().toLongLong();
 }
 
 } // namespace
 
-Result openRows(const QSqlDatabase& db, qint16 tableNumber, QList<OpenRow>* rows)
+ResultOf<QList<OpenRow>> openRows(const QSqlDatabase& db, qint16 tableNumber)
 {
-    rows->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result =
@@ -63,32 +67,32 @@ Result openRows(const QSqlDatabase& db, qint16 tableNumber, QList<OpenRow>* rows
                   QStringLiteral("select id, ksrc, dj1 from waimxd where zhao=? and %1 order by id limit 2")
                       .arg(VisitCondition::open()),
                   {tableNumber});
-    while (result && query.next())
-        rows->append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toFloat()});
-    return result;
+    if (!result)
+        return result;
+    QList<OpenRow> rows;
+    while (query.next())
+        rows.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toFloat()});
+    return rows;
 }
 
-Result close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
-             const TimeCharge& charge, QList<qint64>* ids)
+ResultOf<QList<qint64>> close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows,
+                              const Stamp& stamp, const TimeCharge& charge)
 {
-    ids->clear();
     const qint64 firstId = rows.first().id;
     QVariantList values = segmentValues(charge.segments.first(), firstId, stamp);
     values << stamp.card << firstId;
-    Result result = Sql::exec(db,
-                              QStringLiteral("update waimxd set ") + SegmentColumns +
-                                  QStringLiteral(", khao=coalesce(?, khao) where id=?"),
-                              values);
+    const Result result = Sql::exec(db,
+                                    QStringLiteral("update waimxd set ") + SegmentColumns +
+                                        QStringLiteral(", khao=coalesce(?, khao) where id=?"),
+                                    values);
     if (!result)
         return result;
-    ids->append(firstId);
     if (charge.segments.size() < 2)
-        return result;
-    qint64 backId = 0;
-    result = writeBack(db, tableNumber, rows, stamp, charge.segments.at(1), &backId);
-    if (result)
-        ids->append(backId);
-    return result;
+        return QList<qint64>{firstId};
+    const ResultOf<qint64> backId = writeBack(db, tableNumber, rows, stamp, charge.segments.at(1));
+    if (!backId)
+        return backId.result();
+    return QList<qint64>{firstId, *backId};
 }
 
 } // namespace VisitRows

@@ -20,7 +20,7 @@ struct OpenRow
 
 // The first two open visits of the table, lowest id first: the one being
 // settled, and one that a back segment is written over.
-Result openRows(const QSqlDatabase& db, qint16 tableNumber, QList<OpenRow>* rows);
+ResultOf<QList<OpenRow>> openRows(const QSqlDatabase& db, qint16 tableNumber);
 
 // What every closed row carries besides its segment.
 struct Stamp
@@ -33,8 +33,8 @@ struct Stamp
 
 // Closes the visit `rows.first()` as the first segment. A back segment is
 // written over the second open row when there is one, else into a new row;
-// both carry the first row's id as djid. *ids gets the rows, front first.
-Result close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows, const Stamp& stamp,
-             const TimeCharge& charge, QList<qint64>* ids);
+// both carry the first row's id as djid. The value is the rows, front first.
+ResultOf<QList<qint64>> close(const QSqlDatabase& db, qint16 tableNumber, const QList<OpenRow>& rows,
+                              const Stamp& stamp, const TimeCharge& charge);
 
 } // namespace VisitRows

@@ -32,10 +32,10 @@ ResultOf<bool> isFree(const QSqlDatabase& db, qint16 number)
         return mark.result();
     if (!mark->isValid() || mark->toInt() != 0)
         return false;
-    std::optional<OpenVisit> visit;
-    if (const Result found = findOpenVisit(db, number, &visit); !found)
-        return found;
-    return !visit;
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(db, number);
+    if (!visit)
+        return visit.result();
+    return !*visit;
 }
 
 Result moveVisit(const QSqlDatabase& db, qint64 visitId, qint16 number)
@@ -115,13 +115,12 @@ ResultOf<Transfer> transfer(QSqlDatabase& db, qint16 source, qint16 target)
 {
     Transfer outcome = Transfer::Moved;
     const Result result = Sql::transaction(db, [&] {
-        std::optional<OpenVisit> visit;
-        Result step = findOpenVisit(db, source, &visit);
-        if (!step)
-            return step;
-        if (!visit) {
+        const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(db, source);
+        if (!visit)
+            return visit.result();
+        if (!*visit) {
             outcome = Transfer::SourceClosed;
-            return step;
+            return Result::success();
         }
         bool free = false;
         if (source != target) {
@@ -132,12 +131,12 @@ ResultOf<Transfer> transfer(QSqlDatabase& db, qint16 source, qint16 target)
         }
         if (!free) {
             outcome = Transfer::TargetTaken;
-            return step;
+            return Result::success();
         }
         const ResultOf<GuestMarks> marks = readGuestMarks(db, source);
-        step = marks.result();
+        Result step = marks.result();
         if (step)
-            step = moveVisit(db, visit->id, target);
+            step = moveVisit(db, (*visit)->id, target);
         if (step)
             step = moveGoods(db, source, target);
         if (step)
@@ -168,22 +167,23 @@ ResultOf<bool> swap(QSqlDatabase& db, qint16 first, qint16 second)
 {
     bool swapped = false;
     const Result result = Sql::transaction(db, [&] {
-        std::optional<OpenVisit> a;
-        std::optional<OpenVisit> b;
-        Result step = findOpenVisit(db, first, &a);
-        if (step)
-            step = findOpenVisit(db, second, &b);
-        if (!step || !a || !b || first == second)
-            return step;
+        const ResultOf<std::optional<OpenVisit>> a = findOpenVisit(db, first);
+        if (!a)
+            return a.result();
+        const ResultOf<std::optional<OpenVisit>> b = findOpenVisit(db, second);
+        if (!b)
+            return b.result();
+        if (!*a || !*b || first == second)
+            return Result::success();
         const ResultOf<GuestMarks> firstMarks = readGuestMarks(db, first);
         if (!firstMarks)
             return firstMarks.result();
         const ResultOf<GuestMarks> secondMarks = readGuestMarks(db, second);
-        step = secondMarks.result();
+        Result step = secondMarks.result();
         if (step)
-            step = moveVisit(db, a->id, second);
+            step = moveVisit(db, (*a)->id, second);
         if (step)
-            step = moveVisit(db, b->id, first);
+            step = moveVisit(db, (*b)->id, first);
         if (step)
             step = swapGoods(db, first, second);
         if (step)

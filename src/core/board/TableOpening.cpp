@@ -117,9 +117,10 @@ Result insertVisit(const AppState& state, qint16 number, const QString& card, co
 
 ResultOf<MemberCheck> checkMember(const AppState& state, const QString& card, const QString& password)
 {
-    std::optional<MemberCard> member;
-    if (const Result result = findMemberCard(state.DbConn, card, &member); !result)
-        return result;
+    const ResultOf<std::optional<MemberCard>> found = findMemberCard(state.DbConn, card);
+    if (!found)
+        return found.result();
+    const std::optional<MemberCard>& member = *found;
     MemberCheck check;
     if (!member || !member->accepts(password))
         return check;
@@ -136,10 +137,10 @@ ResultOf<Opened> openTable(const AppState& state, const Request& request)
     const ResultOf<qint16> number = findTable(state.DbConn, request.table);
     if (!number)
         return number.result();
-    std::optional<OpenVisit> visit;
-    if (const Result result = findOpenVisit(state.DbConn, *number, &visit); !result)
-        return result;
-    if (visit)
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(state.DbConn, *number);
+    if (!visit)
+        return visit.result();
+    if (*visit)
         return opened;
     Marks marks;
     if (const std::optional<Outcome> refused = readMarks(request, &marks)) {

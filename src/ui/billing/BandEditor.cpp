@@ -170,13 +170,13 @@ void BandEditor::saveRows()
     if (row < 0)
         return;
     TypedBand band = typedRow(row);
-    QString refusal;
-    if (const Result result = m_store.save(band, &refusal); !result) {
-        showError(result);
+    const ResultOf<QString> refusal = m_store.save(band);
+    if (!refusal) {
+        showError(refusal.result());
         return;
     }
-    if (!refusal.isEmpty()) {
-        Messages::exclamation(refusal);
+    if (!refusal->isEmpty()) {
+        Messages::exclamation(*refusal);
         return;
     }
     reload();

@@ -140,12 +140,12 @@ void RateSchemesScreen::addScheme()
     const QString name = m_newSchemeEdit->text().trimmed();
     if (name.isEmpty())
         return;
-    bool existed = false;
-    if (const Result result = RateSchemes::add(m_state.DbConn, name, &existed); !result) {
-        showError(result);
+    const ResultOf<bool> existed = RateSchemes::add(m_state.DbConn, name);
+    if (!existed) {
+        showError(existed.result());
         return;
     }
-    if (existed) {
+    if (*existed) {
         Messages::exclamation(tr("计费方案“%1”已经存在！").arg(name));
         return;
     }
@@ -165,13 +165,13 @@ void RateSchemesScreen::assignScheme()
         if (item->checkState(0) == Qt::Checked)
             tables.append(item->data(0, Qt::UserRole).toInt());
     }
-    QString refusal;
-    if (const Result result = RateSchemes::assign(m_state.DbConn, name, tables, &refusal); !result) {
-        showError(result);
+    const ResultOf<QString> refusal = RateSchemes::assign(m_state.DbConn, name, tables);
+    if (!refusal) {
+        showError(refusal.result());
         return;
     }
-    if (!refusal.isEmpty()) {
-        Messages::exclamation(refusal);
+    if (!refusal->isEmpty()) {
+        Messages::exclamation(*refusal);
         return;
     }
     Messages::information(tr("方案设定完成！"));
