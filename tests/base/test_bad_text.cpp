@@ -224,11 +224,10 @@ void BadTextTest::lookupsFindNothing()
         {QStringLiteral("yk"), QStringLiteral("余额"), QStringLiteral("MON")}};
     for (const ConsumptionCondition::Field& field : fields) {
         for (const QString& op : ConsumptionCondition::operators()) {
-            ConsumptionCondition::Condition condition;
-            int badRow = -1;
-            const Result built = ConsumptionCondition::build({{field.caption, op, text}}, fields, &condition, &badRow);
-            if (!built || condition.sql.isEmpty())
+            const ConsumptionCondition::Built built = ConsumptionCondition::build({{field.caption, op, text}}, fields);
+            if (!built.condition || built.condition->sql.isEmpty())
                 continue;
+            const ConsumptionCondition::Condition& condition = *built.condition;
             const ResultOf<QVariant> found =
                 Sql::scalar(hall.hall.db(), QStringLiteral("select count(*) from user_lb where ") + condition.sql,
                             condition.values);

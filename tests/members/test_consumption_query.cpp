@@ -190,14 +190,10 @@ void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators()
     QFETCH(QString, op);
     QFETCH(QString, code);
     const QList<ConsumptionCondition::Field> fields = {{code, QStringLiteral("卡号"), QStringLiteral("CHAR")}};
-    ConsumptionCondition::Condition condition;
-    int badRow = -1;
-    const Result built = ConsumptionCondition::build(
-        {{QStringLiteral("卡号"), QStringLiteral("="), QString()}, {caption, op, QStringLiteral("x")}}, fields,
-        &condition, &badRow);
-    QVERIFY(!built);
-    QCOMPARE(badRow, 1);
-    QVERIFY(condition.sql.isEmpty());
+    const ConsumptionCondition::Built built = ConsumptionCondition::build(
+        {{QStringLiteral("卡号"), QStringLiteral("="), QString()}, {caption, op, QStringLiteral("x")}}, fields);
+    QVERIFY(!built.condition);
+    QCOMPARE(built.badRow, 1);
 }
 
 void TestConsumptionQuery::detailColumnsAddedOnce()

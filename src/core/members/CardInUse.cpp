@@ -6,14 +6,16 @@
 
 namespace CardInUse {
 
-Result tableOf(const QSqlDatabase& db, const QString& card, QVariant* table)
+ResultOf<std::optional<QString>> tableOf(const QSqlDatabase& db, const QString& card)
 {
-    Result result = Result::success();
-    *table = Sql::scalarOrInvalid(db,
-                                  QStringLiteral("select zhao from waimxd where %1 and %2 order by zhao limit 1")
-                                      .arg(VisitCondition::open(), CardKey::matches(QStringLiteral("khao"))),
-                                  {card}, &result);
-    return result;
+    const ResultOf<QVariant> table =
+        Sql::scalar(db,
+                    QStringLiteral("select zhao from waimxd where %1 and %2 order by zhao limit 1")
+                        .arg(VisitCondition::open(), CardKey::matches(QStringLiteral("khao"))),
+                    {card});
+    if (!table)
+        return table.result();
+    return table->isValid() ? std::optional<QString>(table->toString()) : std::nullopt;
 }
 
 } // namespace CardInUse

@@ -4,15 +4,15 @@
 
 #include <QSqlDatabase>
 #include <QString>
-#include <QVariant>
+
+#include <optional>
 
 // A card on an open visit must keep its member: without it the visit would
 // be priced and settled as an unknown card. The card is matched without
 // regard to letter case, as cards are looked up.
 namespace CardInUse {
 
-// The table of the card's open visit in *table, or an invalid QVariant when
-// the card is on none.
-Result tableOf(const QSqlDatabase& db, const QString& card, QVariant* table);
+// The table of the card's open visit, or nothing when the card is on none.
+ResultOf<std::optional<QString>> tableOf(const QSqlDatabase& db, const QString& card);
 
 } // namespace CardInUse

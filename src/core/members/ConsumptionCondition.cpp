@@ -54,33 +54,31 @@ std::optional<double> signedNumber(const QString& text, int decimals)
     return negative ? -*number : *number;
 }
 
-Result clauseOf(const Field& field, const QString& op, const QString& text, Clause* clause)
+// The row's comparison, its bound value and how the operator reads it.
+ResultOf<Clause> clauseOf(const Field& field, const QString& op, const QString& text)
 {
     const QString type = field.type.trimmed().toUpper();
     const QString value = text.trimmed();
     if (type == QLatin1String("CHAR")) {
         // Card numbers are compared without regard to letter case everywhere.
-        *clause = {QStringLiteral("upper(%1) %2 upper(?)").arg(field.code, op), value,
-                   QLatin1Char('\'') + value + QLatin1Char('\'')};
-        return Result::success();
+        return Clause{QStringLiteral("upper(%1) %2 upper(?)").arg(field.code, op), value,
+                      QLatin1Char('\'') + value + QLatin1Char('\'')};
     }
     if (type == QLatin1String("DATE") || type == QLatin1String("DATETIME")) {
         if (const std::optional<QDate> day = DateText::parseDate(value)) {
             // A moment compared with a day is compared by its day.
             const QString column =
                 type == QLatin1String("DATE") ? field.code : QStringLiteral("substr(%1, 1, 10)").arg(field.code);
-            *clause = {column + QLatin1Char(' ') + op + QStringLiteral(" ?"), DateText::date(*day),
-                       DateText::date(*day)};
-            return Result::success();
+            return Clause{column + QLatin1Char(' ') + op + QStringLiteral(" ?"), DateText::date(*day),
+                          DateText::date(*day)};
         }
         const std::optional<QDateTime> moment =
             type == QLatin1String("DATETIME") ? DateText::parseDateTime(value) : std::nullopt;
         if (!moment)
             return Result::failure(QCoreApplication::translate("ConsumptionCondition", "日期输入错误"),
                                    Result::TypeMismatch);
-        *clause = {field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), DateText::dateTime(*moment),
-                   DateText::dateTime(*moment)};
-        return Result::success();
+        return Clause{field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), DateText::dateTime(*moment),
+                      DateText::dateTime(*moment)};
     }
     if (type == QLatin1String("NUME") || type == QLatin1String("MON") || type == QLatin1String("INT") ||
         type == QLatin1String("BFL")) {
@@ -88,8 +86,7 @@ Result clauseOf(const Field& field, const QString& op, const QString& text, Clau
         if (!number)
             return Result::failure(QCoreApplication::translate("ConsumptionCondition", "请输入数字"),
                                    Result::TypeMismatch);
-        *clause = {field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), *number, value};
-        return Result::success();
+        return Clause{field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), *number, value};
     }
     return Result::failure(
         QCoreApplication::translate("ConsumptionCondition", "条件“%1”的类型“%2”不能用来查询，请检查数据字典。")
@@ -107,32 +104,31 @@ const QStringList& operators()
     return list;
 }
 
-Result loadFields(const QSqlDatabase& db, const QString& code, QList<Field>* fields)
+ResultOf<QList<Field>> loadFields(const QSqlDatabase& db, const QString& code)
 {
-    fields->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(
         query, QStringLiteral("select colm_code, colm_name, colm_type from pr_codedict where table_code=? order by xh"),
         {code});
-    while (result && query.next())
-        fields->append({query.value(0).toString().trimmed(), query.value(1).toString(), query.value(2).toString()});
-    return result;
+    if (!result)
+        return result;
+    QList<Field> fields;
+    while (query.next())
+        fields.append({query.value(0).toString().trimmed(), query.value(1).toString(), query.value(2).toString()});
+    return fields;
 }
 
-Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow)
+Built build(const QList<Row>& rows, const QList<Field>& fields)
 {
-    *condition = Condition();
     Condition built;
     QString joiner;
     for (int i = 0; i < rows.size(); ++i) {
         const Row& row = rows.at(i);
         if (row.value.trimmed().isEmpty())
             continue;
-        const auto refuse = [badRow, i](const Result& refusal) {
-            if (badRow)
-                *badRow = i;
-            return refusal;
+        const auto refuse = [i](const Result& refusal) {
+            return Built{refusal, i};
         };
         const Field* field = fieldOf(fields, row.caption);
         if (!field)
@@ -152,9 +148,9 @@ Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* cond
                 QCoreApplication::translate("ConsumptionCondition", "“%1”不是可用的比较符，请选择 %2 之一。")
                     .arg(row.op, operators().join(QStringLiteral(" "))),
                 Result::TypeMismatch));
-        Clause clause;
-        if (const Result made = clauseOf(*field, op, row.value, &clause); !made)
-            return refuse(made);
+        const ResultOf<Clause> clause = clauseOf(*field, op, row.value);
+        if (!clause)
+            return refuse(clause.result());
 
         if (!joiner.isEmpty()) {
             built.sql += QLatin1Char(' ') + joiner + QLatin1Char(' ');
@@ -162,13 +158,12 @@ Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* cond
                                   ? QCoreApplication::translate("ConsumptionCondition", " 或者 ")
                                   : QCoreApplication::translate("ConsumptionCondition", " 并且 ");
         }
-        built.sql += clause.sql;
-        built.values.append(clause.value);
-        built.readable += field->caption.trimmed() + QLatin1Char(' ') + op + QLatin1Char(' ') + clause.shown;
+        built.sql += clause->sql;
+        built.values.append(clause->value);
+        built.readable += field->caption.trimmed() + QLatin1Char(' ') + op + QLatin1Char(' ') + clause->shown;
         joiner = row.joiner == QLatin1String("or") ? QStringLiteral("or") : QStringLiteral("and");
     }
-    *condition = built;
-    return Result::success();
+    return Built{built, -1};
 }
 
 } // namespace ConsumptionCondition

@@ -40,11 +40,18 @@ struct Condition
 const QStringList& operators();
 
 // The fields of a condition dictionary code, in its order.
-Result loadFields(const QSqlDatabase& db, const QString& code, QList<Field>* fields);
+ResultOf<QList<Field>> loadFields(const QSqlDatabase& db, const QString& code);
+
+// The condition, or the refusal of a row and that row's index.
+struct Built
+{
+    ResultOf<Condition> condition;
+    int badRow = -1; // -1 unless a row was refused
+};
 
 // Builds the condition from the rows, first to last. A refused row (an
 // unknown field or operator, a value that is not a date or a number) gives
-// the message to show and its index in *badRow; *condition is then empty.
-Result build(const QList<Row>& rows, const QList<Field>& fields, Condition* condition, int* badRow = nullptr);
+// the message to show and its index; there is then no condition.
+Built build(const QList<Row>& rows, const QList<Field>& fields);
 
 } // namespace ConsumptionCondition

@@ -7,13 +7,13 @@ namespace ConsumptionDictionary {
 Result addDetailColumns(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() {
-        Result result = Result::success();
-        const QVariant present = Sql::scalarOrInvalid(
-            db, QStringLiteral("select count(*) from pr_codedict where table_code='hyxf' and colm_code='ksrc'"), {},
-            &result);
-        if (!result || present.toInt() > 0)
-            return result;
-        result = Sql::execEach(
+        const ResultOf<QVariant> present = Sql::scalar(
+            db, QStringLiteral("select count(*) from pr_codedict where table_code='hyxf' and colm_code='ksrc'"));
+        if (!present)
+            return present.result();
+        if (present->toInt() > 0)
+            return Result::success();
+        Result result = Sql::execEach(
             db,
             QStringLiteral(
                 "insert into pr_codedict (xh, table_code, table_name, colm_code, colm_name, colm_type, "

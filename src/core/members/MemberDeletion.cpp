@@ -12,14 +12,13 @@ Removal remove(QSqlDatabase& db, const QString& card, const QString& name)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&] {
-        QVariant table;
-        const Result result = CardInUse::tableOf(db, card, &table);
-        if (!result)
-            return result;
-        if (table.isValid()) {
+        const ResultOf<std::optional<QString>> table = CardInUse::tableOf(db, card);
+        if (!table)
+            return table.result();
+        if (*table) {
             removal.refusal = Notice::exclamation(
                 QCoreApplication::translate("MemberDeletion", "会员 '%1' 的卡正在 %2 号台使用，不能删除！")
-                    .arg(name, table.toString()));
+                    .arg(name, **table));
             return Result::success();
         }
         return Sql::exec(db, QStringLiteral("delete from user_lb where khao = ?"), {card});
@@ -27,17 +26,14 @@ Removal remove(QSqlDatabase& db, const QString& card, const QString& name)
     return removal;
 }
 
-Result question(const QSqlDatabase& db, const QString& card, const QString& name, QString* text)
+ResultOf<QString> question(const QSqlDatabase& db, const QString& card, const QString& name)
 {
-    Result result = Result::success();
-    const QVariant balance =
-        Sql::scalarOrInvalid(db, QStringLiteral("select yk from user_lb where khao = ?"), {card}, &result);
-    if (!result)
-        return result;
-    *text = QCoreApplication::translate("MemberDeletion",
-                                        "确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
-                .arg(name, Notation::moneyText(balance.toDouble()));
-    return result;
+    const ResultOf<QVariant> balance = Sql::scalar(db, QStringLiteral("select yk from user_lb where khao = ?"), {card});
+    if (!balance)
+        return balance.result();
+    return QCoreApplication::translate("MemberDeletion",
+                                       "确实要删除会员 '%1' 吗？\n卡上余额 %2 元将随会员删除（充值记录保留）。")
+        .arg(name, Notation::moneyText(balance->toDouble()));
 }
 
 } // namespace MemberDeletion

@@ -19,8 +19,8 @@ struct Removal
 // stay: they are the hall's history.
 Removal remove(QSqlDatabase& db, const QString& card, const QString& name);
 
-// The question before a deletion: it names what the card holds now, read
-// from the database rather than from a list that may be stale.
-Result question(const QSqlDatabase& db, const QString& card, const QString& name, QString* text);
+// The text of the question before a deletion: it names what the card holds
+// now, read from the database rather than from a list that may be stale.
+ResultOf<QString> question(const QSqlDatabase& db, const QString& card, const QString& name);
 
 } // namespace MemberDeletion

@@ -46,9 +46,9 @@ Result MemberList::refresh()
 {
     beginResetModel();
     m_pages.clear();
-    m_error = Result::success();
-    const QVariant count = Sql::scalarOrInvalid(m_db, QStringLiteral("select count(*) from user_lb"), {}, &m_error);
-    m_count = m_error ? count.toInt() : 0;
+    const ResultOf<QVariant> count = Sql::scalar(m_db, QStringLiteral("select count(*) from user_lb"));
+    m_error = count.result();
+    m_count = count ? count->toInt() : 0;
     endResetModel();
     return m_error;
 }
@@ -104,15 +104,16 @@ QString MemberList::nameAt(int row) const
 
 int MemberList::rowOfCard(const QString& card) const
 {
-    Result result = Result::success();
-    const QVariant rowid =
-        Sql::scalarOrInvalid(m_db, QStringLiteral("select rowid from user_lb where khao = ?"), {card}, &result);
-    if (!result || !rowid.isValid())
+    const ResultOf<QVariant> rowid =
+        Sql::scalar(m_db, QStringLiteral("select rowid from user_lb where khao = ?"), {card});
+    if (!rowid || !rowid->isValid())
         return -1;
-    const QVariant before =
-        Sql::scalarOrInvalid(m_db, QStringLiteral("select count(*) from user_lb where rowid < ?"), {rowid}, &result);
-    const int row = before.toInt();
-    return result && row < m_count ? row : -1;
+    const ResultOf<QVariant> before =
+        Sql::scalar(m_db, QStringLiteral("select count(*) from user_lb where rowid < ?"), {*rowid});
+    if (!before)
+        return -1;
+    const int row = before->toInt();
+    return row < m_count ? row : -1;
 }
 
 int MemberList::rowCount(const QModelIndex& parent) const

@@ -109,9 +109,10 @@ Result insertMember(const QSqlDatabase& db, const Typed& typed, const Values& va
 }
 
 // Balance, time and their accumulations move only through top-ups and
-// checkouts, so an edit leaves them and reads them back for the opening row.
-Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& values, const QString& originalCard,
-                    Values* current)
+// checkouts, so an edit leaves them and reads them back for the opening row:
+// the values written, with the balance and time as stored.
+ResultOf<Values> updateMember(const QSqlDatabase& db, const Typed& typed, const Values& values,
+                              const QString& originalCard)
 {
     QSqlQuery query(db);
     Result result =
@@ -133,9 +134,10 @@ Result updateMember(const QSqlDatabase& db, const Typed& typed, const Values& va
     if (!query.next())
         return Result::failure(
             QCoreApplication::translate("MemberRecord", "保存后找不到会员卡号 %1。").arg(CardKey::trimmed(typed.card)));
-    current->balance = query.value(0).toDouble();
-    current->time = query.value(1).toInt();
-    return result;
+    Values current = values;
+    current.balance = query.value(0).toDouble();
+    current.time = query.value(1).toInt();
+    return current;
 }
 
 } // namespace
@@ -152,29 +154,31 @@ Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
     return result;
 }
 
-Result cardTypes(const QSqlDatabase& db, QStringList* types)
+ResultOf<QStringList> cardTypes(const QSqlDatabase& db)
 {
-    types->clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select klx from klx"));
-    while (result && query.next())
-        types->append(query.value(0).toString());
-    return result;
+    if (!result)
+        return result;
+    QStringList types;
+    while (query.next())
+        types.append(query.value(0).toString());
+    return types;
 }
 
-Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free)
+ResultOf<bool> isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard)
 {
-    Result result = Result::success();
     QString text = QStringLiteral("select count(*) from user_lb where ") + CardKey::matches(QStringLiteral("khao"));
     QVariantList values = {card};
     if (!originalCard.isEmpty()) {
         text += QStringLiteral(" and khao<>?");
         values.append(originalCard);
     }
-    const QVariant taken = Sql::scalarOrInvalid(db, text, values, &result);
-    *free = result && taken.toInt() == 0;
-    return result;
+    const ResultOf<QVariant> taken = Sql::scalar(db, text, values);
+    if (!taken)
+        return taken.result();
+    return taken->toInt() == 0;
 }
 
 bool isFutureDate(const QString& typed)
@@ -190,33 +194,36 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
     if (!saved.refusal.isEmpty())
         return saved;
     saved.result = Sql::transaction(db, [&]() -> Result {
-        bool free = false;
-        Result result = isCardFree(db, typed.card, originalCard, &free);
-        if (!result)
-            return result;
-        if (!free) {
+        const ResultOf<bool> free = isCardFree(db, typed.card, originalCard);
+        if (!free)
+            return free.result();
+        if (!*free) {
             saved = refuse(QCoreApplication::translate("MemberRecord", "卡号重复,请重新输入！"),
                            Messages::Icon::Critical, Field::Card);
             return Result::failure(saved.refusal.text);
         }
         if (!originalCard.isEmpty() && CardKey::of(typed.card) != CardKey::of(originalCard)) {
-            QVariant table;
-            result = CardInUse::tableOf(db, originalCard, &table);
-            if (!result)
-                return result;
-            if (table.isValid()) {
+            const ResultOf<std::optional<QString>> table = CardInUse::tableOf(db, originalCard);
+            if (!table)
+                return table.result();
+            if (*table) {
                 saved = refuse(
                     QCoreApplication::translate("MemberRecord", "会员卡 %1 正在 %2 号台使用，结账后才能修改卡号！")
-                        .arg(originalCard, table.toString()),
+                        .arg(originalCard, **table),
                     Messages::Icon::Exclamation, Field::Card);
                 return Result::failure(saved.refusal.text);
             }
         }
         Values written = values;
-        result = originalCard.isEmpty() ? insertMember(db, typed, values, opening.businessDate)
-                                        : updateMember(db, typed, values, originalCard, &written);
-        if (!result)
-            return result;
+        if (originalCard.isEmpty()) {
+            if (const Result inserted = insertMember(db, typed, values, opening.businessDate); !inserted)
+                return inserted;
+        } else {
+            const ResultOf<Values> updated = updateMember(db, typed, values, originalCard);
+            if (!updated)
+                return updated.result();
+            written = *updated;
+        }
         // Every save records the balance, but only a new card's brings money
         // into the drawer.
         return RechargeRecord::write(db,

@@ -78,7 +78,7 @@ struct Opening
 Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model);
 
 // The card types the form offers, as the klx table lists them.
-Result cardTypes(const QSqlDatabase& db, QStringList* types);
+ResultOf<QStringList> cardTypes(const QSqlDatabase& db);
 
 // Checks the typed row and saves it with its "开户" record in one
 // transaction. An empty `originalCard` adds a member; otherwise the member
@@ -90,7 +90,7 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
 
 // Whether no member other than the one read under
 // `originalCard` holds the card, compared as the card lookup compares.
-Result isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard, bool* free);
+ResultOf<bool> isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard);
 
 // Whether a typed validity date is a date after today by the program's clock.
 bool isFutureDate(const QString& typed);

@@ -36,18 +36,17 @@ Outcome topUp(AppState& state, const Request& request)
     }
     QSqlDatabase db = state.DbConn;
     outcome.result = Sql::transaction(db, [&] {
-        Result result = Result::success();
-        const QVariant balance = Sql::scalarOrInvalid(
-            db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"), {request.card}, &result);
-        if (!result)
-            return result;
-        if (!balance.isValid()) {
+        const ResultOf<QVariant> balance =
+            Sql::scalar(db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"), {request.card});
+        if (!balance)
+            return balance.result();
+        if (!balance->isValid()) {
             outcome.refusal = Notice::critical(
                 QCoreApplication::translate("MemberTopUp", "卡号 %1 的会员已不存在，存款没有记入。").arg(request.card));
             return Result::success();
         }
-        result = Sql::exec(db, QStringLiteral("update user_lb set yk = ? where khao = ?"),
-                           {Notation::roundHalfEven(balance.toDouble() + *credited, 2), request.card});
+        Result result = Sql::exec(db, QStringLiteral("update user_lb set yk = ? where khao = ?"),
+                                  {Notation::roundHalfEven(balance->toDouble() + *credited, 2), request.card});
         if (result)
             result = RechargeRecord::writeWithCredit(
                 db, {state.BusinessDate, state.OperatorName, *paid, 0, QStringLiteral("加款"), request.card, true},

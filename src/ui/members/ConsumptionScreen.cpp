@@ -188,10 +188,12 @@ QWidget* ConsumptionScreen::buildResultTab()
 
 void ConsumptionScreen::loadConditionFields()
 {
-    if (const Result loaded =
-            ConsumptionCondition::loadFields(m_state.DbConn, ConsumptionQuery::conditionCode(m_kind), &m_fields);
-        !loaded)
-        showError(loaded);
+    const ResultOf<QList<ConsumptionCondition::Field>> fields =
+        ConsumptionCondition::loadFields(m_state.DbConn, ConsumptionQuery::conditionCode(m_kind));
+    if (fields)
+        m_fields = *fields;
+    else
+        showError(fields.result());
     QStringList captions;
     for (const ConsumptionCondition::Field& field : std::as_const(m_fields))
         captions.append(field.caption.trimmed());
@@ -219,16 +221,16 @@ QList<ConsumptionCondition::Row> ConsumptionScreen::typedRows() const
 
 bool ConsumptionScreen::readCondition(ConsumptionCondition::Condition* condition)
 {
-    int badRow = -1;
-    const Result built = ConsumptionCondition::build(typedRows(), m_fields, condition, &badRow);
+    const ConsumptionCondition::Built built = ConsumptionCondition::build(typedRows(), m_fields);
+    *condition = built.condition ? *built.condition : ConsumptionCondition::Condition();
     m_conditionText->setText(condition->readable);
-    if (built)
+    if (built.condition)
         return true;
-    Messages::exclamation(built.message(), windowTitle());
-    if (badRow >= 0) {
+    Messages::exclamation(built.condition.result().message(), windowTitle());
+    if (built.badRow >= 0) {
         m_tabs->setCurrentIndex(0);
-        m_valueEdits.at(badRow)->setFocus();
-        m_valueEdits.at(badRow)->selectAll();
+        m_valueEdits.at(built.badRow)->setFocus();
+        m_valueEdits.at(built.badRow)->selectAll();
     }
     return false;
 }

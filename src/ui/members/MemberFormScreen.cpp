@@ -242,11 +242,12 @@ void MemberFormScreen::fillChoices()
     m_stateCombo->addItem(tr("禁用"), QStringLiteral("禁用"));
     m_stateCombo->addItem(tr("挂失"), QStringLiteral("挂失"));
     m_stateCombo->addItem(tr("透支"), QStringLiteral("透支"));
-    QStringList types;
-    const Result result = MemberRecord::cardTypes(m_state.DbConn, &types);
-    if (!result)
-        showError(result);
-    for (const QString& type : std::as_const(types))
+    const ResultOf<QStringList> types = MemberRecord::cardTypes(m_state.DbConn);
+    if (!types) {
+        showError(types.result());
+        return;
+    }
+    for (const QString& type : *types)
         m_cardTypeCombo->addItem(type, type);
 }
 
@@ -332,11 +333,12 @@ void MemberFormScreen::showEvent(QShowEvent* event)
 
 bool MemberFormScreen::isCardFree(const QString& card)
 {
-    bool free = false;
-    const Result result = MemberRecord::isCardFree(m_state.DbConn, card, m_originalCard, &free);
-    if (!result)
-        showError(result);
-    return free;
+    const ResultOf<bool> free = MemberRecord::isCardFree(m_state.DbConn, card, m_originalCard);
+    if (!free) {
+        showError(free.result());
+        return false;
+    }
+    return *free;
 }
 
 bool MemberFormScreen::eventFilter(QObject* watched, QEvent* event)

@@ -191,12 +191,12 @@ void MemberListScreen::deleteMember()
         return;
     const QString name = currentName();
     const QString card = currentCard();
-    QString question;
-    if (const Result asked = MemberDeletion::question(m_state.DbConn, card, name, &question); !asked) {
-        showError(asked);
+    const ResultOf<QString> question = MemberDeletion::question(m_state.DbConn, card, name);
+    if (!question) {
+        showError(question.result());
         return;
     }
-    if (!Messages::askDefaultNo(question))
+    if (!Messages::askDefaultNo(*question))
         return;
     const MemberDeletion::Removal removal = MemberDeletion::remove(m_state.DbConn, card, name);
     if (showStopped(removal.result, removal.refusal))
