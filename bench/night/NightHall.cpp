@@ -138,11 +138,13 @@ Result NightHall::fill(const QDate& businessDate)
         });
     if (result)
         result = addMembers(state.DbConn, businessDate);
-    QStringList wrongNames;
-    if (result)
-        result = loadParameters(state.DbConn, state.params, &wrongNames);
-    if (result && !wrongNames.isEmpty())
-        result = Result::failure(QStringLiteral("parameters not read: ") + wrongNames.join(QStringLiteral(", ")));
+    if (result) {
+        const ResultOf<QStringList> wrongNames = loadParameters(state.DbConn, state.params);
+        if (!wrongNames)
+            result = wrongNames.result();
+        else if (!wrongNames->isEmpty())
+            result = Result::failure(QStringLiteral("parameters not read: ") + wrongNames->join(QStringLiteral(", ")));
+    }
     state.BusinessDate = businessDate;
     state.OperatorName = operators().first();
     return result;

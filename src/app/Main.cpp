@@ -138,16 +138,15 @@ int Main(int argc, char* argv[])
         return true;
     };
 
-    QStringList wrongParameters;
-    const Result loaded = loadParameters(state.DbConn, state.params, &wrongParameters);
-    if (!loaded) {
-        showError(loaded);
+    const ResultOf<QStringList> wrongParameters = loadParameters(state.DbConn, state.params);
+    if (!wrongParameters) {
+        showError(wrongParameters.result());
         return 1;
     }
-    if (!wrongParameters.isEmpty())
+    if (!wrongParameters->isEmpty())
         Messages::exclamation(QCoreApplication::translate(
                                   "Main", "下列参数的值无法识别，本次运行使用初始值：\n%1\n请在“系统参数设置”中改正。")
-                                  .arg(wrongParameters.join(QStringLiteral("、"))));
+                                  .arg(wrongParameters->join(QStringLiteral("、"))));
 
     QPointer<SplashScreen> splash = new SplashScreen;
     QPointer<MainWindow> mainWindow;

@@ -110,12 +110,10 @@ void ParameterEditorTest::saves()
     const qint64 company = insertRow(hall, QStringLiteral("公司名称"), QStringLiteral("台球"));
     QVERIFY(hall.exec(QStringLiteral("create trigger refuse before update on stcs when new.valuenr='bad' "
                                      "begin select raise(abort, 'refused'); end")));
-    QStringList refused;
-    QTEST(bool(ParameterEditor::save(
-              hall.db(), {{grid, QStringLiteral("网格高度"), first}, {company, QStringLiteral("公司名称"), second}},
-              refused)),
-          "ok");
-    QTEST(refused, "refused");
+    const ParameterEditor::Saved saved = ParameterEditor::save(
+        hall.db(), {{grid, QStringLiteral("网格高度"), first}, {company, QStringLiteral("公司名称"), second}});
+    QTEST(bool(saved.result), "ok");
+    QTEST(saved.refusedNames, "refused");
     QTEST(storedRows(hall), "stored");
 }
 

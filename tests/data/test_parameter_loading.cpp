@@ -102,8 +102,8 @@ void ModstcsTest::eachParameterLandsInItsField()
                       {QString(QLatin1Char(' ') + name + QLatin1Char(' ')), value, name}));
     Parameters params;
     params.freeMinutes = 9;
-    QStringList wrongNames;
-    QVERIFY(loadParameters(hall.db(), params, &wrongNames));
+    const ResultOf<QStringList> wrongNames = loadParameters(hall.db(), params);
+    QVERIFY2(wrongNames, qPrintable(wrongNames.result().message()));
 
     QStringList expected = allFields(Parameters());
     for (QString& field : expected) {
@@ -111,7 +111,7 @@ void ModstcsTest::eachParameterLandsInItsField()
             field = name + QLatin1Char('=') + read;
     }
     QCOMPARE(allFields(params), expected);
-    QCOMPARE(wrongNames, read.isEmpty() ? QStringList{name} : QStringList{});
+    QCOMPARE(*wrongNames, read.isEmpty() ? QStringList{name} : QStringList{});
 }
 
 void ModstcsTest::failedReadFails()
@@ -119,8 +119,7 @@ void ModstcsTest::failedReadFails()
     TestHall hall;
     QVERIFY(hall.exec(QStringLiteral("drop table stcs")));
     Parameters params;
-    QStringList wrongNames;
-    QVERIFY(!loadParameters(hall.db(), params, &wrongNames));
+    QVERIFY(!loadParameters(hall.db(), params));
 }
 
 // 0 prints the report layout: a file that still says "0不打印" is told what

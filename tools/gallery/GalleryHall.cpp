@@ -42,13 +42,12 @@ Result GalleryHall::open(const QString& makedbProgram, const QString& folder)
         return result;
     m_opened = true;
 
-    QStringList wrongParameters;
-    result = loadParameters(m_state.DbConn, m_state.params, &wrongParameters);
-    if (!result)
-        return result;
-    if (!wrongParameters.isEmpty())
+    const ResultOf<QStringList> wrongParameters = loadParameters(m_state.DbConn, m_state.params);
+    if (!wrongParameters)
+        return wrongParameters.result();
+    if (!wrongParameters->isEmpty())
         return Result::failure(QStringLiteral("the demo hall has parameters that do not convert: ") +
-                               wrongParameters.join(QStringLiteral(", ")));
+                               wrongParameters->join(QStringLiteral(", ")));
     return logIn();
 }
 

@@ -8,11 +8,13 @@ namespace ParameterEditor {
 
 namespace {
 
-Result hasRow(const QSqlDatabase& db, const QString& name, bool& found)
+// Whether a row of that name exists.
+ResultOf<bool> hasRow(const QSqlDatabase& db, const QString& name)
 {
-    Result result = Result::success();
-    found = Sql::scalarOrInvalid(db, QStringLiteral("select id from stcs where sm=?"), {name}, &result).isValid();
-    return result;
+    const ResultOf<QVariant> id = Sql::scalar(db, QStringLiteral("select id from stcs where sm=?"), {name});
+    if (!id)
+        return id.result();
+    return id->isValid();
 }
 
 Result insertRow(const QSqlDatabase& db, const ParameterRow& row)
@@ -27,10 +29,10 @@ Result createMissingRows(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db] {
         for (const QList<ParameterRow>& group : createdParameterGroups()) {
-            bool found = false;
-            if (Result result = hasRow(db, group.first().name, found); !result)
-                return result;
-            if (found)
+            const ResultOf<bool> found = hasRow(db, group.first().name);
+            if (!found)
+                return found.result();
+            if (*found)
                 continue;
             for (const ParameterRow& row : group) {
                 if (Result result = insertRow(db, row); !result)
@@ -41,9 +43,8 @@ Result createMissingRows(QSqlDatabase& db)
     });
 }
 
-Result listRows(const QSqlDatabase& db, QList<Entry>& rows)
+ResultOf<QList<Entry>> listRows(const QSqlDatabase& db)
 {
-    rows.clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result =
@@ -51,25 +52,26 @@ Result listRows(const QSqlDatabase& db, QList<Entry>& rows)
                   {QStringLiteral("dkset")});
     if (!result)
         return result;
+    QList<Entry> rows;
     while (query.next()) {
         const QVariant help = query.value(3);
         rows.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
                      help.isNull() ? QString() : help.toString()});
     }
-    return result;
+    return rows;
 }
 
-Result save(QSqlDatabase& db, const QList<Edit>& edits, QStringList& refusedNames)
+Saved save(QSqlDatabase& db, const QList<Edit>& edits)
 {
-    refusedNames.clear();
+    Saved saved;
     QList<Edit> accepted;
     for (const Edit& edit : edits) {
         if (edit.text.isEmpty())
-            refusedNames.append(edit.name);
+            saved.refusedNames.append(edit.name);
         else
             accepted.append(edit);
     }
-    return Sql::transaction(db, [&db, &accepted] {
+    saved.result = Sql::transaction(db, [&db, &accepted] {
         for (const Edit& edit : accepted) {
             const Result result = Sql::exec(db, QStringLiteral("update stcs set valuenr=? where id=?"),
                                             {Notation::Trim(edit.text), edit.id});
@@ -78,6 +80,7 @@ Result save(QSqlDatabase& db, const QList<Edit>& edits, QStringList& refusedName
         }
         return Result::success();
     });
+    return saved;
 }
 
 } // namespace ParameterEditor

@@ -31,11 +31,19 @@ struct Edit
 Result createMissingRows(QSqlDatabase& db);
 
 // Every row except the hidden serial-port group, in id order.
-Result listRows(const QSqlDatabase& db, QList<Entry>& rows);
+ResultOf<QList<Entry>> listRows(const QSqlDatabase& db);
+
+// The refused names are known before anything is written, so they are
+// told whether or not the other edits could be saved.
+struct Saved
+{
+    Result result = Result::success(); // of saving the other edits
+    QStringList refusedNames;          // in the order of the edits
+};
 
 // Saves each edit's trimmed text by id. An edit whose text is empty is not
-// saved and its name goes to refusedNames, in order; the others are saved
-// together or, on failure, not at all.
-Result save(QSqlDatabase& db, const QList<Edit>& edits, QStringList& refusedNames);
+// saved and its name is refused; the others are saved together or, on
+// failure, not at all.
+Saved save(QSqlDatabase& db, const QList<Edit>& edits);
 
 } // namespace ParameterEditor

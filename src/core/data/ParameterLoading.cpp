@@ -85,7 +85,7 @@ Result mendParameterHelpTexts(const QSqlDatabase& db)
     return Result::success();
 }
 
-Result loadParameters(const QSqlDatabase& db, Parameters& params, QStringList* wrongNames)
+ResultOf<QStringList> loadParameters(const QSqlDatabase& db, Parameters& params)
 {
     params.freeMinutes = 5;
     QSqlQuery query(db);
@@ -94,13 +94,14 @@ Result loadParameters(const QSqlDatabase& db, Parameters& params, QStringList* w
         Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=? order by id"), {QStringLiteral("st")});
     if (!result)
         return result;
+    QStringList wrongNames;
     while (query.next()) {
         const QString name = Notation::Trim(query.value(0).toString());
         const auto loader = loaders().constFind(name);
         if (loader == loaders().constEnd())
             continue;
-        if (!(*loader)(params, query.value(1).toString()) && wrongNames && !wrongNames->contains(name))
-            wrongNames->append(name);
+        if (!(*loader)(params, query.value(1).toString()) && !wrongNames.contains(name))
+            wrongNames.append(name);
     }
-    return Result::success();
+    return wrongNames;
 }

@@ -94,13 +94,13 @@ void ParametersScreen::load()
 {
     if (const Result result = ParameterEditor::createMissingRows(m_state.DbConn); !result)
         showError(result);
-    QList<ParameterEditor::Entry> entries;
-    if (const Result result = ParameterEditor::listRows(m_state.DbConn, entries); !result) {
-        showError(result);
+    const ResultOf<QList<ParameterEditor::Entry>> entries = ParameterEditor::listRows(m_state.DbConn);
+    if (!entries) {
+        showError(entries.result());
         return;
     }
-    for (int i = 0; i < entries.size(); ++i) {
-        const ParameterEditor::Entry& entry = entries.at(i);
+    for (int i = 0; i < entries->size(); ++i) {
+        const ParameterEditor::Entry& entry = entries->at(i);
         addRow(i, entry.id, entry.name, entry.value, entry.helpText);
     }
 }
@@ -128,12 +128,11 @@ void ParametersScreen::saveParameters()
     QList<ParameterEditor::Edit> edits;
     for (const Row& row : std::as_const(m_rows))
         edits.append({row.id, row.name, row.box->text()});
-    QStringList refused;
-    const Result result = ParameterEditor::save(m_state.DbConn, edits, refused);
-    for (const QString& name : std::as_const(refused))
+    const ParameterEditor::Saved saved = ParameterEditor::save(m_state.DbConn, edits);
+    for (const QString& name : saved.refusedNames)
         Messages::exclamation(tr("%1参数不能为空！").arg(name));
-    if (!result) {
-        showError(result);
+    if (!saved.result) {
+        showError(saved.result);
         return;
     }
     Messages::exclamation(tr("正确参数保存完成！"));
