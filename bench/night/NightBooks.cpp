@@ -66,9 +66,9 @@ bool takingsMatch(const QSqlDatabase& db, const QDate& businessDate, const Night
     const double counter =
         one(db, QStringLiteral("select coalesce(sum(je), 0) from srmx where xm = '商品现金' and rc = ?"), {day})
             .toDouble();
-    DayTakings::Totals totals;
-    const Result read = DayTakings::totals(db, {businessDate, QString(), std::nullopt}, &totals);
-    bool held = report(read.ok() && cents(totals.tableFees.value_or(0)) == cents(visits) &&
+    const ResultOf<DayTakings::Totals> read = DayTakings::totals(db, {businessDate, QString(), std::nullopt});
+    const DayTakings::Totals totals = read ? *read : DayTakings::Totals();
+    bool held = report(read && cents(totals.tableFees.value_or(0)) == cents(visits) &&
                            cents(totals.other.value_or(0)) == cents(goods),
                        QStringLiteral("day report: table fees %1, goods %2; the file: visits %3, paid goods %4")
                            .arg(totals.tableFees.value_or(0), 0, 'f', 2)

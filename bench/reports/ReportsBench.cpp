@@ -52,10 +52,11 @@ Case statistics(const QString& name, IncomeAnalysis::Question question)
     const bool byDay = question.grouping == IncomeAnalysis::Grouping::ByDay;
     Case measured{name,
                   [question](QSqlDatabase& db, double* checksum) {
-                      IncomeAnalysis::Analysis analysis;
-                      const Result result = IncomeAnalysis::run(db, question, &analysis);
-                      *checksum = analysis.tableFees.toDouble() + analysis.amount();
-                      return result;
+                      const ResultOf<IncomeAnalysis::Analysis> analysis = IncomeAnalysis::run(db, question);
+                      if (!analysis)
+                          return analysis.result();
+                      *checksum = analysis->tableFees.toDouble() + analysis->amount();
+                      return Result::success();
                   },
                   {}};
     const bool marked = goods || question.useMark;
@@ -88,12 +89,12 @@ Case dayReport(const QDate& day)
     return {QStringLiteral("day report, one day"),
             [day](QSqlDatabase& db, double* checksum) {
                 const DayTakings::Filter filter{day, QString(), std::nullopt};
-                DayTakings::Totals totals;
-                Result result = DayTakings::totals(db, filter, &totals);
-                if (result)
-                    result = DayTakings::list(db, filter);
+                const ResultOf<DayTakings::Totals> totals = DayTakings::totals(db, filter);
+                if (!totals)
+                    return totals.result();
+                const Result result = DayTakings::list(db, filter);
                 *checksum =
-                    totals.total() + Sql::scalar(db, QStringLiteral("select sum(je) from printbiao"))->toDouble();
+                    totals->total() + Sql::scalar(db, QStringLiteral("select sum(je) from printbiao"))->toDouble();
                 return result;
             },
             {{"select sum(je) from waimxdall where rc = ?", date},

@@ -66,9 +66,9 @@ void TestListingReport::atMostThirtyColumnsInOrder()
     QSqlQueryModel rows;
     rows.setQuery(QStringLiteral("SELECT ") + fields.join(QStringLiteral(", ")), f.hall.db());
 
-    ReportDictionary dictionary;
-    QVERIFY(ReportDictionary::read(f.hall.db(), QStringLiteral("wide"), true, &dictionary));
-    const ReportDocument report = ListingReport::document(dictionary, rows);
+    const ResultOf<ReportDictionary> dictionary = ReportDictionary::read(f.hall.db(), QStringLiteral("wide"), true);
+    QVERIFY2(dictionary, qPrintable(dictionary.result().message()));
+    const ReportDocument report = ListingReport::document(*dictionary, rows);
     QCOMPARE(report.columns.size(), 30);
     QCOMPARE(report.columns.first().caption, QStringLiteral("列1"));
     QCOMPARE(report.columns.last().caption, QStringLiteral("列30"));
@@ -94,11 +94,11 @@ void TestListingReport::memberReportAsPdf()
 
     QSqlQueryModel rows;
     rows.setQuery(QStringLiteral("SELECT * FROM user_lb"), f.hall.db());
-    ReportDictionary dictionary;
-    QVERIFY(ReportDictionary::read(f.hall.db(), QStringLiteral("hyxflj"), true, &dictionary));
+    const ResultOf<ReportDictionary> dictionary = ReportDictionary::read(f.hall.db(), QStringLiteral("hyxflj"), true);
+    QVERIFY2(dictionary, qPrintable(dictionary.result().message()));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("members.pdf"));
-    QVERIFY(ReportRenderer(ListingReport::document(dictionary, rows)).writePdf(pdf));
+    QVERIFY(ReportRenderer(ListingReport::document(*dictionary, rows)).writePdf(pdf));
 
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});

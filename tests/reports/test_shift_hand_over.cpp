@@ -27,10 +27,11 @@ namespace {
 // The card money of the hand-over, "paid/credited/cash due".
 QString cardMoney(const HallFixture& f)
 {
-    ShiftHandOver::Figures figures;
-    if (!ShiftHandOver::figures(f.hall.state.DbConn, f.hall.state.BusinessDate, f.hall.state.OperatorName, &figures))
+    const ResultOf<ShiftHandOver::Figures> figures =
+        ShiftHandOver::figures(f.hall.state.DbConn, f.hall.state.BusinessDate, f.hall.state.OperatorName);
+    if (!figures)
         return QStringLiteral("failed");
-    return QStringLiteral("%1/%2/%3").arg(figures.topUpsPaid).arg(figures.topUpsCredited).arg(figures.cashDue());
+    return QStringLiteral("%1/%2/%3").arg(figures->topUpsPaid).arg(figures->topUpsCredited).arg(figures->cashDue());
 }
 
 bool topUp(HallFixture& f, const char* card, const char* credited, const char* paid)

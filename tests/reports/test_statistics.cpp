@@ -174,11 +174,11 @@ void TestStatistics::conditions()
     HallFixture f;
     QVERIFY(f.ready());
     QVERIFY2(addTakings(f), qPrintable(f.error()));
-    IncomeAnalysis::Analysis analysis;
-    QVERIFY(IncomeAnalysis::run(f.hall.db(), {subject, grouping, useMark, QDate(2026, 12, 1), QDate(2026, 12, 6)},
-                                &analysis));
-    QCOMPARE(rowsText(analysis), rows);
-    QCOMPARE(IncomeAnalysis::money(analysis.tableFees), tableFees);
+    const ResultOf<IncomeAnalysis::Analysis> analysis =
+        IncomeAnalysis::run(f.hall.db(), {subject, grouping, useMark, QDate(2026, 12, 1), QDate(2026, 12, 6)});
+    QVERIFY2(analysis, qPrintable(analysis.result().message()));
+    QCOMPARE(rowsText(*analysis), rows);
+    QCOMPARE(IncomeAnalysis::money(analysis->tableFees), tableFees);
 }
 
 void TestStatistics::screenShowsPeriodAndMark_data()
@@ -229,9 +229,9 @@ void TestStatistics::reportAsPdfWithChart()
     QVERIFY2(addTakings(f), qPrintable(f.error()));
     const IncomeAnalysis::Question question{Subject::TableFees, Grouping::ByItem, false, QDate(2026, 12, 1),
                                             QDate(2026, 12, 31)};
-    IncomeAnalysis::Analysis analysis;
-    QVERIFY(IncomeAnalysis::run(f.hall.db(), question, &analysis));
-    const ReportDocument report = statisticsReport(analysis, question, QStringLiteral("system"));
+    const ResultOf<IncomeAnalysis::Analysis> analysis = IncomeAnalysis::run(f.hall.db(), question);
+    QVERIFY2(analysis, qPrintable(analysis.result().message()));
+    const ReportDocument report = statisticsReport(*analysis, question, QStringLiteral("system"));
     QCOMPARE(report.chart.bars.size(), 2);
 
     QTemporaryDir dir;

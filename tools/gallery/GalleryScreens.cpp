@@ -361,9 +361,16 @@ QList<GalleryScreen> galleryScreens()
          [](GalleryContext& c) {
              QSqlQueryModel rows;
              ReportDictionary dictionary;
-             if (!ConsumptionDictionary::addDetailColumns(c.state.DbConn) ||
-                 !ConsumptionQuery::run(c.state.DbConn, ConsumptionQuery::Kind::Detail, {}, &rows) ||
-                 !ReportDictionary::read(c.state.DbConn, QStringLiteral("hyxf"), true, &dictionary))
+             bool listed = ConsumptionDictionary::addDetailColumns(c.state.DbConn) &&
+                           ConsumptionQuery::run(c.state.DbConn, ConsumptionQuery::Kind::Detail, {}, &rows);
+             if (listed) {
+                 const ResultOf<ReportDictionary> read =
+                     ReportDictionary::read(c.state.DbConn, QStringLiteral("hyxf"), true);
+                 listed = bool(read);
+                 if (read)
+                     dictionary = *read;
+             }
+             if (!listed)
                  std::fprintf(stderr, "cannot list the member visits of the demo hall\n");
              auto preview = makeReportPreview(ListingReport::document(dictionary, rows));
              preview->setWindowTitle(QStringLiteral("报表打印"));
@@ -411,11 +418,12 @@ QList<GalleryScreen> galleryScreens()
              const IncomeAnalysis::Question question{IncomeAnalysis::Subject::TableFees,
                                                      IncomeAnalysis::Grouping::ByDay, false, month->first,
                                                      month->second};
-             IncomeAnalysis::Analysis analysis;
-             const Result result = IncomeAnalysis::run(c.state.DbConn, question, &analysis);
-             if (!result)
-                 std::fprintf(stderr, "cannot sum the month's takings: %s\n", qUtf8Printable(result.message()));
-             return makeReportPreview(statisticsReport(analysis, question, c.state.OperatorName));
+             const ResultOf<IncomeAnalysis::Analysis> analysis = IncomeAnalysis::run(c.state.DbConn, question);
+             if (!analysis)
+                 std::fprintf(stderr, "cannot sum the month's takings: %s\n",
+                              qUtf8Printable(analysis.result().message()));
+             return makeReportPreview(
+                 statisticsReport(analysis ? *analysis : IncomeAnalysis::Analysis(), question, c.state.OperatorName));
          }},
         fromState<CatalogueScreen>("CatalogueScreen-browse"),
         {QStringLiteral("CatalogueScreen-adding"),

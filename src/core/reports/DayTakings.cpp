@@ -23,16 +23,17 @@ QString byOperator(const Filter& filter, QVariantList* values)
     return QStringLiteral(" AND czyname = ?");
 }
 
-Result sum(const QSqlDatabase& db, const QString& column, const QString& view, const Filter& filter,
-           std::optional<double>* total)
+// The column's sum over the filter's date, nothing when no row counts.
+ResultOf<std::optional<double>> sum(const QSqlDatabase& db, const QString& column, const QString& view,
+                                    const Filter& filter)
 {
     QVariantList values = {DateText::date(filter.date)};
     const QString sql = QStringLiteral("SELECT SUM(") + column + QStringLiteral(") FROM ") + view +
                         QStringLiteral(" WHERE rc = ?") + byOperator(filter, &values);
-    Result result = Result::success();
-    const QVariant value = Sql::scalarOrInvalid(db, sql, values, &result);
-    *total = value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-    return result;
+    const ResultOf<QVariant> value = Sql::scalar(db, sql, values);
+    if (!value)
+        return value.result();
+    return value->isNull() ? std::nullopt : std::optional<double>(value->toDouble());
 }
 
 Result listVisits(const QSqlDatabase& db, const Filter& filter)
@@ -104,12 +105,17 @@ Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QS
 
 } // namespace
 
-Result totals(const QSqlDatabase& db, const Filter& filter, Totals* totals)
+ResultOf<Totals> totals(const QSqlDatabase& db, const Filter& filter)
 {
-    Result result = sum(db, QStringLiteral("je"), QStringLiteral("waimxdall"), filter, &totals->tableFees);
-    if (result)
-        result = sum(db, QStringLiteral("amount"), QStringLiteral("ckv_zcall"), filter, &totals->other);
-    return result;
+    const ResultOf<std::optional<double>> tableFees =
+        sum(db, QStringLiteral("je"), QStringLiteral("waimxdall"), filter);
+    if (!tableFees)
+        return tableFees.result();
+    const ResultOf<std::optional<double>> other =
+        sum(db, QStringLiteral("amount"), QStringLiteral("ckv_zcall"), filter);
+    if (!other)
+        return other.result();
+    return Totals{*tableFees, *other};
 }
 
 Result list(QSqlDatabase& db, const Filter& filter)

@@ -38,7 +38,8 @@ struct Totals
     double total() const { return tableFees.value_or(0) + other.value_or(0); }
 };
 
-Result totals(const QSqlDatabase& db, const Filter& filter, Totals* totals);
+// The table fees and the other takings of the filter's date.
+ResultOf<Totals> totals(const QSqlDatabase& db, const Filter& filter);
 
 // Empties printbiao and fills it with the listed rows: the visits in the
 // order they ended, then the paid goods with their name in zhao and their

@@ -66,26 +66,25 @@ double Analysis::amount() const
     return sum;
 }
 
-Result run(const QSqlDatabase& db, const Question& question, Analysis* analysis)
+ResultOf<Analysis> run(const QSqlDatabase& db, const Question& question)
 {
     const Condition fees = tableFeeCondition(question);
-    Result result = Result::success();
+    const ResultOf<QVariant> tableFees =
+        Sql::scalar(db, QStringLiteral("select sum(je) from waimxd where ") + fees.text, fees.values);
+    if (!tableFees)
+        return tableFees.result();
     Analysis found;
-    found.tableFees =
-        Sql::scalarOrInvalid(db, QStringLiteral("select sum(je) from waimxd where ") + fees.text, fees.values, &result);
-    if (!result)
-        return result;
+    found.tableFees = *tableFees;
 
     const Condition grouped = question.subject == Subject::Goods ? goodsCondition(question) : fees;
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    result = Sql::exec(query, groupedStatement(question, grouped), grouped.values);
+    const Result result = Sql::exec(query, groupedStatement(question, grouped), grouped.values);
     if (!result)
         return result;
     while (query.next())
         found.rows.append({query.value(0).toString(), query.value(1).toDouble()});
-    *analysis = std::move(found);
-    return Result::success();
+    return found;
 }
 
 QString money(const QVariant& value)

@@ -53,8 +53,8 @@ struct Analysis
     double amount() const;
 };
 
-// Nothing is written; a failed statement leaves *analysis as it was.
-Result run(const QSqlDatabase& db, const Question& question, Analysis* analysis);
+// The analysis the question asks for. Nothing is written.
+ResultOf<Analysis> run(const QSqlDatabase& db, const Question& question);
 
 // Money as the statistics show it: two decimals; empty for a null.
 QString money(const QVariant& value);

@@ -4,7 +4,7 @@
 
 #include <QSqlQuery>
 
-Result ReportDictionary::read(const QSqlDatabase& db, const QString& code, bool shownOnly, ReportDictionary* dictionary)
+ResultOf<ReportDictionary> ReportDictionary::read(const QSqlDatabase& db, const QString& code, bool shownOnly)
 {
     QSqlQuery query(db);
     const QString shown = shownOnly ? QStringLiteral(" AND can_show = '1'") : QString();
@@ -15,14 +15,14 @@ Result ReportDictionary::read(const QSqlDatabase& db, const QString& code, bool 
                                     {code});
     if (!result)
         return result;
-    *dictionary = ReportDictionary();
+    ReportDictionary dictionary;
     while (query.next()) {
-        if (dictionary->title.isEmpty())
-            dictionary->title = query.value(0).toString();
-        dictionary->columns.append({query.value(1).toString().trimmed(), query.value(2).toString(),
-                                    query.value(3).toString().trimmed().toUpper(), query.value(4).toInt(),
-                                    query.value(5).toString().trimmed().toUpper(),
-                                    query.value(6).toString().trimmed() == QLatin1String("1")});
+        if (dictionary.title.isEmpty())
+            dictionary.title = query.value(0).toString();
+        dictionary.columns.append({query.value(1).toString().trimmed(), query.value(2).toString(),
+                                   query.value(3).toString().trimmed().toUpper(), query.value(4).toInt(),
+                                   query.value(5).toString().trimmed().toUpper(),
+                                   query.value(6).toString().trimmed() == QLatin1String("1")});
     }
-    return Result::success();
+    return dictionary;
 }

@@ -25,7 +25,7 @@ struct ReportDictionary
     QString title; // the listing's table_name
     QList<DictionaryColumn> columns;
 
-    // Every column of the code in xh order; with shownOnly, those marked to
-    // be shown in reports.
-    static Result read(const QSqlDatabase& db, const QString& code, bool shownOnly, ReportDictionary* dictionary);
+    // The dictionary of the code: every column in xh order; with shownOnly,
+    // those marked to be shown in reports.
+    static ResultOf<ReportDictionary> read(const QSqlDatabase& db, const QString& code, bool shownOnly);
 };

@@ -41,7 +41,7 @@ double Figures::cashDue() const
     return Notation::roundHalfEven(cashTableFees + counterGoods + tableGoods + topUpsPaid + depositsHeld, 2);
 }
 
-Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName, Figures* figures)
+ResultOf<Figures> figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName)
 {
     const QVariantList shift = {DateText::date(businessDate), operatorName, QStringLiteral("1")};
     // Goods sold to a table are paid with its bill in cash, a card guest's
@@ -64,14 +64,12 @@ Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString&
     };
     Figures found;
     for (const Figure& figure : all) {
-        Result result = Result::success();
-        const QVariant sum = Sql::scalarOrInvalid(db, figure.sql, figure.values, &result);
-        if (!result)
-            return result;
-        found.*figure.amount = Notation::roundHalfEven(sum.toDouble(), 2);
+        const ResultOf<QVariant> sum = Sql::scalar(db, figure.sql, figure.values);
+        if (!sum)
+            return sum.result();
+        found.*figure.amount = Notation::roundHalfEven(sum->toDouble(), 2);
     }
-    *figures = found;
-    return Result::success();
+    return found;
 }
 
 Lines lines(const Figures& figures)

@@ -30,9 +30,8 @@ struct Figures
     double cashDue() const;
 };
 
-// The figures of the operator's shift on the business date; on failure
-// *figures is left as it was.
-Result figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName, Figures* figures);
+// The figures of the operator's shift on the business date.
+ResultOf<Figures> figures(const QSqlDatabase& db, const QDate& businessDate, const QString& operatorName);
 
 // Caption and amount of each figure, 应有现金 last, as every place that shows
 // the hand-over writes them.

@@ -69,20 +69,28 @@ DailyTakingsScreen::~DailyTakingsScreen()
 void DailyTakingsScreen::query()
 {
     const DayTakings::Filter chosen = filter();
-    DayTakings::Totals totals;
-    Result result = DayTakings::totals(m_state.DbConn, chosen, &totals);
-    if (result)
-        result = DayTakings::list(m_state.DbConn, chosen);
-    ShiftHandOver::Figures handOver;
-    if (result && m_handOverBlock)
-        result = ShiftHandOver::figures(m_state.DbConn, chosen.date, chosen.operatorName, &handOver);
-    if (!result) {
-        showError(result);
+    const ResultOf<DayTakings::Totals> totals = DayTakings::totals(m_state.DbConn, chosen);
+    if (!totals) {
+        showError(totals.result());
         return;
     }
-    m_tableFees = DayTakings::amountText(totals.tableFees);
-    m_other = DayTakings::amountText(totals.other);
-    m_total = DayTakings::amountText(totals.total());
+    if (const Result listed = DayTakings::list(m_state.DbConn, chosen); !listed) {
+        showError(listed);
+        return;
+    }
+    ShiftHandOver::Figures handOver;
+    if (m_handOverBlock) {
+        const ResultOf<ShiftHandOver::Figures> figures =
+            ShiftHandOver::figures(m_state.DbConn, chosen.date, chosen.operatorName);
+        if (!figures) {
+            showError(figures.result());
+            return;
+        }
+        handOver = *figures;
+    }
+    m_tableFees = DayTakings::amountText(totals->tableFees);
+    m_other = DayTakings::amountText(totals->other);
+    m_total = DayTakings::amountText(totals->total());
     showTotals(m_tableFees, m_other, m_total);
     if (m_handOverBlock) {
         m_handOver = ShiftHandOver::lines(handOver);

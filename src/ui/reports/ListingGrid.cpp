@@ -20,10 +20,13 @@ constexpr int PixelsPerCharacter = 10;
 
 void layOut(QTableView* grid, const QSqlDatabase& db, const QString& code)
 {
-    ReportDictionary dictionary;
     auto* model = qobject_cast<QSqlQueryModel*>(grid->model());
-    if (model == nullptr || !ReportDictionary::read(db, code, false, &dictionary))
+    if (model == nullptr)
         return;
+    const ResultOf<ReportDictionary> read = ReportDictionary::read(db, code, false);
+    if (!read)
+        return;
+    const ReportDictionary& dictionary = *read;
     auto* numbers = qobject_cast<NumberDelegate*>(grid->itemDelegate());
     if (numbers == nullptr)
         numbers = NumberDelegate::install(grid);

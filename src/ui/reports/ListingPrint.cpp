@@ -11,13 +11,12 @@ namespace ListingPrint {
 
 void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mode mode, QWidget* parent)
 {
-    ReportDictionary dictionary;
-    const Result read = ReportDictionary::read(state.DbConn, code, true, &dictionary);
-    if (!read) {
-        Messages::critical(read.message());
+    const ResultOf<ReportDictionary> dictionary = ReportDictionary::read(state.DbConn, code, true);
+    if (!dictionary) {
+        Messages::critical(dictionary.result().message());
         return;
     }
-    const ReportDocument document = ListingReport::document(dictionary, rows);
+    const ReportDocument document = ListingReport::document(*dictionary, rows);
     if (mode == Mode::Preview)
         previewReport(document, QCoreApplication::translate("ListingPrint", "报表打印"), parent);
     else if (!printReport(document))

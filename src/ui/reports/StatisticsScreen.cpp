@@ -101,14 +101,13 @@ void StatisticsScreen::query()
     const IncomeAnalysis::Question question{
         m_subject, m_byDay->isChecked() ? IncomeAnalysis::Grouping::ByDay : IncomeAnalysis::Grouping::ByItem,
         m_state.params.reportsUseMark, m_start->date(), m_end->date()};
-    IncomeAnalysis::Analysis analysis;
-    const Result result = IncomeAnalysis::run(m_state.DbConn, question, &analysis);
-    if (!result) {
-        showError(result);
+    const ResultOf<IncomeAnalysis::Analysis> analysis = IncomeAnalysis::run(m_state.DbConn, question);
+    if (!analysis) {
+        showError(analysis.result());
         return;
     }
     m_question = question;
-    m_analysis = std::move(analysis);
+    m_analysis = *analysis;
     showRows();
 }
 
