@@ -64,9 +64,8 @@ QString startFailure(const Result& opened, const SettingsStore& settings)
 // parameters' help texts.
 Result bringUpToDate(const QSqlDatabase& db)
 {
-    QStringList added;
-    const Result result = Schema::addMissingColumns(db, &added);
-    return result ? mendParameterHelpTexts(db) : result;
+    const ResultOf<QStringList> added = Schema::addMissingColumns(db);
+    return added ? mendParameterHelpTexts(db) : added.result();
 }
 
 } // namespace

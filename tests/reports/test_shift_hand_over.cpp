@@ -130,12 +130,13 @@ void TestShiftHandOver::olderFileKeepsItsTopUpsCounted()
     QVERIFY(f.hall.exec(QStringLiteral("INSERT INTO srmx (rc, czyname, je, js, xm, khao, kzje) VALUES "
                                        "('2026-12-06', 'system', 30, 0, '加款', 'C1', 35), "
                                        "('2026-12-06', 'system', 80, 0, '开户', 'C1', NULL)")));
-    QStringList added;
-    QVERIFY(Schema::addMissingColumns(f.hall.state.DbConn, &added));
-    QCOMPARE(added, QStringList{QStringLiteral("srmx.dzbj")});
+    const ResultOf<QStringList> added = Schema::addMissingColumns(f.hall.state.DbConn);
+    QVERIFY2(added, qPrintable(added.result().message()));
+    QCOMPARE(*added, QStringList{QStringLiteral("srmx.dzbj")});
     QVERIFY(topUp(f, "C1", "10", "10"));
     QCOMPARE(cardMoney(f), QStringLiteral("40/45/40"));
-    QVERIFY(Schema::addMissingColumns(f.hall.state.DbConn, &added) && added.isEmpty());
+    const ResultOf<QStringList> addedAgain = Schema::addMissingColumns(f.hall.state.DbConn);
+    QVERIFY(addedAgain && addedAgain->isEmpty());
 }
 
 QTEST_MAIN(TestShiftHandOver)

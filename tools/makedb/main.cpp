@@ -55,12 +55,18 @@ int upgrade(const QString& fileName)
     QSqlDatabase db;
     Result result = Database::open(fileName, connection, &db);
     QStringList added;
-    if (result)
-        result = Schema::addMissingIndexes(db, &added);
-    QStringList columns;
-    if (result)
-        result = Schema::addMissingColumns(db, &columns);
-    added += columns;
+    if (result) {
+        const ResultOf<QStringList> indexes = Schema::addMissingIndexes(db);
+        result = indexes.result();
+        if (indexes)
+            added = *indexes;
+    }
+    if (result) {
+        const ResultOf<QStringList> columns = Schema::addMissingColumns(db);
+        result = columns.result();
+        if (columns)
+            added += *columns;
+    }
     db = QSqlDatabase();
     Database::close(connection);
     if (!result) {

@@ -10,12 +10,10 @@ namespace {
 
 Result addRow(const QSqlDatabase& db, const QString& operatorName, const QString& entry, const QVariant& lastTime)
 {
-    Result result = Result::success();
-    const QVariant maxTag =
-        Sql::scalarOrInvalid(db, QStringLiteral("select max(tag) as maxtag from czyrzh"), {}, &result);
-    if (!result)
-        return result;
-    const double tag = maxTag.isNull() ? 0 : maxTag.toDouble() + 1;
+    const ResultOf<QVariant> maxTag = Sql::scalar(db, QStringLiteral("select max(tag) as maxtag from czyrzh"));
+    if (!maxTag)
+        return maxTag.result();
+    const double tag = maxTag->isNull() ? 0 : maxTag->toDouble() + 1;
     return Sql::exec(
         db, QStringLiteral("insert into czyrzh (tag, czyname, czyxm, init_time, last_time) values (?, ?, ?, ?, ?)"),
         {tag, operatorName, entry, DateText::dateTime(Clock::now()), lastTime});

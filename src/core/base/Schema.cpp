@@ -63,23 +63,21 @@ QStringList missingTables(const QSqlDatabase& db)
     return missing;
 }
 
-Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
+ResultOf<QStringList> addMissingIndexes(const QSqlDatabase& db)
 {
     static const QRegularExpression index(QStringLiteral("^CREATE INDEX (\\w+) ON [^;]+"),
                                           QRegularExpression::MultilineOption);
-    added->clear();
+    QStringList added;
     QStringList statements;
     auto it = index.globalMatch(sql());
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        Result looked = Result::success();
-        const QVariant found =
-            Sql::scalarOrInvalid(db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"),
-                                 {match.captured(1)}, &looked);
-        if (!looked)
-            return looked;
-        if (!found.isValid()) {
-            added->append(match.captured(1));
+        const ResultOf<QVariant> found = Sql::scalar(
+            db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"), {match.captured(1)});
+        if (!found)
+            return found.result();
+        if (!found->isValid()) {
+            added.append(match.captured(1));
             statements.append(match.captured(0));
         }
     }
@@ -92,11 +90,11 @@ Result addMissingIndexes(const QSqlDatabase& db, QStringList* added)
         return Result::success();
     });
     if (!created)
-        added->clear();
-    return created;
+        return created;
+    return added;
 }
 
-Result addMissingColumns(const QSqlDatabase& db, QStringList* added)
+ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
 {
     struct AddedColumn
     {
@@ -111,7 +109,7 @@ Result addMissingColumns(const QSqlDatabase& db, QStringList* added)
     static const AddedColumn columns[] = {
         {"srmx", "dzbj", "TEXT", "UPDATE srmx SET dzbj = '1' WHERE xm = '加款'"},
     };
-    added->clear();
+    QStringList added;
     QSqlDatabase connection = db;
     const Result result = Sql::transaction(connection, [&] {
         for (const AddedColumn& column : columns) {
@@ -125,13 +123,13 @@ Result addMissingColumns(const QSqlDatabase& db, QStringList* added)
                 step = Sql::exec(db, QString::fromUtf8(column.fill));
             if (!step)
                 return step;
-            added->append(table + QLatin1Char('.') + name);
+            added.append(table + QLatin1Char('.') + name);
         }
         return Result::success();
     });
     if (!result)
-        added->clear();
-    return result;
+        return result;
+    return added;
 }
 
 } // namespace Schema

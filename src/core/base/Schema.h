@@ -21,12 +21,13 @@ QStringList requiredTables();
 QStringList missingTables(const QSqlDatabase& db);
 
 // Creates the indexes of the schema that an older file lacks, so that it
-// answers the reports as fast as a new one; names them in `added`.
-Result addMissingIndexes(const QSqlDatabase& db, QStringList* added);
+// answers the reports as fast as a new one; the names of those created.
+ResultOf<QStringList> addMissingIndexes(const QSqlDatabase& db);
 
 // Adds the columns that the program writes from its first statement on to
 // an older file that lacks them, and gives its existing rows the value that
-// keeps them counted as before; names them in `added`. All or nothing.
-Result addMissingColumns(const QSqlDatabase& db, QStringList* added);
+// keeps them counted as before; the columns added, as "table.column". All or
+// nothing.
+ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db);
 
 } // namespace Schema
