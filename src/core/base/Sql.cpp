@@ -45,12 +45,4 @@ ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVa
     return query.next() ? query.value(0) : QVariant();
 }
 
-QVariant scalarOrInvalid(const QSqlDatabase& db, const QString& text, const QVariantList& values, Result* result)
-{
-    const ResultOf<QVariant> value = scalar(db, text, values);
-    if (result)
-        *result = value.result();
-    return value ? *value : QVariant();
-}
-
 } // namespace Sql

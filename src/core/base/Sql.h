@@ -26,10 +26,6 @@ Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVarian
 // The first column of the first row, or an invalid QVariant when there is
 // no row.
 ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
-// The same, read as an invalid QVariant when it failed: callers move to the
-// one above.
-QVariant scalarOrInvalid(const QSqlDatabase& db, const QString& text, const QVariantList& values = {},
-                         Result* result = nullptr);
 
 // Runs work inside one transaction: committed when it succeeds, rolled back
 // (leaving nothing half-written) when it fails or throws.
