@@ -1,3 +1,4 @@
+#include "app/BoardMenus.h"
 #include "core/base/SettingsStore.h"
 #include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
@@ -179,6 +180,7 @@ void TestTranslations::screensInEnglish()
     login.show();
     BoardDevices devices(f.hall.state);
     BoardScreen board(f.hall.state, devices);
+    new BoardMenus(f.hall.state, &board);
     board.show();
 
     QStringList chinese;

@@ -1,3 +1,4 @@
+#include "app/BoardMenus.h"
 #include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/billing/RateBandsScreen.h"
@@ -112,7 +113,8 @@ void RateEditorsTest::onlyTheirLettersOpenTheEditors()
             hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
     hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
     BoardDevices devices(hall.hall.state);
-    const BoardScreen board(hall.hall.state, devices);
+    BoardScreen board(hall.hall.state, devices);
+    new BoardMenus(hall.hall.state, &board);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_9"))->isEnabled(), schemes);
 }
