@@ -127,10 +127,10 @@ void RateSchemesTest::olderFileGainsFirstScheme()
             hall.addBands(1, DayAndEvening) && hall.hall.exec(QStringLiteral("drop table jfbzfa")));
     QVERIFY(RateSchemes::upgrade(hall.hall.db()));
     QVERIFY(RateSchemes::upgrade(hall.hall.db()));
-    QList<TypedBand> rows;
-    QVERIFY(BandStore::scheme(hall.hall.db(), RateSchemes::FirstScheme).load(rows));
-    QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(1).start + rows.at(1).end + rows.at(1).nonMemberRate, QStringLiteral("18:00:0023:59:0015.00"));
+    const ResultOf<QList<TypedBand>> rows = BandStore::scheme(hall.hall.db(), RateSchemes::FirstScheme).load();
+    QVERIFY(rows);
+    QCOMPARE(rows->size(), 2);
+    QCOMPARE(rows->at(1).start + rows->at(1).end + rows->at(1).nonMemberRate, QStringLiteral("18:00:0023:59:0015.00"));
 }
 
 QTEST_GUILESS_MAIN(RateSchemesTest)

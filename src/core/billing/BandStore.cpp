@@ -30,9 +30,8 @@ BandStore BandStore::scheme(const QSqlDatabase& db, const QString& name)
     return BandStore(db, BandCheck::Owner::Scheme, name);
 }
 
-Result BandStore::load(QList<TypedBand>& rows) const
+ResultOf<QList<TypedBand>> BandStore::load() const
 {
-    rows.clear();
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     const Result result =
@@ -45,14 +44,15 @@ Result BandStore::load(QList<TypedBand>& rows) const
                         {m_scheme});
     if (!result)
         return result;
+    QList<TypedBand> rows;
     while (query.next()) {
         rows.append({query.value(0), query.value(1).toString(), rateText(query.value(2)), rateText(query.value(3)),
                      query.value(4).toString(), query.value(5).toString(), query.value(6).toString()});
     }
-    return Result::success();
+    return rows;
 }
 
-Result BandStore::others(int tableNumber, QList<SavedBand>& bands) const
+ResultOf<QList<SavedBand>> BandStore::others(int tableNumber) const
 {
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
@@ -64,6 +64,7 @@ Result BandStore::others(int tableNumber, QList<SavedBand>& bands) const
                         {m_scheme});
     if (!result)
         return result;
+    QList<SavedBand> bands;
     while (query.next()) {
         // A band stored before bands were checked and unreadable as times
         // contains no time, so it cannot overlap.
@@ -72,7 +73,7 @@ Result BandStore::others(int tableNumber, QList<SavedBand>& bands) const
         if (start && end)
             bands.append({query.value(0).toLongLong(), {*start, *end, 0, 0}});
     }
-    return Result::success();
+    return bands;
 }
 
 ResultOf<QString> BandStore::save(TypedBand& row) const
@@ -80,14 +81,14 @@ ResultOf<QString> BandStore::save(TypedBand& row) const
     if (m_owner == BandCheck::Owner::Scheme && m_scheme.isEmpty())
         return QCoreApplication::translate("BandStore", "请先新增或选择一个计费方案！");
     CheckedBand checked;
-    QList<SavedBand> saved;
     // The row must read before its table's other bands can be looked up.
     const QString firstRefusal = BandCheck::refusal(m_owner, row, {}, &checked);
     if (!firstRefusal.isEmpty())
         return firstRefusal;
-    if (const Result result = others(checked.tableNumber, saved); !result)
-        return result;
-    const QString refusal = BandCheck::refusal(m_owner, row, saved, &checked);
+    const ResultOf<QList<SavedBand>> saved = others(checked.tableNumber);
+    if (!saved)
+        return saved.result();
+    const QString refusal = BandCheck::refusal(m_owner, row, *saved, &checked);
     if (!refusal.isEmpty())
         return refusal;
 

@@ -17,7 +17,7 @@ public:
     BandCheck::Owner owner() const { return m_owner; }
 
     // Table bands by table, then id; a scheme's bands by id.
-    Result load(QList<TypedBand>& rows) const;
+    ResultOf<QList<TypedBand>> load() const;
     // Inserts the row (its id is set) or updates it by id. The value is why
     // the check refused the row, which then writes nothing; empty when saved.
     ResultOf<QString> save(TypedBand& row) const;
@@ -25,7 +25,7 @@ public:
 
 private:
     BandStore(const QSqlDatabase& db, BandCheck::Owner owner, const QString& scheme);
-    Result others(int tableNumber, QList<SavedBand>& bands) const;
+    ResultOf<QList<SavedBand>> others(int tableNumber) const;
 
     QSqlDatabase m_db;
     BandCheck::Owner m_owner;

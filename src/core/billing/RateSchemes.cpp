@@ -41,15 +41,17 @@ Result upgrade(QSqlDatabase& db)
     });
 }
 
-Result names(const QSqlDatabase& db, QStringList& names)
+ResultOf<QStringList> names(const QSqlDatabase& db)
 {
-    names.clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select name from jfbzfa group by name order by min(id)"));
-    while (result && query.next())
+    if (!result)
+        return result;
+    QStringList names;
+    while (query.next())
         names.append(query.value(0).toString());
-    return result;
+    return names;
 }
 
 ResultOf<bool> add(const QSqlDatabase& db, const QString& name)
@@ -67,15 +69,17 @@ ResultOf<bool> add(const QSqlDatabase& db, const QString& name)
     return false;
 }
 
-Result tables(const QSqlDatabase& db, QList<Table>& tables)
+ResultOf<QList<Table>> tables(const QSqlDatabase& db)
 {
-    tables.clear();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result = Sql::exec(query, QStringLiteral("select zhao, mc from zhdy order by zhao"));
-    while (result && query.next())
+    if (!result)
+        return result;
+    QList<Table> tables;
+    while (query.next())
         tables.append({query.value(0).toInt(), query.value(1).toString()});
-    return result;
+    return tables;
 }
 
 ResultOf<QString> assign(QSqlDatabase& db, const QString& name, const QList<int>& tables)

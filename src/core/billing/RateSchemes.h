@@ -24,13 +24,15 @@ struct Table
 // written.
 Result upgrade(QSqlDatabase& db);
 
-Result names(const QSqlDatabase& db, QStringList& names);
+// The schemes' names, in the order they were made.
+ResultOf<QStringList> names(const QSqlDatabase& db);
 
 // A new scheme starts with one band, 00:01 to 23:59, at 10 for everyone.
 // A name already in use is not added again: the value is whether it existed.
 ResultOf<bool> add(const QSqlDatabase& db, const QString& name);
 
-Result tables(const QSqlDatabase& db, QList<Table>& tables);
+// Every table, in table order.
+ResultOf<QList<Table>> tables(const QSqlDatabase& db);
 
 // Replaces the bands of every given table by the scheme's bands, one hour
 // units, in one transaction: a failure leaves every table's bands as they

@@ -90,8 +90,10 @@ void BandEditor::setStore(const BandStore& store)
 void BandEditor::reload()
 {
     const int current = m_grid->currentIndex().row();
-    if (const Result result = m_store.load(m_rows); !result)
-        showError(result);
+    const ResultOf<QList<TypedBand>> rows = m_store.load();
+    if (!rows)
+        showError(rows.result());
+    m_rows = rows ? *rows : QList<TypedBand>();
     m_model->setRowCount(0);
     for (int row = 0; row < m_rows.size(); ++row)
         showRow(row, m_rows.at(row));

@@ -106,9 +106,10 @@ void RateSchemesScreen::upgradeSchemes()
 
 void RateSchemesScreen::loadSchemes()
 {
-    QStringList names;
-    if (const Result result = RateSchemes::names(m_state.DbConn, names); !result)
-        showError(result);
+    const ResultOf<QStringList> found = RateSchemes::names(m_state.DbConn);
+    if (!found)
+        showError(found.result());
+    const QStringList names = found ? *found : QStringList();
     const QString chosen = m_schemeCombo->currentText();
     const QSignalBlocker quiet(m_schemeCombo);
     m_schemeCombo->clear();
@@ -124,9 +125,10 @@ void RateSchemesScreen::showScheme()
 
 void RateSchemesScreen::loadTables()
 {
-    QList<RateSchemes::Table> tables;
-    if (const Result result = RateSchemes::tables(m_state.DbConn, tables); !result)
-        showError(result);
+    const ResultOf<QList<RateSchemes::Table>> found = RateSchemes::tables(m_state.DbConn);
+    if (!found)
+        showError(found.result());
+    const QList<RateSchemes::Table> tables = found ? *found : QList<RateSchemes::Table>();
     m_tableList->clear();
     for (const RateSchemes::Table& table : std::as_const(tables)) {
         auto* item = new QTreeWidgetItem(m_tableList, {table.name});
