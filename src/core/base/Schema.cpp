@@ -1,6 +1,7 @@
 #include "core/base/Schema.h"
 
 #include "core/base/Sql.h"
+#include "core/base/SqlDialect.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,8 +22,31 @@ QString sql()
     return QString::fromUtf8(file.readAll());
 }
 
+namespace {
+
+// A server runs one statement per query; its schema changes are
+// transactional, so an interrupted creation leaves nothing behind.
+Result createOnServer(QSqlDatabase db, const QString& schema)
+{
+    return Sql::transaction(db, [&db, &schema] {
+        for (const QString& statement : SqlDialect::schemaStatements(schema, SqlDialect::Store::Server)) {
+            if (const Result created = Sql::execDefinition(db, statement); !created)
+                return created;
+        }
+        return Result::success();
+    });
+}
+
+} // namespace
+
 Result create(const QSqlDatabase& db)
 {
+    if (SqlDialect::of(db) == SqlDialect::Store::Server) {
+        const QString schema = sql();
+        if (schema.isEmpty())
+            return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
+        return createOnServer(db, schema);
+    }
     // The schema is many statements; Qt runs one per query, SQLite's own
     // exec runs them all in one go.
     sqlite3* handle = *static_cast<sqlite3* const*>(db.driver()->handle().data());

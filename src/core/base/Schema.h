@@ -10,7 +10,8 @@ namespace Schema {
 
 QString sql();
 
-// Creates every table, view and index on an empty database.
+// Creates every table, view and index on an empty database, in a file or
+// on a server.
 Result create(const QSqlDatabase& db);
 
 // The tables a file must have for the program to work on it. The rate

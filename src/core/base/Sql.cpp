@@ -21,6 +21,14 @@ Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& val
     return exec(query, text, values);
 }
 
+Result execDefinition(const QSqlDatabase& db, const QString& text)
+{
+    QSqlQuery query(db);
+    if (!query.exec(text))
+        return Result::fromQuery(query);
+    return Result::success();
+}
+
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
 {
     QSqlQuery query(db);

@@ -19,6 +19,11 @@ Result exec(QSqlQuery& query, const QString& text, const QVariantList& values = 
 // The same on a fresh query of the connection, for statements without rows.
 Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
 
+// A statement that changes the schema (create, alter, drop), run as it
+// stands: a server prepares only statements that read or write rows, and
+// such a statement has no values to bind.
+Result execDefinition(const QSqlDatabase& db, const QString& text);
+
 // Runs the statement once for each list of values, stopping at the first
 // failure (run it inside a transaction to keep all or nothing).
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);

@@ -225,7 +225,7 @@ CREATE TABLE spzd (
     spdw TEXT,
     spdj REAL,
     spgg TEXT,
-    spcd REAL,
+    spcd TEXT,
     sp_mix REAL,
     sp_max REAL,
     bm_sort TEXT,

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+// What SQLite and PostgreSQL say differently, in one place: every other
+// statement of the program is written once and runs on both.
+namespace SqlDialect {
+
+enum class Store
+{
+    File,   // SQLite, one file on this counter
+    Server, // PostgreSQL, shared by the hall's counters
+};
+
+Store of(const QSqlDatabase& db);
+
+// The schema file's statements as the store runs them, one per entry,
+// without comments. The server's form is derived from the file's:
+// - 64-bit integers and doubles, as SQLite's INTEGER and REAL are, so that
+//   money keeps its cents;
+// - an identity column for the file's autoincrement keys;
+// - a visit's start defaults to the local time as the same ISO text;
+// - each table without an integer key gets the `rowid` SQLite gives every
+//   table, numbered in the order rows are written, since lists are read and
+//   ordered by it.
+QStringList schemaStatements(const QString& schema, Store store);
+
+} // namespace SqlDialect
