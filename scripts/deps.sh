@@ -14,6 +14,7 @@ TAVORO_DEBIAN_PACKAGES=(
     pkg-config
     qt6-base-dev
     libqt6sql6-sqlite
+    libqt6sql6-psql
     qt6-serialport-dev
     qt6-charts-dev
     qt6-tools-dev
@@ -23,6 +24,7 @@ TAVORO_DEBIAN_PACKAGES=(
     libsqlite3-dev
     libsodium-dev
     sqlite3
+    postgresql
     fonts-noto-cjk
     fonts-wqy-microhei
     poppler-utils

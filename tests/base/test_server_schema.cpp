@@ -1,0 +1,164 @@
+#include "core/base/Schema.h"
+#include "core/base/Sql.h"
+#include "core/data/ShippedRows.h"
+#include "support/TestHall.h"
+
+#include <QRegularExpression>
+#include <QSqlRecord>
+#include <QTest>
+
+// The schema and the shipped rows on a PostgreSQL server, beside the same on
+// a file. The server is the throwaway one scripts/test starts; its socket
+// folder comes in TAVORO_TEST_PGHOST.
+class ServerSchemaTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void sameTablesAsTheFile();
+    void sameShippedRowsAsTheFile();
+    void moneyAndDefaultsKeepTheirMeaning_data();
+    void moneyAndDefaultsKeepTheirMeaning();
+
+private:
+    QSqlDatabase m_server;
+    QString m_database;
+};
+
+namespace {
+
+const QString Admin = QStringLiteral("server-admin");
+const QString Hall = QStringLiteral("server-hall");
+
+QSqlDatabase connectTo(const QString& name, const QString& database)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(qEnvironmentVariable("TAVORO_TEST_PGHOST"));
+    db.setUserName(QStringLiteral("tavoro"));
+    db.setDatabaseName(database);
+    db.open();
+    return db;
+}
+
+// The hall's own tables, without SQLite's bookkeeping of its keys.
+QStringList hallTables(const QSqlDatabase& db)
+{
+    QStringList tables = db.tables(QSql::Tables);
+    tables.removeIf([](const QString& table) { return table.startsWith(QLatin1String("sqlite_")); });
+    return tables;
+}
+
+// Each table's columns by name, and the views; the server's own rowid, which
+// SQLite keeps out of sight, left out.
+QStringList shape(const QSqlDatabase& db)
+{
+    QStringList shape;
+    for (const QString& table : hallTables(db)) {
+        const QSqlRecord record = db.record(table);
+        QStringList columns;
+        for (int i = 0; i < record.count(); ++i) {
+            if (record.fieldName(i) != QLatin1String("rowid"))
+                columns.append(record.fieldName(i));
+        }
+        shape.append(table + QLatin1Char('(') + columns.join(QLatin1Char(',')) + QLatin1Char(')'));
+    }
+    for (const QString& view : db.tables(QSql::Views))
+        shape.append(view);
+    shape.sort();
+    return shape;
+}
+
+} // namespace
+
+void ServerSchemaTest::init()
+{
+    if (qEnvironmentVariableIsEmpty("TAVORO_TEST_PGHOST"))
+        QSKIP("no PostgreSQL server: scripts/test starts one");
+    static int made = 0;
+    m_database = QStringLiteral("schema_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
+    {
+        QSqlDatabase admin = connectTo(Admin, QStringLiteral("postgres"));
+        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError().text()));
+        const Result made =
+            Sql::execDefinition(admin, QStringLiteral("create database %1 template template0 encoding 'UTF8' "
+                                                      "lc_collate 'C' lc_ctype 'C'")
+                                           .arg(m_database));
+        QVERIFY2(made, qPrintable(made.message()));
+    }
+    QSqlDatabase::removeDatabase(Admin);
+    m_server = connectTo(Hall, m_database);
+    QVERIFY2(m_server.isOpen(), qPrintable(m_server.lastError().text()));
+    const Result created = Schema::create(m_server);
+    QVERIFY2(created, qPrintable(created.message()));
+}
+
+void ServerSchemaTest::cleanup()
+{
+    m_server.close();
+    m_server = QSqlDatabase();
+    QSqlDatabase::removeDatabase(Hall);
+    if (m_database.isEmpty())
+        return;
+    {
+        QSqlDatabase admin = connectTo(Admin, QStringLiteral("postgres"));
+        QVERIFY(Sql::execDefinition(admin, QStringLiteral("drop database if exists %1").arg(m_database)));
+    }
+    QSqlDatabase::removeDatabase(Admin);
+}
+
+void ServerSchemaTest::sameTablesAsTheFile()
+{
+    TestHall file;
+    QVERIFY2(file.isValid(), qPrintable(file.error()));
+    QCOMPARE(shape(m_server), shape(file.db()));
+}
+
+void ServerSchemaTest::sameShippedRowsAsTheFile()
+{
+    TestHall file;
+    QVERIFY2(file.isValid() && file.addShippedRows(), qPrintable(file.error()));
+    const Result shipped = ShippedRows::write(m_server);
+    QVERIFY2(shipped, qPrintable(shipped.message()));
+    for (const QString& table : hallTables(file.db())) {
+        const QString rows = QStringLiteral("select count(*) from ") + table;
+        QVERIFY2(Sql::scalar(m_server, rows)->toInt() == Sql::scalar(file.db(), rows)->toInt(), qPrintable(table));
+    }
+}
+
+// A value written on either store reads back the same, to the cent and
+// beyond, and what the schema fills in by itself reads the same way.
+void ServerSchemaTest::moneyAndDefaultsKeepTheirMeaning_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::newRow("cents") << 12.35;
+    QTest::newRow("a tenth, not exact in binary") << 0.1;
+    QTest::newRow("a big night") << 99999999.99;
+    QTest::newRow("tiny") << 1e-50;
+    QTest::newRow("negative") << -7.05;
+}
+
+void ServerSchemaTest::moneyAndDefaultsKeepTheirMeaning()
+{
+    QFETCH(double, amount);
+    TestHall file;
+    QVERIFY2(file.isValid(), qPrintable(file.error()));
+    static const QRegularExpression isoMoment(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
+    for (QSqlDatabase db : {m_server, file.db()}) {
+        QVERIFY(Sql::exec(db, QStringLiteral("insert into waimxd (zhao, je) values (1, ?)"), {amount}));
+        QVERIFY(Sql::exec(db, QStringLiteral("insert into waimxd (zhao, je) values (2, ?)"), {amount}));
+        QSqlQuery query(db);
+        QVERIFY(Sql::exec(query, QStringLiteral("select id, je, ksrc, je + je from waimxd order by id")));
+        for (qint64 id = 1; id <= 2; ++id) {
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toLongLong(), id);
+            QCOMPARE(query.value(1).toDouble(), amount);
+            QVERIFY2(isoMoment.match(query.value(2).toString()).hasMatch(), qPrintable(query.value(2).toString()));
+            QCOMPARE(query.value(3).toDouble(), amount + amount);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(ServerSchemaTest)
+#include "test_server_schema.moc"
