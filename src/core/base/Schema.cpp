@@ -29,7 +29,7 @@ namespace {
 Result createOnServer(QSqlDatabase db, const QString& schema)
 {
     return Sql::transaction(db, [&db, &schema] {
-        for (const QString& statement : SqlDialect::schemaStatements(schema, SqlDialect::Store::Server)) {
+        for (const QString& statement : SqlDialect::serverSchema(schema)) {
             if (const Result created = Sql::execDefinition(db, statement); !created)
                 return created;
         }

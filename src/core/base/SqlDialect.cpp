@@ -31,7 +31,7 @@ Store of(const QSqlDatabase& db)
     return db.driverName() == QLatin1String("QPSQL") ? Store::Server : Store::File;
 }
 
-QStringList schemaStatements(const QString& schema, Store store)
+QStringList serverSchema(const QString& schema)
 {
     QStringList lines;
     for (const QString& line : schema.split(QLatin1Char('\n'))) {
@@ -42,7 +42,7 @@ QStringList schemaStatements(const QString& schema, Store store)
     for (const QString& text : lines.join(QLatin1Char('\n')).split(QLatin1Char(';'))) {
         const QString statement = text.trimmed();
         if (!statement.isEmpty())
-            statements.append(store == Store::Server ? serverForm(statement) : statement);
+            statements.append(serverForm(statement));
     }
     return statements;
 }

@@ -15,8 +15,8 @@ enum class Store
 
 Store of(const QSqlDatabase& db);
 
-// The schema file's statements as the store runs them, one per entry,
-// without comments. The server's form is derived from the file's:
+// The schema file's statements as a server runs them, one per entry,
+// without comments, derived from the file's:
 // - 64-bit integers and doubles, as SQLite's INTEGER and REAL are, so that
 //   money keeps its cents;
 // - an identity column for the file's autoincrement keys;
@@ -24,6 +24,6 @@ Store of(const QSqlDatabase& db);
 // - each table without an integer key gets the `rowid` SQLite gives every
 //   table, numbered in the order rows are written, since lists are read and
 //   ordered by it.
-QStringList schemaStatements(const QString& schema, Store store);
+QStringList serverSchema(const QString& schema);
 
 } // namespace SqlDialect
