@@ -166,8 +166,8 @@ void BoardScreen::buildScreen()
 }
 
 // Up to the first refresh a failing step leaves its part empty and the next
-// one runs; from the operator's row on, a failure ends the start-up with the
-// guarded menu items still disabled.
+// one runs; from the operator's row on, a failure ends the start-up without
+// the operator's rights, so that the menus keep their guarded items disabled.
 void BoardScreen::startUp()
 {
     if (m_state.params.lightControl) {

@@ -25,11 +25,11 @@ class ReceiptPrinter;
 class TransferPanel;
 
 // The table board: every table with its state and the working panel; the
-// program puts the menus and toolbar of the working day on it. It drives the light controller, the
-// card reader and the lamp round, which the program makes and keeps while the
-// board is open, and sets them up at its start-up. Its clock (6 s) and refresh (50 s) run only while it is
-// the active screen of the program; a refresh asks about each reminder that
-// has come due.
+// program puts the menus and toolbar of the working day on it. It drives the
+// light controller, the card reader and the lamp round, which the program
+// makes and keeps while the board is open, and sets them up at its start-up.
+// Its clock (6 s) and refresh (50 s) run only while it is the active screen
+// of the program; a refresh asks about each reminder that has come due.
 class BoardScreen : public QMainWindow
 {
     Q_OBJECT
