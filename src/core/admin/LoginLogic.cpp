@@ -83,15 +83,13 @@ int preselectedShift(const QList<Shift>& shifts, const QTime& timeOfDay)
 
 ResultOf<QStringList> loadOperatorNames(const QSqlDatabase& db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select czy_name from czyzd order by rowid"));
-    if (!result)
-        return result;
-    QStringList names;
-    while (query.next())
-        names.append(Notation::Trim(query.value(0).toString()));
-    return names;
+    ResultOf<QStringList> names = Sql::texts(db, QStringLiteral("select czy_name from czyzd order by rowid"));
+    if (!names)
+        return names;
+    QStringList trimmed;
+    for (const QString& name : *names)
+        trimmed.append(Notation::Trim(name));
+    return trimmed;
 }
 
 PasswordCheck checkPassword(const QSqlDatabase& db, const QString& chosenName, const QString& typed)

@@ -21,6 +21,19 @@ Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& val
     return exec(query, text, values);
 }
 
+ResultOf<QStringList> texts(const QSqlDatabase& db, const QString& text, const QVariantList& values)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = exec(query, text, values);
+    if (!result)
+        return result;
+    QStringList found;
+    while (query.next())
+        found.append(query.value(0).toString());
+    return found;
+}
+
 Result execDefinition(const QSqlDatabase& db, const QString& text)
 {
     QSqlQuery query(db);

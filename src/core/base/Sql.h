@@ -19,6 +19,9 @@ Result exec(QSqlQuery& query, const QString& text, const QVariantList& values = 
 // The same on a fresh query of the connection, for statements without rows.
 Result exec(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
 
+// The first column of every row, as text, in the statement's order.
+ResultOf<QStringList> texts(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
+
 // A statement that changes the schema (create, alter, drop), run as it
 // stands: a server prepares only statements that read or write rows, and
 // such a statement has no values to bind.

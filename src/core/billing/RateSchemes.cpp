@@ -43,15 +43,7 @@ Result upgrade(QSqlDatabase& db)
 
 ResultOf<QStringList> names(const QSqlDatabase& db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select name from jfbzfa group by name order by min(id)"));
-    if (!result)
-        return result;
-    QStringList names;
-    while (query.next())
-        names.append(query.value(0).toString());
-    return names;
+    return Sql::texts(db, QStringLiteral("select name from jfbzfa group by name order by min(id)"));
 }
 
 ResultOf<bool> add(const QSqlDatabase& db, const QString& name)

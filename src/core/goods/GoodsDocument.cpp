@@ -191,16 +191,8 @@ QString listing(Kind kind)
 
 ResultOf<QStringList> openTables(const QSqlDatabase& db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(
-        query, QStringLiteral("select distinct zhao from waimxd where %1 order by zhao").arg(VisitCondition::open()));
-    if (!result)
-        return result;
-    QStringList tables;
-    while (query.next())
-        tables.append(query.value(0).toString());
-    return tables;
+    return Sql::texts(
+        db, QStringLiteral("select distinct zhao from waimxd where %1 order by zhao").arg(VisitCondition::open()));
 }
 
 std::optional<double> amountOf(const QString& count, const QString& price)

@@ -156,15 +156,7 @@ Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
 
 ResultOf<QStringList> cardTypes(const QSqlDatabase& db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    const Result result = Sql::exec(query, QStringLiteral("select klx from klx"));
-    if (!result)
-        return result;
-    QStringList types;
-    while (query.next())
-        types.append(query.value(0).toString());
-    return types;
+    return Sql::texts(db, QStringLiteral("select klx from klx"));
 }
 
 ResultOf<bool> isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard)
