@@ -1,10 +1,12 @@
 #include "support/TestHall.h"
 
 #include "core/base/Database.h"
+#include "core/base/Schema.h"
 #include "core/base/Sql.h"
 #include "core/data/ShippedRows.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -12,13 +14,60 @@ namespace {
 QAtomicInt serial;
 }
 
+namespace {
+
+bool onServer()
+{
+    return qEnvironmentVariable("TAVORO_TEST_STORE") == QLatin1String("server") &&
+           !qEnvironmentVariableIsEmpty("TAVORO_TEST_PGHOST");
+}
+
+QSqlDatabase serverConnection(const QString& name, const QString& database)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(qEnvironmentVariable("TAVORO_TEST_PGHOST"));
+    db.setUserName(QStringLiteral("tavoro"));
+    db.setDatabaseName(database);
+    db.open();
+    return db;
+}
+
+Result onAdmin(const QString& statement)
+{
+    const QString name = QStringLiteral("test-admin");
+    Result result = Result::success();
+    {
+        const QSqlDatabase admin = serverConnection(name, QStringLiteral("postgres"));
+        result = admin.isOpen() ? Sql::execDefinition(admin, statement) : Result::fromSqlError(admin.lastError());
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+} // namespace
+
 TestHall::TestHall()
     : m_connection(QStringLiteral("test-") + QString::number(serial.fetchAndAddRelaxed(1)))
 {
     state.DbFolder = m_dir.path();
     state.DbFileName = QStringLiteral("jssfserver.mdb");
     state.DbFullName = m_dir.filePath(state.DbFileName);
-    const Result result = Database::create(state.DbFullName, m_connection, &state.DbConn);
+    Result result = Result::success();
+    if (onServer()) {
+        m_serverDatabase = QStringLiteral("hall_%1_%2")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(m_connection.section(QLatin1Char('-'), 1));
+        result = onAdmin(QStringLiteral("create database %1 template template0 encoding 'UTF8' lc_collate 'C' "
+                                        "lc_ctype 'C'")
+                             .arg(m_serverDatabase));
+        if (result) {
+            state.DbConn = serverConnection(m_connection, m_serverDatabase);
+            result =
+                state.DbConn.isOpen() ? Schema::create(state.DbConn) : Result::fromSqlError(state.DbConn.lastError());
+        }
+    } else {
+        result = Database::create(state.DbFullName, m_connection, &state.DbConn);
+    }
     m_valid = result.ok();
     m_error = result.message();
 }
@@ -27,6 +76,8 @@ TestHall::~TestHall()
 {
     state.DbConn = QSqlDatabase();
     Database::close(m_connection);
+    if (!m_serverDatabase.isEmpty())
+        (void)onAdmin(QStringLiteral("drop database if exists %1 with (force)").arg(m_serverDatabase));
 }
 
 bool TestHall::addShippedRows()

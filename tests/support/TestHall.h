@@ -39,6 +39,9 @@ private:
     QString m_connection;
     bool m_valid = false;
     QString m_error;
+    // The database made for this hall on the test server, when the tests
+    // run there.
+    QString m_serverDatabase;
 };
 
 // Every row of every table but the ones named, each led by its table and
