@@ -30,10 +30,15 @@ bool HallFixture::addBands(int zhao, const QString& bands)
         const QStringList timesAndRates = band.split(QLatin1Char('='));
         const QStringList times = timesAndRates.value(0).split(QLatin1Char('-'));
         const QStringList rates = timesAndRates.value(1).split(QLatin1Char('/'));
+        QVariantList values{zhao, rates.value(0).toDouble(), rates.value(1).toDouble(), times.value(0), times.value(1)};
+        QString columns = QStringLiteral("zhao, hybz, fhybz, kssj, jssj");
+        if (id.isValid()) {
+            values.prepend(id);
+            columns.prepend(QStringLiteral("id, "));
+        }
+        const QString marks = QStringLiteral("?, ").repeated(values.size());
         if (!hall.exec(
-                QStringLiteral("insert into jfbz (id, zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
-                               "values (?, ?, ?, ?, ?, ?, 1, '小时')"),
-                {id, zhao, rates.value(0).toDouble(), rates.value(1).toDouble(), times.value(0), times.value(1)}))
+                QStringLiteral("insert into jfbz (%1, jfdw, dwname) values (%2 1, '小时')").arg(columns, marks), values))
             return false;
     }
     return true;

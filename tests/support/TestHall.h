@@ -44,6 +44,6 @@ private:
     QString m_serverDatabase;
 };
 
-// Every row of every table but the ones named, each led by its table and
-// rowid, in a fixed order: compare two of them to see that nothing changed.
+// Every row of every table but the ones named, each led by its table, in a
+// fixed order: compare two of them to see that nothing changed.
 QStringList everyRow(const QSqlDatabase& db, const QStringList& except = {});
