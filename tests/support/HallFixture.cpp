@@ -37,8 +37,8 @@ bool HallFixture::addBands(int zhao, const QString& bands)
             columns.prepend(QStringLiteral("id, "));
         }
         const QString marks = QStringLiteral("?, ").repeated(values.size());
-        if (!hall.exec(
-                QStringLiteral("insert into jfbz (%1, jfdw, dwname) values (%2 1, '小时')").arg(columns, marks), values))
+        if (!hall.exec(QStringLiteral("insert into jfbz (%1, jfdw, dwname) values (%2 1, '小时')").arg(columns, marks),
+                       values))
             return false;
     }
     return true;

@@ -107,8 +107,9 @@ bool TestHall::exec(const QString& sql, const QVariantList& values)
     const QRegularExpressionMatch keyed = keyedInsert.match(sql.trimmed());
     if (result && !m_serverDatabase.isEmpty() && keyed.hasMatch()) {
         const QString table = keyed.captured(1);
-        result = Sql::exec(state.DbConn,
-                           QStringLiteral("select setval(pg_get_serial_sequence('%1', 'id'), max(id)) from %1").arg(table));
+        result =
+            Sql::exec(state.DbConn,
+                      QStringLiteral("select setval(pg_get_serial_sequence('%1', 'id'), max(id)) from %1").arg(table));
     }
     m_error = result.message();
     return result.ok();

@@ -16,8 +16,8 @@ constexpr qint64 MaxFailures = 13;
 
 Result ensureTable(const QSqlDatabase& db)
 {
-    return Sql::exec(db, QStringLiteral("create table if not exists login_pause "
-                                        "(failures integer not null, last_failure text not null)"));
+    return Sql::execDefinition(db, QStringLiteral("create table if not exists login_pause "
+                                                  "(failures integer not null, last_failure text not null)"));
 }
 
 qint64 pauseAfter(qint64 failures)

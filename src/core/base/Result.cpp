@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <optional>
 #include <sqlite3.h>
 
 namespace {
@@ -27,6 +28,25 @@ qint64 numberOfCode(int code)
     default:
         return Result::DatabaseFailure;
     }
+}
+
+// A server names a failure by its five-character SQLSTATE, where SQLite's
+// codes are numbers below 10000.
+std::optional<qint64> numberOfState(const QString& state)
+{
+    if (state.size() != 5)
+        return std::nullopt;
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03"))
+        return Result::DatabaseLocked;
+    if (state == QLatin1String("25006"))
+        return Result::DatabaseReadOnly;
+    if (state == QLatin1String("53100"))
+        return Result::DiskFull;
+    if (state == QLatin1String("58030"))
+        return Result::DiskError;
+    if (state == QLatin1String("XX001") || state == QLatin1String("XX002"))
+        return Result::DatabaseDamaged;
+    return Result::DatabaseFailure;
 }
 
 // Qt passes no code on for a failed BEGIN or COMMIT, where a full disk shows
@@ -73,7 +93,8 @@ Result Result::fromSqlError(const QSqlError& error)
     QString text = error.text();
     if (text.trimmed().isEmpty())
         text = QCoreApplication::translate("Result", "数据库操作失败");
-    return failure(text, numberOfCode(codeOf(error)));
+    const std::optional<qint64> serverNumber = numberOfState(error.nativeErrorCode());
+    return failure(text, serverNumber ? *serverNumber : numberOfCode(codeOf(error)));
 }
 
 Result Result::fromQuery(const QSqlQuery& query)

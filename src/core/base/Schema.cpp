@@ -96,11 +96,10 @@ ResultOf<QStringList> addMissingIndexes(const QSqlDatabase& db)
     auto it = index.globalMatch(sql());
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        const ResultOf<QVariant> found = Sql::scalar(
-            db, QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?"), {match.captured(1)});
+        const ResultOf<bool> found = SqlDialect::hasIndex(db, match.captured(1));
         if (!found)
             return found.result();
-        if (!found->isValid()) {
+        if (!*found) {
             added.append(match.captured(1));
             statements.append(match.captured(0));
         }
@@ -108,7 +107,7 @@ ResultOf<QStringList> addMissingIndexes(const QSqlDatabase& db)
     QSqlDatabase connection = db;
     const Result created = Sql::transaction(connection, [&] {
         for (const QString& statement : std::as_const(statements)) {
-            if (Result done = Sql::exec(db, statement); !done)
+            if (Result done = Sql::execDefinition(db, statement); !done)
                 return done;
         }
         return Result::success();
@@ -141,7 +140,8 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
             const QString name = QLatin1String(column.column);
             if (db.record(table).contains(name))
                 continue;
-            Result step = Sql::exec(db, QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + name +
+            Result step =
+                Sql::execDefinition(db, QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + name +
                                             QLatin1Char(' ') + QLatin1String(column.type));
             if (step)
                 step = Sql::exec(db, QString::fromUtf8(column.fill));

@@ -1,5 +1,7 @@
 #include "core/base/SqlDialect.h"
 
+#include "core/base/Sql.h"
+
 #include <QRegularExpression>
 
 namespace SqlDialect {
@@ -29,6 +31,18 @@ QString serverForm(QString statement)
 Store of(const QSqlDatabase& db)
 {
     return db.driverName() == QLatin1String("QPSQL") ? Store::Server : Store::File;
+}
+
+ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name)
+{
+    const QString text =
+        of(db) == Store::Server
+            ? QStringLiteral("select 1 from pg_indexes where schemaname = current_schema() and indexname = ?")
+            : QStringLiteral("select 1 from sqlite_master where type = 'index' and name = ?");
+    const ResultOf<QVariant> found = Sql::scalar(db, text, {name});
+    if (!found)
+        return found.result();
+    return found->isValid();
 }
 
 QStringList serverSchema(const QString& schema)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/Result.h"
+
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -14,6 +16,9 @@ enum class Store
 };
 
 Store of(const QSqlDatabase& db);
+
+// Whether the database has an index of that name.
+ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name);
 
 // The schema file's statements as a server runs them, one per entry,
 // without comments, derived from the file's:

@@ -11,7 +11,7 @@ Result upgrade(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() -> Result {
         if (!db.tables(QSql::Tables).contains(QStringLiteral("jfbzfa"), Qt::CaseInsensitive)) {
-            if (const Result result = Sql::exec(
+            if (const Result result = Sql::execDefinition(
                     db, QStringLiteral("create table jfbzfa (id integer primary key autoincrement, hybz real, "
                                        "fhybz real, kssj text, jssj text, zhao integer, name text, lx text)"));
                 !result)
@@ -21,8 +21,8 @@ Result upgrade(QSqlDatabase& db)
         for (const QString& column : {QStringLiteral("name"), QStringLiteral("lx")}) {
             if (columns.contains(column))
                 continue;
-            if (const Result result =
-                    Sql::exec(db, QStringLiteral("alter table jfbzfa add column ") + column + QStringLiteral(" text"));
+            if (const Result result = Sql::execDefinition(db, QStringLiteral("alter table jfbzfa add column ") +
+                                                                  column + QStringLiteral(" text"));
                 !result)
                 return result;
         }

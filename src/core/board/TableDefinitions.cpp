@@ -80,8 +80,8 @@ ResultOf<bool> upgrade(QSqlDatabase& db)
     const Result result = Sql::transaction(db, [&db, &missing] {
         for (const AddedColumn& column : missing) {
             const QString name = QLatin1String(column.name);
-            Result step = Sql::exec(db, QStringLiteral("alter table zhdy add column ") + name + QLatin1Char(' ') +
-                                            QLatin1String(column.type));
+            Result step = Sql::execDefinition(db, QStringLiteral("alter table zhdy add column ") + name +
+                                                      QLatin1Char(' ') + QLatin1String(column.type));
             // Tables defined before the positioning card existed have none,
             // rather than all sharing one card.
             if (step && !column.initial.isNull())

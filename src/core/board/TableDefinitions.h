@@ -24,7 +24,7 @@ inline constexpr std::array<const char*, 7> Columns = {"zhao", "mc", "sybj", "fw
 using Typed = std::array<QString, 7>;
 
 // The table kinds (ztinfo) the screen offers to choose from: name, then code.
-inline const QString KindsListing = QStringLiteral("select ct_name, ct_dm from ztinfo");
+inline const QString KindsListing = QStringLiteral("select ct_name, ct_dm from ztinfo order by rowid");
 
 // Adds the minimum-billing columns and the positioning card to a file made
 // before they existed; its tables get a billing unit of 15 minutes and a

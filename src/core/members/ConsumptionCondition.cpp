@@ -61,7 +61,10 @@ ResultOf<Clause> clauseOf(const Field& field, const QString& op, const QString& 
     const QString value = text.trimmed();
     if (type == QLatin1String("CHAR")) {
         // Card numbers are compared without regard to letter case everywhere.
-        return Clause{QStringLiteral("upper(%1) %2 upper(?)").arg(field.code, op), value,
+        // A server's like takes a backslash as its escape; say so, so that
+        // both stores read a typed backslash the same way.
+        const QString escape = op == QLatin1String("like") ? QStringLiteral(" escape '\\'") : QString();
+        return Clause{QStringLiteral("upper(%1) %2 upper(?)%3").arg(field.code, op, escape), value,
                       QLatin1Char('\'') + value + QLatin1Char('\'')};
     }
     if (type == QLatin1String("DATE") || type == QLatin1String("DATETIME")) {
@@ -86,7 +89,12 @@ ResultOf<Clause> clauseOf(const Field& field, const QString& op, const QString& 
         if (!number)
             return Result::failure(QCoreApplication::translate("ConsumptionCondition", "请输入数字"),
                                    Result::TypeMismatch);
-        return Clause{field.code + QLatin1Char(' ') + op + QStringLiteral(" ?"), *number, value};
+        // The value is cast so that a server compares it as typed rather than
+        // rounded to the column's type; like compares the number's text.
+        if (op == QLatin1String("like"))
+            return Clause{QStringLiteral("cast(%1 as text) like ?").arg(field.code), value, value};
+        return Clause{field.code + QLatin1Char(' ') + op + QStringLiteral(" cast(? as double precision)"), *number,
+                      value};
     }
     return Result::failure(
         QCoreApplication::translate("ConsumptionCondition", "条件“%1”的类型“%2”不能用来查询，请检查数据字典。")

@@ -1,6 +1,7 @@
 #include "core/members/ConsumptionQuery.h"
 
 #include "core/base/Sql.h"
+#include "core/members/MemberRecord.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -32,7 +33,7 @@ QString statement(Kind kind, const ConsumptionCondition::Condition& condition)
                              "user_lb.khao, "
                              "user_lb.sfzh, user_lb.xb, user_lb.csrc, waimxd.dj, waimxd.je, waimxd.czyname, "
                              "waimxd.rc, waimxd.sc1 FROM user_lb INNER JOIN waimxd ON user_lb.khao = waimxd.khao")
-            : QStringLiteral("select * from user_lb");
+            : QStringLiteral("select %1 from user_lb").arg(MemberRecord::Columns);
     if (!condition.sql.isEmpty())
         text += QStringLiteral(" WHERE ") + condition.sql;
     return text;

@@ -145,7 +145,7 @@ ResultOf<Values> updateMember(const QSqlDatabase& db, const Typed& typed, const 
 Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
 {
     QSqlQuery query(db);
-    Result result = Sql::exec(query, QStringLiteral("select * from user_lb where khao=?"), {card});
+    Result result = Sql::exec(query, QStringLiteral("select %1 from user_lb where khao=?").arg(Columns), {card});
     if (!result)
         return result;
     model->setQuery(std::move(query));
@@ -156,7 +156,7 @@ Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
 
 ResultOf<QStringList> cardTypes(const QSqlDatabase& db)
 {
-    return Sql::texts(db, QStringLiteral("select klx from klx"));
+    return Sql::texts(db, QStringLiteral("select klx from klx order by rowid"));
 }
 
 ResultOf<bool> isCardFree(const QSqlDatabase& db, const QString& card, const QString& originalCard)

@@ -20,6 +20,11 @@ namespace MemberRecord {
 inline constexpr int CardLength = 32;
 inline constexpr int MobileLength = 20;
 
+// Every column of a member's row, in the table's order; named, since a
+// server's table has one more that is no member's field.
+inline const QString Columns = QStringLiteral(
+    "khao, yhm, mm, klx, zt, xb, sfzh, csrc, yxrc, yk, js, zk, jslj, jelj, hybj, djsj, khrc, jbr, zz, bz, ct_dm");
+
 // The form's boxes as typed; the numbers and dates still unchecked.
 struct Typed
 {

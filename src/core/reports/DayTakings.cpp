@@ -132,7 +132,7 @@ Result list(QSqlDatabase& db, const Filter& filter)
 
 QString listedRows()
 {
-    return QStringLiteral("SELECT rcl, zhao, sc1, dj, je FROM printbiao");
+    return QStringLiteral("SELECT rcl, zhao, sc1, dj, je FROM printbiao ORDER BY rowid");
 }
 
 QList<QStringList> rowTexts(const QAbstractItemModel& rows)
