@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <functional>
 #include <memory>
@@ -53,9 +54,12 @@ QString startFailure(const Result& opened, const SettingsStore& settings)
     QString text = opened.message();
     const bool maybeWrongFile =
         opened.number() == Result::DatabaseFailure || opened.number() == Result::NotTavoroDatabase;
-    if (maybeWrongFile && !settings.path().isEmpty())
+    const QString settingsFile = QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName();
+    if (settings.onServer())
+        text += QCoreApplication::translate("Main", "\n服务器的位置记录在 %1（server 组）。").arg(settingsFile);
+    else if (maybeWrongFile && !settings.path().isEmpty())
         text += QCoreApplication::translate("Main", "\n数据文件的位置记录在 %1（main_path 组的 path 和 data）。")
-                    .arg(QSettings(QStringLiteral("Tavoro"), QStringLiteral("Tavoro")).fileName());
+                    .arg(settingsFile);
     return text;
 }
 
@@ -93,18 +97,29 @@ int Main(int argc, char* argv[])
     }
 
     AppState state;
-    const std::optional<DbLocation> location =
-        startDatabase(settings.path(), settings.data(), programFolder(), programFolderWritable());
-    if (!location)
-        return 1;
-    state.DbFolder = location->DbFolder;
-    state.DbFileName = location->DbFileName;
-    state.DbFullName = location->DbFullName;
-    // Reading a grown file through for damage takes longer than the rest of
-    // the start: it goes on while the login screen shows.
     std::unique_ptr<Database::IntegrityCheck> check;
-    const Result opened =
-        Database::openCheckingLater(state.DbFullName, Database::ConnectionName, &state.DbConn, &check);
+    Result opened = Result::success();
+    if (settings.onServer()) {
+        const ServerPlace place = settings.serverPlace();
+        state.DbFullName = place.describe();
+        // Backups of the server's books are kept where this user's own data are.
+        state.DbFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const std::optional<Result> started = startServer(place, &state.DbConn);
+        if (!started)
+            return 1;
+        opened = *started;
+    } else {
+        const std::optional<DbLocation> location =
+            startDatabase(settings.path(), settings.data(), programFolder(), programFolderWritable());
+        if (!location)
+            return 1;
+        state.DbFolder = location->DbFolder;
+        state.DbFileName = location->DbFileName;
+        state.DbFullName = location->DbFullName;
+        // Reading a grown file through for damage takes longer than the rest
+        // of the start: it goes on while the login screen shows.
+        opened = Database::openCheckingLater(state.DbFullName, Database::ConnectionName, &state.DbConn, &check);
+    }
     if (!opened) {
         Messages::critical(startFailure(opened, settings));
         return 1;

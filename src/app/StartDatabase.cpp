@@ -1,7 +1,9 @@
 #include "app/StartDatabase.h"
 
+#include "core/base/Database.h"
 #include "core/base/DbPlace.h"
 #include "core/base/Messages.h"
+#include "ui/admin/PasswordDialog.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -25,4 +27,15 @@ std::optional<DbLocation> startDatabase(const QString& path, const QString& data
         return std::nullopt;
     }
     return place.location;
+}
+
+std::optional<Result> startServer(const ServerPlace& place, QSqlDatabase* db)
+{
+    const Result opened = Database::openServer(place, QString(), Database::ConnectionName, db);
+    if (opened || (opened.number() != Result::PasswordNeeded && opened.number() != Result::WrongPassword))
+        return opened;
+    const std::optional<QString> password = PasswordDialog::ask(nullptr);
+    if (!password)
+        return std::nullopt;
+    return Database::openServer(place, *password, Database::ConnectionName, db);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/base/SettingsStore.h"
+
+#include <QSqlDatabase>
 
 #include <optional>
 
@@ -11,3 +14,8 @@
 // operator has been told why); nothing is made then.
 std::optional<DbLocation> startDatabase(const QString& path, const QString& data, const QString& programFolder,
                                         bool programFolderWritable);
+
+// Opens the hall's database on the server under the program's connection.
+// When libpq finds no password, or a wrong one, in its usual places, the
+// operator is asked once. Nothing when the operator left the prompt.
+std::optional<Result> startServer(const ServerPlace& place, QSqlDatabase* db);

@@ -2,11 +2,13 @@
 
 #include "core/base/AppState.h"
 #include "core/base/Clock.h"
+#include "core/base/SqlDialect.h"
 #include "core/base/SqliteHandle.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDriver>
 
 #include <sqlite3.h>
@@ -56,6 +58,33 @@ Result copyInto(sqlite3* source, const QString& path)
     return result;
 }
 
+// A server's books are copied by the server's own dump tool, in the custom
+// format pg_restore reads, as one consistent snapshot.
+Result dumpInto(const QSqlDatabase& db, const QString& path)
+{
+    QStringList arguments{QStringLiteral("--format=custom"), QStringLiteral("--no-password"),
+                          QStringLiteral("--file"),          path,
+                          QStringLiteral("--host"),          db.hostName(),
+                          QStringLiteral("--port"),          QString::number(db.port()),
+                          QStringLiteral("--dbname"),        db.databaseName()};
+    if (!db.userName().isEmpty())
+        arguments << QStringLiteral("--username") << db.userName();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!db.password().isEmpty())
+        environment.insert(QStringLiteral("PGPASSWORD"), db.password());
+    QProcess dump;
+    dump.setProcessEnvironment(environment);
+    dump.start(QStringLiteral("pg_dump"), arguments);
+    if (!dump.waitForStarted())
+        return Result::failure(QCoreApplication::translate(
+            "BackupCopies", "找不到 PostgreSQL 的备份程序 pg_dump，请安装 postgresql-client"));
+    dump.waitForFinished(-1);
+    if (dump.exitStatus() != QProcess::NormalExit || dump.exitCode() != 0)
+        return Result::failure(QCoreApplication::translate("BackupCopies", "pg_dump 备份失败：%1")
+                                   .arg(QString::fromLocal8Bit(dump.readAllStandardError()).trimmed()));
+    return Result::success();
+}
+
 // Creates the file owner-only, as the database itself is.
 Result createEmpty(const QString& path)
 {
@@ -94,8 +123,9 @@ QString target(const AppState& state, const QDateTime& moment)
 
 Result backup(const QSqlDatabase& db, const QString& target)
 {
-    sqlite3* source = sqliteHandle(db);
-    if (!source)
+    const bool onServer = SqlDialect::of(db) == SqlDialect::Store::Server;
+    sqlite3* source = onServer ? nullptr : sqliteHandle(db);
+    if (!onServer && !source)
         return Result::failure(QCoreApplication::translate("BackupCopies", "数据库没有打开"));
 
     const QString partial = target + QStringLiteral(".part");
@@ -103,7 +133,7 @@ Result backup(const QSqlDatabase& db, const QString& target)
     Result result = createEmpty(partial);
     if (!result)
         return result;
-    result = copyInto(source, partial);
+    result = onServer ? dumpInto(db, partial) : copyInto(source, partial);
     if (result)
         result = moveInto(partial, target);
     if (!result) {

@@ -7,7 +7,8 @@
 
 struct AppState;
 
-// Backup copies of the open database, beside the database, named by the hour.
+// Backup copies of the open database, named by the hour: beside the file, or,
+// for books on a server, in this user's data folder.
 namespace BackupCopies {
 
 // "data" followed by year, month, day and hour, each zero-padded, and "-N"
@@ -24,7 +25,8 @@ QString target(const AppState& state, const QDateTime& moment);
 // written under a temporary name beside target and renamed to it only when
 // complete; an existing file of that name is never replaced (the backup then
 // fails), and a failed backup leaves no partial file behind. The copy is a
-// self-contained file (no WAL).
+// self-contained file (no WAL). Books on a server are dumped by pg_dump in its
+// custom format instead, for pg_restore.
 Result backup(const QSqlDatabase& db, const QString& target);
 
 struct Outcome

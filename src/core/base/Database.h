@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/base/Result.h"
+#include "core/base/ServerPlace.h"
 
 #include <QSqlDatabase>
 
 #include <memory>
 
-// Opening the database file as the program's one connection.
+// Opening the hall's database, a file or on a server, as the program's one
+// connection.
 namespace Database {
 
 inline const QString ConnectionName = QStringLiteral("DbConn");
@@ -65,6 +67,15 @@ Result openReadOnly(const QString& fullName, const QString& connectionName, QSql
 // Creates a new, empty database file (readable by its owner only) with the
 // schema. Refuses to touch a file that exists, and a place without WAL.
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
+
+// Opens the hall's database on a server under the connection name; an empty
+// password leaves it to libpq's usual places. Refuses, before anything is
+// written and with a message naming the server and the cause, a server that
+// does not answer (ServerUnreachable), a wrong password (WrongPassword), a
+// missing one (PasswordNeeded), a server older than PostgreSQL 13 and a
+// database without Tavoro's tables (NotTavoroDatabase). On refusal the
+// connection is removed again.
+Result openServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db);
 
 // Closes and forgets a connection opened by open() or create().
 void close(const QString& connectionName);

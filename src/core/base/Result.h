@@ -26,6 +26,10 @@ public:
     static constexpr qint64 DatabaseLocked = 3045;
     static constexpr qint64 DatabaseDamaged = 3049;
     static constexpr qint64 NotTavoroDatabase = 3343;
+    // Failures of connecting to a database server.
+    static constexpr qint64 WrongPassword = 3029;
+    static constexpr qint64 PasswordNeeded = 3031;
+    static constexpr qint64 ServerUnreachable = 3151;
 
     // The cause a failure of one of those numbers names for the operator;
     // empty for any other number.

@@ -5,6 +5,7 @@
 
 namespace {
 const QString Group = QStringLiteral("main_path");
+const QString StoreKey = QStringLiteral("main_path/store");
 const QString LanguageKey = QStringLiteral("ui/language");
 const QString CheckedPasswordKey = QStringLiteral("login/checked_password");
 const QString CheckedInitialKey = QStringLiteral("login/checked_initial");
@@ -54,6 +55,32 @@ void SettingsStore::save(const QString& path, const QString& data)
 {
     m_settings->setValue(Group + QStringLiteral("/path"), path);
     m_settings->setValue(Group + QStringLiteral("/data"), data);
+    m_settings->remove(StoreKey);
+    m_settings->sync();
+}
+
+bool SettingsStore::onServer() const
+{
+    return m_settings->value(StoreKey).toString() == QLatin1String("server");
+}
+
+ServerPlace SettingsStore::serverPlace() const
+{
+    ServerPlace place;
+    place.host = m_settings->value(QStringLiteral("server/host")).toString();
+    place.port = m_settings->value(QStringLiteral("server/port"), place.port).toInt();
+    place.database = m_settings->value(QStringLiteral("server/database")).toString();
+    place.user = m_settings->value(QStringLiteral("server/user")).toString();
+    return place;
+}
+
+void SettingsStore::saveServer(const ServerPlace& place)
+{
+    m_settings->setValue(QStringLiteral("server/host"), place.host);
+    m_settings->setValue(QStringLiteral("server/port"), place.port);
+    m_settings->setValue(QStringLiteral("server/database"), place.database);
+    m_settings->setValue(QStringLiteral("server/user"), place.user);
+    m_settings->setValue(StoreKey, QStringLiteral("server"));
     m_settings->sync();
 }
 

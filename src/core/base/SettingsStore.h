@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/ServerPlace.h"
+
 #include <QString>
 
 class QSettings;
@@ -41,7 +43,16 @@ public:
 
     QString path() const;
     QString data() const;
+    // Keeps the hall's books in that file from the next start.
     void save(const QString& path, const QString& data);
+
+    // Whether the hall's books are on a server (group "main_path", key
+    // "store" = "server") and which (group "server", keys "host", "port",
+    // "database", "user"), rather than in the file above.
+    bool onServer() const;
+    ServerPlace serverPlace() const;
+    // Keeps the hall's books on that server from the next start.
+    void saveServer(const ServerPlace& place);
 
     // The device file a raw printer port ("LPT1", "LPT2", "COM1", "COM2")
     // is written to when group "printer_ports" names one under the port's

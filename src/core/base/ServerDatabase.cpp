@@ -1,0 +1,89 @@
+#include "core/base/Database.h"
+#include "core/base/Schema.h"
+#include "core/base/Sql.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QTimeZone>
+
+namespace Database {
+
+namespace {
+
+// The oldest server whose SQL the program's statements are written for.
+constexpr int OldestServerVersion = 130000;
+
+Result refuse(const ServerPlace& place, const QString& cause, qint64 number)
+{
+    return Result::failure(
+        QCoreApplication::translate("Database", "无法打开服务器上的数据库 %1：%2").arg(place.describe(), cause),
+        number);
+}
+
+// libpq says why a connection failed only in its message.
+Result refuseConnection(const ServerPlace& place, const QSqlError& error)
+{
+    const QString said = error.databaseText().trimmed();
+    if (said.contains(QLatin1String("password authentication failed")))
+        return refuse(place, QCoreApplication::translate("Database", "密码错误"), Result::WrongPassword);
+    if (said.contains(QLatin1String("no password supplied")))
+        return refuse(place, QCoreApplication::translate("Database", "服务器要求输入密码"), Result::PasswordNeeded);
+    if (said.contains(QLatin1String("does not exist")))
+        return refuse(place, QCoreApplication::translate("Database", "服务器上没有这个数据库或用户（%1）").arg(said),
+                      Result::NotTavoroDatabase);
+    return refuse(
+        place,
+        QCoreApplication::translate("Database", "服务器没有响应，请检查服务器是否开着、地址和端口是否正确（%1）")
+            .arg(said),
+        Result::ServerUnreachable);
+}
+
+// Read before anything is written: a server too old for the program's SQL,
+// or a database that is not a hall's, is refused as it stands.
+Result checkServer(const ServerPlace& place, const QSqlDatabase& db)
+{
+    const ResultOf<QVariant> version = Sql::scalar(db, QStringLiteral("select current_setting('server_version_num')"));
+    if (!version)
+        return refuse(place, version.result().message(), version.result().number());
+    if (version->toInt() < OldestServerVersion)
+        return refuse(place,
+                      QCoreApplication::translate("Database", "服务器的版本太旧（%1），需要 PostgreSQL 13 或更新的版本")
+                          .arg(version->toInt()),
+                      Result::DatabaseFailure);
+    const QStringList missing = Schema::missingTables(db);
+    if (!missing.isEmpty())
+        return refuse(place,
+                      QCoreApplication::translate("Database", "数据库中没有 Tavoro 的表（缺少 %1）")
+                          .arg(missing.join(QStringLiteral(", "))),
+                      Result::NotTavoroDatabase);
+    // A visit's start defaults to the server's local time, which must be
+    // the counter's.
+    const Result zone = Sql::exec(db, QStringLiteral("select set_config('TimeZone', ?, false)"),
+                                  {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
+    return zone ? zone : refuse(place, zone.message(), zone.number());
+}
+
+} // namespace
+
+Result openServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db)
+{
+    QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    conn.setHostName(place.host);
+    conn.setPort(place.port);
+    conn.setDatabaseName(place.database);
+    conn.setUserName(place.user);
+    conn.setPassword(password);
+    // A server that does not answer is told within seconds, not after the
+    // system's minutes-long wait.
+    conn.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Tavoro"));
+    Result result = conn.open() ? checkServer(place, conn) : refuseConnection(place, conn.lastError());
+    if (!result) {
+        conn = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        return result;
+    }
+    *db = conn;
+    return result;
+}
+
+} // namespace Database
