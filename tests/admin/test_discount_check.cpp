@@ -47,7 +47,7 @@ void TestDiscountCheck::rateAgainstLimit()
     // refuses with the error.
     QCOMPARE(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).allowed, false);
     QVERIFY(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).notice.isEmpty());
-    QVERIFY(hall.exec(QStringLiteral("drop table czyzd")));
+    QVERIFY(hall.dropTable(QStringLiteral("czyzd")));
     const DiscountCheck failed = checkDiscount(hall.db(), QStringLiteral("clerk"), DiscountRate());
     QVERIFY(!failed.allowed);
     QCOMPARE(failed.notice.icon, Messages::Icon::Critical);

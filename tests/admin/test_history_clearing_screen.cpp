@@ -26,10 +26,8 @@ bool addHistory(HallFixture& f)
 QString left(HallFixture& f)
 {
     const auto ids = [&f](const char* table) {
-        return f
-            .value(QStringLiteral("select group_concat(id) from (select id from ") + QLatin1String(table) +
-                   QStringLiteral(" order by id)"))
-            .toString();
+        return f.hall.rows(QStringLiteral("select id from %1 order by id").arg(QLatin1String(table)))
+            .join(QLatin1Char(','));
     };
     return ids("waimxd") + QLatin1Char('/') + ids("ckv_zc");
 }
@@ -94,8 +92,8 @@ void TestFrmClearData::failureClearsNothing()
     HallFixture f;
     QVERIFY(addHistory(f));
     // The goods are deleted first; the visits then fail, and the goods must come back.
-    QVERIFY(f.hall.exec(QStringLiteral("create trigger keep_visits before delete on waimxd "
-                                       "begin select raise(abort, 'visits are kept'); end")));
+    QVERIFY(f.hall.refuse(QStringLiteral("keep_visits"), QStringLiteral("before delete on waimxd"),
+                          QStringLiteral("visits are kept")));
     const HistoryClearing::Outcome cleared = HistoryClearing::clearBefore(f.hall.state, QDate(2026, 12, 6));
     QVERIFY(cleared.result.message().contains(QStringLiteral("visits are kept")));
     QCOMPARE(left(f), QStringLiteral("1,2,3,4/1,2,3,4"));

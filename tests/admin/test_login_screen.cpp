@@ -135,10 +135,10 @@ void TestFrmSyskey::failuresPauseAcrossARestart()
 
     QCOMPARE(loggedIn.count(), 1);
     QCOMPARE(f.messages.texts(), (QStringList{Illegal, wait, Illegal, wait}));
-    QCOMPARE(f.value(QStringLiteral("select group_concat(init_time || '=' || last_time, ',') from czyrzh "
-                                    "where czyname = 'system' and czyxm = '登录失败'"))
-                 .toString(),
-             QStringLiteral("2026-12-06 20:00:00=2026-12-06 20:00:00,2026-12-06 20:00:01=2026-12-06 20:00:01"));
+    QCOMPARE(f.hall.rows(QStringLiteral("select init_time || '=' || last_time from czyrzh "
+                                        "where czyname = 'system' and czyxm = '登录失败' order by tag")),
+             (QStringList{QStringLiteral("2026-12-06 20:00:00=2026-12-06 20:00:00"),
+                          QStringLiteral("2026-12-06 20:00:01=2026-12-06 20:00:01")}));
 
     LoginScreen after(f.hall.state);
     after.show();

@@ -19,11 +19,14 @@ namespace {
 // name:password:limit of every operator, in the order they were written.
 QString operators(HallFixture& f)
 {
-    return f
-        .value(QStringLiteral("select group_concat(czy_name || ':' || case when czy_pass like '$argon2%' then 'hash' "
-                              "else ifnull(czy_pass, '-') end || ':' || ifnull(zk, '-'), '|') "
-                              "from (select * from czyzd order by rowid)"))
-        .toString();
+    QStringList rows = f.hall.rows(QStringLiteral("select czy_name, case when czy_pass like '$argon2%' then 'hash' "
+                                                  "else coalesce(czy_pass, '-') end, zk from czyzd order by rowid"));
+    for (QString& row : rows) {
+        row.replace(QLatin1Char('|'), QLatin1Char(':'));
+        if (row.endsWith(QLatin1Char(':')))
+            row.append(QLatin1Char('-')); // no limit
+    }
+    return rows.join(QLatin1Char('|'));
 }
 
 void select(OperatorRightsScreen& screen, const QString& name, const QString& group = {})

@@ -48,16 +48,17 @@ void TestScreenLogs::writtenOnOpenClosedOnce()
     HallFixture f(today("09:30:00"));
     std::unique_ptr<QDialog> dialog = openScreen(screen, f.hall.state);
     dialog->show();
-    const QString rows = QStringLiteral("select group_concat(czyname || '|' || czyxm || '|' || init_time || '|' || "
-                                        "ifnull(last_time, 'open'), ';') from czyrzh");
-    QCOMPARE(f.value(rows).toString(), QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|open"));
+    const QString rows =
+        QStringLiteral("select czyname, czyxm, init_time, coalesce(last_time, 'open') from czyrzh order by tag");
+    QCOMPARE(f.hall.rows(rows),
+             QStringList{QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|open")});
 
     f.clock.set(today("09:45:00"));
     dialog->reject();
     f.clock.set(today("09:50:00"));
     dialog.reset();
-    QCOMPARE(f.value(rows).toString(),
-             QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|2026-12-06 09:45:00"));
+    QCOMPARE(f.hall.rows(rows), QStringList{QStringLiteral("system|") + entry +
+                                            QStringLiteral("|2026-12-06 09:30:00|2026-12-06 09:45:00")});
     QCOMPARE(f.messages.count(), 0);
 }
 
@@ -65,8 +66,8 @@ void TestScreenLogs::writtenOnOpenClosedOnce()
 void TestScreenLogs::closingFailureIsShown()
 {
     HallFixture f;
-    QVERIFY(f.hall.exec(QStringLiteral("create trigger refuse before update on czyrzh "
-                                       "begin select raise(abort, 'log refused'); end")));
+    QVERIFY(f.hall.refuse(QStringLiteral("refuse"), QStringLiteral("before update on czyrzh"),
+                          QStringLiteral("log refused")));
     OperatorLogScreen screen(f.hall.state);
     screen.reject();
     QCOMPARE(f.messages.count(), 1);

@@ -84,10 +84,9 @@ void RateEditorsTest::checkedTablesGetTheScheme()
 
     QCOMPARE(hall.messages.texts(),
              (QStringList{QStringLiteral("标准方案1分配给选中台位吗？"), QStringLiteral("方案设定完成！")}));
-    const QString bands =
-        QStringLiteral("select group_concat(kssj || '-' || jssj || '=' || fhybz) from jfbz where zhao=?");
-    QCOMPARE(hall.value(bands, {2}).toString(), QStringLiteral("00:00:00-23:59:59=30.0"));
-    QCOMPARE(hall.value(bands, {3}).toString(), QStringLiteral("08:00:00-18:00:00=10.0"));
+    const QString bands = QStringLiteral("select kssj, jssj, fhybz from jfbz where zhao=? order by id");
+    QCOMPARE(hall.hall.rows(bands, {2}), QStringList{QStringLiteral("00:00:00|23:59:59|30.0")});
+    QCOMPARE(hall.hall.rows(bands, {3}), QStringList{QStringLiteral("08:00:00|18:00:00|10.0")});
 }
 
 void RateEditorsTest::onlyTheirLettersOpenTheEditors_data()

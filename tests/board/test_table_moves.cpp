@@ -50,14 +50,15 @@ private:
     }
     QString visits()
     {
-        return f->value(QStringLiteral("select group_concat(id || ':' || zhao) from waimxd")).toString();
+        return f->hall.rows(QStringLiteral("select id || ':' || zhao from waimxd order by id")).join(QLatin1Char(','));
     }
     QString marks()
     {
-        return f
-            ->value(QStringLiteral("select group_concat(zhao || ':' || sybj || case when tx<>0 or fwfl<>0 then '/' || "
-                                   "cast(tx as integer) || '/' || cast(fwfl as integer) else '' end) from zhdy"))
-            .toString();
+        return f->hall
+            .rows(QStringLiteral(
+                "select zhao || ':' || sybj || case when tx<>0 or fwfl<>0 then '/' || "
+                "cast(tx as integer) || '/' || cast(fwfl as integer) else '' end from zhdy order by zhao"))
+            .join(QLatin1Char(','));
     }
 
     std::unique_ptr<HallFixture> f;
@@ -81,6 +82,7 @@ void TestTableMoves::moves_data()
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("setup");
+    QTest::addColumn<QStringList>("refusal"); // event, when
     QTest::addColumn<bool>("ok");
     QTest::addColumn<bool>("moved");
     QTest::addColumn<QString>("visits");
@@ -88,31 +90,30 @@ void TestTableMoves::moves_data()
     QTest::addColumn<QString>("goods");
     const QString before = QStringLiteral("1:2,2:3");
     const QString marked = QStringLiteral("1:0,2:1/60/50,3:1/0/20,4:0,5:0");
-    const QString failAtTarget = QStringLiteral("create trigger boom before update of sybj on zhdy when new.zhao=5 "
-                                                "begin select raise(abort, 'injected'); end");
-    const QString failAtSecond = QStringLiteral("create trigger boom before update of zhao on waimxd when new.zhao=2 "
-                                                "begin select raise(abort, 'injected'); end");
+    const QStringList none;
+    const QStringList failAtTarget{QStringLiteral("before update of sybj on zhdy"), QStringLiteral("new.zhao=5")};
+    const QStringList failAtSecond{QStringLiteral("before update of zhao on waimxd"), QStringLiteral("new.zhao=2")};
     const QString unmoved = QStringLiteral("2,3");
-    QTest::newRow("transfer") << true << 2 << 5 << "" << true << true << "1:5,2:3"
+    QTest::newRow("transfer") << true << 2 << 5 << "" << none << true << true << "1:5,2:3"
                               << "1:0,2:0,3:1/0/20,4:0,5:1/60/50"
                               << "5,3";
     QTest::newRow("transfer failing at its last statement")
-        << true << 2 << 5 << failAtTarget << false << false << before << marked << unmoved;
+        << true << 2 << 5 << "" << failAtTarget << false << false << before << marked << unmoved;
     QTest::newRow("transfer to a table opened meanwhile")
-        << true << 2 << 3 << "" << true << false << before << marked << unmoved;
+        << true << 2 << 3 << "" << none << true << false << before << marked << unmoved;
     QTest::newRow("transfer to a free-marked table holding a visit")
-        << true << 2 << 4 << "insert into waimxd (id, zhao, ksrc) values (3, 4, '2026-12-06 19:00:00')" << true << false
-        << "1:2,2:3,3:4" << marked << unmoved;
+        << true << 2 << 4 << "insert into waimxd (id, zhao, ksrc) values (3, 4, '2026-12-06 19:00:00')" << none << true
+        << false << "1:2,2:3,3:4" << marked << unmoved;
     QTest::newRow("transfer of a table settled meanwhile")
-        << true << 2 << 5 << "update waimxd set jsrc='2026-12-06 19:59:00' where id=1" << true << false << before
-        << marked << unmoved;
-    QTest::newRow("swap") << false << 2 << 3 << "" << true << true << "1:3,2:2"
+        << true << 2 << 5 << "update waimxd set jsrc='2026-12-06 19:59:00' where id=1" << none << true << false
+        << before << marked << unmoved;
+    QTest::newRow("swap") << false << 2 << 3 << "" << none << true << true << "1:3,2:2"
                           << "1:0,2:1/0/20,3:1/60/50,4:0,5:0"
                           << "3,2";
     QTest::newRow("swap failing at its second visit")
-        << false << 2 << 3 << failAtSecond << false << false << before << marked << unmoved;
+        << false << 2 << 3 << "" << failAtSecond << false << false << before << marked << unmoved;
     QTest::newRow("swap with a table in use without visit")
-        << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << true << false << before
+        << false << 2 << 4 << "update zhdy set sybj=1 where zhao=4" << none << true << false << before
         << "1:0,2:1/60/50,3:1/0/20,4:1,5:0" << unmoved;
 }
 
@@ -123,6 +124,7 @@ void TestTableMoves::moves()
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(QString, setup);
+    QFETCH(QStringList, refusal);
     QFETCH(bool, ok);
     QFETCH(bool, moved);
     QFETCH(QString, visits);
@@ -135,6 +137,9 @@ void TestTableMoves::moves()
     QVERIFY(f->addGoods(2, QStringLiteral("可乐"), 1, 5) && f->addGoods(3, QStringLiteral("啤酒"), 2, 16));
     if (!setup.isEmpty())
         QVERIFY2(f->hall.exec(setup), qPrintable(f->error()));
+    if (!refusal.isEmpty())
+        QVERIFY2(f->hall.refuse(QStringLiteral("boom"), refusal.at(0), QStringLiteral("injected"), refusal.at(1)),
+                 qPrintable(f->error()));
     QSqlDatabase db = f->hall.state.DbConn;
     bool done = false;
     Result result = Result::success();
@@ -151,9 +156,7 @@ void TestTableMoves::moves()
     QCOMPARE(done, moved);
     QCOMPARE(this->visits(), visits);
     QCOMPARE(this->marks(), marks);
-    QCOMPARE(
-        f->value(QStringLiteral("select group_concat(zhao) from (select zhao from ckv_zc order by id)")).toString(),
-        goods);
+    QCOMPARE(f->hall.rows(QStringLiteral("select zhao from ckv_zc order by id")).join(QLatin1Char(',')), goods);
 }
 
 void TestTableMoves::transferLights_data()
@@ -183,8 +186,9 @@ void TestTableMoves::transferLights()
         QVERIFY(controller.write(QByteArray(1, lamp)));
     }
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray::fromHex("00884188428803880488"));
-    QCOMPARE(f->value(QStringLiteral("select group_concat(czyname || ' ' || czyxm) from czyrzh")).toString(),
-             QStringLiteral("system 启动灯光校正：重发 5 条灯光命令（开 2，关 3）"));
+    QCOMPARE(
+        f->hall.rows(QStringLiteral("select czyname || ' ' || czyxm from czyrzh order by tag")).join(QLatin1Char(',')),
+        QStringLiteral("system 启动灯光校正：重发 5 条灯光命令（开 2，关 3）"));
     received.clear();
     select(1);
     control<QAction>(&board(), QStringLiteral("menu_yygl_3"))->trigger();

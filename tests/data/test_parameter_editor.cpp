@@ -10,10 +10,8 @@ namespace {
 // Every row as "name=value", in id order.
 QStringList storedRows(TestHall& hall)
 {
-    return Sql::scalar(hall.db(), QStringLiteral("select group_concat(sm || '=' || valuenr, '|') "
-                                                 "from (select * from stcs order by id)"))
-        ->toString()
-        .split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    return hall.rows(QStringLiteral("select sm || '=' || valuenr from stcs where sm || '=' || valuenr is not null "
+                                    "order by id"));
 }
 
 qint64 insertRow(TestHall& hall, const QString& name, const QString& value)

@@ -117,7 +117,7 @@ void ModstcsTest::eachParameterLandsInItsField()
 void ModstcsTest::failedReadFails()
 {
     TestHall hall;
-    QVERIFY(hall.exec(QStringLiteral("drop table stcs")));
+    QVERIFY(hall.dropTable(QStringLiteral("stcs")));
     Parameters params;
     QVERIFY(!loadParameters(hall.db(), params));
 }
@@ -131,9 +131,9 @@ void ModstcsTest::wrongHelpTextMended()
         QStringLiteral("insert into stcs(sm,valuenr,lx,tooltiptext) values ('打印机类型 ','0','st',"
                        "'0不打印 1小票打印机 2小票打印机(系统打印) 3报表格式'), ('结算精度设置','0','st','3分!')")));
     QVERIFY(mendParameterHelpTexts(hall.db()));
-    const QString texts = Sql::scalar(hall.db(), QStringLiteral("select group_concat(tooltiptext, '|') from "
-                                                                "(select * from stcs order by id)"))
-                              ->toString();
+    const QString texts =
+        hall.rows(QStringLiteral("select tooltiptext from stcs where tooltiptext is not null order by id"))
+            .join(QLatin1Char('|'));
     QVERIFY2(!texts.contains(QStringLiteral("0不打印")) && texts.endsWith(QStringLiteral("(如0)按报表格式打印|3分!")),
              qPrintable(texts));
 }

@@ -135,15 +135,15 @@ void TestStock::scratchTablesStayEmpty()
     const QDate start(2026, 12, 1);
     const QDate end(2026, 12, 31);
 
-    QVERIFY(f.hall.exec(QStringLiteral("create trigger injected after insert on sfjctemp1 "
-                                       "begin select raise(abort, 'injected failure'); end")));
+    QVERIFY(f.hall.refuse(QStringLiteral("injected"), QStringLiteral("after insert on sfjctemp1"),
+                          QStringLiteral("injected failure")));
     const ResultOf<StockBalance::Balance> failed =
         StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true);
     QVERIFY(!failed);
     QVERIFY(failed.result().message().contains(QStringLiteral("injected failure")));
     QCOMPARE(scratchRows(f), 0);
 
-    QVERIFY(f.hall.exec(QStringLiteral("drop trigger injected")));
+    QVERIFY(f.hall.allow(QStringLiteral("injected")));
     QVERIFY(f.hall.exec(QStringLiteral("insert into sfjctemp (headcode, jysl, jyje) values ('可乐', 100, 300)")));
     ResultOf<StockBalance::Balance> result = StockBalance::compute(f.hall.db(), start, end, Grouping::ByStore, true);
     QVERIFY2(result, qPrintable(result.result().message()));

@@ -93,21 +93,21 @@ void TestMemberForm::addingSavesMemberAndOpening()
     };
     QCOMPARE((QList<double>{member("yk").toDouble(), member("js").toDouble(), member("zk").toDouble()}), saved);
     QCOMPARE((QList<double>{member("jelj").toDouble(), member("jslj").toDouble()}), saved.mid(0, 2));
-    QCOMPARE(m_f->value(QStringLiteral("select count(*)||'|'||max(rc)||'|'||max(czyname)||'|'||max(je)||'|'||max(js)"
-                                       "||'|'||max(xm) from srmx where khao='B002'"))
-                 .toString(),
-             QStringLiteral("1|2026-12-06|system|%1|%2|开户")
-                 .arg(QString::number(saved[0], 'f', 1), QString::number(saved[1], 'f', 1)));
+    QCOMPARE(
+        m_f->hall.rows(QStringLiteral("select count(*), max(rc), max(czyname), max(je), max(js), max(xm) from srmx "
+                                      "where khao='B002'")),
+        QStringList{QStringLiteral("1|2026-12-06|system|%1|%2|开户")
+                        .arg(QString::number(saved[0], 'f', 1), QString::number(saved[1], 'f', 1))});
     // Series entry: a fresh row with the button's presets.
     QCOMPARE(box(form, 0)->text(), QString());
     QCOMPARE(control<QComboBox>(&form, QStringLiteral("cardTypeCombo"))->currentText(), QStringLiteral("机时卡"));
     // The presets are saved as shown, though no combo was touched.
     type(form, {{0, QStringLiteral("B003")}, {1, QStringLiteral("李四")}});
     save(form);
-    QCOMPARE(m_f->value(QStringLiteral("select group_concat(khao||':'||xb||':'||zt||':'||klx||':'||khrc, ' ') "
-                                       "from (select * from user_lb where khao like 'B%' order by khao)"))
-                 .toString(),
-             QStringLiteral("B002:男:正常:优惠卡:2026-12-06 B003:男:正常:机时卡:2026-12-06"));
+    QCOMPARE(m_f->hall.rows(QStringLiteral("select khao, xb, zt, klx, khrc from user_lb where khao like 'B%' "
+                                           "order by khao")),
+             (QStringList{QStringLiteral("B002|男|正常|优惠卡|2026-12-06"),
+                          QStringLiteral("B003|男|正常|机时卡|2026-12-06")}));
 }
 
 void TestMemberForm::refusedSaveWritesNothing_data()
@@ -178,13 +178,10 @@ void TestMemberForm::editKeepsBalanceAndMovesTheCard()
     QVERIFY(m_f->hall.exec(QStringLiteral("update waimxd set jsrc=ksrc")));
     save(form);
     QCOMPARE(m_f->messages.count(), 1);
-    QCOMPARE(
-        m_f->value(QStringLiteral("select group_concat(khao||':'||ifnull(yhm,'')||':'||yk||':'||js||':'||klx, ' ') "
-                                  "from (select * from user_lb order by khao)"))
-            .toString(),
-        QStringLiteral("A002:王五一:140.0:3.0:现金卡 z9::5.0:0.0:优惠卡"));
-    QCOMPARE(m_f->value(QStringLiteral("select group_concat(khao||':'||je||':'||js||':'||xm) from srmx")).toString(),
-             QStringLiteral("A002:140.0:3.0:开户"));
+    QCOMPARE(m_f->hall.rows(QStringLiteral("select khao, yhm, yk, js, klx from user_lb order by khao")),
+             (QStringList{QStringLiteral("A002|王五一|140.0|3.0|现金卡"), QStringLiteral("z9||5.0|0.0|优惠卡")}));
+    QCOMPARE(m_f->hall.rows(QStringLiteral("select khao, je, js, xm from srmx order by rowid")),
+             QStringList{QStringLiteral("A002|140.0|3.0|开户")});
 }
 
 void TestMemberForm::failedOpeningRowLeavesNoMember()

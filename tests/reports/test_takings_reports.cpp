@@ -46,11 +46,8 @@ bool addNight(HallFixture& f)
 // they were written: "1,1,1,1|1,1,".
 QString marks(HallFixture& f)
 {
-    return f
-        .value(QStringLiteral(
-            "SELECT (SELECT group_concat(ifnull(dzbj, ''), ',') FROM (SELECT dzbj FROM waimxd ORDER BY id)) || '|' "
-            "|| (SELECT group_concat(ifnull(dzbj, ''), ',') FROM (SELECT dzbj FROM ckv_zc ORDER BY id))"))
-        .toString();
+    return f.hall.rows(QStringLiteral("SELECT dzbj FROM waimxd ORDER BY id")).join(QLatin1Char(',')) +
+           QLatin1Char('|') + f.hall.rows(QStringLiteral("SELECT dzbj FROM ckv_zc ORDER BY id")).join(QLatin1Char(','));
 }
 
 void press(QWidget* screen, const char* key)

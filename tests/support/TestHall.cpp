@@ -3,6 +3,7 @@
 #include "core/base/Database.h"
 #include "core/base/Schema.h"
 #include "core/base/Sql.h"
+#include "core/base/SqlDialect.h"
 #include "core/data/ShippedRows.h"
 
 #include <QAtomicInt>
@@ -23,7 +24,7 @@ constexpr int SkippedWithoutServer = 77;
 
 // A test run meant for the server, where none was started, is skipped
 // rather than run on a file a second time.
-bool onServer()
+bool serverWanted()
 {
     if (qEnvironmentVariable("TAVORO_TEST_STORE") != QLatin1String("server"))
         return false;
@@ -65,7 +66,7 @@ TestHall::TestHall()
     state.DbFileName = QStringLiteral("jssfserver.mdb");
     state.DbFullName = m_dir.filePath(state.DbFileName);
     Result result = Result::success();
-    if (onServer()) {
+    if (serverWanted()) {
         m_serverDatabase = QStringLiteral("hall_%1_%2")
                                .arg(QCoreApplication::applicationPid())
                                .arg(m_connection.section(QLatin1Char('-'), 1));
@@ -92,6 +93,11 @@ TestHall::~TestHall()
         (void)onAdmin(QStringLiteral("drop database if exists %1 with (force)").arg(m_serverDatabase));
 }
 
+bool TestHall::onServer()
+{
+    return serverWanted();
+}
+
 bool TestHall::addShippedRows()
 {
     const Result result = ShippedRows::write(state.DbConn);
@@ -110,7 +116,9 @@ void TestHall::loginAs(const QString& operatorName, const QString& shiftName, co
 
 bool TestHall::exec(const QString& sql, const QVariantList& values)
 {
-    Result result = Sql::exec(state.DbConn, sql, values);
+    // A server prepares only statements that read or write rows; one
+    // without values runs as it stands on either store.
+    Result result = values.isEmpty() ? Sql::execDefinition(state.DbConn, sql) : Sql::exec(state.DbConn, sql, values);
     // A server's identity does not move past a key a test wrote itself, as
     // SQLite's does; move it, or the program's next row would take that key.
     static const QRegularExpression keyedInsert(QStringLiteral("^insert into (\\w+)\\s*\\(id\\b"),
@@ -124,6 +132,68 @@ bool TestHall::exec(const QString& sql, const QVariantList& values)
     }
     m_error = result.message();
     return result.ok();
+}
+
+QStringList TestHall::rows(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(state.DbConn);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query, sql, values);
+    m_error = result.message();
+    if (!result)
+        return {QStringLiteral("query failed: ") + result.message()};
+    QStringList found;
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < query.record().count(); ++i)
+            fields.append(fieldText(query.value(i)));
+        found.append(fields.join(QLatin1Char('|')));
+    }
+    return found;
+}
+
+bool TestHall::refuse(const QString& name, const QString& event, const QString& message, const QString& when)
+{
+    QString quoted = message;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (SqlDialect::of(state.DbConn) == SqlDialect::Store::File)
+        return exec(QStringLiteral("create trigger %1 %2 %3 begin select raise(abort, '%4'); end")
+                        .arg(name, event, when.isEmpty() ? QString() : QStringLiteral("when ") + when, quoted));
+    return exec(QStringLiteral("create function refuse_%1() returns trigger language plpgsql as "
+                               "$$ begin raise exception '%2'; end $$")
+                    .arg(name, quoted)) &&
+           exec(QStringLiteral("create trigger %1 %2 for each row %3 execute function refuse_%1()")
+                    .arg(name, event, when.isEmpty() ? QString() : QStringLiteral("when (") + when + QLatin1Char(')')));
+}
+
+bool TestHall::allow(const QString& name)
+{
+    if (SqlDialect::of(state.DbConn) == SqlDialect::Store::File)
+        return exec(QStringLiteral("drop trigger ") + name);
+    return exec(QStringLiteral("drop function refuse_%1() cascade").arg(name));
+}
+
+bool TestHall::dropTable(const QString& table)
+{
+    if (SqlDialect::of(state.DbConn) == SqlDialect::Store::File)
+        return exec(QStringLiteral("drop table ") + table);
+    return exec(QStringLiteral("drop table %1 cascade").arg(table));
+}
+
+QString fieldText(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    if (value.typeId() != QMetaType::Double)
+        return value.toString();
+    // SQLite's own "%!.15g": a whole number keeps its ".0".
+    QString text = QString::number(value.toDouble(), 'g', 15);
+    const qsizetype exponent = text.indexOf(QLatin1Char('e'));
+    const QString mantissa = exponent < 0 ? text : text.left(exponent);
+    if (!mantissa.contains(QLatin1Char('.')) && !mantissa.contains(QLatin1String("inf")) &&
+        !mantissa.contains(QLatin1String("nan")))
+        text.insert(exponent < 0 ? text.size() : exponent, QStringLiteral(".0"));
+    return text;
 }
 
 QStringList everyRow(const QSqlDatabase& db, const QStringList& except)

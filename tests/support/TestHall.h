@@ -16,6 +16,10 @@ public:
     TestHall(const TestHall&) = delete;
     TestHall& operator=(const TestHall&) = delete;
 
+    // Whether the halls of this run live on a throwaway server rather than
+    // in a file; a case about the file itself skips there.
+    static bool onServer();
+
     bool isValid() const { return m_valid; }
     QString error() const { return m_error; }
     QString folder() const { return m_dir.path(); }
@@ -32,6 +36,23 @@ public:
     // Runs a statement with bound values; fails the calling test on error.
     bool exec(const QString& sql, const QVariantList& values = {});
 
+    // Every row the statement returns, its fields joined by '|', each field
+    // written the same whichever store answers: a double as SQLite writes it
+    // ("12.0", "4.5"), a null as nothing. A failed statement gives one row
+    // that says so, for the calling test to show.
+    QStringList rows(const QString& sql, const QVariantList& values = {});
+
+    // Makes the store refuse the statements of `event` ("before insert on
+    // srmx", "before update of sybj on zhdy"), for the rows meeting `when`
+    // if given, with `message`, as a full disk or a broken store would;
+    // allow(name) lifts it again.
+    bool refuse(const QString& name, const QString& event, const QString& message, const QString& when = {});
+    bool allow(const QString& name);
+
+    // Takes a table away with whatever depends on it, as a damaged or
+    // foreign database would lack it.
+    bool dropTable(const QString& table);
+
     AppState state;
 
 private:
@@ -47,3 +68,6 @@ private:
 // Every row of every table but the ones named, each led by its table, in a
 // fixed order: compare two of them to see that nothing changed.
 QStringList everyRow(const QSqlDatabase& db, const QStringList& except = {});
+
+// A field as TestHall::rows writes it.
+QString fieldText(const QVariant& value);
