@@ -15,10 +15,17 @@ class TestFrmPathset : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void switching_data();
     void switching();
     void closingReturnsToTheBoard();
 };
+
+void TestFrmPathset::initTestCase()
+{
+    if (TestHall::onServer())
+        QSKIP("choosing another database file only concerns the file");
+}
 
 void TestFrmPathset::switching_data()
 {
