@@ -73,8 +73,8 @@ void ParameterEditorTest::createsMissingGroups()
 void ParameterEditorTest::createsNothingWhenAnInsertFails()
 {
     TestHall hall;
-    QVERIFY(hall.exec(QStringLiteral("create trigger refuse before insert on stcs when new.sm='网格高度' "
-                                     "begin select raise(abort, 'refused'); end")));
+    QVERIFY(hall.refuse(QStringLiteral("refuse"), QStringLiteral("before insert on stcs"), QStringLiteral("refused"),
+                        QStringLiteral("new.sm='网格高度'")));
     const Result result = ParameterEditor::createMissingRows(hall.db());
     QVERIFY(!result && result.message().contains(QStringLiteral("refused")));
     QCOMPARE(storedRows(hall), QStringList{});
@@ -106,8 +106,8 @@ void ParameterEditorTest::saves()
     TestHall hall;
     const qint64 grid = insertRow(hall, QStringLiteral("网格高度"), QStringLiteral("450"));
     const qint64 company = insertRow(hall, QStringLiteral("公司名称"), QStringLiteral("台球"));
-    QVERIFY(hall.exec(QStringLiteral("create trigger refuse before update on stcs when new.valuenr='bad' "
-                                     "begin select raise(abort, 'refused'); end")));
+    QVERIFY(hall.refuse(QStringLiteral("refuse"), QStringLiteral("before update on stcs"), QStringLiteral("refused"),
+                        QStringLiteral("new.valuenr='bad'")));
     const ParameterEditor::Saved saved = ParameterEditor::save(
         hall.db(), {{grid, QStringLiteral("网格高度"), first}, {company, QStringLiteral("公司名称"), second}});
     QTEST(bool(saved.result), "ok");

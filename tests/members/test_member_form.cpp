@@ -186,8 +186,8 @@ void TestMemberForm::editKeepsBalanceAndMovesTheCard()
 
 void TestMemberForm::failedOpeningRowLeavesNoMember()
 {
-    QVERIFY(m_f->hall.exec(QStringLiteral("create temp trigger no_srmx before insert on srmx "
-                                          "begin select raise(abort, 'srmx refused'); end")));
+    QVERIFY(m_f->hall.refuse(QStringLiteral("no_srmx"), QStringLiteral("before insert on srmx"),
+                             QStringLiteral("srmx refused")));
     MemberFormScreen form(m_f->hall.state, QString());
     type(form, {{0, QStringLiteral("c7")}, {1, QStringLiteral("赵六")}, {7, QStringLiteral("50")}});
     save(form);

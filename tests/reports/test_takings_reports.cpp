@@ -136,8 +136,8 @@ void TestTakingsReports::settles()
     const QStringList screens = settles.split(QLatin1Char(','));
     for (const QString& screen : screens) {
         if (lastFails && &screen == &screens.last())
-            QVERIFY(f.hall.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ckv_zc "
-                                               "BEGIN SELECT RAISE(ABORT, 'disk gone'); END")));
+            QVERIFY(f.hall.refuse(QStringLiteral("refuse"), QStringLiteral("before update on ckv_zc"),
+                                  QStringLiteral("disk gone")));
         press(openScreen(f, screen).get(), "Add");
     }
     QCOMPARE(::marks(f), marks);
