@@ -41,6 +41,8 @@ void TestFormMain::closeAsksFirst()
     QFETCH(bool, yes);
     QFETCH(bool, backupOnExit);
     QFETCH(QString, question);
+    if (yes && backupOnExit && TestHall::onServer())
+        QSKIP("the backup on exit copies the file; a server is backed up by its own means");
     HallFixture hall(today("23:40:00"));
     QVERIFY(hall.addTables(2));
     if (question.contains(QStringLiteral("结账")))
