@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Result.h"
+#include "core/base/ServerPlace.h"
 
 #include <QDate>
 #include <QString>
@@ -12,3 +13,7 @@
 // (max jsrc of waimxd; nothing when no visit was ever settled). A file that
 // cannot be read or is not a Tavoro database is refused with the reason.
 ResultOf<std::optional<QDate>> lastSettledVisit(const QString& fullName);
+
+// The same of the hall's database on a server (password empty to leave it
+// to libpq's usual places), refused as Database::openServer refuses it.
+ResultOf<std::optional<QDate>> lastSettledVisit(const ServerPlace& place, const QString& password);
