@@ -77,6 +77,12 @@ Result create(const QString& fullName, const QString& connectionName, QSqlDataba
 // connection is removed again.
 Result openServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db);
 
+// Connects to a database on a server that is to receive a new hall, refusing
+// as openServer() does, but also one that already holds any of Tavoro's
+// tables; nothing is written. The hall's schema is the caller's to make.
+Result connectEmptyServer(const ServerPlace& place, const QString& password, const QString& connectionName,
+                          QSqlDatabase* db);
+
 // Closes and forgets a connection opened by open() or create().
 void close(const QString& connectionName);
 

@@ -38,9 +38,9 @@ Result refuseConnection(const ServerPlace& place, const QSqlError& error)
         Result::ServerUnreachable);
 }
 
-// Read before anything is written: a server too old for the program's SQL,
-// or a database that is not a hall's, is refused as it stands.
-Result checkServer(const ServerPlace& place, const QSqlDatabase& db)
+// A server too old for the program's SQL is refused before anything is
+// written to it.
+Result checkVersion(const ServerPlace& place, const QSqlDatabase& db)
 {
     const ResultOf<QVariant> version = Sql::scalar(db, QStringLiteral("select current_setting('server_version_num')"));
     if (!version)
@@ -50,22 +50,43 @@ Result checkServer(const ServerPlace& place, const QSqlDatabase& db)
                       QCoreApplication::translate("Database", "服务器的版本太旧（%1），需要 PostgreSQL 13 或更新的版本")
                           .arg(version->toInt()),
                       Result::DatabaseFailure);
+    return Result::success();
+}
+
+// A visit's start defaults to the server's local time, which must be the
+// counter's.
+Result useLocalTime(const ServerPlace& place, const QSqlDatabase& db)
+{
+    const Result zone = Sql::exec(db, QStringLiteral("select set_config('TimeZone', ?, false)"),
+                                  {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
+    return zone ? zone : refuse(place, zone.message(), zone.number());
+}
+
+// A database that is not a hall's is refused as it stands.
+Result checkHall(const ServerPlace& place, const QSqlDatabase& db)
+{
     const QStringList missing = Schema::missingTables(db);
     if (!missing.isEmpty())
         return refuse(place,
                       QCoreApplication::translate("Database", "数据库中没有 Tavoro 的表（缺少 %1）")
                           .arg(missing.join(QStringLiteral(", "))),
                       Result::NotTavoroDatabase);
-    // A visit's start defaults to the server's local time, which must be
-    // the counter's.
-    const Result zone = Sql::exec(db, QStringLiteral("select set_config('TimeZone', ?, false)"),
-                                  {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
-    return zone ? zone : refuse(place, zone.message(), zone.number());
+    return Result::success();
 }
 
-} // namespace
+// A new hall goes only where none is yet, so that no hall's books are
+// written over or mixed with another's.
+Result checkEmpty(const ServerPlace& place, const QSqlDatabase& db)
+{
+    const QStringList required = Schema::requiredTables();
+    if (Schema::missingTables(db).size() == required.size())
+        return Result::success();
+    return refuse(place, QCoreApplication::translate("Database", "数据库中已经有 Tavoro 的表，请换一个空的数据库"),
+                  Result::DatabaseFailure);
+}
 
-Result openServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db)
+Result connectServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db,
+                     Result (*checkTables)(const ServerPlace&, const QSqlDatabase&))
 {
     QSqlDatabase conn = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
     conn.setHostName(place.host);
@@ -76,7 +97,11 @@ Result openServer(const ServerPlace& place, const QString& password, const QStri
     // A server that does not answer is told within seconds, not after the
     // system's minutes-long wait.
     conn.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Tavoro"));
-    Result result = conn.open() ? checkServer(place, conn) : refuseConnection(place, conn.lastError());
+    Result result = conn.open() ? checkVersion(place, conn) : refuseConnection(place, conn.lastError());
+    if (result)
+        result = checkTables(place, conn);
+    if (result)
+        result = useLocalTime(place, conn);
     if (!result) {
         conn = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
@@ -84,6 +109,19 @@ Result openServer(const ServerPlace& place, const QString& password, const QStri
     }
     *db = conn;
     return result;
+}
+
+} // namespace
+
+Result openServer(const ServerPlace& place, const QString& password, const QString& connectionName, QSqlDatabase* db)
+{
+    return connectServer(place, password, connectionName, db, checkHall);
+}
+
+Result connectEmptyServer(const ServerPlace& place, const QString& password, const QString& connectionName,
+                          QSqlDatabase* db)
+{
+    return connectServer(place, password, connectionName, db, checkEmpty);
 }
 
 } // namespace Database
