@@ -14,11 +14,6 @@ namespace ServerCopy {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ServerCopy", text);
-}
-
 // The server's tables of the hall; its own rowid column is not the file's.
 QStringList columnsOf(const QSqlDatabase& db, const QString& table)
 {
@@ -37,7 +32,7 @@ Result makeSchema(const QSqlDatabase& server)
 {
     const QString schema = Schema::sql();
     if (schema.isEmpty())
-        return Result::failure(tr("找不到数据库结构定义"));
+        return Result::failure(QCoreApplication::translate("ServerCopy", "找不到数据库结构定义"));
     for (const QString& statement : SqlDialect::serverSchema(schema)) {
         if (const Result created = Sql::execDefinition(server, statement); !created)
             return created;
@@ -67,8 +62,10 @@ Result copyRows(const QSqlDatabase& file, const QSqlDatabase& server, const QStr
         for (int i = 0; i < columns.size(); ++i)
             target.bindValue(i, source.value(i));
         if (!target.exec())
-            return Result::failure(
-                tr("表 %1 的第 %2 行无法写入服务器：%3").arg(table).arg(row).arg(target.lastError().text()));
+            return Result::failure(QCoreApplication::translate("ServerCopy", "表 %1 的第 %2 行无法写入服务器：%3")
+                                       .arg(table)
+                                       .arg(row)
+                                       .arg(target.lastError().text()));
     }
     return source.lastError().isValid() ? Result::fromSqlError(source.lastError()) : Result::success();
 }
@@ -122,10 +119,11 @@ Result compare(const QSqlDatabase& file, const QSqlDatabase& server, const QStri
     if (!here || !there)
         return !here ? here.result() : there.result();
     if (here->toLongLong() != there->toLongLong())
-        return Result::failure(tr("表 %1 的行数不一致：文件中 %2 行，服务器上 %3 行")
-                                   .arg(table)
-                                   .arg(here->toLongLong())
-                                   .arg(there->toLongLong()));
+        return Result::failure(
+            QCoreApplication::translate("ServerCopy", "表 %1 的行数不一致：文件中 %2 行，服务器上 %3 行")
+                .arg(table)
+                .arg(here->toLongLong())
+                .arg(there->toLongLong()));
     *rows = there->toLongLong();
     const QSqlRecord record = server.record(table);
     for (int i = 0; i < record.count(); ++i) {
@@ -139,10 +137,11 @@ Result compare(const QSqlDatabase& file, const QSqlDatabase& server, const QStri
         const double a = Notation::roundHalfEven(fileSum->toDouble(), 2);
         const double b = Notation::roundHalfEven(serverSum->toDouble(), 2);
         if (a != b)
-            return Result::failure(tr("表 %1 的 %2 合计不一致：文件中 %3，服务器上 %4")
-                                       .arg(table, record.fieldName(i))
-                                       .arg(a, 0, 'f', 2)
-                                       .arg(b, 0, 'f', 2));
+            return Result::failure(
+                QCoreApplication::translate("ServerCopy", "表 %1 的 %2 合计不一致：文件中 %3，服务器上 %4")
+                    .arg(table, record.fieldName(i))
+                    .arg(a, 0, 'f', 2)
+                    .arg(b, 0, 'f', 2));
     }
     return Result::success();
 }
@@ -168,7 +167,9 @@ ResultOf<Copy> copy(const QSqlDatabase& file, QSqlDatabase& server)
             QStringList columns;
             for (int i = 0; i < record.count(); ++i) {
                 if (!known.contains(record.fieldName(i), Qt::CaseInsensitive))
-                    return Result::failure(tr("文件中表 %1 的列 %2 在服务器上没有").arg(table, record.fieldName(i)));
+                    return Result::failure(
+                        QCoreApplication::translate("ServerCopy", "文件中表 %1 的列 %2 在服务器上没有")
+                            .arg(table, record.fieldName(i)));
                 columns.append(record.fieldName(i));
             }
             if (Result copied = copyRows(file, server, table, columns); !copied)
