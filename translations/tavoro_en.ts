@@ -30,6 +30,14 @@
         <source>数据库没有打开</source>
         <translation>The database is not open</translation>
     </message>
+    <message>
+        <source>找不到 PostgreSQL 的备份程序 pg_dump，请安装 postgresql-client</source>
+        <translation>PostgreSQL&apos;s backup program pg_dump was not found; please install postgresql-client</translation>
+    </message>
+    <message>
+        <source>pg_dump 备份失败：%1</source>
+        <translation>The pg_dump backup failed: %1</translation>
+    </message>
 </context>
 <context>
     <name>BandCheck</name>
@@ -1129,6 +1137,38 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
         <source>无法创建文件 %1：%2</source>
         <translation>Cannot create the file %1: %2</translation>
     </message>
+    <message>
+        <source>无法打开服务器上的数据库 %1：%2</source>
+        <translation>Cannot open the database on the server %1: %2</translation>
+    </message>
+    <message>
+        <source>密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>服务器要求输入密码</source>
+        <translation>The server asks for a password</translation>
+    </message>
+    <message>
+        <source>服务器上没有这个数据库或用户（%1）</source>
+        <translation>The server has no such database or user (%1)</translation>
+    </message>
+    <message>
+        <source>服务器没有响应，请检查服务器是否开着、地址和端口是否正确（%1）</source>
+        <translation>The server does not answer; check that it is running and that the address and port are right (%1)</translation>
+    </message>
+    <message>
+        <source>服务器的版本太旧（%1），需要 PostgreSQL 13 或更新的版本</source>
+        <translation>The server is too old (%1); PostgreSQL 13 or newer is needed</translation>
+    </message>
+    <message>
+        <source>数据库中没有 Tavoro 的表（缺少 %1）</source>
+        <translation>The database lacks Tavoro&apos;s tables (missing %1)</translation>
+    </message>
+    <message>
+        <source>数据库中已经有 Tavoro 的表，请换一个空的数据库</source>
+        <translation>The database already holds Tavoro&apos;s tables; please choose an empty database</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseBackup</name>
@@ -1867,6 +1907,12 @@ The data file&apos;s location is kept in %1 (path and data of group main_path).<
         <translation>The values of these parameters could not be read; this run uses their initial values:
 %1
 Please correct them in &quot;System parameters&quot;.</translation>
+    </message>
+    <message>
+        <source>
+服务器的位置记录在 %1（server 组）。</source>
+        <translation>
+The server&apos;s place is kept in %1 (group server).</translation>
     </message>
 </context>
 <context>
@@ -3167,6 +3213,52 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     <message>
         <source>无法打开串口 %1：%2</source>
         <translation>Cannot open serial port %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ServerCopy</name>
+    <message>
+        <source>找不到数据库结构定义</source>
+        <translation>The database schema was not found</translation>
+    </message>
+    <message>
+        <source>表 %1 的第 %2 行无法写入服务器：%3</source>
+        <translation>Row %2 of table %1 could not be written to the server: %3</translation>
+    </message>
+    <message>
+        <source>表 %1 的行数不一致：文件中 %2 行，服务器上 %3 行</source>
+        <translation>The rows of table %1 differ: %2 in the file, %3 on the server</translation>
+    </message>
+    <message>
+        <source>表 %1 的 %2 合计不一致：文件中 %3，服务器上 %4</source>
+        <translation>The sum of %2 in table %1 differs: %3 in the file, %4 on the server</translation>
+    </message>
+    <message>
+        <source>文件中表 %1 的列 %2 在服务器上没有</source>
+        <translation>Column %2 of table %1 in the file is missing on the server</translation>
+    </message>
+</context>
+<context>
+    <name>ServerUri</name>
+    <message>
+        <source>服务器地址 %1 不对：%2</source>
+        <translation>The server address %1 is wrong: %2</translation>
+    </message>
+    <message>
+        <source>应写成 postgresql://用户@主机:端口/数据库</source>
+        <translation>write it as postgresql://user@host:port/database</translation>
+    </message>
+    <message>
+        <source>不认识参数 %1</source>
+        <translation>unknown parameter %1</translation>
+    </message>
+    <message>
+        <source>端口不对</source>
+        <translation>the port is wrong</translation>
+    </message>
+    <message>
+        <source>没有写数据库名</source>
+        <translation>the database name is missing</translation>
     </message>
 </context>
 <context>
