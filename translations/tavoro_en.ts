@@ -1239,6 +1239,46 @@ Change the database and exit the program?</translation>
         <source>还没有选择数据文件，请先用“浏览...”选择。</source>
         <translation>No data file has been chosen. Choose one with &quot;Browse...&quot; first.</translation>
     </message>
+    <message>
+        <source>数据文件</source>
+        <translation>Database file</translation>
+    </message>
+    <message>
+        <source>数据库服务器（PostgreSQL）</source>
+        <translation>Database server (PostgreSQL)</translation>
+    </message>
+    <message>
+        <source>服务器名称、地址或套接字文件夹</source>
+        <translation>Server name, address or socket folder</translation>
+    </message>
+    <message>
+        <source>只用于这次检验，不保存</source>
+        <translation>Used for this check only, never stored</translation>
+    </message>
+    <message>
+        <source>服务器:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>端口:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>数据库:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>用户:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>服务器密码:</source>
+        <translation>Server password:</translation>
+    </message>
+    <message>
+        <source>请填写服务器、端口和数据库。</source>
+        <translation>Please fill in the server, the port and the database.</translation>
+    </message>
 </context>
 <context>
     <name>DateDialog</name>

@@ -65,8 +65,10 @@ Result dumpInto(const QSqlDatabase& db, const QString& path)
     QStringList arguments{QStringLiteral("--format=custom"), QStringLiteral("--no-password"),
                           QStringLiteral("--file"),          path,
                           QStringLiteral("--host"),          db.hostName(),
-                          QStringLiteral("--port"),          QString::number(db.port()),
                           QStringLiteral("--dbname"),        db.databaseName()};
+    // Without a port of its own the connection took libpq's default.
+    if (db.port() > 0)
+        arguments << QStringLiteral("--port") << QString::number(db.port());
     if (!db.userName().isEmpty())
         arguments << QStringLiteral("--username") << db.userName();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

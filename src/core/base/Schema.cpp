@@ -65,6 +65,21 @@ Result create(const QSqlDatabase& db)
     return Result::success();
 }
 
+Result createTable(const QSqlDatabase& db, const QString& table)
+{
+    const QRegularExpression definition(QStringLiteral("^CREATE TABLE %1 \\(.*?\\n\\);").arg(table),
+                                        QRegularExpression::MultilineOption |
+                                            QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch found = definition.match(sql());
+    if (!found.hasMatch())
+        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
+    QString statement = found.captured(0);
+    statement.chop(1);
+    if (SqlDialect::of(db) == SqlDialect::Store::Server)
+        statement = SqlDialect::serverSchema(statement).constFirst();
+    return Sql::execDefinition(db, statement);
+}
+
 QStringList requiredTables()
 {
     static const QRegularExpression table(QStringLiteral("^CREATE TABLE (\\w+)"), QRegularExpression::MultilineOption);

@@ -14,6 +14,10 @@ QString sql();
 // on a server.
 Result create(const QSqlDatabase& db);
 
+// Creates one table of the schema, as the store writes it, on a database
+// that lacks it.
+Result createTable(const QSqlDatabase& db, const QString& table);
+
 // The tables a file must have for the program to work on it. The rate
 // scheme table is left out: the rate-scheme editor adds it to older files.
 QStringList requiredTables();

@@ -1,5 +1,6 @@
 #include "core/billing/RateSchemes.h"
 
+#include "core/base/Schema.h"
 #include "core/base/Sql.h"
 
 #include <QCoreApplication>
@@ -11,10 +12,7 @@ Result upgrade(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&db]() -> Result {
         if (!db.tables(QSql::Tables).contains(QStringLiteral("jfbzfa"), Qt::CaseInsensitive)) {
-            if (const Result result = Sql::execDefinition(
-                    db, QStringLiteral("create table jfbzfa (id integer primary key autoincrement, hybz real, "
-                                       "fhybz real, kssj text, jssj text, zhao integer, name text, lx text)"));
-                !result)
+            if (const Result result = Schema::createTable(db, QStringLiteral("jfbzfa")); !result)
                 return result;
         }
         const QSqlRecord columns = db.record(QStringLiteral("jfbzfa"));
