@@ -13,7 +13,9 @@ tavoro_pg_bin() {
 }
 
 # Starts the cluster and exports TAVORO_TEST_PGHOST, its socket folder, for
-# the tests; the superuser is "tavoro", trusted on that socket only.
+# the tests; the superuser is "tavoro", trusted on that socket only. The role
+# "cashier" logs in with the password "right" alone, for the tests of a
+# password refused or missing.
 tavoro_pg_start() {
     local bin
     bin="$(tavoro_pg_bin)"
@@ -31,10 +33,14 @@ tavoro_pg_start() {
     trap tavoro_pg_stop EXIT
     "${TAVORO_PG_AS[@]}" "$bin/initdb" -D "$TAVORO_PG_DIR/data" -A trust -U tavoro -E UTF8 --locale=C.UTF-8 \
         >"$TAVORO_PG_DIR/initdb.log"
+    # The first line that matches decides: the cashier's comes before trust.
+    "${TAVORO_PG_AS[@]}" sed -i '1i local all cashier scram-sha-256' "$TAVORO_PG_DIR/data/pg_hba.conf"
     # Durability is the file system's business in a cluster that lives for
     # one run; the tests that cut the power do so to the client.
     "${TAVORO_PG_AS[@]}" "$bin/pg_ctl" -D "$TAVORO_PG_DIR/data" -l "$TAVORO_PG_DIR/server.log" -w \
         -o "-c listen_addresses='' -k $TAVORO_PG_DIR -c fsync=off -c full_page_writes=off" start >/dev/null
+    "$bin/psql" -q -h "$TAVORO_PG_DIR" -U tavoro -d postgres \
+        -c "create role cashier login password 'right'" >/dev/null
     export TAVORO_TEST_PGHOST="$TAVORO_PG_DIR"
     echo "PostgreSQL $("$bin/postgres" --version | awk '{print $3}') for the tests on $TAVORO_PG_DIR"
 }

@@ -1,8 +1,10 @@
+#include "core/base/Database.h"
 #include "core/base/Schema.h"
 #include "core/base/Sql.h"
 #include "core/data/ShippedRows.h"
 #include "support/TestHall.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QSqlRecord>
 #include <QTest>
@@ -21,6 +23,8 @@ private Q_SLOTS:
     void sameShippedRowsAsTheFile();
     void moneyAndDefaultsKeepTheirMeaning_data();
     void moneyAndDefaultsKeepTheirMeaning();
+    void openingRefuses_data();
+    void openingRefuses();
 
 private:
     QSqlDatabase m_server;
@@ -158,6 +162,52 @@ void ServerSchemaTest::moneyAndDefaultsKeepTheirMeaning()
             QCOMPARE(query.value(3).toDouble(), amount + amount);
         }
     }
+}
+
+// A server the program cannot work on is refused before anything is
+// written, each for its own cause; the hall opens with the password libpq
+// is given.
+void ServerSchemaTest::openingRefuses_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("hall");
+    QTest::addColumn<qint64>("number");
+    const QString host = qEnvironmentVariable("TAVORO_TEST_PGHOST");
+    QTest::newRow("the hall") << host << "tavoro"
+                              << "" << true << qint64(0);
+    QTest::newRow("right password") << host << "cashier"
+                                    << "right" << true << qint64(0);
+    QTest::newRow("wrong password") << host << "cashier"
+                                    << "wrong" << true << Result::WrongPassword;
+    QTest::newRow("no password") << host << "cashier"
+                                 << "" << true << Result::PasswordNeeded;
+    QTest::newRow("no server there") << QDir::tempPath() << "tavoro"
+                                     << "" << true << Result::ServerUnreachable;
+    QTest::newRow("not a hall") << host << "tavoro"
+                                << "" << false << Result::NotTavoroDatabase;
+}
+
+void ServerSchemaTest::openingRefuses()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, hall);
+    QFETCH(qint64, number);
+    QVERIFY(Sql::execDefinition(m_server, QStringLiteral("grant all on all tables in schema public to cashier")));
+    qputenv("PGPASSFILE", QByteArrayLiteral("/nonexistent"));
+    const ServerPlace place{host, 5432, hall ? m_database : QStringLiteral("postgres"), user};
+    QSqlDatabase db;
+    const Result opened = Database::openServer(place, password, QStringLiteral("opening"), &db);
+    QVERIFY2(opened.ok() == (number == 0), qPrintable(opened.message()));
+    if (!opened) {
+        QCOMPARE(opened.number(), number);
+        QVERIFY2(opened.message().contains(place.describe()), qPrintable(opened.message()));
+    }
+    db = QSqlDatabase();
+    Database::close(QStringLiteral("opening"));
 }
 
 QTEST_GUILESS_MAIN(ServerSchemaTest)
