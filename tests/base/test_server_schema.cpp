@@ -25,6 +25,7 @@ private Q_SLOTS:
     void moneyAndDefaultsKeepTheirMeaning();
     void openingRefuses_data();
     void openingRefuses();
+    void lostConnectionIsMended();
 
 private:
     QSqlDatabase m_server;
@@ -208,6 +209,32 @@ void ServerSchemaTest::openingRefuses()
     }
     db = QSqlDatabase();
     Database::close(QStringLiteral("opening"));
+}
+
+// A session the server ends, as a restart does, fails the command in flight
+// as a lost connection with nothing of it written, and the next command
+// works without opening the database again.
+void ServerSchemaTest::lostConnectionIsMended()
+{
+    const QString counter = QStringLiteral("counter");
+    const ServerPlace place{qEnvironmentVariable("TAVORO_TEST_PGHOST"), 5432, m_database, QStringLiteral("tavoro")};
+    QSqlDatabase db;
+    QVERIFY(Database::openServer(place, QString(), counter, &db));
+    const QString topUp = QStringLiteral("insert into srmx (khao, je) values ('M1', 5)");
+    const Result cut = Sql::transaction(db, [&] {
+        if (Result written = Sql::exec(db, topUp); !written)
+            return written;
+        const int session = Sql::scalar(db, QStringLiteral("select pg_backend_pid()"))->toInt();
+        if (!Sql::scalar(m_server, QStringLiteral("select pg_terminate_backend(?)"), {session}))
+            return Result::failure(QStringLiteral("the session was not ended"));
+        return Sql::exec(db, topUp);
+    });
+    QCOMPARE(cut.number(), Result::ConnectionLost);
+    const Result again = Sql::exec(db, topUp);
+    QVERIFY2(again, qPrintable(again.message()));
+    QCOMPARE(Sql::scalar(m_server, QStringLiteral("select count(*) from srmx"))->toInt(), 1);
+    db = QSqlDatabase();
+    Database::close(counter);
 }
 
 QTEST_GUILESS_MAIN(ServerSchemaTest)

@@ -36,6 +36,9 @@ std::optional<qint64> numberOfState(const QString& state)
 {
     if (state.size() != 5)
         return std::nullopt;
+    // A server shutting down (restarted) ends every session first.
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P0")))
+        return Result::ConnectionLost;
     if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03"))
         return Result::DatabaseLocked;
     if (state == QLatin1String("25006"))
@@ -83,6 +86,9 @@ QString Result::cause(qint64 number)
         return QCoreApplication::translate("Result", "数据文件已损坏");
     case NotTavoroDatabase:
         return QCoreApplication::translate("Result", "不是 Tavoro 数据库");
+    case ConnectionLost:
+        return QCoreApplication::translate(
+            "Result", "与数据库服务器的连接断开了（服务器可能重新启动过），这次操作没有完成，什么也没有写入");
     default:
         return QString();
     }
@@ -93,6 +99,11 @@ Result Result::fromSqlError(const QSqlError& error)
     QString text = error.text();
     if (text.trimmed().isEmpty())
         text = QCoreApplication::translate("Result", "数据库操作失败");
+    // libpq names a connection gone mid-session in its text only.
+    const QString said = error.databaseText();
+    if (said.contains(QLatin1String("server closed the connection")) ||
+        said.contains(QLatin1String("no connection to the server")))
+        return failure(text, ConnectionLost);
     const std::optional<qint64> serverNumber = numberOfState(error.nativeErrorCode());
     return failure(text, serverNumber ? *serverNumber : numberOfCode(codeOf(error)));
 }

@@ -30,6 +30,7 @@ public:
     static constexpr qint64 WrongPassword = 3029;
     static constexpr qint64 PasswordNeeded = 3031;
     static constexpr qint64 ServerUnreachable = 3151;
+    static constexpr qint64 ConnectionLost = 3146;
 
     // The cause a failure of one of those numbers names for the operator;
     // empty for any other number.

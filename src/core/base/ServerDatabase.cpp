@@ -1,5 +1,6 @@
 #include "core/base/Database.h"
 #include "core/base/Schema.h"
+#include "core/base/ServerUri.h"
 #include "core/base/Sql.h"
 
 #include <QCoreApplication>
@@ -53,15 +54,6 @@ Result checkVersion(const ServerPlace& place, const QSqlDatabase& db)
     return Result::success();
 }
 
-// A visit's start defaults to the server's local time, which must be the
-// counter's.
-Result useLocalTime(const ServerPlace& place, const QSqlDatabase& db)
-{
-    const Result zone = Sql::exec(db, QStringLiteral("select set_config('TimeZone', ?, false)"),
-                                  {QString::fromUtf8(QTimeZone::systemTimeZoneId())});
-    return zone ? zone : refuse(place, zone.message(), zone.number());
-}
-
 // A database that is not a hall's is refused as it stands.
 Result checkHall(const ServerPlace& place, const QSqlDatabase& db)
 {
@@ -95,13 +87,14 @@ Result connectServer(const ServerPlace& place, const QString& password, const QS
     conn.setUserName(place.user);
     conn.setPassword(password);
     // A server that does not answer is told within seconds, not after the
-    // system's minutes-long wait.
-    conn.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Tavoro"));
+    // system's minutes-long wait. A visit's start defaults to the server's
+    // local time, which must be the counter's, also in a session opened
+    // again after the server restarted.
+    conn.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Tavoro;options='-c TimeZone=%1'")
+                               .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
     Result result = conn.open() ? checkVersion(place, conn) : refuseConnection(place, conn.lastError());
     if (result)
         result = checkTables(place, conn);
-    if (result)
-        result = useLocalTime(place, conn);
     if (!result) {
         conn = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
@@ -122,6 +115,16 @@ Result connectEmptyServer(const ServerPlace& place, const QString& password, con
                           QSqlDatabase* db)
 {
     return connectServer(place, password, connectionName, db, checkEmpty);
+}
+
+Result openNamed(const QString& text, const QString& connectionName, QSqlDatabase* db)
+{
+    if (!ServerUri::looksLikeServer(text))
+        return open(text, connectionName, db);
+    const ResultOf<ServerUri::Named> named = ServerUri::parse(text);
+    if (!named)
+        return named.result();
+    return openServer(named->place, named->password, connectionName, db);
 }
 
 } // namespace Database

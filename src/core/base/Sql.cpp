@@ -1,11 +1,14 @@
 #include "core/base/Sql.h"
 
+#include "core/base/SqlDialect.h"
+
 #include <QSqlError>
 
 namespace Sql {
 
 Result exec(QSqlQuery& query, const QString& text, const QVariantList& values)
 {
+    SqlDialect::reconnectIfLost(query.driver());
     if (!query.prepare(text))
         return Result::fromQuery(query);
     for (const QVariant& value : values)
@@ -36,6 +39,7 @@ ResultOf<QStringList> texts(const QSqlDatabase& db, const QString& text, const Q
 
 Result execDefinition(const QSqlDatabase& db, const QString& text)
 {
+    SqlDialect::reconnectIfLost(db.driver());
     QSqlQuery query(db);
     if (!query.exec(text))
         return Result::fromQuery(query);
@@ -44,6 +48,7 @@ Result execDefinition(const QSqlDatabase& db, const QString& text)
 
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
 {
+    SqlDialect::reconnectIfLost(db.driver());
     QSqlQuery query(db);
     if (!query.prepare(text))
         return Result::fromQuery(query);
@@ -64,6 +69,14 @@ ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVa
     if (!result)
         return result;
     return query.next() ? query.value(0) : QVariant();
+}
+
+Result begin(QSqlDatabase& db)
+{
+    SqlDialect::reconnectIfLost(db.driver());
+    if (!db.transaction())
+        return Result::fromSqlError(db.lastError());
+    return Result::success();
 }
 
 } // namespace Sql

@@ -37,11 +37,14 @@ ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVa
 
 // Runs work inside one transaction: committed when it succeeds, rolled back
 // (leaving nothing half-written) when it fails or throws.
+// Starts the transaction of transaction() below.
+Result begin(QSqlDatabase& db);
+
 template <typename Work>
 Result transaction(QSqlDatabase& db, Work&& work)
 {
-    if (!db.transaction())
-        return Result::fromSqlError(db.lastError());
+    if (const Result begun = begin(db); !begun)
+        return begun;
     Result result = Result::success();
     try {
         result = work();

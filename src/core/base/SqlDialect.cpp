@@ -33,6 +33,20 @@ Store of(const QSqlDatabase& db)
     return db.driverName() == QLatin1String("QPSQL") ? Store::Server : Store::File;
 }
 
+void reconnectIfLost(const QSqlDriver* driver)
+{
+    // Qt's driver counts itself open while libpq's connection is good.
+    if (!driver || driver->dbmsType() != QSqlDriver::PostgreSQL || driver->isOpen())
+        return;
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.driver() == driver) {
+            db.open();
+            return;
+        }
+    }
+}
+
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name)
 {
     const QString text =

@@ -3,6 +3,7 @@
 #include "core/base/Result.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QStringList>
 
 // What SQLite and PostgreSQL say differently, in one place: every other
@@ -16,6 +17,13 @@ enum class Store
 };
 
 Store of(const QSqlDatabase& db);
+
+// After the connection to a server was lost (the server restarted), opens
+// the same session again before the next statement, so that the counter
+// goes on by itself once the server is back. Nothing on a file, or while
+// connected. A command stops at its first failure, so no statement of a
+// transaction the server rolled back runs on the new session.
+void reconnectIfLost(const QSqlDriver* driver);
 
 // Whether the database has an index of that name.
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name);

@@ -242,10 +242,14 @@ void BoardScreen::refreshBoard()
 void BoardScreen::refresh(bool mayAsk)
 {
     const Result refreshed = m_model->refresh(m_state.DbConn, Clock::now());
-    if (!refreshed) {
+    // A server that is down fails every timed refresh until it is back: it
+    // is told once, not every 50 seconds.
+    const bool lost = refreshed.number() == Result::ConnectionLost;
+    if (!refreshed && !(lost && m_toldConnectionLost))
         showError(refreshed);
+    m_toldConnectionLost = !refreshed && lost;
+    if (!refreshed)
         return;
-    }
     QList<DueReminder> due;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (const std::optional<DueReminder> reminder = dueReminder(row))

@@ -134,5 +134,6 @@ private:
     std::function<void(const QString&)> m_typedStatus;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;
+    bool m_toldConnectionLost = false;
     bool m_selecting = false;
 };
