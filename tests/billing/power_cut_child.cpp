@@ -190,7 +190,7 @@ int main(int argc, char* argv[])
     FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(14, 0)));
     Clock::install(&clock);
     AppState state;
-    Result result = Database::open(args.at(1), QStringLiteral("power-cut"), &state.DbConn);
+    Result result = Database::openNamed(args.at(1), QStringLiteral("power-cut"), &state.DbConn);
     if (!result)
         return fail(result.message());
     state.OperatorName = QStringLiteral("system");

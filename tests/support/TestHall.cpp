@@ -93,6 +93,14 @@ TestHall::~TestHall()
         (void)onAdmin(QStringLiteral("drop database if exists %1 with (force)").arg(m_serverDatabase));
 }
 
+QString TestHall::place() const
+{
+    if (m_serverDatabase.isEmpty())
+        return state.DbFullName;
+    return QStringLiteral("postgresql:///%1?host=%2&user=tavoro")
+        .arg(m_serverDatabase, qEnvironmentVariable("TAVORO_TEST_PGHOST"));
+}
+
 bool TestHall::onServer()
 {
     return serverWanted();

@@ -23,6 +23,8 @@ public:
     bool isValid() const { return m_valid; }
     QString error() const { return m_error; }
     QString folder() const { return m_dir.path(); }
+    // Where another process finds this hall, as Database::openNamed reads it.
+    QString place() const;
     QSqlDatabase& db() { return state.DbConn; }
 
     // Fills the tables with the shipped rows (parameters, the system

@@ -119,18 +119,11 @@ int run(const QString& target, bool demo)
 // as they are.
 int upgrade(const QString& target)
 {
+    // A server is named without the password its name may carry.
+    const ResultOf<ServerUri::Named> named = ServerUri::parse(target);
+    const QString where = named ? named->place.describe() : target;
     QSqlDatabase db;
-    QString where = target;
-    Result result = Result::success();
-    if (ServerUri::looksLikeServer(target)) {
-        const ResultOf<ServerUri::Named> named = ServerUri::parse(target);
-        if (!named)
-            return fail(target, named.result());
-        where = named->place.describe();
-        result = Database::openServer(named->place, named->password, Connection, &db);
-    } else {
-        result = Database::open(target, Connection, &db);
-    }
+    Result result = Database::openNamed(target, Connection, &db);
     QStringList added;
     if (result) {
         const ResultOf<QStringList> indexes = Schema::addMissingIndexes(db);

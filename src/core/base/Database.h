@@ -83,6 +83,10 @@ Result openServer(const ServerPlace& place, const QString& password, const QStri
 Result connectEmptyServer(const ServerPlace& place, const QString& password, const QString& connectionName,
                           QSqlDatabase* db);
 
+// Opens a file, or the server the text names as a libpq URI (see
+// ServerUri), as open() and openServer() do.
+Result openNamed(const QString& text, const QString& connectionName, QSqlDatabase* db);
+
 // Closes and forgets a connection opened by open() or create().
 void close(const QString& connectionName);
 
