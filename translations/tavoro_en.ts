@@ -3201,6 +3201,10 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
         <source>数据库操作失败</source>
         <translation>Database operation failed</translation>
     </message>
+    <message>
+        <source>与数据库服务器的连接断开了（服务器可能重新启动过），这次操作没有完成，什么也没有写入</source>
+        <translation>The connection to the database server was lost (the server may have restarted); this command was not completed and nothing was written</translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
