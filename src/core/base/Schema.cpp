@@ -22,30 +22,25 @@ QString sql()
     return QString::fromUtf8(file.readAll());
 }
 
-namespace {
-
-// A server runs one statement per query; its schema changes are
-// transactional, so an interrupted creation leaves nothing behind.
-Result createOnServer(QSqlDatabase db, const QString& schema)
+Result createOnServer(const QSqlDatabase& db)
 {
-    return Sql::transaction(db, [&db, &schema] {
-        for (const QString& statement : SqlDialect::serverSchema(schema)) {
-            if (const Result created = Sql::execDefinition(db, statement); !created)
-                return created;
-        }
-        return Result::success();
-    });
+    const QString schema = sql();
+    if (schema.isEmpty())
+        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
+    for (const QString& statement : SqlDialect::serverSchema(schema)) {
+        if (const Result created = Sql::execDefinition(db, statement); !created)
+            return created;
+    }
+    return Result::success();
 }
-
-} // namespace
 
 Result create(const QSqlDatabase& db)
 {
+    // A server's schema changes are transactional, so an interrupted
+    // creation leaves nothing behind.
     if (SqlDialect::of(db) == SqlDialect::Store::Server) {
-        const QString schema = sql();
-        if (schema.isEmpty())
-            return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
-        return createOnServer(db, schema);
+        QSqlDatabase connection = db;
+        return Sql::transaction(connection, [&db] { return createOnServer(db); });
     }
     // The schema is many statements; Qt runs one per query, SQLite's own
     // exec runs them all in one go.

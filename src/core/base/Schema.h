@@ -14,6 +14,10 @@ QString sql();
 // on a server.
 Result create(const QSqlDatabase& db);
 
+// The same on a server, one statement at a time, inside the caller's
+// transaction: a server's transactions do not nest.
+Result createOnServer(const QSqlDatabase& db);
+
 // Creates one table of the schema, as the store writes it, on a database
 // that lacks it.
 Result createTable(const QSqlDatabase& db, const QString& table);

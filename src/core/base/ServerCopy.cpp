@@ -3,7 +3,6 @@
 #include "core/base/Notation.h"
 #include "core/base/Schema.h"
 #include "core/base/Sql.h"
-#include "core/base/SqlDialect.h"
 
 #include <QCoreApplication>
 #include <QSqlField>
@@ -24,20 +23,6 @@ QStringList columnsOf(const QSqlDatabase& db, const QString& table)
             columns.append(record.fieldName(i));
     }
     return columns;
-}
-
-// Schema::create opens a transaction of its own, which on a server cannot
-// nest; the copy's one transaction makes the same statements itself.
-Result makeSchema(const QSqlDatabase& server)
-{
-    const QString schema = Schema::sql();
-    if (schema.isEmpty())
-        return Result::failure(QCoreApplication::translate("ServerCopy", "找不到数据库结构定义"));
-    for (const QString& statement : SqlDialect::serverSchema(schema)) {
-        if (const Result created = Sql::execDefinition(server, statement); !created)
-            return created;
-    }
-    return Result::success();
 }
 
 Result copyRows(const QSqlDatabase& file, const QSqlDatabase& server, const QString& table, const QStringList& columns)
@@ -152,7 +137,7 @@ ResultOf<Copy> copy(const QSqlDatabase& file, QSqlDatabase& server)
 {
     Copy done;
     const Result result = Sql::transaction(server, [&] {
-        if (Result made = makeSchema(server); !made)
+        if (Result made = Schema::createOnServer(server); !made)
             return made;
         QStringList fileTables = file.tables(QSql::Tables);
         fileTables.removeIf([](const QString& table) { return table.startsWith(QLatin1String("sqlite_")); });
