@@ -23,6 +23,7 @@ TAVORO_DEBIAN_PACKAGES=(
     libgl-dev
     libsqlite3-dev
     libsodium-dev
+    libpq-dev
     sqlite3
     postgresql
     fonts-noto-cjk

@@ -1,5 +1,6 @@
 #include "BenchStats.h"
 #include "BoardHall.h"
+#include "ServerHall.h"
 #include "core/base/AppState.h"
 #include "core/base/Sql.h"
 #include "core/board/BoardModel.h"
@@ -46,32 +47,16 @@ QString plan(const QSqlDatabase& db)
     return steps.join(QStringLiteral("; "));
 }
 
-std::optional<double> measure(const Case& c, int calls, QString* error)
+// The median refresh of the board over the hall in db, after checking that
+// the board reads every table and prices every one in use.
+std::optional<double> timeRefresh(const QSqlDatabase& db, const Case& c, int calls, QString* error)
 {
-    BoardHall hall;
-    QElapsedTimer filling;
-    filling.start();
-    const Result filled = hall.fill(c.tables, History);
-    if (!filled) {
-        *error = filled.message();
-        return std::nullopt;
-    }
-    std::printf("  %d tables, %lld settled visits written in %.1f s\n", c.tables, static_cast<long long>(History),
-                filling.elapsed() / 1000.0);
-    const QString steps = plan(hall.db);
-    std::printf("    plan: %s\n", qUtf8Printable(steps));
-    if (!steps.contains(QStringLiteral("USING INDEX waimxd_open")) || steps.contains(QStringLiteral("SCAN w")) ||
-        steps.contains(QStringLiteral("SCAN o"))) {
-        *error = QStringLiteral("the board does not read the open visits through the index waimxd_open");
-        return std::nullopt;
-    }
-
     // Every open table priced as the board prices it, at the default parameters.
     AppState state;
-    state.DbConn = hall.db;
+    state.DbConn = db;
     BoardModel board;
     board.setPricing(boardPricing(state));
-    if (!board.build(hall.db) || board.rowCount() != c.tables || !board.refresh(hall.db, Now)) {
+    if (!board.build(db) || board.rowCount() != c.tables || !board.refresh(db, Now)) {
         *error = QStringLiteral("the rows could not be read");
         return std::nullopt;
     }
@@ -93,7 +78,7 @@ std::optional<double> measure(const Case& c, int calls, QString* error)
     QElapsedTimer timer;
     for (int i = -calls / 10; i < calls; ++i) {
         timer.start();
-        if (!board.refresh(hall.db, Now)) {
+        if (!board.refresh(db, Now)) {
             *error = QStringLiteral("a refresh failed");
             return std::nullopt;
         }
@@ -101,6 +86,47 @@ std::optional<double> measure(const Case& c, int calls, QString* error)
             micros.append(timer.nsecsElapsed() / 1000.0);
     }
     return median(micros);
+}
+
+struct Medians
+{
+    double file = 0;
+    // Only with --server.
+    std::optional<double> server;
+};
+
+std::optional<Medians> measure(const Case& c, int calls, const QString& serverUri, QString* error)
+{
+    BoardHall hall;
+    QElapsedTimer filling;
+    filling.start();
+    const Result filled = hall.fill(c.tables, History);
+    if (!filled) {
+        *error = filled.message();
+        return std::nullopt;
+    }
+    std::printf("  %d tables, %lld settled visits written in %.1f s\n", c.tables, static_cast<long long>(History),
+                filling.elapsed() / 1000.0);
+    const QString steps = plan(hall.db);
+    std::printf("    plan: %s\n", qUtf8Printable(steps));
+    if (!steps.contains(QStringLiteral("USING INDEX waimxd_open")) || steps.contains(QStringLiteral("SCAN w")) ||
+        steps.contains(QStringLiteral("SCAN o"))) {
+        *error = QStringLiteral("the board does not read the open visits through the index waimxd_open");
+        return std::nullopt;
+    }
+    const std::optional<double> file = timeRefresh(hall.db, c, calls, error);
+    if (!file || serverUri.isEmpty())
+        return file ? std::optional<Medians>(Medians{*file, std::nullopt}) : std::nullopt;
+
+    ServerHall server;
+    if (const Result copied = server.copy(serverUri, hall.db); !copied) {
+        *error = copied.message();
+        return std::nullopt;
+    }
+    const std::optional<double> onServer = timeRefresh(server.db, c, calls, error);
+    if (!onServer)
+        return std::nullopt;
+    return Medians{*file, *onServer};
 }
 
 } // namespace
@@ -123,7 +149,9 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Timed refreshes per hall."), QStringLiteral("CALLS"),
                                          QStringLiteral("1000"));
     parser.addOption(callsOption);
+    ServerHall::addOption(parser);
     parser.process(app);
+    const QString serverUri = ServerHall::uri(parser);
     bool isNumber = false;
     const int calls = parser.value(callsOption).toInt(&isNumber);
     if (!isNumber || calls < 10) {
@@ -132,10 +160,10 @@ int main(int argc, char* argv[])
     }
 
     std::printf("Building the halls:\n");
-    QList<double> medians;
+    QList<Medians> medians;
     for (const Case& c : Cases) {
         QString error;
-        const std::optional<double> figure = measure(c, calls, &error);
+        const std::optional<Medians> figure = measure(c, calls, serverUri, &error);
         if (!figure) {
             fail(error);
             return Failed;
@@ -146,10 +174,16 @@ int main(int argc, char* argv[])
     bool within = true;
     std::printf("\nMedian of %d refreshes (µs), %lld settled visits, five in six tables in use:\n", calls,
                 static_cast<long long>(History));
-    std::printf("  tables     median     target\n");
+    std::printf(serverUri.isEmpty() ? "  tables     median     target\n"
+                                    : "  tables     median     target PostgreSQL\n");
     for (qsizetype i = 0; i < medians.size(); ++i) {
-        std::printf("  %6d %10.1f %10.0f\n", Cases[i].tables, medians[i], Cases[i].targetMicroseconds);
-        within = within && medians[i] < Cases[i].targetMicroseconds;
+        std::printf("  %6d %10.1f %10.0f", Cases[i].tables, medians[i].file, Cases[i].targetMicroseconds);
+        within = within && medians[i].file < Cases[i].targetMicroseconds;
+        if (medians[i].server) {
+            std::printf(" %10.1f", *medians[i].server);
+            within = within && *medians[i].server < Cases[i].targetMicroseconds;
+        }
+        std::printf("\n");
     }
     return within ? WithinTarget : AboveTarget;
 }

@@ -1,5 +1,6 @@
 #include "BenchStats.h"
 #include "FiveYearHistory.h"
+#include "ServerHall.h"
 #include "core/base/Database.h"
 #include "core/base/Sql.h"
 #include "core/reports/DayTakings.h"
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace {
@@ -158,6 +160,95 @@ bool runDirect(sqlite3* db, const QList<Statement>& statements, double* checksum
     return true;
 }
 
+// The same on a server, through libpq: each ? becomes $1, $2, … and every
+// value goes as text for the server to read as its column's type.
+bool runDirect(PGconn* db, const QList<Statement>& statements, double* checksum, QString* error)
+{
+    double sum = 0;
+    for (const Statement& statement : statements) {
+        QByteArray sql;
+        int number = 0;
+        for (const char* c = statement.sql; *c; ++c)
+            sql += *c == '?' ? QByteArray("$") + QByteArray::number(++number) : QByteArray(1, *c);
+        QList<QByteArray> texts;
+        QList<const char*> values;
+        for (const QVariant& value : statement.values)
+            texts.append(value.toString().toUtf8());
+        for (const QByteArray& text : std::as_const(texts))
+            values.append(text.constData());
+        PGresult* rows =
+            PQexecParams(db, sql.constData(), int(values.size()), nullptr, values.constData(), nullptr, nullptr, 0);
+        const bool ok = PQresultStatus(rows) == PGRES_TUPLES_OK;
+        for (int row = 0; ok && row < PQntuples(rows); ++row)
+            sum += QByteArray(PQgetvalue(rows, row, PQnfields(rows) - 1)).toDouble();
+        PQclear(rows);
+        if (!ok) {
+            *error = QString::fromUtf8(PQerrorMessage(db));
+            return false;
+        }
+    }
+    *checksum = sum;
+    return true;
+}
+
+using Direct = std::function<bool(const QList<Statement>&, double*, QString*)>;
+
+// Times the case through the core on db and directly, prints the medians
+// and their ratio under the label, and returns the ratio; nullopt after
+// printing why when either failed or they found different sums.
+std::optional<double> measure(const Case& measured, const QString& label, QSqlDatabase& db, const Direct& direct,
+                              int runs)
+{
+    QList<double> coreTimes;
+    QList<double> directTimes;
+    QElapsedTimer timer;
+    QString error;
+    // The first round only warms the page cache for both.
+    for (int run = 0; run <= runs; ++run) {
+        double fromCore = 0;
+        double fromDirect = 0;
+        timer.start();
+        const Result result = measured.core(db, &fromCore);
+        const double coreTime = double(timer.nsecsElapsed()) / 1e6;
+        timer.restart();
+        const bool directly = direct(measured.direct, &fromDirect, &error);
+        const double directTime = double(timer.nsecsElapsed()) / 1e6;
+        if (!result || !directly) {
+            fail(measured.name + QStringLiteral(": ") + (result ? error : result.message()));
+            return std::nullopt;
+        }
+        if (std::abs(fromCore - fromDirect) > 0.005) {
+            fail(QStringLiteral("%1: the core found %2, the statements %3")
+                     .arg(measured.name)
+                     .arg(fromCore, 0, 'f', 2)
+                     .arg(fromDirect, 0, 'f', 2));
+            return std::nullopt;
+        }
+        if (run > 0) {
+            coreTimes.append(coreTime);
+            directTimes.append(directTime);
+        }
+    }
+    const double ratio = median(coreTimes) / median(directTimes);
+    std::printf("%-34s core median %8.2f ms, direct median %8.2f ms, ratio %.2f\n", qUtf8Printable(label),
+                median(coreTimes), median(directTimes), ratio);
+    return ratio;
+}
+
+// The server's libpq connection beside the core's, to the same database.
+PGconn* connectDirectly(const ServerHall& server)
+{
+    const QByteArray host = server.place.host.toUtf8();
+    const QByteArray port = QByteArray::number(server.place.port);
+    const QByteArray database = server.place.database.toUtf8();
+    const QByteArray user = server.place.user.toUtf8();
+    const QByteArray password = server.password.toUtf8();
+    const char* keys[] = {"host", "port", "dbname", "user", password.isEmpty() ? nullptr : "password", nullptr};
+    const char* values[] = {host.constData(), port.constData(),     database.constData(),
+                            user.constData(), password.constData(), nullptr};
+    return PQconnectdbParams(keys, values, 0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -174,7 +265,9 @@ int main(int argc, char* argv[])
             .arg(GoodsRows)
             .arg(TargetRatio));
     parser.addHelpOption();
+    ServerHall::addOption(parser);
     const int runs = timedRuns(parser, app, 11);
+    const QString serverUri = ServerHall::uri(parser);
     if (runs == 0) {
         fail(QStringLiteral("--runs needs a whole number of at least 3"));
         return Failed;
@@ -202,43 +295,45 @@ int main(int argc, char* argv[])
         return Failed;
     }
 
-    bool allWithin = true;
-    QString error;
-    for (const Case& measured : cases()) {
-        QList<double> coreTimes;
-        QList<double> directTimes;
-        // The first round only warms the page cache for both.
-        for (int run = 0; run <= runs; ++run) {
-            double fromCore = 0;
-            double fromDirect = 0;
-            timer.restart();
-            result = measured.core(db, &fromCore);
-            const double coreTime = double(timer.nsecsElapsed()) / 1e6;
-            timer.restart();
-            const bool direct = runDirect(raw, measured.direct, &fromDirect, &error);
-            const double directTime = double(timer.nsecsElapsed()) / 1e6;
-            if (!result || !direct) {
-                fail(measured.name + QStringLiteral(": ") + (result ? error : result.message()));
-                sqlite3_close(raw);
-                return Failed;
-            }
-            if (std::abs(fromCore - fromDirect) > 0.005) {
-                fail(QStringLiteral("%1: the core found %2, the statements %3")
-                         .arg(measured.name)
-                         .arg(fromCore, 0, 'f', 2)
-                         .arg(fromDirect, 0, 'f', 2));
-                sqlite3_close(raw);
-                return Failed;
-            }
-            if (run > 0) {
-                coreTimes.append(coreTime);
-                directTimes.append(directTime);
-            }
+    ServerHall server;
+    PGconn* pg = nullptr;
+    if (!serverUri.isEmpty()) {
+        if (result = server.copy(serverUri, db); !result) {
+            fail(result.message());
+            sqlite3_close(raw);
+            return Failed;
         }
-        const double ratio = median(coreTimes) / median(directTimes);
-        allWithin = allWithin && ratio < TargetRatio;
-        std::printf("%-34s core median %8.2f ms, direct median %8.2f ms, ratio %.2f\n", qUtf8Printable(measured.name),
-                    median(coreTimes), median(directTimes), ratio);
+        pg = connectDirectly(server);
+        if (PQstatus(pg) != CONNECTION_OK) {
+            fail(QStringLiteral("cannot connect to the server directly: ") + QString::fromUtf8(PQerrorMessage(pg)));
+            PQfinish(pg);
+            sqlite3_close(raw);
+            return Failed;
+        }
+    }
+    const Direct onFile = [raw](const QList<Statement>& statements, double* checksum, QString* error) {
+        return runDirect(raw, statements, checksum, error);
+    };
+    const Direct onServer = [pg](const QList<Statement>& statements, double* checksum, QString* error) {
+        return runDirect(pg, statements, checksum, error);
+    };
+
+    bool allWithin = true;
+    bool measuredAll = true;
+    for (const Case& measured : cases()) {
+        const std::optional<double> ratio = measure(measured, measured.name, db, onFile, runs);
+        const std::optional<double> serverRatio =
+            !ratio || !pg ? ratio : measure(measured, QStringLiteral("  on PostgreSQL"), server.db, onServer, runs);
+        if (!ratio || !serverRatio) {
+            measuredAll = false;
+            break;
+        }
+        allWithin = allWithin && *ratio < TargetRatio && *serverRatio < TargetRatio;
+    }
+    PQfinish(pg);
+    if (!measuredAll) {
+        sqlite3_close(raw);
+        return Failed;
     }
     std::printf("target: each ratio < %.1f\n", TargetRatio);
     sqlite3_close(raw);
