@@ -25,8 +25,11 @@ ServerHall::ServerHall()
 ServerHall::~ServerHall()
 {
     if (db.isOpen() && !m_tables.isEmpty()) {
-        const Result dropped = Sql::execDefinition(
-            db, QStringLiteral("drop table if exists \"%1\" cascade").arg(m_tables.join(QStringLiteral("\", \""))));
+        // That the views over the tables go with them is no news.
+        Result dropped = Sql::execDefinition(db, QStringLiteral("set client_min_messages to warning"));
+        if (dropped)
+            dropped = Sql::execDefinition(
+                db, QStringLiteral("drop table if exists \"%1\" cascade").arg(m_tables.join(QStringLiteral("\", \""))));
         if (!dropped)
             std::fprintf(stderr, "the copy's tables stay on the server: %s\n", qUtf8Printable(dropped.message()));
     }
