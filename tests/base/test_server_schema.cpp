@@ -1,5 +1,4 @@
 #include "core/base/Database.h"
-#include "core/base/Schema.h"
 #include "core/base/Sql.h"
 #include "core/data/ShippedRows.h"
 #include "support/TestHall.h"
@@ -8,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSqlRecord>
 #include <QTest>
+
+#include <memory>
 
 // The schema and the shipped rows on a PostgreSQL server, beside the same on
 // a file. The server is the throwaway one scripts/test starts; its socket
@@ -28,24 +29,12 @@ private Q_SLOTS:
     void lostConnectionIsMended();
 
 private:
+    std::unique_ptr<TestHall> m_hall;
     QSqlDatabase m_server;
     QString m_database;
 };
 
 namespace {
-
-const QString Admin = QStringLiteral("server-admin");
-const QString Hall = QStringLiteral("server-hall");
-
-QSqlDatabase connectTo(const QString& name, const QString& database)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    db.setHostName(qEnvironmentVariable("TAVORO_TEST_PGHOST"));
-    db.setUserName(QStringLiteral("tavoro"));
-    db.setDatabaseName(database);
-    db.open();
-    return db;
-}
 
 // The hall's own tables, without SQLite's bookkeeping of its keys.
 QStringList hallTables(const QSqlDatabase& db)
@@ -81,36 +70,16 @@ void ServerSchemaTest::init()
 {
     if (qEnvironmentVariableIsEmpty("TAVORO_TEST_PGHOST"))
         QSKIP("no PostgreSQL server: scripts/test starts one");
-    static int made = 0;
-    m_database = QStringLiteral("schema_%1_%2").arg(QCoreApplication::applicationPid()).arg(++made);
-    {
-        QSqlDatabase admin = connectTo(Admin, QStringLiteral("postgres"));
-        QVERIFY2(admin.isOpen(), qPrintable(admin.lastError().text()));
-        const Result made =
-            Sql::execDefinition(admin, QStringLiteral("create database %1 template template0 encoding 'UTF8' "
-                                                      "lc_collate 'C' lc_ctype 'C'")
-                                           .arg(m_database));
-        QVERIFY2(made, qPrintable(made.message()));
-    }
-    QSqlDatabase::removeDatabase(Admin);
-    m_server = connectTo(Hall, m_database);
-    QVERIFY2(m_server.isOpen(), qPrintable(m_server.lastError().text()));
-    const Result created = Schema::create(m_server);
-    QVERIFY2(created, qPrintable(created.message()));
+    m_hall = std::make_unique<TestHall>(TestHall::Store::Server);
+    QVERIFY2(m_hall->isValid(), qPrintable(m_hall->error()));
+    m_server = m_hall->db();
+    m_database = m_hall->serverDatabase();
 }
 
 void ServerSchemaTest::cleanup()
 {
-    m_server.close();
     m_server = QSqlDatabase();
-    QSqlDatabase::removeDatabase(Hall);
-    if (m_database.isEmpty())
-        return;
-    {
-        QSqlDatabase admin = connectTo(Admin, QStringLiteral("postgres"));
-        QVERIFY(Sql::execDefinition(admin, QStringLiteral("drop database if exists %1").arg(m_database)));
-    }
-    QSqlDatabase::removeDatabase(Admin);
+    m_hall.reset();
 }
 
 void ServerSchemaTest::sameTablesAsTheFile()

@@ -59,14 +59,14 @@ Result onAdmin(const QString& statement)
 
 } // namespace
 
-TestHall::TestHall()
+TestHall::TestHall(Store store)
     : m_connection(QStringLiteral("test-") + QString::number(serial.fetchAndAddRelaxed(1)))
 {
     state.DbFolder = m_dir.path();
     state.DbFileName = QStringLiteral("jssfserver.mdb");
     state.DbFullName = m_dir.filePath(state.DbFileName);
     Result result = Result::success();
-    if (serverWanted()) {
+    if (store == Store::Server || serverWanted()) {
         m_serverDatabase = QStringLiteral("hall_%1_%2")
                                .arg(QCoreApplication::applicationPid())
                                .arg(m_connection.section(QLatin1Char('-'), 1));

@@ -11,7 +11,15 @@
 class TestHall
 {
 public:
-    TestHall();
+    // Where a hall lives: on the store this run of the tests is for, or on
+    // the test server whatever the run, for a case comparing the two.
+    enum class Store
+    {
+        OfThisRun,
+        Server
+    };
+
+    explicit TestHall(Store store = Store::OfThisRun);
     ~TestHall();
     TestHall(const TestHall&) = delete;
     TestHall& operator=(const TestHall&) = delete;
@@ -25,6 +33,8 @@ public:
     QString folder() const { return m_dir.path(); }
     // Where another process finds this hall, as Database::openNamed reads it.
     QString place() const;
+    // The hall's database on the test server; empty for a hall in a file.
+    QString serverDatabase() const { return m_serverDatabase; }
     QSqlDatabase& db() { return state.DbConn; }
 
     // Fills the tables with the shipped rows (parameters, the system
