@@ -1,4 +1,5 @@
 #include "app/BoardMenus.h"
+#include "core/base/Sql.h"
 #include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
 #include "core/devices/PseudoTerminal.h"
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void reminderAsksUntilYes();
     void selectionShowsChargeOrDeposit();
     void damagedTablesAreReported();
+    void lostServerIsToldOnce();
 
 private:
     BoardScreen& board()
@@ -232,6 +234,34 @@ void TestFormMenu::damagedTablesAreReported()
     board();
     run("Refh");
     QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(QStringLiteral("数据文件已损坏")), 2);
+}
+
+// A server gone for good fails every timed refresh: the operator hears of it
+// once, not every 50 seconds, and the tables already drawn stay on the board.
+void TestFormMenu::lostServerIsToldOnce()
+{
+    if (!TestHall::onServer())
+        QSKIP("a file is not lost between statements");
+    board();
+    const QString other = QStringLiteral("server admin");
+    {
+        QSqlDatabase admin = QSqlDatabase::cloneDatabase(f->hall.db(), other);
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        QVERIFY(admin.open());
+        const QVariant session = f->value(QStringLiteral("select pg_backend_pid()"));
+        const Result closed = Sql::execDefinition(
+            admin, QStringLiteral("alter database %1 with allow_connections false").arg(f->hall.serverDatabase()));
+        QVERIFY2(closed, qPrintable(closed.message()));
+        QVERIFY(Sql::scalar(admin, QStringLiteral("select pg_terminate_backend(?)"), {session}));
+    }
+    QSqlDatabase::removeDatabase(other);
+    const QStringList before = f->messages.texts();
+    for (int refresh = 0; refresh < 3; ++refresh)
+        run("Refh");
+    const QStringList told = f->messages.texts().mid(before.size());
+    QVERIFY2(told.size() == 1 && told.first().contains(QStringLiteral("连接断开")),
+             qPrintable(told.join(QLatin1Char('|'))));
+    QCOMPARE(model()->rowCount(), 3);
 }
 
 QTEST_MAIN(TestFormMenu)

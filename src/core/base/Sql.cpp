@@ -8,7 +8,8 @@ namespace Sql {
 
 Result exec(QSqlQuery& query, const QString& text, const QVariantList& values)
 {
-    SqlDialect::reconnectIfLost(query.driver());
+    if (Result reopened = SqlDialect::reconnectIfLost(query.driver()); !reopened)
+        return reopened;
     if (!query.prepare(text))
         return Result::fromQuery(query);
     for (const QVariant& value : values)
@@ -39,7 +40,8 @@ ResultOf<QStringList> texts(const QSqlDatabase& db, const QString& text, const Q
 
 Result execDefinition(const QSqlDatabase& db, const QString& text)
 {
-    SqlDialect::reconnectIfLost(db.driver());
+    if (Result reopened = SqlDialect::reconnectIfLost(db.driver()); !reopened)
+        return reopened;
     QSqlQuery query(db);
     if (!query.exec(text))
         return Result::fromQuery(query);
@@ -48,7 +50,8 @@ Result execDefinition(const QSqlDatabase& db, const QString& text)
 
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows)
 {
-    SqlDialect::reconnectIfLost(db.driver());
+    if (Result reopened = SqlDialect::reconnectIfLost(db.driver()); !reopened)
+        return reopened;
     QSqlQuery query(db);
     if (!query.prepare(text))
         return Result::fromQuery(query);
@@ -73,7 +76,8 @@ ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVa
 
 Result begin(QSqlDatabase& db)
 {
-    SqlDialect::reconnectIfLost(db.driver());
+    if (Result reopened = SqlDialect::reconnectIfLost(db.driver()); !reopened)
+        return reopened;
     if (!db.transaction())
         return Result::fromSqlError(db.lastError());
     return Result::success();

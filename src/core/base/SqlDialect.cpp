@@ -2,11 +2,18 @@
 
 #include "core/base/Sql.h"
 
+#include <QDeadlineTimer>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSqlError>
+
+#include <chrono>
 
 namespace SqlDialect {
 
 namespace {
+
+constexpr std::chrono::seconds RetryAfterFailedReconnect{10};
 
 QString serverForm(QString statement)
 {
@@ -26,6 +33,16 @@ QString serverForm(QString statement)
     return statement;
 }
 
+QSqlDatabase connectionOf(const QSqlDriver* driver)
+{
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.driver() == driver)
+            return db;
+    }
+    return {};
+}
+
 } // namespace
 
 Store of(const QSqlDatabase& db)
@@ -33,18 +50,23 @@ Store of(const QSqlDatabase& db)
     return db.driverName() == QLatin1String("QPSQL") ? Store::Server : Store::File;
 }
 
-void reconnectIfLost(const QSqlDriver* driver)
+Result reconnectIfLost(const QSqlDriver* driver)
 {
     // Qt's driver counts itself open while libpq's connection is good.
     if (!driver || driver->dbmsType() != QSqlDriver::PostgreSQL || driver->isOpen())
-        return;
-    for (const QString& name : QSqlDatabase::connectionNames()) {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        if (db.driver() == driver) {
-            db.open();
-            return;
+        return Result::success();
+    // Reaching a server that is off can take the whole connect timeout, and
+    // a command runs several statements: after a failed try the statements
+    // fail at once for a while instead of each holding the counter again.
+    thread_local QHash<const QSqlDriver*, QDeadlineTimer> quietUntil;
+    if (const auto quiet = quietUntil.constFind(driver); quiet == quietUntil.cend() || quiet->hasExpired()) {
+        if (QSqlDatabase db = connectionOf(driver); db.isValid() && db.open()) {
+            quietUntil.remove(driver);
+            return Result::success();
         }
+        quietUntil.insert(driver, QDeadlineTimer(RetryAfterFailedReconnect));
     }
+    return Result::failure(driver->lastError().text(), Result::ConnectionLost);
 }
 
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name)

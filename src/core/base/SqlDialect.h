@@ -22,8 +22,10 @@ Store of(const QSqlDatabase& db);
 // the same session again before the next statement, so that the counter
 // goes on by itself once the server is back. Nothing on a file, or while
 // connected. A command stops at its first failure, so no statement of a
-// transaction the server rolled back runs on the new session.
-void reconnectIfLost(const QSqlDriver* driver);
+// transaction the server rolled back runs on the new session. While the
+// server cannot be reached, a lost connection, tried again only every few
+// seconds.
+Result reconnectIfLost(const QSqlDriver* driver);
 
 // Whether the database has an index of that name.
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name);
