@@ -3202,8 +3202,8 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
         <translation>Database operation failed</translation>
     </message>
     <message>
-        <source>与数据库服务器的连接断开了（服务器可能重新启动过），这次操作没有完成，什么也没有写入</source>
-        <translation>The connection to the database server was lost (the server may have restarted); this command was not completed and nothing was written</translation>
+        <source>与数据库服务器的连接断开了（服务器可能重新启动过或没有开着），这次操作没有完成，什么也没有写入</source>
+        <translation>The connection to the database server was lost (the server may have restarted or be off); this command was not completed and nothing was written</translation>
     </message>
 </context>
 <context>
@@ -3261,10 +3261,6 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
 </context>
 <context>
     <name>ServerCopy</name>
-    <message>
-        <source>找不到数据库结构定义</source>
-        <translation>The database schema was not found</translation>
-    </message>
     <message>
         <source>表 %1 的第 %2 行无法写入服务器：%3</source>
         <translation>Row %2 of table %1 could not be written to the server: %3</translation>
@@ -3367,6 +3363,10 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
         <translation>The folder %1 has no Tavoro data file %2 yet.
 Make it there from the empty database shipped with the program?
 Choose &quot;No&quot; to end the program without making any file.</translation>
+    </message>
+    <message>
+        <source>数据库服务器 %1 要求口令。</source>
+        <translation>The database server %1 asks for a password.</translation>
     </message>
 </context>
 <context>

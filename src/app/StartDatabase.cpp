@@ -34,7 +34,8 @@ std::optional<Result> startServer(const ServerPlace& place, QSqlDatabase* db)
     const Result opened = Database::openServer(place, QString(), Database::ConnectionName, db);
     if (opened || (opened.number() != Result::PasswordNeeded && opened.number() != Result::WrongPassword))
         return opened;
-    const std::optional<QString> password = PasswordDialog::ask(nullptr);
+    const std::optional<QString> password = PasswordDialog::ask(
+        nullptr, QCoreApplication::translate("StartDatabase", "数据库服务器 %1 要求口令。").arg(place.describe()));
     if (!password)
         return std::nullopt;
     return Database::openServer(place, *password, Database::ConnectionName, db);

@@ -88,7 +88,7 @@ QString Result::cause(qint64 number)
         return QCoreApplication::translate("Result", "不是 Tavoro 数据库");
     case ConnectionLost:
         return QCoreApplication::translate(
-            "Result", "与数据库服务器的连接断开了（服务器可能重新启动过），这次操作没有完成，什么也没有写入");
+            "Result", "与数据库服务器的连接断开了（服务器可能重新启动过或没有开着），这次操作没有完成，什么也没有写入");
     default:
         return QString();
     }
@@ -103,7 +103,7 @@ Result Result::fromSqlError(const QSqlError& error)
     const QString said = error.databaseText();
     if (said.contains(QLatin1String("server closed the connection")) ||
         said.contains(QLatin1String("no connection to the server")))
-        return failure(text, ConnectionLost);
+        return failure(text.simplified(), ConnectionLost);
     const std::optional<qint64> serverNumber = numberOfState(error.nativeErrorCode());
     return failure(text, serverNumber ? *serverNumber : numberOfCode(codeOf(error)));
 }

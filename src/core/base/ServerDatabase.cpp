@@ -21,10 +21,11 @@ Result refuse(const ServerPlace& place, const QString& cause, qint64 number)
         number);
 }
 
-// libpq says why a connection failed only in its message.
+// libpq says why a connection failed only in its message, which it lays
+// out for a terminal with newlines and tabs.
 Result refuseConnection(const ServerPlace& place, const QSqlError& error)
 {
-    const QString said = error.databaseText().trimmed();
+    const QString said = error.databaseText().simplified();
     if (said.contains(QLatin1String("password authentication failed")))
         return refuse(place, QCoreApplication::translate("Database", "密码错误"), Result::WrongPassword);
     if (said.contains(QLatin1String("no password supplied")))

@@ -66,7 +66,7 @@ Result reconnectIfLost(const QSqlDriver* driver)
         }
         quietUntil.insert(driver, QDeadlineTimer(RetryAfterFailedReconnect));
     }
-    return Result::failure(driver->lastError().text(), Result::ConnectionLost);
+    return Result::failure(driver->lastError().text().simplified(), Result::ConnectionLost);
 }
 
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name)

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-PasswordDialog::PasswordDialog(QWidget* parent)
+PasswordDialog::PasswordDialog(QWidget* parent, const QString& purpose)
     : QDialog(parent)
     , m_passwordEdit(new QLineEdit(this))
 {
@@ -31,13 +31,19 @@ PasswordDialog::PasswordDialog(QWidget* parent)
 
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(14);
-    layout->addWidget(label, 0, 0);
-    layout->addWidget(m_passwordEdit, 0, 1);
+    int row = 0;
+    if (!purpose.isEmpty()) {
+        auto* purposeLabel = new QLabel(purpose, this);
+        purposeLabel->setObjectName(QStringLiteral("purposeLabel"));
+        layout->addWidget(purposeLabel, row++, 0, 1, 2);
+    }
+    layout->addWidget(label, row, 0);
+    layout->addWidget(m_passwordEdit, row++, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(confirmButton);
     buttons->addWidget(exitButton);
-    layout->addLayout(buttons, 1, 0, 1, 2);
+    layout->addLayout(buttons, row, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     adjustSize();
@@ -46,9 +52,9 @@ PasswordDialog::PasswordDialog(QWidget* parent)
     m_passwordEdit->setFocus();
 }
 
-std::optional<QString> PasswordDialog::ask(QWidget* parent)
+std::optional<QString> PasswordDialog::ask(QWidget* parent, const QString& purpose)
 {
-    PasswordDialog prompt(parent);
+    PasswordDialog prompt(parent, purpose);
     prompt.exec();
     return prompt.answer();
 }

@@ -15,10 +15,11 @@ class PasswordDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit PasswordDialog(QWidget* parent = nullptr);
+    // `purpose`, when given, is shown above the box: whose password is asked.
+    explicit PasswordDialog(QWidget* parent = nullptr, const QString& purpose = {});
 
     // Shows the prompt and returns what was typed, or nothing when left.
-    static std::optional<QString> ask(QWidget* parent);
+    static std::optional<QString> ask(QWidget* parent, const QString& purpose = {});
 
     // The confirmed text, after the dialog has closed.
     const std::optional<QString>& answer() const { return m_answer; }
