@@ -3262,10 +3262,6 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
 <context>
     <name>ServerCopy</name>
     <message>
-        <source>表 %1 的第 %2 行无法写入服务器：%3</source>
-        <translation>Row %2 of table %1 could not be written to the server: %3</translation>
-    </message>
-    <message>
         <source>表 %1 的行数不一致：文件中 %2 行，服务器上 %3 行</source>
         <translation>The rows of table %1 differ: %2 in the file, %3 on the server</translation>
     </message>
@@ -3276,6 +3272,10 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     <message>
         <source>文件中表 %1 的列 %2 在服务器上没有</source>
         <translation>Column %2 of table %1 in the file is missing on the server</translation>
+    </message>
+    <message>
+        <source>表 %1 的第 %2 至 %3 行中有无法写入服务器的行：%4</source>
+        <translation>Among rows %2 to %3 of table %1, one cannot be written to the server: %4</translation>
     </message>
 </context>
 <context>

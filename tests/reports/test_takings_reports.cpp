@@ -91,6 +91,7 @@ private Q_SLOTS:
     void settles();
     void listsAndTotals_data();
     void listsAndTotals();
+    void everySaleOfABusyBarIsListed();
     void slipOnTheReceiptPrinter_data();
     void slipOnTheReceiptPrinter();
     void reportAsPdf();
@@ -188,6 +189,24 @@ void TestTakingsReports::listsAndTotals()
     }
     QCOMPARE(::shown(opened.get()), shown);
     QCOMPARE(f.messages.count(), 0);
+}
+
+// A bar's night has more sales than the list writes in one go: each is
+// listed once, in the order sold, with its quantity.
+void TestTakingsReports::everySaleOfABusyBarIsListed()
+{
+    HallFixture f;
+    QVERIFY(f.ready());
+    constexpr int Sales = 450;
+    QVERIFY(f.hall.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+                                       "INSERT INTO ckv_zc (rc, wlcode, count, price, amount, czyname, jzbj) "
+                                       "SELECT '2026-12-06', 'G' || i, i * 0.5, 2, i, 'system', 1 FROM n"),
+                        {Sales}));
+    QVERIFY(DayTakings::list(f.hall.db(), DayTakings::Filter{QDate(2026, 12, 6), QString(), std::nullopt}));
+    QStringList expected;
+    for (int i = 1; i <= Sales; ++i)
+        expected.append(QStringLiteral("G%1|%2|%3.0").arg(i).arg(i * 0.5, 0, 'f', 2).arg(i));
+    QCOMPARE(f.hall.rows(QStringLiteral("SELECT zhao, sc1, je FROM printbiao ORDER BY rowid")), expected);
 }
 
 void TestTakingsReports::slipOnTheReceiptPrinter_data()

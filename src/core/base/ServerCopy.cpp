@@ -27,32 +27,44 @@ QStringList columnsOf(const QSqlDatabase& db, const QString& table)
 
 Result copyRows(const QSqlDatabase& file, const QSqlDatabase& server, const QString& table, const QStringList& columns)
 {
-    QStringList marks;
-    for (qsizetype i = 0; i < columns.size(); ++i)
-        marks.append(QStringLiteral("?"));
-    const QString list = columns.join(QStringLiteral(", "));
+    // Rows held in memory at a time: a long history is read in parts.
+    constexpr qsizetype RowsAtATime = 10000;
     QSqlQuery source(file);
     source.setForwardOnly(true);
     // The server numbers its rowid in the order rows arrive, so the lists
     // ordered by it keep the file's order.
-    if (Result read = Sql::exec(source, QStringLiteral("select %1 from %2 order by rowid").arg(list, table)); !read)
+    if (Result read = Sql::exec(
+            source, QStringLiteral("select %1 from %2 order by rowid").arg(columns.join(QStringLiteral(", ")), table));
+        !read)
         return read;
-    QSqlQuery target(server);
-    if (!target.prepare(
-            QStringLiteral("insert into %1 (%2) values (%3)").arg(table, list, marks.join(QStringLiteral(", ")))))
-        return Result::fromSqlError(target.lastError());
-    qint64 row = 0;
+    qint64 written = 0;
+    QList<QVariantList> rows;
+    const auto writeRows = [&]() -> Result {
+        if (Result inserted = Sql::insertRows(server, table, columns, rows); !inserted)
+            return Result::failure(
+                QCoreApplication::translate("ServerCopy", "表 %1 的第 %2 至 %3 行中有无法写入服务器的行：%4")
+                    .arg(table)
+                    .arg(written + 1)
+                    .arg(written + rows.size())
+                    .arg(inserted.message()));
+        written += rows.size();
+        rows.clear();
+        return Result::success();
+    };
     while (source.next()) {
-        ++row;
+        QVariantList row;
+        row.reserve(columns.size());
         for (int i = 0; i < columns.size(); ++i)
-            target.bindValue(i, source.value(i));
-        if (!target.exec())
-            return Result::failure(QCoreApplication::translate("ServerCopy", "表 %1 的第 %2 行无法写入服务器：%3")
-                                       .arg(table)
-                                       .arg(row)
-                                       .arg(target.lastError().text()));
+            row.append(source.value(i));
+        rows.append(row);
+        if (rows.size() == RowsAtATime) {
+            if (Result part = writeRows(); !part)
+                return part;
+        }
     }
-    return source.lastError().isValid() ? Result::fromSqlError(source.lastError()) : Result::success();
+    if (source.lastError().isValid())
+        return Result::fromSqlError(source.lastError());
+    return writeRows();
 }
 
 // The file's AUTOINCREMENT never gives a key twice, even one whose row was
@@ -162,6 +174,11 @@ ResultOf<Copy> copy(const QSqlDatabase& file, QSqlDatabase& server)
         }
         if (Result moved = moveIdentities(file, server); !moved)
             return moved;
+        // The planner knows nothing of rows loaded in bulk until the server
+        // gets round to counting them: the first nights on the server would
+        // read the history as if it were empty.
+        if (Result counted = Sql::execDefinition(server, QStringLiteral("analyze")); !counted)
+            return counted;
         QStringList tables = serverTables;
         tables.sort();
         for (const QString& table : std::as_const(tables)) {

@@ -3,6 +3,9 @@
 #include "core/base/SqlDialect.h"
 
 #include <QSqlError>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace Sql {
 
@@ -10,6 +13,10 @@ Result exec(QSqlQuery& query, const QString& text, const QVariantList& values)
 {
     if (Result reopened = SqlDialect::reconnectIfLost(query.driver()); !reopened)
         return reopened;
+    // A statement without values goes as it is: a server then answers it in
+    // one round trip, where preparing it costs three.
+    if (values.isEmpty())
+        return query.exec(text) ? Result::success() : Result::fromQuery(query);
     if (!query.prepare(text))
         return Result::fromQuery(query);
     for (const QVariant& value : values)
@@ -60,6 +67,33 @@ Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVarian
             query.bindValue(i, values.at(i));
         if (!query.exec())
             return Result::fromQuery(query);
+    }
+    return Result::success();
+}
+
+Result insertRows(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                  const QList<QVariantList>& rows)
+{
+    const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QStringLiteral(", ")));
+    const QString oneRow = QLatin1Char('(') +
+                           QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")) +
+                           QLatin1Char(')');
+    // A file answers without a round trip, and one statement prepared once
+    // for every row is the quickest there.
+    if (SqlDialect::of(db) == SqlDialect::Store::File)
+        return execEach(db, head + oneRow, rows);
+    // Far below what a server takes in one statement.
+    constexpr qsizetype MostValuesPerStatement = 999;
+    const qsizetype perStatement =
+        std::max<qsizetype>(1, MostValuesPerStatement / std::max<qsizetype>(1, columns.size()));
+    for (qsizetype first = 0; first < rows.size(); first += perStatement) {
+        const qsizetype count = std::min(perStatement, rows.size() - first);
+        QVariantList values;
+        values.reserve(count * columns.size());
+        for (qsizetype row = first; row < first + count; ++row)
+            values.append(rows.at(row));
+        if (Result written = exec(db, head + QStringList(count, oneRow).join(QStringLiteral(", ")), values); !written)
+            return written;
     }
     return Result::success();
 }

@@ -13,7 +13,8 @@
 namespace Sql {
 
 // Prepares the text on the query's database, binds the values in order to
-// its '?' placeholders and executes it.
+// its '?' placeholders and executes it; a text without values runs as it
+// stands.
 Result exec(QSqlQuery& query, const QString& text, const QVariantList& values = {});
 
 // The same on a fresh query of the connection, for statements without rows.
@@ -31,15 +32,22 @@ Result execDefinition(const QSqlDatabase& db, const QString& text);
 // failure (run it inside a transaction to keep all or nothing).
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);
 
+// Inserts the rows, each a value for every column in order; on a server a
+// few hundred to a statement, since it answers each statement with a round
+// trip, which one statement per row would pay hundreds of times. Stops at
+// the first failure, as execEach does.
+Result insertRows(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                  const QList<QVariantList>& rows);
+
 // The first column of the first row, or an invalid QVariant when there is
 // no row.
 ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
 
-// Runs work inside one transaction: committed when it succeeds, rolled back
-// (leaving nothing half-written) when it fails or throws.
 // Starts the transaction of transaction() below.
 Result begin(QSqlDatabase& db);
 
+// Runs work inside one transaction: committed when it succeeds, rolled back
+// (leaving nothing half-written) when it fails or throws.
 template <typename Work>
 Result transaction(QSqlDatabase& db, Work&& work)
 {

@@ -74,8 +74,10 @@ Result listGoods(const QSqlDatabase& db, const Filter& filter)
     }
     if (!result)
         return result;
-    return Sql::execEach(db, QStringLiteral("INSERT INTO printbiao (rcl, zhao, sc1, dj, je) VALUES (?, ?, ?, ?, ?)"),
-                         rows);
+    return Sql::insertRows(db, QStringLiteral("printbiao"),
+                           {QStringLiteral("rcl"), QStringLiteral("zhao"), QStringLiteral("sc1"), QStringLiteral("dj"),
+                            QStringLiteral("je")},
+                           rows);
 }
 
 // The updates of a settle, committed together: a shift settle that marked
