@@ -78,14 +78,9 @@ Result insertRows(const QSqlDatabase& db, const QString& table, const QStringLis
     const QString oneRow = QLatin1Char('(') +
                            QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")) +
                            QLatin1Char(')');
-    // A file answers without a round trip, and one statement prepared once
-    // for every row is the quickest there.
-    if (SqlDialect::of(db) == SqlDialect::Store::File)
+    const qsizetype perStatement = SqlDialect::rowsPerInsert(db, columns.size());
+    if (perStatement == 1)
         return execEach(db, head + oneRow, rows);
-    // Far below what a server takes in one statement.
-    constexpr qsizetype MostValuesPerStatement = 999;
-    const qsizetype perStatement =
-        std::max<qsizetype>(1, MostValuesPerStatement / std::max<qsizetype>(1, columns.size()));
     for (qsizetype first = 0; first < rows.size(); first += perStatement) {
         const qsizetype count = std::min(perStatement, rows.size() - first);
         QVariantList values;

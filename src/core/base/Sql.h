@@ -32,10 +32,9 @@ Result execDefinition(const QSqlDatabase& db, const QString& text);
 // failure (run it inside a transaction to keep all or nothing).
 Result execEach(const QSqlDatabase& db, const QString& text, const QList<QVariantList>& rows);
 
-// Inserts the rows, each a value for every column in order; on a server a
-// few hundred to a statement, since it answers each statement with a round
-// trip, which one statement per row would pay hundreds of times. Stops at
-// the first failure, as execEach does.
+// Inserts the rows, each a value for every column in order, as many to a
+// statement as SqlDialect::rowsPerInsert says. Stops at the first failure,
+// as execEach does.
 Result insertRows(const QSqlDatabase& db, const QString& table, const QStringList& columns,
                   const QList<QVariantList>& rows);
 

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 
+#include <algorithm>
 #include <chrono>
 
 namespace SqlDialect {
@@ -67,6 +68,15 @@ Result reconnectIfLost(const QSqlDriver* driver)
         quietUntil.insert(driver, QDeadlineTimer(RetryAfterFailedReconnect));
     }
     return Result::failure(driver->lastError().text().simplified(), Result::ConnectionLost);
+}
+
+qsizetype rowsPerInsert(const QSqlDatabase& db, qsizetype columns)
+{
+    // Far below what a server takes in one statement.
+    constexpr qsizetype MostValuesPerStatement = 999;
+    if (of(db) == Store::File)
+        return 1;
+    return std::max<qsizetype>(1, MostValuesPerStatement / std::max<qsizetype>(1, columns));
 }
 
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name)

@@ -27,6 +27,11 @@ Store of(const QSqlDatabase& db);
 // seconds.
 Result reconnectIfLost(const QSqlDriver* driver);
 
+// How many rows of `columns` values one insert statement writes: one on a
+// file, where a statement prepared once for every row is quickest; a few
+// hundred on a server, which answers each statement with a round trip.
+qsizetype rowsPerInsert(const QSqlDatabase& db, qsizetype columns);
+
 // Whether the database has an index of that name.
 ResultOf<bool> hasIndex(const QSqlDatabase& db, const QString& name);
 
