@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QSysInfo>
 
 namespace {
 const QString Group = QStringLiteral("main_path");
@@ -9,6 +10,8 @@ const QString StoreKey = QStringLiteral("main_path/store");
 const QString LanguageKey = QStringLiteral("ui/language");
 const QString CheckedPasswordKey = QStringLiteral("login/checked_password");
 const QString CheckedInitialKey = QStringLiteral("login/checked_initial");
+const QString CounterNameKey = QStringLiteral("counter/name");
+const QString LampCounterKey = QStringLiteral("counter/lamps");
 } // namespace
 
 DbLocation resolveDbLocation(const QString& path, const QString& data, const QString& programFolder)
@@ -93,6 +96,18 @@ void SettingsStore::setLanguage(const QString& language)
 {
     m_settings->setValue(LanguageKey, language);
     m_settings->sync();
+}
+
+QString SettingsStore::counterName() const
+{
+    const QString name = m_settings->value(CounterNameKey).toString().trimmed();
+    return name.isEmpty() ? QSysInfo::machineHostName() : name;
+}
+
+bool SettingsStore::drivesLamps() const
+{
+    const QString owner = m_settings->value(LampCounterKey).toString().trimmed();
+    return owner.isEmpty() || owner == counterName();
 }
 
 QString SettingsStore::checkedPassword(bool* initial) const

@@ -64,6 +64,14 @@ public:
     QString language() const;
     void setLanguage(const QString& language);
 
+    // This counter's name among the hall's (group "counter", key "name"),
+    // the machine's host name when none is set.
+    QString counterName() const;
+    // Whether this counter drives the light controller: the one group
+    // "counter", key "lamps" names, or every counter when it names none, as
+    // a hall with one counter has it.
+    bool drivesLamps() const;
+
     // A digest of the system operator's stored password last checked against
     // the shipped one, and whether it was that one: checking a hash takes
     // longer than the rest of the start.
