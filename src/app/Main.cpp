@@ -97,6 +97,7 @@ int Main(int argc, char* argv[])
     }
 
     AppState state;
+    state.CounterName = settings.counterName();
     std::unique_ptr<Database::IntegrityCheck> check;
     Result opened = Result::success();
     if (settings.onServer()) {

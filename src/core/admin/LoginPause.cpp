@@ -50,7 +50,8 @@ Result recordFailure(QSqlDatabase& db, const QString& operatorName)
     const Result result = ensureTable(db);
     if (!result)
         return result;
-    return Sql::transaction(db, [&] {
+    // Failures at two counters at once both count.
+    const auto count = [&] {
         if (const Result logged = logFailedLogin(db, operatorName); !logged)
             return logged;
         const ResultOf<QVariant> failures = Sql::scalar(db, QStringLiteral("select failures from login_pause"), {});
@@ -62,7 +63,8 @@ Result recordFailure(QSqlDatabase& db, const QString& operatorName)
                              {now});
         return Sql::exec(db, QStringLiteral("update login_pause set failures = ?, last_failure = ?"),
                          {std::min(failures->toLongLong() + 1, MaxFailures), now});
-    });
+    };
+    return Sql::transaction(db, count, Sql::Isolation::Serializable);
 }
 
 Result clear(const QSqlDatabase& db)

@@ -15,6 +15,8 @@ struct AppState
     QString DbFolder;
     QString DbFileName;
     QString DbFullName;
+    // This counter's name among the hall's, written with what it opens.
+    QString CounterName;
 
     QString OperatorName;
     QString ShiftName;

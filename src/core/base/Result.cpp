@@ -39,7 +39,9 @@ std::optional<qint64> numberOfState(const QString& state)
     // A server shutting down (restarted) ends every session first.
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P0")))
         return Result::ConnectionLost;
-    if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03"))
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01"))
+        return Result::WriteConflict;
+    if (state == QLatin1String("55P03"))
         return Result::DatabaseLocked;
     if (state == QLatin1String("25006"))
         return Result::DatabaseReadOnly;
@@ -81,7 +83,11 @@ QString Result::cause(qint64 number)
     case DiskError:
         return QCoreApplication::translate("Result", "读写磁盘出错，请检查磁盘");
     case DatabaseLocked:
-        return QCoreApplication::translate("Result", "数据文件被其他程序锁定，请关闭正在使用它的程序后再试");
+        return QCoreApplication::translate("Result", "另一台终端正在写入，或数据文件被其他程序锁定；等了一会儿仍无法写入，"
+                                                     "这次操作什么也没有写入，请稍后再试");
+    case WriteConflict:
+        return QCoreApplication::translate("Result", "另一台终端同时在改同样的数据，试了几次仍未成功，"
+                                                     "这次操作什么也没有写入，请再试一次");
     case DatabaseDamaged:
         return QCoreApplication::translate("Result", "数据文件已损坏");
     case NotTavoroDatabase:

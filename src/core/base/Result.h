@@ -24,6 +24,9 @@ public:
     static constexpr qint64 DatabaseReadOnly = 3027;
     static constexpr qint64 DiskError = 3043;
     static constexpr qint64 DatabaseLocked = 3045;
+    // Another counter changed what a transaction read at the same moment:
+    // the transaction is run again, and only told when that keeps happening.
+    static constexpr qint64 WriteConflict = 3260;
     static constexpr qint64 DatabaseDamaged = 3049;
     static constexpr qint64 NotTavoroDatabase = 3343;
     // Failures of connecting to a database server.

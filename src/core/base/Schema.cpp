@@ -141,6 +141,8 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
     // until their operator's next shift settle.
     static const AddedColumn columns[] = {
         {"srmx", "dzbj", "TEXT", "UPDATE srmx SET dzbj = '1' WHERE xm = '加款'"},
+        // Visits opened before counters had names name none.
+        {"waimxd", "zd", "TEXT", nullptr},
     };
     QStringList added;
     QSqlDatabase connection = db;
@@ -153,7 +155,7 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
             Result step =
                 Sql::execDefinition(db, QStringLiteral("ALTER TABLE ") + table + QStringLiteral(" ADD COLUMN ") + name +
                                             QLatin1Char(' ') + QLatin1String(column.type));
-            if (step)
+            if (step && column.fill)
                 step = Sql::exec(db, QString::fromUtf8(column.fill));
             if (!step)
                 return step;

@@ -90,8 +90,10 @@ Result connectServer(const ServerPlace& place, const QString& password, const QS
     // A server that does not answer is told within seconds, not after the
     // system's minutes-long wait. A visit's start defaults to the server's
     // local time, which must be the counter's, also in a session opened
-    // again after the server restarted.
-    conn.setConnectOptions(QStringLiteral("connect_timeout=5;application_name=Tavoro;options='-c TimeZone=%1'")
+    // again after the server restarted. A row another counter holds is
+    // waited for as long as a file's writer is, then told.
+    conn.setConnectOptions(
+        QStringLiteral("connect_timeout=5;application_name=Tavoro;options='-c TimeZone=%1 -c lock_timeout=5s'")
                                .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
     Result result = conn.open() ? checkVersion(place, conn) : refuseConnection(place, conn.lastError());
     if (result)

@@ -2,7 +2,9 @@
 
 #include "core/base/SqlDialect.h"
 
+#include <QRandomGenerator>
 #include <QSqlError>
+#include <QThread>
 #include <QStringList>
 
 #include <algorithm>
@@ -103,13 +105,29 @@ ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVa
     return query.next() ? query.value(0) : QVariant();
 }
 
-Result begin(QSqlDatabase& db)
+ResultOf<bool> holdRow(const QSqlDatabase& db, const QString& table, const QString& key, const QVariant& value)
 {
-    if (Result reopened = SqlDialect::reconnectIfLost(db.driver()); !reopened)
-        return reopened;
-    if (!db.transaction())
-        return Result::fromSqlError(db.lastError());
-    return Result::success();
+    // The names come from the program, never from typing.
+    QSqlQuery query(db);
+    const Result held = exec(query, QStringLiteral("update %1 set %2=%2 where %2=?").arg(table, key), {value});
+    if (!held)
+        return held;
+    return query.numRowsAffected() > 0;
+}
+
+Result begin(QSqlDatabase& db, Isolation isolation)
+{
+    // A file's reader that later writes cannot wait for another writer, so
+    // every transaction starts as the writer and waits its turn at once.
+    if (SqlDialect::of(db) == SqlDialect::Store::File)
+        return exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+    return exec(db, isolation == Isolation::Serializable ? QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE")
+                                                         : QStringLiteral("BEGIN"));
+}
+
+void pauseBeforeRetry(int tries)
+{
+    QThread::msleep(QRandomGenerator::global()->bounded(5, 20) * tries);
 }
 
 } // namespace Sql

@@ -42,15 +42,38 @@ Result insertRows(const QSqlDatabase& db, const QString& table, const QStringLis
 // no row.
 ResultOf<QVariant> scalar(const QSqlDatabase& db, const QString& text, const QVariantList& values = {});
 
-// Starts the transaction of transaction() below.
-Result begin(QSqlDatabase& db);
+// Holds the row of `table` whose `key` is `value` until the transaction
+// ends, so that a command of another counter on the same row waits for this
+// one and then reads what it wrote. Whether there is such a row.
+ResultOf<bool> holdRow(const QSqlDatabase& db, const QString& table, const QString& key, const QVariant& value);
 
-// Runs work inside one transaction: committed when it succeeds, rolled back
-// (leaving nothing half-written) when it fails or throws.
-template <typename Work>
-Result transaction(QSqlDatabase& db, Work&& work)
+// What a transaction sees of what other counters commit meanwhile. On a file
+// a transaction that will write holds the whole file, so both are the same.
+enum class Isolation
 {
-    if (const Result begun = begin(db); !begun)
+    // Every statement sees what was committed before it: commands guard what
+    // they check with holdRow or a conditional update.
+    ReadCommitted,
+    // The transaction sees one moment, and is run again when another
+    // counter's changes would have changed what it read: for commands that
+    // count rows or number them.
+    Serializable,
+};
+
+// Starts the transaction of transaction() below.
+Result begin(QSqlDatabase& db, Isolation isolation = Isolation::ReadCommitted);
+
+// Pauses a moment before a transaction is run again after a conflict, a
+// little longer each time, so that two counters do not meet again at once.
+void pauseBeforeRetry(int tries);
+
+// How often a transaction is run in all before a conflict is told.
+inline constexpr int MostTries = 5;
+
+template <typename Work>
+Result runOnce(QSqlDatabase& db, Work& work, Isolation isolation)
+{
+    if (const Result begun = begin(db, isolation); !begun)
         return begun;
     Result result = Result::success();
     try {
@@ -67,6 +90,21 @@ Result transaction(QSqlDatabase& db, Work&& work)
         const Result failed = Result::fromSqlError(db.lastError());
         db.rollback();
         return failed;
+    }
+    return result;
+}
+
+// Runs work inside one transaction: committed when it succeeds, rolled back
+// (leaving nothing half-written) when it fails or throws. Work that met
+// another counter's at once is run again from the start, so it must leave
+// nothing outside the database that a second run would not set again.
+template <typename Work>
+Result transaction(QSqlDatabase& db, Work&& work, Isolation isolation = Isolation::ReadCommitted)
+{
+    Result result = runOnce(db, work, isolation);
+    for (int tries = 1; result.number() == Result::WriteConflict && tries < MostTries; ++tries) {
+        pauseBeforeRetry(tries);
+        result = runOnce(db, work, isolation);
     }
     return result;
 }

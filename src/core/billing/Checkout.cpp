@@ -5,6 +5,7 @@
 #include "core/base/ErrorReporter.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/TableNews.h"
 #include "core/billing/BillingErrors.h"
 #include "core/billing/CheckoutCustomer.h"
 #include "core/billing/DiscountCheck.h"
@@ -36,7 +37,8 @@ public:
     // leaves the bill priced in full.
     Result price();
     // Writes the priced bill: after price(), inside the caller's transaction.
-    Result write() const;
+    // A card's balance that another counter spent meanwhile is a refusal.
+    Result write();
     // The refusal that ended price(), or Failed when none did.
     Outcome refusal() const { return m_refusal; }
 
@@ -46,7 +48,7 @@ private:
         m_refusal = outcome;
         return Result::failure(QString());
     }
-    Result chargeMember(const CheckoutCustomer& customer) const;
+    Result chargeMember(const CheckoutCustomer& customer);
     Result freeTable() const;
 
     const AppState& m_state;
@@ -105,7 +107,7 @@ Result Settlement::price()
     return Result::success();
 }
 
-Result Settlement::write() const
+Result Settlement::write()
 {
     const CheckoutCustomer& customer = *m_customer;
     const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
@@ -120,12 +122,15 @@ Result Settlement::write() const
         result = TableGoods::settle(m_state.DbConn, m_bill->goods, m_state.OperatorName);
     if (result)
         result = freeTable();
+    if (result)
+        result = TableNews::tell(m_state.DbConn, m_bill->tableNumber);
     return result;
 }
 
 // The member's hours and time charges grow by the bill; a card that pays by
-// balance also pays the time charge from it.
-Result Settlement::chargeMember(const CheckoutCustomer& customer) const
+// balance also pays the time charge from it, if the balance still holds it
+// when the row is written: another counter may have spent it since it was read.
+Result Settlement::chargeMember(const CheckoutCustomer& customer)
 {
     if (!customer.hasCard())
         return Result::success();
@@ -134,11 +139,17 @@ Result Settlement::chargeMember(const CheckoutCustomer& customer) const
         hours += storedNumber(segment.hours());
     hours = Notation::roundHalfEven(hours, 4);
     const double money = m_bill->timeCharge();
-    if (customer.paysFromBalance)
-        return Sql::exec(m_state.DbConn,
-                         QStringLiteral("update user_lb set jslj=coalesce(jslj, 0)+?, jelj=coalesce(jelj, 0)+?, "
-                                        "yk=coalesce(yk, 0)-? where khao=?"),
-                         {hours, money, money, customer.card});
+    if (customer.paysFromBalance) {
+        QSqlQuery charged(m_state.DbConn);
+        const Result result = Sql::exec(charged,
+                                        QStringLiteral("update user_lb set jslj=coalesce(jslj, 0)+?, "
+                                                       "jelj=coalesce(jelj, 0)+?, yk=coalesce(yk, 0)-? "
+                                                       "where khao=? and coalesce(yk, 0)>=?"),
+                                        {hours, money, money, customer.card, money});
+        if (result && charged.numRowsAffected() != 1)
+            return refuse(Outcome::ShortBalance);
+        return result;
+    }
     return Sql::exec(
         m_state.DbConn,
         QStringLiteral("update user_lb set jslj=coalesce(jslj, 0)+?, jelj=coalesce(jelj, 0)+? where khao=?"),
@@ -188,9 +199,9 @@ std::optional<DiscountRate> admit(const AppState& state, const Request& request,
 }
 
 // A bill that did not go through, with the refusal or failure that stopped it.
-void stopped(const Settlement& settlement, const Result& result, Bill* bill)
+void stopped(Outcome refusal, const Result& result, Bill* bill)
 {
-    bill->outcome = settlement.refusal();
+    bill->outcome = refusal;
     if (bill->outcome == Outcome::Failed)
         bill->error = result;
     bill->visitIds.clear();
@@ -207,16 +218,27 @@ Bill settle(const AppState& state, const Request& request)
     const std::optional<DiscountRate> typed = admit(state, request, &bill);
     if (!typed)
         return bill;
-    Settlement settlement(state, request, *typed, &bill);
     QSqlDatabase db = state.DbConn;
+    std::optional<Settlement> settlement;
     const Result result = Sql::transaction(db, [&] {
-        const Result priced = settlement.price();
-        return priced ? settlement.write() : priced;
+        // Another counter's checkout or move of the table waits for this
+        // one, or this one for it, and then finds what it left.
+        settlement.emplace(state, request, *typed, &bill);
+        if (const ResultOf<bool> held =
+                Sql::holdRow(db, QStringLiteral("zhdy"), QStringLiteral("zhao"), bill.tableNumber);
+            !held)
+            return held.result();
+        const Result priced = settlement->price();
+        return priced ? settlement->write() : priced;
     });
-    if (result)
+    if (result) {
         bill.outcome = Outcome::Settled;
-    else
-        stopped(settlement, result, &bill);
+        return bill;
+    }
+    stopped(settlement ? settlement->refusal() : Outcome::Failed, result, &bill);
+    // The visit was open when the bill was asked for.
+    if (bill.outcome == Outcome::NoOpenVisit)
+        bill.outcome = Outcome::SettledMeanwhile;
     return bill;
 }
 
@@ -234,7 +256,7 @@ Bill quote(const AppState& state, const Request& request)
     else if (settlement.refusal() == Outcome::ShortBalance)
         bill.outcome = Outcome::ShortBalance;
     else
-        stopped(settlement, result, &bill);
+        stopped(settlement.refusal(), result, &bill);
     return bill;
 }
 
@@ -255,6 +277,10 @@ Notice notice(const Bill& bill)
         return bill.charge.noBandNow ? Notice::information(noBandNowText(bill.charge.segments.first().rate)) : Notice();
     case Outcome::DiscountRefused:
         return bill.discountRefusal;
+    case Outcome::SettledMeanwhile:
+        return Notice::information(
+            QCoreApplication::translate("Checkout", "%1号台刚在另一台电脑上结账或转台，台位已刷新。")
+                .arg(bill.tableNumber));
     case Outcome::NoOpenVisit:
         break;
     }

@@ -30,12 +30,13 @@ struct Request
 enum class Outcome
 {
     Settled,
-    Quoted,          // priced as it would settle now; nothing was written
-    NoOpenVisit,     // nothing was written or said
-    DiscountRefused, // not a rate, or beyond the operator's authority; nothing was written
-    CardRefused,     // nothing was written
-    ShortBalance,    // nothing was written; the charge is in the bill (a quote's goods and totals too)
-    Failed,          // a database or rule error; nothing was written
+    Quoted,           // priced as it would settle now; nothing was written
+    NoOpenVisit,      // nothing was written or said
+    SettledMeanwhile, // open when asked, settled or moved by another counter before this one could: nothing was written
+    DiscountRefused,  // not a rate, or beyond the operator's authority; nothing was written
+    CardRefused,      // nothing was written
+    ShortBalance,     // nothing was written; the charge is in the bill (a quote's goods and totals too)
+    Failed,           // a database or rule error; nothing was written
 };
 
 struct Bill

@@ -1,6 +1,7 @@
 #include "core/board/TableMarks.h"
 
 #include "core/base/Sql.h"
+#include "core/base/TableNews.h"
 #include "core/base/TypedNumber.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ Result save(const QSqlDatabase& db, const QString& text, qint16 number, double v
     const Result result = Sql::exec(query, text, {value, number});
     if (result && query.numRowsAffected() != 1)
         return Result::failure(QCoreApplication::translate("TableMarks", "没有台号为 %1 的台位").arg(number));
-    return result;
+    return result ? TableNews::tell(db, number) : result;
 }
 
 } // namespace

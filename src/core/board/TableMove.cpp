@@ -1,10 +1,13 @@
 #include "core/board/TableMove.h"
 
 #include "core/base/Sql.h"
+#include "core/base/TableNews.h"
 #include "core/billing/OpenVisit.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace TableMove {
 
@@ -87,8 +90,21 @@ ResultOf<GuestMarks> readGuestMarks(const QSqlDatabase& db, qint16 number)
 
 Result writeTable(const QSqlDatabase& db, qint16 number, int markedInUse, const GuestMarks& marks)
 {
-    return Sql::exec(db, QStringLiteral("update zhdy set sybj=?, tx=?, fwfl=? where zhao=?"),
-                     {markedInUse, marks.reminderMinutes, marks.deposit, number});
+    const Result written = Sql::exec(db, QStringLiteral("update zhdy set sybj=?, tx=?, fwfl=? where zhao=?"),
+                                     {markedInUse, marks.reminderMinutes, marks.deposit, number});
+    return written ? TableNews::tell(db, number) : written;
+}
+
+// Both tables' rows, the lower number first so that two counters moving
+// between the same tables do not each wait for the other: what is checked
+// next then stays as read until the move is written.
+Result holdTables(const QSqlDatabase& db, qint16 first, qint16 second)
+{
+    for (const qint16 number : {std::min(first, second), std::max(first, second)}) {
+        if (const ResultOf<bool> held = Sql::holdRow(db, QStringLiteral("zhdy"), QStringLiteral("zhao"), number); !held)
+            return held.result();
+    }
+    return Result::success();
 }
 
 } // namespace
@@ -115,6 +131,9 @@ ResultOf<Transfer> transfer(QSqlDatabase& db, qint16 source, qint16 target)
 {
     Transfer outcome = Transfer::Moved;
     const Result result = Sql::transaction(db, [&] {
+        outcome = Transfer::Moved;
+        if (const Result held = holdTables(db, source, target); !held)
+            return held;
         const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(db, source);
         if (!visit)
             return visit.result();
@@ -167,6 +186,8 @@ ResultOf<bool> swap(QSqlDatabase& db, qint16 first, qint16 second)
 {
     bool swapped = false;
     const Result result = Sql::transaction(db, [&] {
+        if (const Result held = holdTables(db, first, second); !held)
+            return held;
         const ResultOf<std::optional<OpenVisit>> a = findOpenVisit(db, first);
         if (!a)
             return a.result();

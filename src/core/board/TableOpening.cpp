@@ -5,6 +5,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/TableNews.h"
 #include "core/billing/CardRate.h"
 #include "core/billing/MemberCard.h"
 #include "core/billing/OpenVisit.h"
@@ -93,14 +94,10 @@ std::optional<Outcome> readMarks(const Request& request, Marks* marks)
     return std::nullopt;
 }
 
-Result markInUse(const QSqlDatabase& db, qint16 number, const Request& request, const Marks& marks)
+Result markInUse(const QSqlDatabase& db, qint16 number, const Marks& marks)
 {
-    QSqlQuery query(db);
-    const Result result = Sql::exec(query, QStringLiteral("update zhdy set sybj=1, tx=?, fwfl=? where zhao=?"),
-                                    {marks.reminderMinutes, marks.deposit, number});
-    if (result && query.numRowsAffected() != 1)
-        return noSuchTable(request.table);
-    return result;
+    return Sql::exec(db, QStringLiteral("update zhdy set sybj=1, tx=?, fwfl=? where zhao=?"),
+                     {marks.reminderMinutes, marks.deposit, number});
 }
 
 Result insertVisit(const AppState& state, qint16 number, const QString& card, const QDateTime& now,
@@ -108,9 +105,49 @@ Result insertVisit(const AppState& state, qint16 number, const QString& card, co
 {
     return Sql::exec(
         state.DbConn,
-        QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname) values (?, ?, ?, ?, ?, ?)"),
+        QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname, zd) values (?, ?, ?, ?, ?, ?, ?)"),
         {number, card.isEmpty() ? QVariant() : QVariant(card), DateText::dateTime(now), rates.cardRate, rates.cashRate,
-         state.OperatorName});
+         state.OperatorName, state.CounterName});
+}
+
+// Checks again, holding the table's row (and the member's), what may have
+// changed since the boxes were read: another counter may have opened the
+// table, or deleted the member, meanwhile. Writes only when neither did.
+Result openHeld(const AppState& state, qint16 number, const Request& request, const Marks& marks, const QDateTime& now,
+                const VisitRates& rates, Opened* opened)
+{
+    const QSqlDatabase& db = state.DbConn;
+    const ResultOf<bool> held = Sql::holdRow(db, QStringLiteral("zhdy"), QStringLiteral("zhao"), number);
+    if (!held)
+        return held.result();
+    if (!*held)
+        return noSuchTable(request.table);
+    const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(db, number);
+    if (!visit)
+        return visit.result();
+    if (*visit) {
+        opened->outcome = Outcome::AlreadyOpen;
+        opened->openedAt = (*visit)->counter;
+        return Result::success();
+    }
+    if (!opened->member.card.isEmpty()) {
+        const ResultOf<bool> member =
+            Sql::holdRow(db, QStringLiteral("user_lb"), QStringLiteral("khao"), opened->member.card);
+        if (!member)
+            return member.result();
+        if (!*member) {
+            opened->outcome = Outcome::CardRefused;
+            return Result::success();
+        }
+    }
+    Result step = markInUse(db, number, marks);
+    if (step)
+        step = insertVisit(state, number, opened->member.card, now, rates);
+    if (step)
+        step = TableNews::tell(db, number);
+    if (step)
+        opened->outcome = Outcome::Opened;
+    return step;
 }
 
 } // namespace
@@ -166,15 +203,10 @@ ResultOf<Opened> openTable(const AppState& state, const Request& request)
     if (!rates)
         return rates.result();
     QSqlDatabase db = state.DbConn;
-    const Result result = Sql::transaction(db, [&] {
-        Result step = markInUse(db, *number, request, marks);
-        if (step)
-            step = insertVisit(state, *number, opened.member.card, now, *rates);
-        return step;
-    });
-    if (!result)
+    if (const Result result =
+            Sql::transaction(db, [&] { return openHeld(state, *number, request, marks, now, *rates, &opened); });
+        !result)
         return result;
-    opened.outcome = Outcome::Opened;
     return opened;
 }
 

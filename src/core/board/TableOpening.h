@@ -45,13 +45,16 @@ struct Opened
 {
     Outcome outcome = Outcome::AlreadyOpen;
     MemberCheck member; // for a member card
+    QString openedAt;   // AlreadyOpen: the counter that opened the table, when it is named
 };
 
 // Reads the reminder and the deposit and checks the card first (nothing is
 // written for a value or card refused), then marks
 // the table in use (tx, fwfl) and inserts the open visit with the rates in
 // force now and the clock's time, in one transaction. A table that is
-// marked in use without an open visit is opened again. Gives the outcome
+// marked in use without an open visit is opened again. What another counter
+// may change meanwhile is checked again inside the transaction: a table
+// opened there is AlreadyOpen, a member deleted there CardRefused. Gives the outcome
 // and the member check. Lights are the caller's: switch the lamp on after
 // Opened.
 ResultOf<Opened> openTable(const AppState& state, const Request& request);

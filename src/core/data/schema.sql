@@ -83,7 +83,8 @@ CREATE TABLE zhdy (
 -- "H:M" text, dj rate applied and dj1 non-member rate (yuan/hour), je time
 -- charge, je1 charge at dj1 (yuan), djid id of the bill's first row, rc
 -- business date, czyname operator who opened then settled, fkfs "现金" or
--- "刷卡" (from the balance), dzbj settle mark (see srmx).
+-- "刷卡" (from the balance), dzbj settle mark (see srmx), zd the counter
+-- that opened the visit (null for visits opened before counters had names).
 CREATE TABLE waimxd (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     zhao INTEGER,
@@ -100,7 +101,8 @@ CREATE TABLE waimxd (
     rc TEXT,
     czyname TEXT,
     fkfs TEXT,
-    dzbj TEXT
+    dzbj TEXT,
+    zd TEXT
 );
 -- The board asks for the open visit of a table on every refresh: this index
 -- holds only open visits, so the lookup never touches settled history.

@@ -3,6 +3,7 @@
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
 #include "core/base/Sql.h"
+#include "core/base/TableNews.h"
 #include "core/base/TypedNumber.h"
 #include "core/base/VisitCondition.h"
 #include "core/goods/DocumentNumber.h"
@@ -114,6 +115,15 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     Saved saved;
     bool isNumber = false;
     const int number = table.toInt(&isNumber);
+    // A checkout of the table at another counter waits for the sale, or the
+    // sale for it: the goods are on the bill or refused, never left behind.
+    if (isNumber) {
+        if (const ResultOf<bool> held = Sql::holdRow(db, QStringLiteral("zhdy"), QStringLiteral("zhao"), number);
+            !held) {
+            saved.result = held.result();
+            return saved;
+        }
+    }
     const ResultOf<QVariant> visit =
         isNumber ? Sql::scalar(db,
                                QStringLiteral("select id from waimxd where zhao=? and %1 order by id limit 1")
@@ -130,6 +140,7 @@ Saved bookSale(const QSqlDatabase& db, const Typed& typed, const Booking& bookin
     row->table = QString::number(number);
     row->visit = visit->toString();
     row->payment = QStringLiteral("刷卡");
+    saved.result = TableNews::tell(db, qint16(number));
     return saved;
 }
 
@@ -215,7 +226,9 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
     Saved saved = check(typed, booking, &row);
     if (!saved.done())
         return saved;
-    saved.result = Sql::transaction(db, [&]() -> Result {
+    // Two counters numbering a document at once must not both take the
+    // same number.
+    const auto saveRow = [&]() -> Result {
         if (kind == Kind::Sale) {
             bool settled = false;
             if (editedId != 0) {
@@ -239,7 +252,8 @@ Saved save(QSqlDatabase& db, Kind kind, const Typed& typed, qint64 editedId, con
             return written.result();
         saved.id = *written;
         return Result::success();
-    });
+    };
+    saved.result = Sql::transaction(db, saveRow, Sql::Isolation::Serializable);
     // A refusal rolled the transaction back; it is told, not an error.
     if (!saved.refusal.isEmpty())
         saved.result = Result::success();

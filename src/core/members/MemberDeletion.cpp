@@ -12,6 +12,11 @@ Removal remove(QSqlDatabase& db, const QString& card, const QString& name)
 {
     Removal removal;
     removal.result = Sql::transaction(db, [&] {
+        // A table being opened with the card at another counter is waited
+        // for, and then found.
+        if (const ResultOf<bool> held = Sql::holdRow(db, QStringLiteral("user_lb"), QStringLiteral("khao"), card);
+            !held)
+            return held.result();
         const ResultOf<std::optional<QString>> table = CardInUse::tableOf(db, card);
         if (!table)
             return table.result();

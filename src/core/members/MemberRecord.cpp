@@ -185,7 +185,16 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
     Saved saved = check(typed, originalCard.isEmpty(), &values);
     if (!saved.refusal.isEmpty())
         return saved;
-    saved.result = Sql::transaction(db, [&]() -> Result {
+    // Two counters giving out the same card at once must not both find it
+    // free; a table opened with the card being renumbered waits, or is waited
+    // for and then found.
+    const auto saveMember = [&]() -> Result {
+        if (!originalCard.isEmpty()) {
+            if (const ResultOf<bool> held =
+                    Sql::holdRow(db, QStringLiteral("user_lb"), QStringLiteral("khao"), originalCard);
+                !held)
+                return held.result();
+        }
         const ResultOf<bool> free = isCardFree(db, typed.card, originalCard);
         if (!free)
             return free.result();
@@ -221,7 +230,8 @@ Saved save(QSqlDatabase& db, const Opening& opening, const Typed& typed, const Q
         return RechargeRecord::write(db,
                                      {opening.businessDate, opening.operatorName, written.balance, written.time,
                                       QStringLiteral("开户"), CardKey::trimmed(typed.card), originalCard.isEmpty()});
-    });
+    };
+    saved.result = Sql::transaction(db, saveMember, Sql::Isolation::Serializable);
     if (!saved.refusal.isEmpty())
         saved.result = Result::success();
     return saved;

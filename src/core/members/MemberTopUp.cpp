@@ -36,6 +36,12 @@ Outcome topUp(AppState& state, const Request& request)
     }
     QSqlDatabase db = state.DbConn;
     outcome.result = Sql::transaction(db, [&] {
+        // Another counter's top-up or card payment of the member waits, so
+        // that the balance read here is still the balance when it is written.
+        if (const ResultOf<bool> held =
+                Sql::holdRow(db, QStringLiteral("user_lb"), QStringLiteral("khao"), request.card);
+            !held)
+            return held.result();
         const ResultOf<QVariant> balance =
             Sql::scalar(db, QStringLiteral("select coalesce(yk, 0) from user_lb where khao = ?"), {request.card});
         if (!balance)

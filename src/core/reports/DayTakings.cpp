@@ -82,10 +82,11 @@ Result listGoods(const QSqlDatabase& db, const Filter& filter)
 
 // The updates of a settle, committed together: a shift settle that marked
 // the visits but not the goods or the top-ups would have the next one count
-// them again.
+// them again. They all see one moment, so that a checkout at another counter
+// meanwhile is marked whole or falls whole into the next settle.
 Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QString& operatorName)
 {
-    return Sql::transaction(db, [&] {
+    const auto mark = [&] {
         QVariantList values = {to, from};
         QString condition;
         if (!operatorName.isEmpty()) {
@@ -102,7 +103,8 @@ Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QS
         if (result)
             result = Sql::exec(db, QStringLiteral("UPDATE srmx SET dzbj = ? WHERE dzbj = ?") + condition, values);
         return result;
-    });
+    };
+    return Sql::transaction(db, mark, Sql::Isolation::Serializable);
 }
 
 } // namespace

@@ -544,7 +544,9 @@ void BoardScreen::openTable()
     switch (opened->outcome) {
     case TableOpening::Outcome::AlreadyOpen:
         // Opened from another counter since the board was read: show it as it is.
-        Messages::information(tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table));
+        Messages::information(opened->openedAt.isEmpty()
+                                  ? tr("%1号台已经开台（可能是在另一台电脑上），台位已刷新。").arg(table)
+                                  : tr("%1号台已经在 %2 开台，台位已刷新。").arg(table, opened->openedAt));
         refreshBoard();
         return;
     case TableOpening::Outcome::CardRefused:
@@ -580,6 +582,8 @@ void BoardScreen::settleTable()
     const Checkout::Bill bill =
         Checkout::settle(m_state, {table, p.card->text(), p.password->text(), p.discount->text()});
     Messages::tell(Checkout::notice(bill));
+    if (bill.outcome == Checkout::Outcome::SettledMeanwhile)
+        refreshBoard();
     if (!bill.settled())
         return;
 

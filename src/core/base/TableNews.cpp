@@ -1,4 +1,4 @@
-#include "core/board/TableNews.h"
+#include "core/base/TableNews.h"
 
 #include "core/base/Sql.h"
 #include "core/base/SqlDialect.h"
