@@ -1,5 +1,6 @@
 #include "core/base/Database.h"
 #include "core/base/Sql.h"
+#include "support/HallChecks.h"
 #include "support/HallFixture.h"
 
 #include <QProcess>
@@ -14,14 +15,8 @@ namespace {
 
 constexpr double StartingBalance = 1000000;
 
-// A query counting the rows that break one promise of a command; it must
-// be 0 whenever the child died.
-using Invariant = std::pair<const char*, const char*>;
-
-const Invariant TablesMarkedByVisits = {
-    "a table is in use exactly while it has an open visit",
-    "select count(*) from zhdy z where (z.sybj <> 0) <> exists (select 1 from waimxd w "
-    "where w.zhao = z.zhao and w.jsrc is null) or (z.sybj = 0 and (z.tx <> 0 or z.fwfl <> 0))"};
+// A promise of a command; it must hold whenever the child died.
+using Invariant = HallCheck;
 
 const QList<Invariant> CheckoutInvariants = {
     {"goods settled exactly with their visit", "select count(*) from ckv_zc g left join waimxd w on w.id = g.dj_id "
@@ -40,8 +35,7 @@ const QList<Invariant> CheckoutInvariants = {
     {"a bill has one row, or two across the rate change of table 2",
      "select count(*) from waimxd f where f.jsrc is not null and f.id = cast(f.djid as integer) and "
      "(select count(*) from waimxd b where b.djid = f.djid) <> case f.zhao when 2 then 2 else 1 end"},
-    {"at most one open visit per table",
-     "select count(*) from (select zhao from waimxd where jsrc is null group by zhao having count(*) > 1) as t"},
+    OneOpenVisitPerTable,
 };
 
 const QList<Invariant> SettleInvariants = {
@@ -175,12 +169,8 @@ QString PowerCutTest::checkHall(const QString& place, const Command& command, QS
             problem = QStringLiteral("integrity_check: ") + (integrity ? integrity->toString() : QString()) +
                       integrity.result().message();
     }
-    for (qsizetype i = 0; problem.isEmpty() && i < command.invariants.size(); ++i) {
-        const ResultOf<QVariant> broken = Sql::scalar(db, QString::fromUtf8(command.invariants[i].second));
-        if (!broken || broken->toInt() != 0)
-            problem = QString::fromUtf8(command.invariants[i].first) + QStringLiteral(": ") +
-                      (broken ? broken->toString() : QString()) + broken.result().message();
-    }
+    if (problem.isEmpty())
+        problem = brokenCheck(db, command.invariants);
     if (problem.isEmpty())
         *progress = Sql::scalar(db, QString::fromUtf8(command.progress))->toString();
     db = QSqlDatabase();
