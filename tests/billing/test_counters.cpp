@@ -150,12 +150,19 @@ QStringList CountersTest::journalChecks(HallFixture& f, const Journal& journal, 
         visitOfGoods.insert(row.section(QLatin1Char('|'), 0, 0).toLongLong(),
                             row.section(QLatin1Char('|'), 1, 1).toLongLong());
     int elsewhere = 0;
+    QString first;
     for (const Journal::Bill& bill : journal.bills)
         for (qint64 goods : bill.goods)
-            elsewhere += !bill.visits.contains(visitOfGoods.value(goods, -1));
+            if (!bill.visits.contains(visitOfGoods.value(goods, -1)) && ++elsewhere == 1)
+                first = QStringLiteral("goods %1 of visit %2 on the bill of visit %3")
+                            .arg(goods)
+                            .arg(visitOfGoods.value(goods, -1))
+                            .arg(bill.visits.value(0));
     if (elsewhere > 0)
-        broken << QStringLiteral("every goods row on the bill of the visit it was sold to: %1 on another bill")
-                      .arg(elsewhere);
+        broken << QStringLiteral(
+                      "every goods row on the bill of the visit it was sold to: %1 on another bill, first %2")
+                      .arg(elsewhere)
+                      .arg(first);
 
     // The hall's own rows of money, per member: top-ups and card-paid bills.
     QMap<QString, QList<double>> hallTopUps;
