@@ -90,6 +90,11 @@ BenchHall::~BenchHall()
     Database::close(m_connection);
 }
 
+QString BenchHall::file() const
+{
+    return m_dir.filePath(QStringLiteral("jssfserver.mdb"));
+}
+
 QString BenchHall::cardOf(int table)
 {
     const int kind = table % 5;
@@ -100,7 +105,7 @@ Result BenchHall::fill(qint64 settledVisits)
 {
     if (!m_dir.isValid())
         return Result::failure(QStringLiteral("no temporary folder: ") + m_dir.errorString());
-    Result result = Database::create(m_dir.filePath(QStringLiteral("jssfserver.mdb")), m_connection, &state.DbConn);
+    Result result = Database::create(file(), m_connection, &state.DbConn);
     if (!result)
         return result;
     return Sql::transaction(state.DbConn, [&] {

@@ -21,6 +21,9 @@ public:
 
     Result fill(qint64 settledVisits);
 
+    // Where the hall's file is, for a process of its own to open.
+    QString file() const;
+
     // The card number on the open visit of a table; empty for a cash guest.
     static QString cardOf(int table);
 
