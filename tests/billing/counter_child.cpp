@@ -128,12 +128,9 @@ private:
     // is an answer a counter gets; anything else is a fault.
     void failed(const QString& command, const Result& result)
     {
-        const QString text = result.message().toLower();
-        for (const char* busy : {"locked", "busy", "锁定", "繁忙", "could not serialize", "deadlock"}) {
-            if (text.contains(QString::fromUtf8(busy))) {
-                count(QStringLiteral("refused: database busy"));
-                return;
-            }
+        if (result.number() == Result::DatabaseLocked || result.number() == Result::WriteConflict) {
+            count(QStringLiteral("refused: database busy"));
+            return;
         }
         count(QStringLiteral("unexpected"));
         write(QStringLiteral("unexpected %1: %2")
@@ -226,6 +223,7 @@ private:
             return count(QStringLiteral("settled"));
         }
         case Checkout::Outcome::NoOpenVisit:
+        case Checkout::Outcome::SettledMeanwhile:
             return count(QStringLiteral("refused: no open visit"));
         case Checkout::Outcome::ShortBalance:
             return count(QStringLiteral("refused: balance too low"));
