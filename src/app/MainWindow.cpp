@@ -4,6 +4,7 @@
 #include "core/base/AppState.h"
 #include "core/base/DateText.h"
 #include "core/base/Messages.h"
+#include "core/base/SettingsStore.h"
 #include "core/billing/OpenVisit.h"
 #include "core/board/BoardDevices.h"
 #include "ui/admin/DatabaseBackup.h"
@@ -70,7 +71,7 @@ BoardScreen* MainWindow::board() const
 void MainWindow::openBoard()
 {
     closeBoard();
-    m_boardDevices = new BoardDevices(m_state, this);
+    m_boardDevices = new BoardDevices(m_state, SettingsStore().drivesLamps(), this);
     auto* board = new BoardScreen(m_state, *m_boardDevices);
     auto* menus = new BoardMenus(m_state, board);
     connect(menus, &BoardMenus::shiftChangeRequested, this, [this] {

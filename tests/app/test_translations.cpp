@@ -178,7 +178,7 @@ void TestTranslations::screensInEnglish()
 
     LoginScreen login(f.hall.state);
     login.show();
-    BoardDevices devices(f.hall.state);
+    BoardDevices devices(f.hall.state, true);
     BoardScreen board(f.hall.state, devices);
     new BoardMenus(f.hall.state, &board);
     board.show();

@@ -111,7 +111,7 @@ void RateEditorsTest::onlyTheirLettersOpenTheEditors()
     QVERIFY(hall.ready() &&
             hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
     hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    BoardDevices devices(hall.hall.state);
+    BoardDevices devices(hall.hall.state, true);
     BoardScreen board(hall.hall.state, devices);
     new BoardMenus(hall.hall.state, &board);
     QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);

@@ -35,7 +35,7 @@ void TestBoardKeys::init()
     m_devices.reset();
     f = std::make_unique<HallFixture>();
     QVERIFY(f->ready() && f->addTables(3));
-    m_devices = std::make_unique<BoardDevices>(f->hall.state);
+    m_devices = std::make_unique<BoardDevices>(f->hall.state, true);
     m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
     new BoardMenus(f->hall.state, m_board.get());
     control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);

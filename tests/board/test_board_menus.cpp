@@ -107,7 +107,7 @@ void TestBoardMenus::operatorRow()
                                            "values ('clerk', ?, ?, ?, ?, ?)"),
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    BoardDevices devices(f.hall.state);
+    BoardDevices devices(f.hall.state, true);
     BoardScreen board(f.hall.state, devices);
     new BoardMenus(f.hall.state, &board);
     const QStringList guarded =

@@ -1,7 +1,12 @@
 #include "app/BoardMenus.h"
 #include "core/base/Sql.h"
+#include "core/billing/Checkout.h"
 #include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
+#include "core/board/TableNews.h"
+#include "core/board/TableNewsListener.h"
+#include "core/board/TableOpening.h"
+#include "core/devices/LightController.h"
 #include "core/devices/PseudoTerminal.h"
 #include "support/HallFixture.h"
 #include "ui/board/BoardScreen.h"
@@ -9,7 +14,9 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
@@ -31,12 +38,14 @@ private Q_SLOTS:
     void selectionShowsChargeOrDeposit();
     void damagedTablesAreReported();
     void lostServerIsToldOnce();
+    void otherCounterShowsAtOnce_data();
+    void otherCounterShowsAtOnce();
 
 private:
-    BoardScreen& board()
+    BoardScreen& board(bool drivesLamps = true)
     {
         if (!m_board) {
-            m_devices = std::make_unique<BoardDevices>(f->hall.state);
+            m_devices = std::make_unique<BoardDevices>(f->hall.state, drivesLamps);
             m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
             new BoardMenus(f->hall.state, m_board.get());
             control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
@@ -262,6 +271,84 @@ void TestFormMenu::lostServerIsToldOnce()
     QVERIFY2(told.size() == 1 && told.first().contains(QStringLiteral("连接断开")),
              qPrintable(told.join(QLatin1Char('|'))));
     QCOMPARE(model()->rowCount(), 3);
+}
+
+void TestFormMenu::otherCounterShowsAtOnce_data()
+{
+    QTest::addColumn<bool>("drivesLamps");
+    QTest::addColumn<bool>("lost");        // this counter's connection lost and reopened first
+    QTest::addColumn<QByteArray>("lamps"); // what the controller gets after the start-up relight
+    const QByteArray onOff("\x41\x88\x01\x88", 4);
+    QTest::newRow("drives the lamps") << true << false << onOff;
+    QTest::newRow("drives the lamps, connection lost")
+        << true << true << QByteArray("\x00\x88\x01\x88\x02\x88", 6) + onOff;
+    QTest::newRow("without the lamps") << false << false << QByteArray();
+}
+
+// Table 2 opened and settled at another counter shows on this board within a
+// second, and the counter with the lamps switches its lamp; one without the
+// lamps writes nothing to the port, for its own open and settle neither. A
+// connection reopened after a loss listens again and reads everything once.
+void TestFormMenu::otherCounterShowsAtOnce()
+{
+    if (!TestHall::onServer())
+        QSKIP("a file has no notices: each counter sees the others' changes at its refresh");
+    QFETCH(bool, drivesLamps);
+    QFETCH(bool, lost);
+    QFETCH(QByteArray, lamps);
+    PseudoTerminal controller;
+    QVERIFY2(controller.isValid(), qPrintable(controller.error()));
+    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
+                         {controller.path()}));
+    f->hall.state.params.lightControl = true;
+    QByteArray received;
+    QSocketNotifier echo(controller.descriptor(), QSocketNotifier::Read);
+    connect(&echo, &QSocketNotifier::activated, this, [&] {
+        const QByteArray bytes = controller.readAvailable();
+        received += bytes;
+        if (!bytes.endsWith('\x88'))
+            controller.write(bytes.right(1));
+    });
+    board(drivesLamps);
+    QTRY_VERIFY(!m_devices->light().isSending());
+    QTest::qWait(50);
+    received.clear();
+
+    const QString name = QStringLiteral("other counter");
+    AppState other = f->hall.state;
+    other.DbConn = QSqlDatabase::cloneDatabase(f->hall.db(), name);
+    QVERIFY(other.DbConn.open());
+    if (lost) {
+        QVERIFY(Sql::scalar(other.DbConn, QStringLiteral("select pg_terminate_backend(?)"),
+                            {f->value(QStringLiteral("select pg_backend_pid()"))}));
+        // The first refresh may be the one that finds the connection lost.
+        run("Refh");
+        run("Refh");
+        QVERIFY(m_devices->news().listenAgain());
+        QTRY_VERIFY(!m_devices->light().isSending());
+    }
+    const ResultOf<TableOpening::Opened> opened =
+        TableOpening::openTable(other, {QStringLiteral("2"), {}, {}, QStringLiteral("0"), QStringLiteral("40")});
+    QVERIFY(opened && opened->outcome == TableOpening::Outcome::Opened);
+    QVERIFY(TableNews::tell(other.DbConn, 2));
+    QTRY_VERIFY_WITH_TIMEOUT(inUse(1), 1000);
+    QTRY_VERIFY(!m_devices->light().isSending());
+    f->clock.advanceMinutes(30);
+    QVERIFY(Checkout::settle(other, {QStringLiteral("2"), {}, {}, QStringLiteral("0")}).settled());
+    QVERIFY(TableNews::tell(other.DbConn, 2));
+    QTRY_VERIFY_WITH_TIMEOUT(!inUse(1), 1000);
+    other.DbConn.close();
+    other.DbConn = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+    if (!drivesLamps) {
+        open(1);
+        run("jz");
+        QCOMPARE(openVisits(2), 0);
+        QVERIFY(!control<QPushButton>(&board(), QStringLiteral("allLights"))->isVisible());
+    }
+    QTRY_COMPARE(received, lamps);
+    QTest::qWait(100);
+    QCOMPARE(received, lamps);
 }
 
 QTEST_MAIN(TestFormMenu)

@@ -206,7 +206,7 @@ void TableDefinitionsScreenTest::rightsLetterB()
         QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"),
                             {QString::fromLatin1(letters)}));
         f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-        BoardDevices devices(f.hall.state);
+        BoardDevices devices(f.hall.state, true);
         BoardScreen board(f.hall.state, devices);
         new BoardMenus(f.hall.state, &board);
         QCOMPARE(control<QAction>(&board, QStringLiteral("mset_1"))->isEnabled(), letters[0] == 'B');

@@ -35,7 +35,7 @@ private:
     BoardScreen& board()
     {
         if (!m_board) {
-            m_devices = std::make_unique<BoardDevices>(f->hall.state);
+            m_devices = std::make_unique<BoardDevices>(f->hall.state, true);
             m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
             new BoardMenus(f->hall.state, m_board.get());
             m_board->show();

@@ -48,6 +48,24 @@ void LampRound::check()
     runAndTell(QT_TR_NOOP("灯光巡检"));
 }
 
+void LampRound::catchUp()
+{
+    m_last = Clock::now();
+    runAndTell(QT_TR_NOOP("重新连接后灯光校正"));
+}
+
+void LampRound::follow(qint16 table)
+{
+    if (!m_state.params.lightControl || !m_light->isOpen())
+        return;
+    const ResultOf<std::optional<BoardRow>> found = BoardRows::loadOne(m_state.DbConn, table);
+    if (!found) {
+        Q_EMIT notice(tr("%1号台的灯没有跟上另一台电脑的改动：%2").arg(table).arg(found.result().message()));
+        return;
+    }
+    m_light->sendTable(*found && (*found)->visit ? 1 : 0, QString::number(table));
+}
+
 ResultOf<LampRound::Count> LampRound::run(const QString& logPrefix)
 {
     Count sent;

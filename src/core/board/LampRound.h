@@ -31,6 +31,12 @@ public:
     void start();
     // A round when one is due and the last one's commands have all gone out.
     void check();
+    // A round at once, when changes made at other counters may have been
+    // missed (the connection to the server was lost in between).
+    void catchUp();
+    // Switches the lamp of a table another counter changed as its books
+    // now say; nothing while the lights are off or the port is closed.
+    void follow(qint16 table);
 
     struct Count
     {

@@ -17,6 +17,7 @@
 #include "core/board/CheckoutReceipt.h"
 #include "core/board/LampRound.h"
 #include "core/board/TableMarks.h"
+#include "core/board/TableNewsListener.h"
 #include "core/devices/CardReader.h"
 #include "core/devices/LightController.h"
 #include "ui/admin/LockScreen.h"
@@ -63,6 +64,8 @@ BoardScreen::BoardScreen(AppState& state, BoardDevices& devices, QWidget* parent
     , m_light(&devices.light())
     , m_cardReader(&devices.cardReader())
     , m_lampRound(&devices.lampRound())
+    , m_news(&devices.news())
+    , m_drivesLamps(devices.drivesLamps())
 {
     setObjectName(QStringLiteral("BoardScreen"));
     buildScreen();
@@ -158,6 +161,8 @@ void BoardScreen::buildScreen()
         m_typedStatus(digits.isEmpty() ? QString() : tr("台号：%1").arg(digits));
     });
     connect(m_cardReader, &CardReader::notice, this, statusLabel(QStringLiteral("cardReaderStatus")));
+    connect(m_news, &TableNewsListener::tableChanged, this, &BoardScreen::showChangedElsewhere);
+    connect(m_news, &TableNewsListener::resumed, this, &BoardScreen::fillList);
 
     auto* timers = new ActiveScreenTimers(this);
     timers->add(QStringLiteral("clockTimer"), 6000, [this] { tickClock(); });
@@ -170,11 +175,17 @@ void BoardScreen::buildScreen()
 // the operator's rights, so that the menus keep their guarded items disabled.
 void BoardScreen::startUp()
 {
-    if (m_state.params.lightControl) {
+    // Listening before the board and the lamps are read, a change told
+    // meanwhile is not missed.
+    m_news->start();
+    // Another counter's lamps are not this one's to switch: its port stays
+    // closed, and every lamp command of this counter sends nothing.
+    const bool lamps = m_state.params.lightControl && m_drivesLamps;
+    if (lamps) {
         m_light->openPort(m_state.DbConn);
         m_lampRound->start();
     }
-    m_panel->allLights->setVisible(m_state.params.lightControl);
+    m_panel->allLights->setVisible(lamps);
     m_cardReader->setCardLength(m_state.params.cardNumberLength);
     m_cardReader->openPort(m_state.DbConn);
     setWindowTitle(Messages::AppTitle);
@@ -265,6 +276,15 @@ void BoardScreen::showRow(int row, const BoardModel::Bill* bill)
     const Result shown = m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout, bill);
     if (!shown)
         showError(shown);
+}
+
+// A row that cannot be read keeps what it showed; the operator did nothing
+// to be told of it, and the timed refresh tells of a lost server once.
+// A table added since the board was built has no row until the next build.
+void BoardScreen::showChangedElsewhere(qint16 table)
+{
+    if (const int row = m_model->rowOf(table); row >= 0)
+        (void)m_model->refreshOne(m_state.DbConn, row, Clock::now(), m_state.params.clearOnCheckout);
 }
 
 // The question a row's reminder asks, once its minutes are reached.

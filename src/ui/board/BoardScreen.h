@@ -22,6 +22,7 @@ class LightController;
 class QLabel;
 class QStackedWidget;
 class ReceiptPrinter;
+class TableNewsListener;
 class TransferPanel;
 
 // The table board: every table with its state and the working panel; the
@@ -29,7 +30,8 @@ class TransferPanel;
 // light controller, the card reader and the lamp round, which the program
 // makes and keeps while the board is open, and sets them up at its start-up.
 // Its clock (6 s) and refresh (50 s) run only while it is the active screen
-// of the program; a refresh asks about each reminder that has come due.
+// of the program; a refresh asks about each reminder that has come due. A
+// table another counter changed is read again as soon as that counter tells.
 class BoardScreen : public QMainWindow
 {
     Q_OBJECT
@@ -89,6 +91,7 @@ private:
     void fillList();
     void refresh(bool mayAsk);
     void showRow(int row, const BoardModel::Bill* bill);
+    void showChangedElsewhere(qint16 table);
     std::optional<DueReminder> dueReminder(int row) const;
     void askDueReminders(const QList<DueReminder>& due);
     void remind(const DueReminder& reminder);
@@ -131,6 +134,8 @@ private:
     LightController* m_light;
     CardReader* m_cardReader;
     LampRound* m_lampRound;
+    TableNewsListener* m_news;
+    bool m_drivesLamps;
     std::function<void(const QString&)> m_typedStatus;
     QSet<qint64> m_answeredYes;
     bool m_asking = false;
