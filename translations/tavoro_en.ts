@@ -1784,6 +1784,14 @@ Cause: %2</translation>
         <source>%1没有完成：%2</source>
         <translation>%1 not completed: %2</translation>
     </message>
+    <message>
+        <source>重新连接后灯光校正</source>
+        <translation>Light check after reconnecting</translation>
+    </message>
+    <message>
+        <source>%1号台的灯没有跟上另一台电脑的改动：%2</source>
+        <translation>The lamp of table %1 did not follow the change made at another counter: %2</translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoice</name>
