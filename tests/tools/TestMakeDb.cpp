@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -161,8 +162,8 @@ void TestMakeDb::neverOverwrites()
     QCOMPARE(contents(name), QByteArray("the hall's data"));
 }
 
-// A file made before the report indexes gets them, keeps its rows, and a
-// second run finds nothing to do.
+// A file made before the report indexes and the log's counter gets them,
+// keeps its rows, and a second run finds nothing to do.
 void TestMakeDb::upgradeAddsMissingIndexes()
 {
     const QString name = m_dir.filePath(QStringLiteral("older.mdb"));
@@ -182,13 +183,13 @@ void TestMakeDb::upgradeAddsMissingIndexes()
     int indexes = 0;
     int visits = 0;
     inspect({QStringLiteral("drop index waimxd_dzbj"), QStringLiteral("drop index ckv_zc_dzbj"),
-             QStringLiteral("drop index waimxd_rc")},
+             QStringLiteral("drop index waimxd_rc"), QStringLiteral("alter table czyrzh drop column zdname")},
             &indexes, &visits);
     QCOMPARE(indexes, 0);
     const int before = visits;
     QCOMPARE(makedb({QStringLiteral("--upgrade"), name}), 0);
     QCOMPARE(makedb({QStringLiteral("--upgrade"), name}), 0);
-    inspect({}, &indexes, &visits);
+    inspect({QStringLiteral("select zdname from czyrzh")}, &indexes, &visits);
     QCOMPARE(indexes, 3);
     QCOMPARE(visits, before);
     QCOMPARE(makedb({QStringLiteral("--upgrade"), m_dir.filePath(QStringLiteral("missing.mdb"))}), 1);
@@ -227,7 +228,7 @@ void TestMakeDb::copiedHallGivesTheSameFigures()
 }
 
 // A new hall on a server goes only into an empty database, and is one the
-// program opens and logs into; --upgrade restores a dropped index there.
+// program opens and logs into; --upgrade restores a dropped index and column there.
 void TestMakeDb::serverHallIsMadeOnceOnly()
 {
     if (qEnvironmentVariableIsEmpty("TAVORO_TEST_PGHOST"))
@@ -245,8 +246,10 @@ void TestMakeDb::serverHallIsMadeOnceOnly()
     QVERIFY(login.result && login.matched && login.isSystemOperator);
     QCOMPARE(Sql::scalar(db, QStringLiteral("select count(*) from zhdy"))->toInt(), 0);
     QVERIFY(Sql::execDefinition(db, QStringLiteral("drop index waimxd_rc")));
+    QVERIFY(Sql::execDefinition(db, QStringLiteral("alter table czyrzh drop column zdname")));
     QCOMPARE(makedb({QStringLiteral("--upgrade"), server}), 0);
     QVERIFY(*SqlDialect::hasIndex(db, QStringLiteral("waimxd_rc")));
+    QVERIFY(db.record(QStringLiteral("czyrzh")).contains(QStringLiteral("zdname")));
     db = QSqlDatabase();
     Database::close(QStringLiteral("made"));
     // What is not a server's name is refused before any connection.

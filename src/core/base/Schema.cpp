@@ -136,13 +136,15 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
         const char* type;
         const char* fill;
     };
-    // A top-up counts in the hand-over of the one shift that took it. Older
-    // top-ups are left to be counted as before, by their date and operator,
-    // until their operator's next shift settle.
     static const AddedColumn columns[] = {
+        // A top-up counts in the hand-over of the one shift that took it.
+        // Older top-ups are left to be counted as before, by their date and
+        // operator, until their operator's next shift settle.
         {"srmx", "dzbj", "TEXT", "UPDATE srmx SET dzbj = '1' WHERE xm = '加款'"},
         // Visits opened before counters had names name none.
-        {"waimxd", "zd", "TEXT", nullptr},
+        {"waimxd", "zdname", "TEXT", nullptr},
+        // The counter an operator-log row was written at; older rows keep it unknown.
+        {"czyrzh", "zdname", "TEXT", nullptr},
     };
     QStringList added;
     QSqlDatabase connection = db;

@@ -14,13 +14,13 @@ struct OpenVisit
     qint64 id = 0;
     QString card;    // khao
     QString start;   // ksrc, as stored
-    QString counter; // zd: the counter that opened it, empty when not named
+    QString counter; // zdname: the counter that opened it, empty when not named
 };
 
 // Served by the partial index waimxd_open, which holds open visits only, so
 // the lookup costs the same however much settled history the hall keeps.
 inline const QString OpenVisitQuery =
-    QStringLiteral("select id, khao, ksrc, zd from waimxd where zhao=? and %1 order by id limit 1")
+    QStringLiteral("select id, khao, ksrc, zdname from waimxd where zhao=? and %1 order by id limit 1")
         .arg(VisitCondition::open());
 
 // The open visit of the table with the lowest id, or nothing.

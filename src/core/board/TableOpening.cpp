@@ -105,7 +105,7 @@ Result insertVisit(const AppState& state, qint16 number, const QString& card, co
 {
     return Sql::exec(
         state.DbConn,
-        QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname, zd) values (?, ?, ?, ?, ?, ?, ?)"),
+        QStringLiteral("insert into waimxd (zhao, khao, ksrc, dj, dj1, czyname, zdname) values (?, ?, ?, ?, ?, ?, ?)"),
         {number, card.isEmpty() ? QVariant() : QVariant(card), DateText::dateTime(now), rates.cardRate, rates.cashRate,
          state.OperatorName, state.CounterName});
 }

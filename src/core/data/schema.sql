@@ -24,13 +24,14 @@ CREATE TABLE czyzd (
 
 -- czyrzh: the operator log. tag row number (max + 1), czyname operator,
 -- czyxm the screen's title, init_time opened, last_time closed (null while
--- open).
+-- open), zdname the counter it was written at (null on older rows).
 CREATE TABLE czyrzh (
     tag REAL NOT NULL,
     czyname TEXT,
     czyxm TEXT,
     init_time TEXT,
-    last_time TEXT
+    last_time TEXT,
+    zdname TEXT
 );
 CREATE INDEX czyrzh_open ON czyrzh (czyname, czyxm) WHERE last_time IS NULL;
 
@@ -83,7 +84,7 @@ CREATE TABLE zhdy (
 -- "H:M" text, dj rate applied and dj1 non-member rate (yuan/hour), je time
 -- charge, je1 charge at dj1 (yuan), djid id of the bill's first row, rc
 -- business date, czyname operator who opened then settled, fkfs "现金" or
--- "刷卡" (from the balance), dzbj settle mark (see srmx), zd the counter
+-- "刷卡" (from the balance), dzbj settle mark (see srmx), zdname the counter
 -- that opened the visit (null for visits opened before counters had names).
 CREATE TABLE waimxd (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -102,7 +103,7 @@ CREATE TABLE waimxd (
     czyname TEXT,
     fkfs TEXT,
     dzbj TEXT,
-    zd TEXT
+    zdname TEXT
 );
 -- The board asks for the open visit of a table on every refresh: this index
 -- holds only open visits, so the lookup never touches settled history.
