@@ -136,7 +136,7 @@ void TestLoginLogic::pauseIsCapped()
     HallFixture f;
     const QMap<int, qint64> expected{{12, 2048}, {13, LoginPause::LongestPause}, {70, LoginPause::LongestPause}};
     for (int failures = 1; failures <= 70; ++failures) {
-        QVERIFY(LoginPause::recordFailure(f.hall.db(), QStringLiteral("system")));
+        QVERIFY(LoginPause::recordFailure(f.hall.db(), QStringLiteral("system"), QStringLiteral("前台")));
         const ResultOf<qint64> wait = LoginPause::secondsToWait(f.hall.db());
         QVERIFY2(wait, qPrintable(wait.result().message()));
         if (expected.contains(failures))

@@ -115,6 +115,7 @@ void TestFrmSyskey::thirdWrongPasswordEndsProgram()
 void TestFrmSyskey::failuresPauseAcrossARestart()
 {
     HallFixture f;
+    f.hall.state.CounterName = QStringLiteral("前台");
     const QDateTime start = today("20:00:00");
     const QString wait = QStringLiteral("口令错误次数过多，请等待 1 秒后再登录！");
     {
@@ -135,10 +136,10 @@ void TestFrmSyskey::failuresPauseAcrossARestart()
 
     QCOMPARE(loggedIn.count(), 1);
     QCOMPARE(f.messages.texts(), (QStringList{Illegal, wait, Illegal, wait}));
-    QCOMPARE(f.hall.rows(QStringLiteral("select init_time || '=' || last_time from czyrzh "
+    QCOMPARE(f.hall.rows(QStringLiteral("select init_time || '=' || last_time || '@' || zdname from czyrzh "
                                         "where czyname = 'system' and czyxm = '登录失败' order by tag")),
-             (QStringList{QStringLiteral("2026-12-06 20:00:00=2026-12-06 20:00:00"),
-                          QStringLiteral("2026-12-06 20:00:01=2026-12-06 20:00:01")}));
+             (QStringList{QStringLiteral("2026-12-06 20:00:00=2026-12-06 20:00:00@前台"),
+                          QStringLiteral("2026-12-06 20:00:01=2026-12-06 20:00:01@前台")}));
 
     LoginScreen after(f.hall.state);
     after.show();

@@ -46,19 +46,20 @@ void TestScreenLogs::writtenOnOpenClosedOnce()
     QFETCH(QString, screen);
     QFETCH(QString, entry);
     HallFixture f(today("09:30:00"));
+    f.hall.state.CounterName = QStringLiteral("二号吧台");
     std::unique_ptr<QDialog> dialog = openScreen(screen, f.hall.state);
     dialog->show();
-    const QString rows =
-        QStringLiteral("select czyname, czyxm, init_time, coalesce(last_time, 'open') from czyrzh order by tag");
+    const QString rows = QStringLiteral(
+        "select czyname, czyxm, init_time, coalesce(last_time, 'open'), zdname from czyrzh order by tag");
     QCOMPARE(f.hall.rows(rows),
-             QStringList{QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|open")});
+             QStringList{QStringLiteral("system|") + entry + QStringLiteral("|2026-12-06 09:30:00|open|二号吧台")});
 
     f.clock.set(today("09:45:00"));
     dialog->reject();
     f.clock.set(today("09:50:00"));
     dialog.reset();
     QCOMPARE(f.hall.rows(rows), QStringList{QStringLiteral("system|") + entry +
-                                            QStringLiteral("|2026-12-06 09:30:00|2026-12-06 09:45:00")});
+                                            QStringLiteral("|2026-12-06 09:30:00|2026-12-06 09:45:00|二号吧台")});
     QCOMPARE(f.messages.count(), 0);
 }
 

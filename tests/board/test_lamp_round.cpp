@@ -18,6 +18,7 @@ private slots:
 void LampRoundTest::repeats()
 {
     HallFixture f;
+    f.hall.state.CounterName = QStringLiteral("灯控台");
     PseudoTerminal pty;
     QVERIFY(f.ready() && f.addTables(3) && f.openVisit(2, today("19:00:00")));
     QVERIFY(f.hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"), {pty.path()}));
@@ -48,7 +49,8 @@ void LampRoundTest::repeats()
     notifier.setEnabled(false);
     QVERIFY(later(0) && later(10));
     const QString logged = QStringLiteral("灯光巡检：重发 3 条灯光命令（开 1，关 2）");
-    QCOMPARE(f.value(QStringLiteral("select count(*) from czyrzh where czyxm=?"), {logged}).toInt(), 3);
+    QCOMPARE(f.value(QStringLiteral("select count(*) from czyrzh where czyxm=? and zdname='灯控台'"), {logged}).toInt(),
+             3);
 }
 
 QTEST_GUILESS_MAIN(LampRoundTest)

@@ -45,14 +45,14 @@ ResultOf<qint64> secondsToWait(const QSqlDatabase& db)
     return std::max(qint64(0), now.secsTo(last->addSecs(pauseAfter(query.value(0).toLongLong()))));
 }
 
-Result recordFailure(QSqlDatabase& db, const QString& operatorName)
+Result recordFailure(QSqlDatabase& db, const QString& operatorName, const QString& counterName)
 {
     const Result result = ensureTable(db);
     if (!result)
         return result;
     // Failures at two counters at once both count.
     const auto count = [&] {
-        if (const Result logged = logFailedLogin(db, operatorName); !logged)
+        if (const Result logged = logFailedLogin(db, operatorName, counterName); !logged)
             return logged;
         const ResultOf<QVariant> failures = Sql::scalar(db, QStringLiteral("select failures from login_pause"), {});
         if (!failures)

@@ -16,9 +16,9 @@ inline constexpr qint64 LongestPause = 3600;
 // The seconds still to wait before the next attempt; 0 when it may be made.
 ResultOf<qint64> secondsToWait(const QSqlDatabase& db);
 
-// Writes the failed login of the chosen operator to the operator log and
-// doubles the pause, both or neither.
-Result recordFailure(QSqlDatabase& db, const QString& operatorName);
+// Writes the failed login of the chosen operator at this counter to the
+// operator log and doubles the pause, both or neither.
+Result recordFailure(QSqlDatabase& db, const QString& operatorName, const QString& counterName);
 
 Result clear(const QSqlDatabase& db);
 

@@ -15,7 +15,8 @@ struct AppState
     QString DbFolder;
     QString DbFileName;
     QString DbFullName;
-    // This counter's name among the hall's, written with what it opens.
+    // This counter among those sharing the hall, written with each
+    // operator-log row and each visit it opens.
     QString CounterName;
 
     QString OperatorName;

@@ -8,22 +8,25 @@
 
 namespace {
 
-Result addRow(const QSqlDatabase& db, const QString& operatorName, const QString& entry, const QVariant& lastTime)
+Result addRow(const QSqlDatabase& db, const QString& operatorName, const QString& counterName, const QString& entry,
+              const QVariant& lastTime)
 {
     const ResultOf<QVariant> maxTag = Sql::scalar(db, QStringLiteral("select max(tag) as maxtag from czyrzh"));
     if (!maxTag)
         return maxTag.result();
     const double tag = maxTag->isNull() ? 0 : maxTag->toDouble() + 1;
     return Sql::exec(
-        db, QStringLiteral("insert into czyrzh (tag, czyname, czyxm, init_time, last_time) values (?, ?, ?, ?, ?)"),
-        {tag, operatorName, entry, DateText::dateTime(Clock::now()), lastTime});
+        db,
+        QStringLiteral(
+            "insert into czyrzh (tag, czyname, czyxm, init_time, last_time, zdname) values (?, ?, ?, ?, ?, ?)"),
+        {tag, operatorName, entry, DateText::dateTime(Clock::now()), lastTime, counterName});
 }
 
 } // namespace
 
 Result openLogEntry(const AppState& state, const QString& entry)
 {
-    return addRow(state.DbConn, state.OperatorName, entry, QVariant());
+    return addRow(state.DbConn, state.OperatorName, state.CounterName, entry, QVariant());
 }
 
 Result closeLogEntries(const AppState& state, const QString& operatorName, const QString& entry)
@@ -33,12 +36,13 @@ Result closeLogEntries(const AppState& state, const QString& operatorName, const
                      {DateText::dateTime(Clock::now()), Notation::Trim(operatorName), entry});
 }
 
-Result logFailedLogin(const QSqlDatabase& db, const QString& operatorName)
+Result logFailedLogin(const QSqlDatabase& db, const QString& operatorName, const QString& counterName)
 {
-    return logEvent(db, operatorName, FailedLogin);
+    return addRow(db, Notation::Trim(operatorName), counterName, FailedLogin, DateText::dateTime(Clock::now()));
 }
 
-Result logEvent(const QSqlDatabase& db, const QString& operatorName, const QString& entry)
+Result logEvent(const AppState& state, const QString& entry)
 {
-    return addRow(db, Notation::Trim(operatorName), entry, DateText::dateTime(Clock::now()));
+    return addRow(state.DbConn, Notation::Trim(state.OperatorName), state.CounterName, entry,
+                  DateText::dateTime(Clock::now()));
 }

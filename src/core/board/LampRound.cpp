@@ -83,12 +83,11 @@ ResultOf<LampRound::Count> LampRound::run(const QString& logPrefix)
     }
     if (sent.on + sent.off == 0)
         return sent;
-    if (const Result logged = logEvent(m_state.DbConn, m_state.OperatorName,
-                                       QStringLiteral("%1：重发 %2 条灯光命令（开 %3，关 %4）")
-                                           .arg(logPrefix)
-                                           .arg(sent.on + sent.off)
-                                           .arg(sent.on)
-                                           .arg(sent.off));
+    if (const Result logged = logEvent(m_state, QStringLiteral("%1：重发 %2 条灯光命令（开 %3，关 %4）")
+                                                    .arg(logPrefix)
+                                                    .arg(sent.on + sent.off)
+                                                    .arg(sent.on)
+                                                    .arg(sent.off));
         !logged)
         return logged;
     return sent;

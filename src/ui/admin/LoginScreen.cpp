@@ -279,8 +279,9 @@ void LoginScreen::logIn()
         return;
     }
     // Failed bookkeeping is shown but neither spares a failure its count nor blocks a right password.
-    const Result recorded = check.matched ? LoginPause::clear(m_state.DbConn)
-                                          : LoginPause::recordFailure(m_state.DbConn, m_operatorCombo->currentText());
+    const Result recorded =
+        check.matched ? LoginPause::clear(m_state.DbConn)
+                      : LoginPause::recordFailure(m_state.DbConn, m_operatorCombo->currentText(), m_state.CounterName);
     if (!recorded)
         showError(recorded);
     if (!check.matched) {
