@@ -46,6 +46,11 @@ MainWindow::MainWindow(AppState& state, QWidget* splash, QWidget* parent)
                                               : Messages::AppTitle + QStringLiteral("  ") + company);
     m_panels.at(2)->setText(m_state.DbFullName);
     m_panels.at(2)->setToolTip(m_state.DbFullName);
+    // Beside the books it works on, so that counters sharing them are told apart.
+    auto* counter = new QLabel(tr("终端:%1").arg(m_state.CounterName), bar);
+    counter->setObjectName(QStringLiteral("StatusBar1_6"));
+    counter->setContentsMargins(4, 0, 4, 0);
+    bar->insertWidget(3, counter);
 
     m_splashTimer = new QTimer(this);
     m_splashTimer->setObjectName(QStringLiteral("splashTimer"));

@@ -65,10 +65,12 @@ void TestFormMain::eachLoginGetsItsOwnBoard()
     HallFixture hall;
     QVERIFY(hall.addTables(1));
     QVERIFY(hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', 'E')")));
+    hall.hall.state.CounterName = QStringLiteral("二楼");
     MainWindow window(hall.hall.state);
     hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 3, 5), false);
     window.applyLogin();
     QCOMPARE(control<QLabel>(&window, QStringLiteral("StatusBar1_4"))->text(), QStringLiteral("操作员:clerk"));
+    QCOMPARE(control<QLabel>(&window, QStringLiteral("StatusBar1_6"))->text(), QStringLiteral("终端:二楼"));
     QCOMPARE(control<QLabel>(&window, QStringLiteral("StatusBar1_2"))->text(), QStringLiteral("日期:2026-03-05"));
     BoardScreen* first = window.board();
     QVERIFY(first);

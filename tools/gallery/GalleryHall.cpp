@@ -33,6 +33,9 @@ Result GalleryHall::open(const QString& makedbProgram, const QString& folder)
     m_state.DbFolder = location.DbFolder;
     m_state.DbFileName = location.DbFileName;
     m_state.DbFullName = location.DbFullName;
+    // A fixed name rather than the host's, so that the pictures do not
+    // depend on the machine that drew them.
+    m_state.CounterName = QStringLiteral("前台");
 
     Result result = make(makedbProgram, m_state.DbFullName);
     if (!result)
