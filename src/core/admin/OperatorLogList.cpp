@@ -17,8 +17,8 @@ QString shownTime(const QString& stored)
 
 ResultOf<QList<Entry>> find(const QSqlDatabase& db, const Filter& filter)
 {
-    QString text =
-        QStringLiteral("select tag, czyname, czyxm, init_time, last_time from czyrzh where last_time is not null");
+    QString text = QStringLiteral(
+        "select tag, czyname, czyxm, init_time, last_time, zdname from czyrzh where last_time is not null");
     QVariantList values;
     if (!filter.name.isEmpty()) {
         text += QStringLiteral(" and czyname = ?");
@@ -38,7 +38,8 @@ ResultOf<QList<Entry>> find(const QSqlDatabase& db, const Filter& filter)
     QList<Entry> entries;
     while (query.next())
         entries.append({query.value(0).toDouble(), query.value(1).toString(), query.value(2).toString(),
-                        shownTime(query.value(3).toString()), shownTime(query.value(4).toString())});
+                        shownTime(query.value(3).toString()), shownTime(query.value(4).toString()),
+                        query.value(5).toString()});
     return entries;
 }
 

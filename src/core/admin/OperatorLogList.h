@@ -24,6 +24,7 @@ struct Entry
     QString screenName;   // czyxm
     QString initTime;     // as shown
     QString lastTime;     // as shown
+    QString counterName;  // zdname, empty on rows from before counters had names
 };
 
 struct Filter

@@ -20,6 +20,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
 
 // The screen's name in the operator log, which stays Chinese whatever the language.
@@ -92,16 +94,17 @@ void OperatorLogScreen::buildScreen()
     QLabel* dateLabel = label("Label3", tr("开始日期"), this);
     dateLabel->setBuddy(m_fromDateCheck);
 
-    m_grid = new QTableWidget(0, 5, this);
+    const QStringList captions{tr("序号"), tr("操作员姓名"), tr("内  容"), tr("开始时间"), tr("结束时间"), tr("终端")};
+    m_grid = new QTableWidget(0, int(captions.size()), this);
     m_grid->setObjectName(QStringLiteral("MSGrid"));
-    m_grid->setHorizontalHeaderLabels({tr("序号"), tr("操作员姓名"), tr("内  容"), tr("开始时间"), tr("结束时间")});
+    m_grid->setHorizontalHeaderLabels(captions);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setAlternatingRowColors(true);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    constexpr int widths[] = {60, 110, 160, 190, 190};
-    for (int column = 0; column < 5; ++column)
+    constexpr int widths[] = {60, 110, 160, 190, 190, 100};
+    for (int column = 0; column < int(std::size(widths)); ++column)
         m_grid->setColumnWidth(column, widths[column]);
 
     auto* heading = new QHBoxLayout;
@@ -123,7 +126,7 @@ void OperatorLogScreen::buildScreen()
     layout->addLayout(heading);
     layout->addLayout(filters);
     layout->addWidget(m_grid, 1);
-    resize(760, 480);
+    resize(860, 480);
 }
 
 void OperatorLogScreen::list(const OperatorLogList::Filter& filter)
@@ -137,8 +140,9 @@ void OperatorLogScreen::list(const OperatorLogList::Filter& filter)
     m_grid->setRowCount(int(entries->size()));
     for (int row = 0; row < entries->size(); ++row) {
         const OperatorLogList::Entry& entry = entries->at(row);
-        const QStringList cells{QString::number(entry.tag), entry.operatorName, entry.screenName, entry.initTime,
-                                entry.lastTime};
+        const QStringList cells{
+            QString::number(entry.tag), entry.operatorName, entry.screenName, entry.initTime, entry.lastTime,
+            entry.counterName};
         for (int column = 0; column < cells.size(); ++column)
             m_grid->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
