@@ -1987,6 +1987,10 @@ The server&apos;s place is kept in %1 (group server).</translation>
         <translation>%1 table(s) are not settled yet; they keep running after you exit.
 Exit %2?</translation>
     </message>
+    <message>
+        <source>终端:%1</source>
+        <translation>Counter: %1</translation>
+    </message>
 </context>
 <context>
     <name>MemberDeletion</name>
@@ -2470,6 +2474,10 @@ The balance of %2 yuan on the card is deleted with the member (the top-up record
     <message>
         <source>确认删除所有日志吗?</source>
         <translation>Delete the whole log?</translation>
+    </message>
+    <message>
+        <source>终端</source>
+        <translation>Counter</translation>
     </message>
 </context>
 <context>
