@@ -280,6 +280,7 @@ int main(int argc, char* argv[])
     if (!opened)
         return fail(opened.message());
     state.OperatorName = QStringLiteral("system");
+    state.CounterName = QStringLiteral("counter ") + args.at(3);
     state.BusinessDate = QDate(2026, 12, 6);
     state.IsSystemOperator = true;
     std::printf("ready\n");
