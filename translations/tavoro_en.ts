@@ -628,6 +628,10 @@
         <source>%1号台已经开台（可能是在另一台电脑上），台位已刷新。</source>
         <translation>Table %1 is already open (perhaps from another computer). The board has been refreshed.</translation>
     </message>
+    <message>
+        <source>%1号台已经在 %2 开台，台位已刷新。</source>
+        <translation>Table %1 was already opened at %2; the board has been refreshed.</translation>
+    </message>
 </context>
 <context>
     <name>CardReader</name>
@@ -852,6 +856,10 @@ Non-member discount: if the [Unit price] is 10 yuan and the non-member discount 
     <message>
         <source>金额不足，请先存款！</source>
         <translation>The balance is too low, please top up first!</translation>
+    </message>
+    <message>
+        <source>%1号台刚在另一台电脑上结账或转台，台位已刷新。</source>
+        <translation>Table %1 was just settled or moved at another computer; the board has been refreshed.</translation>
     </message>
 </context>
 <context>
@@ -3202,10 +3210,6 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
         <translation>Disk read or write error; please check the disk</translation>
     </message>
     <message>
-        <source>数据文件被其他程序锁定，请关闭正在使用它的程序后再试</source>
-        <translation>The data file is locked by another program; close the program using it and try again</translation>
-    </message>
-    <message>
         <source>数据文件已损坏</source>
         <translation>The data file is damaged</translation>
     </message>
@@ -3220,6 +3224,14 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     <message>
         <source>与数据库服务器的连接断开了（服务器可能重新启动过或没有开着），这次操作没有完成，什么也没有写入</source>
         <translation>The connection to the database server was lost (the server may have restarted or be off); this command was not completed and nothing was written</translation>
+    </message>
+    <message>
+        <source>另一台终端正在写入，或数据文件被其他程序锁定；等了一会儿仍无法写入，这次操作什么也没有写入，请稍后再试</source>
+        <translation>Another counter is writing, or the data file is locked by another program; after waiting it still could not be written. Nothing of this operation was written; please try again shortly</translation>
+    </message>
+    <message>
+        <source>另一台终端同时在改同样的数据，试了几次仍未成功，这次操作什么也没有写入，请再试一次</source>
+        <translation>Another counter was changing the same data at the same moment; several tries did not succeed. Nothing of this operation was written; please try again</translation>
     </message>
 </context>
 <context>
