@@ -177,8 +177,10 @@ ResultOf<Opened> openTable(const AppState& state, const Request& request)
     const ResultOf<std::optional<OpenVisit>> visit = findOpenVisit(state.DbConn, *number);
     if (!visit)
         return visit.result();
-    if (*visit)
+    if (*visit) {
+        opened.openedAt = (*visit)->counter;
         return opened;
+    }
     Marks marks;
     if (const std::optional<Outcome> refused = readMarks(request, &marks)) {
         opened.outcome = *refused;
