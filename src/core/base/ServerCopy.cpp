@@ -176,8 +176,11 @@ ResultOf<Copy> copy(const QSqlDatabase& file, QSqlDatabase& server)
             return moved;
         // The planner knows nothing of rows loaded in bulk until the server
         // gets round to counting them: the first nights on the server would
-        // read the history as if it were empty.
-        if (Result counted = Sql::execDefinition(server, QStringLiteral("analyze")); !counted)
+        // read the history as if it were empty. Only the hall's own tables:
+        // the hall's owner may not count the server's, and is warned for each.
+        if (Result counted =
+                Sql::execDefinition(server, QStringLiteral("analyze ") + serverTables.join(QStringLiteral(", ")));
+            !counted)
             return counted;
         QStringList tables = serverTables;
         tables.sort();
