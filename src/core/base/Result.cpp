@@ -83,8 +83,9 @@ QString Result::cause(qint64 number)
     case DiskError:
         return QCoreApplication::translate("Result", "读写磁盘出错，请检查磁盘");
     case DatabaseLocked:
-        return QCoreApplication::translate("Result", "另一台终端正在写入，或数据文件被其他程序锁定；等了一会儿仍无法写入，"
-                                                     "这次操作什么也没有写入，请稍后再试");
+        return QCoreApplication::translate("Result",
+                                           "另一台终端正在写入，或数据文件被其他程序锁定；等了一会儿仍无法写入，"
+                                           "这次操作什么也没有写入，请稍后再试");
     case WriteConflict:
         return QCoreApplication::translate("Result", "另一台终端同时在改同样的数据，试了几次仍未成功，"
                                                      "这次操作什么也没有写入，请再试一次");

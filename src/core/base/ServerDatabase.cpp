@@ -94,7 +94,7 @@ Result connectServer(const ServerPlace& place, const QString& password, const QS
     // waited for as long as a file's writer is, then told.
     conn.setConnectOptions(
         QStringLiteral("connect_timeout=5;application_name=Tavoro;options='-c TimeZone=%1 -c lock_timeout=5s'")
-                               .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+            .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
     Result result = conn.open() ? checkVersion(place, conn) : refuseConnection(place, conn.lastError());
     if (result)
         result = checkTables(place, conn);

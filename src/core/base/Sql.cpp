@@ -4,8 +4,8 @@
 
 #include <QRandomGenerator>
 #include <QSqlError>
-#include <QThread>
 #include <QStringList>
+#include <QThread>
 
 #include <algorithm>
 

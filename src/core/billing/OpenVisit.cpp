@@ -14,9 +14,8 @@ ResultOf<std::optional<OpenVisit>> findOpenVisit(const QSqlDatabase& db, qint16 
         return result;
     if (!query.next())
         return std::optional<OpenVisit>();
-    return std::optional<OpenVisit>(
-        OpenVisit{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
-                  query.value(3).toString()});
+    return std::optional<OpenVisit>(OpenVisit{query.value(0).toLongLong(), query.value(1).toString(),
+                                              query.value(2).toString(), query.value(3).toString()});
 }
 
 ResultOf<bool> isTableInUse(const QSqlDatabase& db, const QString& table)
