@@ -158,9 +158,7 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
 {
     PseudoTerminal controller;
     QVERIFY2(controller.isValid(), qPrintable(controller.error()));
-    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
-                         {controller.path()}));
-    f->hall.state.params.lightControl = true;
+    QVERIFY(f->hall.attachLights(controller.path()));
     QByteArray received; // all the lamp controller got so far
     // The board's start-up puts out the three free lamps, each answered in turn.
     board();
@@ -296,9 +294,7 @@ void TestFormMenu::otherCounterShowsAtOnce()
     QFETCH(QByteArray, lamps);
     PseudoTerminal controller;
     QVERIFY2(controller.isValid(), qPrintable(controller.error()));
-    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
-                         {controller.path()}));
-    f->hall.state.params.lightControl = true;
+    QVERIFY(f->hall.attachLights(controller.path()));
     QByteArray received;
     QSocketNotifier echo(controller.descriptor(), QSocketNotifier::Read);
     connect(&echo, &QSocketNotifier::activated, this, [&] {

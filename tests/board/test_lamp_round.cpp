@@ -21,7 +21,7 @@ void LampRoundTest::repeats()
     f.hall.state.CounterName = QStringLiteral("灯控台");
     PseudoTerminal pty;
     QVERIFY(f.ready() && f.addTables(3) && f.openVisit(2, today("19:00:00")));
-    QVERIFY(f.hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"), {pty.path()}));
+    QVERIFY(f.hall.attachLights(pty.path()));
     QSocketNotifier notifier(pty.descriptor(), QSocketNotifier::Read);
     connect(&notifier, &QSocketNotifier::activated, this, [&pty] {
         if (const QByteArray bytes = pty.readAvailable(); !bytes.endsWith('\x88'))
@@ -30,7 +30,6 @@ void LampRoundTest::repeats()
     LightController light;
     light.setEchoTimeout(10000);
     QVERIFY2(light.openPort(f.hall.db()), qPrintable(light.lastError()));
-    f.hall.state.params.lightControl = true;
     LampRound round(f.hall.state, &light);
     round.start();
     const auto later = [&](int minutes, qint16 every = 10) {

@@ -176,9 +176,7 @@ void TestTableMoves::transferLights()
     QFETCH(QByteArray, bytes);
     PseudoTerminal controller;
     QVERIFY2(controller.isValid(), qPrintable(controller.error()));
-    QVERIFY(f->hall.exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"),
-                         {controller.path()}));
-    f->hall.state.params.lightControl = true;
+    QVERIFY(f->hall.attachLights(controller.path()));
     QByteArray received;
     board(); // its start-up lights the open tables 2 and 3 and puts out the rest, each answered in turn
     for (const char lamp : {'\x00', '\x41', '\x42', '\x03', '\x04'}) {

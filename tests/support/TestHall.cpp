@@ -122,6 +122,12 @@ void TestHall::loginAs(const QString& operatorName, const QString& shiftName, co
     state.IsSystemOperator = isSystemOperator;
 }
 
+bool TestHall::attachLights(const QString& device)
+{
+    state.params.lightControl = true;
+    return exec(QStringLiteral("update stcs set valuenr=? where lx='dk' and sm='串口号设置'"), {device});
+}
+
 bool TestHall::exec(const QString& sql, const QVariantList& values)
 {
     // A server prepares only statements that read or write rows; one

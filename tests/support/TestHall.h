@@ -47,6 +47,9 @@ public:
 
     // Runs a statement with bound values; fails the calling test on error.
     bool exec(const QString& sql, const QVariantList& values = {});
+    // Points the light controller's port at the device and turns the lights
+    // on, as the parameter editor would.
+    bool attachLights(const QString& device);
 
     // Every row the statement returns, its fields joined by '|', each field
     // written the same whichever store answers: a double as SQLite writes it
