@@ -121,8 +121,15 @@ Result begin(QSqlDatabase& db, Isolation isolation)
     // every transaction starts as the writer and waits its turn at once.
     if (SqlDialect::of(db) == SqlDialect::Store::File)
         return exec(db, QStringLiteral("BEGIN IMMEDIATE"));
-    return exec(db, isolation == Isolation::Serializable ? QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE")
-                                                         : QStringLiteral("BEGIN"));
+    switch (isolation) {
+    case Isolation::Serializable:
+        return exec(db, QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE"));
+    case Isolation::Snapshot:
+        return exec(db, QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ"));
+    case Isolation::ReadCommitted:
+        break;
+    }
+    return exec(db, QStringLiteral("BEGIN"));
 }
 
 void pauseBeforeRetry(int tries)

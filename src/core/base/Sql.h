@@ -58,6 +58,10 @@ enum class Isolation
     // counter's changes would have changed what it read: for commands that
     // count rows or number them.
     Serializable,
+    // The transaction sees one moment and changes what was there then; what
+    // other counters commit meanwhile is left for the next one: for settles
+    // that mark every row done before them while checkouts go on.
+    Snapshot,
 };
 
 // Starts the transaction of transaction() below.

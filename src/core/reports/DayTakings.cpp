@@ -104,7 +104,7 @@ Result settle(QSqlDatabase& db, const QString& from, const QString& to, const QS
             result = Sql::exec(db, QStringLiteral("UPDATE srmx SET dzbj = ? WHERE dzbj = ?") + condition, values);
         return result;
     };
-    return Sql::transaction(db, mark, Sql::Isolation::Serializable);
+    return Sql::transaction(db, mark, Sql::Isolation::Snapshot);
 }
 
 } // namespace
