@@ -17,6 +17,8 @@ TAVORO_DEBIAN_PACKAGES=(
     libqt6sql6-psql
     qt6-serialport-dev
     qt6-charts-dev
+    qt6-httpserver-dev
+    qt6-websockets-dev
     qt6-tools-dev
     qt6-l10n-tools
     qt6-translations-l10n
@@ -31,6 +33,7 @@ TAVORO_DEBIAN_PACKAGES=(
     poppler-utils
     xvfb
     xauth
+    chromium
 )
 
 tavoro_missing_packages() {
