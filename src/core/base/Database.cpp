@@ -149,13 +149,21 @@ enum class DamageCheck
     Later
 };
 
+// A look into a file may read it as it stands; a reader that stays open
+// beside the counter must see every later commit.
+enum class Reading
+{
+    AsItStands,
+    Following
+};
+
 // Checks the file through a read-only connection of its own: it is a
 // database, sound (unless that is left for later), and has the program's
 // tables. Nothing is written, so a file refused here is left exactly as it
 // was. With `kept`, a file that passes stays open there under the
 // connection name.
 Result inspect(const QString& fullName, const QString& connectionName, QSqlDatabase* kept = nullptr,
-               DamageCheck damage = DamageCheck::Now)
+               DamageCheck damage = DamageCheck::Now, Reading reading = Reading::AsItStands)
 {
     QFile file(fullName);
     if (!file.open(QIODevice::ReadOnly))
@@ -170,7 +178,9 @@ Result inspect(const QString& fullName, const QString& connectionName, QSqlDatab
                       Result::NotTavoroDatabase);
 
     QSqlDatabase db;
-    Result result = connect(fullName, connectionName, readOnlyParameters(fullName, header), &db);
+    Result result =
+        connect(fullName, connectionName,
+                reading == Reading::Following ? QStringLiteral("mode=ro") : readOnlyParameters(fullName, header), &db);
     QString finding = QStringLiteral("ok");
     QStringList missing;
     if (result && damage == DamageCheck::Now) {
@@ -369,6 +379,13 @@ Result openReadOnly(const QString& fullName, const QString& connectionName, QSql
     if (!QFileInfo(fullName).isFile())
         return refuse(fullName, QCoreApplication::translate("Database", "文件不存在"));
     return inspect(fullName, connectionName, db);
+}
+
+Result openFollowing(const QString& fullName, const QString& connectionName, QSqlDatabase* db)
+{
+    if (!QFileInfo(fullName).isFile())
+        return refuse(fullName, QCoreApplication::translate("Database", "文件不存在"));
+    return inspect(fullName, connectionName, db, DamageCheck::Now, Reading::Following);
 }
 
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db)

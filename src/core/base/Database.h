@@ -64,6 +64,12 @@ private:
 // (a backup, a file about to be chosen) never changes it.
 Result openReadOnly(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
 
+// Opens the hall's file read-only for a reader that stays open beside the
+// counter: unlike openReadOnly() it never takes an unused file as fixed, so
+// it sees what the counter commits later. Its transactions never wait for
+// the counter's writes nor hold them up.
+Result openFollowing(const QString& fullName, const QString& connectionName, QSqlDatabase* db);
+
 // Creates a new, empty database file (readable by its owner only) with the
 // schema. Refuses to touch a file that exists, and a place without WAL.
 Result create(const QString& fullName, const QString& connectionName, QSqlDatabase* db);

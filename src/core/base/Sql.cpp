@@ -118,9 +118,13 @@ ResultOf<bool> holdRow(const QSqlDatabase& db, const QString& table, const QStri
 Result begin(QSqlDatabase& db, Isolation isolation)
 {
     // A file's reader that later writes cannot wait for another writer, so
-    // every transaction starts as the writer and waits its turn at once.
+    // every transaction starts as the writer and waits its turn at once. A
+    // read-only connection never writes the file (only its own temporary
+    // tables) and must not hold up the writer.
     if (SqlDialect::of(db) == SqlDialect::Store::File)
-        return exec(db, QStringLiteral("BEGIN IMMEDIATE"));
+        return exec(db, db.connectOptions().contains(QLatin1String("QSQLITE_OPEN_READONLY"))
+                            ? QStringLiteral("BEGIN")
+                            : QStringLiteral("BEGIN IMMEDIATE"));
     switch (isolation) {
     case Isolation::Serializable:
         return exec(db, QStringLiteral("BEGIN ISOLATION LEVEL SERIALIZABLE"));
