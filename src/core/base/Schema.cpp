@@ -60,19 +60,45 @@ Result create(const QSqlDatabase& db)
     return Result::success();
 }
 
-Result createTable(const QSqlDatabase& db, const QString& table)
+namespace {
+
+// The table's definition as the store writes it; empty for a table the
+// schema lacks.
+QString tableStatement(const QSqlDatabase& db, const QString& table)
 {
     const QRegularExpression definition(QStringLiteral("^CREATE TABLE %1 \\(.*?\\n\\);").arg(table),
                                         QRegularExpression::MultilineOption |
                                             QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch found = definition.match(sql());
     if (!found.hasMatch())
-        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
+        return {};
     QString statement = found.captured(0);
     statement.chop(1);
     if (SqlDialect::of(db) == SqlDialect::Store::Server)
         statement = SqlDialect::serverSchema(statement).constFirst();
+    return statement;
+}
+
+Result createFrom(const QSqlDatabase& db, const QString& statement)
+{
+    if (statement.isEmpty())
+        return Result::failure(QCoreApplication::translate("Schema", "找不到数据库结构定义"));
     return Sql::execDefinition(db, statement);
+}
+
+} // namespace
+
+Result createTable(const QSqlDatabase& db, const QString& table)
+{
+    return createFrom(db, tableStatement(db, table));
+}
+
+Result createTemporaryTable(const QSqlDatabase& db, const QString& table)
+{
+    QString statement = tableStatement(db, table);
+    if (!statement.isEmpty())
+        statement.replace(0, QStringLiteral("CREATE TABLE").size(), QStringLiteral("CREATE TEMPORARY TABLE"));
+    return createFrom(db, statement);
 }
 
 QStringList requiredTables()

@@ -22,6 +22,11 @@ Result createOnServer(const QSqlDatabase& db);
 // that lacks it.
 Result createTable(const QSqlDatabase& db, const QString& table);
 
+// The same table as a temporary one of this connection alone, which an
+// unqualified name then means on either store: a reader that may not write
+// the hall runs the functions that fill such a table unchanged.
+Result createTemporaryTable(const QSqlDatabase& db, const QString& table);
+
 // The tables a file must have for the program to work on it. The rate
 // scheme table is left out: the rate-scheme editor adds it to older files.
 QStringList requiredTables();
