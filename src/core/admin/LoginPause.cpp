@@ -20,12 +20,12 @@ Result ensureTable(const QSqlDatabase& db)
                                                   "(failures integer not null, last_failure text not null)"));
 }
 
+} // namespace
+
 qint64 pauseAfter(qint64 failures)
 {
     return std::min(qint64(1) << (std::clamp(failures, qint64(1), MaxFailures) - 1), LongestPause);
 }
-
-} // namespace
 
 ResultOf<qint64> secondsToWait(const QSqlDatabase& db)
 {

@@ -13,6 +13,10 @@ namespace LoginPause {
 
 inline constexpr qint64 LongestPause = 3600;
 
+// The seconds to wait after that many failures in a row, wherever the count
+// is kept.
+qint64 pauseAfter(qint64 failures);
+
 // The seconds still to wait before the next attempt; 0 when it may be made.
 ResultOf<qint64> secondsToWait(const QSqlDatabase& db);
 

@@ -87,6 +87,17 @@ void SettingsStore::saveServer(const ServerPlace& place)
     m_settings->sync();
 }
 
+WebSettings SettingsStore::web() const
+{
+    WebSettings web;
+    web.address = m_settings->value(QStringLiteral("web/address"), web.address).toString();
+    web.port = m_settings->value(QStringLiteral("web/port"), web.port).toInt();
+    web.certificate = m_settings->value(QStringLiteral("web/certificate")).toString();
+    web.key = m_settings->value(QStringLiteral("web/key")).toString();
+    web.serverUser = m_settings->value(QStringLiteral("web/server_user")).toString();
+    return web;
+}
+
 QString SettingsStore::language() const
 {
     return m_settings->value(LanguageKey).toString();

@@ -31,6 +31,22 @@ struct ChosenFile
 };
 ChosenFile splitChosenFile(const QString& fullName);
 
+// Where the owner's read-only view listens (group "web"): on this machine
+// alone unless "address" says otherwise; over HTTPS when both a certificate
+// and its key (PEM files) are named. On a hall on a server it connects as
+// "server_user", a role that may only read; the rest of the server's place
+// is the counter's own.
+struct WebSettings
+{
+    QString address = QStringLiteral("127.0.0.1");
+    int port = 8341;
+    QString certificate;
+    QString key;
+    QString serverUser;
+
+    bool secure() const { return !certificate.isEmpty() && !key.isEmpty(); }
+};
+
 class SettingsStore
 {
 public:
@@ -53,6 +69,8 @@ public:
     ServerPlace serverPlace() const;
     // Keeps the hall's books on that server from the next start.
     void saveServer(const ServerPlace& place);
+
+    WebSettings web() const;
 
     // The device file a raw printer port ("LPT1", "LPT2", "COM1", "COM2")
     // is written to when group "printer_ports" names one under the port's
