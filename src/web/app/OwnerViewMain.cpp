@@ -72,7 +72,7 @@ int ownerViewMain(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "OwnerViewMain", "店主查看：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。\n"
-                         "地址、端口和 HTTPS 证书在计数台设置的 web 组中设置。"));
+                         "地址、端口和 HTTPS 证书在柜台程序设置文件的 web 组中设置。"));
     parser.addHelpOption();
     parser.process(app);
 

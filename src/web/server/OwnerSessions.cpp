@@ -14,6 +14,9 @@ constexpr std::size_t TokenBytes = 32;
 
 QByteArray OwnerSessions::open(const QHostAddress& client)
 {
+    // Safe to call again; before it, libsodium's generator may be unready.
+    if (sodium_init() < 0)
+        qFatal("libsodium cannot start");
     QByteArray random(TokenBytes, Qt::Uninitialized);
     randombytes_buf(random.data(), TokenBytes);
     const QDateTime now = Clock::now();
