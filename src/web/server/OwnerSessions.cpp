@@ -9,6 +9,8 @@
 namespace {
 
 constexpr std::size_t TokenBytes = 32;
+// The token as the cookie carries it, in hex.
+constexpr std::size_t TokenLength = TokenBytes * 2;
 
 } // namespace
 
@@ -29,13 +31,13 @@ QByteArray OwnerSessions::open(const QHostAddress& client)
 
 std::vector<OwnerSessions::Session>::iterator OwnerSessions::find(const QByteArray& token)
 {
-    if (token.size() != qsizetype(TokenBytes * 2))
+    if (token.size() != qsizetype(TokenLength))
         return m_sessions.end();
     // Every token is compared in full, so that the time taken tells nothing
     // of how much of a guess was right.
     auto found = m_sessions.end();
     for (auto it = m_sessions.begin(); it != m_sessions.end(); ++it) {
-        if (sodium_memcmp(it->token.constData(), token.constData(), TokenBytes * 2) == 0)
+        if (sodium_memcmp(it->token.constData(), token.constData(), TokenLength) == 0)
             found = it;
     }
     return found;
