@@ -119,8 +119,9 @@ Result begin(QSqlDatabase& db, Isolation isolation)
 {
     // A file's reader that later writes cannot wait for another writer, so
     // every transaction starts as the writer and waits its turn at once. A
-    // read-only connection never writes the file (only its own temporary
-    // tables) and must not hold up the writer.
+    // read-only connection writes only its own temporary tables: it starts
+    // as a reader, which never holds up the writer (SQLite would not give it
+    // the writer's lock either; this says so where the rule is).
     if (SqlDialect::of(db) == SqlDialect::Store::File)
         return exec(db, db.connectOptions().contains(QLatin1String("QSQLITE_OPEN_READONLY"))
                             ? QStringLiteral("BEGIN")
