@@ -2755,6 +2755,69 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     </message>
 </context>
 <context>
+    <name>OwnerPassword</name>
+    <message>
+        <source>内存不足，密码没有保存。</source>
+        <translation>Out of memory; the password was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnerServer</name>
+    <message>
+        <source>无法在 %1 端口 %2 上提供服务：%3</source>
+        <translation>Cannot serve on %1 port %2: %3</translation>
+    </message>
+    <message>
+        <source>无法读取 HTTPS 的证书或密钥文件 %1</source>
+        <translation>Cannot read the HTTPS certificate or key file %1</translation>
+    </message>
+    <message>
+        <source>不支持这种请求</source>
+        <translation>This kind of request is not supported</translation>
+    </message>
+    <message>
+        <source>请先登录</source>
+        <translation>Please log in first</translation>
+    </message>
+    <message>
+        <source>没有这个页面</source>
+        <translation>There is no such page</translation>
+    </message>
+    <message>
+        <source>口令错误次数过多，请等待 %1 秒后再登录！</source>
+        <translation>Too many wrong passwords; wait %1 seconds before logging in again!</translation>
+    </message>
+    <message>
+        <source>店主查看已关闭：柜台上没有设置店主口令。</source>
+        <translation>The owner&apos;s view is off: no owner password is set at the counter.</translation>
+    </message>
+    <message>
+        <source>口令不正确！</source>
+        <translation>Wrong password!</translation>
+    </message>
+</context>
+<context>
+    <name>OwnerViewMain</name>
+    <message>
+        <source>店主查看：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。
+地址、端口和 HTTPS 证书在柜台程序设置文件的 web 组中设置。</source>
+        <translation>Owner&apos;s view: the hall&apos;s tables, takings, statistics, stock and give-aways, read-only, on a phone.
+The address, port and HTTPS certificate are set in group web of the counter program&apos;s settings file.</translation>
+    </message>
+    <message>
+        <source>店主查看没有启动：还没有设置店主口令。请在柜台程序中设置店主口令后再启动。</source>
+        <translation>The owner&apos;s view did not start: no owner password is set yet. Set the owner password in the counter program, then start it again.</translation>
+    </message>
+    <message>
+        <source>web 组的 address 不是一个 IP 地址：%1</source>
+        <translation>The address of group web is not an IP address: %1</translation>
+    </message>
+    <message>
+        <source>店主查看已启动：%1://%2:%3/</source>
+        <translation>The owner&apos;s view is serving at %1://%2:%3/</translation>
+    </message>
+</context>
+<context>
     <name>ParametersScreen</name>
     <message>
         <source>参数设置</source>
