@@ -2755,6 +2755,185 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     </message>
 </context>
 <context>
+    <name>OwnerPages</name>
+    <message>
+        <source>台位</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>操作员</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>少收台费</source>
+        <translation>Time fees given away</translation>
+    </message>
+    <message>
+        <source>免费台次</source>
+        <translation>Free visits</translation>
+    </message>
+    <message>
+        <source>商品让价</source>
+        <translation>Goods reductions</translation>
+    </message>
+    <message>
+        <source>结账折让</source>
+        <translation>Checkout discounts</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>优惠与赠送</source>
+        <translation>Given away</translation>
+    </message>
+    <message>
+        <source>店主密码</source>
+        <translation>Owner&apos;s password</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>店主登录</source>
+        <translation>Owner&apos;s login</translation>
+    </message>
+    <message>
+        <source>营业额</source>
+        <translation>Takings</translation>
+    </message>
+    <message>
+        <source>统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>库存</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>优惠</source>
+        <translation>Given away</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>zh-CN</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>请求有误</source>
+        <translation>Bad request</translation>
+    </message>
+    <message>
+        <source>无法读取账目</source>
+        <translation>The books cannot be read</translation>
+    </message>
+    <message>
+        <source>账目暂时无法读取，请稍后再试。</source>
+        <translation>The books cannot be read at the moment; please try again later.</translation>
+    </message>
+    <message>
+        <source>参数 %1 只能给一次。</source>
+        <translation>The parameter %1 may be given only once.</translation>
+    </message>
+    <message>
+        <source>%1 不是一个有效日期（格式 yyyy-MM-dd）。</source>
+        <translation>%1 is not a valid date (yyyy-MM-dd).</translation>
+    </message>
+    <message>
+        <source>%1 不是一个有效月份（格式 yyyy-MM）。</source>
+        <translation>%1 is not a valid month (yyyy-MM).</translation>
+    </message>
+    <message>
+        <source>%1 只能是 %2。</source>
+        <translation>%1 can only be %2.</translation>
+    </message>
+    <message>
+        <source>开始日期不能晚于结束日期。</source>
+        <translation>The start date cannot be after the end date.</translation>
+    </message>
+    <message>
+        <source>台位费用</source>
+        <translation>Table fees</translation>
+    </message>
+    <message>
+        <source>商品销售</source>
+        <translation>Goods sales</translation>
+    </message>
+    <message>
+        <source>按日期</source>
+        <translation>By day</translation>
+    </message>
+    <message>
+        <source>按项目</source>
+        <translation>By item</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>台位费用现金：</source>
+        <translation>Table fees (cash):</translation>
+    </message>
+    <message>
+        <source>营业统计</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>期初数量</source>
+        <translation>Opening quantity</translation>
+    </message>
+    <message>
+        <source>入库数量</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <source>出库数量</source>
+        <translation>Sold</translation>
+    </message>
+    <message>
+        <source>期末数量</source>
+        <translation>Closing quantity</translation>
+    </message>
+    <message>
+        <source>期末金额</source>
+        <translation>Closing amount</translation>
+    </message>
+    <message>
+        <source>本月无业务发生！</source>
+        <translation>There was no business in this month.</translation>
+    </message>
+    <message>
+        <source>商品</source>
+        <translation>Goods</translation>
+    </message>
+    <message>
+        <source>其他收入</source>
+        <translation>Other takings</translation>
+    </message>
+    <message>
+        <source>今天没有未交班的营业。</source>
+        <translation>No shift with business is open today.</translation>
+    </message>
+    <message>
+        <source>今日营业额</source>
+        <translation>Today&apos;s takings</translation>
+    </message>
+</context>
+<context>
     <name>OwnerPassword</name>
     <message>
         <source>内存不足，密码没有保存。</source>
