@@ -111,11 +111,13 @@ void CheckoutTest::settles_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("member"); // card|yk|jslj|jelj after 100, 0, 0
     QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("typedDiscount"); // zk|Σ zkje as recorded
 
     const auto row = [](const char* name, const char* typed, const QString& bands, const char* start, const char* now,
-                        const QStringList& rows, const char* member, const char* notice = "") {
+                        const QStringList& rows, const char* member, const char* notice = "",
+                        const char* discount = "0.0|0.0") {
         QTest::newRow(name) << QString::fromUtf8(typed) << bands << today(start) << today(now) << rows
-                            << QString::fromUtf8(member) << QString::fromUtf8(notice);
+                            << QString::fromUtf8(member) << QString::fromUtf8(notice) << QString::fromUtf8(discount);
     };
     row("cash guest, 107 minutes", "||0", OneBand, "14:00:20", "15:47:05",
         {QStringLiteral("14:00:20>15:47:05 1:60 sc=2 dj=10 je=20 je1=20 dj1=10 现金 ")}, "");
@@ -135,6 +137,11 @@ void CheckoutTest::settles_data()
     row("no band now: one segment at the start rate, said", "||0", OneBand, "22:00:00", "23:59:30",
         {QStringLiteral("22:00:00>23:59:30 1:60 sc=2 dj=10 je=20 je1=20 dj1=10 现金 ")}, "",
         "当前时间不在任何计费时段内，本次按开台时的单价 10 元/小时一段计费。");
+    // 22 before the discount: what it took off is the difference of the totals.
+    row("typed 8 across bands", "||8", DayAndEvening, "17:20:00", "18:50:00",
+        {QStringLiteral("17:20:00>18:00:00 0:40 sc=0.6667 dj=10 je=5.6 je1=6.67 dj1=10 现金 "),
+         QStringLiteral("18:00:00>18:50:00 0:60 sc=1 dj=15 je=12.4 je1=15 dj1=15 现金 ")},
+        "", "", "8.0|4.0");
 }
 
 void CheckoutTest::settles()
@@ -146,6 +153,7 @@ void CheckoutTest::settles()
     QFETCH(QStringList, rows);
     QFETCH(QString, member);
     QFETCH(QString, notice);
+    QFETCH(QString, typedDiscount);
 
     QVERIFY(m_hall->addTables(1, bands) && m_hall->openVisit(1, start, QString(), 10));
     m_hall->clock.set(now);
@@ -161,6 +169,7 @@ void CheckoutTest::settles()
     const QString members = QStringLiteral("select khao, yk, round(cast(jslj as numeric), 4), jelj from user_lb "
                                            "where jslj > 0 order by khao");
     QCOMPARE(m_hall->hall.rows(members).join(QLatin1Char(';')), member);
+    QCOMPARE(m_hall->hall.rows(QStringLiteral("select max(zk), sum(zkje) from waimxd")), QStringList{typedDiscount});
 }
 
 void CheckoutTest::nothingWritten_data()
@@ -272,6 +281,8 @@ void CheckoutTest::typedDiscount()
     QCOMPARE(m_hall->value(QStringLiteral("select count(*) from waimxd where jsrc is null")).toInt(),
              bill.settled() ? 0 : 1);
     QCOMPARE(m_hall->value(QStringLiteral("select je from waimxd where jsrc is not null")).toDouble(), charge);
+    if (bill.settled())
+        QCOMPARE(m_hall->value(QStringLiteral("select zkje from waimxd")).toDouble(), 20 - charge);
 }
 
 QTEST_GUILESS_MAIN(CheckoutTest)

@@ -171,6 +171,10 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
         {"waimxd", "zdname", "TEXT", nullptr},
         // The counter an operator-log row was written at; older rows keep it unknown.
         {"czyrzh", "zdname", "TEXT", nullptr},
+        // The discount typed at checkout and what it took off; older visits
+        // count as settled without one.
+        {"waimxd", "zk", "REAL", nullptr},
+        {"waimxd", "zkje", "REAL", nullptr},
     };
     QStringList added;
     QSqlDatabase connection = db;

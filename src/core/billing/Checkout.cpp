@@ -110,8 +110,11 @@ Result Settlement::price()
 Result Settlement::write()
 {
     const CheckoutCustomer& customer = *m_customer;
+    // A card's own discount is its card type's terms; only the typed one is the operator's.
+    const double typed = !customer.discount && m_typed.discounts() ? m_typed.tenths() : 0;
     const VisitRows::Stamp stamp{customer.hasCard() ? QVariant(customer.card) : QVariant(),
-                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.paymentMethod()};
+                                 DateText::date(m_state.BusinessDate), m_state.OperatorName, customer.paymentMethod(),
+                                 typed};
     const ResultOf<QList<qint64>> closed =
         VisitRows::close(m_state.DbConn, m_bill->tableNumber, m_rows, stamp, m_bill->charge);
     if (!closed)

@@ -69,8 +69,11 @@ ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit
             return segment.result();
         BilledSegment only = *segment;
         only.amount = only.time.amount(only.rate, places);
-        if (discount.discounts())
+        if (discount.discounts()) {
+            const float full = only.amount;
             only.amount = float(Notation::roundHalfEven(double(only.amount) * discount.tenths() / 10, places));
+            only.discountOff = cents(double(full) - double(only.amount));
+        }
         only.nonMemberAmount = only.time.amount(only.nonMemberRate, 0);
         charge.segments = {only};
         charge.total = only.amount;
@@ -88,6 +91,8 @@ ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit
     BilledSegment back = *backSegment;
     front.amount = front.time.amount(front.rate, places);
     back.amount = back.time.amount(back.rate, places);
+    const float fullFront = front.amount;
+    const double fullTotal = Notation::roundHalfEven(double(front.amount + back.amount), 0);
     if (discount.discounts()) {
         front.amount = float(double(front.amount) * discount.tenths() / 10);
         back.amount = float(Notation::roundHalfEven(double(back.amount) * discount.tenths() / 10, places));
@@ -97,6 +102,10 @@ ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit
     const float sum = front.amount + back.amount;
     charge.total = float(Notation::roundHalfEven(sum, 0));
     back.amount = charge.total - front.amount;
+    if (discount.discounts()) {
+        front.discountOff = cents(double(fullFront) - double(front.amount));
+        back.discountOff = cents(fullTotal - double(charge.total) - double(front.discountOff));
+    }
     charge.segments = {front, back};
     return charge;
 }

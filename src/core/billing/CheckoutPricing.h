@@ -19,6 +19,7 @@ struct BilledSegment
     float nonMemberRate = 0;   // dj1: the non-member rate, for the comparison amount
     float amount = 0;          // je: the charge after the discount
     float nonMemberAmount = 0; // je1: the billed time at the non-member rate
+    float discountOff = 0;     // the money the discount took off the amount, to the cent
 
     // Billed hours to 4 decimals (sc) and as hours ":" minutes (sc1, "1:60").
     float hours() const;
@@ -47,6 +48,7 @@ struct VisitToPrice
 // `kind`, cut as splitVisit cuts it with the rates taken to whole money, and
 // the discount applied when it discounts. Across a rate
 // change the total is taken to whole money with the back absorbing the
-// difference. The value is the visit's time charge.
+// difference, and what the discount took off is the difference between the
+// totals priced with and without it. The value is the visit's time charge.
 ResultOf<TimeCharge> priceVisit(const AppState& state, const VisitToPrice& visit, RateKind kind, DiscountRate discount,
                                 const QDateTime& now);

@@ -10,7 +10,7 @@ namespace VisitRows {
 namespace {
 
 const QString SegmentColumns =
-    QStringLiteral("sc=?, sc1=?, dj=?, je=?, je1=?, djid=?, jsrc=?, rc=?, czyname=?, fkfs=?, dzbj='1'");
+    QStringLiteral("sc=?, sc1=?, dj=?, je=?, je1=?, djid=?, jsrc=?, rc=?, czyname=?, fkfs=?, zk=?, zkje=?, dzbj='1'");
 
 QVariantList segmentValues(const BilledSegment& segment, qint64 firstId, const Stamp& stamp)
 {
@@ -23,7 +23,9 @@ QVariantList segmentValues(const BilledSegment& segment, qint64 firstId, const S
             DateText::dateTime(segment.end),
             stamp.businessDate,
             stamp.operatorName,
-            stamp.paymentMethod};
+            stamp.paymentMethod,
+            stamp.typedDiscount,
+            stamp.typedDiscount > 0 ? storedNumber(segment.discountOff) : 0.0};
 }
 
 // The back segment over a second open row, or in a row of its own: the id
@@ -48,8 +50,8 @@ ResultOf<qint64> writeBack(const QSqlDatabase& db, qint16 tableNumber, const QLi
     values.append(tableNumber);
     const Result result = Sql::exec(
         query,
-        QStringLiteral("insert into waimxd (sc, sc1, dj, je, je1, djid, jsrc, rc, czyname, fkfs, dzbj, khao, ksrc, "
-                       "dj1, zhao) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '1', ?, ?, ?, ?)"),
+        QStringLiteral("insert into waimxd (sc, sc1, dj, je, je1, djid, jsrc, rc, czyname, fkfs, zk, zkje, dzbj, khao, "
+                       "ksrc, dj1, zhao) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '1', ?, ?, ?, ?)"),
         values);
     if (!result)
         return result;

@@ -29,6 +29,9 @@ struct Stamp
     QString businessDate;  // rc
     QString operatorName;  // czyname
     QString paymentMethod; // fkfs
+    // zk: the discount typed at checkout when it was priced, else 0; each
+    // row then records what it took off the row (zkje).
+    double typedDiscount = 0;
 };
 
 // Closes the visit `rows.first()` as the first segment. A back segment is

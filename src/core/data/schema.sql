@@ -85,7 +85,11 @@ CREATE TABLE zhdy (
 -- charge, je1 charge at dj1 (yuan), djid id of the bill's first row, rc
 -- business date, czyname operator who opened then settled, fkfs "现金" or
 -- "刷卡" (from the balance), dzbj settle mark (see srmx), zdname the counter
--- that opened the visit (null for visits opened before counters had names).
+-- that opened the visit (null for visits opened before counters had names),
+-- zk the discount typed at checkout when it was priced (tenths, 8.5 bills
+-- 85 %; 0 when none was, or when the card's own discount was priced instead)
+-- and zkje the money it took off the row's je (both null on visits settled
+-- before they were recorded).
 CREATE TABLE waimxd (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     zhao INTEGER,
@@ -103,7 +107,9 @@ CREATE TABLE waimxd (
     czyname TEXT,
     fkfs TEXT,
     dzbj TEXT,
-    zdname TEXT
+    zdname TEXT,
+    zk REAL,
+    zkje REAL
 );
 -- The board asks for the open visit of a table on every refresh: this index
 -- holds only open visits, so the lookup never touches settled history.
