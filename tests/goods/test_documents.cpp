@@ -154,6 +154,13 @@ void DocumentsTest::counterSaleBookedOnce()
     QCOMPARE(m_hall->hall.rows(
                  QStringLiteral("select dj_id, amount, jzbj, dzbj, fkfs, coalesce(zhao, '-') from ckv_zc order by id")),
              QStringList{QStringLiteral("1|12.0|1|1|现金|-")});
+    // The list price of the moment, none for goods the catalogue does not name.
+    GoodsDocument::Typed unlisted = sale(QStringLiteral("3"));
+    unlisted.goods = QStringLiteral("白开水");
+    QVERIFY(save(Kind::Sale, unlisted).done());
+    QVERIFY(m_hall->hall.exec(QStringLiteral("update spzd set spdj=7")));
+    QCOMPARE(m_hall->hall.rows(QStringLiteral("select spdj from ckv_zc order by id")),
+             (QStringList{QStringLiteral("6.5"), QString()}));
 }
 
 void DocumentsTest::failureAfterBookingLeavesNothing()

@@ -175,6 +175,9 @@ ResultOf<QStringList> addMissingColumns(const QSqlDatabase& db)
         // count as settled without one.
         {"waimxd", "zk", "REAL", nullptr},
         {"waimxd", "zkje", "REAL", nullptr},
+        // The list price a sale was written at; older sales are measured
+        // against their own price.
+        {"ckv_zc", "spdj", "REAL", nullptr},
     };
     QStringList added;
     QSqlDatabase connection = db;

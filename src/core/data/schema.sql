@@ -252,7 +252,8 @@ CREATE INDEX spzd_name ON spzd (name);
 -- operator (the settler once paid at a table), jsr handler, fkfs "现金" or
 -- "刷卡", abs remark, zhao table as text (empty at the counter), hyid id of
 -- the table's open visit, jzbj 0 waiting on a table / 1 paid, dzbj the
--- settle mark.
+-- settle mark, spdj the catalogue's unit price when the sale was written
+-- (null for goods the catalogue does not name, and on older sales).
 CREATE TABLE ckv_zc (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     dj_id INTEGER,
@@ -268,7 +269,8 @@ CREATE TABLE ckv_zc (
     zhao TEXT,
     hyid TEXT,
     jzbj INTEGER NOT NULL DEFAULT 0,
-    dzbj TEXT
+    dzbj TEXT,
+    spdj REAL
 );
 CREATE INDEX ckv_zc_table ON ckv_zc (zhao, jzbj);
 CREATE INDEX ckv_zc_rc ON ckv_zc (rc, czyname);

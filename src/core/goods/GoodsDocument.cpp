@@ -7,6 +7,7 @@
 #include "core/base/TypedNumber.h"
 #include "core/base/VisitCondition.h"
 #include "core/goods/DocumentNumber.h"
+#include "core/goods/GoodsLookup.h"
 #include "core/members/RechargeRecord.h"
 
 #include <QCoreApplication>
@@ -155,8 +156,15 @@ ResultOf<qint64> write(const QSqlDatabase& db, Kind kind, const Typed& typed, co
                            typed.remark};
     QString columns = QStringLiteral("rc=?, wlcode=?, count=?, price=?, amount=?, czyname=?, jsr=?, fkfs=?, abs=?");
     if (kind == Kind::Sale) {
-        values << row.table << row.visit << int(row.settled) << row.reconcileMark;
-        columns += QStringLiteral(", zhao=?, hyid=?, jzbj=?, dzbj=?");
+        // The list price of the moment: the catalogue's may change later,
+        // and a sale below it is a reduction the hall gave.
+        const ResultOf<std::optional<GoodsLookup::Goods>> listed = GoodsLookup::find(db, typed.goods);
+        if (!listed)
+            return listed.result();
+        const bool named = *listed && (*listed)->name == typed.goods;
+        values << row.table << row.visit << int(row.settled) << row.reconcileMark
+               << (named ? QVariant((*listed)->price) : QVariant(QMetaType(QMetaType::Double)));
+        columns += QStringLiteral(", zhao=?, hyid=?, jzbj=?, dzbj=?, spdj=?");
     }
     if (editedId != 0) {
         const Result updated = Sql::exec(
