@@ -1,3 +1,5 @@
+#include "core/base/Schema.h"
+#include "core/reports/Giveaways.h"
 #include "core/reports/IncomeAnalysis.h"
 #include "core/reports/PeriodChoice.h"
 #include "core/reports/StatisticsReport.h"
@@ -73,6 +75,60 @@ bool addTakings(HallFixture& f)
     return f.addTables(3) && f.openVisit(3, today("19:00:00"));
 }
 
+// Two days, three operators: a guest, a member at the member rate, a typed
+// 8 across a rate change, a free visit split at one, a visit free only in
+// its front, an open one and one after the period; goods sold below their
+// list price by the box and by a table's reduction, above it, from before
+// the list price was recorded and not yet paid.
+bool addGiveaways(HallFixture& f)
+{
+    struct Visit
+    {
+        int id, djid;
+        const char* jsrc; // the day's hour; none while open
+        int day;          // of December
+        const char* czyname;
+        double je, je1;
+        QVariant zk, zkje;
+    };
+    const QVariant none;
+    const Visit visits[] = {{1, 1, "11", 5, "system", 20, 20, 0, 0},      {2, 2, "12", 5, "system", 16, 20, 0, 0},
+                            {3, 3, "18", 5, "张三", 5.6, 6.67, 8, 1.4},   {4, 3, "19", 5, "张三", 12.4, 15, 8, 2.6},
+                            {5, 5, "18", 6, "system", 0, 10, 0, 0},       {6, 5, "19", 6, "system", 0, 15, 0, 0},
+                            {7, 7, "18", 6, "system", 0, 5, 0, 0},        {8, 7, "19", 6, "system", 3, 3, 0, 0},
+                            {9, 9, nullptr, 6, "system", 0, 10, 0, 0},    {10, 10, "10", 7, "system", 0, 10, 0, 0},
+                            {11, 11, "10", 6, "张三", 10, 10, none, none}};
+    for (const Visit& v : visits) {
+        const QString day = QDate(2026, 12, v.day).toString(Qt::ISODate);
+        const QVariant end =
+            v.jsrc ? QVariant(day + QLatin1Char(' ') + QLatin1String(v.jsrc) + QStringLiteral(":00:00")) : QVariant();
+        if (!f.hall.exec(
+                QStringLiteral("insert into waimxd (id, djid, zhao, jsrc, rc, czyname, je, je1, zk, zkje) "
+                               "values (?, ?, 1, ?, ?, ?, ?, ?, ?, ?)"),
+                {v.id, QString::number(v.djid), end, day, QString::fromUtf8(v.czyname), v.je, v.je1, v.zk, v.zkje}))
+            return false;
+    }
+    struct Sale
+    {
+        int day;
+        const char* czyname;
+        double count, price, amount;
+        int jzbj;
+        QVariant spdj;
+    };
+    const Sale sales[] = {{5, "system", 3, 3.5, 10.5, 1, 4}, {5, "system", 3, 10, 28, 1, 10},
+                          {6, "张三", 1, 12, 12, 1, 10},     {6, "张三", 2, 5, 9, 1, none},
+                          {6, "张三", 1, 10, 0, 0, 10},      {6, "李四", 1, 3.3, 3, 1, 3.3}};
+    for (const Sale& s : sales) {
+        if (!f.hall.exec(QStringLiteral("insert into ckv_zc (rc, czyname, wlcode, count, price, amount, jzbj, spdj) "
+                                        "values (?, ?, '货', ?, ?, ?, ?, ?)"),
+                         {QDate(2026, 12, s.day).toString(Qt::ISODate), QString::fromUtf8(s.czyname), s.count, s.price,
+                          s.amount, s.jzbj, s.spdj}))
+            return false;
+    }
+    return true;
+}
+
 QString rowsText(const IncomeAnalysis::Analysis& analysis)
 {
     QStringList rows;
@@ -96,6 +152,8 @@ private Q_SLOTS:
     void screenShowsPeriodAndMark_data();
     void screenShowsPeriodAndMark();
     void reportAsPdfWithChart();
+    void giveaways_data();
+    void giveaways();
 };
 
 void TestStatistics::periodEnds_data()
@@ -246,6 +304,58 @@ void TestStatistics::reportAsPdfWithChart()
                                  QStringLiteral("台位费用现金：170.00"), QStringLiteral("台位费用（按台位号）")})
         QVERIFY2(text.contains(drawn), qPrintable(drawn + QStringLiteral(" is not in:\n") + text));
     QVERIFY2(text.contains(QRegularExpression(QStringLiteral("合\\s*计\\s+170\\.00"))), qPrintable(text));
+}
+
+void TestStatistics::giveaways_data()
+{
+    QTest::addColumn<bool>("older");
+    QTest::addColumn<QStringList>("lines"); // day operator: time given, free visits, goods reduced, discounts
+    QTest::newRow("recorded") << false
+                              << QStringList{QStringLiteral("2026-12-05 system: 4 0 3.5 0"),
+                                             QStringLiteral("2026-12-05 张三: 3.67 0 0 4"),
+                                             QStringLiteral("2026-12-06 system: 30 1 0 0"),
+                                             QStringLiteral("2026-12-06 张三: 0 0 1 0"),
+                                             QStringLiteral("2026-12-06 李四: 0 0 0.3 0")};
+    // Without the discount and the list price, the sales count only what
+    // their own price and the table's reduction tell.
+    QTest::newRow("older file") << true
+                                << QStringList{QStringLiteral("2026-12-05 system: 4 0 2 0"),
+                                               QStringLiteral("2026-12-05 张三: 3.67 0 0 0"),
+                                               QStringLiteral("2026-12-06 system: 30 1 0 0"),
+                                               QStringLiteral("2026-12-06 张三: 0 0 1 0"),
+                                               QStringLiteral("2026-12-06 李四: 0 0 0.3 0")};
+}
+
+void TestStatistics::giveaways()
+{
+    QFETCH(bool, older);
+    QFETCH(QStringList, lines);
+    HallFixture f;
+    QVERIFY2(f.ready() && addGiveaways(f), qPrintable(f.error()));
+    const auto report = [&] {
+        QStringList shown;
+        const ResultOf<QList<Giveaways::Line>> run =
+            Giveaways::run(f.hall.db(), QDate(2026, 12, 5), QDate(2026, 12, 6));
+        if (!run)
+            return QStringList{run.result().message()};
+        for (const Giveaways::Line& line : *run)
+            shown.append(QStringLiteral("%1 %2: %3 %4 %5 %6")
+                             .arg(line.day.toString(Qt::ISODate), line.operatorName)
+                             .arg(line.timeGivenAway)
+                             .arg(line.freeVisits)
+                             .arg(line.goodsReductions)
+                             .arg(line.checkoutDiscounts));
+        return shown;
+    };
+    if (older) {
+        for (const char* drop : {"alter table waimxd drop column zkje", "alter table waimxd drop column zk",
+                                 "alter table ckv_zc drop column spdj"})
+            QVERIFY(f.hall.exec(QLatin1String(drop)));
+        QCOMPARE(report(), lines);
+        const ResultOf<QStringList> added = Schema::addMissingColumns(f.hall.db());
+        QVERIFY(added && added->size() == 3);
+    }
+    QCOMPARE(report(), lines);
 }
 
 QTEST_MAIN(TestStatistics)
