@@ -7,6 +7,7 @@
 #include "ui/admin/HistoryClearingScreen.h"
 #include "ui/admin/OperatorLogScreen.h"
 #include "ui/admin/OperatorRightsScreen.h"
+#include "ui/admin/OwnerPasswordDialog.h"
 #include "ui/admin/PasswordChangeDialog.h"
 #include "ui/billing/RateBandsScreen.h"
 #include "ui/billing/RateSchemesScreen.h"
@@ -58,6 +59,7 @@ void BoardMenus::applyRights(const OperatorRights& rights)
 {
     for (const GuardedItem& item : m_guarded)
         item.action->setEnabled(OperatorRights::grants(rights.*(item.group), item.letter));
+    m_ownerPassword->setEnabled(m_state.IsSystemOperator);
 }
 
 bool BoardMenus::autoPrint() const
@@ -142,6 +144,9 @@ void BoardMenus::buildMenus()
           &OperatorRights::memberRights, 'F');
     addItem(set, QStringLiteral("mset_10"), tr("&9.选择数据库位置"), [this] { openDatabaseLocation(); });
     addItem(set, QStringLiteral("mset_11"), tr("&A.数 据 库 备 份"), [this] { databaseBackup(m_state); });
+    m_ownerPassword =
+        addItem(set, QStringLiteral("mset_13"), tr("&B.店主网页口令"), [this] { open<OwnerPasswordDialog>(); });
+    m_ownerPassword->setEnabled(m_state.IsSystemOperator);
     addItem(set, QStringLiteral("mset_12"), tr("退出系统"), [this] { Q_EMIT exitRequested(); });
 
     QMenu* members = bar->addMenu(tr("会员管理(&M)"));

@@ -78,6 +78,8 @@ private:
     QMainWindow* m_board;
     Dispatch m_run;
     QToolBar* m_toolbar;
+    // The owner's view password: the system operator's alone, whatever the rights say.
+    QAction* m_ownerPassword = nullptr;
     QAction* m_print;
     QList<GuardedItem> m_guarded;
 };

@@ -1,5 +1,7 @@
+#include "core/admin/OwnerPassword.h"
 #include "core/base/PasswordHash.h"
 #include "support/HallFixture.h"
+#include "ui/admin/OwnerPasswordDialog.h"
 #include "ui/admin/PasswordChangeDialog.h"
 
 #include <QLineEdit>
@@ -29,6 +31,8 @@ private Q_SLOTS:
     void confirm_data();
     void confirm();
     void thirdWrongOldPasswordClosesTheScreen();
+    void ownerPassword_data();
+    void ownerPassword();
 
 private:
     std::unique_ptr<HallFixture> m_f;
@@ -91,6 +95,58 @@ void TestFrmCzyPassword::thirdWrongOldPasswordClosesTheScreen()
     QVERIFY(!screen.isVisible());
     QCOMPARE(m_f->value(QStringLiteral("select czy_pass from czyzd where czy_name = 'clerk  '")).toString(),
              QStringLiteral("abc"));
+}
+
+void TestFrmCzyPassword::ownerPassword_data()
+{
+    QTest::addColumn<bool>("systemOperator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("repeat");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored"); // the password that opens the view afterwards, empty when off
+    QTest::newRow("set, blanks kept") << true << " s3cret"
+                                      << " s3cret"
+                                      << "店主网页口令已设置。"
+                                      << " s3cret";
+    QTest::newRow("repeat differs") << true << "s3cret"
+                                    << "s3cret "
+                                    << "两次输入的口令不一致，请重新输入！"
+                                    << "old";
+    QTest::newRow("cleared") << true << ""
+                             << ""
+                             << "店主网页口令已清除，店主网页已关闭。"
+                             << "";
+    QTest::newRow("not the system operator") << false << "x"
+                                             << "x"
+                                             << "只有系统操作员可以设置店主网页口令！"
+                                             << "old";
+}
+
+void TestFrmCzyPassword::ownerPassword()
+{
+    QFETCH(bool, systemOperator);
+    QFETCH(QString, typed);
+    QFETCH(QString, repeat);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    QVERIFY(OwnerPassword::set(m_f->hall.db(), QStringLiteral("old")));
+    m_f->hall.state.IsSystemOperator = systemOperator;
+    OwnerPasswordDialog screen(m_f->hall.state);
+    screen.show();
+    QTest::keyClicks(box(&screen, 0), typed);
+    QTest::keyClicks(box(&screen, 1), repeat);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("confirmButton")), Qt::LeftButton);
+
+    QCOMPARE(m_f->messages.texts(), QStringList{message});
+    const ResultOf<QString> hash = OwnerPassword::storedHash(m_f->hall.db());
+    QVERIFY(hash);
+    if (stored.isEmpty())
+        QVERIFY(hash->isEmpty());
+    else
+        QCOMPARE(PasswordHash::verify(*hash, stored), PasswordHash::Check::Match);
+    const bool changed = stored != QLatin1String("old");
+    QCOMPARE(m_f->value(QStringLiteral("select count(*) from czyrzh where czyxm like '店主网页口令__'")).toInt(),
+             changed ? 1 : 0);
 }
 
 QTEST_MAIN(TestFrmCzyPassword)

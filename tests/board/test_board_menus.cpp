@@ -122,6 +122,8 @@ void TestBoardMenus::operatorRow()
         const bool expected = always.contains(name) || enabled.contains(name);
         QVERIFY2(control<QAction>(&board, name)->isEnabled() == expected, qPrintable(name));
     }
+    // The system operator's alone, whatever the letters.
+    QVERIFY(!control<QAction>(&board, QStringLiteral("mset_13"))->isEnabled());
     QCOMPARE(!control<QLineEdit>(&board, QStringLiteral("discount"))->isReadOnly(), discount);
     QCOMPARE(f.messages.count(), 0);
 }
@@ -161,6 +163,7 @@ void TestBoardMenus::everyEntry_data()
     entry("mset_9", "&8.计费方案设定", "zhda F", "screen RateSchemesScreen");
     entry("mset_10", "&9.选择数据库位置", "", "screen DatabaseFileDialog");
     entry("mset_12", "退出系统", "", "signal exitRequested");
+    entry("mset_13", "&B.店主网页口令", "", "screen OwnerPasswordDialog");
     entry("gl_0", "&1.会员登记", "zhda A", "screen MemberListScreen");
     entry("menu_yygl_1", "&1.台位计时", "", "key js");
     entry("menu_yygl_2", "&2.台位结帐", "", "key jz");

@@ -32,6 +32,7 @@
 #include "ui/admin/OperatorLoadingNotice.h"
 #include "ui/admin/OperatorLogScreen.h"
 #include "ui/admin/OperatorRightsScreen.h"
+#include "ui/admin/OwnerPasswordDialog.h"
 #include "ui/admin/PasswordChangeDialog.h"
 #include "ui/admin/PasswordDialog.h"
 #include "ui/billing/RateBandsScreen.h"
@@ -293,6 +294,7 @@ QList<GalleryScreen> galleryScreens()
              return std::make_unique<OperatorLoadingNotice>();
          }},
         fromState<PasswordChangeDialog>("PasswordChangeDialog"),
+        fromState<OwnerPasswordDialog>("OwnerPasswordDialog"),
         fromState<LockScreen>("LockScreen"),
         fromState<HistoryClearingScreen>("HistoryClearingScreen"),
         {QStringLiteral("PasswordDialog"),
