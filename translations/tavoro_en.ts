@@ -484,6 +484,10 @@
         <source>&amp;5.界面语言 Language</source>
         <translation>&amp;5. Language</translation>
     </message>
+    <message>
+        <source>&amp;B.店主网页口令</source>
+        <translation>&amp;B.Owner&apos;s view password</translation>
+    </message>
 </context>
 <context>
     <name>BoardModel</name>
@@ -2938,6 +2942,59 @@ The discount is the lowest rate this operator may give (e.g. 8.5 is 15% off, 0 i
     <message>
         <source>内存不足，密码没有保存。</source>
         <translation>Out of memory; the password was not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>OwnerPasswordDialog</name>
+    <message>
+        <source>店主网页口令</source>
+        <translation>Owner&apos;s view password</translation>
+    </message>
+    <message>
+        <source>设有口令时，店主可以启动只读的店主网页 tavoro-web，在手机上查看营业情况。
+两栏都留空并确定，口令即清除，店主网页关闭。</source>
+        <translation>While a password is set, the owner&apos;s read-only view tavoro-web can be started to follow the hall on a phone.
+Confirm with both boxes empty to clear the password and turn the view off.</translation>
+    </message>
+    <message>
+        <source>新 口 令:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>验证口令:</source>
+        <translation>Repeat:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>现在：没有口令，店主网页关闭。</source>
+        <translation>Now: no password; the owner&apos;s view is off.</translation>
+    </message>
+    <message>
+        <source>现在：已设口令，店主网页可以启动。</source>
+        <translation>Now: a password is set; the owner&apos;s view can be started.</translation>
+    </message>
+    <message>
+        <source>只有系统操作员可以设置店主网页口令！</source>
+        <translation>Only the system operator may set the owner&apos;s view password!</translation>
+    </message>
+    <message>
+        <source>两次输入的口令不一致，请重新输入！</source>
+        <translation>The two passwords differ. Please type them again!</translation>
+    </message>
+    <message>
+        <source>店主网页口令已清除，店主网页已关闭。</source>
+        <translation>The owner&apos;s view password is cleared; the owner&apos;s view is off.</translation>
+    </message>
+    <message>
+        <source>店主网页口令已设置。</source>
+        <translation>The owner&apos;s view password is set.</translation>
     </message>
 </context>
 <context>
