@@ -1,5 +1,6 @@
 #include "DemoHall.h"
 
+#include "core/admin/OwnerPassword.h"
 #include "core/base/Clock.h"
 #include "core/base/DateText.h"
 #include "core/base/Notation.h"
@@ -239,7 +240,7 @@ Result writeSecondOperator(const QSqlDatabase& db)
 
 Result write(QSqlDatabase& db)
 {
-    return Sql::transaction(db, [&db]() {
+    const Result written = Sql::transaction(db, [&db]() {
         for (const auto& step :
              {writeTables, writeMembers, writeSettledVisits, writeGoods, writeCounterSales, writeSecondOperator}) {
             const Result result = step(db);
@@ -248,6 +249,7 @@ Result write(QSqlDatabase& db)
         }
         return Result::success();
     });
+    return written ? OwnerPassword::set(db, OwnerViewPassword) : written;
 }
 
 } // namespace DemoHall

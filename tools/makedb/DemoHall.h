@@ -11,9 +11,12 @@ namespace DemoHall {
 
 inline const QString SecondOperator = QStringLiteral("张三");
 inline const QString SecondPassword = QStringLiteral("1111");
+// The owner's view of the demo hall opens with this password.
+inline const QString OwnerViewPassword = QStringLiteral("6666");
 
 // Writes the hall in one transaction into a database that holds the shipped
-// rows; dates are counted from the clock's today.
+// rows, then sets the owner view's password; dates are counted from the
+// clock's today.
 Result write(QSqlDatabase& db);
 
 } // namespace DemoHall

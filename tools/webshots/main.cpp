@@ -1,16 +1,23 @@
-// tavoro-webshots URL PASSWORD FOLDER: logs in to the owner's view at URL
-// with a headless Chromium the size of a phone, opens every page, saves each
-// screen as FOLDER/Web<Page>.png and prints each page's text after a line
-// "== <path>", and "wider than the screen: <path>" for a page that would
-// scroll sideways. Tests read the text; the gallery keeps the pictures.
+// tavoro-webshots URL PASSWORD FOLDER [--watch]: logs in to the owner's view
+// at URL with a headless Chromium the size of a phone, opens every page,
+// saves each screen as FOLDER/Web<Page>.png and prints each page's text after
+// a line "== <path>", and "wider than the screen: <path>" for a page that
+// would scroll sideways. With --watch it then opens the board, prints
+// "watching", waits for a line on its input (the caller changes the hall
+// meanwhile), lets the page refresh itself for six seconds and prints the
+// board's text again after "== / refreshed". Tests read the text; the
+// gallery keeps the pictures.
 
 #include "HeadlessBrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -55,8 +62,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 4)
-        return fail(QStringLiteral("usage: tavoro-webshots URL PASSWORD FOLDER"));
+    const bool watch = args.size() == 5 && args.at(4) == QStringLiteral("--watch");
+    if (args.size() != 4 && !watch)
+        return fail(QStringLiteral("usage: tavoro-webshots URL PASSWORD FOLDER [--watch]"));
     const QUrl base(args.at(1));
     const QDir folder(args.at(3));
     if (!QDir().mkpath(folder.path()))
@@ -84,5 +92,17 @@ int main(int argc, char* argv[])
         if (!save(browser, folder, QString::fromLatin1(shot.name)))
             return fail(QStringLiteral("no screenshot of ") + path);
     }
-    return 0;
+    if (!watch)
+        return 0;
+    if (!browser.open(base.resolved(QUrl(QStringLiteral("/")))))
+        return fail(browser.error());
+    std::printf("watching\n");
+    std::fflush(stdout);
+    QTextStream(stdin).readLine();
+    // The page's own timer, not a reload, must bring the change.
+    QEventLoop pause;
+    QTimer::singleShot(6000, &pause, &QEventLoop::quit);
+    pause.exec();
+    print(browser, QStringLiteral("/ refreshed"));
+    return save(browser, folder, QStringLiteral("WebBoardRefreshed")) ? 0 : fail(QStringLiteral("no screenshot"));
 }
