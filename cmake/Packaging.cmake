@@ -4,6 +4,8 @@
 
 install(FILES packaging/tavoro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES packaging/tavoro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# systemd looks for user units under /usr/lib, whatever the library folder.
+install(FILES packaging/tavoro-web.service DESTINATION lib/systemd/user)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavoro)
@@ -11,7 +13,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tavoro maintainers <maintainers@users.noreply.c-seed-7de74043.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Counter program of a billiards hall")
 set(CPACK_PACKAGE_DESCRIPTION "Times the tables, prices the time, sells goods to the tables, settles bills in \
-cash or from member cards, prints receipts, switches the table lights and keeps the hall's books in one SQLite file.")
+cash or from member cards, prints receipts, switches the table lights and keeps the hall's books in one SQLite file or on a PostgreSQL server. \
+The owner can read the hall's tables and takings on a phone through tavoro-web, a read-only view that \
+is off until it is given a password.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)
@@ -23,7 +27,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libgcc-s1, libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
 libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libqt6serialport6 (>= 6.4), libqt6printsupport6 (>= 6.4), \
-libqt6charts6 (>= 6.4), libqt6opengl6 (>= 6.4), libqt6openglwidgets6 (>= 6.4), libglx0, libopengl0, \
+libqt6charts6 (>= 6.4), libqt6network6 (>= 6.4), libqt6httpserver6 (>= 6.4), libqt6websockets6 (>= 6.4), libqt6opengl6 (>= 6.4), libqt6openglwidgets6 (>= 6.4), libglx0, libopengl0, \
 libsqlite3-0 (>= 3.40), libsodium23, libqt6sql6-psql (>= 6.4), qt6-translations-l10n, fonts-noto-cjk, \
 fonts-wqy-microhei")
 # Backups of a hall on a server are written by PostgreSQL's pg_dump.

@@ -3,8 +3,9 @@
 # Makes the Debian package from this build directory, unpacks it into a
 # temporary root and checks that it holds what an installed hall needs: the
 # programs, a template database of the current schema that every user may
-# copy, a desktop entry that starts the program, and a Depends line that
-# names every library the programs load.
+# copy, a desktop entry that starts the program, the owner's view as a user
+# service that is not enabled, and a Depends line that names every library
+# the programs load.
 set -euo pipefail
 build="$1"
 schema="$2"
@@ -26,7 +27,7 @@ deb="${debs[0]}"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 
-programs=(tavoro tavoro-makedb tavoro-lightsim tavoro-cardsim)
+programs=(tavoro tavoro-makedb tavoro-lightsim tavoro-cardsim tavoro-web)
 for program in "${programs[@]}"; do
     [[ -x "$root/usr/bin/$program" ]] || fail "usr/bin/$program is missing or not executable"
 done
@@ -46,6 +47,15 @@ exec="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/$desktop")"
 [[ -n "$exec" && -x "$root/usr/bin/$exec" ]] || fail "the desktop entry starts '$exec', which the package lacks"
 icon="$(sed -n 's/^Icon=//p' "$root/$desktop")"
 [[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ]] || fail "the desktop entry's icon '$icon' is missing"
+
+unit="$root/usr/lib/systemd/user/tavoro-web.service"
+[[ -s "$unit" ]] || fail "the owner's view has no user service"
+started="$(sed -n 's/^ExecStart=\([^ ]*\).*/\1/p' "$unit")"
+[[ -n "$started" && -x "$root$started" ]] || fail "the owner's view's service starts '$started', which the package lacks"
+# Off until the owner turns it on: nothing enables the service at install.
+if [[ -n "$(find "$root" -path '*.wants/*')" ]] || dpkg-deb -I "$deb" postinst >/dev/null 2>&1; then
+    fail "the package enables the owner's view"
+fi
 
 # Every package that owns a library a program links must be a dependency.
 # The plugin, Qt's translations and the fonts are loaded while running, so no
