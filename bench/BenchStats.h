@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <cmath>
 
 // How every benchmark ends: its targets met, a target missed, or unable to
 // measure at all.
@@ -21,6 +22,15 @@ inline double median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// The value below which the given share of the values lies (0.99: the 99th
+// percentile), by the nearest rank.
+inline double percentile(QList<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<qsizetype>(std::ceil(share * double(values.size())));
+    return values.at(std::clamp<qsizetype>(rank - 1, 0, values.size() - 1));
 }
 
 // Adds -n/--runs to the parser and processes the command line; the number of

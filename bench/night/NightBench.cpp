@@ -46,13 +46,6 @@ double residentMegabytes()
     return 0;
 }
 
-double percentile(QList<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<qsizetype>(std::ceil(share * double(values.size())));
-    return values.at(std::clamp<qsizetype>(rank - 1, 0, values.size() - 1));
-}
-
 int inUse(const BoardModel& board)
 {
     int count = 0;
