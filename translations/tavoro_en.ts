@@ -3024,7 +3024,7 @@ Confirm with both boxes empty to clear the password and turn the view off.</tran
         <translation>Too many wrong passwords; wait %1 seconds before logging in again!</translation>
     </message>
     <message>
-        <source>店主查看已关闭：柜台上没有设置店主口令。</source>
+        <source>店主网页已关闭：柜台上没有设置店主网页口令。</source>
         <translation>The owner&apos;s view is off: no owner password is set at the counter.</translation>
     </message>
     <message>
@@ -3035,21 +3035,21 @@ Confirm with both boxes empty to clear the password and turn the view off.</tran
 <context>
     <name>OwnerViewMain</name>
     <message>
-        <source>店主查看：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。
+        <source>店主网页：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。
 地址、端口和 HTTPS 证书在柜台程序设置文件的 web 组中设置。</source>
         <translation>Owner&apos;s view: the hall&apos;s tables, takings, statistics, stock and give-aways, read-only, on a phone.
 The address, port and HTTPS certificate are set in group web of the counter program&apos;s settings file.</translation>
     </message>
     <message>
-        <source>店主查看没有启动：还没有设置店主口令。请在柜台程序中设置店主口令后再启动。</source>
-        <translation>The owner&apos;s view did not start: no owner password is set yet. Set the owner password in the counter program, then start it again.</translation>
+        <source>店主网页没有启动：还没有设置店主网页口令。请在柜台程序的“基础数据设置 › 店主网页口令”中设置后再启动。</source>
+        <translation>The owner&apos;s view did not start: no owner&apos;s view password is set yet. Set it at the counter (Setup › Owner&apos;s view password), then start the view again.</translation>
     </message>
     <message>
         <source>web 组的 address 不是一个 IP 地址：%1</source>
         <translation>The address of group web is not an IP address: %1</translation>
     </message>
     <message>
-        <source>店主查看已启动：%1://%2:%3/</source>
+        <source>店主网页已启动：%1://%2:%3/</source>
         <translation>The owner&apos;s view is serving at %1://%2:%3/</translation>
     </message>
 </context>

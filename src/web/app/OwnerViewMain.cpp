@@ -71,7 +71,7 @@ int ownerViewMain(int argc, char* argv[])
     installLanguage(app, settings.language());
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
-        "OwnerViewMain", "店主查看：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。\n"
+        "OwnerViewMain", "店主网页：在手机上只读查看本店的台桌、营业额、统计、库存和赠送。\n"
                          "地址、端口和 HTTPS 证书在柜台程序设置文件的 web 组中设置。"));
     parser.addHelpOption();
     parser.process(app);
@@ -89,7 +89,7 @@ int ownerViewMain(int argc, char* argv[])
     }
     if (stored->isEmpty()) {
         Messages::critical(QCoreApplication::translate(
-            "OwnerViewMain", "店主查看没有启动：还没有设置店主口令。请在柜台程序中设置店主口令后再启动。"));
+            "OwnerViewMain", "店主网页没有启动：还没有设置店主网页口令。请在柜台程序的“基础数据设置 › 店主网页口令”中设置后再启动。"));
         return 2;
     }
     std::optional<QSslConfiguration> tls;
@@ -116,7 +116,7 @@ int ownerViewMain(int argc, char* argv[])
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
                              ? QLatin1Char('[') + address.toString() + QLatin1Char(']')
                              : address.toString();
-    Messages::information(QCoreApplication::translate("OwnerViewMain", "店主查看已启动：%1://%2:%3/")
+    Messages::information(QCoreApplication::translate("OwnerViewMain", "店主网页已启动：%1://%2:%3/")
                               .arg(tls ? QStringLiteral("https") : QStringLiteral("http"), host)
                               .arg(*port));
     return QCoreApplication::exec();

@@ -176,7 +176,7 @@ OwnerServer::Reply OwnerServer::logIn(const QHttpServerRequest& request)
     if (!stored)
         return refuse(500, stored.result().message());
     if (stored->isEmpty())
-        return refuse(403, QCoreApplication::translate("OwnerServer", "店主查看已关闭：柜台上没有设置店主口令。"));
+        return refuse(403, QCoreApplication::translate("OwnerServer", "店主网页已关闭：柜台上没有设置店主网页口令。"));
     // A form encodes a blank as '+'.
     QByteArray form = request.body();
     form.replace('+', QByteArrayLiteral("%20"));
