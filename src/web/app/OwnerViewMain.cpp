@@ -89,7 +89,8 @@ int ownerViewMain(int argc, char* argv[])
     }
     if (stored->isEmpty()) {
         Messages::critical(QCoreApplication::translate(
-            "OwnerViewMain", "店主网页没有启动：还没有设置店主网页口令。请在柜台程序的“基础数据设置 › 店主网页口令”中设置后再启动。"));
+            "OwnerViewMain",
+            "店主网页没有启动：还没有设置店主网页口令。请在柜台程序的“基础数据设置 › 店主网页口令”中设置后再启动。"));
         return 2;
     }
     std::optional<QSslConfiguration> tls;
