@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -34,9 +35,10 @@ void fail(const QString& text)
     std::fprintf(stderr, "bench-web: %s\n", qUtf8Printable(text));
 }
 
-// The counter: opens and settles the hall's free tables for a cash guest
-// until the time is up, timing each checkout, and prints their times in ms.
-int runCounter(const QString& place, double seconds)
+// The counter: opens and settles the hall's free tables for a cash guest,
+// one checkout every `paceMs`, until the time is up, timing each checkout,
+// and prints their times in ms.
+int runCounter(const QString& place, double seconds, int paceMs)
 {
     FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(20, 0)));
     Clock::install(&clock);
@@ -67,22 +69,26 @@ int runCounter(const QString& place, double seconds)
             return Failed;
         }
         std::printf("%.3f\n", millis);
+        QThread::msleep(qMax(0, paceMs - int(millis)));
     }
     Clock::install(nullptr);
     return WithinTarget;
 }
 
-void startCounter(QProcess& counter, const QString& place, double seconds)
+void startCounter(QProcess& counter, const QString& place, double seconds, int paceMs)
 {
     counter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     counter.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--counter"), place, QString::number(seconds)});
+                  {QStringLiteral("--counter"), place, QString::number(seconds), QString::number(paceMs)});
 }
 
 QList<double> checkoutTimes(QProcess& counter, double seconds)
 {
     QList<double> times;
-    if (!counter.waitForFinished(int(seconds * 1000) + 60000) || counter.exitCode() != 0)
+    // Under load it ends while the clients' loop runs; waiting for it then
+    // would say it timed out.
+    const bool ended = counter.state() == QProcess::NotRunning || counter.waitForFinished(int(seconds * 1000) + 60000);
+    if (!ended || counter.exitStatus() != QProcess::NormalExit || counter.exitCode() != 0)
         return times;
     for (const QByteArray& line : counter.readAllStandardOutput().split('\n')) {
         if (!line.isEmpty())
@@ -202,8 +208,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.value(1) == QStringLiteral("--counter") && args.size() == 4)
-        return runCounter(args[2], args[3].toDouble());
+    if (args.value(1) == QStringLiteral("--counter") && args.size() == 5)
+        return runCounter(args[2], args[3].toDouble(), args[4].toInt());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -222,13 +228,17 @@ int main(int argc, char* argv[])
     const QCommandLineOption pauseOption({QStringLiteral("p"), QStringLiteral("pause")},
                                          QStringLiteral("Milliseconds a client waits between its requests."),
                                          QStringLiteral("MS"), QStringLiteral("1000"));
-    parser.addOptions({secondsOption, clientsOption, pauseOption});
+    const QCommandLineOption paceOption(QStringLiteral("pace"),
+                                        QStringLiteral("Milliseconds from one checkout of the counter to the next."),
+                                        QStringLiteral("MS"), QStringLiteral("20"));
+    parser.addOptions({secondsOption, clientsOption, pauseOption, paceOption});
     parser.process(app);
     const double seconds = parser.value(secondsOption).toDouble();
     const int clients = parser.value(clientsOption).toInt();
     const int pauseMs = parser.value(pauseOption).toInt();
-    if (seconds <= 0 || clients <= 0 || pauseMs < 0) {
-        fail(QStringLiteral("--seconds and --clients need numbers above 0, --pause one of at least 0"));
+    const int paceMs = parser.value(paceOption).toInt();
+    if (seconds <= 0 || clients <= 0 || pauseMs < 0 || paceMs < 0) {
+        fail(QStringLiteral("--seconds and --clients need numbers above 0, --pause and --pace ones of at least 0"));
         return Failed;
     }
 
@@ -281,17 +291,18 @@ int main(int argc, char* argv[])
     }
 
     QProcess alone;
-    startCounter(alone, hall.file(), seconds);
+    startCounter(alone, hall.file(), seconds, paceMs);
     const QList<double> quiet = checkoutTimes(alone, seconds);
 
     QList<double> latencies;
     std::vector<std::unique_ptr<Client>> phones;
     for (int i = 0; i < clients; ++i) {
         phones.push_back(std::make_unique<Client>(port, cookie, pauseMs, &latencies));
-        phones.back()->ask();
+        // Phones are not in step: each starts somewhere in the first pause.
+        QTimer::singleShot(int(QRandomGenerator::global()->bounded(pauseMs + 1)), phones.back().get(), &Client::ask);
     }
     QProcess loaded;
-    startCounter(loaded, hall.file(), seconds);
+    startCounter(loaded, hall.file(), seconds, paceMs);
     QTimer::singleShot(int(seconds * 1000), &app, [&] {
         for (auto& phone : phones)
             phone->stop();
@@ -305,14 +316,18 @@ int main(int argc, char* argv[])
     web.terminate();
     web.waitForFinished(5000);
     if (quiet.isEmpty() || busy.isEmpty() || latencies.isEmpty()) {
-        fail(QStringLiteral("a round measured nothing"));
+        fail(QStringLiteral("a round measured nothing: %1 checkouts alone, %2 under load, %3 pages")
+                 .arg(quiet.size())
+                 .arg(busy.size())
+                 .arg(latencies.size()));
         return Failed;
     }
 
     const double page99 = percentile(latencies, 0.99);
     const double ratio = median(busy) / median(quiet);
-    std::printf("tavoro-web's board page, %d clients on loopback, each every %d ms, %g s, while a counter settles:\n",
-                clients, pauseMs, seconds);
+    std::printf("tavoro-web's board page, %d clients on loopback, each every %d ms, %g s, while a counter settles "
+                "a table every %d ms:\n",
+                clients, pauseMs, seconds, paceMs);
     std::printf("  %lld pages: median %.2f ms, 99th percentile %.2f ms, slowest %.2f ms; %d failed or dropped\n",
                 static_cast<long long>(latencies.size()), median(latencies), page99, percentile(latencies, 1), errors);
     std::printf("  checkout without the pages: %lld, median %.2f ms; with them: %lld, median %.2f ms (%.2f times)\n",

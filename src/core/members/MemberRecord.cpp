@@ -154,6 +154,25 @@ Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model)
     return result;
 }
 
+ResultOf<QHash<QString, QString>> holderNames(const QSqlDatabase& db, const QStringList& cards)
+{
+    QHash<QString, QString> names;
+    if (cards.isEmpty())
+        return names;
+    QVariantList values;
+    for (const QString& card : cards)
+        values.append(card);
+    const QString marks = QStringLiteral("?,").repeated(cards.size()).chopped(1);
+    QSqlQuery query(db);
+    if (const Result result =
+            Sql::exec(query, QStringLiteral("select khao, yhm from user_lb where khao in (%1)").arg(marks), values);
+        !result)
+        return result;
+    while (query.next())
+        names.insert(query.value(0).toString(), query.value(1).toString());
+    return names;
+}
+
 ResultOf<QStringList> cardTypes(const QSqlDatabase& db)
 {
     return Sql::texts(db, QStringLiteral("select klx from klx order by rowid"));

@@ -4,6 +4,7 @@
 #include "core/base/Result.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -81,6 +82,10 @@ struct Opening
 // The member stored under `card` (exactly as stored), every column, for the
 // form to show; no row when the card is gone.
 Result read(const QSqlDatabase& db, const QString& card, QSqlQueryModel* model);
+
+// The names (yhm) of the members holding the given cards (exactly as
+// stored), by card, in one statement; a card no member holds is left out.
+ResultOf<QHash<QString, QString>> holderNames(const QSqlDatabase& db, const QStringList& cards);
 
 // The card types the form offers, as the klx table lists them.
 ResultOf<QStringList> cardTypes(const QSqlDatabase& db);

@@ -13,8 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
 
 namespace {
 
@@ -24,16 +22,6 @@ using Column = BoardModel::Column;
 // the page and the script write them.
 constexpr Column Shown[] = {BoardModel::Number, BoardModel::Name,  BoardModel::Start, BoardModel::Duration,
                             BoardModel::Rate,   BoardModel::Total, BoardModel::Card,  BoardModel::Reminder};
-
-QString holderOf(const QSqlDatabase& db, const QString& card)
-{
-    if (card.isEmpty())
-        return {};
-    QSqlQueryModel member;
-    if (!MemberRecord::read(db, card, &member) || member.rowCount() == 0)
-        return {};
-    return member.record(0).value(QStringLiteral("yhm")).toString();
-}
 
 QString caption(const BoardModel& model, Column column)
 {
@@ -104,12 +92,23 @@ ResultOf<QList<Line>> lines(QSqlDatabase& db, const QDateTime& now)
             line.rate = cell(BoardModel::Rate);
             line.total = cell(BoardModel::Total);
             line.card = cell(BoardModel::Card);
-            line.holder = holderOf(db, line.card);
             line.reminder = cell(BoardModel::Reminder);
             line.due = model.isDue(row);
         }
         found.append(line);
     }
+    // The holders' names in one statement: one each would cost the page a
+    // query per table in play.
+    QStringList cards;
+    for (const Line& line : found) {
+        if (!line.card.isEmpty())
+            cards.append(line.card);
+    }
+    const ResultOf<QHash<QString, QString>> holders = MemberRecord::holderNames(db, cards);
+    if (!holders)
+        return holders.result();
+    for (Line& line : found)
+        line.holder = holders->value(line.card);
     return found;
 }
 
