@@ -4310,6 +4310,17 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     </message>
 </context>
 <context>
+    <name>UserDataFolder</name>
+    <message>
+        <source>Tavoro 的文件现在放在 %1。旧文件夹 %2 中的 %3 没有移过去：新文件夹中已有同名的文件，或者无法移动。请把它们整理到 %1 后再启动 Tavoro；在此之前程序不会使用其中任何文件。</source>
+        <translation>Tavoro now keeps its files in %1. %3 in the old folder %2 could not be moved there: the new folder already holds a file of the same name, or it could not be moved. Sort them into %1, then start Tavoro again; until then it uses none of them.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>billReport</name>
     <message>
         <source>%1日%2</source>

@@ -12,6 +12,7 @@
 #include "core/base/Messages.h"
 #include "core/base/Schema.h"
 #include "core/base/SettingsStore.h"
+#include "core/base/UserDataFolder.h"
 #include "core/data/ParameterLoading.h"
 #include "ui/admin/LoginScreen.h"
 #include "ui/base/ProgramFolder.h"
@@ -21,7 +22,6 @@
 #include <QEvent>
 #include <QPointer>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <functional>
 #include <memory>
@@ -95,6 +95,10 @@ int Main(int argc, char* argv[])
         Messages::exclamation(WrongDateFormat);
         return 1;
     }
+    if (const Result moved = UserDataFolder::moveOldFolder(settings); !moved) {
+        Messages::critical(moved.message());
+        return 1;
+    }
 
     AppState state;
     state.CounterName = settings.counterName();
@@ -104,7 +108,7 @@ int Main(int argc, char* argv[])
         const ServerPlace place = settings.serverPlace();
         state.DbFullName = place.describe();
         // Backups of the server's books are kept where this user's own data are.
-        state.DbFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        state.DbFolder = UserDataFolder::path();
         const std::optional<Result> started = startServer(place, &state.DbConn);
         if (!started)
             return 1;

@@ -3,16 +3,15 @@
 #include "core/base/Database.h"
 #include "core/base/DbPlace.h"
 #include "core/base/Messages.h"
+#include "core/base/UserDataFolder.h"
 #include "ui/admin/PasswordDialog.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 std::optional<DbLocation> startDatabase(const QString& path, const QString& data, const QString& programFolder,
                                         bool programFolderWritable)
 {
-    const DbPlace place = placeDatabase(path, data, programFolder, programFolderWritable,
-                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const DbPlace place = placeDatabase(path, data, programFolder, programFolderWritable, UserDataFolder::path());
     if (!place.toMake)
         return place.location;
     if (!Messages::ask(

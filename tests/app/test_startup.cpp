@@ -4,12 +4,14 @@
 #include "core/base/OperatorLog.h"
 #include "core/base/SettingsStore.h"
 #include "core/base/Sql.h"
+#include "core/base/UserDataFolder.h"
 #include "support/HallFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void location();
     void dataFolder_data();
     void dataFolder();
+    void oldDataFolderMoved_data();
+    void oldDataFolderMoved();
     void openRefuses_data();
     void openRefuses();
     void checkedWhileStarting_data();
@@ -112,7 +116,7 @@ void TestStartup::dataFolder()
     QFETCH(bool, yes);
     QFETCH(QString, told);
     QStandardPaths::setTestModeEnabled(true);
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString dataFolder = UserDataFolder::path();
     QVERIFY2(dataFolder.contains(QLatin1String("/.qttest/")), qPrintable(dataFolder));
     QDir(dataFolder).removeRecursively();
     QTemporaryDir root;
@@ -157,6 +161,68 @@ void TestStartup::dataFolder()
         Database::close(QStringLiteral("started"));
     }
     QDir(dataFolder).removeRecursively();
+}
+
+void TestStartup::oldDataFolderMoved_data()
+{
+    QTest::addColumn<QStringList>("old");   // the files of the old folder, path()/Tavoro
+    QTest::addColumn<QStringList>("there"); // the files already in the new one
+    QTest::addColumn<QString>("chosen");    // the location setting's folder: old, new or none
+    QTest::addColumn<QStringList>("stayed");
+    const QStringList hall = {QStringLiteral("jssfserver.mdb"), QStringLiteral("jssfserver.mdb-wal"),
+                              QStringLiteral("data2026120720.bak")};
+    QTest::newRow("moved up") << hall << QStringList() << "none" << QStringList();
+    QTest::newRow("chosen location follows") << hall << QStringList() << "old" << QStringList();
+    QTest::newRow("a name in both stays") << hall << QStringList{QStringLiteral("data2026120720.bak")} << "old"
+                                          << QStringList{QStringLiteral("data2026120720.bak")};
+    QTest::newRow("nothing old") << QStringList() << QStringList{QStringLiteral("jssfserver.mdb")} << "new"
+                                 << QStringList();
+}
+
+// Files are only ever renamed, never replaced: what could not move stays
+// where it was, and the start is refused rather than offering an empty hall.
+void TestStartup::oldDataFolderMoved()
+{
+    QFETCH(QStringList, old);
+    QFETCH(QStringList, there);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, stayed);
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir folder(UserDataFolder::path());
+    QVERIFY2(folder.path().endsWith(QLatin1String("/.qttest/share/Tavoro")), qPrintable(folder.path()));
+    QDir(folder).removeRecursively();
+    const QDir oldFolder(folder.filePath(QStringLiteral("Tavoro")));
+    const auto write = [](const QDir& in, const QString& name, const QByteArray& bytes) {
+        QFile file(in.filePath(name));
+        return in.mkpath(QStringLiteral(".")) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    for (const QString& name : old)
+        QVERIFY(write(oldFolder, name, "old " + name.toUtf8()));
+    for (const QString& name : there)
+        QVERIFY(write(folder, name, "new " + name.toUtf8()));
+    QTemporaryDir home;
+    QSettings stored(home.filePath(QStringLiteral("Tavoro.conf")), QSettings::IniFormat);
+    SettingsStore settings(&stored);
+    if (chosen != QLatin1String("none"))
+        settings.save((chosen == QLatin1String("old") ? oldFolder.path() : folder.path()) + QLatin1Char('/'),
+                      QStringLiteral("jssfserver.mdb"));
+
+    const Result moved = UserDataFolder::moveOldFolder(settings);
+
+    QCOMPARE(moved.ok(), stayed.isEmpty());
+    for (const QString& name : stayed)
+        QVERIFY2(moved.message().contains(name), qPrintable(moved.message()));
+    for (const QString& name : old) {
+        const bool kept = stayed.contains(name);
+        QCOMPARE(QFileInfo::exists(oldFolder.filePath(name)), kept);
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), (kept ? "new " : "old ") + name.toUtf8());
+    }
+    QCOMPARE(oldFolder.exists(), !stayed.isEmpty());
+    if (chosen != QLatin1String("none"))
+        QCOMPARE(QDir::cleanPath(settings.path()), folder.path());
+    QDir(folder).removeRecursively();
 }
 
 void TestStartup::openRefuses_data()

@@ -4,13 +4,13 @@
 #include "core/base/DbPlace.h"
 #include "core/base/Messages.h"
 #include "core/base/SettingsStore.h"
+#include "core/base/UserDataFolder.h"
 #include "web/server/OwnerServer.h"
 #include "web/server/WebStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdio>
@@ -50,9 +50,8 @@ Result openHall(const SettingsStore& settings, const WebSettings& web, QSqlDatab
     if (settings.onServer())
         return WebStore::openServer(settings.serverPlace(), web.serverUser, ConnectionName, db);
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const DbPlace place =
-        placeDatabase(settings.path(), settings.data(), programFolder, QFileInfo(programFolder).isWritable(),
-                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const DbPlace place = placeDatabase(settings.path(), settings.data(), programFolder,
+                                        QFileInfo(programFolder).isWritable(), UserDataFolder::path());
     return WebStore::openFile(place.location.DbFullName, ConnectionName, db);
 }
 
@@ -76,6 +75,12 @@ int ownerViewMain(int argc, char* argv[])
     parser.addHelpOption();
     parser.process(app);
 
+    // Whichever of the counter and the view starts first after an upgrade
+    // moves the files, so that both find the hall in the same place.
+    if (const Result moved = UserDataFolder::moveOldFolder(settings); !moved) {
+        Messages::critical(moved.message());
+        return 1;
+    }
     const WebSettings web = settings.web();
     QSqlDatabase db;
     if (const Result opened = openHall(settings, web, &db); !opened) {
