@@ -16,6 +16,7 @@
 #include "core/data/ParameterLoading.h"
 #include "ui/admin/LoginScreen.h"
 #include "ui/base/ProgramFolder.h"
+#include "ui/base/WindowPlacement.h"
 #include "ui/program/Language.h"
 
 #include <QApplication>
@@ -183,7 +184,7 @@ int Main(int argc, char* argv[])
                     mainWindow, &MainWindow::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             }
             mainWindow->applyLogin();
-            mainWindow->showMaximized();
+            showFillingScreen(mainWindow);
             // The board's keys act only in the active window; a counter
             // without a window manager would not activate it by itself.
             mainWindow->activateWindow();

@@ -20,3 +20,10 @@ void centerOnScreen(QWidget* screen)
     frame.moveCenter(display->availableGeometry().center());
     screen->move(frame.topLeft());
 }
+
+void showFillingScreen(QWidget* window)
+{
+    if (const QScreen* display = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        window->setGeometry(display->availableGeometry());
+    window->showMaximized();
+}
