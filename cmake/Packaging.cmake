@@ -6,16 +6,49 @@ install(FILES packaging/tavoro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/appl
 install(FILES packaging/tavoro.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 # systemd looks for user units under /usr/lib, whatever the library folder.
 install(FILES packaging/tavoro-web.service DESTINATION lib/systemd/user)
+install(FILES packaging/tavoro.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavoro)
+
+# Debian keeps changelogs and manual pages compressed, and without the time
+# of compression, so that the same sources give the same package.
+set(manual_pages tavoro tavoro-makedb tavoro-web tavoro-lightsim tavoro-cardsim)
+list(TRANSFORM manual_pages PREPEND man/)
+list(TRANSFORM manual_pages APPEND .1)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/packaging)
+set(compressed "")
+foreach(file IN LISTS manual_pages ITEMS changelog)
+    get_filename_component(name ${file} NAME)
+    set(output ${PROJECT_BINARY_DIR}/packaging/${name}.gz)
+    add_custom_command(OUTPUT ${output}
+        COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/${file} > ${output}
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${file})
+    list(APPEND compressed ${output})
+    if(file STREQUAL changelog)
+        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavoro)
+    else()
+        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
+endforeach()
+add_custom_target(tavoro-package-docs ALL DEPENDS ${compressed})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavoro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tavoro maintainers <maintainers@users.noreply.c-seed-7de74043.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Counter program of a billiards hall")
-set(CPACK_PACKAGE_DESCRIPTION "Times the tables, prices the time, sells goods to the tables, settles bills in \
-cash or from member cards, prints receipts, switches the table lights and keeps the hall's books in one SQLite file or on a PostgreSQL server. \
-The owner can read the hall's tables and takings on a phone through tavoro-web, a read-only view that \
-is off until it is given a password.")
+# dpkg shows the description as it stands: lines of at most 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Tavoro runs the counter of a billiards hall. It times the tables, prices the
+time with per-table, time-of-day rates for members and guests, sells goods to
+the tables, settles bills in cash or from prepaid member cards, prints
+receipts and switches the table lights through a serial controller.
+.
+Around that it keeps the hall's books in one SQLite file, or on a PostgreSQL
+server shared by several counters: members and top-ups, goods and stock,
+operators and their rights, shifts, an operator log, and the shift, day and
+period reports, printed, saved as PDF or exported to a spreadsheet.
+.
+The owner can read the hall's tables and takings on a phone through
+tavoro-web, a read-only web page that is off until it is given a password.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)

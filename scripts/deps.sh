@@ -34,6 +34,9 @@ TAVORO_DEBIAN_PACKAGES=(
     xvfb
     xauth
     chromium
+    lintian
+    appstream
+    desktop-file-utils
 )
 
 tavoro_missing_packages() {

@@ -4,8 +4,9 @@
 # temporary root and checks that it holds what an installed hall needs: the
 # programs, a template database of the current schema that every user may
 # copy, a desktop entry that starts the program, the owner's view as a user
-# service that is not enabled, and a Depends line that names every library
-# the programs load.
+# service that is not enabled, a Depends line that names every library the
+# programs load, and nothing Debian's own checks (lintian, the desktop entry
+# and AppStream validators) would refuse.
 set -euo pipefail
 build="$1"
 schema="$2"
@@ -30,6 +31,7 @@ dpkg-deb -x "$deb" "$root"
 programs=(tavoro tavoro-makedb tavoro-lightsim tavoro-cardsim tavoro-web)
 for program in "${programs[@]}"; do
     [[ -x "$root/usr/bin/$program" ]] || fail "usr/bin/$program is missing or not executable"
+    [[ -s "$root/usr/share/man/man1/$program.1.gz" ]] || fail "$program has no manual page"
 done
 template=usr/share/tavoro/jssfserver.mdb
 desktop=usr/share/applications/tavoro.desktop
@@ -91,4 +93,11 @@ expected="$(sed -n 's/^CREATE TABLE \([A-Za-z0-9_]*\).*/\1/p' "$schema" | sort)"
 [[ "$(sqlite3 "$root/$template" .schema)" == "$(sqlite3 "$made" .schema)" ]] ||
     fail "the template's schema is not the one tavoro-makedb makes"
 [[ "$(sqlite3 "$root/$template" 'select count(*) from czyzd')" -gt 0 ]] || fail "the template lacks the shipped operators"
+desktop-file-validate "$root/$desktop" || fail "desktop-file-validate refuses $desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/tavoro.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "appstreamcli refuses the AppStream metadata"; }
+# Errors and warnings are what Debian refuses a package for; the lesser tags
+# are advice.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log" >&2; fail "lintian reports errors or warnings"; }
 echo "PASS: $(basename "$deb")"
