@@ -101,6 +101,11 @@ QString BenchHall::cardOf(int table)
     return kind == 0 ? QString() : QStringLiteral("M000") + QString::number(kind);
 }
 
+Result BenchHall::addOperator()
+{
+    return Sql::exec(state.DbConn, QStringLiteral("insert into czyzd (czy_name, zk) values ('bench', 0)"));
+}
+
 Result BenchHall::fill(qint64 settledVisits)
 {
     if (!m_dir.isValid())

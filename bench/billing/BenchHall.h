@@ -20,6 +20,9 @@ public:
     BenchHall& operator=(const BenchHall&) = delete;
 
     Result fill(qint64 settledVisits);
+    // The operator "bench", by whom the benchmarks settle tables: a checkout
+    // reads the operator's discount limit.
+    Result addOperator();
 
     // Where the hall's file is, for a process of its own to open.
     QString file() const;

@@ -27,17 +27,15 @@ void fail(const QString& text)
     std::fprintf(stderr, "bench-checkout: %s\n", qUtf8Printable(text));
 }
 
-// The operator, a member who pays from a balance that never runs out, a
-// goods catalogue and a settled goods history beside the visit history.
+// A member who pays from a balance that never runs out, a goods catalogue
+// and a settled goods history beside the visit history.
 Result addCheckoutRows(QSqlDatabase& db)
 {
     return Sql::transaction(db, [&] {
-        Result result = Sql::exec(db, QStringLiteral("insert into czyzd (czy_name, zk) values ('bench', 0)"));
-        if (result)
-            result = Sql::exec(db,
-                               QStringLiteral("insert into user_lb (khao, klx, yk, jslj, jelj) "
-                                              "values (?, '现金优惠卡', 1e12, 0, 0)"),
-                               {Card});
+        Result result = Sql::exec(db,
+                                  QStringLiteral("insert into user_lb (khao, klx, yk, jslj, jelj) "
+                                                 "values (?, '现金优惠卡', 1e12, 0, 0)"),
+                                  {Card});
         if (result)
             result = Sql::exec(
                 db, QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < 200) "
@@ -142,6 +140,8 @@ int main(int argc, char* argv[])
     Clock::install(&clock);
     BenchHall hall;
     Result result = hall.fill(History);
+    if (result)
+        result = hall.addOperator();
     if (result)
         result = addCheckoutRows(hall.state.DbConn);
     if (!result) {

@@ -165,10 +165,7 @@ int main(int argc, char* argv[])
         fail(filled.message());
         return Failed;
     }
-    // The operator, whose discount limit the checkout reads.
-    if (const Result added =
-            Sql::exec(hall.state.DbConn, QStringLiteral("insert into czyzd (czy_name, zk) values ('bench', 0)"));
-        !added) {
+    if (const Result added = hall.addOperator(); !added) {
         fail(added.message());
         return Failed;
     }

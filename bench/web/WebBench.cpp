@@ -247,9 +247,7 @@ int main(int argc, char* argv[])
         fail(filled.message());
         return Failed;
     }
-    if (const Result added =
-            Sql::exec(hall.state.DbConn, QStringLiteral("insert into czyzd (czy_name, zk) values ('bench', 0)"));
-        !added) {
+    if (const Result added = hall.addOperator(); !added) {
         fail(added.message());
         return Failed;
     }
