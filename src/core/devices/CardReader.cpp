@@ -41,6 +41,20 @@ bool isCardCharacter(char c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+ResultOf<QHash<QString, QString>> storedRows(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result =
+        Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=?"), {QStringLiteral("dkq")});
+    if (!result)
+        return result;
+    QHash<QString, QString> rows;
+    while (query.next())
+        rows.insert(query.value(0).toString(), query.value(1).toString());
+    return rows;
+}
+
 } // namespace
 
 CardReader::CardReader(QObject* parent)
@@ -58,18 +72,25 @@ CardReader::CardReader(QObject* parent)
 
 CardReader::~CardReader() = default;
 
+ResultOf<SerialSettings> CardReader::storedSettings(const QSqlDatabase& db)
+{
+    const ResultOf<QHash<QString, QString>> rows = storedRows(db);
+    if (!rows)
+        return rows.result();
+    SerialSettings settings;
+    if (const Result applied = applyRows(*rows, settings); !applied)
+        return applied;
+    return settings;
+}
+
 bool CardReader::openPort(const QSqlDatabase& db)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    Result result =
-        Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=?"), {QStringLiteral("dkq")});
     m_link->close();
     m_pause->stop();
     m_swipe.clear();
-    QHash<QString, QString> rows;
-    while (result && query.next())
-        rows.insert(query.value(0).toString(), query.value(1).toString());
+    const ResultOf<QHash<QString, QString>> stored = storedRows(db);
+    Result result = stored.result();
+    const QHash<QString, QString> rows = stored ? *stored : QHash<QString, QString>();
     // "0" is false, any other number true, as are the words true and false.
     std::optional<bool> inUse = false;
     if (result && rows.contains(InUseRow)) {
@@ -84,10 +105,20 @@ bool CardReader::openPort(const QSqlDatabase& db)
     SerialSettings settings;
     if (result)
         result = applyRows(rows, settings);
-    if (!result)
+    if (!result) {
         Q_EMIT notice(tr("读卡器：%1").arg(result.message()));
-    else
-        result = m_link->open(settings);
+        m_lastError = result.message();
+        return false;
+    }
+    return openPort(settings);
+}
+
+bool CardReader::openPort(const SerialSettings& settings)
+{
+    m_link->close();
+    m_pause->stop();
+    m_swipe.clear();
+    const Result result = m_link->open(settings);
     m_lastError = result.message();
     return result.ok();
 }

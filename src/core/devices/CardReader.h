@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/devices/SerialSettings.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 
@@ -21,6 +23,12 @@ public:
     // Reads the "dkq" parameter rows and, when the reader is in use, opens
     // its port. Returns whether it is open.
     bool openPort(const QSqlDatabase& db);
+    // Opens the port as these settings say, in use or not; for trying a port
+    // before it is stored.
+    bool openPort(const SerialSettings& settings);
+    // The settings the "dkq" rows describe, whether or not the reader is in
+    // use; the failure names the row that cannot be used.
+    static ResultOf<SerialSettings> storedSettings(const QSqlDatabase& db);
     bool isOpen() const;
     // Why the port is closed (not in use, a bad parameter, the port refused);
     // the board works on without the reader.

@@ -31,15 +31,11 @@ LightController::LightController(QObject* parent)
 
 LightController::~LightController() = default;
 
-bool LightController::openPort(const QSqlDatabase& db)
+ResultOf<SerialSettings> LightController::storedSettings(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     Result result = Sql::exec(query, QStringLiteral("select sm, valuenr from stcs where lx=?"), {QStringLiteral("dk")});
-    m_link->close();
-    m_echoTimer->stop();
-    m_queue.clear();
-    m_inFlight.reset();
     SerialSettings settings;
     while (result && query.next()) {
         const QString row = Notation::UCase(Notation::Trim(query.value(0).toString()));
@@ -52,9 +48,31 @@ bool LightController::openPort(const QSqlDatabase& db)
             result = settings.setLine(row, value);
     }
     if (!result)
-        Q_EMIT notice(tr("灯光控制器：%1").arg(result.message()));
-    else
-        result = m_link->open(settings);
+        return result;
+    return settings;
+}
+
+bool LightController::openPort(const QSqlDatabase& db)
+{
+    const ResultOf<SerialSettings> settings = storedSettings(db);
+    if (settings)
+        return openPort(*settings);
+    m_link->close();
+    m_echoTimer->stop();
+    m_queue.clear();
+    m_inFlight.reset();
+    Q_EMIT notice(tr("灯光控制器：%1").arg(settings.result().message()));
+    m_lastError = settings.result().message();
+    return false;
+}
+
+bool LightController::openPort(const SerialSettings& settings)
+{
+    m_link->close();
+    m_echoTimer->stop();
+    m_queue.clear();
+    m_inFlight.reset();
+    const Result result = m_link->open(settings);
     m_lastError = result.message();
     return result.ok();
 }
@@ -139,8 +157,10 @@ void LightController::onReceived(const QByteArray& bytes)
     if (!m_inFlight || !bytes.contains(static_cast<char>(m_inFlight->byte)))
         return;
     m_echoTimer->stop();
+    const QString what = m_inFlight->what;
     m_inFlight.reset();
     sendConfirmation();
+    Q_EMIT answered(what);
     sendNext();
 }
 

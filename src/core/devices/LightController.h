@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/base/Result.h"
+#include "core/devices/SerialSettings.h"
+
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -26,6 +29,12 @@ public:
     // when it was open). A port that cannot be opened is told and retried;
     // returns whether it is open.
     bool openPort(const QSqlDatabase& db);
+    // Opens the port as these settings say, as openPort(db) does; for trying
+    // a port before it is stored.
+    bool openPort(const SerialSettings& settings);
+    // The settings the "dk" rows describe; the failure names the row that
+    // cannot be used.
+    static ResultOf<SerialSettings> storedSettings(const QSqlDatabase& db);
     bool isOpen() const;
     // Whether a command is waiting for its echo or for its turn.
     bool isSending() const { return m_inFlight || !m_queue.isEmpty(); }
@@ -52,6 +61,8 @@ Q_SIGNALS:
     // What the operator should know about the lights: a port that cannot be
     // used, is lost or is back, a lamp that did not answer.
     void notice(const QString& text);
+    // The controller echoed a command, which was then confirmed.
+    void answered(const QString& what);
 
 private:
     struct Command
