@@ -83,22 +83,27 @@ ResultOf<QString> assign(QSqlDatabase& db, const QString& name, const QList<int>
             refusal = QCoreApplication::translate("RateSchemes", "计费方案“%1”没有任何时段，不能分配！").arg(name);
             return Result::success();
         }
-        for (int tableNumber : tables) {
-            Result result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {tableNumber});
-            if (result)
-                result = Sql::exec(db,
-                                   QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
-                                                  "select ?, hybz, fhybz, kssj, jssj, 1, ? from jfbzfa "
-                                                  "where name=? order by id"),
-                                   {tableNumber, QStringLiteral("小时"), name});
-            if (!result)
-                return result;
-        }
-        return Result::success();
+        return replaceBands(db, name, tables);
     });
     if (!assigned)
         return assigned;
     return refusal;
+}
+
+Result replaceBands(const QSqlDatabase& db, const QString& name, const QList<int>& tables)
+{
+    for (int tableNumber : tables) {
+        Result result = Sql::exec(db, QStringLiteral("delete from jfbz where zhao=?"), {tableNumber});
+        if (result)
+            result = Sql::exec(db,
+                               QStringLiteral("insert into jfbz(zhao, hybz, fhybz, kssj, jssj, jfdw, dwname) "
+                                              "select ?, hybz, fhybz, kssj, jssj, 1, ? from jfbzfa "
+                                              "where name=? order by id"),
+                               {tableNumber, QStringLiteral("小时"), name});
+        if (!result)
+            return result;
+    }
+    return Result::success();
 }
 
 } // namespace RateSchemes

@@ -40,4 +40,8 @@ ResultOf<QList<Table>> tables(const QSqlDatabase& db);
 // for nothing: the value is the refusal, empty when the scheme was assigned.
 ResultOf<QString> assign(QSqlDatabase& db, const QString& name, const QList<int>& tables);
 
+// The same replacement for work that holds its own transaction, of a scheme
+// known to have bands.
+Result replaceBands(const QSqlDatabase& db, const QString& name, const QList<int>& tables);
+
 } // namespace RateSchemes

@@ -48,7 +48,7 @@ ResultOf<QList<Entry>> listRows(const QSqlDatabase& db)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const Result result =
-        Sql::exec(query, QStringLiteral("select id, sm, valuenr, tooltiptext from stcs where lx<>? order by id"),
+        Sql::exec(query, QStringLiteral("select id, sm, valuenr, tooltiptext, lx from stcs where lx<>? order by id"),
                   {QStringLiteral("dkset")});
     if (!result)
         return result;
@@ -56,7 +56,7 @@ ResultOf<QList<Entry>> listRows(const QSqlDatabase& db)
     while (query.next()) {
         const QVariant help = query.value(3);
         rows.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
-                     help.isNull() ? QString() : help.toString()});
+                     help.isNull() ? QString() : help.toString(), query.value(4).toString()});
     }
     return rows;
 }

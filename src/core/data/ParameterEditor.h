@@ -16,6 +16,7 @@ struct Entry
     QString name;     // sm
     QString value;    // valuenr
     QString helpText; // tooltiptext; null when the row has none
+    QString group;    // lx: two rows of different groups share a name
 };
 
 // The text typed for one listed row.
