@@ -2,6 +2,7 @@
 
 #include "core/base/AppState.h"
 #include "core/base/SettingsStore.h"
+#include "core/board/HallSetup.h"
 #include "ui/admin/DatabaseBackup.h"
 #include "ui/admin/DatabaseFileDialog.h"
 #include "ui/admin/HistoryClearingScreen.h"
@@ -12,6 +13,7 @@
 #include "ui/billing/RateBandsScreen.h"
 #include "ui/billing/RateSchemesScreen.h"
 #include "ui/board/BoardScreen.h"
+#include "ui/board/HallSetupRun.h"
 #include "ui/board/TableDefinitionsScreen.h"
 #include "ui/data/ParametersScreen.h"
 #include "ui/goods/CatalogueScreen.h"
@@ -60,6 +62,7 @@ void BoardMenus::applyRights(const OperatorRights& rights)
     for (const GuardedItem& item : m_guarded)
         item.action->setEnabled(OperatorRights::grants(rights.*(item.group), item.letter));
     m_ownerPassword->setEnabled(m_state.IsSystemOperator);
+    m_hallSetup->setEnabled(HallSetup::mayRun(rights));
 }
 
 bool BoardMenus::autoPrint() const
@@ -147,6 +150,10 @@ void BoardMenus::buildMenus()
     m_ownerPassword =
         addItem(set, QStringLiteral("mset_13"), tr("&B.店主网页口令"), [this] { open<OwnerPasswordDialog>(); });
     m_ownerPassword->setEnabled(m_state.IsSystemOperator);
+    // It writes tables, parameters and schemes: it needs the rights of all three items.
+    m_hallSetup =
+        addItem(set, QStringLiteral("mset_14"), tr("&C.开店向导"), [this] { runHallSetup(m_state, m_board); });
+    m_hallSetup->setEnabled(false);
     addItem(set, QStringLiteral("mset_12"), tr("退出系统"), [this] { Q_EMIT exitRequested(); });
 
     QMenu* members = bar->addMenu(tr("会员管理(&M)"));

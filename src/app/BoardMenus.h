@@ -80,6 +80,7 @@ private:
     QToolBar* m_toolbar;
     // The owner's view password: the system operator's alone, whatever the rights say.
     QAction* m_ownerPassword = nullptr;
+    QAction* m_hallSetup = nullptr;
     QAction* m_print;
     QList<GuardedItem> m_guarded;
 };

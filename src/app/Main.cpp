@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QSettings>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -188,6 +189,8 @@ int Main(int argc, char* argv[])
             // The board's keys act only in the active window; a counter
             // without a window manager would not activate it by itself.
             mainWindow->activateWindow();
+            // After the login has closed, over the board.
+            QTimer::singleShot(0, mainWindow, &MainWindow::offerHallSetup);
         });
         QObject::connect(
             login, &LoginScreen::endProgram, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);

@@ -9,6 +9,7 @@
 #include "core/board/BoardDevices.h"
 #include "ui/admin/DatabaseBackup.h"
 #include "ui/board/BoardScreen.h"
+#include "ui/board/HallSetupRun.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -66,6 +67,12 @@ void MainWindow::applyLogin()
     m_panels.at(3)->setText(tr("操作员:%1").arg(m_state.OperatorName));
     m_panels.at(4)->setText(tr("班次:%1").arg(m_state.ShiftName));
     openBoard();
+}
+
+void MainWindow::offerHallSetup()
+{
+    if (!m_setupPutOff && board())
+        m_setupPutOff = offerSetupOnEmptyHall(m_state, board());
 }
 
 BoardScreen* MainWindow::board() const

@@ -29,6 +29,9 @@ public:
     // Writes the business date, operator and shift of the latest login into
     // the status bar and opens a table board built afresh for that operator.
     void applyLogin();
+    // Offers the set-up when the hall has no tables yet, unless it was put
+    // off before in this run; once the board is on the screen.
+    void offerHallSetup();
 
 Q_SIGNALS:
     // The operator asked for a change of shift: the board is closed and the
@@ -52,4 +55,5 @@ private:
     QPointer<BoardDevices> m_boardDevices;
     QList<QLabel*> m_panels;
     QTimer* m_splashTimer;
+    bool m_setupPutOff = false;
 };

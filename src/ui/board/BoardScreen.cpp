@@ -230,6 +230,12 @@ void BoardScreen::buildRows()
     fillList();
 }
 
+void BoardScreen::reloadTables()
+{
+    buildRows();
+    makeCurrent(0);
+}
+
 void BoardScreen::applyRowHeight()
 {
     if (m_state.params.gridRowHeight == 0)

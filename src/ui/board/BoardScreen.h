@@ -61,6 +61,9 @@ public:
     // Every row from the open visits, then the question for each reminder
     // that has come due. Shows no messages of its own.
     void refreshBoard();
+    // Lays the rows out again from the tables there are now, for tables
+    // just set up; the board otherwise lays them out once, when it is built.
+    void reloadTables();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,304 @@
+#include "app/BoardMenus.h"
+#include "app/MainWindow.h"
+#include "core/board/BoardDevices.h"
+#include "core/devices/PseudoTerminal.h"
+#include "support/HallFixture.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/board/HallSetupWizard.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSocketNotifier>
+#include <QTableView>
+#include <QTest>
+
+// The set-up of a new hall: what it writes must price the first night right,
+// and what it refuses or skips must leave the books as they were.
+class HallSetupTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstNightIsPricedBySetUp_data();
+    void firstNightIsPricedBySetUp();
+    void refusedStepWritesNothing_data();
+    void refusedStepWritesNothing();
+    void skippedStepsWriteNothing();
+    void secondRunOnlyAddsTables();
+    void offerIsMadeOnce_data();
+    void offerIsMadeOnce();
+    void devicesAreTriedOnTheSpot_data();
+    void devicesAreTriedOnTheSpot();
+};
+
+namespace {
+
+void type(const QWizard& wizard, const char* box, const QString& text)
+{
+    control<QLineEdit>(&wizard, QLatin1String(box))->setText(text);
+}
+
+// Leaves the page forward, writing it; the last page ends the set-up.
+void save(HallSetupWizard& wizard)
+{
+    if (wizard.nextId() == -1)
+        wizard.accept();
+    else
+        wizard.next();
+}
+
+void skipTo(HallSetupWizard& wizard, int page)
+{
+    wizard.restart();
+    while (wizard.currentId() != page)
+        wizard.skip();
+}
+
+} // namespace
+
+void HallSetupTest::firstNightIsPricedBySetUp_data()
+{
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QString>("charge");
+    // Evening guests from 20:00 at 30 an hour, 15-minute units, 60 minutes at
+    // least; past the 5 free minutes a unit more is billed, to the yuan.
+    QTest::newRow("an hour and a half") << 90 << "45.0";
+    QTest::newRow("short of the minimum") << 20 << "30.0";
+    QTest::newRow("a unit more, to the yuan") << 67 << "38.0";
+}
+
+void HallSetupTest::firstNightIsPricedBySetUp()
+{
+    QFETCH(int, minutes);
+    QFETCH(QString, charge);
+    HallFixture f;
+    QVERIFY(f.ready());
+    BoardDevices devices(f.hall.state, true);
+    BoardScreen board(f.hall.state, devices);
+    new BoardMenus(f.hall.state, &board);
+    {
+        HallSetupWizard wizard(f.hall.state, &board);
+        wizard.restart();
+        const QString quoted = QStringLiteral("老王's \"星光\" 台球');--");
+        type(wizard, "hallNameBox", quoted);
+        save(wizard);
+        QCOMPARE(control<QListWidget>(&wizard, QStringLiteral("tableNameList"))->count(), 6);
+        control<QListWidget>(&wizard, QStringLiteral("tableNameList"))->item(5)->setText(QStringLiteral("斯诺克"));
+        save(wizard);
+        save(wizard);
+        save(wizard);
+        QCOMPARE(f.messages.texts(), QStringList());
+        QCOMPARE(wizard.result(), int(QDialog::Accepted));
+        QCOMPARE(f.value(QStringLiteral("select valuenr from stcs where sm='公司名称'")).toString(), quoted);
+        QCOMPARE(f.hall.state.params.companyName, quoted);
+    }
+    QCOMPARE(f.hall.rows(QStringLiteral("select zhao, mc, zxjffz, zdxffz from zhdy order by zhao")),
+             QStringLiteral("1|1号台|15|60 2|2号台|15|60 3|3号台|15|60 4|4号台|15|60 5|5号台|15|60 6|斯诺克|15|60")
+                 .split(QLatin1Char(' ')));
+    QCOMPARE(f.hall.rows(QStringLiteral("select kssj, jssj, hybz, fhybz from jfbz where zhao=6 order by id")),
+             QStringLiteral("00:00:00|18:00:00|20.0|25.0 18:00:00|23:59:59|25.0|30.0").split(QLatin1Char(' ')));
+    QCOMPARE(f.value(QStringLiteral("select count(*) from jfbz")).toInt(), 12);
+
+    board.reloadTables();
+    board.show();
+    auto* grid = control<QTableView>(&board, QStringLiteral("boardGrid"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+    control<QAction>(&board, QStringLiteral("menu_yygl_1"))->trigger();
+    f.clock.advanceMinutes(minutes);
+    control<QAction>(&board, QStringLiteral("print"))->setChecked(false);
+    control<QAction>(&board, QStringLiteral("jz"))->trigger();
+    QCOMPARE(f.hall.rows(QStringLiteral("select sum(je) from waimxd where zhao=1 and jsrc is not null")),
+             QStringList{charge});
+}
+
+void HallSetupTest::refusedStepWritesNothing_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told"); // a word of the message
+    const int name = HallSetupWizard::NamePage;
+    const int tables = HallSetupWizard::TablesPage;
+    const int rates = HallSetupWizard::RatesPage;
+    QTest::newRow("blank name") << name << "hallNameBox"
+                                << "   "
+                                << "名称";
+    QTest::newRow("no tables") << tables << "tableCountBox"
+                               << "0"
+                               << "台数";
+    QTest::newRow("ten thousand tables") << tables << "tableCountBox"
+                                         << "10000"
+                                         << "台数";
+    QTest::newRow("tables in words") << tables << "tableCountBox"
+                                     << "abc"
+                                     << "台数";
+    QTest::newRow("negative unit") << tables << "billingUnitBox"
+                                   << "-5"
+                                   << "最小计费分钟";
+    QTest::newRow("rate in words") << rates << "dayMemberBox"
+                                   << "abc"
+                                   << "会员价";
+    QTest::newRow("negative rate") << rates << "eveningGuestBox"
+                                   << "-5"
+                                   << "会员价";
+    QTest::newRow("rate with exponent") << rates << "dayGuestBox"
+                                        << "1e-50"
+                                        << "会员价";
+    QTest::newRow("huge rate") << rates << "eveningMemberBox"
+                               << "99999999999"
+                               << "会员价";
+    QTest::newRow("evening at 25") << rates << "eveningStartsBox"
+                                   << "25"
+                                   << "晚间";
+    QTest::newRow("evening at midnight") << rates << "eveningStartsBox"
+                                         << "0"
+                                         << "晚间";
+    QTest::newRow("lamp port in words") << int(HallSetupWizard::DevicesPage) << "lightsPortBox"
+                                        << "COM1"
+                                        << "端口";
+}
+
+void HallSetupTest::refusedStepWritesNothing()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    HallFixture f;
+    QVERIFY(f.ready());
+    const QStringList before = everyRow(f.hall.db());
+    HallSetupWizard wizard(f.hall.state);
+    skipTo(wizard, page);
+    control<QCheckBox>(&wizard, QStringLiteral("lightsBox"))->setChecked(true);
+    type(wizard, qPrintable(box), typed);
+    save(wizard);
+    QCOMPARE(f.messages.count(), 1);
+    QVERIFY2(f.messages.last().text.contains(told), qPrintable(f.messages.last().text));
+    QCOMPARE(wizard.currentId(), page);
+    QCOMPARE(everyRow(f.hall.db()), before);
+}
+
+void HallSetupTest::skippedStepsWriteNothing()
+{
+    HallFixture f;
+    QVERIFY(f.ready());
+    const QStringList before = everyRow(f.hall.db());
+    HallSetupWizard wizard(f.hall.state);
+    skipTo(wizard, HallSetupWizard::DevicesPage);
+    wizard.skip();
+    QCOMPARE(wizard.result(), int(QDialog::Accepted));
+    QCOMPARE(f.messages.count(), 0);
+    QCOMPARE(everyRow(f.hall.db()), before);
+}
+
+// A hall with tables keeps them, their numbers and the visit open on one;
+// its bands are replaced only once the operator says so.
+void HallSetupTest::secondRunOnlyAddsTables()
+{
+    HallFixture f;
+    QVERIFY(f.ready() && f.addTables(3));
+    QVERIFY(f.openVisit(2, today("19:00:00")));
+    const QString tables = QStringLiteral("select * from zhdy where zhao<=3 order by zhao");
+    const QStringList before = f.hall.rows(tables);
+    HallSetupWizard wizard(f.hall.state);
+    skipTo(wizard, HallSetupWizard::TablesPage);
+    QCOMPARE(control<QLineEdit>(&wizard, QStringLiteral("tableCountBox"))->text(), QString());
+    type(wizard, "tableCountBox", QStringLiteral("2"));
+    save(wizard);
+    QCOMPARE(f.hall.rows(tables), before);
+    QCOMPARE(f.hall.rows(QStringLiteral("select zhao, mc from zhdy where zhao>3 order by zhao")),
+             QStringLiteral("4|4号台 5|5号台").split(QLatin1Char(' ')));
+
+    const QStringList bands = f.hall.rows(QStringLiteral("select * from jfbz order by id"));
+    f.messages.answerNext(Messages::Answer::No);
+    save(wizard);
+    QCOMPARE(wizard.currentId(), int(HallSetupWizard::RatesPage));
+    QCOMPARE(f.hall.rows(QStringLiteral("select * from jfbz order by id")), bands);
+    QCOMPARE(f.value(QStringLiteral("select count(*) from jfbzfa where name like '开店%'")).toInt(), 0);
+    save(wizard);
+    QCOMPARE(f.value(QStringLiteral("select count(distinct zhao) from jfbz where kssj='18:00:00'")).toInt(), 5);
+}
+
+void HallSetupTest::offerIsMadeOnce_data()
+{
+    QTest::addColumn<QString>("letters"); // empty: the system operator
+    QTest::addColumn<QString>("told");
+    QTest::newRow("put off by the system operator") << ""
+                                                    << "开店向导设置";
+    QTest::newRow("a clerk without the scheme right") << "BE"
+                                                      << "请系统操作员";
+}
+
+void HallSetupTest::offerIsMadeOnce()
+{
+    QFETCH(QString, letters);
+    QFETCH(QString, told);
+    HallFixture f;
+    QVERIFY(f.ready());
+    if (!letters.isEmpty()) {
+        QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {letters}));
+        f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
+    }
+    f.messages.setDefaultAnswer(Messages::Answer::No);
+    MainWindow window(f.hall.state);
+    window.applyLogin();
+    QCOMPARE(control<QAction>(&window, QStringLiteral("mset_14"))->isEnabled(), letters.isEmpty());
+    window.offerHallSetup();
+    window.applyLogin();
+    window.offerHallSetup();
+    QCOMPARE(f.messages.count(), 1);
+    QVERIFY2(f.messages.last().text.contains(told), qPrintable(f.messages.last().text));
+}
+
+void HallSetupTest::devicesAreTriedOnTheSpot_data()
+{
+    QTest::addColumn<QString>("device"); // lights or reader
+    QTest::addColumn<QString>("port");   // empty: the pseudo-terminal
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("lamps echoed") << "lights"
+                                  << "" << QByteArray("echo") << "有回应";
+    QTest::newRow("lamps unanswered") << "lights"
+                                      << "" << QByteArray() << "没有回应";
+    QTest::newRow("no such lamp port") << "lights"
+                                       << "/dev/tavoro-none" << QByteArray() << "打不开端口";
+    QTest::newRow("card swiped") << "reader"
+                                 << "" << QByteArray("8000000001\r") << "读到卡号：8000000001";
+    QTest::newRow("no such reader port") << "reader"
+                                         << "/dev/tavoro-none" << QByteArray() << "打不开端口";
+}
+
+void HallSetupTest::devicesAreTriedOnTheSpot()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, port);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, told);
+    HallFixture f;
+    QVERIFY(f.ready());
+    PseudoTerminal pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.error()));
+    QSocketNotifier echo(pty.descriptor(), QSocketNotifier::Read);
+    connect(&echo, &QSocketNotifier::activated, this, [&pty, answer] {
+        const QByteArray sent = pty.readAvailable();
+        if (answer == "echo")
+            pty.write(sent);
+    });
+    const QStringList before = everyRow(f.hall.db());
+    HallSetupWizard wizard(f.hall.state);
+    skipTo(wizard, HallSetupWizard::DevicesPage);
+    type(wizard, qPrintable(device + QStringLiteral("PortBox")), port.isEmpty() ? pty.path() : port);
+    control<QAbstractButton>(&wizard, device + QStringLiteral("TrialButton"))->click();
+    if (device == QStringLiteral("reader") && !answer.isEmpty())
+        QVERIFY(pty.write(answer));
+    auto* status = control<QLabel>(&wizard, device + QStringLiteral("Status"));
+    QTRY_VERIFY2(status->text().contains(told), qPrintable(status->text()));
+    QCOMPARE(everyRow(f.hall.db()), before);
+}
+
+QTEST_MAIN(HallSetupTest)
+#include "test_hall_setup.moc"
