@@ -39,6 +39,7 @@
 #include "ui/billing/RateSchemesScreen.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/board/DepositDialog.h"
+#include "ui/board/HallSetupWizard.h"
 #include "ui/board/ProvisionalBillScreen.h"
 #include "ui/board/ReminderDialog.h"
 #include "ui/board/TableDefinitionsScreen.h"
@@ -103,6 +104,19 @@ std::unique_ptr<QWidget> goodsDocument(AppState& state, GoodsDocument::Kind kind
     }
     screen->findChild<QLineEdit*>(QStringLiteral("countBox"))->setText(quantity);
     return screen;
+}
+
+// The set-up at one of its pages; the pages before it are skipped, which
+// writes nothing to the demo hall.
+GalleryScreen hallSetupAt(const char* name, HallSetupWizard::Page page)
+{
+    return {QString::fromLatin1(name), [page](GalleryContext& c) {
+                auto wizard = std::make_unique<HallSetupWizard>(c.state);
+                wizard->restart();
+                while (wizard->currentId() != page)
+                    wizard->skip();
+                return wizard;
+            }};
 }
 
 // An evening in the demo hall: some tables opened a while ago, cash guests
@@ -267,6 +281,10 @@ QList<GalleryScreen> galleryScreens()
          [](GalleryContext& c) {
              return std::make_unique<DepositDialog>(c.state, QStringLiteral("3"), QStringLiteral("100"));
          }},
+        hallSetupAt("HallSetupWizard-name", HallSetupWizard::NamePage),
+        hallSetupAt("HallSetupWizard-tables", HallSetupWizard::TablesPage),
+        hallSetupAt("HallSetupWizard-rates", HallSetupWizard::RatesPage),
+        hallSetupAt("HallSetupWizard-devices", HallSetupWizard::DevicesPage),
         fromState<TableDefinitionsScreen>("TableDefinitionsScreen-browse"),
         {QStringLiteral("TableDefinitionsScreen-edit"),
          [](GalleryContext& c) {
