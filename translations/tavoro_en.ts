@@ -488,6 +488,10 @@
         <source>&amp;B.店主网页口令</source>
         <translation>&amp;B.Owner&apos;s view password</translation>
     </message>
+    <message>
+        <source>&amp;C.开店向导</source>
+        <translation>&amp;C. Hall set-up wizard</translation>
+    </message>
 </context>
 <context>
     <name>BoardModel</name>
@@ -1379,6 +1383,73 @@ Change the database and exit the program?</translation>
     </message>
 </context>
 <context>
+    <name>DevicesSetupPage</name>
+    <message>
+        <source>第 4 步：灯光控制器和读卡器</source>
+        <translation>Step 4: light controller and card reader</translation>
+    </message>
+    <message>
+        <source>端口填串口号（1 即 COM1）或设备路径（如 /dev/ttyUSB0）。保存前可先测试。</source>
+        <translation>Enter a port number (1 is COM1) or a device path (such as /dev/ttyUSB0). You can test before saving.</translation>
+    </message>
+    <message>
+        <source>接有灯光控制器</source>
+        <translation>A light controller is attached</translation>
+    </message>
+    <message>
+        <source>接有读卡器</source>
+        <translation>A card reader is attached</translation>
+    </message>
+    <message>
+        <source>%1 秒内没有读到卡：请检查读卡器的端口和接线。</source>
+        <translation>No card was read within %1 seconds: check the reader's port and cable.</translation>
+    </message>
+    <message>
+        <source>测试灯光</source>
+        <translation>Test lights</translation>
+    </message>
+    <message>
+        <source>测试刷卡</source>
+        <translation>Test card</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>灯光控制器和读卡器的设置在下次启动程序时生效。</source>
+        <translation>The light controller and card reader settings take effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>打不开端口：%1</source>
+        <translation>The port cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>灯光控制器有回应：1 号台的灯开过又关了。</source>
+        <translation>The light controller answers: table 1&apos;s lamp went on and off again.</translation>
+    </message>
+    <message>
+        <source>测试没有通过：%1</source>
+        <translation>The test failed: %1</translation>
+    </message>
+    <message>
+        <source>正在测试：打开 1 号台的灯，再关上……</source>
+        <translation>Testing: switching table 1&apos;s lamp on and off…</translation>
+    </message>
+    <message>
+        <source>读到卡号：%1</source>
+        <translation>Card read: %1</translation>
+    </message>
+    <message>
+        <source>请在 %1 秒内刷一张卡……</source>
+        <translation>Swipe a card within %1 seconds…</translation>
+    </message>
+</context>
+<context>
     <name>DiscountCheck</name>
     <message>
         <source>折扣率权限未设定，请重新设定。</source>
@@ -1699,6 +1770,112 @@ Change the database and exit the program?</translation>
     <message>
         <source>按商品分类</source>
         <translation>By goods</translation>
+    </message>
+</context>
+<context>
+    <name>HallNamePage</name>
+    <message>
+        <source>第 1 步：球厅名称</source>
+        <translation>Step 1: the hall&apos;s name</translation>
+    </message>
+    <message>
+        <source>这个名称打印在账单和报表上。</source>
+        <translation>This name is printed on bills and reports.</translation>
+    </message>
+    <message>
+        <source>球厅名称：</source>
+        <translation>Hall name:</translation>
+    </message>
+</context>
+<context>
+    <name>HallSetup</name>
+    <message>
+        <source>请填写球厅名称。</source>
+        <translation>Please enter the hall&apos;s name.</translation>
+    </message>
+    <message>
+        <source>球厅名称最多 %1 个字。</source>
+        <translation>The hall&apos;s name can have at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>参数表中没有“公司名称”一行。</source>
+        <translation>The parameter table has no company name row.</translation>
+    </message>
+    <message>
+        <source>%1号台</source>
+        <translation>Table %1</translation>
+    </message>
+    <message>
+        <source>台数必须是 1 到 %1 之间的整数。</source>
+        <translation>The number of tables must be a whole number from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>台名有 %1 个，台数是 %2，请核对台名。</source>
+        <translation>There are %1 table names for %2 tables; please check the names.</translation>
+    </message>
+    <message>
+        <source>%1号台：%2</source>
+        <translation>Table %1: %2</translation>
+    </message>
+    <message>
+        <source>开店方案</source>
+        <translation>Opening plan</translation>
+    </message>
+    <message>
+        <source>请填写计费方案名称。</source>
+        <translation>Please enter the rate plan&apos;s name.</translation>
+    </message>
+    <message>
+        <source>晚间开始的钟点必须是 1 到 23 之间的整数。</source>
+        <translation>The hour the evening starts must be a whole number from 1 to 23.</translation>
+    </message>
+    <message>
+        <source>计费方案“%1”已经存在，请换一个名称。</source>
+        <translation>The rate plan &quot;%1&quot; already exists; please choose another name.</translation>
+    </message>
+    <message>
+        <source>端口“%1”不能用：请填串口号（如 1 即 COM1）或设备路径（如 /dev/ttyUSB0）。</source>
+        <translation>The port &quot;%1&quot; cannot be used: enter a port number (1 is COM1) or a device path (such as /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>参数表缺少灯光控制器或读卡器的行，请在系统参数设置中检查。</source>
+        <translation>The parameter table lacks the light controller&apos;s or card reader&apos;s rows; please check them in System parameters.</translation>
+    </message>
+</context>
+<context>
+    <name>HallSetupRun</name>
+    <message>
+        <source>本店还没有台位，请系统操作员在“基础数据设置 › 开店向导”中设置。</source>
+        <translation>The hall has no tables yet; the system operator must set them up in Setup › Hall set-up wizard.</translation>
+    </message>
+    <message>
+        <source>本店还没有台位。现在用开店向导设置球厅名称、台位、计费方案和设备吗？
+选“否”以后再说：开店向导在“基础数据设置”菜单中。</source>
+        <translation>The hall has no tables yet. Set up its name, tables, rate plan and devices with the set-up wizard now?
+Choose No to do it later: the wizard is in the Setup menu.</translation>
+    </message>
+</context>
+<context>
+    <name>HallSetupWizard</name>
+    <message>
+        <source>开店向导</source>
+        <translation>Hall set-up wizard</translation>
+    </message>
+    <message>
+        <source>跳过此步</source>
+        <translation>Skip this step</translation>
+    </message>
+    <message>
+        <source>保存，下一步 &gt;</source>
+        <translation>Save, next &gt;</translation>
+    </message>
+    <message>
+        <source>保存，完成</source>
+        <translation>Save, finish</translation>
+    </message>
+    <message>
+        <source>以后再说</source>
+        <translation>Later</translation>
     </message>
 </context>
 <context>
@@ -3281,6 +3458,57 @@ The address, port and HTTPS certificate are set in group web of the counter prog
     </message>
 </context>
 <context>
+    <name>RatesSetupPage</name>
+    <message>
+        <source>第 3 步：计费方案</source>
+        <translation>Step 3: rate plan</translation>
+    </message>
+    <message>
+        <source>每小时的价格，会员和散客各一个，白天和晚间各一个。全部台位都用这个方案。</source>
+        <translation>Prices per hour for members and guests, by day and in the evening. Every table uses this plan.</translation>
+    </message>
+    <message>
+        <source>方案名称：</source>
+        <translation>Plan name:</translation>
+    </message>
+    <message>
+        <source>会员价（元/小时）</source>
+        <translation>Member (yuan/h)</translation>
+    </message>
+    <message>
+        <source>散客价（元/小时）</source>
+        <translation>Guest (yuan/h)</translation>
+    </message>
+    <message>
+        <source>白天：</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>晚间：</source>
+        <translation>Evening:</translation>
+    </message>
+    <message>
+        <source>晚间开始：</source>
+        <translation>Evening starts:</translation>
+    </message>
+    <message>
+        <source>点（白天从 0 点起，晚间到 24 点）</source>
+        <translation>o&apos;clock (the day starts at 0:00, the evening ends at 24:00)</translation>
+    </message>
+    <message>
+        <source>已有台位的时段收费标准会被这个方案替换。以后可在“台位时段收费标准设置”和“计费方案设定”中细分时段。</source>
+        <translation>Tables that have rates by time band get this plan instead. More time bands can be set later in Table rates by time band and Rate plans.</translation>
+    </message>
+    <message>
+        <source>已有 %1 张台位设了时段收费标准，保存后都换成这个方案。继续吗？</source>
+        <translation>%1 tables have rates by time band; saving replaces them all with this plan. Go on?</translation>
+    </message>
+    <message>
+        <source>没有保存计费方案。不需要改计费请按“跳过此步”。</source>
+        <translation>The rate plan was not saved. To keep the rates, press Skip this step.</translation>
+    </message>
+</context>
+<context>
     <name>RawReceiptPrinter</name>
     <message>
         <source>没有设备在接收：打印机没有开，或没有连上。</source>
@@ -4153,6 +4381,49 @@ Choose &quot;No&quot; to end the program without making any file.</translation>
     <message>
         <source>%1 号桌的客人的账单已改为  %2  号台。</source>
         <translation>The bill of table %1&apos;s guest now belongs to table %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TablesSetupPage</name>
+    <message>
+        <source>第 2 步：台位</source>
+        <translation>Step 2: tables</translation>
+    </message>
+    <message>
+        <source>增加台位，并给每张台起名（双击台名可修改）。</source>
+        <translation>Add tables and name each one (double-click a name to change it).</translation>
+    </message>
+    <message>
+        <source>增加台数：</source>
+        <translation>Tables to add:</translation>
+    </message>
+    <message>
+        <source>1 到 %1 张</source>
+        <translation>1 to %1</translation>
+    </message>
+    <message>
+        <source>最小计费分钟：</source>
+        <translation>Billing unit (min):</translation>
+    </message>
+    <message>
+        <source>如设为 15，客人玩 20 分钟按 30 分钟计费；0 按实际分钟计费。</source>
+        <translation>With 15, a guest who plays 20 minutes is charged for 30; 0 charges the minutes played.</translation>
+    </message>
+    <message>
+        <source>最低消费分钟：</source>
+        <translation>Minimum (min):</translation>
+    </message>
+    <message>
+        <source>不足这个分钟数的按这个分钟数计费；0 不设最低消费。</source>
+        <translation>Shorter play is charged for this many minutes; 0 sets no minimum.</translation>
+    </message>
+    <message>
+        <source>还没有台位。新台从 1 号起编号。</source>
+        <translation>There are no tables yet. New tables are numbered from 1.</translation>
+    </message>
+    <message>
+        <source>已有台位，最大台号 %1。这里只增加新台位（从 %2 号起），不改动也不删除已有的；不需要增加请按“跳过此步”。</source>
+        <translation>The hall has tables, the highest numbered %1. This step only adds new tables (from %2) and neither changes nor deletes the others; to add none, press Skip this step.</translation>
     </message>
 </context>
 <context>
