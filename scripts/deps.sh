@@ -25,12 +25,14 @@ TAVORO_DEBIAN_PACKAGES=(
     libgl-dev
     libsqlite3-dev
     libsodium-dev
+    libxlsxwriter-dev
     libpq-dev
     sqlite3
     postgresql
     fonts-noto-cjk
     fonts-wqy-microhei
     poppler-utils
+    python3-openpyxl
     xvfb
     xauth
     chromium

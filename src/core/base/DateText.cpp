@@ -25,6 +25,9 @@ std::optional<QDateTime> parseDateTime(const QString& text)
     QDateTime moment = QDateTime::fromString(t, DateTimeFormat);
     if (!moment.isValid())
         moment = QDateTime::fromString(t, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    // As grids and reports show a moment: to the minute.
+    if (!moment.isValid())
+        moment = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm"));
     if (!moment.isValid()) {
         const QDate d = QDate::fromString(t, DateFormat);
         if (d.isValid())

@@ -31,7 +31,8 @@ inline QString time(const QTime& t)
 // A date typed by the operator: "2026-12-06" or without leading zeros
 // ("2026-12-6"); nothing when it is not a real date.
 std::optional<QDate> parseDate(const QString& text);
-// A stored moment: "yyyy-MM-dd HH:mm:ss" (a bare date is midnight).
+// A stored moment: "yyyy-MM-dd HH:mm:ss", or as shown to the minute
+// "yyyy-MM-dd HH:mm" (a bare date is midnight).
 std::optional<QDateTime> parseDateTime(const QString& text);
 // A stored time of day: "HH:mm:ss", "HH:mm", or the time part of a moment.
 std::optional<QTime> parseTime(const QString& text);

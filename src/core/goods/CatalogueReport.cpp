@@ -9,11 +9,12 @@ ReportDocument catalogueReport(const QSqlQueryModel& rows)
     ReportDocument document;
     document.name = QStringLiteral("catalogueReport");
     document.title.caption = QCoreApplication::translate("catalogueReport", "商品编码");
-    document.columns = {{QCoreApplication::translate("catalogueReport", "商品编码"), 10, ReportColumn::Align::Left},
-                        {QCoreApplication::translate("catalogueReport", "商品名称"), 20, ReportColumn::Align::Left},
-                        {QCoreApplication::translate("catalogueReport", "商品简码"), 10, ReportColumn::Align::Left},
-                        {QCoreApplication::translate("catalogueReport", "计量单位"), 8, ReportColumn::Align::Centre},
-                        {QCoreApplication::translate("catalogueReport", "商品单价"), 10, ReportColumn::Align::Right}};
+    document.columns = {
+        {QCoreApplication::translate("catalogueReport", "商品编码"), 10, ReportColumn::Align::Left},
+        {QCoreApplication::translate("catalogueReport", "商品名称"), 20, ReportColumn::Align::Left},
+        {QCoreApplication::translate("catalogueReport", "商品简码"), 10, ReportColumn::Align::Left},
+        {QCoreApplication::translate("catalogueReport", "计量单位"), 8, ReportColumn::Align::Centre},
+        {QCoreApplication::translate("catalogueReport", "商品单价"), 10, ReportColumn::Align::Right, CellKind::Money}};
     for (int row = 0; row < rows.rowCount(); ++row) {
         const QSqlRecord record = rows.record(row);
         document.rows.append(

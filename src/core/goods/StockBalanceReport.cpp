@@ -26,17 +26,18 @@ ReportDocument stockBalanceReport(const StockBalance::Balance& balance, const QD
          QCoreApplication::translate("stockBalanceReport", "期间：")}};
 
     using Align = ReportColumn::Align;
-    report.columns = {{QCoreApplication::translate("stockBalanceReport", "编码"), 6, Align::Left},
-                      {QCoreApplication::translate("stockBalanceReport", "商品名称"), 14, Align::Left},
-                      {QCoreApplication::translate("stockBalanceReport", "单位"), 4, Align::Left},
-                      {QCoreApplication::translate("stockBalanceReport", "上期数量"), 8, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "上期金额"), 9, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "入库数量"), 8, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "入库金额"), 9, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "销售数量"), 8, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "销售金额"), 9, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "结存数量"), 8, Align::Right},
-                      {QCoreApplication::translate("stockBalanceReport", "结存金额"), 9, Align::Right}};
+    report.columns = {
+        {QCoreApplication::translate("stockBalanceReport", "编码"), 6, Align::Left},
+        {QCoreApplication::translate("stockBalanceReport", "商品名称"), 14, Align::Left},
+        {QCoreApplication::translate("stockBalanceReport", "单位"), 4, Align::Left},
+        {QCoreApplication::translate("stockBalanceReport", "上期数量"), 8, Align::Right, CellKind::Number},
+        {QCoreApplication::translate("stockBalanceReport", "上期金额"), 9, Align::Right, CellKind::Money},
+        {QCoreApplication::translate("stockBalanceReport", "入库数量"), 8, Align::Right, CellKind::Number},
+        {QCoreApplication::translate("stockBalanceReport", "入库金额"), 9, Align::Right, CellKind::Money},
+        {QCoreApplication::translate("stockBalanceReport", "销售数量"), 8, Align::Right, CellKind::Number},
+        {QCoreApplication::translate("stockBalanceReport", "销售金额"), 9, Align::Right, CellKind::Money},
+        {QCoreApplication::translate("stockBalanceReport", "结存数量"), 8, Align::Right, CellKind::Number},
+        {QCoreApplication::translate("stockBalanceReport", "结存金额"), 9, Align::Right, CellKind::Money}};
     for (const StockBalance::Line& line : balance.lines) {
         QStringList row = {line.code, line.name, line.unit};
         for (int f = 0; f < StockBalance::FigureCount; ++f)

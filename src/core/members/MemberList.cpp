@@ -42,6 +42,15 @@ MemberList::MemberList(const QSqlDatabase& db, QObject* parent)
     , m_db(db)
 {}
 
+CellKind MemberList::kind(int column)
+{
+    if (isMoney(column))
+        return CellKind::Money;
+    if (isNumber(column))
+        return CellKind::Number;
+    return column == Opened || column == Validity ? CellKind::Date : CellKind::Text;
+}
+
 Result MemberList::refresh()
 {
     beginResetModel();

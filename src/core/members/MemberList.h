@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Result.h"
+#include "core/printing/ReportDocument.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -36,6 +37,9 @@ public:
     };
 
     MemberList(const QSqlDatabase& db, QObject* parent = nullptr);
+
+    // What the column holds, for a spreadsheet; the card number is text.
+    static CellKind kind(int column);
 
     // Reads the count again and forgets every page read so far. A failure
     // leaves the list empty and is also kept in lastError().

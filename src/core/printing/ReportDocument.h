@@ -6,12 +6,28 @@
 
 // A printable report, independent of where it is drawn: a title, labels
 // above and below, and a table of columns, rows and totals. Every part may
-// be empty. ReportRenderer draws it for the preview, a printer or a PDF.
+// be empty. ReportRenderer draws it for the preview, a printer or a PDF;
+// SpreadsheetFile writes it for a spreadsheet.
+
+// What a cell's text stands for. Paper shows the text whatever its kind; a
+// spreadsheet reads it back as that kind of value, so that money adds up and
+// dates sort, while a card number or a goods code stays text even when it
+// is all digits.
+enum class CellKind
+{
+    Text,
+    Money,
+    Number,
+    Date,
+    DateTime
+};
+
 struct ReportLabel
 {
-    QString name;    // the layout's name for the label ("labeltableno"); may be empty
-    QString caption; // may span several lines
-    QString prompt;  // fixed text drawn before the caption
+    QString name;                   // the layout's name for the label ("labeltableno"); may be empty
+    QString caption;                // may span several lines
+    QString prompt;                 // fixed text drawn before the caption
+    CellKind kind = CellKind::Text; // of the caption
 };
 
 struct ReportColumn
@@ -26,6 +42,7 @@ struct ReportColumn
     QString caption;
     int width = 10; // in characters; the page is shared out in proportion
     Align align = Align::Left;
+    CellKind kind = CellKind::Text;
 };
 
 // A bar chart of a report, drawn under its table: one bar per label with

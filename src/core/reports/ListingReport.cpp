@@ -26,6 +26,21 @@ ReportColumn::Align alignment(const QString& align)
     return ReportColumn::Align::Left;
 }
 
+// Every type but text and the rate, whose "12.50%" a spreadsheet would not
+// add up as the rate it is.
+CellKind kind(const QString& type)
+{
+    if (type == QLatin1String("MON"))
+        return CellKind::Money;
+    if (type == QLatin1String("INT") || type == QLatin1String("NUME"))
+        return CellKind::Number;
+    if (type == QLatin1String("DATE"))
+        return CellKind::Date;
+    if (type == QLatin1String("DATETIME"))
+        return CellKind::DateTime;
+    return CellKind::Text;
+}
+
 } // namespace
 
 QString cellText(const QVariant& value, const QString& type)
@@ -62,7 +77,7 @@ ReportDocument document(const ReportDictionary& dictionary, QSqlQueryModel& rows
     int twips = 0;
     bool anySummed = false;
     for (const DictionaryColumn& column : columns) {
-        report.columns.append({column.caption, column.width, alignment(column.align)});
+        report.columns.append({column.caption, column.width, alignment(column.align), kind(column.type)});
         fieldOf.append(fields.indexOf(column.code));
         twips += column.width * TwipsPerCharacter;
         anySummed = anySummed || column.summed;

@@ -42,14 +42,15 @@ ReportDocument statisticsReport(const IncomeAnalysis::Analysis& analysis, const 
                           .arg(DateText::date(question.start), DateText::date(question.end)),
                       QString()}};
     using Align = ReportColumn::Align;
-    report.columns = {{groupCaption(question), 20, Align::Left},
-                      {QCoreApplication::translate("statisticsReport", "金  额"), 12, Align::Right}};
+    report.columns = {{groupCaption(question), 20, Align::Left,
+                       question.grouping == Grouping::ByDay ? CellKind::Date : CellKind::Text},
+                      {QCoreApplication::translate("statisticsReport", "金  额"), 12, Align::Right, CellKind::Money}};
     for (const IncomeAnalysis::Row& row : analysis.rows)
         report.rows.append({row.label, IncomeAnalysis::money(row.amount)});
     report.totals = {QCoreApplication::translate("statisticsReport", "合  计"),
                      IncomeAnalysis::money(analysis.amount())};
     report.footer = {{QStringLiteral("label16"), IncomeAnalysis::money(analysis.tableFees),
-                      QCoreApplication::translate("statisticsReport", "台位费用现金：")}};
+                      QCoreApplication::translate("statisticsReport", "台位费用现金："), CellKind::Money}};
     report.chart = amountChart(analysis, question);
     return report;
 }
