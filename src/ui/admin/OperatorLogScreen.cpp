@@ -6,6 +6,8 @@
 #include "core/base/ErrorReporter.h"
 #include "core/base/Messages.h"
 #include "ui/base/ProgramFolder.h"
+#include "ui/printing/GridDocument.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QCheckBox>
 #include <QCursor>
@@ -63,6 +65,7 @@ void OperatorLogScreen::buildScreen()
     action("delete", tr("删除"), [this] { deleteAll(); });
     // Printing the log is not offered; the button stays to keep the toolbar familiar.
     action("printer_view", tr("预览"), [] {})->setEnabled(false);
+    action("exportExcel", SpreadsheetExport::caption(), [this] { exportLog(); });
     action("exit", tr("退出"), [this] { close(); });
 
     auto* picture = label("Image1", QString(), this);
@@ -169,6 +172,13 @@ void OperatorLogScreen::deleteAll()
         return;
     }
     list(m_filter);
+}
+
+void OperatorLogScreen::exportLog()
+{
+    const QString title = tr("员工工作情况");
+    const QHash<int, CellKind> kinds{{0, CellKind::Number}, {3, CellKind::DateTime}, {4, CellKind::DateTime}};
+    SpreadsheetExport::offer(GridDocument::fromGrid(*m_grid, title, kinds), SpreadsheetExport::fileName(title), this);
 }
 
 void OperatorLogScreen::done(int result)

@@ -27,6 +27,7 @@ private:
     void buildScreen();
     void find();
     void deleteAll();
+    void exportLog();
     void list(const OperatorLogList::Filter& filter);
 
     AppState& m_state;

@@ -31,6 +31,8 @@ public:
             m_money.remove(column);
     }
 
+    bool money(int column) const { return m_money.contains(column); }
+
     // The text of a stored value in the column.
     QString cellText(const QVariant& value, int column) const;
 

@@ -14,6 +14,7 @@
 #include "ui/base/ProgramFolder.h"
 #include "ui/goods/GoodsFindDialog.h"
 #include "ui/printing/ReportPreview.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
@@ -119,7 +120,8 @@ void CatalogueScreen::buildScreen()
     };
     controls.browseKeys = {
         key("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { printCatalogue(true); }),
-        key("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { printCatalogue(false); })};
+        key("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { printCatalogue(false); }),
+        key("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportCatalogue(); })};
     toolbar->addSeparator();
     controls.browseKeys.append(key("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { add(); }));
     controls.browseKeys.append(key("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); }));
@@ -428,6 +430,12 @@ void CatalogueScreen::printCatalogue(bool preview)
         previewReport(document, tr("商品编码"), this);
     else if (!printReport(document))
         Messages::exclamation(tr("商品编码没有打印：打印机不能使用。"), Messages::AppTitle);
+}
+
+void CatalogueScreen::exportCatalogue()
+{
+    const ReportDocument document = catalogueReport(*m_model);
+    SpreadsheetExport::offer(document, SpreadsheetExport::fileName(document.title.caption), this);
 }
 
 void CatalogueScreen::importOldCatalogue()

@@ -50,6 +50,7 @@ private:
     void markUsed();
     void showProtection();
     void printCatalogue(bool preview);
+    void exportCatalogue();
     void importOldCatalogue();
     void startCalculator();
     void showMode(RecordEditMode::Mode mode);

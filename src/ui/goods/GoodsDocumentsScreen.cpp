@@ -15,6 +15,8 @@
 #include "ui/base/ProgramFolder.h"
 #include "ui/base/WindowPlacement.h"
 #include "ui/goods/GoodsPickList.h"
+#include "ui/printing/GridDocument.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -48,16 +50,18 @@ struct BoxText
     const char* name;
     const char* label;
     const char* column;
+    // In a spreadsheet. A unit price may carry more than cents: a number.
+    CellKind kind = CellKind::Text;
 };
 
 // In the order of GoodsDocument::Box; the payment way is shown through the
 // payment chooser.
 const BoxText Boxes[] = {{"numberBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单据号"), "dj_id"},
-                         {"dateBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "日  期"), "rc"},
+                         {"dateBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "日  期"), "rc", CellKind::Date},
                          {"goodsBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "商品名称"), "wlcode"},
-                         {"countBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "数  量"), "count"},
-                         {"priceBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单  价"), "price"},
-                         {"amountBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "金  额"), "amount"},
+                         {"countBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "数  量"), "count", CellKind::Number},
+                         {"priceBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "单  价"), "price", CellKind::Number},
+                         {"amountBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "金  额"), "amount", CellKind::Money},
                          {"handlerBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "经手人"), "jsr"},
                          {"preparerBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "制  单"), "czyname"},
                          {"remarkBox", QT_TRANSLATE_NOOP("GoodsDocumentsScreen", "备  注"), "abs"},
@@ -122,6 +126,7 @@ void GoodsDocumentsScreen::buildScreen()
     controls.mapper = m_mapper;
     inert("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView);
     inert("print", tr("打印"), QStyle::SP_DialogSaveButton);
+    toolbar->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportDocuments(); });
     toolbar->addSeparator();
     controls.browseKeys = {toolbar->addKey("Add", tr("增加"), QStyle::SP_FileDialogNewFolder, [this] { add(); }),
                            toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogDetailedView, [this] { edit(); })};
@@ -301,6 +306,20 @@ void GoodsDocumentsScreen::reload()
     const std::array<QLineEdit*, 10> all = boxes();
     for (int i = 0; i < BoxCount; ++i)
         m_mapper->addMapping(all[std::size_t(i)], m_model->record().indexOf(QLatin1String(Boxes[i].column)));
+}
+
+// Every document of the kind, in the boxes' order and under their captions.
+void GoodsDocumentsScreen::exportDocuments()
+{
+    NumberDelegate numbers;
+    QList<GridDocument::Column> columns;
+    for (const BoxText& box : Boxes) {
+        const int column = m_model->record().indexOf(QLatin1String(box.column));
+        numbers.setMoney(column, box.kind == CellKind::Money);
+        columns.append({column, QCoreApplication::translate("GoodsDocumentsScreen", box.label), box.kind});
+    }
+    SpreadsheetExport::offer(GridDocument::fromModel(*m_model, windowTitle(), columns, &numbers),
+                             SpreadsheetExport::fileName(windowTitle()), this);
 }
 
 void GoodsDocumentsScreen::goToRow(int row)

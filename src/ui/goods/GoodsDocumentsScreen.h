@@ -56,6 +56,7 @@ private:
     void pickDate();
     void computeAmount();
     void startCalculator();
+    void exportDocuments();
     // The boxes in the order of GoodsDocument::Box: the number first, the
     // payment way last.
     std::array<QLineEdit*, 10> boxes() const;

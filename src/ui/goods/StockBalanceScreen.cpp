@@ -11,6 +11,7 @@
 #include "ui/base/WindowPlacement.h"
 #include "ui/goods/StockGridHeader.h"
 #include "ui/printing/ReportPreview.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -85,6 +86,7 @@ void StockBalanceScreen::buildScreen()
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { printBalance(true); });
     toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { printBalance(false); });
+    toolbar->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportBalance(); });
     toolbar->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { showBalance(); });
     toolbar->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar->addSeparator();
@@ -226,15 +228,26 @@ void StockBalanceScreen::clearTotals()
         box->clear();
 }
 
+std::pair<QDate, QDate> StockBalanceScreen::shownPeriod() const
+{
+    return {m_shownStart.isValid() ? m_shownStart : m_start->date(), m_shownEnd.isValid() ? m_shownEnd : m_end->date()};
+}
+
 void StockBalanceScreen::printBalance(bool preview)
 {
-    const ReportDocument document =
-        stockBalanceReport(m_balance, m_shownStart.isValid() ? m_shownStart : m_start->date(),
-                           m_shownEnd.isValid() ? m_shownEnd : m_end->date());
+    const auto [start, end] = shownPeriod();
+    const ReportDocument document = stockBalanceReport(m_balance, start, end);
     if (preview)
         previewReport(document, tr("收发结存表"), this);
     else if (!printReport(document))
         Messages::exclamation(tr("收发结存表没有打印：打印机不能使用。"), tr("收发结存"));
+}
+
+void StockBalanceScreen::exportBalance()
+{
+    const auto [start, end] = shownPeriod();
+    SpreadsheetExport::offer(stockBalanceReport(m_balance, start, end),
+                             SpreadsheetExport::fileName(tr("收发结存表"), start, end), this);
 }
 
 void StockBalanceScreen::startCalculator()

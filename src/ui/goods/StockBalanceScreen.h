@@ -3,8 +3,11 @@
 #include "core/admin/ScreenLog.h"
 #include "core/goods/StockBalance.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QList>
+
+#include <utility>
 
 struct AppState;
 class QCheckBox;
@@ -33,6 +36,9 @@ private:
     void setGridHeaders();
     void clearTotals();
     void printBalance(bool preview);
+    void exportBalance();
+    // The period of the balance shown, or the chosen one before any was shown.
+    std::pair<QDate, QDate> shownPeriod() const;
     void startCalculator();
 
     AppState& m_state;

@@ -5,6 +5,7 @@
 #include "core/base/Messages.h"
 #include "ui/base/KeyToolbar.h"
 #include "ui/base/WindowPlacement.h"
+#include "ui/printing/SpreadsheetExport.h"
 #include "ui/reports/ListingGrid.h"
 #include "ui/reports/ListingPrint.h"
 
@@ -71,7 +72,11 @@ void ConsumptionScreen::buildScreen()
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->addKey("find", tr("查询"), QStyle::SP_FileDialogContentsView, [this] { find(); });
     m_printKeys = {toolbar->addKey("printview", tr("预览"), QStyle::SP_FileDialogInfoView, [this] { printView(); }),
-                   toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print(); })};
+                   toolbar->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print(); }),
+                   toolbar->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] {
+                       ListingPrint::report(m_state, ConsumptionQuery::listCode(m_kind), *m_rows,
+                                            ListingPrint::Mode::Spreadsheet, this);
+                   })};
     toolbar->addSeparator();
     toolbar->addKey("exit", tr("退出"), QStyle::SP_DialogCloseButton, [this] { reject(); });
 

@@ -13,6 +13,8 @@
 #include "ui/base/WindowPlacement.h"
 #include "ui/members/MemberFormScreen.h"
 #include "ui/members/TopUpDialog.h"
+#include "ui/printing/GridDocument.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -110,6 +112,7 @@ void MemberListScreen::addToolbarKeys(KeyToolbar* toolbar)
     };
     noAction(toolbar->addKey("Prinview", tr("预览"), QStyle::SP_FileDialogContentsView, [] {}));
     noAction(toolbar->addKey("Print", tr("打印"), QStyle::SP_DialogSaveButton, [] {}));
+    toolbar->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportList(); });
     toolbar->addKey("Add", tr("增加"), QStyle::SP_FileIcon, [this] { addMember(); });
     toolbar->addKey("Edit", tr("修改"), QStyle::SP_FileDialogInfoView, [this] { editMember(); });
     toolbar->addKey("Del", tr("删除"), QStyle::SP_TrashIcon, [this] { deleteMember(); });
@@ -228,4 +231,13 @@ void MemberListScreen::startCalculator()
 {
     if (!DesktopCalculator::start(programFolder()))
         Messages::exclamation(tr("没有找到计算器程序。"));
+}
+
+void MemberListScreen::exportList()
+{
+    QHash<int, CellKind> kinds;
+    for (int column = 0; column < MemberList::ColumnCount; ++column)
+        kinds.insert(column, MemberList::kind(column));
+    const QString title = tr("会员名单");
+    SpreadsheetExport::offer(GridDocument::fromGrid(*m_grid, title, kinds), SpreadsheetExport::fileName(title), this);
 }

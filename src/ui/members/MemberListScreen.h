@@ -42,6 +42,7 @@ private:
     void deleteMember();
     void topUp();
     void startCalculator();
+    void exportList();
 
     AppState& m_state;
     ScreenLog m_log;

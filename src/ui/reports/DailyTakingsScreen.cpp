@@ -11,6 +11,7 @@
 #include "ui/base/KeyToolbar.h"
 #include "ui/base/NumberDelegate.h"
 #include "ui/printing/ReportPreview.h"
+#include "ui/printing/SpreadsheetExport.h"
 #include "ui/reports/HandOverBlock.h"
 
 #include <QBoxLayout>
@@ -53,6 +54,7 @@ DailyTakingsScreen::DailyTakingsScreen(AppState& state, Kind kind, QWidget* pare
     KeyToolbar* keys = toolbar();
     keys->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { preview(); });
     keys->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { print(); });
+    keys->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportReport(); });
     if (kind == Kind::Day)
         keys->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { query(); });
     keys->addKey("Add", tr("结账"), QStyle::SP_DialogApplyButton, [this] { settle(); });
@@ -111,6 +113,13 @@ void DailyTakingsScreen::preview()
 {
     previewReport(takingsReport(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver),
                   windowTitle(), this);
+}
+
+void DailyTakingsScreen::exportReport()
+{
+    SpreadsheetExport::offer(
+        takingsReport(DayTakings::rowTexts(m_rows), clerk(), m_tableFees, m_other, m_total, m_handOver),
+        SpreadsheetExport::fileName(windowTitle(), filter().date), this);
 }
 
 void DailyTakingsScreen::print()

@@ -39,6 +39,7 @@ protected:
 
 private:
     void preview();
+    void exportReport();
     void print();
     void settle();
     TakingsSlip slip() const;

@@ -4,6 +4,7 @@
 #include "core/base/Messages.h"
 #include "core/reports/ListingReport.h"
 #include "ui/printing/ReportPreview.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +18,9 @@ void report(const AppState& state, const QString& code, QSqlQueryModel& rows, Mo
         return;
     }
     const ReportDocument document = ListingReport::document(*dictionary, rows);
-    if (mode == Mode::Preview)
+    if (mode == Mode::Spreadsheet)
+        SpreadsheetExport::offer(document, SpreadsheetExport::fileName(dictionary->title), parent);
+    else if (mode == Mode::Preview)
         previewReport(document, QCoreApplication::translate("ListingPrint", "报表打印"), parent);
     else if (!printReport(document))
         Messages::exclamation(QCoreApplication::translate("ListingPrint", "报表没有打印：打印机不能使用。"));

@@ -10,6 +10,7 @@
 #include "ui/base/KeyToolbar.h"
 #include "ui/printing/BarChart.h"
 #include "ui/printing/ReportPreview.h"
+#include "ui/printing/SpreadsheetExport.h"
 
 #include <QBoxLayout>
 #include <QChart>
@@ -36,9 +37,11 @@ StatisticsScreen::StatisticsScreen(AppState& state, IncomeAnalysis::Subject subj
                                    const QString& byItemCaption, QWidget* parent)
     : TakingsScreen(state, tr("营业收入分析"), title, parent)
     , m_subject(subject)
+    , m_title(title)
 {
     toolbar()->addKey("PrintView", tr("预览"), QStyle::SP_FileDialogContentsView, [this] { showReport(true); });
     toolbar()->addKey("print", tr("打印"), QStyle::SP_DialogSaveButton, [this] { showReport(false); });
+    toolbar()->addKey("exportExcel", SpreadsheetExport::caption(), QStyle::SP_DriveFDIcon, [this] { exportReport(); });
     toolbar()->addKey("Find", tr("查询"), QStyle::SP_BrowserReload, [this] { query(); });
     toolbar()->addKey("Calc", tr("计算"), QStyle::SP_ComputerIcon, [this] { startCalculator(); });
     toolbar()->addSeparator();
@@ -138,4 +141,10 @@ void StatisticsScreen::showReport(bool preview)
         previewReport(document, tr("营业报告"), this);
     else if (!printReport(document))
         Messages::exclamation(tr("营业报告没有打印：打印机不能使用。"), windowTitle());
+}
+
+void StatisticsScreen::exportReport()
+{
+    SpreadsheetExport::offer(statisticsReport(m_analysis, m_question, clerk()),
+                             SpreadsheetExport::fileName(m_title, m_question.start, m_question.end), this);
 }

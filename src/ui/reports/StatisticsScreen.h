@@ -27,8 +27,10 @@ private:
     void query();
     void showRows();
     void showReport(bool preview);
+    void exportReport();
 
     IncomeAnalysis::Subject m_subject;
+    QString m_title;
     QComboBox* m_kind = nullptr;
     QDateEdit* m_start = nullptr;
     QDateEdit* m_end = nullptr;
