@@ -3910,6 +3910,36 @@ The address, port and HTTPS certificate are set in group web of the counter prog
     </message>
 </context>
 <context>
+    <name>SpreadsheetExport</name>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV (逗号分隔) (*.csv)</source>
+        <translation>CSV (comma separated) (*.csv)</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>To Excel</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetFile</name>
+    <message>
+        <source>文件没有保存：不能在文件夹“%1”里写文件。文件夹可能不存在、没有写入权限或者已满。</source>
+        <translation>The file was not saved: no file can be written in the folder &quot;%1&quot;. The folder may not exist, may not be writable or may be full.</translation>
+    </message>
+    <message>
+        <source>文件“%1”没有保存：写入时出错，磁盘可能已满。原来的文件没有改动。</source>
+        <translation>The file &quot;%1&quot; was not saved: writing it failed, the disk may be full. The file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>文件“%1”没有保存：不能替换同名的文件，它可能正被别的程序使用或者是只读的。</source>
+        <translation>The file &quot;%1&quot; was not saved: the file of that name cannot be replaced; another program may be using it, or it may be read-only.</translation>
+    </message>
+</context>
+<context>
     <name>StartDatabase</name>
     <message>
         <source>文件夹 %1 中还没有 Tavoro 的数据文件 %2。
