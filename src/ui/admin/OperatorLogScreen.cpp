@@ -177,8 +177,9 @@ void OperatorLogScreen::deleteAll()
 void OperatorLogScreen::exportLog()
 {
     const QString title = tr("员工工作情况");
-    const QHash<int, CellKind> kinds{{0, CellKind::Number}, {3, CellKind::DateTime}, {4, CellKind::DateTime}};
-    SpreadsheetExport::offer(GridDocument::fromGrid(*m_grid, title, kinds), SpreadsheetExport::fileName(title), this);
+    // The times stay as the log shows them, with their AM and PM.
+    SpreadsheetExport::offer(GridDocument::fromGrid(*m_grid, title, {{0, CellKind::Number}}),
+                             SpreadsheetExport::fileName(title), this);
 }
 
 void OperatorLogScreen::done(int result)
