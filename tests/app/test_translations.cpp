@@ -1,9 +1,6 @@
-#include "app/BoardMenus.h"
 #include "core/base/SettingsStore.h"
-#include "core/board/BoardDevices.h"
-#include "support/HallFixture.h"
+#include "support/BoardBench.h"
 #include "ui/admin/LoginScreen.h"
-#include "ui/board/BoardScreen.h"
 #include "ui/program/Language.h"
 #include "ui/program/LanguageChoice.h"
 
@@ -172,19 +169,14 @@ void TestTranslations::choiceIsKept()
 void TestTranslations::screensInEnglish()
 {
     QVERIFY(installLanguage(*qApp, Language::English));
-    HallFixture f;
+    BoardBench f;
     QVERIFY2(f.ready() && f.addTables(3), qPrintable(f.error()));
     QVERIFY(f.openVisit(2, today("19:00:00")));
 
     LoginScreen login(f.hall.state);
     login.show();
-    BoardDevices devices(f.hall.state, true);
-    BoardScreen board(f.hall.state, devices);
-    new BoardMenus(f.hall.state, &board);
-    board.show();
-
     QStringList chinese;
-    for (const QWidget* screen : {static_cast<QWidget*>(&login), static_cast<QWidget*>(&board)})
+    for (const QWidget* screen : {static_cast<QWidget*>(&login), static_cast<QWidget*>(&f.board())})
         for (const QString& text : shownTexts(*screen))
             if (text.contains(Chinese))
                 chinese << QLatin1String(screen->metaObject()->className()) + QStringLiteral(": ") + text;

@@ -1,7 +1,4 @@
-#include "app/BoardMenus.h"
-#include "core/board/BoardDevices.h"
-#include "support/HallFixture.h"
-#include "ui/board/BoardScreen.h"
+#include "support/BoardBench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,22 +21,15 @@ private:
     // A key where the keyboard is: the focus of the window in front.
     static void press(int key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(qApp->focusWidget(), Qt::Key(key), m); }
 
-    std::unique_ptr<HallFixture> f;
-    std::unique_ptr<BoardDevices> m_devices;
-    std::unique_ptr<BoardScreen> m_board; // after the hall whose recorder it reports to
+    std::unique_ptr<BoardBench> f;
 };
 
 void TestBoardKeys::init()
 {
-    m_board.reset();
-    m_devices.reset();
-    f = std::make_unique<HallFixture>();
+    f.reset();
+    f = std::make_unique<BoardBench>();
     QVERIFY(f->ready() && f->addTables(3));
-    m_devices = std::make_unique<BoardDevices>(f->hall.state, true);
-    m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
-    new BoardMenus(f->hall.state, m_board.get());
-    control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
-    m_board->show();
+    f->board();
 }
 
 // The board's whole key map, so that a key on two items (which would run
@@ -47,7 +37,7 @@ void TestBoardKeys::init()
 void TestBoardKeys::everyCommandHasItsOwnKey()
 {
     QStringList keys;
-    for (const QAction* action : m_board->findChildren<QAction*>()) {
+    for (const QAction* action : f->board().findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts())
             keys.append(key.toString() + QLatin1Char('=') + action->objectName());
     }
@@ -63,15 +53,15 @@ void TestBoardKeys::visitByKeysAlone()
 {
     QVERIFY(f->hall.exec(QStringLiteral("insert into spzd (headcode, name, spjm, spdj, sp_max, sp_mix) "
                                         "values ('101', '啤酒', 'PJ', 6.5, 0, 0), ('102', '可乐', 'KL', 3, 0, 0)")));
-    QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
-    auto* grid = control<QWidget>(m_board.get(), QStringLiteral("boardGrid"));
+    QVERIFY(QTest::qWaitForWindowActive(&f->board()));
+    auto* grid = control<QWidget>(&f->board(), QStringLiteral("boardGrid"));
     grid->setFocus();
     QTest::keyClicks(grid, QStringLiteral("31"));
     press(Qt::Key_Return);
     QTest::keyClicks(grid, QStringLiteral("3"));
     press(Qt::Key_Escape);
     QTest::keyClicks(grid, QStringLiteral("2"));
-    QCOMPARE(m_board->currentTable(), QStringLiteral("1"));
+    QCOMPARE(f->board().currentTable(), QStringLiteral("1"));
     press(Qt::Key_Return);
     press(Qt::Key_F2);
     QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd where zhao=2 and jsrc is null")).toInt(), 1);
@@ -105,8 +95,8 @@ void TestBoardKeys::visitByKeysAlone()
     const QString goods = QStringLiteral("select count(*), sum(amount) from ckv_zc where zhao='2' and jzbj=?");
     QCOMPARE(f->hall.rows(goods, {0}), QStringList{QStringLiteral("2|22.0")});
 
-    m_board->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_board.get()));
+    f->board().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f->board()));
     press(Qt::Key_F3);
     QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd where zhao=2 and jsrc is null")).toInt(), 0);
     QCOMPARE(f->hall.rows(goods, {1}), QStringList{QStringLiteral("2|22.0")});

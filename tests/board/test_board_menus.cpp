@@ -1,8 +1,6 @@
 #include "app/BoardMenus.h"
 #include "app/HelpKey.h"
-#include "core/board/BoardDevices.h"
-#include "support/HallFixture.h"
-#include "ui/board/BoardScreen.h"
+#include "support/BoardBench.h"
 #include "ui/program/HelpWindow.h"
 
 #include <QAction>
@@ -16,39 +14,10 @@
 
 namespace {
 
-// The key each command had as a string, which the entries below still name.
-QString keyOf(BoardCommand command)
-{
-    switch (command) {
-    case BoardCommand::StartTiming:
-        return QStringLiteral("js");
-    case BoardCommand::Checkout:
-        return QStringLiteral("jz");
-    case BoardCommand::ProvisionalBill:
-        return QStringLiteral("yjd");
-    case BoardCommand::Transfer:
-        return QStringLiteral("zhuantai");
-    case BoardCommand::Sale:
-        return QStringLiteral("Xs");
-    case BoardCommand::Lock:
-        return QStringLiteral("Sd");
-    case BoardCommand::Unlock:
-        return QStringLiteral("Js");
-    case BoardCommand::Refresh:
-        return QStringLiteral("Refh");
-    case BoardCommand::ShowBackground:
-        return QStringLiteral("Showtp");
-    case BoardCommand::AutoPrint:
-        return QStringLiteral("print");
-    case BoardCommand::Reminder:
-        return QStringLiteral("tx");
-    case BoardCommand::Deposit:
-        return QStringLiteral("yj");
-    case BoardCommand::Swap:
-        return QStringLiteral("hh");
-    }
-    return QString();
-}
+// The key each command had as a string, in the commands' order, which the
+// entries below still name.
+const char* const Keys[] = {"js",   "jz",     "yjd",   "zhuantai", "Xs", "Sd", "Js",
+                            "Refh", "Showtp", "print", "tx",       "yj", "hh"};
 
 } // namespace
 
@@ -100,16 +69,14 @@ void TestBoardMenus::operatorRow()
     QFETCH(QVariantList, row);
     QFETCH(QStringList, enabled);
     QFETCH(bool, discount);
-    HallFixture f;
+    BoardBench f;
     QVERIFY(f.ready());
     if (!row.isEmpty())
         QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda, fjda, zwcl, xtgl, zk) "
                                            "values ('clerk', ?, ?, ?, ?, ?)"),
                             row));
     f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    BoardDevices devices(f.hall.state, true);
-    BoardScreen board(f.hall.state, devices);
-    new BoardMenus(f.hall.state, &board);
+    const BoardScreen& board = f.board();
     const QStringList guarded =
         QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3 find_0 find_1 find_3 find_4")
             .split(QLatin1Char(' '));
@@ -204,7 +171,8 @@ void TestBoardMenus::everyEntry()
     QVERIFY(f.ready());
     QMainWindow board;
     QStringList keys;
-    BoardMenus menus(f.hall.state, &board, [&keys](BoardCommand command) { keys.append(keyOf(command)); });
+    BoardMenus menus(f.hall.state, &board,
+                     [&keys](BoardCommand command) { keys.append(QLatin1String(Keys[int(command)])); });
     QAction* action = control<QAction>(&board, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(action->text(), caption);
 

@@ -1,13 +1,10 @@
-#include "app/BoardMenus.h"
 #include "core/base/Sql.h"
 #include "core/billing/Checkout.h"
-#include "core/board/BoardDevices.h"
 #include "core/board/BoardModel.h"
 #include "core/board/TableNewsListener.h"
 #include "core/board/TableOpening.h"
 #include "core/devices/PseudoTerminal.h"
-#include "support/HallFixture.h"
-#include "ui/board/BoardScreen.h"
+#include "support/BoardBench.h"
 
 #include <QAction>
 #include <QFile>
@@ -40,51 +37,22 @@ private Q_SLOTS:
     void otherCounterShowsAtOnce();
 
 private:
-    BoardScreen& board(bool drivesLamps = true)
-    {
-        if (!m_board) {
-            m_devices = std::make_unique<BoardDevices>(f->hall.state, drivesLamps);
-            m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
-            new BoardMenus(f->hall.state, m_board.get());
-            control<QAction>(m_board.get(), QStringLiteral("print"))->setChecked(false);
-            m_board->show();
-        }
-        return *m_board;
-    }
-    QLineEdit* box(const char* name) { return control<QLineEdit>(&board(), QLatin1String(name)); }
-    BoardModel* model() { return board().findChild<BoardModel*>(); }
-    bool inUse(int row) { return model()->index(row, 0).data(BoardModel::InUseRole).toBool(); }
-    int openVisits(int number)
-    {
-        return f->value(QStringLiteral("select count(*) from waimxd where zhao=? and jsrc is null"), {number}).toInt();
-    }
-    void run(const char* key) { control<QAction>(&board(), QLatin1String(key))->trigger(); }
-    void click(int row)
-    {
-        auto* grid = control<QTableView>(&board(), QStringLiteral("boardGrid"));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(row, 1)).center());
-    }
     void open(int row, const QString& card = {}, const QString& password = {}, const QString& reminder = {})
     {
-        click(row);
-        box("card")->setText(card);
-        box("password")->setText(password);
-        box("reminder")->setText(reminder);
-        run("js");
+        f->click(row);
+        f->box("card")->setText(card);
+        f->box("password")->setText(password);
+        f->box("reminder")->setText(reminder);
+        f->run("js");
     }
 
-    std::unique_ptr<HallFixture> f;
-    std::unique_ptr<BoardDevices> m_devices;
-    std::unique_ptr<BoardScreen> m_board;
+    std::unique_ptr<BoardBench> f;
 };
 
 void TestFormMenu::init()
 {
-    m_board.reset(); // the previous board, devices and hall, before the next hall's recorder is installed
-    m_devices.reset();
-    f.reset();
-    f = std::make_unique<HallFixture>();
+    f.reset(); // the previous board and hall, before the next hall's recorder is installed
+    f = std::make_unique<BoardBench>();
     QVERIFY(f->ready() && f->addTables(3));
     QVERIFY(f->hall.exec(QStringLiteral("update zhdy set ktkh='P2' where zhao=2")));
     QVERIFY(f->addMember(QStringLiteral("M1"), QVariant(), QStringLiteral("优惠卡"), 9.5));
@@ -119,28 +87,28 @@ void TestFormMenu::commands()
     QVERIFY(f->openVisit(1, today("19:00:00")) && f->openVisit(3, today("19:30:00")));
     if (tableOpen)
         QVERIFY(f->openVisit(2, today("19:00:00")));
-    click(1);
+    f->click(1);
     f->messages.setDefaultAnswer(Messages::Answer::Yes);
     if (elsewhere)
         QVERIFY(f->openVisit(2, today("19:00:00")));
-    QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
-    QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
+    QSignalSpy changed(f->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(f->model(), &QAbstractItemModel::modelReset);
     if (command == QLatin1String("P2")) {
-        QTest::keyClicks(box("card"), command);
-        QTest::keyClick(box("card"), Qt::Key_Return);
+        QTest::keyClicks(f->box("card"), command);
+        QTest::keyClick(f->box("card"), Qt::Key_Return);
     } else {
-        run(qPrintable(command));
+        f->run(qPrintable(command));
     }
     const bool open = !tableOpen;
-    QCOMPARE(openVisits(2), open ? 1 : 0);
-    QCOMPARE(inUse(1), open);
-    const QAbstractItemModel* list = control<QTreeView>(&board(), QStringLiteral("boardList"))->model();
+    QCOMPARE(f->openVisits(2), open ? 1 : 0);
+    QCOMPARE(f->inUse(1), open);
+    const QAbstractItemModel* list = control<QTreeView>(&f->board(), QStringLiteral("boardList"))->model();
     const QModelIndex two = list->match(list->index(0, 0), Qt::DisplayRole, QStringLiteral("2")).value(0);
     QCOMPARE(two.data(Qt::ForegroundRole).value<QColor>(), open ? QColor(255, 0, 0) : QColor(0, 0, 255));
     if (tableOpen)
-        QCOMPARE(box("grandTotal")->text(), QStringLiteral("30")); // an hour at 30
-    QVERIFY(inUse(0) && inUse(2));
-    QCOMPARE(model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
+        QCOMPARE(f->box("grandTotal")->text(), QStringLiteral("30")); // an hour at 30
+    QVERIFY(f->inUse(0) && f->inUse(2));
+    QCOMPARE(f->model()->index(2, BoardModel::Start).data().toString(), QStringLiteral("2026-12-06 19:30:00"));
     if (elsewhere && command != QLatin1String("Refh"))
         QCOMPARE(f->messages.texts(),
                  QStringList{QStringLiteral("2号台已经开台（可能是在另一台电脑上），台位已刷新。")});
@@ -161,7 +129,7 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
     QVERIFY(f->hall.attachLights(controller.path()));
     QByteArray received; // all the lamp controller got so far
     // The board's start-up puts out the three free lamps, each answered in turn.
-    board();
+    f->board();
     for (const char lamp : {'\x00', '\x01', '\x02'}) {
         QTRY_VERIFY((received += controller.readAvailable()).endsWith(lamp));
         QVERIFY(controller.write(QByteArray(1, lamp)));
@@ -172,14 +140,14 @@ void TestFormMenu::refusedCardLeavesTableAndLampAlone()
     QCOMPARE(f->messages.texts(), QStringList{QStringLiteral("会员卡号错误，请重新输入 ")});
     QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd")).toInt(), 0);
     QCOMPARE(f->value(QStringLiteral("select sybj + tx from zhdy where zhao=3")).toInt(), 0);
-    QVERIFY(!inUse(2));
+    QVERIFY(!f->inUse(2));
     open(2, QStringLiteral("M1"));
-    QCOMPARE(box("discount")->text(), QStringLiteral("9.5"));
+    QCOMPARE(f->box("discount")->text(), QStringLiteral("9.5"));
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42"));
     QVERIFY(controller.write("\x42")); // the echo, without which the next command waits
     f->clock.advanceMinutes(30);
-    run("jz");
-    QCOMPARE(openVisits(3), 0);
+    f->run("jz");
+    QCOMPARE(f->openVisits(3), 0);
     QTRY_COMPARE(received += controller.readAvailable(), QByteArray("\x42\x88\x02"));
 }
 
@@ -189,35 +157,35 @@ void TestFormMenu::reminderAsksUntilYes()
 {
     open(0, QString(), QString(), QStringLiteral("60"));
     f->clock.advanceMinutes(60);
-    click(1);
-    box("card")->setText(QStringLiteral("M2"));
+    f->click(1);
+    f->box("card")->setText(QStringLiteral("M2"));
     f->messages.answerNext(Messages::Answer::No);
-    run("Refh");
-    QCOMPARE(board().currentTable(), QStringLiteral("2"));
-    QCOMPARE(box("rowNumber")->text(), QStringLiteral("2"));
-    QCOMPARE(box("card")->text(), QStringLiteral("M2"));
+    f->run("Refh");
+    QCOMPARE(f->board().currentTable(), QStringLiteral("2"));
+    QCOMPARE(f->box("rowNumber")->text(), QStringLiteral("2"));
+    QCOMPARE(f->box("card")->text(), QStringLiteral("M2"));
     f->messages.answerNext(Messages::Answer::Yes);
-    run("Refh");
+    f->run("Refh");
     QCOMPARE(f->messages.texts(), QStringList(2, QStringLiteral("1台位是否结帐")));
-    QCOMPARE(openVisits(1), 0);
-    QCOMPARE(model()->index(0, BoardModel::Total).data().toString(), QStringLiteral("30"));
-    run("Refh");
+    QCOMPARE(f->openVisits(1), 0);
+    QCOMPARE(f->model()->index(0, BoardModel::Total).data().toString(), QStringLiteral("30"));
+    f->run("Refh");
     QCOMPARE(f->messages.count(), 2);
 }
 
 void TestFormMenu::selectionShowsChargeOrDeposit()
 {
     QVERIFY(f->openVisit(2, today("19:00:00"), QStringLiteral("M1"), 30, 0, 80));
-    click(1);
-    QCOMPARE(board().currentTable(), QStringLiteral("2"));
-    QCOMPARE(box("timeCharge")->text(), QStringLiteral("20.00")); // an hour at the member's 20
-    QCOMPARE(box("deposit")->text(), QStringLiteral("80"));
+    f->click(1);
+    QCOMPARE(f->board().currentTable(), QStringLiteral("2"));
+    QCOMPARE(f->box("timeCharge")->text(), QStringLiteral("20.00")); // an hour at the member's 20
+    QCOMPARE(f->box("deposit")->text(), QStringLiteral("80"));
 
     // The arrow keys select too; a free table shows the default deposit.
-    QTest::keyClick(control<QTableView>(&board(), QStringLiteral("boardGrid")), Qt::Key_Down);
-    QCOMPARE(box("rowNumber")->text(), QStringLiteral("3"));
-    QCOMPARE(box("timeCharge")->text(), QString());
-    QCOMPARE(box("deposit")->text(), QStringLiteral("40"));
+    QTest::keyClick(control<QTableView>(&f->board(), QStringLiteral("boardGrid")), Qt::Key_Down);
+    QCOMPARE(f->box("rowNumber")->text(), QStringLiteral("3"));
+    QCOMPARE(f->box("timeCharge")->text(), QString());
+    QCOMPARE(f->box("deposit")->text(), QStringLiteral("40"));
 }
 
 // Long names spread six tables over three pages, and the last page is
@@ -236,8 +204,8 @@ void TestFormMenu::damagedTablesAreReported()
     QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096) && file.write(QByteArray(4096, '\xa5')));
     file.close();
     QVERIFY(f->hall.db().open());
-    board();
-    run("Refh");
+    f->board();
+    f->run("Refh");
     QCOMPARE(f->messages.texts().join(QLatin1Char('|')).count(QStringLiteral("数据文件已损坏")), 2);
 }
 
@@ -247,7 +215,7 @@ void TestFormMenu::lostServerIsToldOnce()
 {
     if (!TestHall::onServer())
         QSKIP("a file is not lost between statements");
-    board();
+    f->board();
     const QString other = QStringLiteral("server admin");
     {
         QSqlDatabase admin = QSqlDatabase::cloneDatabase(f->hall.db(), other);
@@ -262,11 +230,11 @@ void TestFormMenu::lostServerIsToldOnce()
     QSqlDatabase::removeDatabase(other);
     const QStringList before = f->messages.texts();
     for (int refresh = 0; refresh < 3; ++refresh)
-        run("Refh");
+        f->run("Refh");
     const QStringList told = f->messages.texts().mid(before.size());
     QVERIFY2(told.size() == 1 && told.first().contains(QStringLiteral("连接断开")),
              qPrintable(told.join(QLatin1Char('|'))));
-    QCOMPARE(model()->rowCount(), 3);
+    QCOMPARE(f->model()->rowCount(), 3);
 }
 
 void TestFormMenu::otherCounterShowsAtOnce_data()
@@ -303,7 +271,7 @@ void TestFormMenu::otherCounterShowsAtOnce()
         if (!bytes.endsWith('\x88'))
             controller.write(bytes.right(1));
     });
-    board(drivesLamps);
+    f->board(drivesLamps);
     QTRY_COMPARE(received.size(), drivesLamps ? 6 : 0); // the start-up relight of three free tables
     received.clear();
 
@@ -315,25 +283,25 @@ void TestFormMenu::otherCounterShowsAtOnce()
         if (lost) {
             QVERIFY(Sql::scalar(other.DbConn, QStringLiteral("select pg_terminate_backend(?)"),
                                 {f->value(QStringLiteral("select pg_backend_pid()"))}));
-            run("Refh"); // may be the one that finds the connection lost
-            run("Refh");
-            QVERIFY(m_devices->news().listenAgain());
+            f->run("Refh"); // may be the one that finds the connection lost
+            f->run("Refh");
+            QVERIFY(f->devices().news().listenAgain());
         }
         const auto opened = TableOpening::openTable(other, {QStringLiteral("2"), {}, {}, {}, {}});
         QVERIFY(opened && opened->outcome == TableOpening::Outcome::Opened);
-        QTRY_VERIFY_WITH_TIMEOUT(inUse(1), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(f->inUse(1), 1000);
         QVERIFY(Checkout::settle(other, {QStringLiteral("2"), {}, {}, {}}).settled());
-        QTRY_VERIFY_WITH_TIMEOUT(!inUse(1), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->inUse(1), 1000);
     }
     QSqlDatabase::removeDatabase(name);
     if (!drivesLamps) {
         open(1);
-        run("jz");
+        f->run("jz");
     }
     QTRY_COMPARE(received, lamps);
     QTest::qWait(100);
     QCOMPARE(received, lamps);
-    QCOMPARE(control<QPushButton>(&board(), QStringLiteral("allLights"))->isVisible(), drivesLamps);
+    QCOMPARE(control<QPushButton>(&f->board(), QStringLiteral("allLights"))->isVisible(), drivesLamps);
 }
 
 QTEST_MAIN(TestFormMenu)

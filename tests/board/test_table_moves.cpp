@@ -1,10 +1,6 @@
-#include "app/BoardMenus.h"
-#include "core/board/BoardDevices.h"
-#include "core/board/BoardModel.h"
 #include "core/board/TableMove.h"
 #include "core/devices/PseudoTerminal.h"
-#include "support/HallFixture.h"
-#include "ui/board/BoardScreen.h"
+#include "support/BoardBench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +8,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -32,22 +27,6 @@ private Q_SLOTS:
     void tableMarks();
 
 private:
-    BoardScreen& board()
-    {
-        if (!m_board) {
-            m_devices = std::make_unique<BoardDevices>(f->hall.state, true);
-            m_board = std::make_unique<BoardScreen>(f->hall.state, *m_devices);
-            new BoardMenus(f->hall.state, m_board.get());
-            m_board->show();
-        }
-        return *m_board;
-    }
-    void select(int row)
-    {
-        auto* grid = control<QTableView>(&board(), QStringLiteral("boardGrid"));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualRect(grid->model()->index(row, 1)).center());
-    }
     QString visits()
     {
         return f->hall.rows(QStringLiteral("select id || ':' || zhao from waimxd order by id")).join(QLatin1Char(','));
@@ -61,17 +40,13 @@ private:
             .join(QLatin1Char(','));
     }
 
-    std::unique_ptr<HallFixture> f;
-    std::unique_ptr<BoardDevices> m_devices;
-    std::unique_ptr<BoardScreen> m_board;
+    std::unique_ptr<BoardBench> f;
 };
 
 void TestTableMoves::init()
 {
-    m_board.reset();
-    m_devices.reset();
     f.reset();
-    f = std::make_unique<HallFixture>();
+    f = std::make_unique<BoardBench>();
     QVERIFY(f->ready() && f->addTables(5));
     QVERIFY(f->openVisit(2, today("18:50:00")) && f->openVisit(3, today("19:30:00")));
 }
@@ -178,7 +153,7 @@ void TestTableMoves::transferLights()
     QVERIFY2(controller.isValid(), qPrintable(controller.error()));
     QVERIFY(f->hall.attachLights(controller.path()));
     QByteArray received;
-    board(); // its start-up lights the open tables 2 and 3 and puts out the rest, each answered in turn
+    f->board(); // its start-up lights the open tables 2 and 3 and puts out the rest, each answered in turn
     for (const char lamp : {'\x00', '\x41', '\x42', '\x03', '\x04'}) {
         QTRY_VERIFY((received += controller.readAvailable()).endsWith(lamp));
         QVERIFY(controller.write(QByteArray(1, lamp)));
@@ -188,9 +163,9 @@ void TestTableMoves::transferLights()
         f->hall.rows(QStringLiteral("select czyname || ' ' || czyxm from czyrzh order by tag")).join(QLatin1Char(',')),
         QStringLiteral("system 启动灯光校正：重发 5 条灯光命令（开 2，关 3）"));
     received.clear();
-    select(1);
-    control<QAction>(&board(), QStringLiteral("menu_yygl_3"))->trigger();
-    auto* panel = control<QWidget>(&board(), QStringLiteral("transferPanel"));
+    f->click(1);
+    f->run("menu_yygl_3");
+    auto* panel = control<QWidget>(&f->board(), QStringLiteral("transferPanel"));
     QVERIFY(panel->isVisible());
     auto* targets = control<QComboBox>(panel, QStringLiteral("target"));
     targets->setCurrentText(QStringLiteral("5"));
@@ -208,8 +183,7 @@ void TestTableMoves::transferLights()
     QCOMPARE(marks(), complete ? QStringLiteral("1:0,2:0,3:1/0/50,4:0,5:1/0/50")
                                : QStringLiteral("1:0,2:1/0/50,3:1/0/50,4:0,5:0"));
     QCOMPARE(panel->isVisible(), !complete);
-    const bool five = board().findChild<BoardModel*>()->index(4, 0).data(BoardModel::InUseRole).toBool();
-    QCOMPARE(five, complete);
+    QCOMPARE(f->inUse(4), complete);
 }
 
 void TestTableMoves::tableMarks_data()
@@ -244,7 +218,7 @@ void TestTableMoves::tableMarks()
     QFETCH(bool, accepted);
     QFETCH(bool, due);
     f->hall.state.params.reminderOffersCheckout = false;
-    select(row);
+    f->click(row);
     int result = -1;
     QTimer::singleShot(0, [&] {
         auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -256,12 +230,12 @@ void TestTableMoves::tableMarks()
         if (screen->isVisible())
             screen->reject();
     });
-    control<QAction>(&board(), command)->trigger();
+    control<QAction>(&f->board(), command)->trigger();
     QCOMPARE(result == QDialog::Accepted, accepted);
     QCOMPARE(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), reminderMinutes);
     QCOMPARE(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), deposit);
     QCOMPARE(f->messages.count(), typed.isEmpty() || (!accepted && row == 0) ? 0 : 1);
-    QCOMPARE(board().findChild<BoardModel*>()->isDue(row), due);
+    QCOMPARE(f->model()->isDue(row), due);
 }
 
 QTEST_MAIN(TestTableMoves)
