@@ -3,6 +3,7 @@
 #include "core/base/Parameters.h"
 #include "core/printing/BillReport.h"
 #include "core/printing/PrinterPort.h"
+#include "support/PdfText.h"
 #include "support/TestClock.h"
 #include "ui/printing/ReceiptPrinting.h"
 #include "ui/printing/ReportRenderer.h"
@@ -10,8 +11,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,8 +49,6 @@ void TestReceiptPrinting::pdfText()
     QFETCH(QString, layout);
     QFETCH(QString, expected);
     QFETCH(bool, manyPages);
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    QVERIFY2(!pdftotext.isEmpty(), "pdftotext is missing: install poppler-utils (scripts/deps.sh lists it)");
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC")));
 
     QTemporaryDir dir;
@@ -70,11 +67,7 @@ void TestReceiptPrinting::pdfText()
         QVERIFY(ReportRenderer(report).writePdf(printer.outputFileName()));
     }
 
-    QProcess process;
-    process.start(pdftotext, {printer.outputFileName(), QStringLiteral("-")});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 0);
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    const QString text = pdfFileText(printer.outputFileName(), false);
     for (const QString& drawn : expected.split(QLatin1Char('|')))
         QVERIFY2(text.contains(drawn), qPrintable(drawn + QStringLiteral(" is not in:\n") + text));
     QCOMPARE(text.count(QLatin1Char('\f')) > 1, manyPages);
