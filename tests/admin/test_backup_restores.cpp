@@ -1,6 +1,7 @@
 #include "core/admin/BackupCopies.h"
 #include "core/base/Database.h"
 #include "core/base/Sql.h"
+#include "support/HallChecks.h"
 #include "support/HallFixture.h"
 
 #include <QProcess>
@@ -10,23 +11,9 @@
 
 namespace {
 
-constexpr double StartingBalance = 1000000;
 constexpr int Backups = 4;
 
 const QString ClosedBills = QStringLiteral("select count(*) from waimxd where jsrc is not null");
-
-// Each query counts the rows of a checkout caught half-written.
-const QList<std::pair<const char*, const char*>> Invariants = {
-    {"goods settled exactly with their visit", "select count(*) from ckv_zc g left join waimxd w on w.id = g.dj_id "
-                                               "where w.id is null or (w.jsrc is null) <> (g.jzbj = 0)"},
-    {"balance taken exactly for the closed visits",
-     "select count(*) from user_lb u where abs(u.yk + (select coalesce(sum(je), 0) from waimxd w "
-     "where w.khao = u.khao and w.jsrc is not null) - 1000000) > 0.001 or abs(u.jelj - (select coalesce(sum(je), 0) "
-     "from waimxd w where w.khao = u.khao and w.jsrc is not null)) > 0.001"},
-    {"a table is in use exactly while it has an open visit",
-     "select count(*) from zhdy z where z.sybj <> exists (select 1 from waimxd w "
-     "where w.zhao = z.zhao and w.jsrc is null)"},
-};
 
 QList<QVariantList> rows(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
@@ -55,11 +42,8 @@ QString checkBackup(const QString& file, const QSqlDatabase& source, int* closed
     if (problem.isEmpty() &&
         Sql::scalar(db, QStringLiteral("PRAGMA integrity_check"))->toString() != QStringLiteral("ok"))
         problem = QStringLiteral("integrity_check failed");
-    for (qsizetype i = 0; problem.isEmpty() && i < Invariants.size(); ++i) {
-        const ResultOf<QVariant> broken = Sql::scalar(db, QString::fromUtf8(Invariants[i].second));
-        if (!broken || broken->toInt() != 0)
-            problem = QString::fromUtf8(Invariants[i].first) + broken.result().message();
-    }
+    if (problem.isEmpty())
+        problem = brokenCheck(db, CheckoutChecks);
     const QVariant last = *Sql::scalar(db, QStringLiteral("select max(id) from waimxd where jsrc is not null"));
     const QList<std::pair<const char*, QString>> compared = {
         {"settled visits", QStringLiteral("select * from waimxd where jsrc is not null and id <= ? order by id")},
@@ -99,12 +83,7 @@ void BackupRestoresTest::initTestCase()
 void BackupRestoresTest::backupWhileAnotherProcessSettles()
 {
     HallFixture f;
-    QVERIFY(f.ready());
-    QVERIFY(f.addBands(1, QStringLiteral("00:01:00-23:59:00=8/10")) &&
-            f.addBands(2, QStringLiteral("00:01:00-13:00:00=8/10;13:00:00-23:59:00=12/15")) &&
-            f.hall.exec(QStringLiteral("insert into zhdy (zhao, mc) values (1, '一号'), (2, '二号')")) &&
-            f.addMember(QStringLiteral("M1"), {}, QStringLiteral("现金卡"), {}, StartingBalance) &&
-            f.addMember(QStringLiteral("M2"), {}, QStringLiteral("现金优惠卡"), {}, StartingBalance));
+    QVERIFY2(f.ready() && addCheckoutHall(f), qPrintable(f.error()));
 
     QProcess child;
     child.start(QStringLiteral(POWER_CUT_CHILD), {f.hall.state.DbFullName, QStringLiteral("checkout")});
