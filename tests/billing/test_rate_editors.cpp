@@ -1,11 +1,7 @@
-#include "app/BoardMenus.h"
-#include "core/board/BoardDevices.h"
 #include "support/HallFixture.h"
 #include "ui/billing/RateBandsScreen.h"
 #include "ui/billing/RateSchemesScreen.h"
-#include "ui/board/BoardScreen.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,8 +17,6 @@ private slots:
     void typedBandSavedOnlyWhenChecked_data();
     void typedBandSavedOnlyWhenChecked();
     void checkedTablesGetTheScheme();
-    void onlyTheirLettersOpenTheEditors_data();
-    void onlyTheirLettersOpenTheEditors();
 };
 
 void RateEditorsTest::typedBandSavedOnlyWhenChecked_data()
@@ -87,35 +81,6 @@ void RateEditorsTest::checkedTablesGetTheScheme()
     const QString bands = QStringLiteral("select kssj, jssj, fhybz from jfbz where zhao=? order by id");
     QCOMPARE(hall.hall.rows(bands, {2}), QStringList{QStringLiteral("00:00:00|23:59:59|30.0")});
     QCOMPARE(hall.hall.rows(bands, {3}), QStringList{QStringLiteral("08:00:00|18:00:00|10.0")});
-}
-
-void RateEditorsTest::onlyTheirLettersOpenTheEditors_data()
-{
-    QTest::addColumn<QString>("zhda");
-    QTest::addColumn<bool>("bands");
-    QTest::addColumn<bool>("schemes");
-
-    QTest::newRow("both letters") << QStringLiteral("CF") << true << true;
-    QTest::newRow("bands only") << QStringLiteral("ABC") << true << false;
-    QTest::newRow("the other settings") << QStringLiteral("ABDE") << false << false;
-}
-
-// Whoever may change a table's prices is chosen by the letters C and F alone.
-void RateEditorsTest::onlyTheirLettersOpenTheEditors()
-{
-    QFETCH(QString, zhda);
-    QFETCH(bool, bands);
-    QFETCH(bool, schemes);
-
-    HallFixture hall;
-    QVERIFY(hall.ready() &&
-            hall.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"), {zhda}));
-    hall.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-    BoardDevices devices(hall.hall.state, true);
-    BoardScreen board(hall.hall.state, devices);
-    new BoardMenus(hall.hall.state, &board);
-    QCOMPARE(control<QAction>(&board, QStringLiteral("mset_4"))->isEnabled(), bands);
-    QCOMPARE(control<QAction>(&board, QStringLiteral("mset_9"))->isEnabled(), schemes);
 }
 
 QTEST_MAIN(RateEditorsTest)

@@ -1,8 +1,5 @@
-#include "app/BoardMenus.h"
-#include "core/board/BoardDevices.h"
 #include "core/board/TableDefinitions.h"
 #include "support/HallFixture.h"
-#include "ui/board/BoardScreen.h"
 #include "ui/board/TableDefinitionsScreen.h"
 
 #include <QAction>
@@ -24,7 +21,6 @@ private Q_SLOTS:
     void refusedRowIsNotSaved();
     void addedRowIsSavedOnlyOnSave();
     void tableInUseIsNotDeleted();
-    void rightsLetterB();
 };
 
 namespace {
@@ -74,8 +70,7 @@ void TableDefinitionsScreenTest::proposedNumber()
 void TableDefinitionsScreenTest::olderFileGainsColumns()
 {
     HallFixture f;
-    QVERIFY(f.ready());
-    QVERIFY(f.hall.dropTable(QStringLiteral("zhdy")));
+    QVERIFY(f.ready() && f.hall.dropTable(QStringLiteral("zhdy")));
     QVERIFY(f.hall.exec(QStringLiteral("create table zhdy (zhao integer not null unique, mc text, "
                                        "sybj integer not null default 0, fwfl real default 0, tx real default 0)")));
     QVERIFY(f.hall.exec(QStringLiteral("insert into zhdy (zhao, mc) values (1, 'A'), (2, 'B')")));
@@ -97,28 +92,20 @@ void TableDefinitionsScreenTest::refusedRowIsNotSaved_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("named"); // a word of the message; empty: the row is saved
     QTest::addColumn<bool>("open");     // the edited table has an open visit
-    QTest::newRow("duplicate number") << 0 << "1"
-                                      << "不能重复" << false;
-    QTest::newRow("number with letters") << 0 << "2a"
-                                         << "整数" << false;
-    QTest::newRow("renumbering the table in use") << 0 << "7"
-                                                  << "正在使用" << true;
-    QTest::newRow("billing unit not a number") << 4 << "abc"
-                                               << "最小计费分钟" << false;
-    QTest::newRow("negative minimum") << 5 << "-60"
-                                      << "最低消费分钟" << false;
-    QTest::newRow("deposit with exponent") << 3 << "1e3"
-                                           << "服务费率" << false;
-    QTest::newRow("member card as positioning card") << 6 << "8000000001"
-                                                     << "会员卡号" << false;
-    QTest::newRow("positioning card of another table") << 6 << "K1"
-                                                       << "1 号台" << false;
-    QTest::newRow("free table marked in use") << 2 << "1"
-                                              << "使用标记" << false;
-    QTest::newRow("table in use marked free") << 2 << "0"
-                                              << "使用标记" << true;
-    QTest::newRow("billing unit of a free table") << 4 << "30"
-                                                  << "" << false;
+    const auto row = [](const char* name, int box, const char* typed, const char* named, bool open = false) {
+        QTest::newRow(name) << box << typed << named << open;
+    };
+    row("duplicate number", 0, "1", "不能重复");
+    row("number with letters", 0, "2a", "整数");
+    row("renumbering the table in use", 0, "7", "正在使用", true);
+    row("billing unit not a number", 4, "abc", "最小计费分钟");
+    row("negative minimum", 5, "-60", "最低消费分钟");
+    row("deposit with exponent", 3, "1e3", "服务费率");
+    row("member card as positioning card", 6, "8000000001", "会员卡号");
+    row("positioning card of another table", 6, "K1", "1 号台");
+    row("free table marked in use", 2, "1", "使用标记");
+    row("table in use marked free", 2, "0", "使用标记", true);
+    row("billing unit of a free table", 4, "30", "");
 }
 
 void TableDefinitionsScreenTest::refusedRowIsNotSaved()
@@ -128,8 +115,7 @@ void TableDefinitionsScreenTest::refusedRowIsNotSaved()
     QFETCH(QString, named);
     QFETCH(bool, open);
     HallFixture f;
-    QVERIFY(f.ready());
-    QVERIFY(f.addTables(3));
+    QVERIFY(f.ready() && f.addTables(3));
     QVERIFY(f.addMember(QStringLiteral("8000000001"), QString(), QStringLiteral("金卡")));
     QVERIFY(f.hall.exec(QStringLiteral("update zhdy set ktkh='K1' where zhao=1")));
     const int edited = open ? 2 : 3;
@@ -159,8 +145,8 @@ void TableDefinitionsScreenTest::refusedRowIsNotSaved()
 void TableDefinitionsScreenTest::addedRowIsSavedOnlyOnSave()
 {
     HallFixture f;
-    QVERIFY(f.ready());
-    QVERIFY(f.hall.exec(QStringLiteral("insert into zhdy (zhao, mc, zxjffz, zdxffz) values (19, '19号台', 15, 60)")));
+    QVERIFY(f.ready() &&
+            f.hall.exec(QStringLiteral("insert into zhdy (zhao, mc, zxjffz, zdxffz) values (19, '19号台', 15, 60)")));
     TableDefinitionsScreen screen(f.hall.state);
     run(screen, "Add");
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("110"));
@@ -181,8 +167,7 @@ void TableDefinitionsScreenTest::addedRowIsSavedOnlyOnSave()
 void TableDefinitionsScreenTest::tableInUseIsNotDeleted()
 {
     HallFixture f;
-    QVERIFY(f.ready());
-    QVERIFY(f.addTables(3));
+    QVERIFY(f.ready() && f.addTables(3));
     QVERIFY(f.openVisit(2, today("19:00:00")));
     TableDefinitionsScreen screen(f.hall.state);
     goTo(screen, 1);
@@ -195,22 +180,6 @@ void TableDefinitionsScreenTest::tableInUseIsNotDeleted()
     QCOMPARE(f.hall.rows(QStringLiteral("select zhao from zhdy order by zhao")),
              (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
     QCOMPARE(box(screen, 0)->text(), QStringLiteral("2"));
-}
-
-void TableDefinitionsScreenTest::rightsLetterB()
-{
-    HallFixture f;
-    QVERIFY(f.ready());
-    for (const char* letters : {"AE", "B"}) {
-        QVERIFY(f.hall.exec(QStringLiteral("delete from czyzd where czy_name='clerk'")));
-        QVERIFY(f.hall.exec(QStringLiteral("insert into czyzd (czy_name, zhda) values ('clerk', ?)"),
-                            {QString::fromLatin1(letters)}));
-        f.hall.loginAs(QStringLiteral("clerk"), QStringLiteral("早班"), QDate(2026, 12, 6), false);
-        BoardDevices devices(f.hall.state, true);
-        BoardScreen board(f.hall.state, devices);
-        new BoardMenus(f.hall.state, &board);
-        QCOMPARE(control<QAction>(&board, QStringLiteral("mset_1"))->isEnabled(), letters[0] == 'B');
-    }
 }
 
 QTEST_MAIN(TableDefinitionsScreenTest)
