@@ -189,19 +189,21 @@ private Q_SLOTS:
     void cookiesRefused_data();
     void cookiesRefused();
     void loginPause();
-    void cutOff_data();
-    void cutOff();
     void connectionCap();
     void crawlLeavesHallUnchanged();
 
 private:
-    // One hall for the cases that never log in.
+    // One hall for the cases that never log in, cutting off a request or an
+    // idle connection after 300 ms.
     std::unique_ptr<View> m_view;
 };
 
 void TestOwnerServer::initTestCase()
 {
-    m_view = std::make_unique<View>();
+    ConnectionLimits limits;
+    limits.requestMilliseconds = 300;
+    limits.idleMilliseconds = 300;
+    m_view = std::make_unique<View>(limits);
     QVERIFY2(m_view->port != 0, qPrintable(m_view->f.error()));
 }
 
@@ -230,6 +232,11 @@ void TestOwnerServer::withoutSession_data()
     row("options", request("OPTIONS", "*"), 405);
     row("odd method", request("BREW", "/"), 405);
     row("no request line", "HELLO\r\n\r\n", 0);
+    const QByteArray longHeader = "X-Filler: " + QByteArray(20 * 1024, 'x') + "\r\n";
+    row("oversized headers", "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n" + longHeader + "\r\n", 413);
+    row("oversized body", request("POST", "/login", {}, "password=" + QByteArray(20 * 1024, 'x')), 413);
+    row("slow request", "GET / HTTP/1.1\r\nHost: 127", 0);
+    row("silent", {}, 0);
 }
 
 void TestOwnerServer::withoutSession()
@@ -237,12 +244,14 @@ void TestOwnerServer::withoutSession()
     QFETCH(QByteArray, raw);
     QFETCH(int, status);
     QFETCH(QByteArray, location);
-    const Answer answer = exchange(m_view->port, raw);
+    // Watched past the answer: every connection, answered or not, is closed
+    // once it has said nothing for the limit.
+    const Answer answer = exchange(m_view->port, raw, {}, 2000, true);
     QCOMPARE(answer.status, status);
-    if (status == 0) {
-        QVERIFY(answer.closed);
+    QVERIFY(answer.closed);
+    // The connection guard's 413 is written before the pages' headers exist.
+    if (status == 0 || status == 413)
         return;
-    }
     QCOMPARE(answer.header("Location"), location);
     for (const auto& [name, value] : SecurityHeaders)
         QCOMPARE(answer.header(name), value);
@@ -308,33 +317,6 @@ void TestOwnerServer::loginPause()
     QVERIFY(attempt(QStringLiteral("wrong"), 401));
     view.f.clock.set(Clock::now().addSecs(1));
     QVERIFY(attempt(ThePassword, 303));
-}
-
-void TestOwnerServer::cutOff_data()
-{
-    QTest::addColumn<QByteArray>("raw");
-    QTest::addColumn<int>("status");
-    const QByteArray longHeader = "X-Filler: " + QByteArray(20 * 1024, 'x') + "\r\n";
-    QTest::newRow("oversized headers") << "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n" + longHeader + "\r\n" << 413;
-    QTest::newRow("oversized body") << request("POST", "/login", {}, "password=" + QByteArray(20 * 1024, 'x')) << 413;
-    QTest::newRow("slow request") << QByteArray("GET / HTTP/1.1\r\nHost: 127") << 0;
-    QTest::newRow("silent") << QByteArray() << 0;
-    // Answered, then kept open with nothing more said.
-    QTest::newRow("idle") << request("GET", "/login") << 200;
-}
-
-void TestOwnerServer::cutOff()
-{
-    QFETCH(QByteArray, raw);
-    QFETCH(int, status);
-    ConnectionLimits limits;
-    limits.requestMilliseconds = 300;
-    limits.idleMilliseconds = 300;
-    View view(limits);
-    QVERIFY2(view.port != 0, qPrintable(view.f.error()));
-    const Answer answer = exchange(view.port, raw, {}, 2000, true);
-    QCOMPARE(answer.status, status);
-    QVERIFY(answer.closed);
 }
 
 void TestOwnerServer::connectionCap()
