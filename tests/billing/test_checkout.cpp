@@ -4,7 +4,6 @@
 #include "support/HallFixture.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using Checkout::Outcome;
@@ -41,7 +40,6 @@ private slots:
 private:
     Checkout::Bill settle(int zhao, const QString& typed = QStringLiteral("||0"));
     QStringList visitRows();
-    QStringList snapshot();
 
     std::unique_ptr<HallFixture> m_hall;
 };
@@ -81,24 +79,6 @@ QStringList CheckoutTest::visitRows()
                              query.value(2).toString(), number(query.value(3)), number(query.value(4)),
                              number(query.value(5)), number(query.value(6)), number(query.value(7)),
                              query.value(8).toString(), query.value(9).toString()));
-    return rows;
-}
-
-// Every row of every table a checkout writes to.
-QStringList CheckoutTest::snapshot()
-{
-    QStringList rows;
-    for (const char* table : {"waimxd", "ckv_zc", "user_lb", "zhdy"}) {
-        QSqlQuery query(m_hall->hall.db());
-        if (!query.exec(QStringLiteral("select * from ") + QLatin1String(table) + QStringLiteral(" order by 1")))
-            return {QStringLiteral("query failed")};
-        while (query.next()) {
-            QStringList fields{QLatin1String(table)};
-            for (int i = 0; i < query.record().count(); ++i)
-                fields.append(query.value(i).toString());
-            rows.append(fields.join(QLatin1Char('|')));
-        }
-    }
     return rows;
 }
 
@@ -215,12 +195,12 @@ void CheckoutTest::nothingWritten()
     if (!trigger.isEmpty())
         QVERIFY(m_hall->hall.refuse(QStringLiteral("fail"), trigger, QStringLiteral("disk on fire")));
     m_hall->clock.set(today("15:00:00"));
-    const QStringList before = snapshot();
+    const QStringList before = everyRow(m_hall->hall.db());
 
     const Checkout::Bill bill = settle(1, typed);
     QCOMPARE(bill.outcome, outcome);
     QVERIFY2(Checkout::notice(bill).text.contains(notice), qPrintable(Checkout::notice(bill).text));
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(everyRow(m_hall->hall.db()), before);
     if (!mend.isEmpty()) {
         QVERIFY(mend == QLatin1String(Lift) ? m_hall->hall.allow(QStringLiteral("fail")) : m_hall->hall.exec(mend));
         QCOMPARE(settle(1, typed).outcome, Outcome::Settled);
