@@ -104,22 +104,14 @@ void TestFrmCzyPassword::ownerPassword_data()
     QTest::addColumn<QString>("repeat");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("stored"); // the password that opens the view afterwards, empty when off
-    QTest::newRow("set, blanks kept") << true << " s3cret"
-                                      << " s3cret"
-                                      << "店主网页口令已设置。"
-                                      << " s3cret";
-    QTest::newRow("repeat differs") << true << "s3cret"
-                                    << "s3cret "
-                                    << "两次输入的口令不一致，请重新输入！"
-                                    << "old";
-    QTest::newRow("cleared") << true << ""
-                             << ""
-                             << "店主网页口令已清除，店主网页已关闭。"
-                             << "";
-    QTest::newRow("not the system operator") << false << "x"
-                                             << "x"
-                                             << "只有系统操作员可以设置店主网页口令！"
-                                             << "old";
+    const auto row = [](const char* name, bool systemOperator, const char* typed, const char* repeat,
+                        const char* message, const char* stored) {
+        QTest::newRow(name) << systemOperator << typed << repeat << message << stored;
+    };
+    row("set, blanks kept", true, " s3cret", " s3cret", "店主网页口令已设置。", " s3cret");
+    row("repeat differs", true, "s3cret", "s3cret ", "两次输入的口令不一致，请重新输入！", "old");
+    row("cleared", true, "", "", "店主网页口令已清除，店主网页已关闭。", "");
+    row("not the system operator", false, "x", "x", "只有系统操作员可以设置店主网页口令！", "old");
 }
 
 void TestFrmCzyPassword::ownerPassword()

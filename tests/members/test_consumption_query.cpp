@@ -75,15 +75,12 @@ void TestConsumptionQuery::init()
 {
     m_f.reset();
     m_f = std::make_unique<HallFixture>();
-    QVERIFY(m_f->ready());
-    for (const char* card : {"8000000001", "8000000002", "K-ABC"})
-        QVERIFY(m_f->addMember(QString::fromLatin1(card), QVariant(), QStringLiteral("现金卡")));
-    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
-                           {QStringLiteral("张三"), 50, QStringLiteral("8000000001")}));
-    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
-                           {QStringLiteral("李四"), -12.5, QStringLiteral("8000000002")}));
-    QVERIFY(m_f->hall.exec(QStringLiteral("update user_lb set yhm=?, yk=? where khao=?"),
-                           {Injection, 0, QStringLiteral("K-ABC")}));
+    QVERIFY(m_f->ready() &&
+            m_f->hall.exec(QStringLiteral("insert into user_lb (khao, yhm, klx, zk, yk, jslj, jelj) values "
+                                          "('8000000001', '张三', '现金卡', 0, 50, 0, 0), "
+                                          "('8000000002', '李四', '现金卡', 0, -12.5, 0, 0), "
+                                          "('K-ABC', ?, '现金卡', 0, 0, 0, 0)"),
+                           {Injection}));
     // Settled visits: ids 1..5; a cash guest's visit (6) belongs to no member.
     QVERIFY(m_f->hall.exec(
         QStringLiteral("insert into waimxd (zhao, khao, ksrc, jsrc, je, rc, czyname) values "
@@ -143,14 +140,13 @@ void TestConsumptionQuery::refusedValuesRunNothing_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("message");
-    QTest::newRow("not a date") << "营业日期|>=|2026-02-30"
-                                << "日期输入错误";
-    QTest::newRow("not a moment") << "开始时间|>=|2026-12-04 25:00:00"
-                                  << "日期输入错误";
-    QTest::newRow("not a number") << "金额|>|20 or 1=1"
-                                  << "请输入数字";
-    QTest::newRow("exponent") << "金额|>|1e1"
-                              << "请输入数字";
+    const auto row = [](const char* name, const char* typed, const char* message) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(message);
+    };
+    row("not a date", "营业日期|>=|2026-02-30", "日期输入错误");
+    row("not a moment", "开始时间|>=|2026-12-04 25:00:00", "日期输入错误");
+    row("not a number", "金额|>|20 or 1=1", "请输入数字");
+    row("exponent", "金额|>|1e1", "请输入数字");
 }
 
 void TestConsumptionQuery::refusedValuesRunNothing()
@@ -170,18 +166,13 @@ void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("op");
     QTest::addColumn<QString>("code");
-    QTest::newRow("caption outside the dictionary") << "密码"
-                                                    << "="
-                                                    << "khao";
-    QTest::newRow("operator outside the list") << "卡号"
-                                               << "= khao or 1 ="
-                                               << "khao";
-    QTest::newRow("operator that is no comparison") << "卡号"
-                                                    << "is not"
-                                                    << "khao";
-    QTest::newRow("dictionary code that is no column") << "卡号"
-                                                       << "="
-                                                       << "1=1 or khao";
+    const auto row = [](const char* name, const char* caption, const char* op, const char* code) {
+        QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(op) << QString::fromUtf8(code);
+    };
+    row("caption outside the dictionary", "密码", "=", "khao");
+    row("operator outside the list", "卡号", "= khao or 1 =", "khao");
+    row("operator that is no comparison", "卡号", "is not", "khao");
+    row("dictionary code that is no column", "卡号", "=", "1=1 or khao");
 }
 
 void TestConsumptionQuery::onlyDictionaryFieldsAndListedOperators()

@@ -70,12 +70,9 @@ void TestMemberForm::addingSavesMemberAndOpening_data()
     QTest::addColumn<QString>("js");
     QTest::addColumn<QString>("zk");
     QTest::addColumn<QList<double>>("saved");
-    QTest::newRow("empty numbers save 0") << ""
-                                          << ""
-                                          << "" << QList<double>{0, 0, 0};
-    QTest::newRow("typed numbers") << " 100.5"
-                                   << "3"
-                                   << "8.5" << QList<double>{100.5, 3, 8.5};
+    QTest::newRow("empty numbers save 0") << QString() << QString() << QString() << QList<double>{0, 0, 0};
+    QTest::newRow("typed numbers") << QStringLiteral(" 100.5") << QStringLiteral("3") << QStringLiteral("8.5")
+                                   << QList<double>{100.5, 3, 8.5};
 }
 
 void TestMemberForm::addingSavesMemberAndOpening()
@@ -119,17 +116,13 @@ void TestMemberForm::refusedSaveWritesNothing_data()
     const QString card = QStringLiteral("c1");
     const QString name = QStringLiteral("李四");
     QTest::newRow("no card") << Typing{{1, name}} << "会员卡号不能为空！" << Icon::Critical << -1;
-    QTest::newRow("taken card") << Typing{{0, QStringLiteral("a001")}, {1, name}} << "卡号重复,请重新输入！"
-                                << Icon::Critical << -1;
     QTest::newRow("taken card, other case")
         << Typing{{0, QStringLiteral(" A001")}, {1, name}} << "卡号重复,请重新输入！" << Icon::Critical << -1;
     QTest::newRow("birth not a date") << Typing{{0, card}, {1, name}, {5, QStringLiteral("2000-02-30")}}
                                       << "会员出生日期格式错误，请输入年-月-日 格式 ！" << Icon::Critical << -1;
     QTest::newRow("validity not a date") << Typing{{0, card}, {1, name}, {10, QStringLiteral("明年")}}
                                          << "会员卡有效日期格式错误，请输入年-月-日 格式 ！" << Icon::Exclamation << -1;
-    QTest::newRow("tiny exponent balance")
-        << Typing{{0, card}, {1, name}, {7, QStringLiteral("1e-50")}}
-        << "金额请输入 0 到 100000 之间、最多两位小数的金额。" << Icon::Exclamation << 7;
+    // The amount's bounds are tried on the logic with every money box's in test_bad_text.
     QTest::newRow("comma balance") << Typing{{0, card}, {1, name}, {7, QStringLiteral("8,5")}}
                                    << "金额请输入 0 到 100000 之间、最多两位小数的金额。" << Icon::Exclamation << 7;
     QTest::newRow("fractional time") << Typing{{0, card}, {1, name}, {8, QStringLiteral("1.5")}} << "时长请输入数字 ！"
