@@ -20,10 +20,15 @@ Chooser& chooser()
     return installed;
 }
 
-// Where the last file was saved, proposed again for the next one.
+// Where the last file was saved, proposed again for the next one. A new
+// user may have no Documents folder yet, and the file dialog would then open
+// in the folder the program was started from, often one nobody may write.
 QString& lastFolder()
 {
-    static QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    static QString folder = [] {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QDir(documents).exists() ? documents : QDir::homePath();
+    }();
     return folder;
 }
 
