@@ -57,11 +57,13 @@ set(CPACK_STRIP_FILES ON)
 # and libgl-dev's are linked in through Qt Charts and Qt Gui). The SQLite driver and
 # the fonts are loaded while running, so no linker would name them; the
 # installed program cannot open its database or draw Chinese without them.
+# libxlsxwriter's pkg-config links zlib beside it, so the programs may name
+# zlib themselves.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libgcc-s1, libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), \
 libqt6sql6 (>= 6.4), libqt6sql6-sqlite (>= 6.4), libqt6serialport6 (>= 6.4), libqt6printsupport6 (>= 6.4), \
 libqt6charts6 (>= 6.4), libqt6network6 (>= 6.4), libqt6httpserver6 (>= 6.4), libqt6websockets6 (>= 6.4), libqt6opengl6 (>= 6.4), libqt6openglwidgets6 (>= 6.4), libglx0, libopengl0, \
-libsqlite3-0 (>= 3.40), libsodium23, libxlsxwriter4, libqt6sql6-psql (>= 6.4), qt6-translations-l10n, fonts-noto-cjk, \
+libsqlite3-0 (>= 3.40), libsodium23, libxlsxwriter4, zlib1g, libqt6sql6-psql (>= 6.4), qt6-translations-l10n, fonts-noto-cjk, \
 fonts-wqy-microhei")
 # Backups of a hall on a server are written by PostgreSQL's pg_dump.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "postgresql-client")
