@@ -80,91 +80,83 @@ void TestBoardMenus::operatorRow()
     const QStringList guarded =
         QStringLiteral("gl_0 mset_5 mset_6 spgl_0 spgl_2 spgl_4 czygl_0 czygl_3 find_0 find_1 find_3 find_4")
             .split(QLatin1Char(' '));
-    const QStringList always =
-        QStringLiteral("mset_0 mset_3 mset_10 mset_11 mset_12 czygl_2 menu_yygl_1 menu_yygl_4 "
-                       "menu_yygl_3 menu_yygl_5 menu_yygl_6 menu_yygl_7 menu_yygl_8 menu_yygl_9 "
-                       "menu_yygl_10 menu_yygl_12 spgl_6 find_6 find_7 js zhuantai Xs Sd Refh Showtp print tx yj hh")
-            .split(QLatin1Char(' '));
-    for (const QString& name : guarded + always) {
-        const bool expected = always.contains(name) || enabled.contains(name);
-        QVERIFY2(control<QAction>(&board, name)->isEnabled() == expected, qPrintable(name));
-    }
+    // The other entries no letter governs are tried in everyEntry.
+    for (const QString& name : guarded + QStringLiteral("mset_11 menu_yygl_6 menu_yygl_10").split(QLatin1Char(' ')))
+        QVERIFY2(control<QAction>(&board, name)->isEnabled() == (!guarded.contains(name) || enabled.contains(name)),
+                 qPrintable(name));
     // The system operator's alone, whatever the letters.
     QVERIFY(!control<QAction>(&board, QStringLiteral("mset_13"))->isEnabled());
     QCOMPARE(!control<QLineEdit>(&board, QStringLiteral("discount"))->isReadOnly(), discount);
     QCOMPARE(f.messages.count(), 0);
 }
 
-// Each entry of the menu bar and the toolbar: its caption, the rights letter
-// that governs it (none: always enabled), and what it reaches: "key" the
-// board's command of that key, "screen" the modal screen of that class,
-// "window" a window of that class, "signal" a request to the board.
+// Each entry of the menu bar and the toolbar: the rights letter that
+// governs it (none: always enabled), and what it reaches: "key" the board's
+// command of that key, "screen" the modal screen of that class, "window" a
+// window of that class, "signal" a request to the board.
 void TestBoardMenus::everyEntry_data()
 {
-    QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("letter"); // group and letter, as "xtgl A"
     QTest::addColumn<QString>("reaches");
-    const auto entry = [](const char* name, const char* caption, const char* letter, const char* reaches) {
-        QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromLatin1(letter)
-                            << QString::fromLatin1(reaches);
+    const auto entry = [](const char* name, const char* letter, const char* reaches) {
+        QTest::newRow(name) << QString::fromLatin1(letter) << QString::fromLatin1(reaches);
     };
-    entry("js", "计时", "", "key js");
-    entry("jz", "结账", "", "key jz");
-    entry("yjd", "预结", "", "key yjd");
-    entry("zhuantai", "转台", "", "key zhuantai");
-    entry("Xs", "销售", "", "key Xs");
-    entry("Sd", "锁定", "", "key Sd");
-    entry("Js", "解锁", "", "key Js");
-    entry("Refh", "刷新", "", "key Refh");
-    entry("Showtp", "显示", "", "key Showtp");
-    entry("print", "打印", "", "key print");
-    entry("tx", "提醒", "", "key tx");
-    entry("yj", "押金", "", "key yj");
-    entry("hh", "互换", "", "key hh");
-    entry("mset_0", "&1.锁定计算机", "", "key Sd");
-    entry("mset_1", "&2.台位设置", "zhda B", "screen TableDefinitionsScreen");
-    entry("mset_3", "&3.换    班", "", "signal shiftChangeRequested");
-    entry("mset_4", "&4.台位时段收费标准设置", "zhda C", "screen RateBandsScreen");
-    entry("mset_5", "&5.系统参数设置", "zhda E", "screen ParametersScreen");
-    entry("mset_6", "&6.清空历史数据", "zhda D", "screen HistoryClearingScreen");
-    entry("mset_9", "&8.计费方案设定", "zhda F", "screen RateSchemesScreen");
-    entry("mset_10", "&9.选择数据库位置", "", "screen DatabaseFileDialog");
-    entry("mset_12", "退出系统", "", "signal exitRequested");
-    entry("mset_13", "&B.店主网页口令", "", "screen OwnerPasswordDialog");
-    entry("gl_0", "&1.会员登记", "zhda A", "screen MemberListScreen");
-    entry("menu_yygl_1", "&1.台位计时", "", "key js");
-    entry("menu_yygl_2", "&2.台位结帐", "", "key jz");
-    entry("menu_yygl_3", "&3.转    台", "", "key zhuantai");
-    entry("menu_yygl_4", "&4.刷新台位状态", "", "key Refh");
-    entry("menu_yygl_5", "&5.显示背景图", "", "key Showtp");
-    entry("menu_yygl_7", "&7.客人提醒", "", "signal reminderRequested");
-    entry("menu_yygl_8", "&8.客人押金录入", "", "signal depositRequested");
-    entry("menu_yygl_9", "&9.台位互换", "", "key hh");
-    entry("menu_yygl_11", "&B.预结单（非正式收据）", "", "key yjd");
-    entry("menu_yygl_12", "&C.商品销售", "", "key Xs");
-    entry("spgl_0", "&1.商品类别设置", "fjda A", "screen CatalogueScreen");
-    entry("spgl_2", "&2.商品进货", "fjda B", "screen GoodsDocumentsScreen");
-    entry("spgl_4", "&3.商品销售", "fjda C", "screen GoodsDocumentsScreen");
-    entry("spgl_6", "&4.商品盘点", "", "screen StockBalanceScreen");
-    entry("find_0", "&1.当前班次营业报告", "xtgl A", "screen ShiftReportScreen");
-    entry("find_1", "&2.当日营业报告", "xtgl B", "screen DayReportScreen");
-    entry("find_3", "&3.营业收入统计", "xtgl C", "screen IncomeStatisticsScreen");
-    entry("find_4", "&4.商品销售统计", "xtgl D", "screen GoodsStatisticsScreen");
-    entry("find_6", "&5.会员消费明细", "", "screen ConsumptionDetailScreen");
-    entry("find_7", "&6.会员消费汇总", "", "screen ConsumptionTotalsScreen");
-    entry("czygl_0", "&1.操作员设置", "zwcl A", "screen OperatorRightsScreen");
-    entry("czygl_2", "&2.操作员口令变更", "", "screen PasswordChangeDialog");
-    entry("czygl_3", "&3.操员日志", "zwcl B", "screen OperatorLogScreen");
-    entry("help_0", "&1.帮助", "", "window HelpWindow");
-    entry("help_1", "&2.搜索有关帮助的信息", "", "window HelpWindow");
-    entry("help_2", "&3.常见问题回答", "", "window HelpWindow");
-    entry("help_4", "&4.关于 Tavoro", "", "screen AboutBox");
-    entry("help_5", "&5.界面语言 Language", "", "screen LanguageChoice");
+    entry("js", "", "key js");
+    entry("jz", "", "key jz");
+    entry("yjd", "", "key yjd");
+    entry("zhuantai", "", "key zhuantai");
+    entry("Xs", "", "key Xs");
+    entry("Sd", "", "key Sd");
+    entry("Js", "", "key Js");
+    entry("Refh", "", "key Refh");
+    entry("Showtp", "", "key Showtp");
+    entry("print", "", "key print");
+    entry("tx", "", "key tx");
+    entry("yj", "", "key yj");
+    entry("hh", "", "key hh");
+    entry("mset_0", "", "key Sd");
+    entry("mset_1", "zhda B", "screen TableDefinitionsScreen");
+    entry("mset_3", "", "signal shiftChangeRequested");
+    entry("mset_4", "zhda C", "screen RateBandsScreen");
+    entry("mset_5", "zhda E", "screen ParametersScreen");
+    entry("mset_6", "zhda D", "screen HistoryClearingScreen");
+    entry("mset_9", "zhda F", "screen RateSchemesScreen");
+    entry("mset_10", "", "screen DatabaseFileDialog");
+    entry("mset_12", "", "signal exitRequested");
+    entry("mset_13", "", "screen OwnerPasswordDialog");
+    entry("gl_0", "zhda A", "screen MemberListScreen");
+    entry("menu_yygl_1", "", "key js");
+    entry("menu_yygl_2", "", "key jz");
+    entry("menu_yygl_3", "", "key zhuantai");
+    entry("menu_yygl_4", "", "key Refh");
+    entry("menu_yygl_5", "", "key Showtp");
+    entry("menu_yygl_7", "", "signal reminderRequested");
+    entry("menu_yygl_8", "", "signal depositRequested");
+    entry("menu_yygl_9", "", "key hh");
+    entry("menu_yygl_11", "", "key yjd");
+    entry("menu_yygl_12", "", "key Xs");
+    entry("spgl_0", "fjda A", "screen CatalogueScreen");
+    entry("spgl_2", "fjda B", "screen GoodsDocumentsScreen");
+    entry("spgl_4", "fjda C", "screen GoodsDocumentsScreen");
+    entry("spgl_6", "", "screen StockBalanceScreen");
+    entry("find_0", "xtgl A", "screen ShiftReportScreen");
+    entry("find_1", "xtgl B", "screen DayReportScreen");
+    entry("find_3", "xtgl C", "screen IncomeStatisticsScreen");
+    entry("find_4", "xtgl D", "screen GoodsStatisticsScreen");
+    entry("find_6", "", "screen ConsumptionDetailScreen");
+    entry("find_7", "", "screen ConsumptionTotalsScreen");
+    entry("czygl_0", "zwcl A", "screen OperatorRightsScreen");
+    entry("czygl_2", "", "screen PasswordChangeDialog");
+    entry("czygl_3", "zwcl B", "screen OperatorLogScreen");
+    entry("help_0", "", "window HelpWindow");
+    entry("help_1", "", "window HelpWindow");
+    entry("help_2", "", "window HelpWindow");
+    entry("help_4", "", "screen AboutBox");
+    entry("help_5", "", "screen LanguageChoice");
 }
 
 void TestBoardMenus::everyEntry()
 {
-    QFETCH(QString, caption);
     QFETCH(QString, letter);
     QFETCH(QString, reaches);
     HallFixture f;
@@ -174,7 +166,6 @@ void TestBoardMenus::everyEntry()
     BoardMenus menus(f.hall.state, &board,
                      [&keys](BoardCommand command) { keys.append(QLatin1String(Keys[int(command)])); });
     QAction* action = control<QAction>(&board, QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(action->text(), caption);
 
     // Only the entry's own letter of its own group enables a governed entry.
     const QStringList governed = letter.split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -121,45 +121,23 @@ void HallSetupTest::refusedStepWritesNothing_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("told"); // a word of the message
-    const int name = HallSetupWizard::NamePage;
+    const auto row = [](const char* name, int page, const char* box, const char* typed, const char* told) {
+        QTest::newRow(name) << page << QString::fromLatin1(box) << QString::fromUtf8(typed) << QString::fromUtf8(told);
+    };
     const int tables = HallSetupWizard::TablesPage;
     const int rates = HallSetupWizard::RatesPage;
-    QTest::newRow("blank name") << name << "hallNameBox"
-                                << "   "
-                                << "名称";
-    QTest::newRow("no tables") << tables << "tableCountBox"
-                               << "0"
-                               << "台数";
-    QTest::newRow("ten thousand tables") << tables << "tableCountBox"
-                                         << "10000"
-                                         << "台数";
-    QTest::newRow("tables in words") << tables << "tableCountBox"
-                                     << "abc"
-                                     << "台数";
-    QTest::newRow("negative unit") << tables << "billingUnitBox"
-                                   << "-5"
-                                   << "最小计费分钟";
-    QTest::newRow("rate in words") << rates << "dayMemberBox"
-                                   << "abc"
-                                   << "会员价";
-    QTest::newRow("negative rate") << rates << "eveningGuestBox"
-                                   << "-5"
-                                   << "会员价";
-    QTest::newRow("rate with exponent") << rates << "dayGuestBox"
-                                        << "1e-50"
-                                        << "会员价";
-    QTest::newRow("huge rate") << rates << "eveningMemberBox"
-                               << "99999999999"
-                               << "会员价";
-    QTest::newRow("evening at 25") << rates << "eveningStartsBox"
-                                   << "25"
-                                   << "晚间";
-    QTest::newRow("evening at midnight") << rates << "eveningStartsBox"
-                                         << "0"
-                                         << "晚间";
-    QTest::newRow("lamp port in words") << int(HallSetupWizard::DevicesPage) << "lightsPortBox"
-                                        << "COM1"
-                                        << "端口";
+    row("blank name", HallSetupWizard::NamePage, "hallNameBox", "   ", "名称");
+    row("no tables", tables, "tableCountBox", "0", "台数");
+    row("ten thousand tables", tables, "tableCountBox", "10000", "台数");
+    row("tables in words", tables, "tableCountBox", "abc", "台数");
+    row("negative unit", tables, "billingUnitBox", "-5", "最小计费分钟");
+    row("rate in words", rates, "dayMemberBox", "abc", "会员价");
+    row("negative rate", rates, "eveningGuestBox", "-5", "会员价");
+    row("rate with exponent", rates, "dayGuestBox", "1e-50", "会员价");
+    row("huge rate", rates, "eveningMemberBox", "99999999999", "会员价");
+    row("evening at 25", rates, "eveningStartsBox", "25", "晚间");
+    row("evening at midnight", rates, "eveningStartsBox", "0", "晚间");
+    row("lamp port in words", HallSetupWizard::DevicesPage, "lightsPortBox", "COM1", "端口");
 }
 
 void HallSetupTest::refusedStepWritesNothing()
@@ -227,10 +205,8 @@ void HallSetupTest::offerIsMadeOnce_data()
 {
     QTest::addColumn<QString>("letters"); // empty: the system operator
     QTest::addColumn<QString>("told");
-    QTest::newRow("put off by the system operator") << ""
-                                                    << "开店向导设置";
-    QTest::newRow("a clerk without the scheme right") << "BE"
-                                                      << "请系统操作员";
+    QTest::newRow("put off by the system operator") << QString() << QStringLiteral("开店向导设置");
+    QTest::newRow("a clerk without the scheme right") << QStringLiteral("BE") << QStringLiteral("请系统操作员");
 }
 
 void HallSetupTest::offerIsMadeOnce()
@@ -260,16 +236,15 @@ void HallSetupTest::devicesAreTriedOnTheSpot_data()
     QTest::addColumn<QString>("port");   // empty: the pseudo-terminal
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("told");
-    QTest::newRow("lamps echoed") << "lights"
-                                  << "" << QByteArray("echo") << "有回应";
-    QTest::newRow("lamps unanswered") << "lights"
-                                      << "" << QByteArray() << "没有回应";
-    QTest::newRow("no such lamp port") << "lights"
-                                       << "/dev/tavoro-none" << QByteArray() << "打不开端口";
-    QTest::newRow("card swiped") << "reader"
-                                 << "" << QByteArray("8000000001\r") << "读到卡号：8000000001";
-    QTest::newRow("no such reader port") << "reader"
-                                         << "/dev/tavoro-none" << QByteArray() << "打不开端口";
+    const auto row = [](const char* name, const char* device, const char* port, const char* answer, const char* told) {
+        QTest::newRow(name) << QString::fromLatin1(device) << QString::fromLatin1(port) << QByteArray(answer)
+                            << QString::fromUtf8(told);
+    };
+    row("lamps echoed", "lights", "", "echo", "有回应");
+    row("lamps unanswered", "lights", "", "", "没有回应");
+    row("no such lamp port", "lights", "/dev/tavoro-none", "", "打不开端口");
+    row("card swiped", "reader", "", "8000000001\r", "读到卡号：8000000001");
+    row("no such reader port", "reader", "/dev/tavoro-none", "", "打不开端口");
 }
 
 void HallSetupTest::devicesAreTriedOnTheSpot()

@@ -238,7 +238,6 @@ void TestSpreadsheetExport::exports()
     m_answer = m_folder->filePath(QStringLiteral("report.") + suffix);
     auto* key = control<QAction>(shown.get(), QStringLiteral("exportExcel"));
     QVERIFY(key->isEnabled());
-    QCOMPARE(key->text(), QStringLiteral("导出 Excel"));
     key->trigger();
     QCOMPARE(f.messages.texts(), QStringList());
     QCOMPARE(m_proposed, proposed);
