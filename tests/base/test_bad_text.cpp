@@ -8,7 +8,6 @@
 #include "core/billing/TableNumber.h"
 #include "core/board/TableMarks.h"
 #include "core/goods/GoodsCatalogue.h"
-#include "core/goods/GoodsDocument.h"
 #include "core/goods/GoodsLookup.h"
 #include "core/members/ConsumptionCondition.h"
 #include "core/members/MemberRecord.h"
@@ -152,20 +151,12 @@ void BadTextTest::saleStoredAsTyped()
     QFETCH(QString, text);
     HallFixture hall;
     QVERIFY2(fill(hall), qPrintable(hall.error()));
-    GoodsDocument::Typed typed{QStringLiteral("2026-12-06"),
-                               text,
-                               QStringLiteral("1"),
-                               QStringLiteral("5"),
-                               QStringLiteral("5"),
-                               text,
-                               QStringLiteral("system"),
-                               text,
-                               QString(),
-                               QString()};
+    GoodsDocument::Typed typed =
+        typedDocument(hall.hall.state, text, QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("5"));
+    typed.handler = typed.remark = text;
     const QStringList before = everyRow(hall.hall.db());
 
-    const GoodsDocument::Saved saved = GoodsDocument::save(hall.hall.db(), GoodsDocument::Kind::Sale, typed, 0,
-                                                           {hall.hall.state.BusinessDate, QStringLiteral("system")});
+    const GoodsDocument::Saved saved = saveDocument(hall.hall.state, GoodsDocument::Kind::Sale, typed);
 
     QVERIFY2(saved.result, qPrintable(saved.result.message()));
     QCOMPARE(changed(before, everyRow(hall.hall.db())), QStringList());
@@ -331,18 +322,9 @@ void BadTextTest::boundsShared()
         break;
     }
     case Bounded::Quantity: {
-        const GoodsDocument::Typed typed{QStringLiteral("2026-12-06"),
-                                         QStringLiteral("可乐"),
-                                         text,
-                                         QStringLiteral("5"),
-                                         QStringLiteral("5"),
-                                         QString(),
-                                         QStringLiteral("system"),
-                                         QString(),
-                                         QString(),
-                                         QString()};
-        const GoodsDocument::Saved saved = GoodsDocument::save(
-            db, GoodsDocument::Kind::Purchase, typed, 0, {hall.hall.state.BusinessDate, QStringLiteral("system")});
+        const GoodsDocument::Saved saved = saveDocument(
+            hall.hall.state, GoodsDocument::Kind::Purchase,
+            typedDocument(hall.hall.state, QStringLiteral("可乐"), text, QStringLiteral("5"), QStringLiteral("5")));
         QVERIFY2(saved.result, qPrintable(saved.result.message()));
         accepted = saved.done();
         break;

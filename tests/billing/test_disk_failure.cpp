@@ -2,7 +2,6 @@
 #include "core/base/ErrorReporter.h"
 #include "core/base/Sql.h"
 #include "core/billing/Checkout.h"
-#include "core/goods/GoodsDocument.h"
 #include "core/members/MemberTopUp.h"
 #include "support/HallFixture.h"
 
@@ -44,15 +43,10 @@ const QMap<QString, Command>& commands()
          }},
         {QStringLiteral("counter sale"),
          [](AppState& state) {
-             GoodsDocument::Typed typed;
-             typed.date = QStringLiteral("2026-12-06");
-             typed.goods = QStringLiteral("啤酒");
-             typed.count = QStringLiteral("2");
-             typed.price = QStringLiteral("5");
-             typed.amount = QStringLiteral("10");
-             typed.preparer = state.OperatorName;
-             const GoodsDocument::Saved saved = GoodsDocument::save(state.DbConn, GoodsDocument::Kind::Sale, typed, 0,
-                                                                    {state.BusinessDate, state.OperatorName});
+             const GoodsDocument::Saved saved =
+                 saveDocument(state, GoodsDocument::Kind::Sale,
+                              typedDocument(state, QStringLiteral("啤酒"), QStringLiteral("2"), QStringLiteral("5"),
+                                            QStringLiteral("10")));
              return shown(saved.result, saved.refusal);
          }},
     };

@@ -17,24 +17,6 @@
 using GoodsDocument::Kind;
 Q_DECLARE_METATYPE(Messages::Answer)
 
-namespace {
-
-GoodsDocument::Typed sale(const QString& amount, const QString& table = QString())
-{
-    return {QStringLiteral("2026-12-06"),
-            QStringLiteral("啤酒"),
-            QStringLiteral("2"),
-            QString(),
-            amount,
-            QString(),
-            QStringLiteral("system"),
-            QString(),
-            QStringLiteral("现金"),
-            table};
-}
-
-} // namespace
-
 class DocumentsTest : public QObject
 {
     Q_OBJECT
@@ -59,7 +41,15 @@ private slots:
     void farDateAskedFirst();
 
 private:
-    GoodsDocument::Saved save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId = 0);
+    // Two beers for `amount`, over the counter or to the table.
+    GoodsDocument::Typed sale(const QString& amount, const QString& table = QString())
+    {
+        return typedDocument(m_hall->hall.state, QStringLiteral("啤酒"), QStringLiteral("2"), {}, amount, table);
+    }
+    GoodsDocument::Saved save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId = 0)
+    {
+        return saveDocument(m_hall->hall.state, kind, typed, editedId);
+    }
     qint64 count(const QString& table)
     {
         return m_hall->value(QStringLiteral("select count(*) from ") + table).toLongLong();
@@ -75,12 +65,6 @@ void DocumentsTest::init()
                  m_hall->hall.exec(QStringLiteral("insert into spzd (headcode, name, spjm, spdj, sp_max, sp_mix) "
                                                   "values ('101', '啤酒', 'PJ', 6.5, 0, 0)")),
              qPrintable(m_hall->error()));
-}
-
-GoodsDocument::Saved DocumentsTest::save(Kind kind, const GoodsDocument::Typed& typed, qint64 editedId)
-{
-    return GoodsDocument::save(m_hall->hall.db(), kind, typed, editedId,
-                               {m_hall->hall.state.BusinessDate, m_hall->hall.state.OperatorName});
 }
 
 void DocumentsTest::numbersContinueFromTheLargest_data()

@@ -1,7 +1,5 @@
-#include "core/base/DateText.h"
 #include "core/base/Schema.h"
 #include "core/billing/Checkout.h"
-#include "core/goods/GoodsDocument.h"
 #include "core/members/MemberRecord.h"
 #include "core/members/MemberTopUp.h"
 #include "core/reports/DayTakings.h"
@@ -58,10 +56,8 @@ void TestShiftHandOver::figuresOfAHandBuiltShift()
     // Sold as the documents screen sells: over the counter, or to a table.
     for (const QString& sale : QStringLiteral("2 可乐 10|5 啤酒 8| 香烟 12.35").split(QLatin1Char('|'))) {
         const QStringList v = sale.split(QLatin1Char(' '));
-        const GoodsDocument::Typed typed(DateText::date(state.BusinessDate), v[1], QStringLiteral("1"), v[2], v[2],
-                                         QString(), state.OperatorName, QString(), QString(), v[0]);
-        QVERIFY(GoodsDocument::save(f.hall.db(), GoodsDocument::Kind::Sale, typed, 0,
-                                    {state.BusinessDate, state.OperatorName})
+        QVERIFY(saveDocument(state, GoodsDocument::Kind::Sale,
+                             typedDocument(state, v[1], QStringLiteral("1"), v[2], v[2], v[0]))
                     .done());
     }
     const QStringList cards{QString(), QStringLiteral("C1"), QStringLiteral("Y1")};

@@ -83,3 +83,15 @@ QVariant HallFixture::value(const QString& sql, const QVariantList& values)
 {
     return *Sql::scalar(hall.db(), sql, values);
 }
+
+GoodsDocument::Typed typedDocument(const AppState& state, const QString& goods, const QString& count,
+                                   const QString& price, const QString& amount, const QString& table)
+{
+    return {DateText::date(state.BusinessDate), goods, count, price, amount, {}, state.OperatorName, {}, {}, table};
+}
+
+GoodsDocument::Saved saveDocument(AppState& state, GoodsDocument::Kind kind, const GoodsDocument::Typed& typed,
+                                  qint64 editedId)
+{
+    return GoodsDocument::save(state.DbConn, kind, typed, editedId, {state.BusinessDate, state.OperatorName});
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/goods/GoodsDocument.h"
 #include "support/MessageRecorder.h"
 #include "support/TestClock.h"
 #include "support/TestHall.h"
@@ -44,6 +45,15 @@ public:
 private:
     bool m_ready = false;
 };
+
+// A document as the goods screens take it, dated the business day and made
+// out by the logged-in operator: `count` of `goods` at `price` for `amount`,
+// sold to `table` or over the counter.
+GoodsDocument::Typed typedDocument(const AppState& state, const QString& goods, const QString& count,
+                                   const QString& price, const QString& amount, const QString& table = {});
+// Saves it as that operator on the business day, as the screens' Save does.
+GoodsDocument::Saved saveDocument(AppState& state, GoodsDocument::Kind kind, const GoodsDocument::Typed& typed,
+                                  qint64 editedId = 0);
 
 // A control of a screen by its object name; a missing one ends the test run,
 // since every later step would only report the same thing less clearly.

@@ -1,8 +1,6 @@
-#include "core/base/DateText.h"
 #include "core/billing/Checkout.h"
 #include "core/board/BoardPricing.h"
 #include "core/board/BoardRows.h"
-#include "core/goods/GoodsDocument.h"
 #include "core/goods/StockBalance.h"
 #include "core/members/MemberTopUp.h"
 #include "core/reports/DayTakings.h"
@@ -53,11 +51,8 @@ QString money(double amount)
 
 bool sell(HallFixture& f, const QString& goods, const QString& amount, const QString& table)
 {
-    auto& state = f.hall.state;
-    const GoodsDocument::Typed typed(DateText::date(state.BusinessDate), goods, QStringLiteral("1"), amount, amount,
-                                     QString(), state.OperatorName, QString(), QString(), table);
-    return GoodsDocument::save(f.hall.db(), GoodsDocument::Kind::Sale, typed, 0,
-                               {state.BusinessDate, state.OperatorName})
+    return saveDocument(f.hall.state, GoodsDocument::Kind::Sale,
+                        typedDocument(f.hall.state, goods, QStringLiteral("1"), amount, amount, table))
         .done();
 }
 
