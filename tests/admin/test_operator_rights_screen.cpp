@@ -1,7 +1,12 @@
 #include "core/admin/OperatorStore.h"
+#include "core/admin/OwnerPassword.h"
+#include "core/base/PasswordHash.h"
+#include "core/billing/DiscountCheck.h"
 #include "support/HallFixture.h"
 #include "ui/admin/OperatorAddDialog.h"
 #include "ui/admin/OperatorRightsScreen.h"
+#include "ui/admin/OwnerPasswordDialog.h"
+#include "ui/admin/PasswordChangeDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,9 +46,19 @@ void select(OperatorRightsScreen& screen, const QString& name, const QString& gr
     tree->setCurrentItem(node);
 }
 
+const QString WrongOld = QStringLiteral("输入原口令不正确,请重新输入!");
+const QString Changed = QStringLiteral("变更口令成功，按任意键返回！");
+
+QLineEdit* box(const QObject* screen, int element)
+{
+    return control<QLineEdit>(screen, QStringLiteral("passwordEdit_") + QString::number(element));
+}
+
 } // namespace
 
-// The operator rules on OperatorStore; the screen only for its wiring.
+// The operators: the rules on OperatorStore and the discount limit they
+// keep, with the rights screen only for its wiring; the password change,
+// whose comparison is the login's rule, and the owner's view password.
 class TestFrmCzySetup : public QObject
 {
     Q_OBJECT
@@ -57,6 +72,13 @@ private Q_SLOTS:
     void command_data();
     void command();
     void addDialogRefusesAndAdds();
+    void rateAgainstLimit_data();
+    void rateAgainstLimit();
+    void confirm_data();
+    void confirm();
+    void thirdWrongOldPasswordClosesTheScreen();
+    void ownerPassword_data();
+    void ownerPassword();
 
 private:
     std::unique_ptr<HallFixture> m_f;
@@ -103,7 +125,6 @@ void TestFrmCzySetup::storeRules()
     QFETCH(QString, change);
     QFETCH(Refusal, refusal);
     QFETCH(QString, value);
-    QFETCH(QString, rows);
     OperatorStore store(m_f->hall.db());
     OperatorStore::Outcome outcome;
     QString added;
@@ -117,7 +138,7 @@ void TestFrmCzySetup::storeRules()
         outcome = store.saveDiscountLimit(QStringLiteral("clerk "), value);
     QVERIFY(outcome.result);
     QCOMPARE(outcome.refusal, refusal);
-    QCOMPARE(operators(*m_f), rows);
+    QTEST(operators(*m_f), "rows");
     if (!added.isEmpty())
         QCOMPARE(m_f->value(QStringLiteral("select sys_tag || zhda || fjda || zwcl || bbsc || xtgl || 'end' "
                                            "from czyzd where czy_name = ?"),
@@ -214,6 +235,142 @@ void TestFrmCzySetup::addDialogRefusesAndAdds()
     QCOMPARE(added.count(), 1);
     QCOMPARE(added.first().first().toString(), QStringLiteral("新人"));
     QVERIFY(!dialog.isVisible());
+}
+
+void TestFrmCzySetup::rateAgainstLimit_data()
+{
+    QTest::addColumn<QVariant>("zk");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("message"); // empty: none shown
+
+    // Limit 8.5 against what is typed at checkout is checked there.
+    QTest::newRow("0: just below ten") << QVariant(0.0) << 9.99 << true << QString();
+    // A limit saved through a float lies below the typed 8.7: it must still admit it.
+    QTest::newRow("8.7 stored as a float") << QVariant(double(8.7f)) << 8.7 << true << QString();
+    QTest::newRow("not set") << QVariant() << 9.0 << false << QStringLiteral("折扣率权限未设定，请重新设定。");
+}
+
+void TestFrmCzySetup::rateAgainstLimit()
+{
+    QFETCH(QVariant, zk);
+    QFETCH(double, rate);
+    QFETCH(QString, message);
+    // The operator's stored name carries a blank; the logged-in name is trimmed.
+    TestHall& hall = m_f->hall;
+    QVERIFY(hall.exec(QStringLiteral("update czyzd set zk = ? where czy_name = 'clerk '"), {zk}));
+
+    const DiscountCheck check = checkDiscount(hall.db(), QStringLiteral("clerk"), DiscountRate(rate));
+    QTEST(check.allowed, "accepted");
+    QCOMPARE(check.notice.text, message);
+    if (!message.isEmpty())
+        QCOMPARE(check.notice.icon, Messages::Icon::Exclamation);
+
+    // An operator without a row is refused without a word; a failed query
+    // refuses with the error.
+    QCOMPARE(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).allowed, false);
+    QVERIFY(checkDiscount(hall.db(), QStringLiteral("nobody"), DiscountRate()).notice.isEmpty());
+    QVERIFY(hall.dropTable(QStringLiteral("czyzd")));
+    const DiscountCheck failed = checkDiscount(hall.db(), QStringLiteral("clerk"), DiscountRate());
+    QVERIFY(!failed.allowed);
+    QCOMPARE(failed.notice.icon, Messages::Icon::Critical);
+}
+
+void TestFrmCzySetup::confirm_data()
+{
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("repeat");
+    QTest::newRow("changed") << " ABC" << Changed << "xyz ";
+    QTest::newRow("old password wrong") << "abd" << WrongOld << "xyz";
+    QTest::newRow("repeat differs") << "abc" << QStringLiteral("新口令两次不一致,请重新输入!") << "xy";
+}
+
+void TestFrmCzySetup::confirm()
+{
+    QFETCH(QString, old);
+    QFETCH(QString, message);
+    QFETCH(QString, repeat);
+    m_f->hall.loginAs(QStringLiteral("clerk"), QStringLiteral("全天"), QDate(2026, 12, 6), false);
+    PasswordChangeDialog screen(m_f->hall.state);
+    screen.show();
+    QTest::keyClicks(box(&screen, 0), old);
+    QTest::keyClicks(box(&screen, 1), QStringLiteral("xyz"));
+    QTest::keyClicks(box(&screen, 2), repeat);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("confirmButton")), Qt::LeftButton);
+
+    QCOMPARE(m_f->messages.texts(), QStringList{message});
+    QCOMPARE(screen.isVisible(), message != Changed);
+    const QString stored =
+        m_f->value(QStringLiteral("select czy_pass from czyzd where czy_name = 'clerk '")).toString();
+    if (message == Changed)
+        QCOMPARE(PasswordHash::verify(stored, QStringLiteral("XYZ")), PasswordHash::Check::Match);
+    else
+        QCOMPARE(stored, QStringLiteral("abc"));
+    const QString others =
+        m_f->value(QStringLiteral("select czy_pass from czyzd where czy_name = 'system'")).toString();
+    QCOMPARE(PasswordHash::verify(others, QStringLiteral("1234")), PasswordHash::Check::Match);
+}
+
+void TestFrmCzySetup::thirdWrongOldPasswordClosesTheScreen()
+{
+    m_f->hall.loginAs(QStringLiteral("clerk"), QStringLiteral("全天"), QDate(2026, 12, 6), false);
+    PasswordChangeDialog screen(m_f->hall.state);
+    screen.show();
+    for (const char* typed : {"x", "y", "z"}) {
+        box(&screen, 0)->setText(QString::fromLatin1(typed));
+        QTest::keyClick(box(&screen, 0), Qt::Key_Return);
+    }
+    QCOMPARE(m_f->messages.texts(),
+             (QStringList{WrongOld, WrongOld, QStringLiteral("对不起,您无权变更操作员'clerk'的口令!")}));
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(m_f->value(QStringLiteral("select czy_pass from czyzd where czy_name = 'clerk '")).toString(),
+             QStringLiteral("abc"));
+}
+
+void TestFrmCzySetup::ownerPassword_data()
+{
+    QTest::addColumn<bool>("systemOperator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("repeat");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored"); // the password that opens the view afterwards, empty when off
+    const auto row = [](const char* name, bool systemOperator, const char* typed, const char* repeat,
+                        const char* message, const char* stored) {
+        QTest::newRow(name) << systemOperator << typed << repeat << message << stored;
+    };
+    row("set, blanks kept", true, " s3cret", " s3cret", "店主网页口令已设置。", " s3cret");
+    row("repeat differs", true, "s3cret", "s3cret ", "两次输入的口令不一致，请重新输入！", "old");
+    row("cleared", true, "", "", "店主网页口令已清除，店主网页已关闭。", "");
+    row("not the system operator", false, "x", "x", "只有系统操作员可以设置店主网页口令！", "old");
+}
+
+void TestFrmCzySetup::ownerPassword()
+{
+    QFETCH(bool, systemOperator);
+    QFETCH(QString, typed);
+    QFETCH(QString, repeat);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    m_f->hall.loginAs(QStringLiteral("clerk"), QStringLiteral("全天"), QDate(2026, 12, 6), false);
+    QVERIFY(OwnerPassword::set(m_f->hall.db(), QStringLiteral("old")));
+    m_f->hall.state.IsSystemOperator = systemOperator;
+    OwnerPasswordDialog screen(m_f->hall.state);
+    screen.show();
+    QTest::keyClicks(box(&screen, 0), typed);
+    QTest::keyClicks(box(&screen, 1), repeat);
+    QTest::mouseClick(control<QPushButton>(&screen, QStringLiteral("confirmButton")), Qt::LeftButton);
+
+    QCOMPARE(m_f->messages.texts(), QStringList{message});
+    const ResultOf<QString> hash = OwnerPassword::storedHash(m_f->hall.db());
+    QVERIFY(hash);
+    if (stored.isEmpty())
+        QVERIFY(hash->isEmpty());
+    else
+        QCOMPARE(PasswordHash::verify(*hash, stored), PasswordHash::Check::Match);
+    const bool changed = stored != QLatin1String("old");
+    QCOMPARE(m_f->value(QStringLiteral("select count(*) from czyrzh where czyxm like '店主网页口令__'")).toInt(),
+             changed ? 1 : 0);
 }
 
 QTEST_MAIN(TestFrmCzySetup)
