@@ -1,8 +1,13 @@
+#include "../printing/PortFile.h"
 #include "core/base/Sql.h"
 #include "core/billing/Checkout.h"
 #include "core/billing/DiscountRate.h"
+#include "core/billing/MemberCard.h"
+#include "core/board/CheckoutReceipt.h"
 #include "support/HallFixture.h"
+#include "ui/printing/ReceiptPrinting.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -15,6 +20,19 @@ const QString OneBand = QStringLiteral("00:01:00-23:59:00=8/10");
 const char* const Lift = "lift the refusal";
 const QString DayAndEvening = QStringLiteral("08:00:00-18:00:00=8/10;18:00:00-23:59:00=12/15");
 
+// What a bill charges, so that a quote and a checkout compare in one go.
+QString amounts(const Checkout::Bill& bill)
+{
+    QString text;
+    QDebug out(&text);
+    for (const BilledSegment& s : bill.charge.segments)
+        out << s.start << s.end << s.hoursText() << s.rate << s.amount << s.nonMemberAmount;
+    for (const SettledGoods& g : bill.goods)
+        out << g.id << g.name << g.count << g.amount;
+    out << bill.timeCharge() << bill.goodsTotal << bill.grandTotal << bill.discount << bill.card << bill.paymentMethod;
+    return text;
+}
+
 QString number(const QVariant& value)
 {
     return QString::number(value.toDouble(), 'g', 10);
@@ -22,6 +40,8 @@ QString number(const QVariant& value)
 
 } // namespace
 
+// A card as the counter finds it, the bill quoted before it is settled, and
+// the checkout: what it writes, and that a refusal or failure writes nothing.
 class CheckoutTest : public QObject
 {
     Q_OBJECT
@@ -29,6 +49,10 @@ class CheckoutTest : public QObject
 private slots:
     void init();
     void cleanup() { m_hall.reset(); }
+    void lookup_data();
+    void lookup();
+    void quoteIsWhatCheckoutSettles_data();
+    void quoteIsWhatCheckoutSettles();
     void settles_data();
     void settles();
     void nothingWritten_data();
@@ -131,7 +155,6 @@ void CheckoutTest::settles()
     QFETCH(QDateTime, start);
     QFETCH(QDateTime, now);
     QFETCH(QStringList, rows);
-    QFETCH(QString, member);
     QFETCH(QString, notice);
     QFETCH(QString, typedDiscount);
 
@@ -148,7 +171,7 @@ void CheckoutTest::settles()
     QCOMPARE(m_hall->value(QStringLiteral("select sybj + tx + fwfl from zhdy")).toInt(), 0);
     const QString members = QStringLiteral("select khao, yk, round(cast(jslj as numeric), 4), jelj from user_lb "
                                            "where jslj > 0 order by khao");
-    QCOMPARE(m_hall->hall.rows(members).join(QLatin1Char(';')), member);
+    QTEST(m_hall->hall.rows(members).join(QLatin1Char(';')), "member");
     QCOMPARE(m_hall->hall.rows(QStringLiteral("select max(zk), sum(zkje) from waimxd")), QStringList{typedDiscount});
 }
 
@@ -263,6 +286,108 @@ void CheckoutTest::typedDiscount()
     QCOMPARE(m_hall->value(QStringLiteral("select je from waimxd where jsrc is not null")).toDouble(), charge);
     if (bill.settled())
         QCOMPARE(m_hall->value(QStringLiteral("select zkje from waimxd")).toDouble(), 20 - charge);
+}
+
+void CheckoutTest::lookup_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("password");
+    // The card as stored, its type, rate, payment, discount and the password check.
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const char* typed, const char* password, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(typed) << QString::fromUtf8(password) << QString::fromUtf8(expected);
+    };
+    row("trimmed, other case, no password", " m1 ", "", "M1 优惠卡 member cash zk=8.5 accepted");
+    row("no password takes any", "M1", "xyz", "M1 优惠卡 member cash zk=8.5 accepted");
+    row("passwords compared trimmed", "cd2", "123  ", "Cd2 现金卡 non-member balance accepted");
+    row("wrong password", "Cd2", "124", "Cd2 现金卡 non-member balance refused");
+    row("password left empty", "Cd2", "", "Cd2 现金卡 non-member balance refused");
+    row("现金优惠卡", "X3", "123", "X3 现金优惠卡 member balance accepted");
+    row("现金", "C4", "", "C4 现金 non-member cash accepted");
+    row("机时卡 as cash", "J5", "", "J5 机时卡 non-member cash accepted");
+    row("no type read as 现金", "N6", "", "N6 现金 non-member cash accepted");
+    row("unknown card", "Q9", "", "none");
+    row("no card typed", "  ", "", "none");
+}
+
+void CheckoutTest::lookup()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, password);
+
+    HallFixture& hall = *m_hall;
+    QVERIFY2(
+        hall.addMember(QStringLiteral("M1"), QVariant(), QStringLiteral("优惠卡"), 8.5) &&
+            hall.addMember(QStringLiteral("Cd2"), QStringLiteral(" 123 "), QStringLiteral("现金卡")) &&
+            hall.addMember(QStringLiteral("X3"), QStringLiteral("123"), QStringLiteral("现金优惠卡"), QVariant()) &&
+            hall.addMember(QStringLiteral("C4"), QVariant(), QStringLiteral("现金")) &&
+            hall.addMember(QStringLiteral("J5"), QVariant(), QStringLiteral("机时卡")) &&
+            hall.hall.exec(QStringLiteral("insert into user_lb (khao) values ('N6')")),
+        qPrintable(hall.error()));
+
+    const ResultOf<std::optional<MemberCard>> lookedUp = findMemberCard(hall.hall.db(), typed);
+    QVERIFY2(lookedUp, qPrintable(lookedUp.result().message()));
+    const std::optional<MemberCard>& card = *lookedUp;
+    QString found = QStringLiteral("none");
+    if (card) {
+        const QString kind = card->kind() == RateKind::Member ? QStringLiteral("member") : QStringLiteral("non-member");
+        found = QStringList{card->number, card->type, kind,
+                            card->paysFromBalance() ? QStringLiteral("balance") : QStringLiteral("cash")}
+                    .join(QLatin1Char(' '));
+        if (card->discount)
+            found += QStringLiteral(" zk=") + QString::number(*card->discount);
+        found += card->accepts(password) ? QStringLiteral(" accepted") : QStringLiteral(" refused");
+    }
+    QTEST(found, "expected");
+}
+
+void CheckoutTest::quoteIsWhatCheckoutSettles_data()
+{
+    QTest::addColumn<QString>("discount");
+    QTest::addColumn<double>("grandTotal");
+    QTest::newRow("cash guest") << QStringLiteral("0") << 55.5;
+    QTest::newRow("typed discount 8.5") << QStringLiteral("8.5") << 52.5;
+}
+
+// Table 1 from 17:20 to 18:50 across the evening rate, with a catalogued and
+// an uncatalogued goods row and one row already settled that no bill takes:
+// shown and printed without a write, never the bill a reprint prints, and
+// then settled to the cent as quoted.
+void CheckoutTest::quoteIsWhatCheckoutSettles()
+{
+    QFETCH(QString, discount);
+    QFETCH(double, grandTotal);
+    HallFixture& f = *m_hall;
+    f.clock.set(today("18:50:00"));
+    QVERIFY2(f.addTables(1, DayAndEvening) && f.hall.exec(QStringLiteral("update czyzd set zk=8.5")) &&
+                 f.addGoods(1, QStringLiteral("啤酒"), 3, 30) && f.addGoods(1, QStringLiteral("不在目录"), 1, 4.5) &&
+                 f.addGoods(1, QStringLiteral("啤酒"), 1, 10) &&
+                 f.hall.exec(QStringLiteral("update ckv_zc set jzbj=1 where amount=10")) &&
+                 f.openVisit(1, today("17:20:00"), QString(), 10),
+             qPrintable(f.error()));
+    const Checkout::Request request{QStringLiteral("1"), QString(), QString(), discount};
+    const QStringList before = everyRow(f.hall.db());
+    const Checkout::Bill quote = Checkout::quote(f.hall.state, request);
+    QCOMPARE(quote.grandTotal, grandTotal);
+    PortFile ports;
+    Parameters params;
+    params.printerType = QStringLiteral("1");
+    ReceiptPrinter printer(params, nullptr);
+    QStringList results;
+    connect(&printer, &ReceiptPrinter::printed, this,
+            [&results](const Result& result) { results += result.message(); });
+    printer.printProvisional(provisionalReceipt(f.hall.state, quote, 0), ports.settings());
+    printer.reprint(ports.settings());
+    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 2, 30000);
+    QVERIFY(results.first().startsWith(QStringLiteral("没有可以重打的小票")));
+    QCOMPARE(results.last(), QString());
+    const QStringList printed = PortFile::printedLines(ports.bytes());
+    QVERIFY(printed.contains(ProvisionalHeading) && printed.contains(QStringLiteral("合计:%1元").arg(grandTotal)));
+    QCOMPARE(everyRow(f.hall.db()), before);
+    const Checkout::Bill settled = Checkout::settle(f.hall.state, request);
+    QVERIFY(settled.settled());
+    QCOMPARE(amounts(quote), amounts(settled));
 }
 
 QTEST_GUILESS_MAIN(CheckoutTest)
