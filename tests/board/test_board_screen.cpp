@@ -7,6 +7,9 @@
 #include "support/BoardBench.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,12 +17,14 @@
 #include <QSocketNotifier>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 // The board screen's wiring: each command reaches the logic and its answer
 // is shown, and a command touches only its own table's row. Three tables at
 // 30 an hour, table 2 with the positioning card "P2"; the members "M1"
-// (优惠卡, discount 9.5, no password) and "M2" (password " 123 ").
+// (优惠卡, discount 9.5, no password) and "M2" (password " 123 "). The counter
+// without a mouse too: each command on its own key, a whole visit by keys.
 class TestFormMenu : public QObject
 {
     Q_OBJECT
@@ -35,8 +40,13 @@ private Q_SLOTS:
     void lostServerIsToldOnce();
     void otherCounterShowsAtOnce_data();
     void otherCounterShowsAtOnce();
+    void everyCommandHasItsOwnKey();
+    void visitByKeysAlone();
 
 private:
+    // A key where the keyboard is: the focus of the window in front.
+    static void press(int key, Qt::KeyboardModifiers m = {}) { QTest::keyClick(qApp->focusWidget(), Qt::Key(key), m); }
+
     void open(int row, const QString& card = {}, const QString& password = {}, const QString& reminder = {})
     {
         f->click(row);
@@ -68,7 +78,6 @@ void TestFormMenu::commands_data()
     QTest::addColumn<bool>("tableOpen");  // table 2, before the command
     QTest::addColumn<bool>("elsewhere");  // table 2 opened by another counter after the board read it
     QTest::newRow("js opens") << "js" << false << false;
-    QTest::newRow("F2 opens") << "menu_yygl_1" << false << false;
     QTest::newRow("jz settles") << "jz" << true << false;
     QTest::newRow("positioning card, Yes opens") << "P2" << false << false;
     QTest::newRow("Refh shows a visit opened elsewhere") << "Refh" << false << true;
@@ -302,6 +311,77 @@ void TestFormMenu::otherCounterShowsAtOnce()
     QTest::qWait(100);
     QCOMPARE(received, lamps);
     QCOMPARE(control<QPushButton>(&f->board(), QStringLiteral("allLights"))->isVisible(), drivesLamps);
+}
+
+// The board's whole key map, so that a key on two items (which would run
+// neither) or a command moved off its key shows.
+void TestFormMenu::everyCommandHasItsOwnKey()
+{
+    QStringList keys;
+    for (const QAction* action : f->board().findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts())
+            keys.append(key.toString() + QLatin1Char('=') + action->objectName());
+    }
+    keys.sort();
+    QCOMPARE(keys.join(QLatin1Char(' ')), QStringLiteral("F10=menu_yygl_8 F12=mset_0 F2=menu_yygl_1 F3=menu_yygl_2 "
+                                                         "F4=menu_yygl_11 F5=menu_yygl_4 F6=menu_yygl_3 F7=menu_yygl_9 "
+                                                         "F8=menu_yygl_12 F9=menu_yygl_7"));
+}
+
+// Neither a number without a table nor digits dropped by Escape move the board.
+// An F3 in the sale screen must not settle the table under the sale.
+void TestFormMenu::visitByKeysAlone()
+{
+    f->board();
+    QVERIFY(f->hall.exec(QStringLiteral("insert into spzd (headcode, name, spjm, spdj, sp_max, sp_mix) "
+                                        "values ('101', '啤酒', 'PJ', 6.5, 0, 0), ('102', '可乐', 'KL', 3, 0, 0)")));
+    QVERIFY(QTest::qWaitForWindowActive(&f->board()));
+    auto* grid = control<QWidget>(&f->board(), QStringLiteral("boardGrid"));
+    grid->setFocus();
+    QTest::keyClicks(grid, QStringLiteral("31"));
+    press(Qt::Key_Return);
+    QTest::keyClicks(grid, QStringLiteral("3"));
+    press(Qt::Key_Escape);
+    QTest::keyClicks(grid, QStringLiteral("2"));
+    QCOMPARE(f->board().currentTable(), QStringLiteral("1"));
+    press(Qt::Key_Return);
+    press(Qt::Key_F2);
+    QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd where zhao=2 and jsrc is null")).toInt(), 1);
+
+    QTimer::singleShot(0, this, [] {
+        auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(screen);
+        screen->activateWindow(); // offscreen, a new modal screen opens behind its parent
+        for (const char* sale : {"PJ2", "KL3"}) {
+            if (!QTest::qWaitFor([screen] { return QApplication::activeWindow() == screen; }))
+                break;
+            press(Qt::Key_N, Qt::ControlModifier);
+            press(Qt::Key_Return);
+            QTest::keyClicks(qApp->focusWidget(), QLatin1String(sale, 2));
+            press(Qt::Key_Return);
+            QTest::keyClicks(qApp->focusWidget(), QLatin1String(sale + 2));
+            for (int box = 3; box <= 9 && qApp->focusWidget()->objectName() != QLatin1String("tableChooser"); ++box)
+                press(Qt::Key_Return);
+            auto* tables = qobject_cast<QComboBox*>(qApp->focusWidget());
+            for (int i = 0; tables && i < tables->count() && tables->currentText() != QLatin1String("2"); ++i)
+                press(Qt::Key_Down);
+            press(Qt::Key_Return);
+        }
+        press(Qt::Key_F3);
+        press(Qt::Key_Escape);
+        if (screen->isVisible())
+            screen->reject(); // a failed step must not leave the test waiting on the screen
+    });
+    press(Qt::Key_F8);
+    QCOMPARE(f->messages.texts(), QStringList());
+    const QString goods = QStringLiteral("select count(*), sum(amount) from ckv_zc where zhao='2' and jzbj=?");
+    QCOMPARE(f->hall.rows(goods, {0}), QStringList{QStringLiteral("2|22.0")});
+
+    f->board().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f->board()));
+    press(Qt::Key_F3);
+    QCOMPARE(f->value(QStringLiteral("select count(*) from waimxd where zhao=2 and jsrc is null")).toInt(), 0);
+    QCOMPARE(f->hall.rows(goods, {1}), QStringList{QStringLiteral("2|22.0")});
 }
 
 QTEST_MAIN(TestFormMenu)

@@ -1,20 +1,27 @@
 #include "core/billing/Checkout.h"
 #include "core/board/BoardModel.h"
 #include "core/board/BoardPricing.h"
+#include "core/board/BoardRows.h"
 #include "support/HallFixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
-// The board's rows: what a table shows free and in use, and which rows each
-// refresh tells its views about.
+// The board's rows: how they are read, what a table shows free and in use,
+// with its running duration and reminder, and which rows each refresh tells
+// its views about.
 class TestBoardModel : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init();
+    void duration_data();
+    void duration();
+    void reminder_data();
+    void reminder();
+    void firstOpenVisitOfEachTable();
     void rowsFollowTheOpenVisits();
     void oneRowRefresh_data();
     void oneRowRefresh();
@@ -88,7 +95,6 @@ void TestBoardModel::oneRowRefresh()
 {
     QFETCH(bool, settle);
     QFETCH(bool, clear);
-    QFETCH(QString, shown);
     QVERIFY(f->openVisit(3, today("19:30:00")));
     QVERIFY(m_model->refresh(f->hall.db(), f->clock.now()));
     const QString tableThree = cell(2, BoardModel::Duration);
@@ -101,7 +107,7 @@ void TestBoardModel::oneRowRefresh()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toModelIndex(), m_model->index(0, 0));
     QCOMPARE(changed.at(0).at(1).toModelIndex(), m_model->index(0, BoardModel::ColumnCount - 1));
-    QCOMPARE(cells(0, {1, 2, 3, 4, 5, 6, 7, 9}), shown);
+    QTEST(cells(0, {1, 2, 3, 4, 5, 6, 7, 9}), "shown");
     QCOMPARE(inUse(0), !settle);
     QVERIFY(!settle || !m_model->isDue(0));
     QCOMPARE(cell(2, BoardModel::Duration), tableThree);
@@ -122,6 +128,76 @@ void TestBoardModel::totalIsWhatTheCheckoutSettles()
         Checkout::settle(f->hall.state, {QStringLiteral("3"), QStringLiteral("m9"), QString(), QStringLiteral("0")});
     QVERIFY2(bill.settled(), qPrintable(bill.error.message()));
     QCOMPARE(QString::number(bill.timeCharge(), 'f', 2), cell(2, BoardModel::Total));
+}
+
+void TestBoardModel::duration_data()
+{
+    QTest::addColumn<QDateTime>("start");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("expected");
+    const QDateTime ten = today("10:00:00");
+    QTest::newRow("59 minutes") << ten << ten.addSecs(59 * 60) << "0:59";
+    QTest::newRow("60 minutes") << ten << ten.addSecs(60 * 60) << "1:00";
+    QTest::newRow("1500 minutes") << ten << ten.addSecs(1500 * 60) << "25:00";
+    QTest::newRow("a minute boundary, not 60 seconds") << today("10:00:59") << today("10:01:00") << "0:01";
+    QTest::newRow("clock put back") << ten << today("08:55:00") << "-1:05";
+    QTest::newRow("unreadable start") << QDateTime() << ten << "";
+}
+
+void TestBoardModel::duration()
+{
+    QFETCH(QDateTime, start);
+    QFETCH(QDateTime, now);
+    QTEST(BoardRows::duration(start, now), "expected");
+}
+
+void TestBoardModel::reminder_data()
+{
+    QTest::addColumn<double>("reminderMinutes");
+    QTest::addColumn<int>("elapsed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("no reminder") << 0.0 << 500 << "0" << false;
+    QTest::newRow("a minute to go") << 60.0 << 59 << "60" << false;
+    QTest::newRow("reached") << 60.0 << 60 << "60 分钟已到" << true;
+}
+
+void TestBoardModel::reminder()
+{
+    QFETCH(double, reminderMinutes);
+    QFETCH(int, elapsed);
+    QFETCH(QString, text);
+    QFETCH(bool, due);
+    const QDateTime start = today("10:00:30");
+    const BoardRows::Reminder shown = BoardRows::reminder(reminderMinutes, start, start.addSecs(elapsed * 60));
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.due, due);
+}
+
+// Besides init's tables: a second open visit on table 1, history and an
+// open visit on 3, and a table 4 with settled history only.
+void TestBoardModel::firstOpenVisitOfEachTable()
+{
+    QVERIFY(f->openVisit(1, today("18:00:00"), QStringLiteral("B")) && f->openVisit(3, today("16:00:00")));
+    QVERIFY(f->hall.exec(QStringLiteral("insert into zhdy (zhao, mc) values (4, '4号台')")) &&
+            f->openVisit(4, today("17:00:00")));
+    QVERIFY(f->hall.exec(QStringLiteral("update waimxd set jsrc=? where zhao in (3, 4)"), {today("18:00:00")}));
+    QVERIFY(f->openVisit(3, today("19:30:00")));
+
+    const ResultOf<QList<BoardRow>> rows = BoardRows::load(f->hall.db());
+    QVERIFY2(rows, qPrintable(rows.result().message()));
+    QCOMPARE(rows->size(), 4);
+    const QList<QDateTime> starts = {today("19:00:00"), QDateTime(), today("19:30:00"), QDateTime()};
+    for (int i = 0; i < 4; ++i) {
+        const ResultOf<std::optional<BoardRow>> one = BoardRows::loadOne(f->hall.db(), qint16(i + 1));
+        QVERIFY2(one, qPrintable(one.result().message()));
+        for (const BoardRow& row : {rows->at(i), **one}) {
+            QCOMPARE(row.number, i + 1);
+            QCOMPARE(row.visit ? row.visit->start : QDateTime(), starts.at(i));
+        }
+    }
+    const ResultOf<std::optional<BoardRow>> none = BoardRows::loadOne(f->hall.db(), 99);
+    QVERIFY(none && !*none);
 }
 
 QTEST_GUILESS_MAIN(TestBoardModel)

@@ -101,7 +101,6 @@ void TestTableMoves::moves()
     QFETCH(QString, setup);
     QFETCH(QStringList, refusal);
     QFETCH(bool, ok);
-    QFETCH(bool, moved);
     QFETCH(QString, visits);
     QFETCH(QString, marks);
     QFETCH(QString, goods);
@@ -128,7 +127,7 @@ void TestTableMoves::moves()
         done = swapped && *swapped;
     }
     QCOMPARE(result.ok(), ok);
-    QCOMPARE(done, moved);
+    QTEST(done, "moved");
     QCOMPARE(this->visits(), visits);
     QCOMPARE(this->marks(), marks);
     QCOMPARE(f->hall.rows(QStringLiteral("select zhao from ckv_zc order by id")).join(QLatin1Char(',')), goods);
@@ -197,26 +196,22 @@ void TestTableMoves::tableMarks_data()
     QTest::addColumn<bool>("due");
     QTest::newRow("reminder of 60 at minute 70") << "tx" << 1 << "60" << 60.0 << 50.0 << true << true;
     QTest::newRow("reminder with exponent") << "tx" << 1 << "1e2" << 0.0 << 50.0 << false << false;
-    QTest::newRow("reminder over a day") << "tx" << 1 << "1441" << 0.0 << 50.0 << false << false;
     QTest::newRow("deposit keeps its cents") << "yj" << 1 << "12.5" << 0.0 << 12.5 << true << false;
     QTest::newRow("deposit with a sign") << "yj" << 1 << "-5" << 0.0 << 50.0 << false << false;
-    QTest::newRow("deposit with three decimals") << "yj" << 1 << "12.345" << 0.0 << 50.0 << false << false;
     QTest::newRow("empty deposit") << "yj" << 1 << "" << 0.0 << 50.0 << false << false;
     QTest::newRow("deposit button on a free table") << "yj" << 0 << "30" << 0.0 << 0.0 << false << false;
     QTest::newRow("deposit item on a free table") << "menu_yygl_8" << 0 << "30" << 0.0 << 30.0 << true << false;
 }
 
 // A value that is not one the table may keep is refused and changes
-// nothing; a saved reminder shows at the refresh that follows.
+// nothing (the bounds are the opening's, tried in test_tableopening); a
+// saved reminder shows at the refresh that follows.
 void TestTableMoves::tableMarks()
 {
     QFETCH(QString, command);
     QFETCH(int, row);
     QFETCH(QString, typed);
-    QFETCH(double, reminderMinutes);
-    QFETCH(double, deposit);
     QFETCH(bool, accepted);
-    QFETCH(bool, due);
     f->hall.state.params.reminderOffersCheckout = false;
     f->click(row);
     int result = -1;
@@ -232,10 +227,10 @@ void TestTableMoves::tableMarks()
     });
     control<QAction>(&f->board(), command)->trigger();
     QCOMPARE(result == QDialog::Accepted, accepted);
-    QCOMPARE(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), reminderMinutes);
-    QCOMPARE(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), deposit);
+    QTEST(f->value(QStringLiteral("select tx from zhdy where zhao=?"), {row + 1}).toDouble(), "reminderMinutes");
+    QTEST(f->value(QStringLiteral("select fwfl from zhdy where zhao=?"), {row + 1}).toDouble(), "deposit");
     QCOMPARE(f->messages.count(), typed.isEmpty() || (!accepted && row == 0) ? 0 : 1);
-    QCOMPARE(f->model()->isDue(row), due);
+    QTEST(f->model()->isDue(row), "due");
 }
 
 QTEST_MAIN(TestTableMoves)
