@@ -48,7 +48,6 @@ void TestReceiptPrinting::pdfText()
 {
     QFETCH(QString, layout);
     QFETCH(QString, expected);
-    QFETCH(bool, manyPages);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC")));
 
     QTemporaryDir dir;
@@ -70,7 +69,7 @@ void TestReceiptPrinting::pdfText()
     const QString text = pdfFileText(printer.outputFileName(), false);
     for (const QString& drawn : expected.split(QLatin1Char('|')))
         QVERIFY2(text.contains(drawn), qPrintable(drawn + QStringLiteral(" is not in:\n") + text));
-    QCOMPARE(text.count(QLatin1Char('\f')) > 1, manyPages);
+    QTEST(text.count(QLatin1Char('\f')) > 1, "manyPages");
 }
 
 void TestReceiptPrinting::printReceipt_data()
