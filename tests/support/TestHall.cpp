@@ -57,6 +57,23 @@ Result onAdmin(const QString& statement)
     return result;
 }
 
+// A field as rows() writes it.
+QString fieldText(const QVariant& value)
+{
+    if (value.isNull())
+        return {};
+    if (value.typeId() != QMetaType::Double)
+        return value.toString();
+    // SQLite's own "%!.15g": a whole number keeps its ".0".
+    QString text = QString::number(value.toDouble(), 'g', 15);
+    const qsizetype exponent = text.indexOf(QLatin1Char('e'));
+    const QString mantissa = exponent < 0 ? text : text.left(exponent);
+    if (!mantissa.contains(QLatin1Char('.')) && !mantissa.contains(QLatin1String("inf")) &&
+        !mantissa.contains(QLatin1String("nan")))
+        text.insert(exponent < 0 ? text.size() : exponent, QStringLiteral(".0"));
+    return text;
+}
+
 } // namespace
 
 TestHall::TestHall(Store store)
@@ -192,22 +209,6 @@ bool TestHall::dropTable(const QString& table)
     if (SqlDialect::of(state.DbConn) == SqlDialect::Store::File)
         return exec(QStringLiteral("drop table ") + table);
     return exec(QStringLiteral("drop table %1 cascade").arg(table));
-}
-
-QString fieldText(const QVariant& value)
-{
-    if (value.isNull())
-        return {};
-    if (value.typeId() != QMetaType::Double)
-        return value.toString();
-    // SQLite's own "%!.15g": a whole number keeps its ".0".
-    QString text = QString::number(value.toDouble(), 'g', 15);
-    const qsizetype exponent = text.indexOf(QLatin1Char('e'));
-    const QString mantissa = exponent < 0 ? text : text.left(exponent);
-    if (!mantissa.contains(QLatin1Char('.')) && !mantissa.contains(QLatin1String("inf")) &&
-        !mantissa.contains(QLatin1String("nan")))
-        text.insert(exponent < 0 ? text.size() : exponent, QStringLiteral(".0"));
-    return text;
 }
 
 QStringList everyRow(const QSqlDatabase& db, const QStringList& except)

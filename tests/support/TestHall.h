@@ -83,6 +83,3 @@ private:
 // Every row of every table but the ones named, each led by its table, in a
 // fixed order: compare two of them to see that nothing changed.
 QStringList everyRow(const QSqlDatabase& db, const QStringList& except = {});
-
-// A field as TestHall::rows writes it.
-QString fieldText(const QVariant& value);

@@ -243,7 +243,6 @@ void TestOwnerServer::withoutSession()
 {
     QFETCH(QByteArray, raw);
     QFETCH(int, status);
-    QFETCH(QByteArray, location);
     // Watched past the answer: every connection, answered or not, is closed
     // once it has said nothing for the limit.
     const Answer answer = exchange(m_view->port, raw, {}, 2000, true);
@@ -252,7 +251,7 @@ void TestOwnerServer::withoutSession()
     // The connection guard's 413 is written before the pages' headers exist.
     if (status == 0 || status == 413)
         return;
-    QCOMPARE(answer.header("Location"), location);
+    QTEST(answer.header("Location"), "location");
     for (const auto& [name, value] : SecurityHeaders)
         QCOMPARE(answer.header(name), value);
 }
