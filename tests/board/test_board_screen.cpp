@@ -1,9 +1,11 @@
+#include "core/base/DateText.h"
 #include "core/base/Sql.h"
 #include "core/billing/Checkout.h"
 #include "core/board/BoardModel.h"
 #include "core/board/TableNewsListener.h"
 #include "core/board/TableOpening.h"
 #include "core/devices/PseudoTerminal.h"
+#include "core/printing/Receipt.h"
 #include "support/BoardBench.h"
 
 #include <QAction>
@@ -299,8 +301,13 @@ void TestFormMenu::otherCounterShowsAtOnce()
         const auto opened = TableOpening::openTable(other, {QStringLiteral("2"), {}, {}, {}, {}});
         QVERIFY(opened && opened->outcome == TableOpening::Outcome::Opened);
         QTRY_VERIFY_WITH_TIMEOUT(f->inUse(1), 1000);
-        QVERIFY(Checkout::settle(other, {QStringLiteral("2"), {}, {}, {}}).settled());
+        f->clock.advanceMinutes(90);
+        const Checkout::Bill bill = Checkout::settle(other, {QStringLiteral("2"), {}, {}, {}});
+        QVERIFY(bill.settled() && bill.timeCharge() > 0);
         QTRY_VERIFY_WITH_TIMEOUT(!f->inUse(1), 1000);
+        // The row shows the bill as the counter that settled it does.
+        QCOMPARE(f->model()->index(1, BoardModel::End).data().toString(), DateText::dateTime(bill.end));
+        QCOMPARE(f->model()->index(1, BoardModel::Total).data().toString(), receiptNumber(bill.timeCharge()));
     }
     QSqlDatabase::removeDatabase(name);
     if (!drivesLamps) {

@@ -2,6 +2,7 @@
 
 #include "core/base/DateText.h"
 #include "core/billing/PlayedMinutes.h"
+#include "core/printing/Receipt.h"
 
 #include <QHash>
 
@@ -69,6 +70,19 @@ Result BoardModel::refreshOne(const QSqlDatabase& db, int row, const QDateTime& 
     if (!found)
         return found.result();
     const std::optional<BoardRow>& table = *found;
+    // A visit this row showed open that another counter settled shows its
+    // bill here as at that counter.
+    std::optional<Bill> settledElsewhere;
+    if (!bill && shown.table.visit && !(table && table->visit)) {
+        const ResultOf<std::optional<BoardRows::SettledBill>> settled =
+            BoardRows::settledBill(db, shown.table.visit->id);
+        if (!settled)
+            return settled.result();
+        if (*settled) {
+            settledElsewhere = Bill{receiptNumber((*settled)->timeCharge), (*settled)->end};
+            bill = &*settledElsewhere;
+        }
+    }
     if (bill) {
         shown.cells[Total] = bill->total;
         shown.cells[End] = DateText::dateTime(bill->end);

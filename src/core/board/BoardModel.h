@@ -66,7 +66,8 @@ public:
     // Every row from its table's first open visit, read in one statement.
     Result refresh(const QSqlDatabase& db, const QDateTime& now);
     // One row from its table read alone, after the bill of a checkout when
-    // there is one; a free row loses columns 1 to 6 too when clearWhenFree.
+    // there is one (a visit the row showed open and another counter settled
+    // brings its own); a free row loses columns 1 to 6 too when clearWhenFree.
     Result refreshOne(const QSqlDatabase& db, int row, const QDateTime& now, bool clearWhenFree,
                       const Bill* bill = nullptr);
 

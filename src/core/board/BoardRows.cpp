@@ -75,6 +75,24 @@ ResultOf<std::optional<BoardRow>> loadOne(const QSqlDatabase& db, qint16 number)
     return std::optional<BoardRow>();
 }
 
+ResultOf<std::optional<SettledBill>> settledBill(const QSqlDatabase& db, qint64 visitId)
+{
+    // Every row of one bill carries the checkout's moment, which is indexed,
+    // and the id of the bill's first row in djid, which is not.
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const Result result = Sql::exec(query,
+                                    QStringLiteral("select max(jsrc), sum(je) from waimxd "
+                                                   "where jsrc = (select jsrc from waimxd where id = ?) and djid = ?"),
+                                    {visitId, QString::number(visitId)});
+    if (!result)
+        return result;
+    if (!query.next() || query.isNull(0))
+        return std::optional<SettledBill>();
+    return std::optional<SettledBill>(SettledBill{
+        DateText::parseDateTime(query.value(0).toString()).value_or(QDateTime()), query.value(1).toDouble()});
+}
+
 QString duration(const QDateTime& start, const QDateTime& now)
 {
     if (!start.isValid() || !now.isValid())

@@ -41,6 +41,16 @@ ResultOf<QList<BoardRow>> load(const QSqlDatabase& db);
 // One table with its open visit; nothing when zhdy has no such table.
 ResultOf<std::optional<BoardRow>> loadOne(const QSqlDatabase& db, qint16 number);
 
+// What the checkout of a visit wrote, for a board that showed the visit
+// open and did not settle it: when it was settled and the time charge of
+// all its rows. Nothing while it is open, or when it moved to another table.
+struct SettledBill
+{
+    QDateTime end;
+    double timeCharge = 0;
+};
+ResultOf<std::optional<SettledBill>> settledBill(const QSqlDatabase& db, qint64 visitId);
+
 // Running duration from start to now: hours ":" minutes padded to two
 // ("2:05"; 1,500 minutes "25:00").
 QString duration(const QDateTime& start, const QDateTime& now);
